@@ -1,0 +1,7 @@
+#include "app/version_string.h"
+
+namespace dtu {
+
+std::string GetVersionString() { return DTU_VERSION_STRING; }
+
+}  // namespace dtu

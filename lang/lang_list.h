@@ -1,0 +1,44 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace dtu {
+
+// The language table: built-in rows plus rows read from the language file, each
+// a key, a Chinese text and an English text (GBK bytes, never converted here).
+class TLangList {
+public:
+    void AddText(const std::string& key, const std::string& chinese, const std::string& english);
+
+    // Text of the first entry whose key, Chinese or English text equals `key`
+    // (ASCII case-insensitive), file rows before built-in rows; else `key`.
+    std::string GetText(const std::string& key) const;
+
+    // Writes the file from the built-in rows when it is missing, then reads it.
+    // Throws std::system_error when the file cannot be written.
+    void LoadLangFile(const std::string& fileName);
+    void WriteLangFile(const std::string& fileName) const;
+    // Reads what it can; errors end the reading silently.
+    void ReadLangFile(const std::string& fileName);
+
+    std::size_t BuiltInCount() const { return keys_.size(); }
+    std::size_t FileCount() const { return fileKeys_.size(); }
+
+    bool IsChinese = false;
+
+private:
+    std::vector<std::string> fileKeys_, fileChinese_, fileEnglish_;
+    std::vector<std::string> keys_, chinese_, english_;
+};
+
+// True when the user's locale (LC_ALL, LC_MESSAGES, LANG, in that order) is Chinese.
+bool SystemIsChinese();
+
+// The program's one language table, from the main window's creation to its close.
+extern TLangList* LangList;
+
+// GetText of LangList; the key itself while there is no table.
+std::string LangText(const std::string& key);
+
+}  // namespace dtu

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "protocol/commands.h"
+
+namespace dtu {
+
+// The list of finished command lines an operation runs, one line per reply,
+// and the index of the line being executed.
+class OrderList {
+public:
+    void ClearOrders();
+    void AddRawOrder(const std::string& text);
+    void AddAtOrder(const std::string& body);
+    void AddQueryOrder(const std::string& name);
+    void AddExecOrder(const std::string& name);
+    void AddSetOrder(const std::string& name, const std::string& value);
+    void AddSetOrderCmd(TCmd cmd, const std::string& value);
+    void InsertEnterCfgOrders();
+    void InsertSetOrder(const std::string& name, const std::string& value);
+    void InsertSetOrderCmd(TCmd cmd, const std::string& value);
+
+    // The line at `index`, or the empty text when there is none.
+    std::string GetOrder(std::int64_t index) const;
+    int OrderCount() const { return static_cast<int>(lines_.size()); }
+    const std::vector<std::string>& Lines() const { return lines_; }
+
+    // Advanced only by the receive handling; reset only by ClearOrders.
+    std::int32_t OrderIndex = 0;
+
+private:
+    std::vector<std::string> lines_;
+};
+
+}  // namespace dtu

@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, starts a simulated device and runs the tool.
+set -euo pipefail
+cd "$(dirname "$0")"
+
+scripts/install-deps.sh
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDTU_BUILD_TESTS=OFF -DDTU_BUILD_BENCH=OFF
+cmake --build build -j2
+
+# A simulated device on a pseudo-terminal, offered in the port list as /tmp/dtusim0.
+build/bin/dtusim --link /tmp/dtusim0 > /dev/null &
+sim=$!
+trap 'kill $sim 2>/dev/null || true' EXIT
+export DTUCONFIG_EXTRA_PORTS="/tmp/dtusim0${DTUCONFIG_EXTRA_PORTS:+:$DTUCONFIG_EXTRA_PORTS}"
+
+build/bin/dtuconfig

@@ -1,0 +1,117 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <stdexcept>
+#include <string>
+
+#include "serial/event_poster.h"
+
+namespace dtu {
+
+// Raised by StartPort with one of its fixed messages.
+class ECommsError : public std::runtime_error {
+public:
+    explicit ECommsError(const std::string& message, std::string detail = {})
+        : std::runtime_error(message), detail_(std::move(detail)) {}
+    // What the system said, e.g. "Permission denied (join the dialout group)".
+    const std::string& Detail() const { return detail_; }
+
+private:
+    std::string detail_;
+};
+
+enum class TDtrControl { DtrEnable, DtrDisable, DtrHandshake };
+enum class TRtsControl { RtsEnable, RtsDisable, RtsHandshake, RtsTransmissionAvailable };
+enum class TByteSize { _5, _6, _7, _8 };
+enum class TParity { None, Odd, Even, Mark, Space };
+enum class TStopBits { _1, _1_5, _2 };
+
+// One serial port with a reader and a writer thread. Every member is called on
+// the owner thread; notices reach the owner thread through the poster.
+class TComm {
+public:
+    using ReceiveDataEvent = std::function<void(const char* buffer, std::uint16_t length)>;
+    using ReceiveErrorEvent = std::function<void(std::uint32_t eventMask)>;
+    using ModemStateChangeEvent = std::function<void(std::uint32_t modemEvent)>;
+    using NotifyEvent = std::function<void()>;
+
+    explicit TComm(EventPoster& poster);
+    ~TComm();  // closes the port first
+    TComm(const TComm&) = delete;
+    TComm& operator=(const TComm&) = delete;
+
+    void StartPort();  // throws ECommsError
+    void StopPort();   // synchronous and idempotent
+    bool WriteBlock(const char* data, std::uint16_t count);
+
+    bool IsOpen() const;
+
+    // Properties. Setters of line settings re-apply them while open (Parity does
+    // not); setters of the time-outs re-apply those.
+    const std::string& CommName() const;
+    void SetCommName(const std::string& name);
+    std::uint32_t BaudRate() const;
+    void SetBaudRate(std::uint32_t baud);
+    bool ParityCheck() const;
+    void SetParityCheck(bool on);
+    bool OutxCtsFlow() const;
+    void SetOutxCtsFlow(bool on);
+    bool OutxDsrFlow() const;
+    void SetOutxDsrFlow(bool on);
+    TDtrControl DtrControl() const;
+    void SetDtrControl(TDtrControl value);
+    bool DsrSensitivity() const;
+    void SetDsrSensitivity(bool on);
+    bool TxContinueOnXoff() const;
+    void SetTxContinueOnXoff(bool on);
+    bool OutxXonXoffFlow() const;
+    void SetOutxXonXoffFlow(bool on);
+    bool InxXonXoffFlow() const;
+    void SetInxXonXoffFlow(bool on);
+    bool ReplaceWhenParityError() const;
+    void SetReplaceWhenParityError(bool on);
+    bool IgnoreNullChar() const;
+    void SetIgnoreNullChar(bool on);
+    TRtsControl RtsControl() const;
+    void SetRtsControl(TRtsControl value);
+    std::uint16_t XonLimit() const;
+    void SetXonLimit(std::uint16_t value);
+    std::uint16_t XoffLimit() const;
+    void SetXoffLimit(std::uint16_t value);
+    TByteSize ByteSize() const;
+    void SetByteSize(TByteSize value);
+    TParity Parity() const;
+    void SetParity(TParity value);
+    TStopBits StopBits() const;
+    void SetStopBits(TStopBits value);
+    char XonChar() const;
+    void SetXonChar(char c);
+    char XoffChar() const;
+    void SetXoffChar(char c);
+    char ReplacedChar() const;
+    void SetReplacedChar(char c);
+    std::uint32_t ReadIntervalTimeout() const;
+    void SetReadIntervalTimeout(std::uint32_t ms);
+    std::uint32_t ReadTotalTimeoutMultiplier() const;
+    void SetReadTotalTimeoutMultiplier(std::uint32_t ms);
+    std::uint32_t ReadTotalTimeoutConstant() const;
+    void SetReadTotalTimeoutConstant(std::uint32_t ms);
+    std::uint32_t WriteTotalTimeoutMultiplier() const;
+    void SetWriteTotalTimeoutMultiplier(std::uint32_t ms);
+    std::uint32_t WriteTotalTimeoutConstant() const;
+    void SetWriteTotalTimeoutConstant(std::uint32_t ms);
+
+    ReceiveDataEvent OnReceiveData;
+    ReceiveErrorEvent OnReceiveError;
+    ModemStateChangeEvent OnModemStateChange;
+    NotifyEvent OnRequestHangup;
+    NotifyEvent OnSendDataEmpty;
+
+private:
+    struct Impl;
+    std::unique_ptr<Impl> impl_;
+};
+
+}  // namespace dtu

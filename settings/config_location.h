@@ -1,0 +1,16 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+namespace dtu {
+
+// Folder of the running executable.
+std::filesystem::path ExecutableDir();
+
+// Where the tool keeps `fileName` ("Lx1Cfg.ini", "Lx1Lang.txt"): beside the
+// executable when that folder is writable, else $XDG_CONFIG_HOME/dtuconfig
+// (default ~/.config/dtuconfig), created on demand.
+std::filesystem::path ConfigFilePath(const std::string& fileName);
+
+}  // namespace dtu

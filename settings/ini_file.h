@@ -1,0 +1,44 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <stdexcept>
+#include <string>
+
+namespace dtu {
+
+// A failed write: the message is "Unable to write to <full path>".
+class IniWriteError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// The INI settings file. Section and key names compare ASCII case-insensitively.
+// Reading never fails: anything missing or unreadable gives the default. Every
+// write goes to disk at once and replaces the whole file atomically, keeping
+// unknown keys, their order and comments. Values are GBK bytes; line breaks in
+// a value are stored escaped and come back unchanged.
+class IniFile {
+public:
+    explicit IniFile(std::filesystem::path path);
+
+    const std::filesystem::path& Path() const { return path_; }
+
+    std::string ReadString(const std::string& section, const std::string& key,
+                           const std::string& defaultValue) const;
+    // Decimal, or hexadecimal after "0x" or "$".
+    std::int64_t ReadInteger(const std::string& section, const std::string& key,
+                             std::int64_t defaultValue) const;
+    // Any non-zero number is true.
+    bool ReadBool(const std::string& section, const std::string& key, bool defaultValue) const;
+
+    // Throw IniWriteError on failure; the file on disk stays whole.
+    void WriteString(const std::string& section, const std::string& key, const std::string& value);
+    void WriteInteger(const std::string& section, const std::string& key, std::int64_t value);
+    void WriteBool(const std::string& section, const std::string& key, bool value);
+
+private:
+    std::filesystem::path path_;
+};
+
+}  // namespace dtu

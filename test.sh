@@ -1,0 +1,64 @@
+#!/usr/bin/env bash
+# Installs what is missing, then builds and runs every test: a plain build, an
+# AddressSanitizer + UndefinedBehaviorSanitizer build, a ThreadSanitizer build of
+# the threaded serial code, and a bounded libFuzzer run of the reply handling.
+set -euo pipefail
+cd "$(dirname "$0")"
+
+scripts/install-deps.sh
+export QT_QPA_PLATFORM=offscreen
+jobs=2
+passed=0
+failed=0
+
+run_ctest() {
+  local dir=$1
+  shift
+  local log
+  log=$(mktemp)
+  local rc=0
+  (cd "$dir" && ctest -j"$jobs" --output-on-failure --timeout 600 "$@") 2>&1 | tee "$log" || rc=$?
+  local line
+  line=$(grep -E '[0-9]+% tests passed, [0-9]+ tests? failed out of [0-9]+' "$log" | tail -1 || true)
+  if [ -n "$line" ]; then
+    local f total
+    f=$(sed -E 's/.* ([0-9]+) tests? failed out of ([0-9]+).*/\1/' <<<"$line")
+    total=$(sed -E 's/.* ([0-9]+) tests? failed out of ([0-9]+).*/\2/' <<<"$line")
+    passed=$((passed + total - f))
+    failed=$((failed + f))
+  else
+    failed=$((failed + 1))
+  fi
+  rm -f "$log"
+  return 0
+}
+
+configure_and_build() {
+  local dir=$1
+  shift
+  cmake -S . -B "$dir" -G Ninja "$@" > /dev/null
+  cmake --build "$dir" -j"$jobs"
+}
+
+echo "== plain build"
+configure_and_build build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+run_ctest build
+
+echo "== AddressSanitizer + UndefinedBehaviorSanitizer"
+configure_and_build build-asan -DCMAKE_BUILD_TYPE=Debug -DDTU_SANITIZE=ON -DDTU_BUILD_BENCH=OFF
+ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 run_ctest build-asan
+
+echo "== ThreadSanitizer (serial threads)"
+configure_and_build build-tsan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDTU_TSAN=ON \
+  -DDTU_BUILD_GUI=OFF -DDTU_BUILD_BENCH=OFF
+TSAN_OPTIONS=halt_on_error=1 run_ctest build-tsan -L serial
+
+echo "== libFuzzer (bounded run)"
+configure_and_build build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDTU_FUZZ=ON \
+  -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
+  -DDTU_BUILD_GUI=OFF -DDTU_BUILD_TESTS=ON -DDTU_BUILD_BENCH=OFF
+run_ctest build-fuzz -L fuzz
+
+echo
+echo "all suites: $passed passed, $failed failed"
+[ "$failed" -eq 0 ]
