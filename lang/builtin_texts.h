@@ -1,0 +1,18 @@
+#pragma once
+
+#include <string>
+
+#include "lang/lang_list.h"
+
+namespace dtu {
+
+// Adds the built-in rows to `list`, in table order.
+void FillLangTable(TLangList& list);
+
+// Creates LangList, fills it and loads the language file `fileName`. A file that
+// cannot be written is reported through the returned text (empty on success);
+// the table answers lookups either way.
+std::string InitLanguage(const std::string& fileName);
+void FreeLanguage();
+
+}  // namespace dtu
