@@ -10,7 +10,8 @@ std::filesystem::path ExecutableDir();
 
 // Where the tool keeps `fileName` ("Lx1Cfg.ini", "Lx1Lang.txt"): beside the
 // executable when that folder is writable, else $XDG_CONFIG_HOME/dtuconfig
-// (default ~/.config/dtuconfig), created on demand.
+// (default ~/.config/dtuconfig), created on demand. DTUCONFIG_CONFIG_DIR, when
+// set, names the folder instead (tests run on fresh folders this way).
 std::filesystem::path ConfigFilePath(const std::string& fileName);
 
 }  // namespace dtu
