@@ -1,10 +1,21 @@
 #pragma once
 
+#include <span>
 #include <string>
 
 #include "lang/lang_list.h"
 
 namespace dtu {
+
+// One built-in row of the language table; texts are GBK bytes.
+struct BuiltinText {
+    const char* key;
+    const char* chinese;
+    const char* english;
+};
+
+// The built-in rows, in table order.
+std::span<const BuiltinText> BuiltinTexts();
 
 // Adds the built-in rows to `list`, in table order.
 void FillLangTable(TLangList& list);
