@@ -1,0 +1,38 @@
+#include "lang/same_text.h"
+
+namespace dtu {
+
+namespace {
+
+unsigned char FoldAscii(unsigned char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<unsigned char>(c - 'A' + 'a') : c;
+}
+
+bool IsGbkLeadByte(unsigned char c) {
+    return c >= 0x81 && c <= 0xFE;
+}
+
+}  // namespace
+
+bool SameText(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        const auto ca = static_cast<unsigned char>(a[i]);
+        const auto cb = static_cast<unsigned char>(b[i]);
+        if (IsGbkLeadByte(ca) && ca == cb && i + 1 < a.size()) {
+            ++i;
+            if (a[i] != b[i]) {
+                return false;
+            }
+            continue;
+        }
+        if (FoldAscii(ca) != FoldAscii(cb)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace dtu

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <string_view>
+
+namespace dtu {
+
+// Whole-string comparison that ignores the case of ASCII letters. A GBK
+// double-byte character is compared byte for byte, so a trail byte that happens
+// to be an ASCII letter never matches its other case.
+bool SameText(std::string_view a, std::string_view b);
+
+}  // namespace dtu
