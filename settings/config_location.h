@@ -13,5 +13,8 @@ std::filesystem::path ExecutableDir();
 // (default ~/.config/dtuconfig), created on demand. DTUCONFIG_CONFIG_DIR, when
 // set, names the folder instead (tests run on fresh folders this way).
 std::filesystem::path ConfigFilePath(const std::string& fileName);
+// The same choice for an executable living in `executableDir`.
+std::filesystem::path ConfigFilePath(const std::string& fileName,
+                                     const std::filesystem::path& executableDir);
 
 }  // namespace dtu

@@ -5,6 +5,9 @@
 #include <stdexcept>
 #include <string>
 
+#include "settings/file_stamp.h"
+#include "settings/ini_document.h"
+
 namespace dtu {
 
 // A failed write: the message is "Unable to write to <full path>".
@@ -18,6 +21,17 @@ public:
 // write goes to disk at once and replaces the whole file atomically, keeping
 // unknown keys, their order and comments. Values are GBK bytes; line breaks in
 // a value are stored escaped and come back unchanged.
+//
+// File syntax: "[Section]" lines, then "key=value" lines; blanks around a key
+// are not part of it; the value is everything after the first "=", byte for
+// byte. In a value, "\\", "\r" and "\n" stand for a backslash, CR and LF
+// (the only bytes escaped); a backslash before any other character is itself.
+// Lines starting with ";" or "#" are comments. New lines take the file's own
+// line end (LF for a new file).
+//
+// The parsed file is kept in memory and read again only when the file on disk
+// changed (another stamp), so a save of many keys parses once. Each write
+// goes through a synced temporary file renamed over the file.
 class IniFile {
 public:
     explicit IniFile(std::filesystem::path path);
@@ -38,7 +52,14 @@ public:
     void WriteBool(const std::string& section, const std::string& key, bool value);
 
 private:
+    // Reads the file again when it changed on disk since it was last seen.
+    void Refresh() const;
+    std::string FullPath() const;
+
     std::filesystem::path path_;
+    mutable IniDocument document_;
+    mutable FileStamp stamp_;
+    mutable bool loaded_ = false;
 };
 
 }  // namespace dtu

@@ -1,0 +1,136 @@
+#include "settings/ini_document.h"
+
+#include "lang/same_text.h"
+
+namespace dtu {
+
+namespace {
+
+std::string_view TrimBlanks(std::string_view text) {
+    const auto first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+}  // namespace
+
+IniDocument::IniDocument(std::string_view text) {
+    bool newlineChosen = false;
+    while (!text.empty()) {
+        const auto end = text.find('\n');
+        if (end == std::string_view::npos) {
+            lines_.push_back(ParseLine(std::string(text), ""));
+            break;
+        }
+        const bool crlf = end > 0 && text[end - 1] == '\r';
+        const auto ending = crlf ? std::string("\r\n") : std::string("\n");
+        if (!newlineChosen) {
+            newline_ = ending;
+            newlineChosen = true;
+        }
+        lines_.push_back(ParseLine(std::string(text.substr(0, crlf ? end - 1 : end)), ending));
+        text.remove_prefix(end + 1);
+    }
+}
+
+IniDocument::Line IniDocument::ParseLine(std::string text, std::string ending) {
+    Line line;
+    line.text = std::move(text);
+    line.ending = std::move(ending);
+    const auto content = TrimBlanks(line.text);
+    if (content.empty() || content.front() == ';' || content.front() == '#') {
+        return line;
+    }
+    if (content.front() == '[') {
+        const auto close = content.find(']');
+        if (close != std::string_view::npos) {
+            line.kind = Kind::kSection;
+            line.name = TrimBlanks(content.substr(1, close - 1));
+            return line;
+        }
+    }
+    const auto equals = line.text.find('=');
+    if (equals != std::string::npos) {
+        const auto name = TrimBlanks(std::string_view(line.text).substr(0, equals));
+        if (!name.empty()) {
+            line.kind = Kind::kKey;
+            line.name = name;
+            line.valueStart = equals + 1;
+        }
+    }
+    return line;
+}
+
+std::optional<std::size_t> IniDocument::FindKey(std::string_view section,
+                                                std::string_view key) const {
+    bool inSection = false;
+    for (std::size_t i = 0; i < lines_.size(); ++i) {
+        const auto& line = lines_[i];
+        if (line.kind == Kind::kSection) {
+            inSection = SameText(line.name, section);
+        } else if (inSection && line.kind == Kind::kKey && SameText(line.name, key)) {
+            return i;
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string_view> IniDocument::StoredValue(std::string_view section,
+                                                         std::string_view key) const {
+    const auto index = FindKey(section, key);
+    if (!index) {
+        return std::nullopt;
+    }
+    const auto& line = lines_[*index];
+    return std::string_view(line.text).substr(line.valueStart);
+}
+
+void IniDocument::SetStoredValue(std::string_view section, std::string_view key,
+                                 std::string_view stored) {
+    if (const auto index = FindKey(section, key)) {
+        auto& line = lines_[*index];
+        line.text.replace(line.valueStart, std::string::npos, stored);
+        return;
+    }
+    const auto keyLine = std::string(key) + "=" + std::string(stored);
+    std::optional<std::size_t> insertAfter;
+    bool inSection = false;
+    for (std::size_t i = 0; i < lines_.size(); ++i) {
+        const auto& line = lines_[i];
+        if (line.kind == Kind::kSection) {
+            if (insertAfter) {
+                break;
+            }
+            inSection = SameText(line.name, section);
+        }
+        if (inSection && line.kind != Kind::kOther) {
+            insertAfter = i;
+        }
+    }
+    if (insertAfter) {
+        InsertLine(*insertAfter + 1, keyLine);
+        return;
+    }
+    InsertLine(lines_.size(), "[" + std::string(section) + "]");
+    InsertLine(lines_.size(), keyLine);
+}
+
+void IniDocument::InsertLine(std::size_t index, std::string text) {
+    if (index > 0 && lines_[index - 1].ending.empty()) {
+        lines_[index - 1].ending = newline_;
+    }
+    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(index),
+                  ParseLine(std::move(text), newline_));
+}
+
+std::string IniDocument::Text() const {
+    std::string text;
+    for (const auto& line : lines_) {
+        text.append(line.text).append(line.ending);
+    }
+    return text;
+}
+
+}  // namespace dtu

@@ -1,0 +1,96 @@
+#include "settings/ini_file.h"
+
+#include <system_error>
+
+#include "lang/file_io.h"
+#include "settings/ini_value.h"
+
+namespace dtu {
+
+namespace {
+
+// Names come from the program's tables; one that would change the meaning of
+// its line (a line break, "=" in a key, "]" in a section, blanks at either
+// end) is a programming error.
+void CheckName(std::string_view name, std::string_view forbidden) {
+    const bool blankEnd = !name.empty() && (name.front() == ' ' || name.front() == '\t' ||
+                                            name.back() == ' ' || name.back() == '\t');
+    if (name.empty() || blankEnd || name.find_first_of(forbidden) != std::string_view::npos ||
+        name.front() == ';' || name.front() == '#' || name.front() == '[') {
+        throw std::invalid_argument("Invalid settings name: " + std::string(name));
+    }
+}
+
+}  // namespace
+
+IniFile::IniFile(std::filesystem::path path) : path_(std::move(path)) {}
+
+void IniFile::Refresh() const {
+    const auto stamp = FileStamp::Of(path_);
+    if (loaded_ && stamp == stamp_) {
+        return;
+    }
+    std::string text;
+    if (!ReadRegularFile(path_, text)) {
+        // Keep only the whole lines read before a failure.
+        const auto lastLineEnd = text.rfind('\n');
+        text.resize(lastLineEnd == std::string::npos ? 0 : lastLineEnd + 1);
+    }
+    document_ = IniDocument(text);
+    stamp_ = stamp;
+    loaded_ = true;
+}
+
+std::string IniFile::FullPath() const {
+    std::error_code ec;
+    const auto full = std::filesystem::absolute(path_, ec);
+    return ec ? path_.string() : full.string();
+}
+
+std::string IniFile::ReadString(const std::string& section, const std::string& key,
+                                const std::string& defaultValue) const {
+    Refresh();
+    const auto stored = document_.StoredValue(section, key);
+    return stored ? UnescapeIniValue(*stored) : defaultValue;
+}
+
+std::int64_t IniFile::ReadInteger(const std::string& section, const std::string& key,
+                                  std::int64_t defaultValue) const {
+    Refresh();
+    const auto stored = document_.StoredValue(section, key);
+    if (!stored) {
+        return defaultValue;
+    }
+    return ParseIniInteger(UnescapeIniValue(*stored)).value_or(defaultValue);
+}
+
+bool IniFile::ReadBool(const std::string& section, const std::string& key,
+                       bool defaultValue) const {
+    return ReadInteger(section, key, defaultValue ? 1 : 0) != 0;
+}
+
+void IniFile::WriteString(const std::string& section, const std::string& key,
+                          const std::string& value) {
+    CheckName(section, "]\r\n");
+    CheckName(key, "=\r\n");
+    Refresh();
+    document_.SetStoredValue(section, key, EscapeIniValue(value));
+    try {
+        WriteFileAtomically(path_, document_.Text());
+    } catch (const std::system_error&) {
+        // The file on disk is the old one; parse it again before the next use.
+        loaded_ = false;
+        throw IniWriteError("Unable to write to " + FullPath());
+    }
+    stamp_ = FileStamp::Of(path_);
+}
+
+void IniFile::WriteInteger(const std::string& section, const std::string& key, std::int64_t value) {
+    WriteString(section, key, std::to_string(value));
+}
+
+void IniFile::WriteBool(const std::string& section, const std::string& key, bool value) {
+    WriteString(section, key, value ? "1" : "0");
+}
+
+}  // namespace dtu

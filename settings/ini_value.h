@@ -1,0 +1,22 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace dtu {
+
+// How a value is stored on its line. A backslash, CR and LF are written as
+// "\\", "\r" and "\n"; every other byte (quotes, spaces at either end, "=",
+// GBK bytes) is stored as it is, so ordinary values stay readable and any value
+// comes back unchanged. On reading, a backslash before anything else is kept.
+std::string EscapeIniValue(std::string_view value);
+std::string UnescapeIniValue(std::string_view stored);
+
+// Decimal (optionally negative), or hexadecimal after "0x", "0X" or "$";
+// blanks around the number are allowed. Anything else, and numbers out of
+// range, give nothing.
+std::optional<std::int64_t> ParseIniInteger(std::string_view text);
+
+}  // namespace dtu
