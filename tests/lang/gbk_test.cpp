@@ -1,0 +1,133 @@
+#include "lang/gbk.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace dtu {
+namespace {
+
+struct RoundTrip {
+    const char* name;
+    std::string utf8;
+    std::string gbk;
+};
+
+const RoundTrip kRoundTrips[] = {
+    {"empty", "", ""},
+    {"ascii", "AT+CIVER?\r\n", "AT+CIVER?\r\n"},
+    {"menu", "\u6587\u4ef6(&F)", "\xCE\xC4\xBC\xFE(&F)"},
+    {"chinese", "\u4e2d\u6587", "\xD6\xD0\xCE\xC4"},
+    {"full_width_comma", "\uff0c", "\xA3\xAC"},
+    {"trail_byte_is_letter", "\u7646\u766e", "\xB0\x41\xB0\x61"},
+    {"header",
+     ";\u8bed\u8a00\u6587\u4ef6\u683c\u5f0f\u4e3a: \u540d\u79f0|\u4e2d\u6587|\u82f1\u6587\uff0c"
+     "\u7ad6\u7ebf\u5206\u5272\uff0c\u9017\u53f7\u4e0e\u5206\u53f7\u4e3a\u6ce8\u91ca\uff0c///"
+     "\u4e3a\u6362\u884c\uff0c\u7a7a\u884c\u81ea\u52a8\u5ffd\u7565",
+     ";\xD3\xEF\xD1\xD4\xCE\xC4\xBC\xFE\xB8\xF1\xCA\xBD\xCE\xAA: \xC3\xFB\xB3\xC6|\xD6\xD0\xCE\xC4|"
+     "\xD3\xA2\xCE\xC4\xA3\xAC\xCA\xFA\xCF\xDF\xB7\xD6\xB8\xEE\xA3\xAC\xB6\xBA\xBA\xC5\xD3\xEB\xB7"
+     "\xD6\xBA\xC5\xCE\xAA\xD7\xA2\xCA\xCD\xA3\xAC///\xCE\xAA\xBB\xBB\xD0\xD0\xA3\xAC\xBF\xD5\xD0"
+     "\xD0\xD7\xD4\xB6\xAF\xBA\xF6\xC2\xD4"},
+};
+
+TEST(Gbk, RoundTrips) {
+    for (const auto& row : kRoundTrips) {
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(Utf8ToGbk(row.utf8), row.gbk);
+        EXPECT_EQ(GbkToUtf8(row.gbk), row.utf8);
+    }
+}
+
+struct Conversion {
+    const char* name;
+    std::string input;
+    std::string expected;
+};
+
+TEST(Gbk, InvalidGbkBecomesReplacementCharacter) {
+    const Conversion rows[] = {
+        {"bad_byte", "\xFF", "\uFFFD"},
+        {"cut_off_at_end", "A\x81", "A\uFFFD"},
+        {"bad_trail_keeps_ascii",
+         "\x81\x30"
+         "B",
+         "\uFFFD0B"},
+        {"between_characters", "\xD6\xD0\xFF\xCE\xC4", "\u4e2d\uFFFD\u6587"},
+        {"bad_byte_then_character", "\xFF\xD6\xD0", "\uFFFD\u4e2d"},
+        {"many", std::string(10000, '\xFF'),
+         [] {
+             std::string s;
+             for (int i = 0; i < 10000; ++i) {
+                 s += "\uFFFD";
+             }
+             return s;
+         }()},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(GbkToUtf8(row.input), row.expected);
+    }
+}
+
+TEST(Gbk, UnconvertibleUtf8BecomesQuestionMark) {
+    const Conversion rows[] = {
+        {"cut_off_two_byte", "\xC3", "?"},
+        {"cut_off_three_byte", "a\xE4\xB8", "a??"},
+        {"bad_byte",
+         "\xFF"
+         "b",
+         "?b"},
+        {"overlong",
+         "a\xC0\xAF"
+         "b",
+         "a??b"},
+        {"surrogate", "\xED\xA0\x80", "???"},
+        {"not_in_gbk_hangul", "x\xED\x95\x9Cy", "x?y"},
+        {"not_in_gbk_emoji", "\xF0\x9F\x98\x80\u4e2d", "?\xD6\xD0"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(Utf8ToGbk(row.input), row.expected);
+    }
+}
+
+TEST(Gbk, LongTextConvertsWhole) {
+    std::string utf8;
+    std::string gbk;
+    for (int i = 0; i < 50000; ++i) {
+        utf8 +=
+            "\u4e2d"
+            "a";
+        gbk +=
+            "\xD6\xD0"
+            "a";
+    }
+    EXPECT_EQ(GbkToUtf8(gbk), utf8);
+    EXPECT_EQ(Utf8ToGbk(utf8), gbk);
+}
+
+TEST(Gbk, ThreadsConvertIndependently) {
+    constexpr int kThreads = 4;
+    std::vector<int> mismatches(kThreads, 0);
+    std::vector<std::thread> threads;
+    for (int t = 0; t < kThreads; ++t) {
+        threads.emplace_back([t, &mismatches] {
+            for (int i = 0; i < 2000; ++i) {
+                const auto& row = kRoundTrips[(t + i) % std::size(kRoundTrips)];
+                if (GbkToUtf8(row.gbk) != row.utf8 || Utf8ToGbk(row.utf8) != row.gbk ||
+                    GbkToUtf8("\xD6\xD0\xFF") != "\u4e2d\uFFFD") {
+                    ++mismatches[t];
+                }
+            }
+        });
+    }
+    for (auto& thread : threads) {
+        thread.join();
+    }
+    EXPECT_EQ(mismatches, std::vector<int>(kThreads, 0));
+}
+
+}  // namespace
+}  // namespace dtu

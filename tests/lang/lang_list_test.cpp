@@ -1,0 +1,152 @@
+#include "lang/lang_list.h"
+
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <optional>
+#include <string>
+
+#include "lang/same_text.h"
+#include "tests/lang/temp_dir.h"
+
+namespace dtu {
+namespace {
+
+using testing::TempDir;
+using testing::WriteBytes;
+
+const std::string kMenuFileChinese = "\xCE\xC4\xBC\xFE(&F)";
+
+// Built-in rows, then a language file whose rows come first in every search.
+class LangListLookup : public ::testing::Test {
+protected:
+    void SetUp() override {
+        list_.AddText("lang_Menu_File", kMenuFileChinese, "File(&F)");
+        list_.AddText("one", "yi", "two");
+        list_.AddText("two", "er", "Two in English");
+        list_.AddText("lang_Over", "builtin-cn", "Builtin");
+        list_.AddText("lang_BDup", "b1", "Built-in first");
+        list_.AddText("lang_BDup", "b2", "Built-in second");
+        list_.AddText("lang_Gbk", "\xB0\x41", "Upper trail");
+        WriteBytes(dir_ / "lang.txt",
+                   ";comment\r\n \r\nlang_Over|file-cn|From file\r\n"
+                   "lang_FDup|f1|File first\r\nlang_FDup|f2|File second\r\n");
+        list_.ReadLangFile(dir_ / "lang.txt");
+    }
+
+    TempDir dir_;
+    TLangList list_;
+};
+
+TEST_F(LangListLookup, FindsByKeyThenChineseThenEnglish) {
+    struct Row {
+        const char* name;
+        std::string lookup;
+        bool chinese;
+        std::string expected;
+    };
+    const Row rows[] = {
+        {"key", "lang_Menu_File", false, "File(&F)"},
+        {"key_chinese", "lang_Menu_File", true, kMenuFileChinese},
+        {"key_upper_case", "LANG_MENU_FILE", false, "File(&F)"},
+        {"key_lower_case", "lang_menu_file", true, kMenuFileChinese},
+        {"english_gives_chinese", "File(&F)", true, kMenuFileChinese},
+        {"english_other_case", "file(&f)", true, kMenuFileChinese},
+        {"chinese_gives_english", kMenuFileChinese, false, "File(&F)"},
+        {"key_beats_earlier_english", "two", false, "Two in English"},
+        {"file_hides_built_in", "lang_Over", false, "From file"},
+        {"built_in_text_still_found", "Builtin", true, "builtin-cn"},
+        {"first_of_two_in_file", "lang_FDup", false, "File first"},
+        {"first_of_two_built_in", "lang_BDup", true, "b1"},
+        {"gbk_trail_compares_exactly", "\xB0\x61", false, "\xB0\x61"},
+        {"gbk_text_found", "\xB0\x41", false, "Upper trail"},
+        {"unknown_key", "lang_Nowhere", true, "lang_Nowhere"},
+        {"prefix_is_no_match", "lang_Menu", false, "lang_Menu"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        list_.IsChinese = row.chinese;
+        EXPECT_EQ(list_.GetText(row.lookup), row.expected);
+    }
+}
+
+TEST_F(LangListLookup, CountsBuiltInAndFileRows) {
+    EXPECT_EQ(list_.BuiltInCount(), 7u);
+    EXPECT_EQ(list_.FileCount(), 4u);  // the single-space line is an entry
+}
+
+TEST(SameText, FoldsAsciiLettersOnly) {
+    EXPECT_TRUE(SameText("AbC-1", "aBc-1"));
+    EXPECT_FALSE(SameText("abc", "abcd"));
+    EXPECT_FALSE(SameText("[", "{"));  // '[' + 32 is '{', not a letter pair
+    EXPECT_FALSE(SameText("\xB0\x41", "\xB0\x61"));
+    EXPECT_TRUE(SameText("\xD6\xD0X", "\xD6\xD0x"));
+}
+
+TEST(LangText, ReturnsKeyWithoutTableAndTextWithOne) {
+    ASSERT_EQ(LangList, nullptr);
+    EXPECT_EQ(LangText("lang_Menu_File"), "lang_Menu_File");
+    TLangList list;
+    list.AddText("lang_Menu_File", kMenuFileChinese, "File(&F)");
+    LangList = &list;
+    EXPECT_EQ(LangText("LANG_MENU_FILE"), "File(&F)");
+    list.IsChinese = true;
+    EXPECT_EQ(LangText("lang_Menu_File"), kMenuFileChinese);
+    LangList = nullptr;
+}
+
+// Sets or clears an environment variable for one scope.
+class ScopedEnv {
+public:
+    ScopedEnv(const char* name, const char* value) : name_(name) {
+        if (const char* old = ::getenv(name)) {
+            old_ = old;
+        }
+        Set(value);
+    }
+    ScopedEnv(const ScopedEnv&) = delete;
+    ScopedEnv& operator=(const ScopedEnv&) = delete;
+    ~ScopedEnv() { Set(old_ ? old_->c_str() : nullptr); }
+
+private:
+    void Set(const char* value) {
+        if (value != nullptr) {
+            ::setenv(name_, value, 1);
+        } else {
+            ::unsetenv(name_);
+        }
+    }
+    const char* name_;
+    std::optional<std::string> old_;
+};
+
+TEST(SystemIsChinese, FirstSetLocaleVariableDecides) {
+    struct Row {
+        const char* lcAll;
+        const char* lcMessages;
+        const char* lang;
+        bool expected;
+    };
+    const Row rows[] = {
+        {"zh_CN.UTF-8", nullptr, nullptr, true},
+        {nullptr, "zh_TW", "en_US.UTF-8", true},
+        {"", "", "zh_HK.GBK", true},
+        {nullptr, nullptr, "zh_SG", true},
+        {"en_US.UTF-8", "zh_CN", "zh_CN", false},
+        {nullptr, "en_GB", "zh_CN", false},
+        {"C", nullptr, "zh_CN", false},
+        {nullptr, nullptr, nullptr, false},
+        {nullptr, nullptr, "z", false},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(std::string(row.lcAll ? row.lcAll : "-") + "/" +
+                     (row.lcMessages ? row.lcMessages : "-") + "/" + (row.lang ? row.lang : "-"));
+        ScopedEnv lcAll("LC_ALL", row.lcAll);
+        ScopedEnv lcMessages("LC_MESSAGES", row.lcMessages);
+        ScopedEnv lang("LANG", row.lang);
+        EXPECT_EQ(SystemIsChinese(), row.expected);
+    }
+}
+
+}  // namespace
+}  // namespace dtu
