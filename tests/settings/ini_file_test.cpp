@@ -1,0 +1,207 @@
+#include "settings/ini_file.h"
+
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <string>
+#include <vector>
+
+#include "tests/lang/temp_dir.h"
+
+namespace dtu {
+namespace {
+
+using testing::CountEntries;
+using testing::ReadBytes;
+using testing::TempDir;
+using testing::WriteBytes;
+
+TEST(IniFile, ValuesComeBackUnchanged) {
+    const std::vector<std::string> values = {
+        "\"CMNET\",\"\",\"\"",
+        "  leading and trailing  ",
+        "a=b=c",
+        "Host: x\r\nAccept: */*\r\n",
+        "\xD6\xD0\xCE\xC4 GBK",
+        "",
+        "back\\slash\\n literal",
+        "\\",
+        "lone\rcr",
+        "\n",
+        ";not a comment",
+        "[not a section]",
+        std::string("nul\0byte", 8),
+    };
+    TempDir dir;
+    {
+        IniFile ini(dir / "Lx1Cfg.ini");
+        for (std::size_t i = 0; i < values.size(); ++i) {
+            ini.WriteString("Values", "Key" + std::to_string(i), values[i]);
+        }
+    }
+    const IniFile reread(dir / "Lx1Cfg.ini");
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        EXPECT_EQ(reread.ReadString("Values", "Key" + std::to_string(i), "default"), values[i])
+            << "Key" << i;
+    }
+    EXPECT_NE(ReadBytes(dir / "Lx1Cfg.ini").find("\nKey0=\"CMNET\",\"\",\"\"\n"), std::string::npos)
+        << "ordinary values are stored as they are";
+}
+
+TEST(IniFile, NamesIgnoreCaseAndWritesKeepUnknownLines) {
+    TempDir dir;
+    const std::string before =
+        "; kept comment\r\n[COM]\r\nComName=COM3\r\nUnknown = x \r\n\r\n[Other]\r\nA=1\r\n";
+    WriteBytes(dir / "Lx1Cfg.ini", before);
+    IniFile ini(dir / "Lx1Cfg.ini");
+    EXPECT_EQ(ini.ReadString("com", "COMNAME", ""), "COM3");
+    ini.WriteString("Com", "comname", "COM7");
+    ini.WriteInteger("SYS", "Lang", 1);
+    EXPECT_EQ(ReadBytes(dir / "Lx1Cfg.ini"),
+              "; kept comment\r\n[COM]\r\nComName=COM7\r\nUnknown = x \r\n\r\n[Other]\r\nA=1\r\n"
+              "[SYS]\r\nLang=1\r\n");
+}
+
+TEST(IniFile, IntegersAndBooleans) {
+    TempDir dir;
+    WriteBytes(dir / "Lx1Cfg.ini",
+               "[N]\ndec=42\nhex=0x1F\ndollar=$1F\njunk=4x\nempty=\nhuge=99999999999999999999\n"
+               "zero=0\nfive=5\nhexzero=0x0\n");
+    const IniFile ini(dir / "Lx1Cfg.ini");
+    EXPECT_EQ(ini.ReadInteger("N", "dec", -1), 42);
+    EXPECT_EQ(ini.ReadInteger("N", "hex", -1), 31);
+    EXPECT_EQ(ini.ReadInteger("N", "dollar", -1), 31);
+    EXPECT_EQ(ini.ReadInteger("N", "junk", -1), -1);
+    EXPECT_EQ(ini.ReadInteger("N", "empty", -1), -1);
+    EXPECT_EQ(ini.ReadInteger("N", "huge", -1), -1);
+    EXPECT_EQ(ini.ReadInteger("N", "missing", 10), 10);
+    EXPECT_FALSE(ini.ReadBool("N", "zero", true));
+    EXPECT_TRUE(ini.ReadBool("N", "five", false));
+    EXPECT_FALSE(ini.ReadBool("N", "hexzero", true));
+    EXPECT_TRUE(ini.ReadBool("N", "junk", true));
+    EXPECT_FALSE(ini.ReadBool("N", "junk", false));
+    EXPECT_TRUE(ini.ReadBool("N", "missing", true));
+
+    IniFile writer(dir / "new.ini");
+    writer.WriteBool("B", "on", true);
+    writer.WriteBool("B", "off", false);
+    writer.WriteInteger("B", "negative", -12);
+    EXPECT_EQ(ReadBytes(dir / "new.ini"), "[B]\non=1\noff=0\nnegative=-12\n");
+}
+
+TEST(IniFile, BadFilesGiveDefaultsOrWhatCanBeRead) {
+    TempDir dir;
+    std::filesystem::create_directory(dir / "folder.ini");
+    WriteBytes(dir / "nul.ini", std::string("[A]\nk=\0v\nj=2\n", 13));
+    WriteBytes(dir / "long.ini", "[A]\nx=" + std::string(4 << 20, 'y') + "\nj=2\n");
+    WriteBytes(dir / "no_newline.ini", "[A]\nj=2");
+    struct Row {
+        const char* file;
+        std::string expected;
+    };
+    const Row rows[] = {
+        {"missing.ini", "default"}, {"folder.ini", "default"}, {"nul.ini", "2"},
+        {"long.ini", "2"},          {"no_newline.ini", "2"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.file);
+        const IniFile ini(dir / row.file);
+        EXPECT_EQ(ini.ReadString("A", "j", "default"), row.expected);
+        EXPECT_EQ(ini.ReadString("Missing", "j", "default"), "default");
+    }
+    EXPECT_EQ(IniFile(dir / "nul.ini").ReadString("A", "k", ""), std::string("\0v", 2));
+}
+
+TEST(IniFile, UnreadableFileGivesDefaults) {
+    if (::geteuid() == 0) {
+        GTEST_SKIP() << "root reads any file";
+    }
+    TempDir dir;
+    WriteBytes(dir / "Lx1Cfg.ini", "[A]\nj=2\n");
+    ASSERT_EQ(::chmod((dir / "Lx1Cfg.ini").c_str(), 0), 0);
+    EXPECT_EQ(IniFile(dir / "Lx1Cfg.ini").ReadString("A", "j", "default"), "default");
+}
+
+TEST(IniFile, FailedWriteThrowsWithFullPath) {
+    TempDir dir;
+    WriteBytes(dir / "plain", "x");
+    const auto path = dir / "plain" / "Lx1Cfg.ini";
+    IniFile ini(path);
+    try {
+        ini.WriteString("COM", "ComName", "COM1");
+        FAIL() << "no error";
+    } catch (const IniWriteError& e) {
+        EXPECT_EQ(std::string(e.what()), "Unable to write to " + path.string());
+    }
+    EXPECT_EQ(ini.ReadString("COM", "ComName", "default"), "default");
+}
+
+TEST(IniFile, FolderInPlaceOfFileCannotBeWritten) {
+    TempDir dir;
+    std::filesystem::create_directory(dir / "Lx1Cfg.ini");
+    IniFile ini(dir / "Lx1Cfg.ini");
+    EXPECT_THROW(ini.WriteString("COM", "ComName", "COM1"), IniWriteError);
+    EXPECT_EQ(CountEntries(dir.Path()), 1u) << "no temporary file left behind";
+}
+
+// Runs in a forked child: writes a value larger than the file size limit
+// allows, as a full disk would refuse it. Exits 3 when the write was refused.
+[[noreturn]] void WriteBeyondSizeLimit(const std::filesystem::path& path) {
+    ::signal(SIGXFSZ, SIG_IGN);
+    const rlimit limit{64, 64};
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+    IniFile ini(path);
+    try {
+        ini.WriteString("COM", "Big", std::string(1000, 'x'));
+    } catch (const IniWriteError&) {
+        std::_Exit(3);
+    }
+    std::_Exit(0);
+}
+
+TEST(IniFile, WriteCutShortKeepsPreviousFile) {
+    TempDir dir;
+    const std::string before = "[COM]\nComName=COM3\n";
+    WriteBytes(dir / "Lx1Cfg.ini", before);
+    EXPECT_EXIT(WriteBeyondSizeLimit(dir / "Lx1Cfg.ini"), ::testing::ExitedWithCode(3), "");
+    EXPECT_EQ(ReadBytes(dir / "Lx1Cfg.ini"), before);
+    EXPECT_EQ(CountEntries(dir.Path()), 1u) << "no temporary file left behind";
+}
+
+TEST(IniFile, SeesChangesMadeByOthersBetweenWrites) {
+    TempDir dir;
+    IniFile ini(dir / "Lx1Cfg.ini");
+    ini.WriteString("A", "mine", "1");
+    EXPECT_EQ(ini.ReadString("A", "mine", ""), "1");
+    WriteBytes(dir / "Lx1Cfg.ini", "[A]\nmine=2\ntheirs=x\n");
+    EXPECT_EQ(ini.ReadString("A", "mine", ""), "2");
+    ini.WriteString("A", "more", "3");
+    EXPECT_EQ(ReadBytes(dir / "Lx1Cfg.ini"), "[A]\nmine=2\ntheirs=x\nmore=3\n");
+}
+
+TEST(IniFile, ReplacementKeepsPermissions) {
+    TempDir dir;
+    WriteBytes(dir / "Lx1Cfg.ini", "[A]\n");
+    ASSERT_EQ(::chmod((dir / "Lx1Cfg.ini").c_str(), 0640), 0);
+    IniFile(dir / "Lx1Cfg.ini").WriteString("A", "k", "v");
+    struct stat info {};
+    ASSERT_EQ(::stat((dir / "Lx1Cfg.ini").c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, 0640u);
+}
+
+TEST(IniFile, NamesThatWouldBreakTheFileAreRefused) {
+    TempDir dir;
+    IniFile ini(dir / "Lx1Cfg.ini");
+    EXPECT_THROW(ini.WriteString("A", "k=v", "x"), std::invalid_argument);
+    EXPECT_THROW(ini.WriteString("A]", "k", "x"), std::invalid_argument);
+    EXPECT_THROW(ini.WriteString("A", "k\nj", "x"), std::invalid_argument);
+    EXPECT_THROW(ini.WriteString("A", " k", "x"), std::invalid_argument);
+    EXPECT_THROW(ini.WriteString("", "k", "x"), std::invalid_argument);
+    EXPECT_FALSE(std::filesystem::exists(dir / "Lx1Cfg.ini"));
+}
+
+}  // namespace
+}  // namespace dtu
