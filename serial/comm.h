@@ -8,6 +8,8 @@
 
 #include "serial/event_poster.h"
 
+struct termios;
+
 namespace dtu {
 
 // Raised by StartPort with one of its fixed messages.
@@ -47,6 +49,11 @@ public:
     bool WriteBlock(const char* data, std::uint16_t count);
 
     bool IsOpen() const;
+
+    // The line-settings record last applied to the port; false before the first
+    // open. A pseudo-terminal does not keep every field, so this is the way to
+    // see what was asked for.
+    bool BuiltTermios(::termios& out) const;
 
     // Properties. Setters of line settings re-apply them while open (Parity does
     // not); setters of the time-outs re-apply those.

@@ -1,0 +1,340 @@
+#include "serial/comm.h"
+
+#include <sys/eventfd.h>
+#include <termios.h>
+#include <unistd.h>
+
+#include <optional>
+#include <system_error>
+#include <thread>
+
+#include "serial/line_settings.h"
+#include "serial/modem_watch.h"
+#include "serial/port_lock.h"
+#include "serial/port_session.h"
+#include "serial/read_worker.h"
+#include "serial/thread_priority.h"
+#include "serial/write_worker.h"
+
+namespace dtu {
+
+// One open port: its descriptors, its workers and what they share.
+struct OpenedPort {
+    ExclusivePort port;
+    int closeFd = -1;
+    std::optional<termios> original;  // restored at close
+    std::unique_ptr<PortSession> session;
+    WriteQueue queue;
+    std::thread reader;
+    std::thread writer;
+    ModemWatch modemWatch;
+
+    // Signals the close, waits for every worker, then releases the port with
+    // its settings as they were found.
+    ~OpenedPort() {
+        if (closeFd >= 0) {
+            std::uint64_t one = 1;
+            [[maybe_unused]] ssize_t n = write(closeFd, &one, sizeof one);
+        }
+        queue.Close();
+        modemWatch.Stop();
+        if (reader.joinable()) {
+            reader.join();
+        }
+        if (writer.joinable()) {
+            writer.join();
+        }
+        if (original) {
+            tcsetattr(port.Fd(), TCSANOW, &*original);
+        }
+        port.Close();
+        if (closeFd >= 0) {
+            close(closeFd);
+        }
+    }
+};
+
+struct TComm::Impl {
+    explicit Impl(EventPoster& p, TComm* self)
+        : poster(p), alive(std::make_shared<TComm* const>(self)) {}
+
+    void ApplyLineSettings() {
+        if (!open) {
+            return;
+        }
+        termios current{};
+        tcgetattr(open->port.Fd(), &current);
+        built = BuildTermios(line, current);
+        tcsetattr(open->port.Fd(), TCSANOW, &*built);
+        ApplyModemLines(open->port.Fd(), line);
+        open->session->ignoreNullChar = line.ignoreNullChar;
+    }
+
+    void ApplyTimeouts() {
+        if (open) {
+            open->session->ApplyTimeouts(timeouts);
+        }
+    }
+
+    template <typename T>
+    void SetLine(T& property, T value) {
+        if (property != value) {
+            property = value;
+            ApplyLineSettings();
+        }
+    }
+
+    template <typename T>
+    void SetTimeout(T& property, T value) {
+        if (property != value) {
+            property = value;
+            ApplyTimeouts();
+        }
+    }
+
+    EventPoster& poster;
+    // Notices hold this weakly, so one that runs after the component is gone does nothing.
+    std::shared_ptr<TComm* const> alive;
+    std::string commName = "COM2";
+    LineSettings line;
+    TimeoutSettings timeouts;
+    std::optional<termios> built;
+    std::unique_ptr<OpenedPort> open;
+};
+
+TComm::TComm(EventPoster& poster) : impl_(std::make_unique<Impl>(poster, this)) {}
+
+TComm::~TComm() {
+    StopPort();
+}
+
+void TComm::StartPort() {
+    if (impl_->open) {
+        throw ECommsError("This serial port already opened");
+    }
+    auto open = std::make_unique<OpenedPort>();
+    open->port.Open(DevicePathFor(impl_->commName));
+    int fd = open->port.Fd();
+    termios original{};
+    if (tcgetattr(fd, &original) != 0) {
+        throw ECommsError("Cannot setup comm buffer");
+    }
+    open->original = original;
+    tcflush(fd, TCIOFLUSH);
+
+    open->closeFd = eventfd(0, EFD_CLOEXEC);
+    if (open->closeFd < 0) {
+        throw ECommsError("Unable to create event");
+    }
+    open->session =
+        std::make_unique<PortSession>(fd, open->closeFd, NoticeSink(impl_->poster, impl_->alive));
+    impl_->open = std::move(open);
+    impl_->ApplyTimeouts();
+    impl_->ApplyLineSettings();
+
+    OpenedPort& o = *impl_->open;
+    try {
+        o.reader = std::thread([&session = *o.session] {
+            RaiseThreadPriority(ThreadRole::Reader);
+            RunReader(session);
+        });
+        o.modemWatch.Start(*o.session);
+    } catch (const std::system_error&) {
+        impl_->open.reset();
+        throw ECommsError("Unable to create read thread");
+    }
+    try {
+        o.writer = std::thread([&session = *o.session, &queue = o.queue] {
+            RaiseThreadPriority(ThreadRole::Writer);
+            RunWriter(session, queue);
+        });
+    } catch (const std::system_error&) {
+        impl_->open.reset();
+        throw ECommsError("Unable to create write thread");
+    }
+}
+
+void TComm::StopPort() {
+    impl_->open.reset();
+}
+
+bool TComm::WriteBlock(const char* data, std::uint16_t count) {
+    if (!impl_->open || count == 0) {
+        return false;
+    }
+    return impl_->open->queue.Push(std::string(data, count));
+}
+
+bool TComm::IsOpen() const {
+    return impl_->open != nullptr;
+}
+
+bool TComm::BuiltTermios(::termios& out) const {
+    if (!impl_->built) {
+        return false;
+    }
+    out = *impl_->built;
+    return true;
+}
+
+const std::string& TComm::CommName() const {
+    return impl_->commName;
+}
+void TComm::SetCommName(const std::string& name) {
+    impl_->commName = name;
+}
+
+std::uint32_t TComm::BaudRate() const {
+    return impl_->line.baudRate;
+}
+void TComm::SetBaudRate(std::uint32_t baud) {
+    impl_->SetLine(impl_->line.baudRate, baud);
+}
+bool TComm::ParityCheck() const {
+    return impl_->line.parityCheck;
+}
+void TComm::SetParityCheck(bool on) {
+    impl_->SetLine(impl_->line.parityCheck, on);
+}
+bool TComm::OutxCtsFlow() const {
+    return impl_->line.outxCtsFlow;
+}
+void TComm::SetOutxCtsFlow(bool on) {
+    impl_->SetLine(impl_->line.outxCtsFlow, on);
+}
+bool TComm::OutxDsrFlow() const {
+    return impl_->line.outxDsrFlow;
+}
+void TComm::SetOutxDsrFlow(bool on) {
+    impl_->SetLine(impl_->line.outxDsrFlow, on);
+}
+TDtrControl TComm::DtrControl() const {
+    return impl_->line.dtrControl;
+}
+void TComm::SetDtrControl(TDtrControl value) {
+    impl_->SetLine(impl_->line.dtrControl, value);
+}
+bool TComm::DsrSensitivity() const {
+    return impl_->line.dsrSensitivity;
+}
+void TComm::SetDsrSensitivity(bool on) {
+    impl_->SetLine(impl_->line.dsrSensitivity, on);
+}
+bool TComm::TxContinueOnXoff() const {
+    return impl_->line.txContinueOnXoff;
+}
+void TComm::SetTxContinueOnXoff(bool on) {
+    impl_->SetLine(impl_->line.txContinueOnXoff, on);
+}
+bool TComm::OutxXonXoffFlow() const {
+    return impl_->line.outxXonXoffFlow;
+}
+void TComm::SetOutxXonXoffFlow(bool on) {
+    impl_->SetLine(impl_->line.outxXonXoffFlow, on);
+}
+bool TComm::InxXonXoffFlow() const {
+    return impl_->line.inxXonXoffFlow;
+}
+void TComm::SetInxXonXoffFlow(bool on) {
+    impl_->SetLine(impl_->line.inxXonXoffFlow, on);
+}
+bool TComm::ReplaceWhenParityError() const {
+    return impl_->line.replaceWhenParityError;
+}
+void TComm::SetReplaceWhenParityError(bool on) {
+    impl_->SetLine(impl_->line.replaceWhenParityError, on);
+}
+bool TComm::IgnoreNullChar() const {
+    return impl_->line.ignoreNullChar;
+}
+void TComm::SetIgnoreNullChar(bool on) {
+    impl_->SetLine(impl_->line.ignoreNullChar, on);
+}
+TRtsControl TComm::RtsControl() const {
+    return impl_->line.rtsControl;
+}
+void TComm::SetRtsControl(TRtsControl value) {
+    impl_->SetLine(impl_->line.rtsControl, value);
+}
+std::uint16_t TComm::XonLimit() const {
+    return impl_->line.xonLimit;
+}
+void TComm::SetXonLimit(std::uint16_t value) {
+    impl_->SetLine(impl_->line.xonLimit, value);
+}
+std::uint16_t TComm::XoffLimit() const {
+    return impl_->line.xoffLimit;
+}
+void TComm::SetXoffLimit(std::uint16_t value) {
+    impl_->SetLine(impl_->line.xoffLimit, value);
+}
+TByteSize TComm::ByteSize() const {
+    return impl_->line.byteSize;
+}
+void TComm::SetByteSize(TByteSize value) {
+    impl_->SetLine(impl_->line.byteSize, value);
+}
+TParity TComm::Parity() const {
+    return impl_->line.parity;
+}
+void TComm::SetParity(TParity value) {
+    // Stored only: it reaches the port with the next re-application.
+    impl_->line.parity = value;
+}
+TStopBits TComm::StopBits() const {
+    return impl_->line.stopBits;
+}
+void TComm::SetStopBits(TStopBits value) {
+    impl_->SetLine(impl_->line.stopBits, value);
+}
+char TComm::XonChar() const {
+    return impl_->line.xonChar;
+}
+void TComm::SetXonChar(char c) {
+    impl_->SetLine(impl_->line.xonChar, c);
+}
+char TComm::XoffChar() const {
+    return impl_->line.xoffChar;
+}
+void TComm::SetXoffChar(char c) {
+    impl_->SetLine(impl_->line.xoffChar, c);
+}
+char TComm::ReplacedChar() const {
+    return impl_->line.replacedChar;
+}
+void TComm::SetReplacedChar(char c) {
+    impl_->SetLine(impl_->line.replacedChar, c);
+}
+
+std::uint32_t TComm::ReadIntervalTimeout() const {
+    return impl_->timeouts.readInterval;
+}
+void TComm::SetReadIntervalTimeout(std::uint32_t ms) {
+    impl_->SetTimeout(impl_->timeouts.readInterval, ms);
+}
+std::uint32_t TComm::ReadTotalTimeoutMultiplier() const {
+    return impl_->timeouts.readTotalMultiplier;
+}
+void TComm::SetReadTotalTimeoutMultiplier(std::uint32_t ms) {
+    impl_->SetTimeout(impl_->timeouts.readTotalMultiplier, ms);
+}
+std::uint32_t TComm::ReadTotalTimeoutConstant() const {
+    return impl_->timeouts.readTotalConstant;
+}
+void TComm::SetReadTotalTimeoutConstant(std::uint32_t ms) {
+    impl_->SetTimeout(impl_->timeouts.readTotalConstant, ms);
+}
+std::uint32_t TComm::WriteTotalTimeoutMultiplier() const {
+    return impl_->timeouts.writeTotalMultiplier;
+}
+void TComm::SetWriteTotalTimeoutMultiplier(std::uint32_t ms) {
+    impl_->SetTimeout(impl_->timeouts.writeTotalMultiplier, ms);
+}
+std::uint32_t TComm::WriteTotalTimeoutConstant() const {
+    return impl_->timeouts.writeTotalConstant;
+}
+void TComm::SetWriteTotalTimeoutConstant(std::uint32_t ms) {
+    impl_->SetTimeout(impl_->timeouts.writeTotalConstant, ms);
+}
+
+}  // namespace dtu

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <termios.h>
+
+#include <cstdint>
+#include <optional>
+
+#include "serial/comm.h"
+
+namespace dtu {
+
+// The line-setting properties of TComm, with the component's defaults.
+struct LineSettings {
+    std::uint32_t baudRate = 9600;
+    bool parityCheck = false;
+    bool outxCtsFlow = true;
+    bool outxDsrFlow = true;
+    TDtrControl dtrControl = TDtrControl::DtrEnable;
+    bool dsrSensitivity = false;
+    bool txContinueOnXoff = true;
+    bool outxXonXoffFlow = false;
+    bool inxXonXoffFlow = false;
+    bool replaceWhenParityError = false;
+    bool ignoreNullChar = false;
+    TRtsControl rtsControl = TRtsControl::RtsEnable;
+    std::uint16_t xonLimit = 10;
+    std::uint16_t xoffLimit = 10;
+    TByteSize byteSize = TByteSize::_8;
+    TParity parity = TParity::None;
+    TStopBits stopBits = TStopBits::_1;
+    char xonChar = 0x11;
+    char xoffChar = 0x13;
+    char replacedChar = 0x00;
+};
+
+// The time-out properties, in milliseconds.
+struct TimeoutSettings {
+    std::uint32_t readInterval = 10;
+    std::uint32_t readTotalMultiplier = 0;
+    std::uint32_t readTotalConstant = 0;
+    std::uint32_t writeTotalMultiplier = 0;
+    std::uint32_t writeTotalConstant = 0;
+};
+
+// The termios speed constant for a rate, or nothing when termios has none.
+std::optional<speed_t> SpeedFor(std::uint32_t baud);
+
+// A raw-mode record for `settings`, starting from `current` (what the port has
+// now). A rate without a termios constant keeps the current speed.
+termios BuildTermios(const LineSettings& settings, const termios& current);
+
+// Raises or drops DTR and RTS as the settings ask. Failures are ignored: a
+// pseudo-terminal has no modem lines.
+void ApplyModemLines(int fd, const LineSettings& settings);
+
+}  // namespace dtu

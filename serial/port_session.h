@@ -1,0 +1,38 @@
+#pragma once
+
+#include <atomic>
+#include <cstdint>
+
+#include "serial/line_settings.h"
+#include "serial/notice_sink.h"
+
+namespace dtu {
+
+// What the workers of one open port share with the owner thread. The
+// descriptors stay valid until every worker has been joined.
+struct PortSession {
+    PortSession(int portFd, int closeSignalFd, NoticeSink sink)
+        : fd(portFd), closeFd(closeSignalFd), notices(std::move(sink)) {}
+
+    // Called by the owner thread; the workers pick the values up at their next wait.
+    void ApplyTimeouts(const TimeoutSettings& t) {
+        readInterval = t.readInterval;
+        readTotalMultiplier = t.readTotalMultiplier;
+        readTotalConstant = t.readTotalConstant;
+        writeTotalMultiplier = t.writeTotalMultiplier;
+        writeTotalConstant = t.writeTotalConstant;
+    }
+
+    const int fd;
+    const int closeFd;  // an eventfd that turns readable once the port closes
+    const NoticeSink notices;
+
+    std::atomic<std::uint32_t> readInterval{0};
+    std::atomic<std::uint32_t> readTotalMultiplier{0};
+    std::atomic<std::uint32_t> readTotalConstant{0};
+    std::atomic<std::uint32_t> writeTotalMultiplier{0};
+    std::atomic<std::uint32_t> writeTotalConstant{0};
+    std::atomic<bool> ignoreNullChar{false};
+};
+
+}  // namespace dtu

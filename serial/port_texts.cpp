@@ -1,0 +1,77 @@
+#include "serial/port_texts.h"
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+#include <charconv>
+
+namespace dtu {
+
+namespace {
+
+struct ParityRow {
+    const char* text;
+    ParityChoice choice;
+};
+
+constexpr std::array<ParityRow, 3> kParityRows = {{
+    {"NONE", {TParity::None, false}},
+    {"ODD", {TParity::Odd, true}},
+    {"EVEN", {TParity::Even, true}},
+}};
+
+struct IntervalRow {
+    std::uint32_t baud;
+    std::uint32_t intervalMs;
+};
+
+constexpr std::array<IntervalRow, 2> kSlowRateIntervals = {{{2400, 150}, {4800, 80}}};
+constexpr std::uint32_t kDefaultIntervalMs = 60;
+
+}  // namespace
+
+std::optional<std::int64_t> ParseDecimal(const std::string& text) {
+    std::int64_t value = 0;
+    const char* last = text.data() + text.size();
+    auto [end, error] = std::from_chars(text.data(), last, value);
+    if (text.empty() || error != std::errc() || end != last) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+std::optional<ParityChoice> ParityFromText(const std::string& text) {
+    std::string upper = text;
+    std::transform(upper.begin(), upper.end(), upper.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+    for (const ParityRow& row : kParityRows) {
+        if (upper == row.text) {
+            return row.choice;
+        }
+    }
+    return std::nullopt;
+}
+
+std::uint32_t FramingIntervalFor(std::uint32_t baud) {
+    for (const IntervalRow& row : kSlowRateIntervals) {
+        if (row.baud == baud) {
+            return row.intervalMs;
+        }
+    }
+    return kDefaultIntervalMs;
+}
+
+std::string PortStatusText(const std::string& name, const std::string& baud,
+                           const std::string& parity, const std::string& dataBits,
+                           const std::string& stopBits) {
+    std::string text = " ";
+    for (const std::string* part : {&name, &baud, &parity, &dataBits, &stopBits}) {
+        text += '"';
+        text += *part;
+        text += "\",";
+    }
+    text += ' ';
+    return text;
+}
+
+}  // namespace dtu

@@ -1,0 +1,148 @@
+#include <termios.h>
+
+#include "comm_fixture.h"
+#include "serial/line_settings.h"
+
+namespace dtu::test {
+namespace {
+
+termios MasterSide(const PseudoTerminal& pty) {
+    termios t{};
+    tcgetattr(pty.Master(), &t);
+    return t;
+}
+
+speed_t OutSpeed(termios t) {
+    return cfgetospeed(&t);
+}
+
+speed_t InSpeed(termios t) {
+    return cfgetispeed(&t);
+}
+
+termios Built(const TComm& comm) {
+    termios t{};
+    EXPECT_TRUE(comm.BuiltTermios(t));
+    return t;
+}
+
+using CommLine = CommFixture;
+
+TEST_F(CommLine, BaudRateChangeReachesTheOpenPortAtOnce) {
+    comm.StartPort();
+    EXPECT_EQ(OutSpeed(MasterSide(pty)), B9600);
+    comm.SetBaudRate(115200);
+    EXPECT_EQ(OutSpeed(MasterSide(pty)), B115200);
+    EXPECT_EQ(InSpeed(MasterSide(pty)), B115200);
+}
+
+TEST_F(CommLine, ParityAloneWaitsForTheNextReapplication) {
+    comm.StartPort();
+    comm.SetParity(TParity::Even);
+    EXPECT_EQ(Built(comm).c_cflag & PARENB, 0u);
+    comm.SetByteSize(TByteSize::_7);
+    termios t = Built(comm);
+    EXPECT_EQ(t.c_cflag & (PARENB | PARODD), tcflag_t{PARENB});
+    EXPECT_EQ(t.c_cflag & CSIZE, tcflag_t{CS7});
+}
+
+TEST_F(CommLine, OpenAppliesRawModeAndTheSettings) {
+    comm.SetBaudRate(4800);
+    comm.SetStopBits(TStopBits::_2);
+    comm.StartPort();
+    termios t = MasterSide(pty);
+    EXPECT_EQ(cfgetospeed(&t), B4800);
+    EXPECT_EQ(t.c_lflag & (ICANON | ECHO | ISIG), 0u);
+    EXPECT_EQ(t.c_oflag & OPOST, 0u);
+    EXPECT_NE(t.c_cflag & CSTOPB, 0u);
+    EXPECT_NE(t.c_cflag & CLOCAL, 0u);
+}
+
+TEST(ComponentDefaults, MatchTheDocumentedTable) {
+    QueuePoster poster;
+    TComm comm(poster);
+    EXPECT_EQ(comm.CommName(), "COM2");
+    EXPECT_EQ(comm.BaudRate(), 9600u);
+    EXPECT_TRUE(comm.OutxCtsFlow());
+    EXPECT_TRUE(comm.OutxDsrFlow());
+    EXPECT_TRUE(comm.TxContinueOnXoff());
+    EXPECT_EQ(comm.DtrControl(), TDtrControl::DtrEnable);
+    EXPECT_EQ(comm.RtsControl(), TRtsControl::RtsEnable);
+    EXPECT_EQ(comm.ByteSize(), TByteSize::_8);
+    EXPECT_EQ(comm.Parity(), TParity::None);
+    EXPECT_EQ(comm.StopBits(), TStopBits::_1);
+    EXPECT_EQ(comm.XonChar(), 0x11);
+    EXPECT_EQ(comm.XoffChar(), 0x13);
+    EXPECT_EQ(comm.XonLimit(), 10);
+    EXPECT_EQ(comm.ReadIntervalTimeout(), 10u);
+    EXPECT_EQ(comm.WriteTotalTimeoutConstant(), 0u);
+    termios unused{};
+    EXPECT_FALSE(comm.BuiltTermios(unused));
+}
+
+struct FramingRow {
+    const char* name;
+    TByteSize byteSize;
+    TParity parity;
+    TStopBits stopBits;
+    tcflag_t cflags;  // expected within CSIZE | PARENB | PARODD | CMSPAR | CSTOPB
+};
+
+constexpr tcflag_t kFramingMask = CSIZE | PARENB | PARODD | CMSPAR | CSTOPB;
+
+const FramingRow kFramingRows[] = {
+    {"8N1", TByteSize::_8, TParity::None, TStopBits::_1, CS8},
+    {"7E1", TByteSize::_7, TParity::Even, TStopBits::_1, CS7 | PARENB},
+    {"7O2", TByteSize::_7, TParity::Odd, TStopBits::_2, CS7 | PARENB | PARODD | CSTOPB},
+    {"5M15", TByteSize::_5, TParity::Mark, TStopBits::_1_5,
+     CS5 | PARENB | PARODD | CMSPAR | CSTOPB},
+    {"6S1", TByteSize::_6, TParity::Space, TStopBits::_1, CS6 | PARENB | CMSPAR},
+};
+
+TEST(BuildTermios, FramingTable) {
+    for (const FramingRow& row : kFramingRows) {
+        LineSettings s;
+        s.byteSize = row.byteSize;
+        s.parity = row.parity;
+        s.stopBits = row.stopBits;
+        termios t = BuildTermios(s, termios{});
+        EXPECT_EQ(t.c_cflag & kFramingMask, row.cflags) << row.name;
+        EXPECT_NE(t.c_cflag & CREAD, 0u) << row.name;
+    }
+}
+
+TEST(BuildTermios, FlowControlAndCheckingFlags) {
+    LineSettings s;
+    s.outxCtsFlow = false;
+    EXPECT_EQ(BuildTermios(s, termios{}).c_cflag & CRTSCTS, 0u);
+    s.rtsControl = TRtsControl::RtsHandshake;
+    EXPECT_NE(BuildTermios(s, termios{}).c_cflag & CRTSCTS, 0u);
+
+    s.outxXonXoffFlow = true;
+    s.xonChar = 'Q';
+    s.xoffChar = 'S';
+    termios t = BuildTermios(s, termios{});
+    EXPECT_EQ(t.c_iflag & (IXON | IXOFF), tcflag_t{IXON});
+    EXPECT_EQ(t.c_cc[VSTART], 'Q');
+    EXPECT_EQ(t.c_cc[VSTOP], 'S');
+
+    s.parityCheck = true;
+    s.inxXonXoffFlow = true;
+    t = BuildTermios(s, termios{});
+    EXPECT_EQ(t.c_iflag & (IXON | IXOFF), tcflag_t{IXON | IXOFF});
+    EXPECT_NE(t.c_iflag & INPCK, 0u);
+}
+
+TEST(BuildTermios, RateWithoutATermiosConstantKeepsTheCurrentSpeed) {
+    termios current{};
+    cfsetispeed(&current, B38400);
+    cfsetospeed(&current, B38400);
+    LineSettings s;
+    s.baudRate = 14400;
+    EXPECT_EQ(OutSpeed(BuildTermios(s, current)), B38400);
+    s.baudRate = 921600;
+    EXPECT_EQ(OutSpeed(BuildTermios(s, current)), B921600);
+}
+
+}  // namespace
+}  // namespace dtu::test

@@ -1,0 +1,219 @@
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <termios.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+
+#include "comm_fixture.h"
+#include "serial/port_lock.h"
+
+namespace dtu::test {
+namespace {
+
+constexpr const char* kOpenError = "Error opening serial port";
+
+// The message StartPort threw, or empty when it did not throw.
+std::string StartError(TComm& comm) {
+    try {
+        comm.StartPort();
+    } catch (const ECommsError& error) {
+        return error.what();
+    }
+    return {};
+}
+
+std::string ReadFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+void WriteFile(const std::string& path, const std::string& text) {
+    std::ofstream(path, std::ios::binary) << text;
+}
+
+// The PID of a process that has ended.
+pid_t EndedProcess() {
+    pid_t child = fork();
+    if (child == 0) {
+        _exit(0);
+    }
+    waitpid(child, nullptr, 0);
+    return child;
+}
+
+using CommOpen = CommFixture;
+
+TEST_F(CommOpen, SecondStartLeavesTheFirstOpeningWorking) {
+    comm.StartPort();
+    EXPECT_EQ(StartError(comm), "This serial port already opened");
+    ASSERT_TRUE(comm.IsOpen());
+    pty.Write("still here");
+    ASSERT_TRUE(poster.PumpUntil([&] { return BytesReceived() == 10; }));
+    ASSERT_TRUE(comm.WriteBlock("AT\r\n", 4));
+    EXPECT_EQ(pty.Read(4), "AT\r\n");
+}
+
+TEST_F(CommOpen, PortHeldByAnotherComponentIsRefused) {
+    comm.StartPort();
+    TComm second(poster);
+    second.SetCommName(pty.SlavePath());
+    EXPECT_EQ(StartError(second), kOpenError);
+    EXPECT_FALSE(second.IsOpen());
+}
+
+TEST_F(CommOpen, PortLockedByAnotherDescriptorIsRefusedWithAReason) {
+    int other = open(pty.SlavePath().c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC);
+    ASSERT_GE(other, 0);
+    ASSERT_EQ(flock(other, LOCK_EX | LOCK_NB), 0);
+    try {
+        comm.StartPort();
+        ADD_FAILURE() << "opened a locked port";
+    } catch (const ECommsError& error) {
+        EXPECT_STREQ(error.what(), kOpenError);
+        EXPECT_EQ(error.Detail(), "in use by another program");
+    }
+    close(other);
+    EXPECT_FALSE(comm.IsOpen());
+    comm.StartPort();
+    EXPECT_TRUE(comm.IsOpen());
+}
+
+TEST_F(CommOpen, MissingDeviceIsAnOpenError) {
+    comm.SetCommName("/dev/no-such-serial-port");
+    try {
+        comm.StartPort();
+        ADD_FAILURE() << "opened a missing device";
+    } catch (const ECommsError& error) {
+        EXPECT_STREQ(error.what(), kOpenError);
+        EXPECT_FALSE(error.Detail().empty());
+    }
+    EXPECT_FALSE(comm.IsOpen());
+}
+
+TEST_F(CommOpen, DeviceThatIsNoTerminalIsRefused) {
+    comm.SetCommName("/dev/null");
+    EXPECT_EQ(StartError(comm), "File handle is not a comm handle ");
+    EXPECT_FALSE(comm.IsOpen());
+}
+
+TEST_F(CommOpen, StopPortTwiceAndWhenClosedIsHarmless) {
+    comm.StopPort();
+    comm.StartPort();
+    comm.StopPort();
+    comm.StopPort();
+    EXPECT_FALSE(comm.IsOpen());
+    comm.StartPort();
+    EXPECT_TRUE(comm.IsOpen());
+}
+
+TEST_F(CommOpen, CloseRestoresTheTerminalSettingsItFound) {
+    termios before{};
+    ASSERT_EQ(tcgetattr(pty.Master(), &before), 0);
+    ASSERT_NE(before.c_lflag & ICANON, 0u);
+    comm.StartPort();
+    termios during{};
+    ASSERT_EQ(tcgetattr(pty.Master(), &during), 0);
+    EXPECT_EQ(during.c_lflag & ICANON, 0u);
+    comm.StopPort();
+    termios after{};
+    ASSERT_EQ(tcgetattr(pty.Master(), &after), 0);
+    EXPECT_EQ(after.c_lflag, before.c_lflag);
+    EXPECT_EQ(after.c_iflag, before.c_iflag);
+    EXPECT_EQ(after.c_oflag, before.c_oflag);
+}
+
+TEST(DevicePath, BareNamesLiveInDev) {
+    EXPECT_EQ(DevicePathFor("ttyUSB0"), "/dev/ttyUSB0");
+    EXPECT_EQ(DevicePathFor("pts/3"), "/dev/pts/3");
+    EXPECT_EQ(DevicePathFor("/dev/ttyS1"), "/dev/ttyS1");
+}
+
+class CommLockFile : public CommFixture {
+protected:
+    void SetUp() override {
+        lockPath = UucpLockPath(pty.SlavePath());
+        if (lockPath.empty()) {
+            GTEST_SKIP() << "no writable lock directory";
+        }
+    }
+    void TearDown() override {
+        if (!lockPath.empty()) {
+            comm.StopPort();
+            std::remove(lockPath.c_str());
+        }
+    }
+    std::string lockPath;
+};
+
+TEST_F(CommLockFile, HoldsTheLockFileWhileOpen) {
+    comm.StartPort();
+    char expected[16];
+    std::snprintf(expected, sizeof expected, "%10d\n", static_cast<int>(getpid()));
+    EXPECT_EQ(ReadFile(lockPath), expected);
+    comm.StopPort();
+    EXPECT_NE(access(lockPath.c_str(), F_OK), 0);
+}
+
+TEST_F(CommLockFile, LockOfALiveProcessRefusesTheOpen) {
+    WriteFile(lockPath, "         1\n");
+    try {
+        comm.StartPort();
+        ADD_FAILURE() << "opened a port locked by PID 1";
+    } catch (const ECommsError& error) {
+        EXPECT_STREQ(error.what(), kOpenError);
+        EXPECT_EQ(error.Detail(), "in use by PID 1");
+    }
+    EXPECT_FALSE(comm.IsOpen());
+    EXPECT_EQ(ReadFile(lockPath), "         1\n");
+}
+
+TEST_F(CommLockFile, StaleLockIsTakenOver) {
+    char stale[16];
+    std::snprintf(stale, sizeof stale, "%10d\n", static_cast<int>(EndedProcess()));
+    WriteFile(lockPath, stale);
+    comm.StartPort();
+    char mine[16];
+    std::snprintf(mine, sizeof mine, "%10d\n", static_cast<int>(getpid()));
+    EXPECT_EQ(ReadFile(lockPath), mine);
+}
+
+// Opens `path` as an unprivileged user in a child process: 0 opened, 1 busy,
+// 2 other refusal, 77 when the child cannot drop its rights.
+int OpenAsNobody(const std::string& path) {
+    pid_t child = fork();
+    if (child == 0) {
+        if (setgid(65534) != 0 || setuid(65534) != 0) {
+            _exit(77);
+        }
+        int fd = open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+        _exit(fd >= 0 ? 0 : errno == EBUSY ? 1 : 2);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+TEST_F(CommOpen, ExclusiveTerminalRefusesOtherUsersWhileOpen) {
+    if (geteuid() != 0) {
+        GTEST_SKIP() << "needs root to open the port as another user";
+    }
+    ASSERT_EQ(chmod(pty.SlavePath().c_str(), 0666), 0);
+    comm.StartPort();
+    int whileOpen = OpenAsNobody(pty.SlavePath());
+    if (whileOpen == 77) {
+        GTEST_SKIP() << "cannot switch to an unprivileged user";
+    }
+    EXPECT_EQ(whileOpen, 1);
+    comm.StopPort();
+    EXPECT_EQ(OpenAsNobody(pty.SlavePath()), 0);
+}
+
+}  // namespace
+}  // namespace dtu::test
