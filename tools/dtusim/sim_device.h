@@ -1,0 +1,92 @@
+#pragma once
+
+#include <chrono>
+#include <cstddef>
+#include <map>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "tools/dtusim/sim_config.h"
+
+namespace dtu::sim {
+
+// Bytes the device writes in one go, after an optional pause.
+struct Burst {
+    std::chrono::milliseconds pauseBefore{0};
+    std::string bytes;
+    bool operator==(const Burst&) const = default;
+};
+
+// What the device does about one received chunk.
+struct Answer {
+    std::vector<std::string> heard;  // lines and escapes taken in, exactly as received
+    std::vector<Burst> bursts;
+    std::optional<LineSettings> switchTo;  // the UART to use once the bursts are out
+};
+
+struct Sms {
+    std::string number;
+    std::string message;
+    bool operator==(const Sms&) const = default;
+};
+
+enum class Mode {
+    kData,        // everything but the escape goes to the network
+    kEscapeSeen,  // "+++" answered, waiting for "a"
+    kCommand,
+};
+
+// The device's behaviour without any I/O: one received chunk in, the bytes to
+// write back out. A chunk is what arrived between two pauses or up to a line end;
+// a command line may come in several chunks.
+class SimDevice {
+public:
+    static constexpr std::size_t kMaxLine = 4096;
+
+    explicit SimDevice(Mode mode = Mode::kCommand);
+
+    Answer Receive(std::string_view chunk);
+
+    // The version text without "V", e.g. "3.38": digits and dots only.
+    bool SetFirmware(std::string_view version);
+    const std::string& Firmware() const { return firmware_; }
+
+    // Stay silent, taking nothing in, on the next `times` arrivals of `line`
+    // (compared without its line end).
+    void SilentOn(std::string_view line, int times);
+    // Answer `line` in two bursts, the second after `pause`.
+    void SplitOn(std::string_view line, std::chrono::milliseconds pause);
+    // Repeat each command line before the answer, in the same burst.
+    void SetEcho(bool on) { echo_ = on; }
+
+    Mode CurrentMode() const { return mode_; }
+    const DeviceConfig& Running() const { return running_; }
+    const DeviceConfig& Saved() const { return saved_; }
+    LineSettings Line() const { return LineSettingsOf(running_); }
+    const std::vector<Sms>& SentSms() const { return sms_; }
+
+private:
+    void ReceiveCommandBytes(std::string_view chunk, Answer& answer);
+    std::string AnswerLine(std::string_view line);
+    std::string Execute(std::string_view name);
+    std::string Set(std::string_view name, std::string_view value);
+    std::string Query(std::string_view name);
+    bool Knows(int sinceFirmware) const;
+    void Reply(std::string_view heard, std::string_view key, std::string bytes, Answer& answer);
+    bool ConsumeSilence(std::string_view key);
+
+    Mode mode_;
+    DeviceConfig running_;
+    DeviceConfig saved_;
+    std::string firmware_ = "3.38";
+    std::string pending_;  // a command line not yet ended
+    bool overflow_ = false;
+    bool echo_ = false;
+    std::map<std::string, int, std::less<>> silent_;
+    std::map<std::string, std::chrono::milliseconds, std::less<>> split_;
+    std::vector<Sms> sms_;
+};
+
+}  // namespace dtu::sim

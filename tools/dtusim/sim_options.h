@@ -1,0 +1,33 @@
+#pragma once
+
+#include <chrono>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace dtu::sim {
+
+struct Options {
+    std::string link;
+    std::string firmware = "3.38";
+    bool echo = false;
+    bool dataMode = false;
+    bool help = false;
+    std::vector<std::pair<std::string, int>> silentOn;
+    std::vector<std::pair<std::string, std::chrono::milliseconds>> splitOn;
+};
+
+// A pause longer than the tool's longest inter-byte interval (150 ms).
+inline constexpr std::chrono::milliseconds kDefaultSplitPause{300};
+
+// Reads the command-line arguments (without the program name). On failure
+// returns false with `error` saying which argument is wrong.
+bool ParseOptions(const std::vector<std::string>& args, Options& options, std::string& error);
+
+std::string_view Usage();
+
+// Control bytes written as \r, \n or \xHH, for the trace.
+std::string Printable(std::string_view bytes);
+
+}  // namespace dtu::sim
