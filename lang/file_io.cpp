@@ -70,8 +70,14 @@ std::filesystem::path ResolveTarget(const std::filesystem::path& path) {
 
 std::filesystem::path TempNameFor(const std::filesystem::path& target, int attempt) {
     static std::atomic<unsigned> counter{0};
-    const auto name = "." + target.filename().string() + ".tmp-" + std::to_string(::getpid()) +
-                      "-" + std::to_string(counter.fetch_add(1)) + "-" + std::to_string(attempt);
+    std::string name = ".";
+    name += target.filename().string();
+    name += ".tmp-";
+    name += std::to_string(::getpid());
+    name += '-';
+    name += std::to_string(counter.fetch_add(1));
+    name += '-';
+    name += std::to_string(attempt);
     return target.parent_path() / name;
 }
 

@@ -113,7 +113,9 @@ void IniDocument::SetStoredValue(std::string_view section, std::string_view key,
         InsertLine(*insertAfter + 1, keyLine);
         return;
     }
-    InsertLine(lines_.size(), "[" + std::string(section) + "]");
+    std::string header = "[";
+    header.append(section).append("]");
+    InsertLine(lines_.size(), std::move(header));
     InsertLine(lines_.size(), keyLine);
 }
 

@@ -27,7 +27,9 @@ public:
 // byte. In a value, "\\", "\r" and "\n" stand for a backslash, CR and LF
 // (the only bytes escaped); a backslash before any other character is itself.
 // Lines starting with ";" or "#" are comments. New lines take the file's own
-// line end (LF for a new file).
+// line end (LF for a new file). A name that would break its line (a line
+// break, "=" in a key, "]" in a section, blanks at either end, empty) makes a
+// write throw std::invalid_argument.
 //
 // The parsed file is kept in memory and read again only when the file on disk
 // changed (another stamp), so a save of many keys parses once. Each write

@@ -1,0 +1,123 @@
+// Time of one full save (every key written one after another, each write a
+// whole-file replacement) and one full load of the tool's settings file.
+#include <benchmark/benchmark.h>
+#include <stdlib.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "settings/ini_file.h"
+
+namespace {
+
+struct Setting {
+    std::string section;
+    std::string key;
+    std::string value;
+};
+
+// The keys in the order a save writes them, with typical values.
+std::vector<Setting> SaveOrder() {
+    std::vector<Setting> keys = {
+        {"COM", "ComName", "/dev/ttyUSB0"},
+        {"COM", "BaudRate", "115200"},
+        {"COM", "Parity", "NONE"},
+        {"COM", "Byte", "8"},
+        {"COM", "Stop", "1"},
+        {"SYS", "Lang", "1"},
+        {"SYS", "RealTimeHelp", "1"},
+        {"COMMON", "APN Index", "0"},
+        {"COMMON", "APN Str", "\"CMNET\",\"\",\"\""},
+        {"COMMON", "BaudRate", "10"},
+        {"COMMON", "Parity", "0"},
+        {"COMMON", "Byte", "1"},
+        {"COMMON", "Stop", "0"},
+    };
+    for (int n = 1; n <= 4; ++n) {
+        const auto digit = std::to_string(n);
+        keys.push_back({"DTM", "Enable" + digit, n == 1 ? "1" : "0"});
+        keys.push_back({"DTM", "IP" + digit, "dtu.example.net"});
+        keys.push_back({"DTM", "Port" + digit, "2317"});
+        keys.push_back({"DTM", "Protocol" + digit, "0"});
+    }
+    const std::vector<Setting> rest = {
+        {"DTM", "HeartbeatTime", "50"},
+        {"DTM", "WaitTime", "10"},
+        {"DTM", "RestartTime", "1800"},
+        {"DTM", "HeartbeatFormat", "LOG"},
+        {"DTM", "LoginFormat", "LOGIN:1001"},
+        {"DTM", "HeartbeatFormatHex", "0"},
+        {"DTM", "LoginFormatHex", "0"},
+        {"DTM", "HeartbeatTo", "0"},
+        {"DTM", "LoginMode", "0"},
+        {"DTM", "D2D ID", "100"},
+        {"DTM", "D2dEnable", "0"},
+        {"DTM", "NetAtEnable", "0"},
+        {"DTM", "ComAtEnable", "0"},
+        {"DTM", "CloudEnable", "0"},
+        {"DTM", "CacheEnable", "0"},
+        {"DTM", "Resoc", "5"},
+        {"HCM", "IP", "dtu.example.net"},
+        {"HCM", "Port", "2317"},
+        {"HCM", "HTPTP", "0"},
+        {"HCM", "HTPURL", "/upload"},
+        {"HCM", "HTPHD", "Host: dtu.example.net\r\nAccept: */*\r\n"},
+        {"STM", "TelNo", "10086"},
+    };
+    keys.insert(keys.end(), rest.begin(), rest.end());
+    return keys;
+}
+
+class SettingsDir {
+public:
+    SettingsDir() {
+        std::string pattern =
+            (std::filesystem::temp_directory_path() / "dtu-bench-XXXXXX").string();
+        path_ = ::mkdtemp(pattern.data());
+    }
+    SettingsDir(const SettingsDir&) = delete;
+    SettingsDir& operator=(const SettingsDir&) = delete;
+    ~SettingsDir() { std::filesystem::remove_all(path_); }
+    std::filesystem::path File() const { return path_ / "Lx1Cfg.ini"; }
+
+private:
+    std::filesystem::path path_;
+};
+
+void Save(const std::filesystem::path& file, const std::vector<Setting>& keys) {
+    dtu::IniFile ini(file);
+    for (const auto& setting : keys) {
+        ini.WriteString(setting.section, setting.key, setting.value);
+    }
+}
+
+void BM_FullSave(benchmark::State& state) {
+    const SettingsDir dir;
+    const auto keys = SaveOrder();
+    Save(dir.File(), keys);
+    for (auto _ : state) {
+        Save(dir.File(), keys);
+    }
+    state.counters["keys"] = static_cast<double>(keys.size());
+}
+
+void BM_FullLoad(benchmark::State& state) {
+    const SettingsDir dir;
+    const auto keys = SaveOrder();
+    Save(dir.File(), keys);
+    for (auto _ : state) {
+        const dtu::IniFile ini(dir.File());
+        for (const auto& setting : keys) {
+            benchmark::DoNotOptimize(ini.ReadString(setting.section, setting.key, ""));
+        }
+    }
+    state.counters["keys"] = static_cast<double>(keys.size());
+}
+
+BENCHMARK(BM_FullSave)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FullLoad)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();
