@@ -10,7 +10,7 @@
 
 #include "lang/gbk.h"
 #include "lang/lang_list.h"
-#include "tests/lang/temp_dir.h"
+#include "tests/lang/test_support.h"
 
 namespace dtu {
 namespace {

@@ -1,17 +1,17 @@
 #include "lang/lang_list.h"
 
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 #include <optional>
 #include <string>
 
 #include "lang/same_text.h"
-#include "tests/lang/temp_dir.h"
+#include "tests/lang/test_support.h"
 
 namespace dtu {
 namespace {
 
+using testing::ScopedEnv;
 using testing::TempDir;
 using testing::WriteBytes;
 
@@ -95,31 +95,6 @@ TEST(LangText, ReturnsKeyWithoutTableAndTextWithOne) {
     LangList = nullptr;
 }
 
-// Sets or clears an environment variable for one scope.
-class ScopedEnv {
-public:
-    ScopedEnv(const char* name, const char* value) : name_(name) {
-        if (const char* old = ::getenv(name)) {
-            old_ = old;
-        }
-        Set(value);
-    }
-    ScopedEnv(const ScopedEnv&) = delete;
-    ScopedEnv& operator=(const ScopedEnv&) = delete;
-    ~ScopedEnv() { Set(old_ ? old_->c_str() : nullptr); }
-
-private:
-    void Set(const char* value) {
-        if (value != nullptr) {
-            ::setenv(name_, value, 1);
-        } else {
-            ::unsetenv(name_);
-        }
-    }
-    const char* name_;
-    std::optional<std::string> old_;
-};
-
 TEST(SystemIsChinese, FirstSetLocaleVariableDecides) {
     struct Row {
         const char* lcAll;
@@ -141,9 +116,12 @@ TEST(SystemIsChinese, FirstSetLocaleVariableDecides) {
     for (const auto& row : rows) {
         SCOPED_TRACE(std::string(row.lcAll ? row.lcAll : "-") + "/" +
                      (row.lcMessages ? row.lcMessages : "-") + "/" + (row.lang ? row.lang : "-"));
-        ScopedEnv lcAll("LC_ALL", row.lcAll);
-        ScopedEnv lcMessages("LC_MESSAGES", row.lcMessages);
-        ScopedEnv lang("LANG", row.lang);
+        const auto value = [](const char* v) {
+            return v != nullptr ? std::optional<std::string>(v) : std::nullopt;
+        };
+        ScopedEnv lcAll("LC_ALL", value(row.lcAll));
+        ScopedEnv lcMessages("LC_MESSAGES", value(row.lcMessages));
+        ScopedEnv lang("LANG", value(row.lang));
         EXPECT_EQ(SystemIsChinese(), row.expected);
     }
 }

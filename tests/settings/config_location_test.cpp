@@ -1,43 +1,18 @@
 #include "settings/config_location.h"
 
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 #include <optional>
 #include <string>
 
-#include "tests/lang/temp_dir.h"
+#include "tests/lang/test_support.h"
 
 namespace dtu {
 namespace {
 
+using testing::ScopedEnv;
 using testing::TempDir;
 using testing::WriteBytes;
-
-// Sets or clears an environment variable for one scope.
-class ScopedEnv {
-public:
-    ScopedEnv(const char* name, const std::optional<std::string>& value) : name_(name) {
-        if (const char* old = ::getenv(name)) {
-            old_ = old;
-        }
-        Set(value);
-    }
-    ScopedEnv(const ScopedEnv&) = delete;
-    ScopedEnv& operator=(const ScopedEnv&) = delete;
-    ~ScopedEnv() { Set(old_); }
-
-private:
-    void Set(const std::optional<std::string>& value) {
-        if (value) {
-            ::setenv(name_, value->c_str(), 1);
-        } else {
-            ::unsetenv(name_);
-        }
-    }
-    const char* name_;
-    std::optional<std::string> old_;
-};
 
 class ConfigLocation : public ::testing::Test {
 protected:

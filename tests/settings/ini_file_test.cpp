@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/lang/temp_dir.h"
+#include "tests/lang/test_support.h"
 
 namespace dtu {
 namespace {
