@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/protocol/discarding_poster.h"
 #include "tests/protocol/fake_window.h"
 #include "tests/protocol/pty_pair.h"
 

@@ -9,8 +9,6 @@
 #include <stdexcept>
 #include <string>
 
-#include "serial/event_poster.h"
-
 namespace dtu::testing {
 
 // The master side of a pseudo-terminal; the port under test opens SlavePath().
@@ -59,12 +57,6 @@ private:
     int master_ = -1;
     int holder_ = -1;
     std::string slavePath_;
-};
-
-// Notices of the port's worker threads are not needed by these tests.
-class DiscardingPoster : public EventPoster {
-public:
-    void Post(std::function<void()> /*work*/) override {}
 };
 
 }  // namespace dtu::testing
