@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QObject>
+
+class QKeyEvent;
+
+namespace dtu {
+
+// Lets only digits, ".", Backspace and Ctrl+V through as typed characters of the
+// edits it watches; any other character is dropped with a beep. Keys that type
+// nothing (arrows, Home, Delete) pass, and pasted text is not filtered.
+class DigitsOnlyFilter : public QObject {
+    Q_OBJECT
+public:
+    using QObject::QObject;
+    static bool IsAllowed(const QKeyEvent& key);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+};
+
+}  // namespace dtu

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QColor>
+#include <QTextCharFormat>
+#include <QTextCursor>
+#include <QTextEdit>
+#include <QTimer>
+
+namespace dtu {
+
+// The coloured log of every exchange with the device. Each write appends one
+// line at the end of the text, whatever the user's caret, and the view follows
+// the newest line. Writes made in one turn of the event loop share one edit
+// block, so a burst of lines costs one layout pass.
+class InfoArea : public QTextEdit {
+    Q_OBJECT
+public:
+    // The area starts afresh when a write brings it to this many lines.
+    static constexpr int kMaxLines = 65535;
+
+    static const QColor kTxColour;
+    static const QColor kRxColour;
+    static const QColor kErrorColour;
+
+    explicit InfoArea(QWidget* parent);
+
+    void ShowTxLine(const QString& text);
+    void ShowRxLine(const QString& text);
+    void ShowErrorLine(const QString& text);
+    void ShowInfoLine(const QString& text);
+
+    // Appends `text` and a line break in the colour set last. Line breaks inside
+    // the text (CR LF, CR or LF) start new lines.
+    void AppendInfoLine(const QString& text);
+    void SetLineColour(const QColor& colour);
+
+    // Lines the area holds: every line break written.
+    int LineCount() const { return document()->blockCount() - 1; }
+
+    // Closes the pending edit block and scrolls to the end; runs by itself
+    // once the current event-loop turn is over.
+    void Flush();
+    void ClearArea();
+
+private:
+    void ScrollToEnd();
+
+    QTextCursor appendCursor_;
+    QTextCharFormat lineFormat_;
+    QTimer flushTimer_;
+    bool editBlockOpen_ = false;
+};
+
+}  // namespace dtu

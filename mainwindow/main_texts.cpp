@@ -1,0 +1,251 @@
+#include <QAbstractButton>
+#include <QAction>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <initializer_list>
+
+#include "app/version_string.h"
+#include "mainwindow/hint_switch.h"
+#include "mainwindow/info_area.h"
+#include "mainwindow/labelled_edit.h"
+#include "mainwindow/lang_qt.h"
+#include "mainwindow/main_window.h"
+#include "mainwindow/widget_tags.h"
+
+namespace dtu {
+
+namespace {
+
+struct TextRow {
+    const char* control;
+    const char* key;
+};
+
+constexpr TextRow kMenuTexts[] = {
+    {"N1", "lang_Menu_File"},
+    {"N7", "lang_Menu_ReOpenCom"},
+    {"N3", "lang_Menu_Lang"},
+    {"N4", "lang_Menu_Help"},
+    {"N11", "lang_Menu_Default"},
+    {"N2", "lang_Menu_Read"},
+    {"N5", "lang_Menu_WriteAll"},
+    {"N14", "lang_Command_Close"},
+    {"N_Exit", "lang_Menu_Exit"},
+    {"N8", "lang_Menu_About"},
+    {"N12", "lang_Menu_Update"},
+    {"N10", "lang_Menu_Web"},
+    {"N15", "lang_Menu_TechnicalSupport"},
+    {"N16", "lang_Menu_Baedeker"},
+    {"N17", "lang_Menu_ProductManuals"},
+    {"N18", "lang_Menu_FAQ"},
+    {"D2D1", "lang_Menu_D2D"},
+    {"N13", "lang_Menu_Message"},
+    {"Hint_Mouse_Enable", "lang_Menu_HintMouse_Enable"},
+    {"mni_WorkOrder", "lang_Menu_WorkOrder"},
+};
+
+struct ComboRow {
+    const char* control;
+    std::initializer_list<const char*> itemKeys;
+};
+
+// Label captions of the common group, before and after its combo items.
+constexpr TextRow kApnLabel[] = {{"lbl_APN", "lang_Lbl_APN"}};
+constexpr TextRow kCommonLabels[] = {
+    {"lbl_ComBaudRate", "lang_Lbl_DTUBaudRate"},
+    {"lbl_ComParam", "lang_Lbl_ComParam"},
+    {"lbl_WorkMode", "lang_Lbl_WorkMode"},
+};
+
+// Captions found by name for the sockets 1 to 4; most of them are not on this form.
+constexpr TextRow kSocketTexts[] = {
+    {"chk_NetPort%1", "lang_Lbl_Enable"},
+    {"lbl_IP%1", "lang_Lbl_IP"},
+    {"lbl_Port%1", "lang_Lbl_Port"},
+    {"lbl_NetProtocol%1", "lang_Lbl_NetProtocol"},
+};
+constexpr int kSockets = 4;
+
+constexpr TextRow kLabelTexts[] = {
+    {"lbl_ShowLessIP1", "lang_Lbl_IP"},
+    {"lbl_ShowLessNetProtocol1", "lang_Lbl_NetProtocol"},
+    {"lbl_ShowLessPort1", "lang_Lbl_Port"},
+    {"lbl_IP5", "lang_Lbl_IP"},
+    {"lbl_Port5", "lang_Lbl_Port"},
+    {"lblHTPTP", "lang_lblHTPTP"},
+    {"lblHTPURL", "lang_lblHTPURL"},
+    {"lblHTPHD", "lang_lblHTPHD"},
+    {"lbl_WaitTime", "lang_Lbl_WaitTime"},
+    {"lbl_WaitTime_ms", "lang_Lbl_ms"},
+    {"lbl_HeartbeatTime", "lang_Lbl_HeartbeatTime"},
+    {"lbl_HeartbeatTime_s", "lang_Lbl_s"},
+    {"lbl_RestartTime", "lang_Lbl_RestartTime"},
+    {"lbl_lbl_RestartTime_s", "lang_Lbl_s"},
+    {"lbl_RegFormat", "lang_Lbl_DevID"},
+    {"lbl_HeartbeatFormat", "lang_Lbl_HeartbeatFormat"},
+};
+
+constexpr TextRow kCheckTexts[] = {
+    {"chk_D2DEnable", "lang_chk_D2DEnable"},
+    {"chk_NetAtEnable", "lang_chk_NetAtEnable"},
+    {"chk_ComAtEnable", "lang_chk_ComAtEnable"},
+    {"chk_CachEnable", "lang_chk_CachEnable"},
+    {"chkCloudEnalbe", "lang_chkCloudEnalbe"},
+    {"lbledtCloud", "lang_lbledtCloud"},
+    {"lbledtPswd", "lang_lbledtPswd"},
+    {"lbledtResoc", "lang_lbledtResoc"},
+    {"lblResocS", "lang_Lbl_s"},
+};
+
+constexpr TextRow kButtonTexts[] = {
+    {"btn_Default", "lang_Menu_Default"},
+    {"btn_Read", "lang_Menu_Read"},
+    {"btn_SetAll", "lang_Menu_WriteAll"},
+    {"grp_CommonAtCmd", "lang_grp_CommonAtCmd"},
+    {"btn_At_GetCiver", "lang_btn_At_GetCiver"},
+    {"btn_Sms_Send", "lang_btn_Sms_Send"},
+    {"lbl_Sms_TelNo", "lang_lbl_TelNo"},
+    {"lbl_Sms_Msg", "lang_lbl_Sms_Msg"},
+    {"grp_SendSms", "lang_btn_Sms_Send"},
+    {"btn_Send", "lang_btn_Send"},
+    {"btn_ReStart", "lang_btn_ReStart"},
+    {"lbl_TelNo", "lang_lbl_TelNo"},
+    {"lbl_Info", "lang_Lbl_Info"},
+    {"lbl_Send", "lang_Lbl_Send"},
+    {"lbl_ClearInfo", "lang_Lbl_ClearInfo"},
+    {"lbl_ClearSend", "lang_Lbl_ClearSend"},
+};
+
+constexpr TextRow kCommonHints[] = {
+    {"edt_APN_other", "lang_Hint_APN"},       {"cbb_Com_BaudRate", "lang_Hint_ComBaudRate"},
+    {"cbb_Com_Parity", "lang_Lbl_ComParity"}, {"cbb_Com_Byte", "lang_Lbl_ComData"},
+    {"cbb_Com_Stop", "lang_Lbl_ComStop"},     {"cbb_WorkMode", "lang_Hint_WorkMode"},
+};
+
+constexpr TextRow kSocketHints[] = {
+    {"edt_IP%1", "lang_Hint_IP"},
+    {"cbb_NetProtocol%1", "lang_Hint_Ptl"},
+    {"edt_Port%1", "lang_Hint_PtlPort"},
+};
+
+constexpr TextRow kNetEnableHints[] = {
+    {"chk_NetPort1", "lang_Hint_NetEnable1"},
+    {"chk_NetPort2", "lang_Hint_NetEnable2"},
+    {"chk_NetPort3", "lang_Hint_NetEnable3"},
+    {"chk_NetPort4", "lang_Hint_NetEnable4"},
+};
+
+constexpr TextRow kDataHints[] = {
+    {"edt_HeartbeatTime", "lang_Hint_edt_HeartbeatTime"},
+    {"edt_WaitTime", "lang_Hint_edt_WaitTime"},
+    {"edt_RestartTime", "lang_Hint_ResetTime"},
+    {"edt_HeartbeatFormat", "lang_Hint_edt_HeartbeatFormat"},
+    {"edt_RegFormat", "lang_Hint_edt_RegFormat"},
+    {"chk_HeartbeatFormat", "lang_Hint_chk_HeartbeatFormat"},
+    {"chk_RegFormat", "lang_Hint_chk_RegFormat"},
+    {"cbb_HeartbeatTo", "lang_Hint_cbb_HeartbeatTo"},
+    {"cbb_RegMode", "lang_Hint_cbb_RegMode"},
+    {"lbledt_D2D_ID", "lang_Hint_lbledt_D2D_ID"},
+    {"chk_D2DEnable", "lang_Hint_chk_D2DEnable"},
+    {"chk_NetAtEnable", "lang_Hint_chk_NetAtEnable"},
+    {"chk_ComAtEnable", "lang_Hint_chk_ComAtEnable"},
+    {"btn_ShowMore", "lang_Hint_btn_ShowMore"},
+    {"btn_PPPA", "lang_Hint_btn_PPPA"},
+    {"btn_ENTM", "lang_Hint_btn_PPPA"},
+    {"btn_Default", "lang_Hint_btn_Default"},
+    {"btn_SetAll", "lang_Hint_btn_SetAll"},
+    {"btn_ReStart", "lang_Hint_btn_ReStart"},
+    {"btn_Send", "lang_Hint_btn_Send"},
+    {"mmo_Send", "lang_Hint_mmo_Send"},
+};
+
+constexpr const char* kUsageLines[] = {"info_Start0", "info_Start1", "info_Start2",
+                                       "info_Start3", "info_Start4", "info_Start5"};
+
+void SetCaption(QObject* control, const QString& text) {
+    if (auto* action = qobject_cast<QAction*>(control)) {
+        action->setText(text);
+    } else if (auto* labelled = qobject_cast<LabelledEdit*>(control)) {
+        labelled->SetLabelText(text);
+    } else if (auto* label = qobject_cast<QLabel*>(control)) {
+        label->setText(text);
+    } else if (auto* button = qobject_cast<QAbstractButton*>(control)) {
+        button->setText(text);
+    } else if (auto* group = qobject_cast<QGroupBox*>(control)) {
+        group->setTitle(text);
+    }
+}
+
+template <std::size_t N>
+void ApplyCaptions(const QObject* root, const TextRow (&rows)[N]) {
+    for (const TextRow& row : rows) {
+        SetCaption(FindControl<QObject>(root, row.control), Tr(row.key));
+    }
+}
+
+template <std::size_t N>
+void ApplyHints(const QObject* root, const TextRow (&rows)[N]) {
+    for (const TextRow& row : rows) {
+        FindControl<QWidget>(root, row.control)->setToolTip(Tr(row.key));
+    }
+}
+
+// Items are re-texted in place, so the selection stays where it was.
+void ApplyItemTexts(const QObject* root, const ComboRow& row) {
+    auto* combo = FindControl<QComboBox>(root, row.control);
+    const int selected = combo->currentIndex();
+    int index = 0;
+    for (const char* key : row.itemKeys) {
+        combo->setItemText(index++, Tr(key));
+    }
+    combo->setCurrentIndex(selected);
+}
+
+}  // namespace
+
+void Tfrm_MainLx1::ApplyMainTexts() {
+    setWindowTitle(Tr("lang_System_Title") + " V" + QString::fromStdString(GetVersionString()));
+
+    ApplyCaptions(this, kMenuTexts);
+    Child<QAction>("Hint_Mouse_Enable")->setChecked(hints_->IsOn());
+
+    ApplyCaptions(this, kApnLabel);
+    ApplyItemTexts(this, {"cbb_APN", {"lang_cbb_CMNET", "lang_cbb_UNINET", "lang_cbb_Other"}});
+    ApplyCaptions(this, kCommonLabels);
+    ApplyItemTexts(this, {"cbb_WorkMode",
+                          {"lang_Cbb_DataTran", "lang_Cbb_ComCmd", "lang_Cbb_AtCmd",
+                           "lang_Cbb_HttpdClient", "lang_Cbb_SmsTrans"}});
+
+    for (int socket = 1; socket <= kSockets; ++socket) {
+        for (const TextRow& row : kSocketTexts) {
+            if (QObject* control =
+                    findChild<QObject*>(QString::fromUtf8(row.control).arg(socket))) {
+                SetCaption(control, Tr(row.key));
+            }
+        }
+    }
+    ApplyCaptions(this, kLabelTexts);
+    ApplyItemTexts(this, {"cbb_RegMode", {"lang_cbb_RegMode_0", "lang_cbb_RegMode_1"}});
+    ApplyItemTexts(this, {"cbb_HeartbeatTo", {"lang_cbb_HeartbeatTo_0", "lang_cbb_HeartbeatTo_1"}});
+    ApplyCaptions(this, kCheckTexts);
+    showMore_->setText(
+        Tr(GetViewMode() == 0 ? "lang_btn_ShowMore_tidily" : "lang_btn_ShowMore_full"));
+    ApplyCaptions(this, kButtonTexts);
+
+    ApplyHints(this, kCommonHints);
+    for (int socket = 1; socket <= kSockets; ++socket) {
+        for (const TextRow& row : kSocketHints) {
+            Child<QWidget>(QString::fromUtf8(row.control).arg(socket))->setToolTip(Tr(row.key));
+        }
+    }
+    ApplyHints(this, kNetEnableHints);
+    ApplyHints(this, kDataHints);
+
+    for (const char* key : kUsageLines) {
+        info_->ShowInfoLine(Tr(key));
+    }
+}
+
+}  // namespace dtu
