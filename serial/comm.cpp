@@ -116,6 +116,7 @@ void TComm::StartPort() {
     open->port.Open(DevicePathFor(impl_->commName));
     int fd = open->port.Fd();
     termios original{};
+    // A terminal whose settings cannot even be read refuses to be set up.
     if (tcgetattr(fd, &original) != 0) {
         throw ECommsError("Cannot setup comm buffer");
     }

@@ -38,10 +38,24 @@ std::string_view DigitRun(const std::string& text, std::size_t& pos) {
     return run;
 }
 
-std::string DriverOf(const fs::path& ttyEntry) {
+std::string DriverOf(const fs::path& device) {
     std::error_code error;
-    fs::path driver = fs::read_symlink(ttyEntry / "device" / "driver", error);
+    fs::path driver = fs::read_symlink(device / "driver", error);
     return error ? std::string() : driver.filename().string();
+}
+
+// Newer kernels put a serial-core port device between the tty and the
+// serial8250 platform device, so the driver is looked for a few levels up.
+bool BehindPlaceholderDriver(const fs::path& ttyEntry) {
+    std::error_code error;
+    fs::path device = fs::canonical(ttyEntry / "device", error);
+    for (int level = 0; level < 3 && !error && device.has_relative_path(); ++level) {
+        if (DriverOf(device) == kPlaceholderDriver) {
+            return true;
+        }
+        device = device.parent_path();
+    }
+    return false;
 }
 
 }  // namespace
@@ -80,7 +94,7 @@ std::vector<std::string> ScanTtyDevices(
             continue;
         }
         std::string name = entry.path().filename().string();
-        if (DriverOf(entry.path()) == kPlaceholderDriver && isPhantom(devDir + "/" + name)) {
+        if (BehindPlaceholderDriver(entry.path()) && isPhantom(devDir + "/" + name)) {
             continue;
         }
         names.push_back(std::move(name));

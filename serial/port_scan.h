@@ -10,7 +10,7 @@ namespace dtu {
 bool NaturalLess(const std::string& a, const std::string& b);
 
 // `devDir`/<name> for every entry of `sysClassTty` with a device behind it, in
-// natural order. Entries of the serial8250 driver are kept only when
+// natural order. Entries behind the serial8250 driver are kept only when
 // `isPhantom` says the port behind them is real.
 std::vector<std::string> ScanTtyDevices(
     const std::string& sysClassTty, const std::string& devDir,

@@ -48,6 +48,21 @@ protected:
         fs::create_symlink(root / "drivers" / driver, entry / "device" / "driver");
     }
 
+    // The newer layout: tty -> serial-core port -> controller -> platform device.
+    void AddPortBehindPlatformDevice(const std::string& name, const std::string& platformDriver) {
+        fs::path platform = root / "devices" / "platform" / platformDriver;
+        fs::path port = platform / (platformDriver + ":0") / (platformDriver + ":0." + name);
+        fs::create_directories(port);
+        fs::create_directories(root / "drivers" / "port");
+        fs::create_directories(root / "drivers" / platformDriver);
+        fs::create_symlink(root / "drivers" / "port", port / "driver");
+        if (!fs::exists(platform / "driver")) {
+            fs::create_symlink(root / "drivers" / platformDriver, platform / "driver");
+        }
+        fs::create_directories(root / "class" / name);
+        fs::create_directory_symlink(port, root / "class" / name / "device");
+    }
+
     fs::path root;
 };
 
@@ -71,6 +86,21 @@ TEST_F(FakeSysClassTty, ListsRealPortsInNaturalOrder) {
               (Names{"/dev/ttyACM0", "/dev/ttyS0", "/dev/ttyS2", "/dev/ttyS10", "/dev/ttyUSB0"}));
     std::sort(asked.begin(), asked.end());
     EXPECT_EQ(asked, (Names{"/dev/ttyS0", "/dev/ttyS1", "/dev/ttyS31"}));
+}
+
+TEST_F(FakeSysClassTty, FindsThePlaceholderDriverAboveTheCorePortDevice) {
+    AddPortBehindPlatformDevice("ttyS0", "serial8250");
+    AddPortBehindPlatformDevice("ttyS1", "serial8250");
+    AddPortBehindPlatformDevice("ttyS4", "pnp-uart");
+    Names asked;
+    auto isPhantom = [&](const std::string& path) {
+        asked.push_back(path);
+        return path == "/dev/ttyS1";
+    };
+    EXPECT_EQ(ScanTtyDevices((root / "class").string(), "/dev", isPhantom),
+              (Names{"/dev/ttyS0", "/dev/ttyS4"}));
+    std::sort(asked.begin(), asked.end());
+    EXPECT_EQ(asked, (Names{"/dev/ttyS0", "/dev/ttyS1"}));
 }
 
 TEST_F(FakeSysClassTty, MissingFolderGivesNoPorts) {
