@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <string_view>
 
 #include "serial/port_control.h"
@@ -84,9 +85,8 @@ bool NaturalLess(const std::string& a, const std::string& b) {
     return a.size() - i < b.size() - j;
 }
 
-std::vector<std::string> ScanTtyDevices(
-    const std::string& sysClassTty, const std::string& devDir,
-    const std::function<bool(const std::string& devicePath)>& isPhantom) {
+std::vector<std::string> ScanTtyDevices(const std::string& sysClassTty, const std::string& devDir,
+                                        const PhantomTest& isPhantom) {
     std::vector<std::string> names;
     std::error_code error;
     for (const fs::directory_entry& entry : fs::directory_iterator(sysClassTty, error)) {
@@ -94,7 +94,8 @@ std::vector<std::string> ScanTtyDevices(
             continue;
         }
         std::string name = entry.path().filename().string();
-        if (BehindPlaceholderDriver(entry.path()) && isPhantom(devDir + "/" + name)) {
+        if (BehindPlaceholderDriver(entry.path()) &&
+            isPhantom(entry.path().string(), devDir + "/" + name)) {
             continue;
         }
         names.push_back(std::move(name));
@@ -120,7 +121,13 @@ std::vector<std::string> AppendExtraPorts(std::vector<std::string> ports,
     return ports;
 }
 
-bool IsPhantomSerial8250(const std::string& devicePath) {
+bool IsPhantomSerial8250(const std::string& sysEntry, const std::string& devicePath) {
+    // sysfs tells the type without opening the port, which would raise DTR.
+    std::ifstream typeFile(sysEntry + "/type");
+    int type = 0;
+    if (typeFile >> type) {
+        return type == PORT_UNKNOWN;
+    }
     int fd = open(devicePath.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
         // A port this user may not open is still listed, so opening it can say why.

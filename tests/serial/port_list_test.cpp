@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -77,7 +78,7 @@ TEST_F(FakeSysClassTty, ListsRealPortsInNaturalOrder) {
     AddTty("ttyUSB0", "ftdi_sio");
     AddTty("ttyACM0", "cdc_acm");
     Names asked;
-    auto isPhantom = [&](const std::string& path) {
+    auto isPhantom = [&](const std::string&, const std::string& path) {
         asked.push_back(path);
         return path != "/dev/ttyS0";
     };
@@ -93,7 +94,7 @@ TEST_F(FakeSysClassTty, FindsThePlaceholderDriverAboveTheCorePortDevice) {
     AddPortBehindPlatformDevice("ttyS1", "serial8250");
     AddPortBehindPlatformDevice("ttyS4", "pnp-uart");
     Names asked;
-    auto isPhantom = [&](const std::string& path) {
+    auto isPhantom = [&](const std::string&, const std::string& path) {
         asked.push_back(path);
         return path == "/dev/ttyS1";
     };
@@ -103,10 +104,21 @@ TEST_F(FakeSysClassTty, FindsThePlaceholderDriverAboveTheCorePortDevice) {
     EXPECT_EQ(asked, (Names{"/dev/ttyS0", "/dev/ttyS1"}));
 }
 
+TEST_F(FakeSysClassTty, PortTypeFromSysfsDecidesAPlaceholder) {
+    fs::create_directories(root / "ttyS1");
+    std::ofstream(root / "ttyS1" / "type") << "0\n";
+    fs::create_directories(root / "ttyS0");
+    std::ofstream(root / "ttyS0" / "type") << "4\n";
+    EXPECT_TRUE(IsPhantomSerial8250((root / "ttyS1").string(), "/dev/null"));
+    EXPECT_FALSE(IsPhantomSerial8250((root / "ttyS0").string(), "/dev/null"));
+    // Without the attribute the device is asked, and a missing one is no port.
+    EXPECT_TRUE(IsPhantomSerial8250((root / "none").string(), (root / "no-device").string()));
+}
+
 TEST_F(FakeSysClassTty, MissingFolderGivesNoPorts) {
-    EXPECT_TRUE(ScanTtyDevices((root / "absent").string(), "/dev", [](const std::string&) {
-                    return false;
-                }).empty());
+    EXPECT_TRUE(ScanTtyDevices((root / "absent").string(), "/dev",
+                               [](const std::string&, const std::string&) { return false; })
+                    .empty());
 }
 
 struct ExtraRow {
