@@ -63,8 +63,11 @@ public:
 // simulated device. Everything of the tool runs on the thread that pumps.
 class DeviceSession {
 public:
-    explicit DeviceSession(sim::Mode mode, std::chrono::milliseconds replyTimeout)
-        : device(mode), replyTimeout_(replyTimeout) {
+    DeviceSession(sim::Mode mode, std::chrono::milliseconds replyTimeout,
+                  Engine::SleepFunction sleep = Engine::RealSleep)
+        : device(mode),
+          engine(orders, port, window, std::move(sleep)),
+          replyTimeout_(replyTimeout) {
         window.engine = &engine;
         comm.OnReceiveData = [this](const char* buffer, std::uint16_t length) {
             engine.HandleReceived(buffer, length);
@@ -119,7 +122,7 @@ public:
     TimedWindow window;
     PortControl port{comm, window};
     OrderList orders;
-    Engine engine{orders, port, window};
+    Engine engine;
 
 private:
     std::chrono::milliseconds replyTimeout_;
