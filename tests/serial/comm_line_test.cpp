@@ -140,6 +140,8 @@ TEST(BuildTermios, RateWithoutATermiosConstantKeepsTheCurrentSpeed) {
     LineSettings s;
     s.baudRate = 14400;
     EXPECT_EQ(OutSpeed(BuildTermios(s, current)), B38400);
+    s.baudRate = 0;  // B0 would hang the line up
+    EXPECT_EQ(OutSpeed(BuildTermios(s, current)), B38400);
     s.baudRate = 921600;
     EXPECT_EQ(OutSpeed(BuildTermios(s, current)), B921600);
 }
