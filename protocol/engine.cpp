@@ -23,9 +23,6 @@ constexpr std::size_t kMaxSendLength = 65535;
 constexpr std::string_view kIcfSetPrefix = "AT+ICF=";
 constexpr std::string_view kCiprSetPrefix = "AT+CIPR=";
 
-constexpr std::uint8_t kReadAllOperation = 1;
-constexpr std::uint8_t kWriteAllOperation = 2;
-
 const char* SuccessTextKey(std::uint8_t operation) {
     switch (operation) {
         case kReadAllOperation:

@@ -11,6 +11,11 @@
 
 namespace dtu {
 
+// Values of Engine::CurrentOperation.
+inline constexpr std::uint8_t kOtherOperation = 0;
+inline constexpr std::uint8_t kReadAllOperation = 1;
+inline constexpr std::uint8_t kWriteAllOperation = 2;
+
 // Runs the command list over the port one line per reply, classifies and parses
 // the replies, recovers a silent device and builds the lists of every operation.
 // Everything runs on the thread that owns the port and the window.
@@ -23,9 +28,9 @@ public:
 
     static void RealSleep(std::chrono::milliseconds duration);
 
-    // 0 any other action, 1 read all, 2 write all. The caller sets it to 0 at the
-    // start of every action and to 1 or 2 just before ReadAll or WriteAll.
-    std::uint8_t CurrentOperation = 0;
+    // The caller sets it to kOtherOperation at the start of every action and to
+    // kReadAllOperation or kWriteAllOperation just before ReadAll or WriteAll.
+    std::uint8_t CurrentOperation = kOtherOperation;
 
     // Sending list lines.
     void SendOrder(std::int64_t index);
