@@ -1,0 +1,132 @@
+#include "app/about_window.h"
+
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QFrame>
+#include <QLabel>
+#include <QPixmap>
+#include <QPushButton>
+#include <QScreen>
+#include <QUrl>
+#include <utility>
+
+#include "app/jpeg_image.h"
+#include "app/version_string.h"
+#include "mainwindow/clickable_label.h"
+#include "mainwindow/lang_qt.h"
+
+// The built-in picture is a resource of this static library; registering it by
+// name keeps the linker from dropping it. Must be called outside any namespace.
+static void InitAboutPicture() {
+    Q_INIT_RESOURCE(about_picture);
+}
+
+namespace dtu {
+
+namespace {
+
+constexpr int kClientWidth = 473;
+constexpr int kClientHeight = 215;
+
+QLabel* MakeLabel(QWidget* parent, const char* name, QRect geometry) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(name);
+    label->setGeometry(geometry);
+    return label;
+}
+
+QImage BuiltInPicture() {
+    InitAboutPicture();
+    QFile resource(":/dtuconfig/about.jpg");
+    if (!resource.open(QIODevice::ReadOnly)) {
+        return {};
+    }
+    const QByteArray bytes = resource.readAll();
+    return DecodeJpeg(reinterpret_cast<const unsigned char*>(bytes.constData()),
+                      static_cast<std::size_t>(bytes.size()));
+}
+
+}  // namespace
+
+Tfrm_About::Tfrm_About(QString pictureDir, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+      pictureDir_(std::move(pictureDir)),
+      storedPicture_(BuiltInPicture()) {
+    setObjectName("frm_About");
+    setModal(true);
+    setFixedSize(kClientWidth, kClientHeight);
+
+    img_About = MakeLabel(this, "img_About", {48, 32, 100, 100});
+    // Drawn at its own size from the top-left corner, never stretched.
+    img_About->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    img_About->setPixmap(QPixmap::fromImage(storedPicture_));
+
+    lbl_SoftName = MakeLabel(this, "lbl_SoftName", {170, 31, 247, 13});
+    lbl_SoftName->setText("Brantec-GPRS-DTU");
+    lbl_About_version = MakeLabel(this, "lbl_About_version", {170, 51, 41, 13});
+    lbl_version = MakeLabel(this, "lbl_version", {212, 51, 157, 13});
+    lbl_Aboutl_Description = MakeLabel(this, "lbl_Aboutl_Description", {170, 71, 265, 73});
+    lbl_Aboutl_Description->setWordWrap(true);
+    lbl_Aboutl_Description->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    Bevel1 = new QFrame(this);
+    Bevel1->setObjectName("Bevel1");
+    Bevel1->setFrameShape(QFrame::HLine);
+    Bevel1->setFrameShadow(QFrame::Sunken);
+    Bevel1->setGeometry(25, 148, 409, 2);
+
+    lbl_About_Contact = MakeLabel(this, "lbl_About_Contact", {39, 168, 73, 13});
+    lbl_About_Website = new ClickableLabel(this);
+    lbl_About_Website->setObjectName("lbl_About_Website");
+    lbl_About_Website->setGeometry(106, 167, 193, 13);
+    lbl_About_Website->setFont(font());
+    QFont linkFont = lbl_About_Website->font();
+    linkFont.setUnderline(true);
+    lbl_About_Website->setFont(linkFont);
+    lbl_About_Tel = MakeLabel(this, "lbl_About_Tel", {39, 182, 82, 13});
+    lbl_About_Email = MakeLabel(this, "lbl_About_Email", {124, 182, 121, 13});
+
+    btn_About_Yes = new QPushButton(this);
+    btn_About_Yes->setObjectName("btn_About_Yes");
+    btn_About_Yes->setGeometry(307, 171, 111, 25);
+    btn_About_Yes->setDefault(true);
+
+    connect(btn_About_Yes, &QPushButton::clicked, this, &QDialog::accept);
+    connect(lbl_About_Website, &ClickableLabel::clicked, this, &Tfrm_About::lbl_About_WebsiteClick);
+    ApplyAboutTexts();
+}
+
+void Tfrm_About::ApplyAboutTexts() {
+    setWindowTitle(Tr("lang_About_Title"));
+    lbl_About_version->setText(Tr("lang_About_Version"));
+    btn_About_Yes->setText(Tr("lang_About_Yes"));
+    lbl_Aboutl_Description->setText(Tr("lang_About_Description"));
+    lbl_About_Contact->setText(Tr("lang_About_Contact"));
+    lbl_About_Website->setText(Tr("lang_About_Website"));
+    lbl_About_Tel->setText(Tr("lang_About_Tel"));
+    lbl_About_Email->setText(Tr("lang_About_Email"));
+}
+
+void Tfrm_About::showEvent(QShowEvent* event) {
+    FormShow();
+    if (const QScreen* screen = this->screen()) {
+        move(screen->availableGeometry().center() - rect().center());
+    }
+    QDialog::showEvent(event);
+}
+
+void Tfrm_About::FormShow() {
+    ApplyAboutTexts();
+    lbl_version->setText(" V" + QString::fromStdString(GetVersionString()));
+    // A replacement that cannot be decoded is ignored: the built-in picture stays.
+    const QImage replacement = LoadJpegFile(QDir(pictureDir_).filePath("About.jpg"));
+    img_About->setPixmap(QPixmap::fromImage(replacement.isNull() ? storedPicture_ : replacement));
+}
+
+void Tfrm_About::lbl_About_WebsiteClick() {
+    QDesktopServices::openUrl(QUrl(lbl_About_Website->text()));
+}
+
+}  // namespace dtu

@@ -1,0 +1,19 @@
+# The windows of the application shell and the executable.
+add_library(dtu_app STATIC
+    about_picture.qrc
+    about_window.cpp
+    apn_window.cpp
+    app_font.cpp
+    jpeg_image.cpp
+    login_window.cpp
+    port_combo_box.cpp
+    startup.cpp
+    startup_probe.cpp)
+set_target_properties(dtu_app PROPERTIES AUTOMOC ON AUTORCC ON)
+target_include_directories(dtu_app PUBLIC ${PROJECT_SOURCE_DIR})
+target_link_libraries(dtu_app PUBLIC dtu_mainwindow dtu_shell JPEG::JPEG Qt6::Widgets)
+dtu_warnings(dtu_app)
+
+add_executable(dtuconfig main.cpp)
+target_link_libraries(dtuconfig PRIVATE dtu_app dtu_mainwindow dtu_shell JPEG::JPEG Qt6::Widgets)
+dtu_warnings(dtuconfig)

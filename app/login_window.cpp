@@ -1,0 +1,327 @@
+#include "app/login_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QIcon>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+#include <QUrl>
+#include <string>
+
+#include "app/about_window.h"
+#include "app/port_combo_box.h"
+#include "app/version_string.h"
+#include "lang/gbk.h"
+#include "lang/lang_list.h"
+#include "mainwindow/lang_qt.h"
+#include "mainwindow/main_window.h"
+#include "serial/port_control.h"
+#include "settings/ini_file.h"
+
+namespace dtu {
+
+namespace {
+
+constexpr int kClientWidth = 431;
+constexpr int kClientHeight = 315;
+// Two lines fit between the open button and the bottom edge, enough for the
+// failure note and the system's reason after it.
+constexpr int kStatusHeight = 34;
+
+enum MenuTag {
+    kTagExit = 1,
+    kTagLanguage = 2,
+    kTagAbout = 3,
+    kTagUpdate = 4,
+    kTagWebsite = 5,
+    kTagSaveComConf = 6,
+    kTagWorkOrder = 7,
+};
+
+QLabel* MakeLabel(QWidget* parent, const char* name, QRect geometry, Qt::Alignment alignment) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(name);
+    label->setGeometry(geometry);
+    label->setAlignment(alignment);
+    return label;
+}
+
+template <std::size_t N>
+QComboBox* MakeChoiceBox(QWidget* parent, const char* name, QRect geometry,
+                         const std::array<const char*, N>& items, const char* initial) {
+    auto* box = new QComboBox(parent);
+    box->setObjectName(name);
+    box->setGeometry(geometry);
+    for (const char* item : items) {
+        box->addItem(QString::fromLatin1(item));
+    }
+    box->setCurrentText(QString::fromLatin1(initial));
+    return box;
+}
+
+// Selects the item equal to `value` ignoring case; none found leaves the box
+// without a selection and with an empty text.
+void SelectIgnoringCase(QComboBox* box, const QString& value) {
+    box->setCurrentIndex(box->findText(value, Qt::MatchFixedString));
+}
+
+QString GbkSetting(const IniFile& settings, const char* key, const char* defaultValue) {
+    return FromGbk(settings.ReadString("COM", key, defaultValue));
+}
+
+}  // namespace
+
+Tfrm_Login::Tfrm_Login(Tfrm_MainLx1& mainWindow, Tfrm_About& about, QWidget* parent)
+    : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                              Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                              Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint),
+      main_(mainWindow),
+      about_(about) {
+    setObjectName("frm_Login");
+    BuildControls();
+    BuildMenu();
+    FormCreate();
+}
+
+void Tfrm_Login::BuildControls() {
+    auto* client = new QWidget(this);
+    client->setObjectName("frm_Login_client");
+    client->setFixedSize(kClientWidth, kClientHeight);
+    setCentralWidget(client);
+
+    lbl_PcCom = MakeLabel(client, "lbl_PcCom", {88, 14, 257, 29}, Qt::AlignCenter);
+    QFont headingFont = lbl_PcCom->font();
+    headingFont.setPixelSize(24);
+    lbl_PcCom->setFont(headingFont);
+
+    grp_OpenCom = new QGroupBox(client);
+    grp_OpenCom->setObjectName("grp_OpenCom");
+    grp_OpenCom->setGeometry(66, 52, 305, 177);
+
+    const Qt::Alignment right = Qt::AlignRight | Qt::AlignVCenter;
+    lbl_Open_ComName = MakeLabel(grp_OpenCom, "lbl_Open_ComName", {24, 41, 100, 13}, right);
+    cbb_Open_ComName = new PortComboBox(grp_OpenCom);
+    cbb_Open_ComName->setObjectName("cbb_Open_ComName");
+    cbb_Open_ComName->setGeometry(148, 37, 125, 20);
+    lbl_Open_BaudRate = MakeLabel(grp_OpenCom, "lbl_Open_BaudRate", {24, 85, 100, 13}, right);
+    cbb_Open_BaudRate =
+        MakeChoiceBox(grp_OpenCom, "cbb_Open_BaudRate", {148, 81, 126, 20}, kBaudRates, "115200");
+    lbl_Open_Param = MakeLabel(grp_OpenCom, "lbl_Open_Param", {24, 129, 100, 13}, right);
+    cbb_Open_Parity =
+        MakeChoiceBox(grp_OpenCom, "cbb_Open_Parity", {148, 125, 59, 20}, kParities, "NONE");
+    cbb_Open_Byte = MakeChoiceBox(grp_OpenCom, "cbb_Open_Byte", {207, 125, 33, 20}, kDataBits, "8");
+    cbb_Open_Stop = MakeChoiceBox(grp_OpenCom, "cbb_Open_Stop", {241, 125, 33, 20}, kStopBits, "1");
+
+    btn_Com = new QPushButton(client);
+    btn_Com->setObjectName("btn_Com");
+    btn_Com->setGeometry(101, 242, 236, 34);
+    btn_Com->setDefault(true);
+
+    stat1 =
+        MakeLabel(client, "stat1", {0, kClientHeight - kStatusHeight, kClientWidth, kStatusHeight},
+                  Qt::AlignLeft | Qt::AlignVCenter);
+    stat1->setWordWrap(true);
+    stat1->setFrameShape(QFrame::StyledPanel);
+    stat1->setFrameShadow(QFrame::Sunken);
+    stat1->setIndent(3);
+
+    setTabOrder(btn_Com, cbb_Open_ComName);
+    setTabOrder(cbb_Open_ComName, cbb_Open_BaudRate);
+    setTabOrder(cbb_Open_BaudRate, cbb_Open_Parity);
+    setTabOrder(cbb_Open_Parity, cbb_Open_Byte);
+    setTabOrder(cbb_Open_Byte, cbb_Open_Stop);
+
+    connect(btn_Com, &QPushButton::clicked, this, &Tfrm_Login::btn_ComClick);
+    connect(cbb_Open_ComName, &PortComboBox::dropDown, this, &Tfrm_Login::cbb_Open_ComNameDropDown);
+    connect(cbb_Open_ComName, &PortComboBox::closeUp, this, &Tfrm_Login::cbb_Open_ComNameCloseUp);
+}
+
+void Tfrm_Login::BuildMenu() {
+    auto addItem = [this](QMenu* menu, const char* name, int tag) {
+        QAction* action = menu->addAction(QString());
+        action->setObjectName(name);
+        connect(action, &QAction::triggered, this, [this, tag] { MenuClick(tag); });
+        return action;
+    };
+
+    N3 = menuBar()->addMenu(QString());
+    N3->setObjectName("N3");
+    N3->setToolTipsVisible(true);
+    N_SaveComConf = addItem(N3, "N_SaveComConf", kTagSaveComConf);
+    N_SaveComConf->setToolTip(QString::fromUtf8("用于批量设置"));
+    N_Exit = addItem(N3, "N_Exit", kTagExit);
+
+    N1 = menuBar()->addAction(QString());
+    N1->setObjectName("N1");
+    connect(N1, &QAction::triggered, this, [this] { MenuClick(kTagLanguage); });
+
+    N2 = menuBar()->addMenu(QString());
+    N2->setObjectName("N2");
+    N5 = addItem(N2, "N5", kTagAbout);
+    N6 = addItem(N2, "N6", kTagUpdate);
+    N6->setVisible(false);
+    N7 = addItem(N2, "N7", kTagWebsite);
+    N7->setVisible(false);
+    mni_WorkOrder = addItem(N2, "mni_WorkOrder", kTagWorkOrder);
+    mni_WorkOrder->setVisible(false);
+}
+
+void Tfrm_Login::FormCreate() {
+    const QString icon = QDir(QCoreApplication::applicationDirPath()).filePath("logo.ico");
+    if (QFileInfo(icon).isFile()) {
+        QApplication::setWindowIcon(QIcon(icon));
+    }
+    RebuildPortList();
+    cbb_Open_ComNameCloseUp();
+    RestoreSettings();
+    ApplyLoginTexts();
+    setFixedSize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
+}
+
+void Tfrm_Login::RebuildPortList() {
+    cbb_Open_ComName->clear();
+    cbb_Open_ComName->SetText({});
+    for (const std::string& port : ListSerialPorts()) {
+        cbb_Open_ComName->addItem(FromGbk(port));
+    }
+    cbb_Open_ComName->setCurrentIndex(-1);
+}
+
+void Tfrm_Login::RestoreSettings() {
+    if (main_.IsCustom()) {
+        N2->menuAction()->setVisible(false);
+    }
+    const IniFile* settings = main_.Settings();
+    if (settings == nullptr) {
+        return;
+    }
+    cbb_Open_ComName->SetText(GbkSetting(*settings, "ComName", "COM1"));
+    SelectIgnoringCase(cbb_Open_BaudRate, GbkSetting(*settings, "BaudRate", "115200"));
+    SelectIgnoringCase(cbb_Open_Parity, GbkSetting(*settings, "Parity", "NONE"));
+    SelectIgnoringCase(cbb_Open_Byte, GbkSetting(*settings, "Byte", "8"));
+    SelectIgnoringCase(cbb_Open_Stop, GbkSetting(*settings, "Stop", "1"));
+}
+
+void Tfrm_Login::ApplyLoginTexts() {
+    setWindowTitle(Tr("Brantec-GPRS-DTU") + " V" + QString::fromStdString(GetVersionString()));
+    btn_Com->setText(Tr("lang_Command_Open"));
+    lbl_PcCom->setText(Tr("lang_grp_OpenCom"));
+    lbl_Open_ComName->setText(Tr("lang_Lbl_ComName"));
+    lbl_Open_BaudRate->setText(Tr("lang_Lbl_ComBaudRate"));
+    lbl_Open_Param->setText(Tr("lang_Lbl_ComParam"));
+
+    N3->setTitle(Tr("lang_Menu_File"));
+    N1->setText(Tr("lang_Menu_Lang"));
+    N2->setTitle(Tr("lang_Menu_Help"));
+    N_SaveComConf->setText(Tr("lang_Menu_SaveComConf"));
+    N_Exit->setText(Tr("lang_Menu_Exit"));
+    N5->setText(Tr("lang_Menu_About"));
+    N6->setText(Tr("lang_Menu_Update"));
+    N7->setText(Tr("lang_Menu_Web"));
+    mni_WorkOrder->setText(Tr("lang_Menu_WorkOrder"));
+}
+
+QString Tfrm_Login::StatusText() const {
+    return stat1->text();
+}
+
+PortTexts Tfrm_Login::ChosenPortTexts() const {
+    auto gbk = [](const QString& text) { return Utf8ToGbk(text.toStdString()); };
+    return {gbk(cbb_Open_ComName->Text()), gbk(cbb_Open_BaudRate->currentText()),
+            gbk(cbb_Open_Parity->currentText()), gbk(cbb_Open_Byte->currentText()),
+            gbk(cbb_Open_Stop->currentText())};
+}
+
+void Tfrm_Login::btn_ComClick() {
+    PortControl& port = main_.Port();
+    port.settings = ChosenPortTexts();
+    if (port.OpenPort()) {
+        main_.show();
+        hide();
+        stat1->clear();
+        return;
+    }
+    QString note = Tr("lang_Info_ComInuse");
+    if (!port.LastOpenError().empty()) {
+        note += ' ' + FromGbk(port.LastOpenError());
+    }
+    stat1->setText(note);
+}
+
+void Tfrm_Login::MenuClick(int tag) {
+    try {
+        switch (tag) {
+            case kTagExit:
+                close();
+                break;
+            case kTagLanguage:
+                if (LangList != nullptr) {
+                    LangList->IsChinese = !LangList->IsChinese;
+                }
+                ApplyLoginTexts();
+                main_.ApplyMainTexts();
+                break;
+            case kTagAbout:
+                about_.exec();
+                break;
+            case kTagUpdate:
+                QDesktopServices::openUrl(QUrl(Tr("lang_DownWeb")));
+                break;
+            case kTagWebsite:
+                QDesktopServices::openUrl(QUrl(Tr("lang_About_Website")));
+                break;
+            case kTagSaveComConf:
+                main_.SetReopenItemVisible(true);
+                main_.Port().savedSettings = ChosenPortTexts();
+                QMessageBox::information(this, windowTitle(), Tr("lang_Menu_ManySet"));
+                break;
+            case kTagWorkOrder:
+                QDesktopServices::openUrl(QUrl(Tr("lang_WorkOrder")));
+                break;
+            default:
+                break;
+        }
+    } catch (...) {
+        // A menu action that fails (a browser that cannot start, say) has no one to tell.
+    }
+}
+
+void Tfrm_Login::cbb_Open_ComNameDropDown() {
+    RebuildPortList();
+}
+
+void Tfrm_Login::cbb_Open_ComNameCloseUp() {
+    if (cbb_Open_ComName->currentIndex() < 0 && cbb_Open_ComName->count() > 0) {
+        cbb_Open_ComName->setCurrentIndex(0);
+    }
+}
+
+void Tfrm_Login::closeEvent(QCloseEvent* event) {
+    event->accept();
+    // Ends the program even though the main window still exists, hidden: its
+    // close handler does not run, so the settings are not written.
+    QCoreApplication::exit(0);
+}
+
+void Tfrm_Login::showEvent(QShowEvent* event) {
+    if (!centred_) {
+        centred_ = true;
+        if (const QScreen* screen = this->screen()) {
+            move(screen->availableGeometry().center() - rect().center());
+        }
+    }
+    QMainWindow::showEvent(event);
+}
+
+}  // namespace dtu

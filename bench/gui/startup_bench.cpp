@@ -1,0 +1,173 @@
+// Start-up time (process start to the first window shown) and resident memory
+// (with the main window shown) of dtuconfig, side by side with an empty Qt
+// window, each the median of several runs. Both programs report through
+// DTUCONFIG_STARTUP_PROBE on stderr; the time is taken here, from just before
+// the spawn to the arrival of the "probe shown" line.
+//
+// Usage: startup_bench [runs]   (dtuconfig and bare_qt_window beside this program)
+
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+extern char** environ;
+
+namespace {
+
+struct Sample {
+    double startupMs;
+    long vmRssKb;
+};
+
+struct Program {
+    std::string label;
+    std::filesystem::path path;
+    std::vector<Sample> samples;
+};
+
+std::vector<std::string> ChildEnvironment(const std::string& configDir) {
+    std::vector<std::string> env;
+    for (char** entry = environ; *entry != nullptr; ++entry) {
+        const std::string line = *entry;
+        if (line.rfind("QT_QPA_PLATFORM=", 0) != 0 && line.rfind("DTUCONFIG_", 0) != 0) {
+            env.push_back(line);
+        }
+    }
+    env.push_back("QT_QPA_PLATFORM=offscreen");
+    env.push_back("DTUCONFIG_STARTUP_PROBE=1");
+    env.push_back("DTUCONFIG_CONFIG_DIR=" + configDir);
+    return env;
+}
+
+// Reads stderr line by line; the time of the "probe shown" line and the memory figure.
+std::optional<Sample> RunOnce(const std::filesystem::path& program,
+                              const std::vector<std::string>& env) {
+    int pipeFds[2];
+    if (pipe2(pipeFds, O_CLOEXEC) != 0) {
+        return std::nullopt;
+    }
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, pipeFds[1], STDERR_FILENO);
+    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+
+    std::vector<char*> envp;
+    for (const std::string& entry : env) {
+        envp.push_back(const_cast<char*>(entry.c_str()));
+    }
+    envp.push_back(nullptr);
+    const std::string path = program.string();
+    char* argv[] = {const_cast<char*>(path.c_str()), nullptr};
+
+    const auto start = std::chrono::steady_clock::now();
+    pid_t pid = 0;
+    const int spawned = posix_spawn(&pid, path.c_str(), &actions, nullptr, argv, envp.data());
+    posix_spawn_file_actions_destroy(&actions);
+    close(pipeFds[1]);
+    if (spawned != 0) {
+        close(pipeFds[0]);
+        return std::nullopt;
+    }
+
+    std::optional<double> shownMs;
+    long rssKb = -1;
+    std::string pending;
+    char buffer[4096];
+    ssize_t got = 0;
+    while ((got = read(pipeFds[0], buffer, sizeof buffer)) > 0) {
+        const auto now = std::chrono::steady_clock::now();
+        pending.append(buffer, static_cast<std::size_t>(got));
+        std::size_t end = 0;
+        while ((end = pending.find('\n')) != std::string::npos) {
+            const std::string line = pending.substr(0, end);
+            pending.erase(0, end + 1);
+            if (line == "probe shown" && !shownMs) {
+                shownMs = std::chrono::duration<double, std::milli>(now - start).count();
+            } else if (line.rfind("probe vmrss_kb ", 0) == 0) {
+                rssKb = std::strtol(line.c_str() + 15, nullptr, 10);
+            }
+        }
+    }
+    close(pipeFds[0]);
+    int status = 0;
+    waitpid(pid, &status, 0);
+    if (!shownMs || rssKb < 0 || !WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+        return std::nullopt;
+    }
+    return Sample{*shownMs, rssKb};
+}
+
+template <class T>
+T Median(std::vector<T> values) {
+    std::sort(values.begin(), values.end());
+    const std::size_t mid = values.size() / 2;
+    return values.size() % 2 != 0 ? values[mid] : (values[mid - 1] + values[mid]) / 2;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 9;
+    const std::filesystem::path here = std::filesystem::canonical("/proc/self/exe").parent_path();
+    std::vector<Program> programs = {{"dtuconfig", here / "dtuconfig", {}},
+                                     {"bare Qt window", here / "bare_qt_window", {}}};
+
+    char dirPattern[] = "/tmp/startup_bench_XXXXXX";
+    if (mkdtemp(dirPattern) == nullptr) {
+        std::perror("mkdtemp");
+        return 1;
+    }
+    const std::vector<std::string> env = ChildEnvironment(dirPattern);
+
+    // One warm-up each fills the file cache and writes the language file once.
+    for (Program& program : programs) {
+        if (!RunOnce(program.path, env)) {
+            std::fprintf(stderr, "%s did not report (is it built?)\n", program.path.c_str());
+            std::filesystem::remove_all(dirPattern);
+            return 1;
+        }
+    }
+    // Alternate the two so that machine load falls on both alike.
+    for (int run = 0; run < runs; ++run) {
+        for (Program& program : programs) {
+            if (auto sample = RunOnce(program.path, env)) {
+                program.samples.push_back(*sample);
+            }
+        }
+    }
+    std::filesystem::remove_all(dirPattern);
+
+    std::printf("%-16s %6s %14s %14s\n", "program", "runs", "start-up ms", "VmRSS MiB");
+    std::vector<double> startup;
+    std::vector<double> memory;
+    for (const Program& program : programs) {
+        if (program.samples.empty()) {
+            std::fprintf(stderr, "%s: no successful run\n", program.label.c_str());
+            return 1;
+        }
+        std::vector<double> ms;
+        std::vector<long> kb;
+        for (const Sample& sample : program.samples) {
+            ms.push_back(sample.startupMs);
+            kb.push_back(sample.vmRssKb);
+        }
+        startup.push_back(Median(ms));
+        memory.push_back(static_cast<double>(Median(kb)) / 1024.0);
+        std::printf("%-16s %6zu %14.1f %14.1f\n", program.label.c_str(), program.samples.size(),
+                    startup.back(), memory.back());
+    }
+    std::printf(
+        "ratio dtuconfig / bare: start-up %.2fx (target 1.5x), memory %.2fx (target 1.3x)\n",
+        startup[0] / startup[1], memory[0] / memory[1]);
+    return 0;
+}

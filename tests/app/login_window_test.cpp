@@ -1,0 +1,219 @@
+#include <pty.h>
+#include <unistd.h>
+#include <QAction>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QtTest>
+
+#include "app/about_window.h"
+#include "app/login_window.h"
+#include "app/port_combo_box.h"
+#include "app/startup.h"
+#include "lang/lang_list.h"
+#include "mainwindow/lang_qt.h"
+#include "mainwindow/main_window.h"
+#include "test_support.h"
+
+using namespace dtu;
+
+namespace {
+
+// A pseudo-terminal whose far end stands in for a serial port.
+class FakePort {
+public:
+    FakePort() {
+        char name[128] = {};
+        if (openpty(&master_, &slave_, name, nullptr, nullptr) == 0) {
+            path_ = QString::fromLocal8Bit(name);
+        }
+    }
+    ~FakePort() {
+        if (master_ >= 0) {
+            ::close(master_);
+            ::close(slave_);
+        }
+    }
+    QString Path() const { return path_; }
+
+private:
+    int master_ = -1;
+    int slave_ = -1;
+    QString path_;
+};
+
+QByteArray ReadFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QAction* MainAction(Tfrm_MainLx1& main, const char* name) {
+    return main.findChild<QAction*>(name);
+}
+
+}  // namespace
+
+class LoginWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { folder_ = std::make_unique<test::ConfigFolder>(); }
+    void cleanup() {
+        windows_.reset();
+        folder_.reset();
+        qunsetenv("DTUCONFIG_EXTRA_PORTS");
+    }
+
+    void layoutMatchesTheForm() {
+        Tfrm_Login& login = Start();
+        QCOMPARE(login.centralWidget()->size(), QSize(431, 315));
+        QCOMPARE(login.lbl_PcCom->geometry(), QRect(88, 14, 257, 29));
+        QCOMPARE(login.lbl_PcCom->font().pixelSize(), 24);
+        QCOMPARE(login.grp_OpenCom->geometry(), QRect(66, 52, 305, 177));
+        QCOMPARE(login.cbb_Open_ComName->geometry(), QRect(148, 37, 125, 20));
+        QCOMPARE(login.cbb_Open_Stop->geometry(), QRect(241, 125, 33, 20));
+        QCOMPARE(login.btn_Com->geometry(), QRect(101, 242, 236, 34));
+        QVERIFY(login.windowFlags() & Qt::WindowStaysOnTopHint);
+        QCOMPARE(login.minimumSize(), login.maximumSize());
+        QCOMPARE(login.N_SaveComConf->toolTip(), QString::fromUtf8("用于批量设置"));
+        QVERIFY(!login.N6->isVisible() && !login.N7->isVisible() &&
+                !login.mni_WorkOrder->isVisible());
+    }
+
+    void restoresStoredChoices_data() {
+        QTest::addColumn<QByteArray>("com");
+        QTest::addColumn<QStringList>("boxTexts");
+        QTest::newRow("defaults") << QByteArray()
+                                  << QStringList{"COM1", "115200", "NONE", "8", "1"};
+        QTest::newRow("seven data bits")
+            << QByteArray("Byte=7\nStop=2\n") << QStringList{"COM1", "115200", "NONE", "7", "2"};
+        QTest::newRow("case ignored") << QByteArray("Parity=even\nBaudRate=9600\n")
+                                      << QStringList{"COM1", "9600", "EVEN", "8", "1"};
+        QTest::newRow("unknown values leave boxes empty")
+            << QByteArray("BaudRate=12345\nByte=9\nComName=/dev/ttyNOWHERE\n")
+            << QStringList{"/dev/ttyNOWHERE", "", "NONE", "", "1"};
+    }
+    void restoresStoredChoices() {
+        QFETCH(QByteArray, com);
+        QFETCH(QStringList, boxTexts);
+        folder_->WriteSettings("[COM]\n" + com);
+        Tfrm_Login& login = Start();
+        const PortTexts chosen = login.ChosenPortTexts();
+        QStringList shown;
+        for (const std::string& text : chosen) {
+            shown << QString::fromStdString(text);
+        }
+        QCOMPARE(shown, boxTexts);
+        QCOMPARE(login.cbb_Open_BaudRate->currentIndex() < 0, boxTexts[1].isEmpty());
+    }
+
+    void failedOpenShowsNote() {
+        folder_->WriteSettings("[COM]\nComName=/dev/ttyNOWHERE\nBaudRate=12345\n");
+        Tfrm_Login& login = Start();
+        login.show();
+        login.btn_Com->click();
+        QVERIFY2(login.StatusText().startsWith(Tr("lang_Info_ComInuse")),
+                 qPrintable(login.StatusText()));
+        QVERIFY(login.isVisible());
+        QVERIFY(!windows_->main->isVisible());
+    }
+
+    void openedPortHandsOverToMainWindow() {
+        FakePort port;
+        QVERIFY(!port.Path().isEmpty());
+        folder_->WriteSettings("[COM]\nComName=" + port.Path().toLocal8Bit() + "\n");
+        Tfrm_Login& login = Start();
+        login.show();
+        login.btn_Com->click();
+        QVERIFY2(windows_->main->isVisible(), qPrintable(login.StatusText()));
+        QVERIFY(!login.isVisible());
+        QCOMPARE(login.StatusText(), QString());
+        QCOMPARE(QString::fromStdString(windows_->main->Port().settings[0]), port.Path());
+        windows_->main->Port().ClosePort();
+    }
+
+    void closedDropDownSelectsFirstPort() {
+        FakePort first;
+        FakePort second;
+        qputenv("DTUCONFIG_EXTRA_PORTS", (first.Path() + ":" + second.Path()).toLocal8Bit());
+        Tfrm_Login& login = Start();
+        login.show();
+        PortComboBox* box = login.cbb_Open_ComName;
+        QVERIFY(box->findText(second.Path()) >= 0);
+        box->setCurrentIndex(box->findText(second.Path()));
+        box->showPopup();
+        box->hidePopup();
+        QCOMPARE(box->currentIndex(), 0);
+        QCOMPARE(box->Text(), box->itemText(0));
+    }
+
+    void customHidesHelp() {
+        folder_->WriteSettings("[SYS]\nCustom=1\n");
+        Tfrm_Login& login = Start();
+        QVERIFY(!login.N2->menuAction()->isVisible());
+        QVERIFY(login.N3->menuAction()->isVisible());
+        QVERIFY(login.N1->isVisible());
+    }
+
+    void helpShownByDefault() {
+        Tfrm_Login& login = Start();
+        QVERIFY(login.N2->menuAction()->isVisible());
+    }
+
+    void saveComConfigKeepsTheFiveTexts() {
+        folder_->WriteSettings("[COM]\nComName=/dev/ttyX9\nBaudRate=4800\nParity=ODD\n");
+        Tfrm_Login& login = Start();
+        QAction* reopen = MainAction(*windows_->main, "N7");
+        QVERIFY(reopen != nullptr);
+        QVERIFY(!reopen->isVisible());
+        const QByteArray before = ReadFile(folder_->FilePath("Lx1Cfg.ini"));
+        QString message;
+        test::OnNextModal([&message](const QString& text) { message = text; });
+        login.N_SaveComConf->trigger();
+        QCOMPARE(message, Tr("lang_Menu_ManySet"));
+        const PortTexts expected{"/dev/ttyX9", "4800", "ODD", "8", "1"};
+        QCOMPARE(windows_->main->Port().savedSettings, expected);
+        QVERIFY(reopen->isVisible());
+        // Kept in memory only: the settings file is not touched.
+        QCOMPARE(ReadFile(folder_->FilePath("Lx1Cfg.ini")), before);
+    }
+
+    void languageSwitchRetextsPortAndMainWindows() {
+        folder_->WriteSettings("[SYS]\nLang=1\n");
+        Tfrm_Login& login = Start();
+        Tfrm_MainLx1& main = *windows_->main;
+        QVERIFY(LangList->IsChinese);
+        QCOMPARE(login.btn_Com->text(), QString::fromUtf8("打开串口"));
+        QCOMPARE(login.N1->text(), QString("English(&L)"));
+        auto* read = main.findChild<QPushButton*>("btn_Read");
+        QVERIFY(read != nullptr);
+        QCOMPARE(read->text(), QString::fromUtf8("读取设备配置"));
+
+        login.N1->trigger();
+        QVERIFY(!LangList->IsChinese);
+        QCOMPARE(login.btn_Com->text(), QString("Open COM"));
+        QCOMPARE(login.N1->text(), QString("Chinese(&L)"));
+        QCOMPARE(login.N3->title(), QString("File(&F)"));
+        QCOMPARE(read->text(), QString("Read Dev Config"));
+        QVERIFY(login.windowTitle().startsWith("Brantec-GPRS-DTU V"));
+
+        // The About window picks the new language up when it is next shown.
+        windows_->about->show();
+        QCOMPARE(windows_->about->lbl_About_version->text(), QString("Version:"));
+        windows_->about->close();
+    }
+
+private:
+    Tfrm_Login& Start() {
+        windows_ = CreateAppWindows(folder_->Path());
+        return *windows_->login;
+    }
+
+    std::unique_ptr<test::ConfigFolder> folder_;
+    std::unique_ptr<AppWindows> windows_;
+};
+
+QTEST_MAIN(LoginWindowTest)
+#include "login_window_test.moc"
