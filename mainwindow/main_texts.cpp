@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 #include <initializer_list>
 
@@ -167,6 +168,8 @@ constexpr const char* kUsageLines[] = {"info_Start0", "info_Start1", "info_Start
 void SetCaption(QObject* control, const QString& text) {
     if (auto* action = qobject_cast<QAction*>(control)) {
         action->setText(text);
+    } else if (auto* menu = qobject_cast<QMenu*>(control)) {
+        menu->setTitle(text);
     } else if (auto* labelled = qobject_cast<LabelledEdit*>(control)) {
         labelled->SetLabelText(text);
     } else if (auto* label = qobject_cast<QLabel*>(control)) {

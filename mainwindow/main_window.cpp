@@ -56,16 +56,17 @@ Tfrm_MainLx1::Tfrm_MainLx1(QWidget* parent)
     apnField_ = Child<QLineEdit>("edt_APN_other");
     showMore_ = Child<QPushButton>("btn_ShowMore");
     connect(showMore_, &QPushButton::clicked, this, &Tfrm_MainLx1::btn_ShowMoreClick);
-    connect(workMode_, &QComboBox::activated, this, &Tfrm_MainLx1::ShowWorkModePage);
+    connect(workMode_, &QComboBox::currentIndexChanged, this, &Tfrm_MainLx1::ShowWorkModePage);
     connect(apnChoice_, &QComboBox::activated, this, &Tfrm_MainLx1::cbb_APNChange);
     connect(Child<QCheckBox>("chk_D2DEnable"), &QCheckBox::toggled, this,
             &Tfrm_MainLx1::chk_D2DEnableClick);
     connect(Child<QCheckBox>("chkCloudEnalbe"), &QCheckBox::toggled, this,
             &Tfrm_MainLx1::chkCloudEnalbeClick);
 
-    tmrRcv_.setObjectName("tmrRcv");
-    tmrRcv_.setSingleShot(false);
-    connect(&tmrRcv_, &QTimer::timeout, this, &Tfrm_MainLx1::replyTimedOut);
+    tmrRcv_ = new QTimer(this);
+    tmrRcv_->setObjectName("tmrRcv");
+    tmrRcv_->setSingleShot(false);
+    connect(tmrRcv_, &QTimer::timeout, this, &Tfrm_MainLx1::replyTimedOut);
 
     setFixedSize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
     if (const QScreen* shown = screen()) {
@@ -136,17 +137,17 @@ void Tfrm_MainLx1::SetPortStatus(const std::string& text) {
 }
 
 void Tfrm_MainLx1::SetReplyTimerInterval(int milliseconds) {
-    tmrRcv_.setInterval(milliseconds);
+    tmrRcv_->setInterval(milliseconds);
 }
 
 void Tfrm_MainLx1::ArmReplyTimer() {
-    if (!tmrRcv_.isActive()) {
-        tmrRcv_.start();
+    if (!tmrRcv_->isActive()) {
+        tmrRcv_->start();
     }
 }
 
 void Tfrm_MainLx1::DisarmReplyTimer() {
-    tmrRcv_.stop();
+    tmrRcv_->stop();
 }
 
 }  // namespace dtu

@@ -133,7 +133,7 @@ private:
 
     DigitsOnlyFilter* digitsOnly_ = nullptr;
     HintSwitch* hints_ = nullptr;
-    QTimer tmrRcv_;
+    QTimer* tmrRcv_ = nullptr;
     QShortcut* reopenShortcut_ = nullptr;
 
     QStackedWidget* pages_ = nullptr;

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QObject>
+#include <vector>
+
+// The test classes of this executable, each in its own file.
+QObject* NewLayoutTest();
+QObject* NewViewTest();
+QObject* NewTextsTest();
+QObject* NewInfoAreaTest();
+QObject* NewInputTest();
+
+inline std::vector<QObject*> AllTests() {
+    return {NewLayoutTest(), NewViewTest(), NewTextsTest(), NewInfoAreaTest(), NewInputTest()};
+}

@@ -1,0 +1,163 @@
+// The rules of the information area: colours, line breaks, the line limit,
+// clearing, appending at the end and following the newest line.
+#include <QLabel>
+#include <QScrollBar>
+#include <QTest>
+#include <QTextBlock>
+
+#include "form_test.h"
+#include "mainwindow/info_area.h"
+#include "window_fixture.h"
+
+namespace {
+
+QColor LineColour(const dtu::InfoArea& area, int line) {
+    const QTextBlock block = area.document()->findBlockByNumber(line);
+    return block.begin().fragment().charFormat().foreground().color();
+}
+
+}  // namespace
+
+class InfoAreaTest : public QObject {
+    Q_OBJECT
+private slots:
+    void coloursPerWriter();
+    void lineBreaksInsideTextStartLines_data();
+    void lineBreaksInsideTextStartLines();
+    void windowWritersConvertGbk();
+    void lineLimitStartsAfresh();
+    void blockOverTheLimitStartsAfreshToo();
+    void clearLabelEmptiesArea();
+    void appendsAtEndWhateverTheSelection();
+    void followsNewestLine();
+};
+
+void InfoAreaTest::coloursPerWriter() {
+    dtu::InfoArea area(nullptr);
+    area.ShowTxLine("tx");
+    area.ShowRxLine("rx");
+    area.ShowErrorLine("error");
+    area.ShowInfoLine("info");
+    area.Flush();
+    QCOMPARE(LineColour(area, 0), QColor(0, 0, 255));
+    QCOMPARE(LineColour(area, 1), QColor(0, 128, 0));
+    QCOMPARE(LineColour(area, 2), QColor(255, 0, 0));
+    QCOMPARE(LineColour(area, 3), area.palette().color(QPalette::WindowText));
+}
+
+void InfoAreaTest::lineBreaksInsideTextStartLines_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<int>("lines");
+    QTest::newRow("sent line with CR LF") << "AT+CIVER?\r\n"
+                                          << "AT+CIVER?\n\n"
+                                          << 2;
+    QTest::newRow("plain") << "OK"
+                           << "OK\n"
+                           << 1;
+    QTest::newRow("reply block") << "\r\n+CIVER:1.2\r\n\r\nOK\r\n"
+                                 << "\n+CIVER:1.2\n\nOK\n\n"
+                                 << 5;
+    QTest::newRow("lone CR and LF") << "a\rb\nc"
+                                    << "a\nb\nc\n"
+                                    << 3;
+    QTest::newRow("empty") << ""
+                           << "\n"
+                           << 1;
+}
+
+void InfoAreaTest::lineBreaksInsideTextStartLines() {
+    QFETCH(QString, text);
+    QFETCH(QString, shown);
+    QFETCH(int, lines);
+    dtu::InfoArea area(nullptr);
+    area.ShowRxLine(text);
+    QCOMPARE(area.toPlainText(), shown);
+    QCOMPARE(area.LineCount(), lines);
+}
+
+void InfoAreaTest::windowWritersConvertGbk() {
+    WindowFixture fixture;
+    dtu::InfoArea* area = fixture.window().Info();
+    area->ClearArea();
+    fixture.window().ShowTxLine("\xC4\xE3\xBA\xC3");  // two Chinese characters in GBK
+    fixture.window().ShowErrorLine("\xB4\xED");
+    QCOMPARE(area->toPlainText(), QString("你好\n错\n"));
+    QCOMPARE(LineColour(*area, 1), QColor(255, 0, 0));
+}
+
+void InfoAreaTest::lineLimitStartsAfresh() {
+    dtu::InfoArea area(nullptr);
+    for (int i = 1; i < dtu::InfoArea::kMaxLines; ++i) {
+        area.ShowInfoLine(QString::number(i));
+    }
+    QCOMPARE(area.LineCount(), dtu::InfoArea::kMaxLines - 1);
+    area.ShowInfoLine("the last line");
+    QCOMPARE(area.LineCount(), 0);
+    QVERIFY(area.toPlainText().isEmpty());
+    area.ShowErrorLine("first of a fresh area");
+    QCOMPARE(area.toPlainText(), QString("first of a fresh area\n"));
+    QCOMPARE(LineColour(area, 0), QColor(255, 0, 0));
+}
+
+void InfoAreaTest::blockOverTheLimitStartsAfreshToo() {
+    dtu::InfoArea area(nullptr);
+    for (int i = 1; i < dtu::InfoArea::kMaxLines; ++i) {
+        area.ShowInfoLine(QString::number(i));
+    }
+    area.ShowRxLine("OK\r\n");  // from 65534 to 65536 lines
+    QCOMPARE(area.LineCount(), 0);
+    area.ShowRxLine("next");
+    QCOMPARE(area.toPlainText(), QString("next\n"));
+}
+
+void InfoAreaTest::clearLabelEmptiesArea() {
+    WindowFixture fixture;
+    fixture.window().show();
+    QVERIFY(QTest::qWaitForWindowExposed(&fixture.window()));
+    dtu::InfoArea* area = fixture.window().Info();
+    QVERIFY(!area->toPlainText().isEmpty());
+    auto* clear = fixture.find<QLabel>("lbl_ClearInfo");
+    QTest::mouseClick(clear, Qt::LeftButton, {}, clear->rect().center());
+    QVERIFY(area->toPlainText().isEmpty());
+    area->ShowTxLine("AT");
+    QCOMPARE(area->toPlainText(), QString("AT\n"));
+}
+
+void InfoAreaTest::appendsAtEndWhateverTheSelection() {
+    dtu::InfoArea area(nullptr);
+    area.ShowInfoLine("first");
+    area.ShowInfoLine("second");
+    area.Flush();
+    QTextCursor selection(area.document());
+    selection.setPosition(1);
+    selection.setPosition(4, QTextCursor::KeepAnchor);
+    area.setTextCursor(selection);
+    area.ShowTxLine("third");
+    area.Flush();
+    QCOMPARE(area.toPlainText(), QString("first\nsecond\nthird\n"));
+    QCOMPARE(area.textCursor().selectedText(), QString("irs"));
+}
+
+void InfoAreaTest::followsNewestLine() {
+    dtu::InfoArea area(nullptr);
+    area.resize(335, 389);
+    area.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&area));
+    for (int i = 0; i < 200; ++i) {
+        area.ShowRxLine(QString("line %1").arg(i));
+    }
+    QScrollBar* bar = area.verticalScrollBar();
+    QTRY_VERIFY(bar->maximum() > 0);
+    QTRY_COMPARE(bar->value(), bar->maximum());
+    bar->setValue(0);
+    area.ShowRxLine("newest");
+    QTRY_COMPARE(bar->value(), bar->maximum());
+    QVERIFY(bar->value() > 0);
+}
+
+QObject* NewInfoAreaTest() {
+    return new InfoAreaTest;
+}
+
+#include "info_area_test.moc"

@@ -1,0 +1,151 @@
+// Digits-only edits, the reply timer, the status panel and the shortcuts.
+#include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+
+#include "form_test.h"
+#include "window_fixture.h"
+
+class InputTest : public QObject {
+    Q_OBJECT
+private slots:
+    void digitsOnlyEdits_data();
+    void digitsOnlyEdits();
+    void pasteIsNotFiltered();
+    void replyTimerArmDoesNotRestart();
+    void portStatusShowsGbk();
+    void buttonsAndShortcutsRequestOperations();
+    void reopenShortcutWorksWhileHidden();
+};
+
+void InputTest::digitsOnlyEdits_data() {
+    QTest::addColumn<QString>("edit");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("kept");
+    QTest::newRow("letter in a port") << "edt_Port1"
+                                      << "a"
+                                      << "";
+    QTest::newRow("digits and dot") << "edt_HeartbeatTime"
+                                    << "1.5"
+                                    << "1.5";
+    QTest::newRow("mixed") << "edt_TelNo"
+                           << "1a2-3 "
+                           << "123";
+    QTest::newRow("labelled edit") << "lbledtResoc"
+                                   << "x9"
+                                   << "9";
+    QTest::newRow("port limited to five") << "edt_Port2"
+                                          << "1234567"
+                                          << "12345";
+    QTest::newRow("password takes anything") << "lbledtPswd"
+                                             << "ab1"
+                                             << "ab1";
+}
+
+void InputTest::digitsOnlyEdits() {
+    QFETCH(QString, edit);
+    QFETCH(QString, typed);
+    QFETCH(QString, kept);
+    WindowFixture fixture;
+    auto* field = fixture.find<QLineEdit>(edit);
+    field->setEnabled(true);
+    field->clear();
+    QTest::keyClicks(field, typed);
+    QCOMPARE(field->text(), kept);
+    QTest::keyClick(field, Qt::Key_Backspace);
+    QCOMPARE(field->text(), kept.left(kept.size() - 1));
+}
+
+void InputTest::pasteIsNotFiltered() {
+    WindowFixture fixture;
+    auto* field = fixture.find<QLineEdit>("edt_Port1");
+    field->clear();
+    QGuiApplication::clipboard()->setText("a1");
+    QTest::keySequence(field, QKeySequence::Paste);
+    QCOMPARE(field->text(), QString("a1"));
+}
+
+void InputTest::replyTimerArmDoesNotRestart() {
+    WindowFixture fixture;
+    dtu::Tfrm_MainLx1& window = fixture.window();
+    auto* timer = window.findChild<QTimer*>("tmrRcv");
+    QVERIFY(timer != nullptr);
+    QVERIFY(!timer->isActive());
+    window.SetReplyTimerInterval(5000);
+    window.ArmReplyTimer();
+    QVERIFY(timer->isActive());
+    QVERIFY(!timer->isSingleShot());
+    QCOMPARE(timer->interval(), 5000);
+    const int running = timer->timerId();
+    window.ArmReplyTimer();
+    QCOMPARE(timer->timerId(), running);
+    window.DisarmReplyTimer();
+    QVERIFY(!timer->isActive());
+    QSignalSpy timedOut(&window, &dtu::Tfrm_MainLx1::replyTimedOut);
+    window.SetReplyTimerInterval(1);
+    window.ArmReplyTimer();
+    QVERIFY(timedOut.wait(5000));
+    QVERIFY(timer->isActive());
+}
+
+void InputTest::portStatusShowsGbk() {
+    WindowFixture fixture;
+    fixture.window().SetPortStatus("/dev/ttyS0 \xB4\xF2\xBF\xAA");
+    QCOMPARE(fixture.find<QLabel>("stat1_panel0")->text(), QString("/dev/ttyS0 打开"));
+}
+
+void InputTest::buttonsAndShortcutsRequestOperations() {
+    WindowFixture fixture;
+    dtu::Tfrm_MainLx1& window = fixture.window();
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QSignalSpy requested(&window, &dtu::Tfrm_MainLx1::operationRequested);
+    fixture.find<QPushButton>("btn_Read")->click();
+    fixture.find<QAction>("N5")->trigger();
+    fixture.find<QPushButton>("btn_ENTM")->click();
+    auto* send = fixture.find<QPlainTextEdit>("mmo_Send");
+    send->setFocus();
+    QTest::keyClick(send, Qt::Key_F9);
+    QTest::keyClick(send, Qt::Key_Return, Qt::ControlModifier);
+    QList<int> tags;
+    for (const QList<QVariant>& call : requested) {
+        tags << call.at(0).toInt();
+    }
+    QCOMPARE(tags, QList<int>({1, 2, 7, 2, 5}));
+    QVERIFY(send->toPlainText().isEmpty());
+}
+
+void InputTest::reopenShortcutWorksWhileHidden() {
+    WindowFixture fixture;
+    dtu::Tfrm_MainLx1& window = fixture.window();
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    auto* reopen = fixture.find<QAction>("N7");
+    QSignalSpy triggered(reopen, &QAction::triggered);
+    const dtu::PortTexts saved = {"/nonexistent/tty", "9600", "NONE", "8", "1"};
+    window.Port().savedSettings = saved;
+    QVERIFY(!reopen->isVisible());
+    QTest::keyClick(&window, Qt::Key_F8);
+    QCOMPARE(triggered.count(), 1);
+    QVERIFY(window.Port().settings == saved);
+    QVERIFY(!window.Port().PortIsOpen());
+    window.SetReopenItemVisible(true);
+    QVERIFY(reopen->isVisible());
+    QTest::keyClick(&window, Qt::Key_F8);
+    QCOMPARE(triggered.count(), 2);
+}
+
+QObject* NewInputTest() {
+    return new InputTest;
+}
+
+#include "input_test.moc"
