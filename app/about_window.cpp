@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QUrl>
+#include <algorithm>
 #include <utility>
 
 #include "app/jpeg_image.h"
@@ -28,6 +29,8 @@ namespace {
 
 constexpr int kClientWidth = 473;
 constexpr int kClientHeight = 215;
+constexpr int kVersionCaptionWidth = 41;
+constexpr int kVersionLeft = 212;
 
 QLabel* MakeLabel(QWidget* parent, const char* name, QRect geometry) {
     auto* label = new QLabel(parent);
@@ -65,8 +68,8 @@ Tfrm_About::Tfrm_About(QString pictureDir, QWidget* parent)
 
     lbl_SoftName = MakeLabel(this, "lbl_SoftName", {170, 31, 247, 13});
     lbl_SoftName->setText("Brantec-GPRS-DTU");
-    lbl_About_version = MakeLabel(this, "lbl_About_version", {170, 51, 41, 13});
-    lbl_version = MakeLabel(this, "lbl_version", {212, 51, 157, 13});
+    lbl_About_version = MakeLabel(this, "lbl_About_version", {170, 51, kVersionCaptionWidth, 13});
+    lbl_version = MakeLabel(this, "lbl_version", {kVersionLeft, 51, 157, 13});
     lbl_Aboutl_Description = MakeLabel(this, "lbl_Aboutl_Description", {170, 71, 265, 73});
     lbl_Aboutl_Description->setWordWrap(true);
     lbl_Aboutl_Description->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -101,12 +104,23 @@ Tfrm_About::Tfrm_About(QString pictureDir, QWidget* parent)
 void Tfrm_About::ApplyAboutTexts() {
     setWindowTitle(Tr("lang_About_Title"));
     lbl_About_version->setText(Tr("lang_About_Version"));
+    FitVersionCaption();
     btn_About_Yes->setText(Tr("lang_About_Yes"));
     lbl_Aboutl_Description->setText(Tr("lang_About_Description"));
     lbl_About_Contact->setText(Tr("lang_About_Contact"));
     lbl_About_Website->setText(Tr("lang_About_Website"));
     lbl_About_Tel->setText(Tr("lang_About_Tel"));
     lbl_About_Email->setText(Tr("lang_About_Email"));
+}
+
+void Tfrm_About::FitVersionCaption() {
+    // The caption grows to its text (as "Version:" needs) and the version follows it.
+    const int textWidth =
+        lbl_About_version->fontMetrics().horizontalAdvance(lbl_About_version->text());
+    lbl_About_version->resize(std::max(kVersionCaptionWidth, textWidth),
+                              lbl_About_version->height());
+    lbl_version->move(std::max(kVersionLeft, lbl_About_version->geometry().right() + 1),
+                      lbl_version->y());
 }
 
 void Tfrm_About::showEvent(QShowEvent* event) {

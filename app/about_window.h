@@ -38,6 +38,7 @@ protected:
 
 private:
     void FormShow();
+    void FitVersionCaption();
     void lbl_About_WebsiteClick();
 
     QString pictureDir_;

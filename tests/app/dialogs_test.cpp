@@ -92,6 +92,10 @@ private slots:
             QCOMPARE(about.btn_About_Yes->text(), chinese ? QString::fromUtf8("确 认") : "OK");
             QCOMPARE(about.lbl_About_Website->text(), Tr("lang_About_Website"));
             QCOMPARE(about.lbl_SoftName->text(), QString("Brantec-GPRS-DTU"));
+            // The caption is not cut and the version does not overlap it.
+            const QLabel* caption = about.lbl_About_version;
+            QVERIFY(caption->width() >= caption->fontMetrics().horizontalAdvance(caption->text()));
+            QVERIFY(about.lbl_version->x() > caption->geometry().right());
             about.close();
         }
     }
