@@ -1,7 +1,7 @@
 #include <pthread.h>
 #include <signal.h>
 
-#include <cstdio>
+#include <cerrno>
 #include <iostream>
 #include <string>
 #include <system_error>
@@ -23,6 +23,8 @@ int main(int argc, char** argv) {
         return 0;
     }
 
+    // A reader that closes the trace pipe must not end the device.
+    signal(SIGPIPE, SIG_IGN);
     // Blocked before the I/O thread starts, so only sigwait below sees them.
     sigset_t stopSignals;
     sigemptyset(&stopSignals);

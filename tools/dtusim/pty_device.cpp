@@ -9,6 +9,7 @@
 
 #include <cerrno>
 #include <climits>
+#include <cstdint>
 #include <cstdlib>
 #include <system_error>
 
@@ -178,10 +179,15 @@ void PtyDevice::Run() {
             return;
         }
         if (!LineMatches()) {
-            std::lock_guard lock(mutex_);
-            ignored_ += static_cast<std::size_t>(got);
+            {
+                std::lock_guard lock(mutex_);
+                ignored_ += static_cast<std::size_t>(got);
+                changed_.notify_all();
+            }
+            if (trace_) {
+                trace_("ignored", std::string_view(data, static_cast<std::size_t>(got)));
+            }
             buffer.clear();
-            changed_.notify_all();
             continue;
         }
         buffer.append(data, static_cast<std::size_t>(got));

@@ -40,7 +40,8 @@ public:
     // Joins the I/O thread; safe to call twice.
     void Stop();
 
-    // Receives a copy of every chunk taken in ("rx") and burst written ("tx").
+    // Receives a copy of every chunk taken in ("rx"), burst written ("tx") and
+    // input lost to a line-settings mismatch ("ignored").
     // Set it before Start.
     void SetTrace(std::function<void(std::string_view direction, std::string_view bytes)> trace);
 

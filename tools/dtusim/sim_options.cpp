@@ -60,8 +60,9 @@ bool ParseOptions(const std::vector<std::string>& args, Options& options, std::s
 std::string_view Usage() {
     return "usage: dtusim [options]\n"
            "A simulated DTU on a pseudo-terminal. Prints the terminal's path as its first\n"
-           "line, then a trace of what it receives (rx) and sends (tx). Stops on SIGINT or\n"
-           "SIGTERM.\n"
+           "line, then a trace of what it receives (rx), sends (tx) and cannot hear because\n"
+           "the terminal's speed or stop bits differ from its own (ignored). Stops on SIGINT\n"
+           "or SIGTERM.\n"
            "  --link PATH            make PATH a symbolic link to the terminal\n"
            "  --firmware X.YY        version the device reports (default 3.38)\n"
            "  --echo                 repeat each command line before the answer\n"
