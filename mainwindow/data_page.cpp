@@ -16,6 +16,9 @@ constexpr unsigned kDigits = kDigitsOnly;
 constexpr unsigned kRight = kRightAligned;
 constexpr const char* kHost = kDefaultServerHost;
 
+// Labels as tall as the edits beside them, so their texts line up.
+constexpr int kRowHeight = 21;
+
 // The form positions, which are those of the full view. The order is the tab order.
 constexpr FormControl kDataPage[] = {
     {K::Check, "chk_NetPort1", 12, 19, 90, 0, F, "1", kRight | kChecked, 0},
@@ -34,23 +37,23 @@ constexpr FormControl kDataPage[] = {
     {K::Edit, "edt_IP4", 117, 102, 134, 0, F, kHost, kNoFlags, 0},
     {K::Combo, "cbb_NetProtocol4", 258, 102, 51, 0, F, "TCP|UDP", kNoFlags, 0},
     {K::Edit, "edt_Port4", 317, 102, 51, 0, F, "2317", kDigits, 5},
-    {K::Label, "lbl_ShowLessIP1", 12, 19, 90, 0, C, "IP或域名", kRight, 0},
-    {K::Label, "lbl_ShowLessNetProtocol1", 12, 44, 90, 0, C, "网络协议", kRight, 0},
-    {K::Label, "lbl_ShowLessPort1", 12, 73, 90, 0, C, "网络端口", kRight, 0},
-    {K::Label, "lbl_HeartbeatTime", 12, 129, 90, 0, 0, "心跳时间", kRight, 0},
+    {K::Label, "lbl_ShowLessIP1", 12, 19, 90, kRowHeight, C, "IP或域名", kRight, 0},
+    {K::Label, "lbl_ShowLessNetProtocol1", 12, 44, 90, kRowHeight, C, "网络协议", kRight, 0},
+    {K::Label, "lbl_ShowLessPort1", 12, 73, 90, kRowHeight, C, "网络端口", kRight, 0},
+    {K::Label, "lbl_HeartbeatTime", 12, 129, 90, kRowHeight, 0, "心跳时间", kRight, 0},
     {K::Edit, "edt_HeartbeatTime", 117, 129, 134, 0, 0, "50", kDigits, 0},
-    {K::Label, "lbl_HeartbeatTime_s", 258, 129, 0, 0, 0, "秒", kNoFlags, 0},
-    {K::Label, "lbl_WaitTime", 12, 157, 90, 0, F, "打包时间", kRight, 0},
+    {K::Label, "lbl_HeartbeatTime_s", 258, 129, 0, kRowHeight, 0, "秒", kNoFlags, 0},
+    {K::Label, "lbl_WaitTime", 12, 157, 90, kRowHeight, F, "打包时间", kRight, 0},
     {K::Edit, "edt_WaitTime", 117, 157, 134, 0, F, "10", kDigits, 0},
-    {K::Label, "lbl_WaitTime_ms", 258, 157, 0, 0, F, "毫秒", kNoFlags, 0},
-    {K::Label, "lbl_RestartTime", 12, 185, 90, 0, F, "自动重启时间", kRight, 0},
+    {K::Label, "lbl_WaitTime_ms", 258, 157, 0, kRowHeight, F, "毫秒", kNoFlags, 0},
+    {K::Label, "lbl_RestartTime", 12, 185, 90, kRowHeight, F, "自动重启时间", kRight, 0},
     {K::Edit, "edt_RestartTime", 117, 185, 134, 0, F, "1800", kDigits, 0},
-    {K::Label, "lbl_lbl_RestartTime_s", 258, 185, 0, 0, F, "秒", kNoFlags, 0},
-    {K::Label, "lbl_HeartbeatFormat", 12, 213, 90, 0, 0, "心跳包格式", kRight, 0},
+    {K::Label, "lbl_lbl_RestartTime_s", 258, 185, 0, kRowHeight, F, "秒", kNoFlags, 0},
+    {K::Label, "lbl_HeartbeatFormat", 12, 213, 90, kRowHeight, 0, "心跳包格式", kRight, 0},
     {K::Edit, "edt_HeartbeatFormat", 117, 213, 134, 0, 0, "LOG", kNoFlags, 0},
     {K::Check, "chk_HeartbeatFormat", 258, 213, 0, 0, 2, "hex", kNoFlags, 0},
     {K::Combo, "cbb_HeartbeatTo", 322, 213, 56, 0, F, "向网络发心跳包|向串口发心跳包", kNoFlags, 0},
-    {K::Label, "lbl_RegFormat", 12, 240, 90, 0, 0, "注册包格式", kRight, 0},
+    {K::Label, "lbl_RegFormat", 12, 240, 90, kRowHeight, 0, "注册包格式", kRight, 0},
     {K::Edit, "edt_RegFormat", 117, 240, 134, 0, 0, "LOGIN:1001", kNoFlags, 0},
     {K::Check, "chk_RegFormat", 258, 240, 0, 0, 1, "hex", kNoFlags, 0},
     {K::Combo, "cbb_RegMode", 322, 240, 56, 0, F, "连接即发注册包|数据携带注册包", kNoFlags, 0},
@@ -64,7 +67,7 @@ constexpr FormControl kDataPage[] = {
      20},
     {K::LabelledEdit, "lbledtPswd", 325, 350, 56, 0, F, "通讯密码", kDisabled, 8},
     {K::LabelledEdit, "lbledtResoc", 115, 378, 134, 0, F, "断线重连间隔", kDigits, 20},
-    {K::Label, "lblResocS", 259, 380, 0, 0, F, "秒", kNoFlags, 0},
+    {K::Label, "lblResocS", 259, 380, 0, kRowHeight, F, "秒", kNoFlags, 0},
     {K::Button, "btn_ShowMore", 12, 411, 99, 25, 0, "", kNoFlags, 0},
     {K::Button, "btn_PPPA", 147, 411, 99, 25, 0, "+++A", kNoFlags, 0},
     {K::Button, "btn_ENTM", 282, 411, 99, 25, 0, "AT+ENTM", kNoFlags, 0},

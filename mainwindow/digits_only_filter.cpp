@@ -6,9 +6,18 @@
 namespace dtu {
 
 bool DigitsOnlyFilter::IsAllowed(const QKeyEvent& key) {
-    if (key.matches(QKeySequence::Paste) || key.key() == Qt::Key_Backspace ||
-        key.key() == Qt::Key_Delete) {
+    if (key.matches(QKeySequence::Paste)) {
         return true;
+    }
+    switch (key.key()) {
+        case Qt::Key_Backspace:
+        // Keys that edit or move focus rather than type, though they carry a text.
+        case Qt::Key_Delete:
+        case Qt::Key_Tab:
+        case Qt::Key_Backtab:
+            return true;
+        default:
+            break;
     }
     const QString text = key.text();
     if (text.isEmpty()) {

@@ -1,6 +1,7 @@
 // Digits-only edits, the reply timer, the status panel and the shortcuts.
 #include <QAction>
 #include <QClipboard>
+#include <QComboBox>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -11,6 +12,7 @@
 #include <QTimer>
 
 #include "form_test.h"
+#include "mainwindow/digits_only_filter.h"
 #include "window_fixture.h"
 
 class InputTest : public QObject {
@@ -19,6 +21,8 @@ private slots:
     void digitsOnlyEdits_data();
     void digitsOnlyEdits();
     void pasteIsNotFiltered();
+    void keysThatTypeNothingPass();
+    void apnChoiceFillsApnField();
     void replyTimerArmDoesNotRestart();
     void portStatusShowsGbk();
     void buttonsAndShortcutsRequestOperations();
@@ -70,6 +74,41 @@ void InputTest::pasteIsNotFiltered() {
     QGuiApplication::clipboard()->setText("a1");
     QTest::keySequence(field, QKeySequence::Paste);
     QCOMPARE(field->text(), QString("a1"));
+}
+
+void InputTest::keysThatTypeNothingPass() {
+    const QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier, "\t");
+    const QKeyEvent left(QEvent::KeyPress, Qt::Key_Left, Qt::NoModifier);
+    const QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, "\r");
+    QVERIFY(dtu::DigitsOnlyFilter::IsAllowed(tab));
+    QVERIFY(dtu::DigitsOnlyFilter::IsAllowed(left));
+    QVERIFY(!dtu::DigitsOnlyFilter::IsAllowed(enter));
+    WindowFixture fixture;
+    auto* field = fixture.find<QLineEdit>("edt_Port1");
+    field->setText("2317");
+    field->setCursorPosition(4);
+    QTest::keyClick(field, Qt::Key_Left);
+    QTest::keyClick(field, Qt::Key_Delete);
+    QCOMPARE(field->text(), QString("231"));
+}
+
+void InputTest::apnChoiceFillsApnField() {
+    WindowFixture fixture;
+    int apnWindowShown = 0;
+    fixture.window().showApn = [&apnWindowShown] { ++apnWindowShown; };
+    auto* choice = fixture.find<QComboBox>("cbb_APN");
+    QLineEdit* apn = fixture.window().ApnField();
+    QCOMPARE(apn->objectName(), QString("edt_APN_other"));
+    QTest::keyClick(choice, Qt::Key_Down);
+    QCOMPARE(apn->text(), QString("\"UNINET\",\"\",\"\""));
+    QTest::keyClick(choice, Qt::Key_Up);
+    QCOMPARE(apn->text(), QString("\"CMNET\",\"\",\"\""));
+    QCOMPARE(apnWindowShown, 0);
+    apn->setText("\"custom\",\"\",\"\"");
+    choice->setCurrentIndex(1);
+    QTest::keyClick(choice, Qt::Key_Down);
+    QCOMPARE(apnWindowShown, 1);
+    QCOMPARE(apn->text(), QString("\"custom\",\"\",\"\""));
 }
 
 void InputTest::replyTimerArmDoesNotRestart() {
