@@ -1,5 +1,6 @@
 #include "mainwindow/main_window.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -11,6 +12,7 @@
 #include <QScreen>
 #include <QStackedWidget>
 #include <QStatusBar>
+#include <QTimer>
 
 #include "lang/builtin_texts.h"
 #include "lang/lang_list.h"

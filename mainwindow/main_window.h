@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QMainWindow>
-#include <QTimer>
 #include <functional>
 #include <memory>
 #include <string>
@@ -12,15 +11,13 @@
 #include "serial/port_control.h"
 #include "serial/port_view.h"
 
-class QAction;
-class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
-class QMenu;
 class QPushButton;
 class QStackedWidget;
 class QShortcut;
+class QTimer;
 
 namespace dtu {
 
@@ -28,7 +25,6 @@ class DigitsOnlyFilter;
 class HintSwitch;
 class InfoArea;
 class IniFile;
-class LabelledEdit;
 class OrderList;
 
 // The tool's one working screen: the parameter form with its work-mode pages

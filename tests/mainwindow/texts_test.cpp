@@ -61,6 +61,7 @@ private slots:
     void hintsAndCaptionsFromTable();
     void hintSwitchSwallowsToolTips();
     void closeSavesLanguageAndHints();
+    void menuEntriesCallTheShell();
     void customSettingHidesHelp();
 };
 
@@ -151,6 +152,28 @@ void TextsTest::closeSavesLanguageAndHints() {
     QCOMPARE(saved.ReadBool("SYS", "Lang", true), false);
     QCOMPARE(saved.ReadBool("SYS", "RealTimeHelp", true), false);
     QCOMPARE(saved.ReadString("SYS", "Custom", "absent"), std::string("absent"));
+}
+
+void TextsTest::menuEntriesCallTheShell() {
+    WindowFixture fixture;
+    dtu::Tfrm_MainLx1& window = fixture.window();
+    QStringList calls;
+    window.showAbout = [&calls] { calls << "about"; };
+    window.showLoginWindow = [&calls] { calls << "login"; };
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    fixture.find<QAction>("N8")->trigger();
+    QCOMPARE(calls, QStringList({"about"}));
+    fixture.find<QAction>("N14")->trigger();
+    QCOMPARE(calls, QStringList({"about", "login"}));
+    QVERIFY(!window.isVisible());
+    QVERIFY(!window.Port().PortIsOpen());
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    fixture.find<QAction>("N_Exit")->trigger();
+    QVERIFY(!window.isVisible());
+    const dtu::IniFile saved((fixture.dir() + "/Lx1Cfg.ini").toStdString());
+    QCOMPARE(saved.ReadString("SYS", "RealTimeHelp", "absent"), std::string("1"));
 }
 
 void TextsTest::customSettingHidesHelp() {
