@@ -1,3 +1,4 @@
+#include <sys/stat.h>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -78,6 +79,16 @@ private slots:
         QCOMPARE(about.img_About->pixmap().size(), shown);
         // The picture box is never stretched to the picture.
         QCOMPARE(about.img_About->geometry(), QRect(48, 32, 100, 100));
+        about.close();
+    }
+
+    void aboutIgnoresPictureThatIsNoFile() {
+        QTemporaryDir pictureDir;
+        const QByteArray fifo = QDir(pictureDir.path()).filePath("About.jpg").toLocal8Bit();
+        QCOMPARE(::mkfifo(fifo.constData(), 0600), 0);
+        Tfrm_About about(pictureDir.path());
+        about.show();
+        QCOMPARE(about.img_About->pixmap().size(), QSize(100, 100));
         about.close();
     }
 

@@ -205,6 +205,35 @@ private slots:
         windows_->about->close();
     }
 
+    void damagedLanguageFileStillGivesUsableWindows() {
+        QByteArray file = ";header\r\n;header\r\n \r\n";
+        // Extra fields: the Chinese text is the second field, the English the last.
+        file += "lang_Command_Open|\xB4\xF2\xBF\xAA|Open|dropped|Opened\r\n";
+        // Bytes that are no GBK.
+        file += "lang_Lbl_ComName|\xFF\x81\xFF|Port\xFF\xFE\r\n";
+        // A line far longer than any text.
+        file += "lang_Lbl_ComBaudRate|" + QByteArray(2 * 1024 * 1024, 'x') + "|Speed\r\n";
+        file += "no separator at all\r\n|||\r\n";
+        QFile lang(folder_->FilePath("Lx1Lang.txt"));
+        QVERIFY(lang.open(QIODevice::WriteOnly));
+        lang.write(file);
+        lang.close();
+        folder_->WriteSettings("[SYS]\nLang=0\n");
+
+        Tfrm_Login& login = Start();
+        login.show();
+        QCOMPARE(login.btn_Com->text(), QString("Opened"));
+        QCOMPARE(login.lbl_Open_BaudRate->text(), QString("Speed"));
+        QVERIFY(login.lbl_Open_ComName->text().startsWith("Port"));
+        // Rows missing from the file come from the built-in table.
+        QCOMPARE(login.lbl_PcCom->text(), QString("Open COM Port"));
+        QCOMPARE(login.N5->text(), QString("About..."));
+        login.N1->trigger();
+        QCOMPARE(login.btn_Com->text(), QString::fromUtf8("打开"));
+        QVERIFY(!login.lbl_Open_ComName->text().isEmpty());
+        QCOMPARE(login.lbl_PcCom->text(), QString::fromUtf8("打开串口"));
+    }
+
 private:
     Tfrm_Login& Start() {
         windows_ = CreateAppWindows(folder_->Path());
