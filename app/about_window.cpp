@@ -53,8 +53,10 @@ QImage BuiltInPicture() {
 }  // namespace
 
 Tfrm_About::Tfrm_About(QString pictureDir, QWidget* parent)
+    // Stays on top: it is opened from the port window too, which stays on top itself.
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                          Qt::WindowStaysOnTopHint),
       pictureDir_(std::move(pictureDir)),
       storedPicture_(BuiltInPicture()) {
     setObjectName("frm_About");
