@@ -15,6 +15,7 @@
 #include "app/apn_window.h"
 #include "app/app_font.h"
 #include "app/login_window.h"
+#include "app/port_combo_box.h"
 #include "app/startup.h"
 #include "lang/lang_list.h"
 #include "mainwindow/main_window.h"
@@ -59,6 +60,12 @@ void ShootLanguage(dtu::AppWindows& windows, Shooter& shooter, const QString& la
     shooter.Save(login, language + "_port_window");
     ShootMenu(shooter, login.N3, language + "_port_window_file_menu");
     ShootMenu(shooter, login.N2, language + "_port_window_help_menu");
+    // The stored port does not exist here, so the open fails and the note shows.
+    const QString chosenPort = login.cbb_Open_ComName->Text();
+    login.cbb_Open_ComName->SetText("/dev/no-such-port");
+    login.btn_Com->click();
+    shooter.Save(login, language + "_port_window_open_failed");
+    login.cbb_Open_ComName->SetText(chosenPort);
     login.hide();
 
     dtu::Tfrm_MainLx1& main = *windows.main;
