@@ -57,8 +57,7 @@ Tfrm_About::Tfrm_About(QString pictureDir, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                           Qt::WindowStaysOnTopHint),
-      pictureDir_(std::move(pictureDir)),
-      storedPicture_(BuiltInPicture()) {
+      pictureDir_(std::move(pictureDir)) {
     setObjectName("frm_About");
     setModal(true);
     setFixedSize(kClientWidth, kClientHeight);
@@ -66,7 +65,6 @@ Tfrm_About::Tfrm_About(QString pictureDir, QWidget* parent)
     img_About = MakeLabel(this, "img_About", {48, 32, 100, 100});
     // Drawn at its own size from the top-left corner, never stretched.
     img_About->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    img_About->setPixmap(QPixmap::fromImage(storedPicture_));
 
     lbl_SoftName = MakeLabel(this, "lbl_SoftName", {170, 31, 247, 13});
     lbl_SoftName->setText("Brantec-GPRS-DTU");
@@ -138,7 +136,15 @@ void Tfrm_About::FormShow() {
     lbl_version->setText(" V" + QString::fromStdString(GetVersionString()));
     // A replacement that cannot be decoded is ignored: the built-in picture stays.
     const QImage replacement = LoadJpegFile(QDir(pictureDir_).filePath("About.jpg"));
-    img_About->setPixmap(QPixmap::fromImage(replacement.isNull() ? storedPicture_ : replacement));
+    if (!replacement.isNull()) {
+        img_About->setPixmap(QPixmap::fromImage(replacement));
+        return;
+    }
+    // Decoded at the first showing rather than at start-up, which stays shorter.
+    if (storedPicture_.isNull()) {
+        storedPicture_ = BuiltInPicture();
+    }
+    img_About->setPixmap(QPixmap::fromImage(storedPicture_));
 }
 
 void Tfrm_About::lbl_About_WebsiteClick() {
