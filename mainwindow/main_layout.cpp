@@ -102,7 +102,13 @@ void Tfrm_MainLx1::BuildBottomButtons(QWidget* central) {
         auto* button = new QPushButton(central);
         button->setObjectName(row.name);
         button->setGeometry(row.left, kBottomTop, kBottomWidth, kBottomHeight);
+    }
+}
+
+void Tfrm_MainLx1::LoadButtonGlyphs() {
+    for (const BottomButton& row : kBottomButtons) {
         if (row.glyph != QStyle::SP_CustomBase) {
+            auto* button = Child<QPushButton>(row.name);
             button->setIcon(style()->standardIcon(row.glyph));
             button->setIconSize(QSize(kGlyphSize, kGlyphSize));
         }

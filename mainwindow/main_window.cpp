@@ -118,6 +118,14 @@ void Tfrm_MainLx1::closeEvent(QCloseEvent* event) {
     QMainWindow::closeEvent(event);
 }
 
+void Tfrm_MainLx1::showEvent(QShowEvent* event) {
+    if (!glyphsLoaded_) {
+        glyphsLoaded_ = true;
+        LoadButtonGlyphs();
+    }
+    QMainWindow::showEvent(event);
+}
+
 void Tfrm_MainLx1::ShowTxLine(const std::string& text) {
     info_->ShowTxLine(FromGbk(text));
 }

@@ -82,6 +82,7 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     // Layout, one region each (main_layout.cpp, data_page.cpp, other_pages.cpp).
@@ -94,6 +95,8 @@ private:
     void BuildSendGroup(QWidget* central);
     void BuildBottomButtons(QWidget* central);
     void BuildStatusBar();
+    // The glyphs are read from disk, so only once the window is first shown.
+    void LoadButtonGlyphs();
 
     // Actions and menus (main_menus.cpp).
     void BuildActions();
@@ -126,6 +129,7 @@ private:
     std::unique_ptr<OrderList> orders_;
     bool isCustom_ = false;
     bool settingsSaved_ = false;
+    bool glyphsLoaded_ = false;
 
     DigitsOnlyFilter* digitsOnly_ = nullptr;
     HintSwitch* hints_ = nullptr;
