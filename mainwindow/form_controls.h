@@ -2,12 +2,11 @@
 
 #include <QWidget>
 
+#include "protocol/form_values.h"
+
 namespace dtu {
 
 class DigitsOnlyFilter;
-
-// The server the sockets point at until the user or the device says otherwise.
-inline constexpr const char* kDefaultServerHost = "dtu.velkor.example.com";
 
 // One control of a form page as a table row: its kind, objectName, geometry,
 // view tag, design-time text (combo items separated by '|') and settings.
