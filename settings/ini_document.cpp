@@ -1,20 +1,9 @@
 #include "settings/ini_document.h"
 
 #include "lang/same_text.h"
+#include "settings/ini_value.h"
 
 namespace dtu {
-
-namespace {
-
-std::string_view TrimBlanks(std::string_view text) {
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
-
-}  // namespace
 
 IniDocument::IniDocument(std::string_view text) {
     bool newlineChosen = false;

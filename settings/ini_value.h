@@ -19,4 +19,7 @@ std::string UnescapeIniValue(std::string_view stored);
 // range, give nothing.
 std::optional<std::int64_t> ParseIniInteger(std::string_view text);
 
+// The text without blanks and tabs at either end.
+std::string_view TrimBlanks(std::string_view text);
+
 }  // namespace dtu
