@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "tests/protocol/device_session.h"
+#include "tests/protocol/worked_example.h"
 
 namespace {
 
@@ -22,22 +23,6 @@ constexpr double kLinePauseMs = 1;
 constexpr double kReopenPauseMs = 200;
 constexpr double kBitsPerByte = 10;  // 8N1: start, eight data bits, stop
 constexpr double kBaud = 115200;
-
-void FillWorkedExample(dtu::FormValues& form) {
-    form.cbb_WorkMode = 0;
-    form.btn_ShowMoreTag = 0;
-    form.edt_HeartbeatFormat = "LOG";
-    form.edt_RegFormat = "LOGIN:1001";
-    form.edt_HeartbeatTime = "50";
-    form.edt_WaitTime = "10";
-    form.edt_RestartTime = "1800";
-    form.sockets[0] = {"TCP", "host1", "2317", true};
-    for (std::size_t i = 1; i < 4; ++i) {
-        form.sockets[i] = {"TCP", "", "", false};
-    }
-    form.edt_APN_other = "\"CMNET\",\"\",\"\"";
-    form.lbledtResoc = "10";
-}
 
 struct RunFigures {
     double wallMs = 0;
@@ -69,7 +54,7 @@ bool RunOnce(RunFigures& figures) {
                      session.port.LastOpenError().c_str());
         return false;
     }
-    FillWorkedExample(session.window.form);
+    session.window.form = dtu::WorkedExampleForm();
     session.engine.CurrentOperation = 2;
 
     const auto start = Clock::now();

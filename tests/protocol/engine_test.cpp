@@ -9,6 +9,7 @@
 #include "tests/protocol/discarding_poster.h"
 #include "tests/protocol/fake_window.h"
 #include "tests/protocol/pty_pair.h"
+#include "tests/protocol/worked_example.h"
 
 namespace dtu {
 namespace {
@@ -275,29 +276,6 @@ TEST_F(EngineTest, VersionQueryOutsideAListOnlyChangesTheControls) {
     EXPECT_EQ(window.familyControls, std::vector<bool>{true});
     EXPECT_EQ(orders.OrderCount(), 0);
     EXPECT_EQ(window.Last().text, "lang_Info_DoSuccess");
-}
-
-FormValues WorkedExampleForm() {
-    FormValues form;
-    form.cbb_WorkMode = 0;
-    form.btn_ShowMoreTag = 0;
-    form.edt_HeartbeatFormat = "LOG";
-    form.edt_RegFormat = "LOGIN:1001";
-    form.edt_HeartbeatTime = "50";
-    form.edt_WaitTime = "10";
-    form.edt_RestartTime = "1800";
-    form.sockets[0] = {"TCP", "host1", "2317", true};
-    for (std::size_t i = 1; i < 4; ++i) {
-        form.sockets[i] = {"TCP", "", "", false};
-    }
-    form.edt_APN_other = "\"CMNET\",\"\",\"\"";
-    form.cbb_Com_BaudRate = "115200";
-    form.cbb_Com_ParityText = "NONE";
-    form.cbb_Com_ByteText = "8";
-    form.cbb_Com_StopText = "1";
-    form.cbb_Com_ByteItem = 1;
-    form.lbledtResoc = "10";
-    return form;
 }
 
 TEST_F(EngineTest, WriteAllOfTheWorkedExampleSendsEighteenLines) {

@@ -5,33 +5,12 @@
 #include <string>
 #include <vector>
 
+#include "tests/protocol/worked_example.h"
+
 namespace dtu {
 namespace {
 
 using Lines = std::vector<std::string>;
-
-// The form of the worked example: data transmission, full view, defaults.
-FormValues ExampleForm() {
-    FormValues form;
-    form.cbb_WorkMode = 0;
-    form.btn_ShowMoreTag = 0;
-    form.edt_HeartbeatFormat = "LOG";
-    form.edt_RegFormat = "LOGIN:1001";
-    form.edt_HeartbeatTime = "50";
-    form.edt_WaitTime = "10";
-    form.edt_RestartTime = "1800";
-    form.sockets[0] = {"TCP", "host1", "2317", true};
-    for (int i = 1; i < 4; ++i) {
-        form.sockets[static_cast<std::size_t>(i)] = {"TCP", "", "", false};
-    }
-    form.edt_APN_other = "\"CMNET\",\"\",\"\"";
-    form.cbb_Com_BaudRate = "115200";
-    form.cbb_Com_ByteItem = 1;
-    form.cbb_Com_StopItem = 0;
-    form.cbb_Com_ParityItem = 0;
-    form.lbledtResoc = "10";
-    return form;
-}
 
 Lines WithCrLf(const Lines& lines) {
     Lines result;
@@ -79,11 +58,11 @@ TEST(WriteAllTest, WorkedExampleByteForByte) {
         "AT+CIPR=115200",
         "ATW",
     });
-    EXPECT_EQ(WriteAllLines(ExampleForm(), true), expected);
+    EXPECT_EQ(WriteAllLines(WorkedExampleForm(), true), expected);
 }
 
 TEST(WriteAllTest, FullViewSendsTicksOptionsAndUnselectedItems) {
-    FormValues form = ExampleForm();
+    FormValues form = WorkedExampleForm();
     form.chk_HeartbeatFormat = true;  // already hex: sent as typed
     form.cbb_HeartbeatTo = -1;
     form.cbb_RegMode = 1;
@@ -99,7 +78,7 @@ TEST(WriteAllTest, FullViewSendsTicksOptionsAndUnselectedItems) {
 }
 
 TEST(WriteAllTest, CloudTickedInsertsNumberAndPassword) {
-    FormValues form = ExampleForm();
+    FormValues form = WorkedExampleForm();
     form.chkCloudEnalbe = true;
     form.lbledtCloud = "12345";
     form.lbledtPswd = "pw";
@@ -112,7 +91,7 @@ TEST(WriteAllTest, CloudTickedInsertsNumberAndPassword) {
 }
 
 TEST(WriteAllTest, CompactViewTakesOnlySocketOneAndTheTimes) {
-    FormValues form = ExampleForm();
+    FormValues form = WorkedExampleForm();
     form.btn_ShowMoreTag = 1;
     form.sockets[0] = {"UDP", "myhost", "5000", false};  // the tick is ignored
     form.edt_RestartTime = "99";                         // ignored too
@@ -139,7 +118,7 @@ TEST(WriteAllTest, CompactViewTakesOnlySocketOneAndTheTimes) {
 }
 
 TEST(WriteAllTest, HttpdClientModeUsesSocketFiveAndTheHttpFields) {
-    FormValues form = ExampleForm();
+    FormValues form = WorkedExampleForm();
     form.cbb_WorkMode = 3;
     form.edt_IP5 = "web.example";
     form.edt_Port5 = "80";
@@ -164,7 +143,7 @@ TEST(WriteAllTest, HttpdClientModeUsesSocketFiveAndTheHttpFields) {
 }
 
 TEST(WriteAllTest, SmsModeSendsTheTargetNumberSecond) {
-    FormValues form = ExampleForm();
+    FormValues form = WorkedExampleForm();
     form.cbb_WorkMode = 4;
     form.edt_TelNo = "10086";
     const Lines lines = WriteAllLines(form, true);
@@ -174,7 +153,7 @@ TEST(WriteAllTest, SmsModeSendsTheTargetNumberSecond) {
 }
 
 TEST(WriteAllTest, SerialCommandModeSendsVersionAndTailOnly) {
-    FormValues form = ExampleForm();
+    FormValues form = WorkedExampleForm();
     form.cbb_WorkMode = 1;
     Lines tail = kTail;
     tail[0] = "AT+CIMOD=\"1\"";
@@ -184,7 +163,7 @@ TEST(WriteAllTest, SerialCommandModeSendsVersionAndTailOnly) {
 }
 
 TEST(WriteAllTest, UnknownViewAndNoWorkModeAddNoModeLines) {
-    FormValues form = ExampleForm();
+    FormValues form = WorkedExampleForm();
     form.btn_ShowMoreTag = 7;
     EXPECT_EQ(WriteAllLines(form, true).size(), 6u);
     form.cbb_WorkMode = -1;
@@ -194,7 +173,7 @@ TEST(WriteAllTest, UnknownViewAndNoWorkModeAddNoModeLines) {
 }
 
 TEST(WriteAllTest, TailCarriesTheDeviceUartCode) {
-    FormValues form = ExampleForm();
+    FormValues form = WorkedExampleForm();
     form.cbb_Com_ByteItem = 0;
     form.cbb_Com_StopItem = 1;
     form.cbb_Com_ParityItem = 2;
