@@ -4,8 +4,8 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 scripts/install-deps.sh
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDTU_BUILD_TESTS=OFF -DDTU_BUILD_BENCH=OFF
-cmake --build build -j2
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDTU_BUILD_GUI=ON
+cmake --build build -j2 --target dtuconfig dtusim
 
 # A simulated device on a pseudo-terminal, offered in the port list as /tmp/dtusim0.
 build/bin/dtusim --link /tmp/dtusim0 > /dev/null &

@@ -41,16 +41,18 @@ configure_and_build() {
 }
 
 echo "== plain build"
-configure_and_build build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+configure_and_build build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDTU_BUILD_GUI=ON -DDTU_BUILD_TESTS=ON \
+  -DDTU_BUILD_BENCH=ON
 run_ctest build
 
 echo "== AddressSanitizer + UndefinedBehaviorSanitizer"
-configure_and_build build-asan -DCMAKE_BUILD_TYPE=Debug -DDTU_SANITIZE=ON -DDTU_BUILD_BENCH=OFF
+configure_and_build build-asan -DCMAKE_BUILD_TYPE=Debug -DDTU_SANITIZE=ON -DDTU_BUILD_GUI=ON \
+  -DDTU_BUILD_TESTS=ON -DDTU_BUILD_BENCH=OFF
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 run_ctest build-asan
 
 echo "== ThreadSanitizer (serial threads)"
 configure_and_build build-tsan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDTU_TSAN=ON \
-  -DDTU_BUILD_GUI=OFF -DDTU_BUILD_BENCH=OFF
+  -DDTU_BUILD_GUI=OFF -DDTU_BUILD_TESTS=ON -DDTU_BUILD_BENCH=OFF
 TSAN_OPTIONS=halt_on_error=1 run_ctest build-tsan -L serial
 
 echo "== libFuzzer (bounded run)"
@@ -60,5 +62,5 @@ configure_and_build build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDTU_FUZZ=ON \
 run_ctest build-fuzz -L fuzz
 
 echo
-echo "all suites: $passed passed, $failed failed"
+echo "total: $passed passed, $failed failed"
 [ "$failed" -eq 0 ]
