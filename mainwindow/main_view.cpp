@@ -144,12 +144,6 @@ void Tfrm_MainLx1::EnableFamilyControls(bool enable) {
     }
 }
 
-void Tfrm_MainLx1::chk_D2DEnableClick() {
-    const bool on = Child<QCheckBox>("chk_D2DEnable")->isChecked();
-    Child<QWidget>("lbledt_D2D_ID")->setEnabled(on);
-    Child<QWidget>("edt_RegFormat")->setEnabled(!on);
-}
-
 void Tfrm_MainLx1::chkCloudEnalbeClick() {
     const bool on = Child<QCheckBox>("chkCloudEnalbe")->isChecked();
     Child<QWidget>("lbledtCloud")->setEnabled(on);

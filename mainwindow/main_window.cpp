@@ -20,6 +20,7 @@
 #include "mainwindow/hint_switch.h"
 #include "mainwindow/info_area.h"
 #include "mainwindow/lang_qt.h"
+#include "protocol/engine.h"
 #include "protocol/order_list.h"
 #include "settings/config_location.h"
 #include "settings/ini_file.h"
@@ -65,6 +66,8 @@ Tfrm_MainLx1::Tfrm_MainLx1(QWidget* parent)
     connect(Child<QCheckBox>("chkCloudEnalbe"), &QCheckBox::toggled, this,
             &Tfrm_MainLx1::chkCloudEnalbeClick);
 
+    ConnectOperations();
+
     tmrRcv_ = new QTimer(this);
     tmrRcv_->setObjectName("tmrRcv");
     tmrRcv_->setSingleShot(false);
@@ -83,31 +86,15 @@ Tfrm_MainLx1::Tfrm_MainLx1(QWidget* parent)
     ApplyMainTexts();
     InitView();
     orders_ = std::make_unique<OrderList>();
+    engine_ = std::make_unique<Engine>(*orders_, port_, *this);
 }
 
 Tfrm_MainLx1::~Tfrm_MainLx1() {
+    cm1_.OnReceiveData = nullptr;
+    engine_.reset();
     orders_.reset();
     settings_.reset();
     FreeLanguage();
-}
-
-void Tfrm_MainLx1::LoadSettings() {
-    settings_ = std::make_unique<IniFile>(ConfigFilePath("Lx1Cfg.ini"));
-    isCustom_ = settings_->ReadBool("SYS", "Custom", false);
-    LangList->IsChinese = settings_->ReadBool("SYS", "Lang", SystemIsChinese());
-    hints_->SetOn(settings_->ReadBool("SYS", "RealTimeHelp", true));
-    if (isCustom_) {
-        Child<QAction>("N4")->setVisible(false);
-    }
-}
-
-void Tfrm_MainLx1::SaveSettings() {
-    try {
-        settings_->WriteBool("SYS", "Lang", LangList->IsChinese);
-        settings_->WriteBool("SYS", "RealTimeHelp", hints_->IsOn());
-    } catch (const IniWriteError&) {
-        // A settings file that cannot be written must not keep the program open.
-    }
 }
 
 void Tfrm_MainLx1::closeEvent(QCloseEvent* event) {

@@ -4,16 +4,19 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "mainwindow/find_control.h"
 #include "mainwindow/qt_event_poster.h"
+#include "protocol/engine_window.h"
 #include "serial/comm.h"
 #include "serial/port_control.h"
-#include "serial/port_view.h"
 
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QProgressBar;
 class QPushButton;
 class QStackedWidget;
 class QShortcut;
@@ -22,6 +25,7 @@ class QTimer;
 namespace dtu {
 
 class DigitsOnlyFilter;
+class Engine;
 class HintSwitch;
 class InfoArea;
 class IniFile;
@@ -29,7 +33,7 @@ class OrderList;
 
 // The tool's one working screen: the parameter form with its work-mode pages
 // and two views, the information area, the send area, the operations and menus.
-class Tfrm_MainLx1 : public QMainWindow, public PortView {
+class Tfrm_MainLx1 : public QMainWindow, public EngineWindow {
     Q_OBJECT
 public:
     static constexpr int kClientWidth = 819;
@@ -42,6 +46,7 @@ public:
     bool IsCustom() const { return isCustom_; }
     PortControl& Port() { return port_; }
     OrderList& Orders() { return *orders_; }
+    Engine& Protocol() { return *engine_; }
     QLineEdit* ApnField() const { return apnField_; }
     InfoArea* Info() const { return info_; }
 
@@ -54,13 +59,25 @@ public:
     int GetViewMode() const;
     void ShowWorkModePage();
     void InitView();
-    void EnableFamilyControls(bool enable);
+    void EnableFamilyControls(bool enable) override;
 
     // The information area's writers; texts are GBK bytes.
     void ShowTxLine(const std::string& text) override;
-    void ShowRxLine(const std::string& text);
+    void ShowRxLine(const std::string& text) override;
     void ShowErrorLine(const std::string& text) override;
-    void ShowInfoLine(const std::string& text);
+    void ShowInfoLine(const std::string& text) override;
+
+    // The protocol engine's view of the form (reply_dispatch.cpp, form_values.cpp).
+    void ShowProgress() override;
+    void SetProgressRange(int minimum, int maximum) override;
+    void SetProgressPosition(int position) override;
+    void HideProgress() override;
+    void DispatchReply(const std::string& name, const std::string& value) override;
+    FormValues ReadForm() const override;
+    void ResetFormForFactory() override;
+
+    // Rewrites the D2D ID and the registration packet it generates.
+    void UpdateD2DRegPacket();
 
     // PortView.
     void SetPortStatus(const std::string& text) override;
@@ -83,6 +100,7 @@ signals:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // Layout, one region each (main_layout.cpp, data_page.cpp, other_pages.cpp).
@@ -113,8 +131,21 @@ private:
     void chkCloudEnalbeClick();
     void cbb_APNChange();
 
-    // Creation steps (main_window.cpp).
+    // Operations and couplings (main_operations.cpp).
+    void ConnectOperations();
+    void actDoExecute(int tag);
+    bool AskFactoryReset();
+    void chk_HexEnableClick(QCheckBox* box);
+
+    // Reply dispatch helpers (reply_dispatch.cpp).
+    void ApplyIcfReply(const std::vector<std::string>& items);
+    void ApplyPacketReply(const std::vector<std::string>& items);
+    void ApplySocketReply(const std::vector<std::string>& items);
+    void ApplyWorkModeReply(const std::string& item);
+
+    // Creation steps (main_settings.cpp).
     void LoadSettings();
+    void LoadApnChoice();
     void SaveSettings();
 
     template <class T>
@@ -127,6 +158,7 @@ private:
     PortControl port_;
     std::unique_ptr<IniFile> settings_;
     std::unique_ptr<OrderList> orders_;
+    std::unique_ptr<Engine> engine_;
     bool isCustom_ = false;
     bool settingsSaved_ = false;
     bool glyphsLoaded_ = false;
@@ -144,6 +176,16 @@ private:
     QPushButton* showMore_ = nullptr;
     InfoArea* info_ = nullptr;
     QLabel* portStatus_ = nullptr;
+    QProgressBar* progress_ = nullptr;
+
+    // Socket 1 as the last socket reply gave it; a work-mode reply places it.
+    struct SocketStore {
+        std::string protocol;  // upper case
+        std::string host;
+        std::string port;
+        bool enabled = false;
+    };
+    SocketStore sock1_;
 };
 
 }  // namespace dtu

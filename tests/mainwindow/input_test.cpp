@@ -131,7 +131,8 @@ void InputTest::replyTimerArmDoesNotRestart() {
     window.SetReplyTimerInterval(1);
     window.ArmReplyTimer();
     QVERIFY(timedOut.wait(5000));
-    QVERIFY(timer->isActive());
+    // The time-out's recovery sends "+++" untimed: a silent device ends the run.
+    QVERIFY(!timer->isActive());
 }
 
 void InputTest::portStatusShowsGbk() {
