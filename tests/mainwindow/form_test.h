@@ -9,7 +9,13 @@ QObject* NewViewTest();
 QObject* NewTextsTest();
 QObject* NewInfoAreaTest();
 QObject* NewInputTest();
+QObject* NewDispatchTest();
+QObject* NewCouplingsTest();
+QObject* NewSettingsTest();
+QObject* NewDeviceTest();
 
 inline std::vector<QObject*> AllTests() {
-    return {NewLayoutTest(), NewViewTest(), NewTextsTest(), NewInfoAreaTest(), NewInputTest()};
+    return {NewLayoutTest(),    NewViewTest(),     NewTextsTest(),
+            NewInfoAreaTest(),  NewInputTest(),    NewDispatchTest(),
+            NewCouplingsTest(), NewSettingsTest(), NewDeviceTest()};
 }

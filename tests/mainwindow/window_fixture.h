@@ -14,11 +14,21 @@ public:
 
     dtu::Tfrm_MainLx1& window() { return *window_; }
     QString dir() const { return dir_.path(); }
+    QByteArray settingsFile() const;
+
+    // Closes the window, which saves the settings, and starts a new one on them.
+    void reopen();
 
     template <class T = QWidget>
     T* find(const QString& name) {
         return dtu::FindControl<T>(window_.get(), name);
     }
+
+    // A control's value as one text: an edit's or memo's text, a combo's item
+    // text ("<none>" without selection) or "1"/"0" for a check box.
+    QString shown(const QString& name);
+    // Sets a control from such a text; a combo takes its item index.
+    void set(const QString& name, const QString& value);
 
 private:
     QTemporaryDir dir_;

@@ -1,0 +1,65 @@
+// Read all through the window's action against the simulated device.
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include "form_test.h"
+#include "mainwindow/info_area.h"
+#include "mainwindow/lang_qt.h"
+#include "protocol/engine.h"
+#include "tools/dtusim/pty_device.h"
+#include "window_fixture.h"
+
+class DeviceTest : public QObject {
+    Q_OBJECT
+private slots:
+    void readAllFillsFormFromDevice();
+};
+
+void DeviceTest::readAllFillsFormFromDevice() {
+    dtu::sim::PtyDevice device;
+    QVERIFY(device.SetFirmware("3.38"));
+    device.Start();
+    WindowFixture fixture;
+    dtu::Tfrm_MainLx1& window = fixture.window();
+    window.Port().settings = {device.SlavePath(), "115200", "NONE", "8", "1"};
+    QVERIFY(window.Port().OpenPort());
+    fixture.find<QPushButton>("btn_ShowMore")->click();  // full view
+    // Values the device does not hold, so the read has to replace them.
+    fixture.set("edt_HeartbeatTime", "99");
+    fixture.set("edt_IP1", "stale");
+    fixture.set("chk_NetPort2", "1");
+    fixture.set("cbb_Com_Parity", "2");
+    fixture.set("lbledtResoc", "77");
+    fixture.set("chk_CachEnable", "1");
+
+    fixture.find<QAction>("actAskAll")->trigger();
+    const QString success = dtu::Tr("lang_Info_ReadSuccess");
+    QTRY_VERIFY_WITH_TIMEOUT(window.Info()->toPlainText().contains(success), 20000);
+
+    QCOMPARE(fixture.shown("edt_HeartbeatTime"), QString("50"));
+    QCOMPARE(fixture.shown("edt_IP1"), QString("dtu.example.net"));
+    QCOMPARE(fixture.shown("chk_NetPort1"), QString("1"));
+    QCOMPARE(fixture.shown("chk_NetPort2"), QString("0"));
+    QCOMPARE(fixture.shown("edt_IP2"), QString(""));
+    QCOMPARE(fixture.shown("cbb_Com_Parity"), QString("NONE"));
+    QCOMPARE(fixture.shown("edt_APN_other"), QString("\"CMNET\",\"\",\"\""));
+    QCOMPARE(fixture.shown("chk_HeartbeatFormat"), QString("1"));
+    QCOMPARE(fixture.shown("edt_HeartbeatFormat"), QString("4C4F47"));
+    // Family 2 in work mode 0 appended the cloud, cache and reconnect queries.
+    QCOMPARE(fixture.shown("lbledtResoc"), QString("5"));
+    QCOMPARE(fixture.shown("chk_CachEnable"), QString("0"));
+    QVERIFY(fixture.find("chkCloudEnalbe")->isEnabled());
+    QCOMPARE(window.Protocol().CurrentOperation, 1);
+    window.Port().ClosePort();
+    device.Stop();
+}
+
+QObject* NewDeviceTest() {
+    return new DeviceTest;
+}
+
+#include "device_test.moc"

@@ -1,0 +1,181 @@
+// The form's values through the settings file: defaults, save and load.
+#include <QAction>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QTest>
+
+#include "form_test.h"
+#include "window_fixture.h"
+
+namespace {
+
+struct KeyCase {
+    const char* control;
+    const char* byDefault;  // as shown
+    const char* changed;    // as set: a combo's item index
+    const char* changedShown;
+    const char* fileLine;  // the line the save writes for the changed value
+};
+
+// Hex boxes before packet texts: ticking a box converts the text it holds.
+const KeyCase kKeys[] = {
+    {"cbb_Com_BaudRate", "115200", "5", "9600", "BaudRate=5"},
+    {"cbb_Com_Parity", "NONE", "2", "EVEN", "Parity=2"},
+    {"cbb_Com_Byte", "8", "0", "7", "Byte=0"},
+    {"cbb_Com_Stop", "1", "1", "2", "Stop=1"},
+    {"chk_NetPort1", "1", "0", "0", "Enable1=0"},
+    {"edt_IP1", "dtu.example.net", "a.example", "a.example", "IP1=a.example"},
+    {"edt_Port1", "2317", "1", "1", "Port1=1"},
+    {"cbb_NetProtocol1", "TCP", "1", "UDP", "Protocol1=1"},
+    {"chk_NetPort2", "0", "1", "1", "Enable2=1"},
+    {"edt_IP2", "dtu.example.net", "b", "b", "IP2=b"},
+    {"edt_Port2", "2317", "2", "2", "Port2=2"},
+    {"cbb_NetProtocol2", "TCP", "1", "UDP", "Protocol2=1"},
+    {"chk_NetPort3", "0", "1", "1", "Enable3=1"},
+    {"edt_IP3", "dtu.example.net", "c", "c", "IP3=c"},
+    {"edt_Port3", "2317", "3", "3", "Port3=3"},
+    {"cbb_NetProtocol3", "TCP", "1", "UDP", "Protocol3=1"},
+    {"chk_NetPort4", "0", "1", "1", "Enable4=1"},
+    {"edt_IP4", "dtu.example.net", "", "", "IP4="},
+    {"edt_Port4", "2317", "4", "4", "Port4=4"},
+    {"cbb_NetProtocol4", "TCP", "1", "UDP", "Protocol4=1"},
+    {"edt_HeartbeatTime", "50", "60", "60", "HeartbeatTime=60"},
+    {"edt_WaitTime", "10", "20", "20", "WaitTime=20"},
+    {"edt_RestartTime", "1800", "900", "900", "RestartTime=900"},
+    {"chk_HeartbeatFormat", "0", "1", "1", "HeartbeatFormatHex=1"},
+    {"chk_RegFormat", "0", "1", "1", "LoginFormatHex=1"},
+    {"edt_HeartbeatFormat", "LOG", "41", "41", "HeartbeatFormat=41"},
+    {"edt_RegFormat", "LOGIN:1001", "4243", "4243", "LoginFormat=4243"},
+    {"cbb_HeartbeatTo", "向网络发心跳包", "1", "向串口发心跳包", "HeartbeatTo=1"},
+    {"cbb_RegMode", "连接即发注册包", "1", "数据携带注册包", "LoginMode=1"},
+    {"lbledt_D2D_ID", "100", "7", "7", "D2D ID=7"},
+    {"chk_NetAtEnable", "0", "1", "1", "NetAtEnable=1"},
+    {"chk_ComAtEnable", "0", "1", "1", "ComAtEnable=1"},
+    {"chkCloudEnalbe", "0", "1", "1", "CloudEnable=1"},
+    {"chk_CachEnable", "0", "1", "1", "CacheEnable=1"},
+    {"lbledtResoc", "5", "9", "9", "Resoc=9"},
+    {"edt_IP5", "dtu.example.net", "h5", "h5", "IP=h5"},
+    {"edt_Port5", "2317", "80", "80", "Port=80"},
+    {"cbbHTPTP", "GET", "1", "POST", "HTPTP=1"},
+    {"edtHTPURL", "", "/up", "/up", "HTPURL=/up"},
+    {"mmoHTPHD", "", "Host: x\nAccept: */*", "Host: x\nAccept: */*",
+     "HTPHD=Host: x\\r\\nAccept: */*"},
+    {"edt_TelNo", "10086", "13800", "13800", "TelNo=13800"},
+};
+
+}  // namespace
+
+class SettingsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void missingKeysGiveDefaults();
+    void saveThenLoadRestoresEveryKey();
+    void apnChoiceFromFile_data();
+    void apnChoiceFromFile();
+    void storedHexPacketShownUnchanged();
+    void customIsNeverWritten();
+    void portOfTheRunIsWritten();
+    void failedSaveStillCloses();
+};
+
+void SettingsTest::missingKeysGiveDefaults() {
+    WindowFixture fixture;
+    for (const KeyCase& key : kKeys) {
+        QCOMPARE(fixture.shown(key.control), QString::fromUtf8(key.byDefault));
+    }
+    QCOMPARE(fixture.shown("cbb_APN"), QString("移动"));
+    QCOMPARE(fixture.window().ApnField()->text(), QString("\"CMNET\",\"\",\"\""));
+    QCOMPARE(fixture.shown("chk_D2DEnable"), QString("0"));
+}
+
+void SettingsTest::saveThenLoadRestoresEveryKey() {
+    WindowFixture fixture;
+    for (const KeyCase& key : kKeys) {
+        fixture.set(key.control, QString::fromUtf8(key.changed));
+    }
+    fixture.set("cbb_APN", "1");
+    fixture.window().ApnField()->setText("\"UNINET\",\"\",\"\"");
+    fixture.reopen();
+    const QByteArray file = fixture.settingsFile();
+    for (const KeyCase& key : kKeys) {
+        QVERIFY2(file.contains("\n" + QByteArray(key.fileLine) + "\n"), key.fileLine);
+        QCOMPARE(fixture.shown(key.control), QString::fromUtf8(key.changedShown));
+    }
+    QVERIFY(file.contains("\nAPN Index=1\n"));
+    QVERIFY(file.contains("\nAPN Str=\"UNINET\",\"\",\"\"\n"));
+    QCOMPARE(fixture.shown("cbb_APN"), QString("联通"));
+    QCOMPARE(fixture.window().ReadForm().mmoHTPHD, std::string("Host: x\r\nAccept: */*"));
+}
+
+void SettingsTest::apnChoiceFromFile_data() {
+    QTest::addColumn<QByteArray>("stored");
+    QTest::addColumn<int>("item");
+    QTest::addColumn<QString>("apn");
+    QTest::newRow("other shows the stored text")
+        << QByteArray("APN Index=2\nAPN Str=\"3gnet\",\"u\",\"p\"\n") << 2
+        << "\"3gnet\",\"u\",\"p\"";
+    QTest::newRow("a named network ignores the stored text")
+        << QByteArray("APN Index=1\nAPN Str=\"3gnet\",\"u\",\"p\"\n") << 1
+        << "\"UNINET\",\"\",\"\"";
+    QTest::newRow("out of range selects nothing") << QByteArray("APN Index=7\n") << -1 << "";
+    QTest::newRow("other without text")
+        << QByteArray("APN Index=2\n") << 2 << "\"CMNET\",\"\",\"\"";
+}
+
+void SettingsTest::apnChoiceFromFile() {
+    QFETCH(QByteArray, stored);
+    QFETCH(int, item);
+    QFETCH(QString, apn);
+    WindowFixture fixture(true, "[COMMON]\n" + stored);
+    QCOMPARE(fixture.find<QComboBox>("cbb_APN")->currentIndex(), item);
+    QCOMPARE(fixture.window().ApnField()->text(), apn);
+}
+
+void SettingsTest::storedHexPacketShownUnchanged() {
+    WindowFixture fixture(true,
+                          "[DTM]\nHeartbeatFormat=4C4F47\nHeartbeatFormatHex=1\n"
+                          "LoginFormat=LOGIN:2\nLoginFormatHex=0\nEnable1=0\nEnable2=1\n");
+    QCOMPARE(fixture.shown("edt_HeartbeatFormat"), QString("4C4F47"));
+    QCOMPARE(fixture.shown("chk_HeartbeatFormat"), QString("1"));
+    QCOMPARE(fixture.shown("edt_RegFormat"), QString("LOGIN:2"));
+    QCOMPARE(fixture.shown("chk_NetPort1"), QString("0"));
+    QCOMPARE(fixture.shown("chk_NetPort2"), QString("1"));
+}
+
+void SettingsTest::customIsNeverWritten() {
+    WindowFixture plain;
+    plain.reopen();
+    QVERIFY(!plain.settingsFile().contains("Custom"));
+    WindowFixture custom(true, "Custom=1\n");
+    QVERIFY(!custom.find<QAction>("N4")->isVisible());
+    custom.reopen();
+    QCOMPARE(custom.settingsFile().count("Custom"), 1);
+}
+
+void SettingsTest::portOfTheRunIsWritten() {
+    WindowFixture fixture(true, "[COM]\nComName=/dev/ttyUSB9\n");
+    fixture.reopen();
+    QVERIFY(fixture.settingsFile().contains("ComName=/dev/ttyUSB9\n"));
+    fixture.window().Port().settings = {"/dev/ttyS1", "9600", "EVEN", "7", "2"};
+    fixture.reopen();
+    QVERIFY(fixture.settingsFile().contains(
+        "[COM]\nComName=/dev/ttyS1\nBaudRate=9600\nParity=EVEN\nByte=7\nStop=2\n"));
+}
+
+void SettingsTest::failedSaveStillCloses() {
+    WindowFixture fixture;
+    const QString path = QDir(fixture.dir()).filePath("Lx1Cfg.ini");
+    QVERIFY(QFile::remove(path));
+    QVERIFY(QDir(fixture.dir()).mkdir("Lx1Cfg.ini"));
+    fixture.window().show();
+    QVERIFY(fixture.window().close());
+    QVERIFY(!fixture.window().isVisible());
+}
+
+QObject* NewSettingsTest() {
+    return new SettingsTest;
+}
+
+#include "settings_test.moc"
