@@ -206,7 +206,12 @@ void Tfrm_Login::RestoreSettings() {
     if (settings == nullptr) {
         return;
     }
-    cbb_Open_ComName->SetText(GbkSetting(*settings, "ComName", "COM1"));
+    // A stored port that is not present now leaves the first present one
+    // selected; with no port at all the stored name is shown.
+    const QString storedPort = GbkSetting(*settings, "ComName", "COM1");
+    if (cbb_Open_ComName->findText(storedPort) >= 0 || cbb_Open_ComName->count() == 0) {
+        cbb_Open_ComName->SetText(storedPort);
+    }
     SelectIgnoringCase(cbb_Open_BaudRate, GbkSetting(*settings, "BaudRate", "115200"));
     SelectIgnoringCase(cbb_Open_Parity, GbkSetting(*settings, "Parity", "NONE"));
     SelectIgnoringCase(cbb_Open_Byte, GbkSetting(*settings, "Byte", "8"));
