@@ -148,7 +148,7 @@ void Tfrm_MainLx1::UpdateD2DRegPacket() {
 }
 
 bool Tfrm_MainLx1::eventFilter(QObject* watched, QEvent* event) {
-    const QString& name = watched->objectName();
+    const QString name = watched->objectName();
     if (event->type() == QEvent::KeyPress && name == "mmo_Sms_Msg" &&
         IsEnterKey(*static_cast<QKeyEvent*>(event))) {
         // A message is one line.

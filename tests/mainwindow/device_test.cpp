@@ -54,6 +54,14 @@ void DeviceTest::readAllFillsFormFromDevice() {
     QCOMPARE(fixture.shown("chk_CachEnable"), QString("0"));
     QVERIFY(fixture.find("chkCloudEnalbe")->isEnabled());
     QCOMPARE(window.Protocol().CurrentOperation, 1);
+
+    // The send box goes out as typed, its line ends as CR LF.
+    const std::size_t sent = device.ReceivedLines().size();
+    fixture.set("mmo_Send", "AT+CIVER?\n");
+    fixture.find<QAction>("actSend")->trigger();
+    QCOMPARE(device.WaitForLine(sent, std::chrono::seconds(10)),
+             std::optional<std::string>("AT+CIVER?\r\n"));
+    QCOMPARE(window.Protocol().CurrentOperation, 0);
     window.Port().ClosePort();
     device.Stop();
 }
