@@ -126,8 +126,9 @@ void Tfrm_MainLx1::BuildStatusBar() {
     auto* second = new QLabel(bar);
     second->setObjectName("stat1_panel1");
     second->setFixedWidth(kStatusSecondWidth);
-    bar->addPermanentWidget(portStatus_);
-    bar->addPermanentWidget(second);
+    // Panels from the left edge, as the port note belongs under the form.
+    bar->addWidget(portStatus_);
+    bar->addWidget(second);
 }
 
 }  // namespace dtu
