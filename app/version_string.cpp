@@ -2,6 +2,8 @@
 
 namespace dtu {
 
-std::string GetVersionString() { return DTU_VERSION_STRING; }
+std::string GetVersionString() {
+    return DTU_VERSION_STRING;
+}
 
 }  // namespace dtu

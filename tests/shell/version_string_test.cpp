@@ -8,8 +8,8 @@ namespace dtu {
 namespace {
 
 TEST(VersionString, IsFourNumbersWithoutLeadingZeros) {
-    EXPECT_TRUE(std::regex_match(GetVersionString(),
-                                 std::regex(R"((0|[1-9]\d*)(\.(0|[1-9]\d*)){3})")))
+    EXPECT_TRUE(
+        std::regex_match(GetVersionString(), std::regex(R"((0|[1-9]\d*)(\.(0|[1-9]\d*)){3})")))
         << GetVersionString();
 }
 
