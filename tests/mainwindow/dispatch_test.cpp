@@ -10,6 +10,7 @@
 #include "form_test.h"
 #include "protocol/order_list.h"
 #include "protocol/sequences.h"
+#include "tests/protocol/worked_example.h"
 #include "window_fixture.h"
 
 namespace {
@@ -203,27 +204,7 @@ void DispatchTest::formGivesWorkedExampleLines() {
     dtu::BuildWriteAllOrders(fixture.window().ReadForm(), orders);
     // The version reply of a family-2 device inserts its lines from the form at that time.
     dtu::InsertFamilySetLines(fixture.window().ReadForm(), orders);
-    const std::vector<std::string> expected = {
-        "AT+CIVER?\r\n",
-        "AT+CIPCFG=1,50,0,10,0,1800\r\n",
-        "AT+CIPPACK=0,\"4C4F47\",\"0\"\r\n",
-        "AT+CIPPACK=1,\"4C4F47494E3A31303031\",\"0\"\r\n",
-        "AT+CIPSCONT=1,\"TCP\",\"host1\", 2317,1\r\n",
-        "AT+CIPSCONT=2,\"TCP\",\"\", ,0\r\n",
-        "AT+CIPSCONT=3,\"TCP\",\"\", ,0\r\n",
-        "AT+CIPSCONT=4,\"TCP\",\"\", ,0\r\n",
-        "AT+CICOMAT=0\r\n",
-        "AT+CINETAT=0\r\n",
-        "AT+CLOUDEN=OFF\r\n",
-        "AT+CACHE=0\r\n",
-        "AT+RESOC=10\r\n",
-        "AT+CIMOD=\"0\"\r\n",
-        "AT+CSTT=\"CMNET\",\"\",\"\"\r\n",
-        "AT+ICF=3,3\r\n",
-        "AT+CIPR=115200\r\n",
-        "ATW\r\n",
-    };
-    QCOMPARE(orders.Lines(), expected);
+    QCOMPARE(orders.Lines(), dtu::WorkedExampleLines());
 }
 
 QObject* NewDispatchTest() {

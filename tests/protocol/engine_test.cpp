@@ -289,32 +289,12 @@ TEST_F(EngineTest, WriteAllOfTheWorkedExampleSendsEighteenLines) {
         wire += pty.Read(Sent().back().size(), 5s);
         Reply(kOk);
     }
-    const Lines expected = {
-        "AT+CIVER?\r\n",
-        "AT+CIPCFG=1,50,0,10,0,1800\r\n",
-        "AT+CIPPACK=0,\"4C4F47\",\"0\"\r\n",
-        "AT+CIPPACK=1,\"4C4F47494E3A31303031\",\"0\"\r\n",
-        "AT+CIPSCONT=1,\"TCP\",\"host1\", 2317,1\r\n",
-        "AT+CIPSCONT=2,\"TCP\",\"\", ,0\r\n",
-        "AT+CIPSCONT=3,\"TCP\",\"\", ,0\r\n",
-        "AT+CIPSCONT=4,\"TCP\",\"\", ,0\r\n",
-        "AT+CICOMAT=0\r\n",
-        "AT+CINETAT=0\r\n",
-        "AT+CLOUDEN=OFF\r\n",
-        "AT+CACHE=0\r\n",
-        "AT+RESOC=10\r\n",
-        "AT+CIMOD=\"0\"\r\n",
-        "AT+CSTT=\"CMNET\",\"\",\"\"\r\n",
-        "AT+ICF=3,3\r\n",
-        "AT+CIPR=115200\r\n",
-        "ATW\r\n",
-    };
-    EXPECT_EQ(Sent(), expected);
+    EXPECT_EQ(Sent(), WorkedExampleLines());
     EXPECT_EQ(window.Last().text, "lang_Info_SetSuccess");
     EXPECT_EQ(window.progressSteps.front(), (ProgressStep{0, 17}));
 
     std::string allLines;
-    for (const std::string& line : expected) {
+    for (const std::string& line : WorkedExampleLines()) {
         allLines += line;
     }
     // The port was reopened twice on the way; every byte reached the line.
