@@ -40,6 +40,13 @@ configure_and_build() {
   cmake --build "$dir" -j"$jobs"
 }
 
+echo "== formatting"
+if scripts/check-format.sh; then
+  passed=$((passed + 1))
+else
+  failed=$((failed + 1))
+fi
+
 echo "== plain build"
 configure_and_build build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDTU_BUILD_GUI=ON -DDTU_BUILD_TESTS=ON \
   -DDTU_BUILD_BENCH=ON

@@ -7,7 +7,7 @@ packages=(
   qt6-base-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   libjpeg62-turbo-dev
-  fonts-wqy-microhei fontconfig
+  fonts-wqy-microhei fontconfig xdg-utils
   clang-format
 )
 
