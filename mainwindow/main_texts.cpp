@@ -1,4 +1,5 @@
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QAction>
 #include <QComboBox>
 #include <QGroupBox>
@@ -204,6 +205,8 @@ void ApplyItemTexts(const QObject* root, const ComboRow& row) {
         combo->setItemText(index++, Tr(key));
     }
     combo->setCurrentIndex(selected);
+    // Some boxes are narrower than their texts: the open list shows them whole.
+    combo->view()->setMinimumWidth(combo->view()->sizeHintForColumn(0));
 }
 
 }  // namespace
