@@ -86,6 +86,8 @@ void Tfrm_APN::showEvent(QShowEvent* event) {
         move(screen->availableGeometry().center() - rect().center());
     }
     QDialog::showEvent(event);
+    // The first stop of the tab order, as the dialog is read top to bottom.
+    lbledt_APN->setFocus();
 }
 
 void Tfrm_APN::btn_APNClick() {
