@@ -8,6 +8,7 @@
 #include "app/about_window.h"
 #include "app/apn_window.h"
 #include "app/app_font.h"
+#include "app/hint_style.h"
 #include "app/login_window.h"
 #include "app/startup_probe.h"
 #include "mainwindow/main_window.h"
@@ -75,6 +76,7 @@ std::unique_ptr<AppWindows> CreateAppWindows(const QString& exeDir) {
 
 int RunApplication(QApplication& app) {
     QApplication::setFont(ApplicationFont());
+    QApplication::setStyle(new HintStyle);
     app.setQuitOnLastWindowClosed(false);
     const std::unique_ptr<AppWindows> windows =
         CreateAppWindows(QCoreApplication::applicationDirPath());
