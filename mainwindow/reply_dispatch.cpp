@@ -13,36 +13,12 @@
 #include "protocol/engine.h"
 #include "protocol/firmware.h"
 #include "protocol/text_helpers.h"
+#include "protocol/write_values.h"
 #include "serial/port_texts.h"
 
 namespace dtu {
 
 namespace {
-
-// The device's UART format codes and the boxes' item texts they stand for.
-struct FormatCode {
-    const char* code;
-    const char* dataBits;
-    const char* stopBits;
-};
-
-constexpr FormatCode kFormatCodes[] = {
-    {"1", "8", "2"},
-    {"3", "8", "1"},
-    {"4", "7", "2"},
-    {"5", "7", "1"},
-};
-
-struct ParityCode {
-    const char* code;
-    const char* parity;
-};
-
-constexpr ParityCode kParityCodes[] = {
-    {"0", "ODD"},
-    {"1", "EVEN"},
-    {"3", "NONE"},
-};
 
 constexpr std::size_t kIcfItems = 2;
 constexpr std::size_t kCipcfgItems = 6;
@@ -170,16 +146,12 @@ void Tfrm_MainLx1::ApplyIcfReply(const std::vector<std::string>& items) {
     if (items.size() != kIcfItems) {
         return;
     }
-    for (const FormatCode& row : kFormatCodes) {
-        if (items[0] == row.code) {
-            SetComboByText(Child<QComboBox>("cbb_Com_Byte"), row.dataBits);
-            SetComboByText(Child<QComboBox>("cbb_Com_Stop"), row.stopBits);
-        }
+    if (const auto format = IcfFormatItemsOf(items[0])) {
+        Child<QComboBox>("cbb_Com_Byte")->setCurrentIndex(format->dataBitsItem);
+        Child<QComboBox>("cbb_Com_Stop")->setCurrentIndex(format->stopBitsItem);
     }
-    for (const ParityCode& row : kParityCodes) {
-        if (items[1] == row.code) {
-            SetComboByText(Child<QComboBox>("cbb_Com_Parity"), row.parity);
-        }
+    if (const auto parity = IcfParityItemOf(items[1])) {
+        Child<QComboBox>("cbb_Com_Parity")->setCurrentIndex(*parity);
     }
 }
 

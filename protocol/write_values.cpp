@@ -45,6 +45,24 @@ std::string IcfValue(int dataBitsItem, int stopBitsItem, int parityItem) {
     return std::string{format, ',', parity};
 }
 
+std::optional<IcfFormatItems> IcfFormatItemsOf(std::string_view formatCode) {
+    for (const FormatCode& entry : kFormatCodes) {
+        if (formatCode == std::string_view(&entry.code, 1)) {
+            return IcfFormatItems{entry.dataBitsItem, entry.stopBitsItem};
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<int> IcfParityItemOf(std::string_view parityCode) {
+    for (std::size_t item = 0; item < std::size(kParityCodes); ++item) {
+        if (parityCode == std::string_view(&kParityCodes[item], 1)) {
+            return static_cast<int>(item);
+        }
+    }
+    return std::nullopt;
+}
+
 std::string PacketHexText(const std::string& text, bool alreadyHex) {
     return alreadyHex ? text : StrToHexText(text);
 }

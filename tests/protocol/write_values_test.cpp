@@ -37,6 +37,31 @@ INSTANTIATE_TEST_SUITE_P(
                     IcfCase{-1, 0, 0, "3,3"}, IcfCase{0, -1, 2, "3,1"}, IcfCase{1, 1, -1, "1,3"},
                     IcfCase{-1, -1, -1, "3,3"}, IcfCase{2, 0, 3, "3,3"}));
 
+// Every code the tool writes reads back as the items it was written from.
+TEST(IcfReplyTest, CodesReadBackAsTheirItems) {
+    for (int dataBits = 0; dataBits < 2; ++dataBits) {
+        for (int stopBits = 0; stopBits < 2; ++stopBits) {
+            for (int parity = 0; parity < 3; ++parity) {
+                const std::string code = IcfValue(dataBits, stopBits, parity);
+                const auto format = IcfFormatItemsOf(code.substr(0, 1));
+                ASSERT_TRUE(format.has_value()) << code;
+                EXPECT_EQ(format->dataBitsItem, dataBits) << code;
+                EXPECT_EQ(format->stopBitsItem, stopBits) << code;
+                EXPECT_EQ(IcfParityItemOf(code.substr(2)), parity) << code;
+            }
+        }
+    }
+}
+
+TEST(IcfReplyTest, CodesOutsideTheTablesGiveNothing) {
+    for (const char* code : {"", "0", "2", "6", "33", "a", "-1"}) {
+        EXPECT_FALSE(IcfFormatItemsOf(code).has_value()) << code;
+    }
+    for (const char* code : {"", "2", "4", "00", "x"}) {
+        EXPECT_FALSE(IcfParityItemOf(code).has_value()) << code;
+    }
+}
+
 TEST(PacketHexTextTest, TickedBoxMeansTheTextIsAlreadyHex) {
     EXPECT_EQ(PacketHexText("LOG", false), "4C4F47");
     EXPECT_EQ(PacketHexText("LOG", true), "LOG");
