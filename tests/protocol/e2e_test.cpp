@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "tests/protocol/device_session.h"
+#include "tests/protocol/worked_example.h"
 
 namespace dtu {
 namespace {
@@ -63,19 +64,9 @@ TEST_F(EndToEndTest, ReadAllOfAnOlderFirmwareSendsFourQueries) {
 
 TEST_F(EndToEndTest, WriteAllReachesTheDeviceAndThePortFollowsItsNewUart) {
     FormValues& form = window.form;
-    form.cbb_WorkMode = 0;
-    form.btn_ShowMoreTag = 0;
-    form.edt_HeartbeatFormat = "LOG";
-    form.edt_RegFormat = "LOGIN:1001";
+    form = WorkedExampleForm();
     form.edt_HeartbeatTime = "60";
-    form.edt_WaitTime = "10";
-    form.edt_RestartTime = "1800";
     form.sockets[0] = {"UDP", "host1", "5000", true};
-    for (std::size_t i = 1; i < 4; ++i) {
-        form.sockets[i] = {"TCP", "", "", false};
-    }
-    form.edt_APN_other = "\"CMNET\",\"\",\"\"";
-    form.lbledtResoc = "10";
     // 8 data bits, 2 stop bits, no parity at 57600.
     form.cbb_Com_StopItem = 1;
     form.cbb_Com_StopText = "2";
