@@ -35,4 +35,17 @@ bool SameText(std::string_view a, std::string_view b) {
     return true;
 }
 
+std::string UpperText(std::string_view text) {
+    std::string upper(text);
+    for (std::size_t i = 0; i < upper.size(); ++i) {
+        const auto c = static_cast<unsigned char>(upper[i]);
+        if (IsGbkLeadByte(c)) {
+            ++i;
+        } else if (c >= 'a' && c <= 'z') {
+            upper[i] = static_cast<char>(c - 'a' + 'A');
+        }
+    }
+    return upper;
+}
+
 }  // namespace dtu

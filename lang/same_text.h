@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <string_view>
 
 namespace dtu {
@@ -8,5 +9,9 @@ namespace dtu {
 // double-byte character is compared byte for byte, so a trail byte that happens
 // to be an ASCII letter never matches its other case.
 bool SameText(std::string_view a, std::string_view b);
+
+// The text with its ASCII letters in upper case; GBK double-byte characters
+// stay as they are, trail bytes included.
+std::string UpperText(std::string_view text);
 
 }  // namespace dtu

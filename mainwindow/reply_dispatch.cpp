@@ -2,10 +2,9 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <algorithm>
-#include <cctype>
 #include <optional>
 
+#include "lang/same_text.h"
 #include "mainwindow/form_text.h"
 #include "mainwindow/lang_qt.h"
 #include "mainwindow/main_window.h"
@@ -26,12 +25,6 @@ constexpr std::size_t kPacketItems = 3;
 constexpr std::size_t kApnItems = 3;
 constexpr std::size_t kSocketItems = 5;
 constexpr int kHttpWorkMode = 3;
-
-std::string UpperCase(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-    return text;
-}
 
 // The APN box's item for an APN name the device reports.
 int ApnItem(const std::string& apn) {
@@ -193,14 +186,14 @@ void Tfrm_MainLx1::ApplySocketReply(const std::vector<std::string>& items) {
         return;
     }
     if (*socket == 1) {
-        sock1_ = {UpperCase(items[1]), items[2], items[3], items[4] == "1"};
+        sock1_ = {UpperText(items[1]), items[2], items[3], items[4] == "1"};
         return;
     }
     if (*socket < 2 || *socket > 4) {
         return;
     }
     const QString n = QString::number(*socket);
-    SetComboByText(Child<QComboBox>("cbb_NetProtocol" + n), UpperCase(items[1]));
+    SetComboByText(Child<QComboBox>("cbb_NetProtocol" + n), UpperText(items[1]));
     Child<QLineEdit>("edt_IP" + n)->setText(FromGbk(items[2]));
     Child<QLineEdit>("edt_Port" + n)->setText(FromGbk(items[3]));
     Child<QCheckBox>("chk_NetPort" + n)->setChecked(items[4] == "1");

@@ -1,9 +1,9 @@
 #include "serial/port_texts.h"
 
-#include <algorithm>
 #include <array>
-#include <cctype>
 #include <charconv>
+
+#include "lang/same_text.h"
 
 namespace dtu {
 
@@ -41,9 +41,7 @@ std::optional<std::int64_t> ParseDecimal(const std::string& text) {
 }
 
 std::optional<ParityChoice> ParityFromText(const std::string& text) {
-    std::string upper = text;
-    std::transform(upper.begin(), upper.end(), upper.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+    const std::string upper = UpperText(text);
     for (const ParityRow& row : kParityRows) {
         if (upper == row.text) {
             return row.choice;

@@ -83,6 +83,14 @@ TEST(SameText, FoldsAsciiLettersOnly) {
     EXPECT_TRUE(SameText("\xD6\xD0X", "\xD6\xD0x"));
 }
 
+TEST(UpperText, RaisesAsciiLettersOnly) {
+    EXPECT_EQ(UpperText("udp"), "UDP");
+    EXPECT_EQ(UpperText("odd-1{"), "ODD-1{");
+    // The trail byte 0x61 of a GBK character is not the letter a.
+    EXPECT_EQ(UpperText("a\xB0\x61z"), "A\xB0\x61Z");
+    EXPECT_EQ(UpperText("\xB0"), "\xB0");
+}
+
 TEST(LangText, ReturnsKeyWithoutTableAndTextWithOne) {
     ASSERT_EQ(LangList, nullptr);
     EXPECT_EQ(LangText("lang_Menu_File"), "lang_Menu_File");
