@@ -22,8 +22,8 @@
 #include "app/about_window.h"
 #include "app/port_combo_box.h"
 #include "app/version_string.h"
-#include "lang/gbk.h"
 #include "lang/lang_list.h"
+#include "mainwindow/form_text.h"
 #include "mainwindow/lang_qt.h"
 #include "mainwindow/main_window.h"
 #include "serial/port_control.h"
@@ -68,16 +68,6 @@ QComboBox* MakeChoiceBox(QWidget* parent, const char* name, QRect geometry,
     }
     box->setCurrentText(QString::fromLatin1(initial));
     return box;
-}
-
-// Selects the item equal to `value` ignoring case; none found leaves the box
-// without a selection and with an empty text.
-void SelectIgnoringCase(QComboBox* box, const QString& value) {
-    box->setCurrentIndex(box->findText(value, Qt::MatchFixedString));
-}
-
-QString GbkSetting(const IniFile& settings, const char* key, const char* defaultValue) {
-    return FromGbk(settings.ReadString("COM", key, defaultValue));
 }
 
 }  // namespace
@@ -208,14 +198,14 @@ void Tfrm_Login::RestoreSettings() {
     }
     // A stored port that is not present now leaves the first present one
     // selected; with no port at all the stored name is shown.
-    const QString storedPort = GbkSetting(*settings, "ComName", "COM1");
+    const QString storedPort = FromGbk(settings->ReadString("COM", "ComName", "COM1"));
     if (cbb_Open_ComName->findText(storedPort) >= 0 || cbb_Open_ComName->count() == 0) {
         cbb_Open_ComName->SetText(storedPort);
     }
-    SelectIgnoringCase(cbb_Open_BaudRate, GbkSetting(*settings, "BaudRate", "115200"));
-    SelectIgnoringCase(cbb_Open_Parity, GbkSetting(*settings, "Parity", "NONE"));
-    SelectIgnoringCase(cbb_Open_Byte, GbkSetting(*settings, "Byte", "8"));
-    SelectIgnoringCase(cbb_Open_Stop, GbkSetting(*settings, "Stop", "1"));
+    SetComboByText(cbb_Open_BaudRate, settings->ReadString("COM", "BaudRate", "115200"));
+    SetComboByText(cbb_Open_Parity, settings->ReadString("COM", "Parity", "NONE"));
+    SetComboByText(cbb_Open_Byte, settings->ReadString("COM", "Byte", "8"));
+    SetComboByText(cbb_Open_Stop, settings->ReadString("COM", "Stop", "1"));
 }
 
 void Tfrm_Login::ApplyLoginTexts() {
@@ -242,10 +232,9 @@ QString Tfrm_Login::StatusText() const {
 }
 
 PortTexts Tfrm_Login::ChosenPortTexts() const {
-    auto gbk = [](const QString& text) { return Utf8ToGbk(text.toStdString()); };
-    return {gbk(cbb_Open_ComName->Text()), gbk(cbb_Open_BaudRate->currentText()),
-            gbk(cbb_Open_Parity->currentText()), gbk(cbb_Open_Byte->currentText()),
-            gbk(cbb_Open_Stop->currentText())};
+    return {ToGbk(cbb_Open_ComName->Text()), ToGbk(cbb_Open_BaudRate->currentText()),
+            ToGbk(cbb_Open_Parity->currentText()), ToGbk(cbb_Open_Byte->currentText()),
+            ToGbk(cbb_Open_Stop->currentText())};
 }
 
 void Tfrm_Login::btn_ComClick() {
