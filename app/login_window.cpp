@@ -238,17 +238,16 @@ PortTexts Tfrm_Login::ChosenPortTexts() const {
 }
 
 void Tfrm_Login::btn_ComClick() {
-    PortControl& port = main_.Port();
-    port.settings = ChosenPortTexts();
-    if (port.OpenPort()) {
+    const OpenResult open = main_.Session().OpenPort(ChosenPortTexts());
+    if (open.ok) {
         main_.show();
         hide();
         stat1->clear();
         return;
     }
     QString note = Tr("lang_Info_ComInuse");
-    if (!port.LastOpenError().empty()) {
-        note += ' ' + FromGbk(port.LastOpenError());
+    if (!open.reason.empty()) {
+        note += ' ' + FromGbk(open.reason);
     }
     stat1->setText(note);
 }
@@ -277,7 +276,7 @@ void Tfrm_Login::MenuClick(int tag) {
                 break;
             case kTagSaveComConf:
                 main_.SetReopenItemVisible(true);
-                main_.Port().savedSettings = ChosenPortTexts();
+                main_.Session().savedSettings = ChosenPortTexts();
                 QMessageBox::information(this, windowTitle(), Tr("lang_Menu_ManySet"));
                 break;
             case kTagWorkOrder:

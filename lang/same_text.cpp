@@ -1,5 +1,7 @@
 #include "lang/same_text.h"
 
+#include <charconv>
+
 namespace dtu {
 
 namespace {
@@ -46,6 +48,16 @@ std::string UpperText(std::string_view text) {
         }
     }
     return upper;
+}
+
+std::optional<std::int64_t> ParseDecimal(const std::string& text) {
+    std::int64_t value = 0;
+    const char* last = text.data() + text.size();
+    auto [end, error] = std::from_chars(text.data(), last, value);
+    if (text.empty() || error != std::errc() || end != last) {
+        return std::nullopt;
+    }
+    return value;
 }
 
 }  // namespace dtu

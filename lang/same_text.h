@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -13,5 +15,8 @@ bool SameText(std::string_view a, std::string_view b);
 // The text with its ASCII letters in upper case; GBK double-byte characters
 // stay as they are, trail bytes included.
 std::string UpperText(std::string_view text);
+
+// A whole text as a decimal number; nothing for "", "12a", "+1" or an overflow.
+std::optional<std::int64_t> ParseDecimal(const std::string& text);
 
 }  // namespace dtu

@@ -61,9 +61,6 @@ QWidget* CreateWidget(QWidget* parent, const FormControl& row, DigitsOnlyFilter*
             } else {
                 edit = new QLineEdit(text, parent);
             }
-            if (row.value > 0) {
-                edit->setMaxLength(row.value);
-            }
             if (row.flags & kDigitsOnly) {
                 edit->installEventFilter(digitsOnly);
             }
@@ -71,7 +68,9 @@ QWidget* CreateWidget(QWidget* parent, const FormControl& row, DigitsOnlyFilter*
         }
         case ControlKind::Combo: {
             auto* combo = new QComboBox(parent);
-            combo->addItems(text.split(u'|'));
+            if (!text.isEmpty()) {
+                combo->addItems(text.split(u'|'));
+            }
             combo->setCurrentIndex(row.value);
             return combo;
         }

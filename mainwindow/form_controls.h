@@ -2,14 +2,14 @@
 
 #include <QWidget>
 
-#include "protocol/form_values.h"
-
 namespace dtu {
 
 class DigitsOnlyFilter;
 
 // One control of a form page as a table row: its kind, objectName, geometry,
-// view tag, design-time text (combo items separated by '|') and settings.
+// view tag, design-time text (combo items separated by '|') and settings. The
+// values, typing limits and item texts of the form's fields are the form
+// table's.
 enum class ControlKind { Label, Edit, LabelledEdit, Combo, Check, Button, Memo, Group };
 
 enum ControlFlag : unsigned {
@@ -29,7 +29,7 @@ struct FormControl {
     int tag;
     const char* text;
     unsigned flags;
-    int value;  // edits: maximum length (0: none); combos: selected index
+    int value;  // combos: selected index
 };
 
 // Creates the control on `parent` at the row's geometry.

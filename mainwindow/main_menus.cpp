@@ -231,7 +231,7 @@ void Tfrm_MainLx1::MenuClick(int tag) {
             QMessageBox::information(this, windowTitle(), Tr("lang_Hint_Message"));
             break;
         case 10:
-            port_.ClosePort();
+            session_.ClosePort();
             if (showLoginWindow) {
                 showLoginWindow();
             }
@@ -241,9 +241,7 @@ void Tfrm_MainLx1::MenuClick(int tag) {
             ToggleHints();
             break;
         case 12:
-            port_.ClosePort();
-            port_.settings = port_.savedSettings;
-            port_.OpenPort();
+            session_.ReopenWithSavedSettings();
             break;
         default:
             break;

@@ -1,6 +1,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QStackedWidget>
 
@@ -12,9 +13,6 @@
 namespace dtu {
 
 namespace {
-
-constexpr int kFullView = 0;
-constexpr int kCompactView = 1;
 
 constexpr const char* kHeartbeatTimeRow[] = {"lbl_HeartbeatTime", "edt_HeartbeatTime",
                                              "lbl_HeartbeatTime_s"};
@@ -38,9 +36,6 @@ void MoveRow(const QWidget* page, const char* const (&names)[N], int top) {
         control->move(control->x(), top);
     }
 }
-
-constexpr const char* kApnValues[] = {"\"CMNET\",\"\",\"\"", "\"UNINET\",\"\",\"\""};
-constexpr int kApnOther = 2;
 
 }  // namespace
 
@@ -104,7 +99,7 @@ void Tfrm_MainLx1::ShowCompactView() {
     MoveRow(page, kHeartbeatTimeRow, RowTop(page, 7));
     MoveRow(page, kHeartbeatPacketRow, RowTop(page, 9));
     MoveRow(page, kRegPacketRow, RowTop(page, 11));
-    Child<QCheckBox>("chk_D2DEnable")->setChecked(false);
+    session_.Form().SetView(kCompactView);
 }
 
 void Tfrm_MainLx1::ShowFullView() {
@@ -128,33 +123,44 @@ void Tfrm_MainLx1::ShowFullView() {
     MoveRow(page, kHeartbeatTimeRow, RowTop(page, 5));
     MoveRow(page, kHeartbeatPacketRow, RowTop(page, 8));
     MoveRow(page, kRegPacketRow, RowTop(page, 9));
+    session_.Form().SetView(kFullView);
 }
 
-void Tfrm_MainLx1::EnableFamilyControls(bool enable) {
-    auto* cloud = Child<QCheckBox>("chkCloudEnalbe");
-    auto* cache = Child<QCheckBox>("chk_CachEnable");
-    if (!enable) {
-        cloud->setChecked(false);
-        cache->setChecked(false);
+void Tfrm_MainLx1::FieldChanged(Field field) {
+    if (field == Field::chk_D2DEnable) {
+        ShowD2DState();
+    } else if (field == Field::chkCloudEnalbe) {
+        ShowCloudState();
     }
-    cloud->setEnabled(enable);
-    cache->setEnabled(enable);
+}
+
+void Tfrm_MainLx1::ShowD2DState() {
+    const bool on = session_.Form().Tick(Field::chk_D2DEnable);
+    auto* id = Child<QLineEdit>("lbledt_D2D_ID");
+    id->setEnabled(on);
+    Child<QLineEdit>("edt_RegFormat")->setEnabled(!on);
+    if (on && GetViewMode() == kFullView) {
+        id->setFocus();
+    }
+}
+
+void Tfrm_MainLx1::ShowCloudState() {
+    const bool on = session_.Form().Tick(Field::chkCloudEnalbe);
+    Child<QWidget>("lbledtCloud")->setEnabled(on);
+    Child<QWidget>("lbledtPswd")->setEnabled(on);
+}
+
+void Tfrm_MainLx1::ShowFamilyControls() {
+    const bool enable = session_.Form().FamilyControlsEnabled();
+    Child<QCheckBox>("chkCloudEnalbe")->setEnabled(enable);
+    Child<QCheckBox>("chk_CachEnable")->setEnabled(enable);
     for (const char* name : kFamilyControls) {
         Child<QWidget>(name)->setEnabled(enable);
     }
 }
 
-void Tfrm_MainLx1::chkCloudEnalbeClick() {
-    const bool on = Child<QCheckBox>("chkCloudEnalbe")->isChecked();
-    Child<QWidget>("lbledtCloud")->setEnabled(on);
-    Child<QWidget>("lbledtPswd")->setEnabled(on);
-}
-
 void Tfrm_MainLx1::cbb_APNChange() {
-    const int choice = apnChoice_->currentIndex();
-    if (choice >= 0 && choice < kApnOther) {
-        apnField_->setText(QString::fromUtf8(kApnValues[choice]));
-    } else if (choice == kApnOther && showApn) {
+    if (session_.Form().ChooseApn(apnChoice_->currentIndex()) && showApn) {
         showApn();
     }
 }

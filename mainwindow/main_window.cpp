@@ -1,27 +1,25 @@
 #include "mainwindow/main_window.h"
 
 #include <QAction>
-#include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
 #include <QStackedWidget>
 #include <QStatusBar>
-#include <QTimer>
 
 #include "lang/builtin_texts.h"
 #include "lang/lang_list.h"
 #include "mainwindow/digits_only_filter.h"
+#include "mainwindow/form_binder.h"
 #include "mainwindow/hint_switch.h"
 #include "mainwindow/info_area.h"
 #include "mainwindow/lang_qt.h"
-#include "protocol/engine.h"
-#include "protocol/order_list.h"
 #include "settings/config_location.h"
 #include "settings/ini_file.h"
 
@@ -41,8 +39,8 @@ QFont FormFont() {
 Tfrm_MainLx1::Tfrm_MainLx1(QWidget* parent)
     : QMainWindow(parent),
       poster_(this),
-      cm1_(poster_),
-      port_(cm1_, *this),
+      timers_(this),
+      session_(poster_, timers_),
       digitsOnly_(new DigitsOnlyFilter(this)),
       hints_(new HintSwitch(this)) {
     setObjectName("frm_MainLx1");
@@ -61,17 +59,15 @@ Tfrm_MainLx1::Tfrm_MainLx1(QWidget* parent)
     connect(showMore_, &QPushButton::clicked, this, &Tfrm_MainLx1::btn_ShowMoreClick);
     connect(workMode_, &QComboBox::currentIndexChanged, this, &Tfrm_MainLx1::ShowWorkModePage);
     connect(apnChoice_, &QComboBox::activated, this, &Tfrm_MainLx1::cbb_APNChange);
-    connect(Child<QCheckBox>("chk_D2DEnable"), &QCheckBox::toggled, this,
-            &Tfrm_MainLx1::chk_D2DEnableClick);
-    connect(Child<QCheckBox>("chkCloudEnalbe"), &QCheckBox::toggled, this,
-            &Tfrm_MainLx1::chkCloudEnalbeClick);
+    FormModel& form = session_.Form();
+    binder_ = new FormBinder(this, form);
+    form.onChanged = [this](Field field) {
+        binder_->Show(field);
+        FieldChanged(field);
+    };
+    form.onStateChanged = [this] { ShowFamilyControls(); };
 
     ConnectOperations();
-
-    tmrRcv_ = new QTimer(this);
-    tmrRcv_->setObjectName("tmrRcv");
-    tmrRcv_->setSingleShot(false);
-    connect(tmrRcv_, &QTimer::timeout, this, &Tfrm_MainLx1::replyTimedOut);
 
     setFixedSize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
     if (const QScreen* shown = screen()) {
@@ -85,14 +81,13 @@ Tfrm_MainLx1::Tfrm_MainLx1(QWidget* parent)
     LoadSettings();
     ApplyMainTexts();
     InitView();
-    orders_ = std::make_unique<OrderList>();
-    engine_ = std::make_unique<Engine>(*orders_, port_, *this);
+    session_.SetListener(this);
 }
 
 Tfrm_MainLx1::~Tfrm_MainLx1() {
-    cm1_.OnReceiveData = nullptr;
-    engine_.reset();
-    orders_.reset();
+    session_.SetListener(nullptr);
+    session_.Form().onChanged = nullptr;
+    session_.Form().onStateChanged = nullptr;
     settings_.reset();
     FreeLanguage();
 }
@@ -113,38 +108,40 @@ void Tfrm_MainLx1::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
 }
 
-void Tfrm_MainLx1::ShowTxLine(const std::string& text) {
-    info_->ShowTxLine(FromGbk(text));
-}
-
-void Tfrm_MainLx1::ShowRxLine(const std::string& text) {
-    info_->ShowRxLine(FromGbk(text));
-}
-
 void Tfrm_MainLx1::ShowErrorLine(const std::string& text) {
     info_->ShowErrorLine(FromGbk(text));
-}
-
-void Tfrm_MainLx1::ShowInfoLine(const std::string& text) {
-    info_->ShowInfoLine(FromGbk(text));
 }
 
 void Tfrm_MainLx1::SetPortStatus(const std::string& text) {
     portStatus_->setText(FromGbk(text));
 }
 
-void Tfrm_MainLx1::SetReplyTimerInterval(int milliseconds) {
-    tmrRcv_->setInterval(milliseconds);
-}
-
-void Tfrm_MainLx1::ArmReplyTimer() {
-    if (!tmrRcv_->isActive()) {
-        tmrRcv_->start();
+void Tfrm_MainLx1::OnLog(LogKind kind, const std::string& text) {
+    const QString line = FromGbk(text);
+    switch (kind) {
+        case LogKind::Tx:
+            info_->ShowTxLine(line);
+            break;
+        case LogKind::Rx:
+            info_->ShowRxLine(line);
+            break;
+        case LogKind::Error:
+            info_->ShowErrorLine(line);
+            break;
+        case LogKind::Info:
+            info_->ShowInfoLine(line);
+            break;
     }
 }
 
-void Tfrm_MainLx1::DisarmReplyTimer() {
-    tmrRcv_->stop();
+void Tfrm_MainLx1::OnProgress(const Progress& progress) {
+    progress_->setRange(0, progress.maximum);
+    progress_->setValue(progress.position);
+    progress_->setVisible(progress.visible);
+}
+
+void Tfrm_MainLx1::OnPortStatus(const std::string& text) {
+    SetPortStatus(text);
 }
 
 }  // namespace dtu

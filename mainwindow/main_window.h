@@ -8,9 +8,8 @@
 
 #include "mainwindow/find_control.h"
 #include "mainwindow/qt_event_poster.h"
-#include "protocol/engine_window.h"
-#include "serial/comm.h"
-#include "serial/port_control.h"
+#include "mainwindow/qt_timers.h"
+#include "session/device_session.h"
 
 class QCheckBox;
 class QComboBox;
@@ -20,20 +19,18 @@ class QProgressBar;
 class QPushButton;
 class QStackedWidget;
 class QShortcut;
-class QTimer;
 
 namespace dtu {
 
 class DigitsOnlyFilter;
-class Engine;
+class FormBinder;
 class HintSwitch;
 class InfoArea;
 class IniFile;
-class OrderList;
 
 // The tool's one working screen: the parameter form with its work-mode pages
 // and two views, the information area, the send area, the operations and menus.
-class Tfrm_MainLx1 : public QMainWindow, public EngineWindow {
+class Tfrm_MainLx1 : public QMainWindow, private SessionListener {
     Q_OBJECT
 public:
     static constexpr int kClientWidth = 819;
@@ -44,9 +41,7 @@ public:
 
     IniFile* Settings() const { return settings_.get(); }
     bool IsCustom() const { return isCustom_; }
-    PortControl& Port() { return port_; }
-    OrderList& Orders() { return *orders_; }
-    Engine& Protocol() { return *engine_; }
+    DeviceSession& Session() { return session_; }
     QLineEdit* ApnField() const { return apnField_; }
     InfoArea* Info() const { return info_; }
 
@@ -59,31 +54,10 @@ public:
     int GetViewMode() const;
     void ShowWorkModePage();
     void InitView();
-    void EnableFamilyControls(bool enable) override;
 
-    // The information area's writers; texts are GBK bytes.
-    void ShowTxLine(const std::string& text) override;
-    void ShowRxLine(const std::string& text) override;
-    void ShowErrorLine(const std::string& text) override;
-    void ShowInfoLine(const std::string& text) override;
-
-    // The protocol engine's view of the form (reply_dispatch.cpp, form_values.cpp).
-    void ShowProgress() override;
-    void SetProgressRange(int minimum, int maximum) override;
-    void SetProgressPosition(int position) override;
-    void HideProgress() override;
-    void DispatchReply(const std::string& name, const std::string& value) override;
-    FormValues ReadForm() const override;
-    void ResetFormForFactory() override;
-
-    // Rewrites the D2D ID and the registration packet it generates.
-    void UpdateD2DRegPacket();
-
-    // PortView.
-    void SetPortStatus(const std::string& text) override;
-    void SetReplyTimerInterval(int milliseconds) override;
-    void ArmReplyTimer() override;
-    void DisarmReplyTimer() override;
+    // The information area's red line and the status bar's port panel; texts are GBK bytes.
+    void ShowErrorLine(const std::string& text);
+    void SetPortStatus(const std::string& text);
 
     // Set by the shell once the other windows exist.
     std::function<void()> showAbout;
@@ -94,8 +68,6 @@ public:
 signals:
     // An operation button, its menu entry or its shortcut, by the action's tag 1-9.
     void operationRequested(int tag);
-    // The reply timer ran out.
-    void replyTimedOut();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -127,25 +99,25 @@ private:
     void btn_ShowMoreClick();
     void ShowCompactView();
     void ShowFullView();
-    void chk_D2DEnableClick();
-    void chkCloudEnalbeClick();
     void cbb_APNChange();
+    // A value changed, whoever changed it: the controls that follow it.
+    void FieldChanged(Field field);
+    void ShowD2DState();
+    void ShowCloudState();
+    void ShowFamilyControls();
 
-    // Operations and couplings (main_operations.cpp).
+    // Operations (main_operations.cpp).
     void ConnectOperations();
     void actDoExecute(int tag);
     bool AskFactoryReset();
-    void chk_HexEnableClick(QCheckBox* box);
 
-    // Reply dispatch helpers (reply_dispatch.cpp).
-    void ApplyIcfReply(const std::vector<std::string>& items);
-    void ApplyPacketReply(const std::vector<std::string>& items);
-    void ApplySocketReply(const std::vector<std::string>& items);
-    void ApplyWorkModeReply(const std::string& item);
+    // The session's news (main_window.cpp).
+    void OnLog(LogKind kind, const std::string& text) override;
+    void OnProgress(const Progress& progress) override;
+    void OnPortStatus(const std::string& text) override;
 
     // Creation steps (main_settings.cpp).
     void LoadSettings();
-    void LoadApnChoice();
     void SaveSettings();
 
     template <class T>
@@ -154,18 +126,16 @@ private:
     }
 
     QtEventPoster poster_;
-    TComm cm1_;
-    PortControl port_;
+    QtTimers timers_;
+    DeviceSession session_;
     std::unique_ptr<IniFile> settings_;
-    std::unique_ptr<OrderList> orders_;
-    std::unique_ptr<Engine> engine_;
+    FormBinder* binder_ = nullptr;
     bool isCustom_ = false;
     bool settingsSaved_ = false;
     bool glyphsLoaded_ = false;
 
     DigitsOnlyFilter* digitsOnly_ = nullptr;
     HintSwitch* hints_ = nullptr;
-    QTimer* tmrRcv_ = nullptr;
     QShortcut* reopenShortcut_ = nullptr;
 
     QStackedWidget* pages_ = nullptr;
@@ -177,15 +147,6 @@ private:
     InfoArea* info_ = nullptr;
     QLabel* portStatus_ = nullptr;
     QProgressBar* progress_ = nullptr;
-
-    // Socket 1 as the last socket reply gave it; a work-mode reply places it.
-    struct SocketStore {
-        std::string protocol;  // upper case
-        std::string host;
-        std::string port;
-        bool enabled = false;
-    };
-    SocketStore sock1_;
 };
 
 }  // namespace dtu

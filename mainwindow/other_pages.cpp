@@ -15,12 +15,11 @@ constexpr FormControl kCommonGroup[] = {
     {K::Combo, "cbb_APN", 119, 18, 66, 0, 0, "移动|联通|其他", kNoFlags, 0},
     {K::Edit, "edt_APN_other", 192, 18, 87, 0, 0, "", kDisabled, 0},
     {K::Label, "lbl_ComBaudRate", 13, 45, 90, 0, 0, "设备波特率", kRightAligned, 0},
-    {K::Combo, "cbb_Com_BaudRate", 119, 43, 160, 0, 0,
-     "300|600|1200|2400|4800|9600|14400|19200|38400|57600|115200", kNoFlags, 10},
+    {K::Combo, "cbb_Com_BaudRate", 119, 43, 160, 0, 0, "", kNoFlags, 10},
     {K::Label, "lbl_ComParam", 13, 70, 90, 0, 0, "检验/数据/停止", kRightAligned, 0},
-    {K::Combo, "cbb_Com_Parity", 119, 68, 66, 0, 0, "NONE|ODD|EVEN", kNoFlags, 0},
-    {K::Combo, "cbb_Com_Byte", 190, 68, 41, 0, 0, "7|8", kNoFlags, 1},
-    {K::Combo, "cbb_Com_Stop", 238, 68, 41, 0, 0, "1|2", kNoFlags, 0},
+    {K::Combo, "cbb_Com_Parity", 119, 68, 66, 0, 0, "", kNoFlags, 0},
+    {K::Combo, "cbb_Com_Byte", 190, 68, 41, 0, 0, "", kNoFlags, 1},
+    {K::Combo, "cbb_Com_Stop", 238, 68, 41, 0, 0, "", kNoFlags, 0},
     {K::Label, "lbl_WorkMode", 13, 95, 90, 0, 0, "工作模式", kRightAligned, 0},
     {K::Combo, "cbb_WorkMode", 118, 93, 160, 0, 0,
      "数据透传模式|串口命令模式|AT指令模式|Httpd Client模式|短信透传模式", kNoFlags, 0},
@@ -49,23 +48,23 @@ constexpr FormControl kSendSmsGroup[] = {
 
 constexpr FormControl kHttpPage[] = {
     {K::Label, "lbl_IP5", 9, 62, 134, 0, 0, "IP或域名", kRightAligned, 0},
-    {K::Edit, "edt_IP5", 150, 59, 197, 0, 0, kDefaultServerHost, kNoFlags, 0},
+    {K::Edit, "edt_IP5", 150, 59, 197, 0, 0, "", kNoFlags, 0},
     {K::Label, "lbl_Port5", 9, 102, 134, 0, 0, "端    口", kRightAligned, 0},
-    {K::Edit, "edt_Port5", 150, 98, 197, 0, 0, "2317", kDigitsOnly, 0},
+    {K::Edit, "edt_Port5", 150, 98, 197, 0, 0, "", kDigitsOnly, 0},
     {K::Label, "lblHTPTP", 9, 141, 134, 0, 0, "HTTP请求方式", kRightAligned, 0},
-    {K::Combo, "cbbHTPTP", 150, 138, 197, 0, 0, "GET|POST", kNoFlags, 0},
+    {K::Combo, "cbbHTPTP", 150, 138, 197, 0, 0, "", kNoFlags, 0},
     {K::Label, "lblHTPURL", 9, 180, 134, 0, 0, "HTTP请求的URL", kRightAligned, 0},
     {K::Edit, "edtHTPURL", 150, 180, 197, 0, 0, "", kNoFlags, 0},
     {K::Label, "lblHTPHD", 9, 219, 134, 0, 0, "HTTP请求头信息", kRightAligned, 0},
     {K::Memo, "mmoHTPHD", 150, 219, 197, 119, 0, "", kVerticalScroll, 0},
     // Socket 5's other settings: only the factory reset ever sets them.
-    {K::Combo, "cbb_NetProtocol5", 150, 350, 51, 0, 0, "TCP|UDP", kHidden, 0},
+    {K::Combo, "cbb_NetProtocol5", 150, 350, 51, 0, 0, "", kHidden, 0},
     {K::Check, "chk_NetPort5", 210, 350, 100, 0, 0, "启用网络5", kHidden | kChecked, 0},
 };
 
 constexpr FormControl kSmsPage[] = {
     {K::Label, "lbl_TelNo", 13, 139, 100, 0, 0, "目的号码", kRightAligned, 0},
-    {K::Edit, "edt_TelNo", 120, 136, 153, 0, 0, "10086", kDigitsOnly, 0},
+    {K::Edit, "edt_TelNo", 120, 136, 153, 0, 0, "", kDigitsOnly, 0},
 };
 
 struct PageRow {

@@ -78,4 +78,13 @@ std::string OrderList::GetOrder(std::int64_t index) const {
     return lines_[static_cast<std::size_t>(index)];
 }
 
+std::string LineCommandName(std::string_view line) {
+    constexpr std::string_view kAtPrefix = "AT+";
+    if (line.starts_with(kAtPrefix)) {
+        line.remove_prefix(kAtPrefix.size());
+    }
+    const std::size_t end = line.find_first_of("=?\r\n");
+    return std::string(line.substr(0, end));
+}
+
 }  // namespace dtu

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "protocol/commands.h"
@@ -34,5 +35,9 @@ public:
 private:
     std::vector<std::string> lines_;
 };
+
+// The command name of a list line, for messages: "AT+CIPR=9600\r\n" gives "CIPR",
+// "ATW\r\n" gives "ATW", a raw line such as "+++" gives itself.
+std::string LineCommandName(std::string_view line);
 
 }  // namespace dtu

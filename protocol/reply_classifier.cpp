@@ -42,4 +42,13 @@ ReplyKind ClassifyReply(std::string_view block) {
     return ReplyKind::Other;
 }
 
+bool IsReadableReply(std::string_view block) {
+    for (const char c : block) {
+        if (c == '\0' || static_cast<unsigned char>(c) >= 0x80) {
+            return false;
+        }
+    }
+    return true;
+}
+
 }  // namespace dtu

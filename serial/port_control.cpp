@@ -3,17 +3,13 @@
 #include <limits>
 #include <stdexcept>
 
-#include "lang/lang_list.h"
 #include "serial/port_texts.h"
 
 namespace dtu {
 
 namespace {
 
-constexpr int kReplyTimeoutMs = 5000;
 constexpr std::size_t kMaxBlock = std::numeric_limits<std::uint16_t>::max();
-constexpr const char* kTooLongText = "[Error]: text longer than 65535 bytes, nothing sent";
-constexpr const char* kPortNotOpenKey = "lang_Info_ComIsOpen";
 
 // A setting text that cannot be used.
 class BadSetting : public std::runtime_error {
@@ -40,7 +36,7 @@ std::uint32_t BaudOrThrow(const std::string& text) {
 
 }  // namespace
 
-PortControl::PortControl(TComm& comm, PortView& view) : comm_(comm), view_(view) {}
+PortControl::PortControl(TComm& comm) : comm_(comm) {}
 
 bool PortControl::OpenPort() {
     lastOpenError_.clear();
@@ -85,12 +81,8 @@ bool PortControl::OpenPort() {
         comm_.SetWriteTotalTimeoutMultiplier(0);
         comm_.SetWriteTotalTimeoutConstant(0);
 
-        view_.SetReplyTimerInterval(kReplyTimeoutMs);
-        view_.DisarmReplyTimer();
         comm_.StartPort();
         portIsOpen_ = true;
-        view_.SetPortStatus(
-            PortStatusText(settings[0], settings[1], settings[2], settings[3], settings[4]));
     } catch (const ECommsError& error) {
         lastOpenError_ = error.what();
         if (!error.Detail().empty()) {
@@ -111,28 +103,19 @@ bool PortControl::OpenPort() {
 void PortControl::ClosePort() {
     comm_.StopPort();
     portIsOpen_ = false;
-    view_.SetPortStatus(LangText(kPortNotOpenKey));
 }
 
-void PortControl::SendText(const std::string& text) {
-    if (text.empty()) {
-        return;
-    }
+PortWrite PortControl::Write(const std::string& text) {
     if (!portIsOpen_) {
-        view_.ShowErrorLine(LangText(kPortNotOpenKey));
-        return;
+        return PortWrite::NotOpen;
     }
     if (text.size() > kMaxBlock) {
-        view_.ShowErrorLine(kTooLongText);
-        return;
+        return PortWrite::TooLong;
     }
-    comm_.WriteBlock(text.data(), static_cast<std::uint16_t>(text.size()));
-    view_.ShowTxLine(text);
-    lastSent_ = text;
-}
-
-void PortControl::SendAtText(const std::string& body) {
-    SendText("AT+" + body + "\r\n");
+    if (!text.empty() && !comm_.WriteBlock(text.data(), static_cast<std::uint16_t>(text.size()))) {
+        return PortWrite::Refused;
+    }
+    return PortWrite::Written;
 }
 
 }  // namespace dtu

@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "serial/comm.h"
-#include "serial/port_view.h"
 
 namespace dtu {
 
@@ -23,37 +22,38 @@ inline constexpr std::array<const char*, 2> kStopBits = {"1", "2"};
 // in DTUCONFIG_EXTRA_PORTS (colon-separated).
 std::vector<std::string> ListSerialPorts();
 
-// Opens, closes and writes to the one serial port of the program. Runs on the
-// thread that owns `comm`.
+// What became of one write.
+enum class PortWrite {
+    Written,
+    TooLong,  // over 65535 bytes: nothing written
+    NotOpen,
+    Refused,  // the component refused it: the port is gone
+};
+
+// Opens, closes and writes to the one serial port of the program. Shows
+// nothing: the caller tells the user. Runs on the thread that owns `comm`.
 class PortControl {
 public:
-    PortControl(TComm& comm, PortView& view);
+    explicit PortControl(TComm& comm);
 
-    // (Re)opens the port with `settings`; never throws, shows no message.
+    // (Re)opens the port with `settings`; never throws.
     bool OpenPort();
     void ClosePort();
 
-    // Writes the bytes if the port is open and echoes them in blue; otherwise
-    // shows the port-not-open note in red. Texts over 65535 bytes are refused
-    // with a red line and nothing is written.
-    void SendText(const std::string& text);
-    void SendAtText(const std::string& body);
+    // Writes the bytes if the port is open; an empty text is written as nothing.
+    PortWrite Write(const std::string& text);
 
     bool PortIsOpen() const { return portIsOpen_; }
-    const std::string& LastSent() const { return lastSent_; }
     // Why the last OpenPort failed (empty after a success), for a status detail.
     const std::string& LastOpenError() const { return lastOpenError_; }
 
     TComm& Comm() { return comm_; }
 
-    PortTexts settings;       // the current port settings
-    PortTexts savedSettings;  // kept for batch work, never stored on disk
+    PortTexts settings;  // the current port settings
 
 private:
     TComm& comm_;
-    PortView& view_;
     bool portIsOpen_ = false;
-    std::string lastSent_;
     std::string lastOpenError_;
 };
 

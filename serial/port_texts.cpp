@@ -1,7 +1,6 @@
 #include "serial/port_texts.h"
 
 #include <array>
-#include <charconv>
 
 #include "lang/same_text.h"
 
@@ -29,16 +28,6 @@ constexpr std::array<IntervalRow, 2> kSlowRateIntervals = {{{2400, 150}, {4800, 
 constexpr std::uint32_t kDefaultIntervalMs = 60;
 
 }  // namespace
-
-std::optional<std::int64_t> ParseDecimal(const std::string& text) {
-    std::int64_t value = 0;
-    const char* last = text.data() + text.size();
-    auto [end, error] = std::from_chars(text.data(), last, value);
-    if (text.empty() || error != std::errc() || end != last) {
-        return std::nullopt;
-    }
-    return value;
-}
 
 std::optional<ParityChoice> ParityFromText(const std::string& text) {
     const std::string upper = UpperText(text);

@@ -4,12 +4,10 @@
 #include <optional>
 #include <string>
 
+#include "lang/same_text.h"
 #include "serial/comm.h"
 
 namespace dtu {
-
-// A whole text as a decimal number; nothing for "", "12a", "+1" or an overflow.
-std::optional<std::int64_t> ParseDecimal(const std::string& text);
 
 // Parity and checking for a parity text compared upper-cased with NONE, ODD and
 // EVEN; nothing for any other text.

@@ -6,7 +6,7 @@
 #include "protocol/engine.h"
 #include "protocol/reply_parser.h"
 #include "protocol/text_helpers.h"
-#include "serial/event_poster.h"
+#include "tests/protocol/engine_fakes.h"
 
 namespace {
 
@@ -23,49 +23,28 @@ std::string FullValueBlock() {
     return block + ok;
 }
 
-class NullPoster : public dtu::EventPoster {
+// Counts what the engine shows; the form splits values as the real one does.
+class CountingHost : public dtu::testing::FakeHost {
 public:
-    void Post(std::function<void()> /*work*/) override {}
-};
-
-// Counts what the engine shows; the dispatcher splits values as the form does.
-class CountingWindow : public dtu::EngineWindow {
-public:
-    void SetPortStatus(const std::string&) override {}
-    void ShowTxLine(const std::string&) override { ++shown; }
-    void ShowErrorLine(const std::string&) override { ++shown; }
-    void SetReplyTimerInterval(int) override {}
-    void ArmReplyTimer() override {}
-    void DisarmReplyTimer() override {}
-    void ShowRxLine(const std::string&) override { ++shown; }
-    void ShowInfoLine(const std::string&) override { ++shown; }
-    void ShowProgress() override {}
-    void SetProgressRange(int, int) override {}
-    void SetProgressPosition(int) override {}
-    void HideProgress() override {}
-    void DispatchReply(const std::string& name, const std::string& value) override {
-        items += name.size() + dtu::CommaTextToList(value).size();
+    void Log(dtu::LogKind, const std::string&) override { ++shown; }
+    void ApplyReply(const dtu::ReplyValue& reply) override {
+        items += reply.name.size() + dtu::CommaTextToList(reply.value).size();
     }
-    void EnableFamilyControls(bool) override {}
-    dtu::FormValues ReadForm() const override { return {}; }
-    void ResetFormForFactory() override {}
-
     std::size_t shown = 0;
     std::size_t items = 0;
 };
 
 void BM_HandleReceivedFullBlock(benchmark::State& state) {
     const std::string block = FullValueBlock();
-    NullPoster poster;
-    dtu::TComm comm(poster);
-    CountingWindow window;
-    dtu::PortControl port(comm, window);
+    dtu::testing::FakePort port;
+    dtu::testing::FakeTimers timers;
+    CountingHost host;
     dtu::OrderList orders;
-    dtu::Engine engine(orders, port, window, [](std::chrono::milliseconds) {});
+    dtu::Engine engine(orders, port, timers, host);
     for (auto _ : state) {
-        engine.HandleReceived(block.data(), static_cast<std::uint16_t>(block.size()));
+        engine.HandleReceived(block);
     }
-    benchmark::DoNotOptimize(window.items);
+    benchmark::DoNotOptimize(host.items);
     state.SetItemsProcessed(state.iterations());
     state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(block.size()));
     state.counters["lines"] = static_cast<double>(dtu::ParseReplyValues(block).size());

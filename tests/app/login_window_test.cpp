@@ -141,8 +141,8 @@ private slots:
         QVERIFY2(windows_->main->isVisible(), qPrintable(login.StatusText()));
         QVERIFY(!login.isVisible());
         QCOMPARE(login.StatusText(), QString());
-        QCOMPARE(QString::fromStdString(windows_->main->Port().settings[0]), port.Path());
-        windows_->main->Port().ClosePort();
+        QCOMPARE(QString::fromStdString(windows_->main->Session().PortSettings()[0]), port.Path());
+        windows_->main->Session().ClosePort();
     }
 
     void closedDropDownSelectsFirstPort() {
@@ -186,7 +186,7 @@ private slots:
         login.N_SaveComConf->trigger();
         QCOMPARE(message, Tr("lang_Menu_ManySet"));
         const PortTexts expected{"/dev/ttyX9", "4800", "ODD", "8", "1"};
-        QCOMPARE(windows_->main->Port().savedSettings, expected);
+        QCOMPARE(windows_->main->Session().savedSettings, expected);
         QVERIFY(reopen->isVisible());
         // Kept in memory only: the settings file is not touched.
         QCOMPARE(ReadFile(folder_->FilePath("Lx1Cfg.ini")), before);

@@ -1,51 +1,52 @@
-// Feeds one received block to the engine during read all and write all, with a
-// closed port and a fake form whose dispatcher splits every value as the main
-// window does.
+// Feeds one received block to the engine during read all and write all, over a
+// port and timers in memory, with the real form taking every reply value.
 #include <cstddef>
 #include <cstdint>
 #include <string>
 
+#include "form/factory_reset.h"
+#include "form/form_snapshot.h"
+#include "form/reply_apply.h"
 #include "protocol/engine.h"
-#include "protocol/text_helpers.h"
-#include "tests/protocol/discarding_poster.h"
-#include "tests/protocol/fake_window.h"
+#include "tests/protocol/engine_fakes.h"
 
 namespace {
 
-class SplittingWindow : public dtu::testing::FakeWindow {
+class FormHost : public dtu::testing::FakeHost {
 public:
-    void DispatchReply(const std::string& name, const std::string& value) override {
-        items += dtu::CommaTextToList(value).size();
-        FakeWindow::DispatchReply(name, value);
-    }
-    std::size_t items = 0;
+    dtu::FormValues ReadForm() const override { return dtu::SnapshotOf(model); }
+    void ApplyReply(const dtu::ReplyValue& reply) override { dtu::ApplyReply(model, reply); }
+    void EnableFamilyControls(bool enable) override { model.EnableFamilyControls(enable); }
+    void ResetFormForFactory() override { dtu::ResetForFactory(model); }
+    dtu::FormModel model;
 };
 
 constexpr std::size_t kMaxBlock = 2048;
 
 void RunBlock(const std::string& block, std::uint8_t operation) {
-    dtu::testing::DiscardingPoster poster;
-    dtu::TComm comm(poster);
-    SplittingWindow window;
-    dtu::PortControl port(comm, window);
+    dtu::testing::FakePort port;
+    dtu::testing::FakeTimers timers;
+    FormHost host;
     dtu::OrderList orders;
-    dtu::Engine engine(orders, port, window, [](std::chrono::milliseconds) {});
-    window.engine = &engine;
+    dtu::Engine engine(orders, port, timers, host);
     // The block's length picks the form's work mode and view.
-    window.form.cbb_WorkMode = static_cast<int>(block.size() % 5);
-    window.form.btn_ShowMoreTag = static_cast<int>(block.size() / 5 % 2);
+    host.model.SetItem(dtu::Field::cbb_WorkMode, static_cast<int>(block.size() % 5));
+    host.model.SetView(static_cast<int>(block.size() / 5 % 2));
 
     engine.CurrentOperation = operation;
-    if (operation == 1) {
+    if (operation == dtu::kReadAllOperation) {
         engine.ReadAll();
     } else {
         engine.WriteAll();
     }
-    engine.HandleReceived(block.data(), static_cast<std::uint16_t>(block.size()));
-    engine.ParseReply(block);
-    engine.HandleReplyTimeout();
-    engine.HandleReceived(block.data(), static_cast<std::uint16_t>(block.size()));
-    if (orders.OrderIndex < 0) {
+    engine.HandleReceived(block);
+    timers.Advance(dtu::Engine::kReopenPause);
+    engine.HandleReceived(block);
+    timers.Advance(dtu::Engine::kReplyTimeout);
+    engine.HandleReceived(block);
+    timers.Advance(dtu::Engine::kReplyTimeout * 3);
+    // Every run ends, and once.
+    if (orders.OrderIndex < 0 || engine.Running() || host.outcomes.size() != 1) {
         __builtin_trap();
     }
 }
@@ -57,7 +58,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     const std::string block(reinterpret_cast<const char*>(data), size);
-    RunBlock(block, 1);
-    RunBlock(block, 2);
+    RunBlock(block, dtu::kReadAllOperation);
+    RunBlock(block, dtu::kWriteAllOperation);
     return 0;
 }

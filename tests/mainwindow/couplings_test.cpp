@@ -11,8 +11,8 @@
 #include <QTest>
 #include <QTimer>
 
+#include "form/d2d_packet.h"
 #include "form_test.h"
-#include "mainwindow/d2d_packet.h"
 #include "protocol/order_list.h"
 #include "window_fixture.h"
 
@@ -80,8 +80,8 @@ private slots:
 void CouplingsTest::factoryResetNoChangesNothing() {
     WindowFixture fixture;
     FillForm(fixture);
-    fixture.window().Orders().AddExecOrder("CIRESET");
-    const dtu::FormValues before = fixture.window().ReadForm();
+    fixture.window().Session().Orders().AddExecOrder("CIRESET");
+    const dtu::FormValues before = ReadForm(fixture.window());
     QuestionAnswer answer(QMessageBox::No);
     AnswerWhenShown(answer);
     fixture.find<QAction>("actReset")->trigger();
@@ -89,12 +89,13 @@ void CouplingsTest::factoryResetNoChangesNothing() {
     QCOMPARE(answer.caption, QString("Warning"));
     QVERIFY(answer.noIsDefault);
     QVERIFY(!answer.hasIcon);
-    const dtu::FormValues after = fixture.window().ReadForm();
+    const dtu::FormValues after = ReadForm(fixture.window());
     QCOMPARE(after.edt_APN_other, before.edt_APN_other);
     QCOMPARE(after.cbb_WorkMode, 4);
     QVERIFY(after.chk_HeartbeatFormat);
     QCOMPARE(after.edt_HeartbeatFormat, before.edt_HeartbeatFormat);
-    QCOMPARE(fixture.window().Orders().Lines(), std::vector<std::string>{"AT+CIRESET\r\n"});
+    QCOMPARE(fixture.window().Session().Orders().Lines(),
+             std::vector<std::string>{"AT+CIRESET\r\n"});
 }
 
 void CouplingsTest::factoryResetYesBlanksForm() {
@@ -105,7 +106,7 @@ void CouplingsTest::factoryResetYesBlanksForm() {
     QuestionAnswer answer(QMessageBox::Yes);
     AnswerWhenShown(answer);
     fixture.find<QPushButton>("btn_Default")->click();
-    const dtu::FormValues form = fixture.window().ReadForm();
+    const dtu::FormValues form = ReadForm(fixture.window());
     QCOMPARE(fixture.find<QComboBox>("cbb_APN")->currentIndex(), 0);
     QCOMPARE(form.edt_APN_other, std::string("CMNET"));
     QCOMPARE(form.cbb_Com_BaudRate, std::string("115200"));
@@ -124,7 +125,8 @@ void CouplingsTest::factoryResetYesBlanksForm() {
     QVERIFY(!fixture.find("lbledtCloud")->isEnabled());
     QVERIFY(form.edt_TelNo.empty() && form.lbledtResoc.empty());
     // The port is closed, so the list stays with its one line unsent.
-    QCOMPARE(fixture.window().Orders().Lines(), std::vector<std::string>{"AT+CIRELOAD\r\n"});
+    QCOMPARE(fixture.window().Session().Orders().Lines(),
+             std::vector<std::string>{"AT+CIRELOAD\r\n"});
 }
 
 void CouplingsTest::hexBoxesConvertTheirPacket() {
@@ -179,7 +181,7 @@ void CouplingsTest::d2dPacketRules() {
     WindowFixture fixture;
     ShowFullView(fixture);
     auto* idField = fixture.find<QLineEdit>("lbledt_D2D_ID");
-    idField->setMaxLength(32767);
+    idField->setValidator(nullptr);  // typing past the limit is what is tested
     fixture.find<QCheckBox>("chk_D2DEnable")->setChecked(true);
     idField->clear();
     QTest::keyClicks(idField, typed);

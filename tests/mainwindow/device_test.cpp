@@ -9,7 +9,6 @@
 #include "form_test.h"
 #include "mainwindow/info_area.h"
 #include "mainwindow/lang_qt.h"
-#include "protocol/engine.h"
 #include "tools/dtusim/pty_device.h"
 #include "window_fixture.h"
 
@@ -25,8 +24,7 @@ void DeviceTest::readAllFillsFormFromDevice() {
     device.Start();
     WindowFixture fixture;
     dtu::Tfrm_MainLx1& window = fixture.window();
-    window.Port().settings = {device.SlavePath(), "115200", "NONE", "8", "1"};
-    QVERIFY(window.Port().OpenPort());
+    QVERIFY(window.Session().OpenPort({device.SlavePath(), "115200", "NONE", "8", "1"}).ok);
     fixture.find<QPushButton>("btn_ShowMore")->click();  // full view
     // Values the device does not hold, so the read has to replace them.
     fixture.set("edt_HeartbeatTime", "99");
@@ -53,7 +51,7 @@ void DeviceTest::readAllFillsFormFromDevice() {
     QCOMPARE(fixture.shown("lbledtResoc"), QString("5"));
     QCOMPARE(fixture.shown("chk_CachEnable"), QString("0"));
     QVERIFY(fixture.find("chkCloudEnalbe")->isEnabled());
-    QCOMPARE(window.Protocol().CurrentOperation, 1);
+    QCOMPARE(window.Session().CurrentOperation(), 1);
 
     // The send box goes out as typed, its line ends as CR LF.
     const std::size_t sent = device.ReceivedLines().size();
@@ -61,8 +59,8 @@ void DeviceTest::readAllFillsFormFromDevice() {
     fixture.find<QAction>("actSend")->trigger();
     QCOMPARE(device.WaitForLine(sent, std::chrono::seconds(10)),
              std::optional<std::string>("AT+CIVER?\r\n"));
-    QCOMPARE(window.Protocol().CurrentOperation, 0);
-    window.Port().ClosePort();
+    QCOMPARE(window.Session().CurrentOperation(), 0);
+    window.Session().ClosePort();
     device.Stop();
 }
 

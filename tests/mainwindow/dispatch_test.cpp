@@ -79,8 +79,8 @@ void DispatchTest::repliesFillControls() {
     WindowFixture fixture;
     for (const QString& reply : replies) {
         const qsizetype equals = reply.indexOf('=');
-        fixture.window().DispatchReply(reply.left(equals).toStdString(),
-                                       reply.mid(equals + 1).toStdString());
+        fixture.window().Session().DispatchReply(reply.left(equals).toStdString(),
+                                                 reply.mid(equals + 1).toStdString());
     }
     for (const QString& pair : expected) {
         const qsizetype equals = pair.indexOf('=');
@@ -91,16 +91,16 @@ void DispatchTest::repliesFillControls() {
 void DispatchTest::socketOneWaitsForWorkMode() {
     WindowFixture fixture;
     dtu::Tfrm_MainLx1& window = fixture.window();
-    window.DispatchReply("CIPSTART", "1,udp,myhost,5000,0");
+    window.Session().DispatchReply("CIPSTART", "1,udp,myhost,5000,0");
     QCOMPARE(fixture.shown("edt_IP1"), QString("dtu.example.net"));
     QCOMPARE(fixture.shown("chk_NetPort1"), QString("1"));
-    window.DispatchReply("CIMOD", "0");
+    window.Session().DispatchReply("CIMOD", "0");
     QCOMPARE(fixture.shown("cbb_NetProtocol1"), QString("UDP"));
     QCOMPARE(fixture.shown("edt_IP1"), QString("myhost"));
     QCOMPARE(fixture.shown("edt_Port1"), QString("5000"));
     QCOMPARE(fixture.shown("chk_NetPort1"), QString("0"));
     fixture.find<QLineEdit>("edt_IP1")->setText("kept");
-    window.DispatchReply("CIMOD", "3");
+    window.Session().DispatchReply("CIMOD", "3");
     QCOMPARE(fixture.shown("edt_IP5"), QString("myhost"));
     QCOMPARE(fixture.shown("edt_Port5"), QString("5000"));
     QCOMPARE(fixture.shown("edt_IP1"), QString("kept"));
@@ -110,16 +110,16 @@ void DispatchTest::socketOneWaitsForWorkMode() {
 
 void DispatchTest::cloudReplyFollowsCaseAndEnablesFields() {
     WindowFixture fixture;
-    fixture.window().DispatchReply("CLOUDEN", "ON");
+    fixture.window().Session().DispatchReply("CLOUDEN", "ON");
     QCOMPARE(fixture.shown("chkCloudEnalbe"), QString("1"));
     QVERIFY(fixture.find("lbledtCloud")->isEnabled());
     QVERIFY(fixture.find("lbledtPswd")->isEnabled());
-    fixture.window().DispatchReply("CLOUDEN", "on");
+    fixture.window().Session().DispatchReply("CLOUDEN", "on");
     QCOMPARE(fixture.shown("chkCloudEnalbe"), QString("0"));
     QVERIFY(!fixture.find("lbledtCloud")->isEnabled());
     QVERIFY(!fixture.find("lbledtPswd")->isEnabled());
-    fixture.window().DispatchReply("CLOUDEN", "ON");
-    fixture.window().DispatchReply("CIVER", "3.36");
+    fixture.window().Session().DispatchReply("CLOUDEN", "ON");
+    fixture.window().Session().DispatchReply("CIVER", "3.36");
     QCOMPARE(fixture.shown("chkCloudEnalbe"), QString("0"));
     QVERIFY(!fixture.find("chkCloudEnalbe")->isEnabled());
     QVERIFY(!fixture.find("lbledtCloud")->isEnabled());
@@ -128,15 +128,15 @@ void DispatchTest::cloudReplyFollowsCaseAndEnablesFields() {
 void DispatchTest::packetReadBackTicksHexBox() {
     WindowFixture fixture;
     QCOMPARE(fixture.shown("chk_HeartbeatFormat"), QString("0"));
-    fixture.window().DispatchReply("CIPPACK", "0,4C4F47,1");
+    fixture.window().Session().DispatchReply("CIPPACK", "0,4C4F47,1");
     QCOMPARE(fixture.shown("chk_HeartbeatFormat"), QString("1"));
     QCOMPARE(fixture.shown("edt_HeartbeatFormat"), QString("4C4F47"));
     QCOMPARE(fixture.find<QComboBox>("cbb_HeartbeatTo")->currentIndex(), 1);
-    fixture.window().DispatchReply("CIPPACK", "1,31,0");
+    fixture.window().Session().DispatchReply("CIPPACK", "1,31,0");
     QCOMPARE(fixture.shown("chk_RegFormat"), QString("1"));
     QCOMPARE(fixture.shown("edt_RegFormat"), QString("31"));
     // Read back once more with the box already ticked: the text is not converted again.
-    fixture.window().DispatchReply("CIPPACK", "0,4C4F47,0");
+    fixture.window().Session().DispatchReply("CIPPACK", "0,4C4F47,0");
     QCOMPARE(fixture.shown("edt_HeartbeatFormat"), QString("4C4F47"));
 }
 
@@ -178,10 +178,10 @@ void DispatchTest::unusableRepliesChangeNothing() {
     QFETCH(QString, value);
     WindowFixture fixture;
     dtu::Tfrm_MainLx1& window = fixture.window();
-    const dtu::FormValues before = window.ReadForm();
+    const dtu::FormValues before = ReadForm(window);
     const int apnItem = fixture.find<QComboBox>("cbb_APN")->currentIndex();
-    window.DispatchReply(name.toStdString(), value.toStdString());
-    const dtu::FormValues after = window.ReadForm();
+    window.Session().DispatchReply(name.toStdString(), value.toStdString());
+    const dtu::FormValues after = ReadForm(window);
     dtu::OrderList expected;
     dtu::OrderList actual;
     dtu::BuildWriteAllOrders(before, expected);
@@ -201,9 +201,9 @@ void DispatchTest::formGivesWorkedExampleLines() {
     }
     fixture.find<QLineEdit>("lbledtResoc")->setText("10");
     dtu::OrderList orders;
-    dtu::BuildWriteAllOrders(fixture.window().ReadForm(), orders);
+    dtu::BuildWriteAllOrders(ReadForm(fixture.window()), orders);
     // The version reply of a family-2 device inserts its lines from the form at that time.
-    dtu::InsertFamilySetLines(fixture.window().ReadForm(), orders);
+    dtu::InsertFamilySetLines(ReadForm(fixture.window()), orders);
     QCOMPARE(orders.Lines(), dtu::WorkedExampleLines());
 }
 

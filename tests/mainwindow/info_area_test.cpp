@@ -80,9 +80,10 @@ void InfoAreaTest::windowWritersConvertGbk() {
     WindowFixture fixture;
     dtu::InfoArea* area = fixture.window().Info();
     area->ClearArea();
-    fixture.window().ShowTxLine("\xC4\xE3\xBA\xC3");  // two Chinese characters in GBK
+    fixture.window().ShowErrorLine("\xC4\xE3\xBA\xC3");  // two Chinese characters in GBK
     fixture.window().ShowErrorLine("\xB4\xED");
     QCOMPARE(area->toPlainText(), QString("你好\n错\n"));
+    QCOMPARE(LineColour(*area, 0), QColor(255, 0, 0));
     QCOMPARE(LineColour(*area, 1), QColor(255, 0, 0));
 }
 

@@ -13,6 +13,7 @@
 
 #include "form_test.h"
 #include "mainwindow/digits_only_filter.h"
+#include "mainwindow/qt_timers.h"
 #include "window_fixture.h"
 
 class InputTest : public QObject {
@@ -23,7 +24,7 @@ private slots:
     void pasteIsNotFiltered();
     void keysThatTypeNothingPass();
     void apnChoiceFillsApnField();
-    void replyTimerArmDoesNotRestart();
+    void timersFireOnceUnlessCancelled();
     void portStatusShowsGbk();
     void buttonsAndShortcutsRequestOperations();
     void reopenShortcutWorksWhileHidden();
@@ -111,28 +112,19 @@ void InputTest::apnChoiceFillsApnField() {
     QCOMPARE(apn->text(), QString("\"custom\",\"\",\"\""));
 }
 
-void InputTest::replyTimerArmDoesNotRestart() {
-    WindowFixture fixture;
-    dtu::Tfrm_MainLx1& window = fixture.window();
-    auto* timer = window.findChild<QTimer*>("tmrRcv");
-    QVERIFY(timer != nullptr);
-    QVERIFY(!timer->isActive());
-    window.SetReplyTimerInterval(5000);
-    window.ArmReplyTimer();
-    QVERIFY(timer->isActive());
-    QVERIFY(!timer->isSingleShot());
-    QCOMPARE(timer->interval(), 5000);
-    const int running = timer->timerId();
-    window.ArmReplyTimer();
-    QCOMPARE(timer->timerId(), running);
-    window.DisarmReplyTimer();
-    QVERIFY(!timer->isActive());
-    QSignalSpy timedOut(&window, &dtu::Tfrm_MainLx1::replyTimedOut);
-    window.SetReplyTimerInterval(1);
-    window.ArmReplyTimer();
-    QVERIFY(timedOut.wait(5000));
-    // The time-out's recovery sends "+++" untimed: a silent device ends the run.
-    QVERIFY(!timer->isActive());
+void InputTest::timersFireOnceUnlessCancelled() {
+    QObject context;
+    dtu::QtTimers timers(&context);
+    int fired = 0;
+    int cancelledFired = 0;
+    timers.Start(std::chrono::milliseconds(1), [&fired] { ++fired; });
+    const dtu::Timers::Id cancelled =
+        timers.Start(std::chrono::milliseconds(1), [&cancelledFired] { ++cancelledFired; });
+    timers.Cancel(cancelled);
+    QTRY_COMPARE_WITH_TIMEOUT(fired, 1, 5000);
+    QTest::qWait(20);
+    QCOMPARE(fired, 1);
+    QCOMPARE(cancelledFired, 0);
 }
 
 void InputTest::portStatusShowsGbk() {
@@ -172,12 +164,12 @@ void InputTest::reopenShortcutWorksWhileHidden() {
     auto* reopen = fixture.find<QAction>("N7");
     QSignalSpy triggered(reopen, &QAction::triggered);
     const dtu::PortTexts saved = {"/nonexistent/tty", "9600", "NONE", "8", "1"};
-    window.Port().savedSettings = saved;
+    window.Session().savedSettings = saved;
     QVERIFY(!reopen->isVisible());
     QTest::keyClick(&window, Qt::Key_F8);
     QCOMPARE(triggered.count(), 1);
-    QVERIFY(window.Port().settings == saved);
-    QVERIFY(!window.Port().PortIsOpen());
+    QVERIFY(window.Session().PortSettings() == saved);
+    QVERIFY(!window.Session().PortIsOpen());
     window.SetReopenItemVisible(true);
     QVERIFY(reopen->isVisible());
     QTest::keyClick(&window, Qt::Key_F8);

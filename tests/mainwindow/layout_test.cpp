@@ -11,6 +11,7 @@
 #include <QTest>
 
 #include "form_test.h"
+#include "mainwindow/typing_limit.h"
 #include "window_fixture.h"
 
 class LayoutTest : public QObject {
@@ -163,7 +164,7 @@ void LayoutTest::defaultsAndLimits_data() {
     row("chk_NetPort1", "checked", true);
     row("chk_NetPort2", "checked", false);
     row("edt_Port4", "text", "2317");
-    row("edt_Port1", "maxLength", 5);
+    row("edt_Port1", "typingLimit", 5);
     row("edt_HeartbeatTime", "text", "50");
     row("edt_WaitTime", "text", "10");
     row("edt_RestartTime", "text", "1800");
@@ -171,12 +172,12 @@ void LayoutTest::defaultsAndLimits_data() {
     row("edt_RegFormat", "text", "LOGIN:1001");
     row("chk_RegFormat", "checked", false);
     row("cbb_RegMode", "currentIndex", 0);
-    row("lbledt_D2D_ID", "maxLength", 5);
+    row("lbledt_D2D_ID", "typingLimit", 5);
     row("lbledt_D2D_ID", "enabled", false);
-    row("lbledtCloud", "maxLength", 20);
+    row("lbledtCloud", "typingLimit", 20);
     row("lbledtCloud", "enabled", false);
-    row("lbledtPswd", "maxLength", 8);
-    row("lbledtResoc", "maxLength", 20);
+    row("lbledtPswd", "typingLimit", 8);
+    row("lbledtResoc", "typingLimit", 20);
     row("lbledtResoc", "enabled", true);
     row("cbbHTPTP", "currentText", "GET");
     row("edt_Port5", "text", "2317");
@@ -198,8 +199,14 @@ void LayoutTest::defaultsAndLimits() {
     QFETCH(QVariant, expected);
     WindowFixture fixture;
     QWidget* widget = fixture.find(control);
-    const QVariant actual =
-        property == "hidden" ? QVariant(widget->isHidden()) : widget->property(property);
+    QVariant actual = widget->property(property);
+    if (property == "hidden") {
+        actual = widget->isHidden();
+    } else if (property == "typingLimit") {
+        const auto* limit =
+            qobject_cast<const dtu::TypingLimit*>(qobject_cast<QLineEdit*>(widget)->validator());
+        actual = limit != nullptr ? limit->Limit() : 0;
+    }
     QCOMPARE(actual.toString(), expected.toString());
 }
 

@@ -106,7 +106,7 @@ void SettingsTest::saveThenLoadRestoresEveryKey() {
     QVERIFY(file.contains("\nAPN Index=1\n"));
     QVERIFY(file.contains("\nAPN Str=\"UNINET\",\"\",\"\"\n"));
     QCOMPARE(fixture.shown("cbb_APN"), QString("联通"));
-    QCOMPARE(fixture.window().ReadForm().mmoHTPHD, std::string("Host: x\r\nAccept: */*"));
+    QCOMPARE(ReadForm(fixture.window()).mmoHTPHD, std::string("Host: x\r\nAccept: */*"));
 }
 
 void SettingsTest::apnChoiceFromFile_data() {
@@ -119,7 +119,8 @@ void SettingsTest::apnChoiceFromFile_data() {
     QTest::newRow("a named network ignores the stored text")
         << QByteArray("APN Index=1\nAPN Str=\"3gnet\",\"u\",\"p\"\n") << 1
         << "\"UNINET\",\"\",\"\"";
-    QTest::newRow("out of range selects nothing") << QByteArray("APN Index=7\n") << -1 << "";
+    QTest::newRow("out of range is the default")
+        << QByteArray("APN Index=7\nAPN Str=x\n") << 0 << "\"CMNET\",\"\",\"\"";
     QTest::newRow("other without text")
         << QByteArray("APN Index=2\n") << 2 << "\"CMNET\",\"\",\"\"";
 }
@@ -158,10 +159,11 @@ void SettingsTest::portOfTheRunIsWritten() {
     WindowFixture fixture(true, "[COM]\nComName=/dev/ttyUSB9\n");
     fixture.reopen();
     QVERIFY(fixture.settingsFile().contains("ComName=/dev/ttyUSB9\n"));
-    fixture.window().Port().settings = {"/dev/ttyS1", "9600", "EVEN", "7", "2"};
+    // A port that failed to open is still the one the user chose last.
+    fixture.window().Session().OpenPort({"/nonexistent/ttyS1", "9600", "EVEN", "7", "2"});
     fixture.reopen();
     QVERIFY(fixture.settingsFile().contains(
-        "[COM]\nComName=/dev/ttyS1\nBaudRate=9600\nParity=EVEN\nByte=7\nStop=2\n"));
+        "[COM]\nComName=/nonexistent/ttyS1\nBaudRate=9600\nParity=EVEN\nByte=7\nStop=2\n"));
 }
 
 void SettingsTest::failedSaveStillCloses() {

@@ -167,7 +167,7 @@ void TextsTest::menuEntriesCallTheShell() {
     fixture.find<QAction>("N14")->trigger();
     QCOMPARE(calls, QStringList({"about", "login"}));
     QVERIFY(!window.isVisible());
-    QVERIFY(!window.Port().PortIsOpen());
+    QVERIFY(!window.Session().PortIsOpen());
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     fixture.find<QAction>("N_Exit")->trigger();

@@ -154,7 +154,7 @@ void ViewTest::familyControlsFollowFirmware() {
     QVERIFY(fixture.find("lbledtCloud")->isEnabled());
     QVERIFY(fixture.find("lbledtPswd")->isEnabled());
 
-    window.EnableFamilyControls(false);
+    window.Session().Form().EnableFamilyControls(false);
     QVERIFY(!cloud->isChecked() && !cloud->isEnabled());
     QVERIFY(!cache->isChecked() && !cache->isEnabled());
     QVERIFY(!fixture.find("lbledtCloud")->isEnabled());
@@ -165,7 +165,7 @@ void ViewTest::familyControlsFollowFirmware() {
     fixture.find<QPushButton>("btn_ShowMore")->click();
     QVERIFY(!cloud->isEnabled());
 
-    window.EnableFamilyControls(true);
+    window.Session().Form().EnableFamilyControls(true);
     QVERIFY(cloud->isEnabled() && cache->isEnabled());
     QVERIFY(!cloud->isChecked());
     QVERIFY(!fixture.find("lbledtCloud")->isEnabled());
@@ -173,7 +173,7 @@ void ViewTest::familyControlsFollowFirmware() {
         QVERIFY2(fixture.find(name)->isEnabled(), name);
     }
     cloud->setChecked(true);
-    window.EnableFamilyControls(true);
+    window.Session().Form().EnableFamilyControls(true);
     QVERIFY(fixture.find("lbledtPswd")->isEnabled());
 }
 

@@ -4,6 +4,7 @@
 #include <QWidget>
 #include <memory>
 
+#include "form/form_snapshot.h"
 #include "mainwindow/find_control.h"
 #include "mainwindow/main_window.h"
 
@@ -34,3 +35,8 @@ private:
     QTemporaryDir dir_;
     std::unique_ptr<dtu::Tfrm_MainLx1> window_;
 };
+
+// What write all would read of the window's form now.
+inline dtu::FormValues ReadForm(dtu::Tfrm_MainLx1& window) {
+    return dtu::SnapshotOf(window.Session().Form());
+}

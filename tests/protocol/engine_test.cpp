@@ -3,54 +3,36 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <functional>
 #include <string>
 #include <vector>
 
-#include "tests/protocol/discarding_poster.h"
-#include "tests/protocol/fake_window.h"
-#include "tests/protocol/pty_pair.h"
+#include "tests/protocol/engine_fakes.h"
 #include "tests/protocol/worked_example.h"
 
 namespace dtu {
 namespace {
 
 using namespace std::chrono_literals;
-using dtu::testing::Colour;
-using dtu::testing::DiscardingPoster;
-using dtu::testing::FakeWindow;
-using dtu::testing::ProgressStep;
-using dtu::testing::PtyPair;
+using dtu::testing::FakeHost;
+using dtu::testing::FakePort;
+using dtu::testing::FakeTimers;
 using Lines = std::vector<std::string>;
 
 const std::string kOk = "\r\nOK\r\n";
 const std::string kError = "\r\nERROR\r\n";
 
-// The engine over a port open on a pseudo-terminal, with a fake form whose reply
-// timer the tests fire by hand.
+// The engine over a port, timers and a form in memory.
 class EngineTest : public ::testing::Test {
-protected:
-    EngineTest() {
-        window.engine = &engine;
-        port.settings = {pty.SlavePath(), "115200", "NONE", "8", "1"};
-        window.form.cbb_Com_BaudRate = "115200";
-        window.form.cbb_Com_ParityText = "NONE";
-        window.form.cbb_Com_ByteText = "8";
-        window.form.cbb_Com_StopText = "1";
-        if (!port.OpenPort()) {
-            ADD_FAILURE() << "cannot open " << pty.SlavePath() << ": " << port.LastOpenError();
-        }
-        window.shown.clear();
-    }
-
+public:
+    // One block from the device, then the pause before the next line.
     void Reply(const std::string& rx) {
-        engine.HandleReceived(rx.data(), static_cast<std::uint16_t>(rx.size()));
+        engine.HandleReceived(rx);
+        timers.Advance(Engine::kReopenPause);
     }
-    void FireTimerIfArmed() {
-        if (window.timerArmed) {
-            engine.HandleReplyTimeout();
-        }
-    }
-    Lines Sent() const { return window.Lines(Colour::Tx); }
+    void TimeOut() { timers.Advance(Engine::kReplyTimeout); }
+    bool TimerArmed() const { return timers.Pending(Engine::kReplyTimeout); }
+    const Lines& Sent() const { return port.written; }
     Lines RemainingOrders() const {
         const Lines& all = orders.Lines();
         return Lines(all.begin() + orders.OrderIndex, all.end());
@@ -60,18 +42,19 @@ protected:
         for (const std::string& line : lines) {
             orders.AddRawOrder(line);
         }
-        engine.SendCurrentOrder();
+        engine.StartList();
+    }
+    void AnswerUntilIdle(const std::string& rx) {
+        for (int guard = 0; engine.Running() && guard < 100; ++guard) {
+            Reply(rx);
+        }
     }
 
-    PtyPair pty;
-    DiscardingPoster poster;
-    TComm comm{poster};
-    FakeWindow window;
-    PortControl port{comm, window};
+    FakePort port;
+    FakeTimers timers;
+    FakeHost host;
     OrderList orders;
-    std::vector<std::chrono::milliseconds> sleeps;
-    Engine engine{orders, port, window,
-                  [this](std::chrono::milliseconds d) { sleeps.push_back(d); }};
+    Engine engine{orders, port, timers, host};
 };
 
 const Lines kThreeQueries = {"AT+CIVER?\r\n", "AT+CIPR?\r\n", "AT+ICF?\r\n"};
@@ -83,49 +66,45 @@ TEST_F(EngineTest, RunOfThreeLinesMovesProgressThenShowsTheOperationsSuccessText
     };
     for (const Row row : {Row{1, "lang_Info_ReadSuccess"}, Row{2, "lang_Info_SetSuccess"},
                           Row{0, "lang_Info_DoSuccess"}, Row{7, "lang_Info_DoSuccess"}}) {
-        window.progressSteps.clear();
-        window.shown.clear();
+        host.progress.clear();
+        port.written.clear();
         engine.CurrentOperation = row.operation;
         StartRun(kThreeQueries);
         Reply(kOk);
         Reply(kOk);
         Reply(kOk);
         EXPECT_EQ(Sent(), kThreeQueries);
-        EXPECT_EQ(window.progressSteps, (std::vector<ProgressStep>{{0, 2}, {1, 2}, {2, 2}}));
-        EXPECT_FALSE(window.progressVisible);
-        EXPECT_EQ(window.Last().colour, Colour::Info);
-        EXPECT_EQ(window.Last().text, row.key);
+        EXPECT_EQ(host.progress,
+                  (std::vector<Progress>{{true, 2, 0}, {true, 2, 1}, {false, 2, 2}}));
+        EXPECT_EQ(host.Last().kind, LogKind::Info);
+        EXPECT_EQ(host.Last().text, row.key);
+        EXPECT_EQ(host.outcomes.back().end, RunEnd::Success);
+        EXPECT_EQ(host.outcomes.back().linesDone, 3);
     }
 }
 
 TEST_F(EngineTest, OneLineRunNeverShowsProgress) {
     engine.RestartDevice();
     EXPECT_EQ(Sent(), Lines{"AT+CIRESET\r\n"});
-    EXPECT_TRUE(window.timerArmed);
+    EXPECT_TRUE(TimerArmed());
     Reply(kOk);
-    EXPECT_TRUE(window.progressSteps.empty());
-    EXPECT_EQ(window.Last().text, "lang_Info_DoSuccess");
-    EXPECT_FALSE(window.timerArmed);
+    EXPECT_FALSE(host.progress.front().visible);
+    EXPECT_EQ(host.Last().text, "lang_Info_DoSuccess");
+    EXPECT_FALSE(TimerArmed());
 }
 
-TEST_F(EngineTest, EchoOfTheLastLineKeepsTheTimerAndWaits) {
+TEST_F(EngineTest, EchoAndBlocksThatAreNotFinalKeepTheTimerRunning) {
     StartRun(kThreeQueries);
-    Reply("AT+CIVER?\r\n");
-    EXPECT_TRUE(window.timerArmed);
-    EXPECT_EQ(window.Last().colour, Colour::Info);
+    for (const std::string rx : {"AT+CIVER?\r\n", "\r\n+CIVER:V3.38\r\n", "+ok", "\x01\x02"}) {
+        Reply(rx);
+        EXPECT_TRUE(TimerArmed()) << rx;
+        EXPECT_EQ(host.Last().kind, LogKind::Info);
+    }
+    EXPECT_TRUE(host.applied.empty());
     EXPECT_EQ(orders.OrderIndex, 0);
-    EXPECT_EQ(Sent().size(), 1u);
-}
-
-TEST_F(EngineTest, BlockNeitherSuccessNorErrorStallsTheRun) {
-    StartRun(kThreeQueries);
-    Reply("\r\n+CIVER:V3.38\r\n");  // first half of a split answer
-    EXPECT_FALSE(window.timerArmed);
-    EXPECT_EQ(window.Last().colour, Colour::Info);
-    EXPECT_TRUE(window.dispatched.empty());
     Reply(kOk);
     EXPECT_EQ(Sent().size(), 2u);
-    EXPECT_TRUE(window.timerArmed);
+    EXPECT_TRUE(TimerArmed());
 }
 
 TEST_F(EngineTest, CommandModeExchangeAdvancesOnTheTwoAnswers) {
@@ -134,115 +113,214 @@ TEST_F(EngineTest, CommandModeExchangeAdvancesOnTheTwoAnswers) {
     Reply("a");
     EXPECT_EQ(Sent(), (Lines{"+++", "a"}));
     Reply("+ok");  // not framed by CR LF
-    EXPECT_EQ(window.Last().colour, Colour::Info);
+    EXPECT_EQ(host.Last().kind, LogKind::Info);
     EXPECT_EQ(orders.OrderIndex, 1);
     Reply("\r\n+ok\r\n");
-    EXPECT_EQ(window.Last().text, "lang_Info_DoSuccess");
+    EXPECT_EQ(host.Last().text, "lang_Info_DoSuccess");
 }
 
 TEST_F(EngineTest, EchoOfOurOwnAIsShownGreenAndNotParsed) {
     engine.SendRawData("a");
     Reply("a");
-    ASSERT_GE(window.shown.size(), 2u);
-    EXPECT_EQ(window.shown[1].colour, Colour::Rx);
-    EXPECT_TRUE(window.dispatched.empty());
+    ASSERT_GE(host.log.size(), 2u);
+    EXPECT_EQ(host.log[1].kind, LogKind::Rx);
+    EXPECT_TRUE(host.applied.empty());
 }
 
-TEST_F(EngineTest, ErrorsSkipTheLineAndSendTheNextAtOnce) {
-    const Lines five = {"AT+A\r\n", "AT+B\r\n", "AT+C\r\n", "AT+D\r\n", "AT+E\r\n"};
+TEST_F(EngineTest, ErrorsSkipTheLineAndTheVerdictNamesThem) {
+    const Lines five = {"AT+A=1\r\n", "AT+B?\r\n", "AT+C=2\r\n", "AT+D\r\n", "AT+E=3\r\n"};
     engine.CurrentOperation = 2;
     StartRun(five);
     Reply(kOk);
     Reply(kOk);
     Reply(kError);
-    EXPECT_EQ(window.shown[window.shown.size() - 2].colour, Colour::Error);
-    EXPECT_EQ(Sent(), (Lines{"AT+A\r\n", "AT+B\r\n", "AT+C\r\n", "AT+D\r\n"}));
+    EXPECT_EQ(host.log[host.log.size() - 2].kind, LogKind::Error);
+    EXPECT_EQ(Sent(), (Lines{"AT+A=1\r\n", "AT+B?\r\n", "AT+C=2\r\n", "AT+D\r\n"}));
     Reply("+CME ERROR: 4");
-    EXPECT_EQ(Sent().back(), "AT+E\r\n");
+    EXPECT_EQ(Sent().back(), "AT+E=3\r\n");
     Reply("\r\nUNKNOWN\r\n");
-    // The last line failed: nothing more, no success text, the bar as it was.
     EXPECT_EQ(Sent().size(), 5u);
-    EXPECT_EQ(window.Last().colour, Colour::Error);
-    EXPECT_TRUE(window.progressVisible);
-    EXPECT_EQ(orders.OrderIndex, 5);
-    EXPECT_FALSE(window.timerArmed);
+    EXPECT_EQ(host.Last().kind, LogKind::Error);
+    EXPECT_EQ(host.Last().text, "lang_Run_Refused");  // no table: the key stands for the text
+    ASSERT_EQ(host.outcomes.size(), 1u);
+    EXPECT_EQ(host.outcomes[0].end, RunEnd::Incomplete);
+    EXPECT_EQ(host.outcomes[0].refused, (Lines{"C", "D", "E"}));
+    EXPECT_FALSE(host.progress.back().visible);
+    EXPECT_FALSE(TimerArmed());
 }
 
-TEST_F(EngineTest, SilentLineGetsEscapeAckAndTheLineAgain) {
+TEST_F(EngineTest, SilentLineGetsATimedEscapeAndTheLineAgain) {
     engine.ReadAll();
     Reply(kOk);
-    EXPECT_EQ(pty.Read(21, 5s), "AT+CIVER?\r\nAT+CIPR?\r\n");
-    ASSERT_TRUE(window.timerArmed);
-    FireTimerIfArmed();
-    EXPECT_EQ(pty.Read(3, 2s), "+++");
+    EXPECT_EQ(Sent(), (Lines{"AT+CIVER?\r\n", "AT+CIPR?\r\n"}));
+    TimeOut();
+    EXPECT_EQ(Sent().back(), "+++");
     EXPECT_EQ(RemainingOrders(),
               (Lines{"+++", "a", "AT+CIPR?\r\n", "AT+ICF?\r\n", "AT+CIPSCONT?\r\n"}));
-    // The recovery's own escape is not timed.
-    EXPECT_FALSE(window.timerArmed);
+    EXPECT_TRUE(TimerArmed());
     Reply("a");
     Reply("\r\n+ok\r\n");
     EXPECT_EQ(Sent().back(), "AT+CIPR?\r\n");
-    EXPECT_TRUE(window.timerArmed);
+    EXPECT_TRUE(TimerArmed());
+    // Answered after the recovery: the next silence is recovered afresh.
+    Reply(kOk);
+    TimeOut();
+    EXPECT_EQ(Sent().back(), "+++");
 }
 
-TEST_F(EngineTest, SilentEscapeIsNotRecoveredTwice) {
-    engine.EnterCommandMode();
-    FireTimerIfArmed();
-    // "+++" at the index stays the only escape and goes out once more, untimed.
-    EXPECT_EQ(orders.Lines(), (Lines{"+++", "a"}));
-    EXPECT_EQ(Sent(), (Lines{"+++", "+++"}));
-    EXPECT_FALSE(window.timerArmed);
-    FireTimerIfArmed();
-    EXPECT_EQ(Sent().size(), 2u);
+TEST_F(EngineTest, SilenceAfterTheRecoveryEndsTheRunAsUnanswered) {
+    struct Row {
+        const char* name;
+        std::function<void(EngineTest&)> start;
+        std::function<void(EngineTest&)> afterFirstTimeOut;
+        Lines sent;
+    };
+    const Row rows[] = {
+        {"silent to the escape",
+         [](EngineTest& t) { t.engine.RestartDevice(); },
+         {},
+         {"AT+CIRESET\r\n", "+++"}},
+        {"silent to the line sent again",
+         [](EngineTest& t) { t.engine.RestartDevice(); },
+         [](EngineTest& t) {
+             t.Reply("a");
+             t.Reply("\r\n+ok\r\n");
+         },
+         {"AT+CIRESET\r\n", "+++", "a", "AT+CIRESET\r\n"}},
+        {"silent to the user's own escape",
+         [](EngineTest& t) { t.engine.EnterCommandMode(); },
+         {},
+         {"+++", "+++"}},
+    };
+    for (const Row& row : rows) {
+        port.written.clear();
+        host.outcomes.clear();
+        row.start(*this);
+        TimeOut();
+        if (row.afterFirstTimeOut) {
+            row.afterFirstTimeOut(*this);
+        }
+        TimeOut();
+        EXPECT_EQ(Sent(), row.sent) << row.name;
+        ASSERT_EQ(host.outcomes.size(), 1u) << row.name;
+        EXPECT_EQ(host.outcomes[0].end, RunEnd::NoAnswer) << row.name;
+        EXPECT_EQ(host.Last().text, "lang_Run_NoAnswer") << row.name;
+        TimeOut();
+        EXPECT_EQ(Sent(), row.sent) << row.name;
+    }
 }
 
-TEST_F(EngineTest, ClosedPortShowsTheNoteAndStillArmsForListLines) {
-    port.ClosePort();
-    window.shown.clear();
+TEST_F(EngineTest, EveryRunEndsWithExactlyOneVerdict) {
+    struct Row {
+        const char* name;
+        std::function<void(EngineTest&)> run;
+        RunEnd end;
+        LogKind lastKind;
+    };
+    const Row rows[] = {
+        {"every line answered", [](EngineTest& t) { t.AnswerUntilIdle(kOk); }, RunEnd::Success,
+         LogKind::Info},
+        {"a line refused",
+         [](EngineTest& t) {
+             t.Reply(kError);
+             t.AnswerUntilIdle(kOk);
+         },
+         RunEnd::Incomplete, LogKind::Error},
+        {"a reply with a NUL",
+         [](EngineTest& t) {
+             t.Reply(std::string("\r\n+CIVER:V3.3\0\r\nOK\r\n", 20));
+             t.AnswerUntilIdle(kOk);
+         },
+         RunEnd::Incomplete, LogKind::Error},
+        {"noise only",
+         [](EngineTest& t) {
+             t.Reply("\xFF\x13");
+             t.TimeOut();
+             t.Reply("~~");
+             t.TimeOut();
+         },
+         RunEnd::NoAnswer, LogKind::Error},
+        {"the port refuses a write",
+         [](EngineTest& t) {
+             t.port.lost = true;
+             t.Reply(kOk);
+         },
+         RunEnd::PortLost, LogKind::Error},
+        {"the port hangs up", [](EngineTest& t) { t.engine.HandlePortLost(); }, RunEnd::PortLost,
+         LogKind::Error},
+        {"a new action", [](EngineTest& t) { t.engine.BeginAction(); }, RunEnd::Interrupted,
+         LogKind::Error},
+    };
+    for (const Row& row : rows) {
+        port = FakePort();
+        host = FakeHost();
+        EngineTest& t = *this;
+        t.engine.CurrentOperation = 1;
+        t.engine.ReadAll();
+        row.run(t);
+        ASSERT_EQ(t.host.outcomes.size(), 1u) << row.name;
+        EXPECT_EQ(t.host.outcomes[0].end, row.end) << row.name;
+        EXPECT_EQ(t.host.Last().kind, row.lastKind) << row.name;
+        EXPECT_FALSE(t.host.progress.empty() || t.host.progress.back().visible) << row.name;
+        EXPECT_FALSE(t.engine.Running()) << row.name;
+        EXPECT_FALSE(TimerArmed()) << row.name;
+        t.engine.BeginAction();
+        EXPECT_EQ(t.host.outcomes.size(), 1u) << row.name;
+    }
+}
+
+TEST_F(EngineTest, LostPortIsClosedAndLaterSendsShowTheNote) {
+    StartRun(kThreeQueries);
+    port.lost = true;
+    Reply(kOk);
+    EXPECT_FALSE(port.open);
+    EXPECT_EQ(host.portClosed, 1);
+    EXPECT_EQ(host.Lines(LogKind::Error), Lines{"lang_Run_PortLost"});
     engine.SendRawData("x");
-    EXPECT_EQ(window.shown.size(), 1u);
-    EXPECT_EQ(window.Last().colour, Colour::Error);
-    EXPECT_EQ(window.Last().text, "lang_Info_ComIsOpen");
-    EXPECT_FALSE(window.timerArmed);
+    EXPECT_EQ(host.Last().text, "lang_Info_ComIsOpen");
+}
+
+TEST_F(EngineTest, ClosedPortShowsTheNoteOnceAndArmsNothing) {
+    port.open = false;
+    engine.SendRawData("x");
+    EXPECT_EQ(host.log.size(), 1u);
+    EXPECT_EQ(host.Last().kind, LogKind::Error);
+    EXPECT_EQ(host.Last().text, "lang_Info_ComIsOpen");
 
     engine.RestartDevice();
-    EXPECT_EQ(window.shown.size(), 2u);
-    EXPECT_TRUE(window.timerArmed);
-    FireTimerIfArmed();
-    EXPECT_EQ(window.shown.size(), 3u);
-    EXPECT_EQ(window.Last().text, "lang_Info_ComIsOpen");
-    EXPECT_FALSE(window.timerArmed);
+    EXPECT_EQ(host.log.size(), 2u);
+    EXPECT_EQ(host.Last().text, "lang_Info_ComIsOpen");
+    ASSERT_EQ(host.outcomes.size(), 1u);
+    EXPECT_EQ(host.outcomes[0].end, RunEnd::NotOpen);
+    EXPECT_FALSE(TimerArmed());
 }
 
-TEST_F(EngineTest, TextOverSixteenBitsIsRefusedAndTheRunStaysAsItWas) {
-    StartRun(kThreeQueries);
-    Reply("\r\n+CIPR:1\r\n");  // stalls the run: nothing outstanding is timed
-    const std::string lastSent = port.LastSent();
+TEST_F(EngineTest, TextOverSixteenBitsIsRefusedAndAListLineIsCountedAsRefused) {
     const std::string huge(70000, 'x');
     engine.SendRawData(huge);
-    EXPECT_EQ(window.Last().colour, Colour::Error);
-    EXPECT_EQ(port.LastSent(), lastSent);
-    EXPECT_FALSE(window.timerArmed);
+    EXPECT_EQ(host.Last().text, "lang_Info_TooLong");
+    EXPECT_TRUE(engine.LastSent().empty());
+    EXPECT_FALSE(TimerArmed());
 
     orders.ClearOrders();
     orders.AddSetOrder("HTPHD", huge);
-    engine.SendCurrentOrder();
-    EXPECT_EQ(window.Last().colour, Colour::Error);
-    EXPECT_FALSE(window.timerArmed);
-    EXPECT_EQ(orders.OrderIndex, 0);
-    EXPECT_EQ(port.LastSent(), lastSent);
+    orders.AddRawOrder("ATW\r\n");
+    engine.StartList();
+    timers.Advance(Engine::kLinePause);
+    EXPECT_EQ(Sent(), Lines{"ATW\r\n"});
+    Reply(kOk);
+    ASSERT_EQ(host.outcomes.size(), 1u);
+    EXPECT_EQ(host.outcomes[0].refused, Lines{"HTPHD"});
 }
 
 TEST_F(EngineTest, ReadAllWithFamilyOneSendsFourQueries) {
     engine.CurrentOperation = 1;
     engine.ReadAll();
     Reply("\r\n+CIVER:V3.36\r\n\r\nOK\r\n");
-    EXPECT_EQ(window.familyControls, std::vector<bool>{false});
-    for (int i = 0; i < 3; ++i) {
-        Reply(kOk);
-    }
+    EXPECT_EQ(host.familyControls, std::vector<bool>{false});
+    AnswerUntilIdle(kOk);
     EXPECT_EQ(Sent().size(), 4u);
-    EXPECT_EQ(window.Last().text, "lang_Info_ReadSuccess");
+    EXPECT_EQ(host.Last().text, "lang_Info_ReadSuccess");
 }
 
 TEST_F(EngineTest, ReadAllWithFamilyTwoAppendsQueriesAndCountsThemAtOnce) {
@@ -251,110 +329,125 @@ TEST_F(EngineTest, ReadAllWithFamilyTwoAppendsQueriesAndCountsThemAtOnce) {
         std::size_t queries;
     };
     for (const Row row : {Row{0, 8}, Row{3, 7}, Row{1, 4}}) {
-        window.shown.clear();
-        window.progressSteps.clear();
-        window.form.cbb_WorkMode = row.workMode;
+        port.written.clear();
+        host.progress.clear();
+        host.form.cbb_WorkMode = row.workMode;
         engine.CurrentOperation = 1;
         engine.ReadAll();
         Reply("\r\n+CIVER:V3.38\r\n\r\nOK\r\n");
-        ASSERT_FALSE(window.progressSteps.empty());
-        EXPECT_EQ(window.progressSteps.front(),
-                  (ProgressStep{0, static_cast<int>(row.queries) - 1}));
-        while (window.timerArmed) {
-            Reply(kOk);
-        }
+        ASSERT_FALSE(host.progress.empty());
+        EXPECT_EQ(host.progress.front(), (Progress{true, static_cast<int>(row.queries) - 1, 0}));
+        AnswerUntilIdle(kOk);
         EXPECT_EQ(Sent().size(), row.queries) << row.workMode;
-        EXPECT_EQ(window.Last().text, "lang_Info_ReadSuccess");
+        EXPECT_EQ(host.Last().text, "lang_Info_ReadSuccess");
     }
+}
+
+TEST_F(EngineTest, ReadAllAlsoQueriesThePageOfTheModeTheDeviceReports) {
+    host.form.cbb_WorkMode = 0;
+    engine.CurrentOperation = 1;
+    engine.ReadAll();
+    Reply("\r\n+CIVER:V3.38\r\n\r\nOK\r\n");
+    Reply(kOk);
+    Reply(kOk);
+    Reply("\r\n+CIMOD:\"3\"\r\n+CIMOD:\"3\"\r\n\r\nOK\r\n");
+    AnswerUntilIdle(kOk);
+    EXPECT_EQ(Sent(), (Lines{"AT+CIVER?\r\n", "AT+CIPR?\r\n", "AT+ICF?\r\n", "AT+CIPSCONT?\r\n",
+                             "AT+CLOUDEN?\r\n", "AT+CLOUDID?\r\n", "AT+CACHE?\r\n", "AT+RESOC?\r\n",
+                             "AT+HTPURL?\r\n", "AT+HTPHD?\r\n", "AT+HTPTP?\r\n"}));
+    EXPECT_EQ(host.outcomes.back().end, RunEnd::Success);
 }
 
 TEST_F(EngineTest, VersionQueryOutsideAListOnlyChangesTheControls) {
     engine.CurrentOperation = 0;
     engine.SendQuery("CIVER");
-    EXPECT_FALSE(window.timerArmed);
+    EXPECT_FALSE(TimerArmed());
     Reply("\r\nV3.38\r\nOK\r\n");
-    EXPECT_EQ(window.familyControls, std::vector<bool>{true});
+    EXPECT_EQ(host.familyControls, std::vector<bool>{true});
     EXPECT_EQ(orders.OrderCount(), 0);
-    EXPECT_EQ(window.Last().text, "lang_Info_DoSuccess");
+    EXPECT_EQ(host.Last().text, "lang_Info_DoSuccess");
+    EXPECT_TRUE(host.outcomes.empty());
 }
 
 TEST_F(EngineTest, WriteAllOfTheWorkedExampleSendsEighteenLines) {
-    window.form = WorkedExampleForm();
+    host.form = WorkedExampleForm();
     engine.CurrentOperation = 2;
     engine.WriteAll();
-    // Like the device, answer each line only once it has arrived.
-    std::string wire = pty.Read(Sent().back().size(), 5s);
     Reply("\r\n+CIVER:V3.38\r\n\r\nOK\r\n");
-    while (window.timerArmed) {
-        wire += pty.Read(Sent().back().size(), 5s);
-        Reply(kOk);
-    }
+    AnswerUntilIdle(kOk);
     EXPECT_EQ(Sent(), WorkedExampleLines());
-    EXPECT_EQ(window.Last().text, "lang_Info_SetSuccess");
-    EXPECT_EQ(window.progressSteps.front(), (ProgressStep{0, 17}));
+    EXPECT_EQ(host.Last().text, "lang_Info_SetSuccess");
+    EXPECT_EQ(host.progress.front(), (Progress{true, 17, 0}));
+    EXPECT_EQ(port.reopens.size(), 2u);
 
-    std::string allLines;
-    for (const std::string& line : WorkedExampleLines()) {
-        allLines += line;
+    std::vector<std::chrono::milliseconds> pauses;
+    for (const auto delay : timers.started) {
+        if (delay != Engine::kReplyTimeout) {
+            pauses.push_back(delay);
+        }
     }
-    // The port was reopened twice on the way; every byte reached the line.
-    EXPECT_EQ(wire, allLines);
-
-    std::vector<std::chrono::milliseconds> expectedSleeps(18, 1ms);
-    expectedSleeps.insert(expectedSleeps.begin() + 16, 200ms);  // after the ICF answer
-    expectedSleeps.insert(expectedSleeps.begin() + 18, 200ms);  // after the CIPR answer
-    EXPECT_EQ(sleeps, expectedSleeps);
+    std::vector<std::chrono::milliseconds> expected(17, Engine::kLinePause);
+    expected[15] = Engine::kReopenPause;  // after the ICF answer
+    expected[16] = Engine::kReopenPause;  // after the CIPR answer
+    EXPECT_EQ(pauses, expected);
 }
 
 TEST_F(EngineTest, AcknowledgedUartChangeReopensThePortWithTheFormsTexts) {
-    window.form.cbb_Com_ParityText = "EVEN";
-    window.form.cbb_Com_ByteText = "7";
-    window.form.cbb_Com_StopText = "2";
-    window.form.cbb_Com_BaudRate = "9600";
+    host.form.cbb_Com_ParityText = "EVEN";
+    host.form.cbb_Com_ByteText = "7";
+    host.form.cbb_Com_StopText = "2";
+    host.form.cbb_Com_BaudRate = "9600";
     StartRun({"AT+ICF=4,1\r\n", "AT+CIPR=9600\r\n", "ATW\r\n"});
-    sleeps.clear();
     Reply(kOk);
-    EXPECT_EQ(port.settings, (PortTexts{pty.SlavePath(), "115200", "EVEN", "7", "2"}));
-    EXPECT_TRUE(port.PortIsOpen());
-    EXPECT_EQ(comm.ByteSize(), TByteSize::_7);
-    EXPECT_EQ(comm.Parity(), TParity::Even);
-    EXPECT_EQ(comm.StopBits(), TStopBits::_2);
+    ASSERT_EQ(port.reopens.size(), 1u);
+    EXPECT_FALSE(port.reopens[0].baudRate);
+    EXPECT_EQ(port.reopens[0].parity, "EVEN");
+    EXPECT_EQ(port.reopens[0].dataBits, "7");
+    EXPECT_EQ(port.reopens[0].stopBits, "2");
     Reply(kOk);
-    EXPECT_EQ(port.settings[1], "9600");
-    EXPECT_EQ(comm.BaudRate(), 9600u);
-    EXPECT_EQ(sleeps, (std::vector<std::chrono::milliseconds>{200ms, 1ms, 200ms, 1ms}));
+    ASSERT_EQ(port.reopens.size(), 2u);
+    EXPECT_EQ(port.reopens[1].baudRate, "9600");
+    EXPECT_FALSE(port.reopens[1].parity);
     EXPECT_EQ(Sent().back(), "ATW\r\n");
-    EXPECT_TRUE(window.timerArmed);
+    EXPECT_TRUE(TimerArmed());
 }
 
-TEST_F(EngineTest, FailedReopenSkipsThePauseAndTheNextLineIsRefused) {
-    window.form.cbb_Com_ByteText = "";
+TEST_F(EngineTest, FailedReopenEndsTheRunWithThePortClosed) {
+    port.failReopen = true;
     StartRun({"AT+ICF=3,3\r\n", "ATW\r\n"});
-    sleeps.clear();
     Reply(kOk);
-    EXPECT_FALSE(port.PortIsOpen());
-    EXPECT_EQ(sleeps, std::vector<std::chrono::milliseconds>{1ms});
-    EXPECT_EQ(window.Last().text, "lang_Info_ComIsOpen");
-    EXPECT_TRUE(window.timerArmed);
+    EXPECT_FALSE(port.open);
+    EXPECT_EQ(host.portClosed, 1);
+    EXPECT_EQ(Sent().size(), 1u);
+    ASSERT_EQ(host.outcomes.size(), 1u);
+    EXPECT_EQ(host.outcomes[0].end, RunEnd::ReopenFailed);
+    EXPECT_EQ(host.outcomes[0].reason, "no such port");
+    EXPECT_EQ(host.Last().text, "lang_Run_ReopenFailed");
+    EXPECT_FALSE(TimerArmed());
 }
 
 TEST_F(EngineTest, OnlyAnExactUartSetPrefixReopens) {
     for (const char* line : {"at+icf=3,3\r\n", "AT+ICF?\r\n", "AT+CIPR?\r\n", " AT+CIPR=1\r\n"}) {
         StartRun({line});
-        window.form.cbb_Com_BaudRate = "abc";  // a reopen would fail and close the port
         Reply(kOk);
-        EXPECT_TRUE(port.PortIsOpen()) << line;
+        EXPECT_TRUE(port.reopens.empty()) << line;
     }
 }
 
-TEST_F(EngineTest, OkToADirectSendAdvancesAStalledRun) {
+TEST_F(EngineTest, NewActionInterruptsTheRunAfterTheLinesDone) {
     StartRun(kThreeQueries);
-    Reply("garbage");
-    engine.SendAtCommand("CSQ");
-    EXPECT_EQ(Sent().back(), "AT+CSQ\r\n");
-    EXPECT_FALSE(window.timerArmed);
     Reply(kOk);
-    EXPECT_EQ(Sent().back(), "AT+CIPR?\r\n");
+    engine.CurrentOperation = 2;
+    engine.BeginAction();
+    EXPECT_EQ(engine.CurrentOperation, kOtherOperation);
+    EXPECT_EQ(host.Last().text, "lang_Run_Interrupted");
+    ASSERT_EQ(host.outcomes.size(), 1u);
+    EXPECT_EQ(host.outcomes[0].linesDone, 1);
+    EXPECT_EQ(host.outcomes[0].linesTotal, 3);
+    EXPECT_FALSE(TimerArmed());
+    // A late answer to the abandoned line advances nothing.
+    Reply(kOk);
+    EXPECT_EQ(Sent().size(), 2u);
 }
 
 TEST_F(EngineTest, DirectSendsLeaveTheListAlone) {
@@ -365,42 +458,43 @@ TEST_F(EngineTest, DirectSendsLeaveTheListAlone) {
     EXPECT_EQ(Sent(), (Lines{"AT+CIVER?\r\n", "AT+CIPR=9600\r\n", "AT+ICF?\r\n", "free text\r"}));
     EXPECT_EQ(orders.OrderCount(), 3);
 
+    engine.BeginAction();
     engine.ExitToDataMode();
     EXPECT_EQ(Sent().back(), "AT+ENTM\r\n");
     EXPECT_EQ(orders.OrderCount(), 0);
     Reply(kOk);
-    EXPECT_EQ(window.Last().text, "lang_Info_DoSuccess");
+    EXPECT_EQ(host.Last().text, "lang_Info_DoSuccess");
 }
 
 TEST_F(EngineTest, SmsNumberLosesBlanksAndMessageLosesCrLf) {
-    window.form.edt_Sms_TelNo = "12 34";
-    window.form.mmo_Sms_Msg = "hi, \"you\"\r\nthere\xD6\xD0";
+    host.form.edt_Sms_TelNo = "12 34";
+    host.form.mmo_Sms_Msg = "hi, \"you\"\r\nthere\xD6\xD0";
     engine.SendSms();
     EXPECT_EQ(Sent(), Lines{"AT+CISMSSEND=1234,3,hi, \"you\"there\xD6\xD0\r\n"});
-    EXPECT_FALSE(window.timerArmed);
+    EXPECT_FALSE(TimerArmed());
 
-    window.shown.clear();
-    window.form.edt_Sms_TelNo = "  ";
+    host.log.clear();
+    host.form.edt_Sms_TelNo = "  ";
     engine.SendSms();
-    window.form.edt_Sms_TelNo = "1";
-    window.form.mmo_Sms_Msg = "\r\n";
+    host.form.edt_Sms_TelNo = "1";
+    host.form.mmo_Sms_Msg = "\r\n";
     engine.SendSms();
-    EXPECT_TRUE(window.shown.empty());
+    EXPECT_TRUE(host.log.empty());
 }
 
 TEST_F(EngineTest, FactoryResetBlanksTheFormAndReloads) {
     engine.FactoryReset();
-    EXPECT_EQ(window.factoryResets, 1);
+    EXPECT_EQ(host.factoryResets, 1);
     EXPECT_EQ(Sent(), Lines{"AT+CIRELOAD\r\n"});
     Reply(kOk);
-    EXPECT_EQ(window.Last().text, "lang_Info_DoSuccess");
+    EXPECT_EQ(host.Last().text, "lang_Info_DoSuccess");
 }
 
 TEST_F(EngineTest, ValueTheFormRefusesDoesNotStopTheRun) {
-    window.throwOnName = "CIPR";
+    host.throwOnName = "CIPR";
     StartRun(kThreeQueries);
     Reply("\r\n+CIPR:abc\r\n+ICF:3,3\r\n\r\nOK\r\n");
-    EXPECT_EQ(window.dispatched.size(), 2u);
+    EXPECT_EQ(host.applied.size(), 2u);
     EXPECT_EQ(Sent().back(), "AT+CIPR?\r\n");
 }
 

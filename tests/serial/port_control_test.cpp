@@ -2,44 +2,22 @@
 #include <vector>
 
 #include "comm_fixture.h"
-#include "lang/lang_list.h"
 #include "serial/port_control.h"
 
 namespace dtu::test {
 namespace {
 
-// Records what port control shows.
-class RecordingView : public PortView {
-public:
-    void SetPortStatus(const std::string& text) override { status = text; }
-    void ShowTxLine(const std::string& text) override { txLines.push_back(text); }
-    void ShowErrorLine(const std::string& text) override { errorLines.push_back(text); }
-    void SetReplyTimerInterval(int milliseconds) override { timerInterval = milliseconds; }
-    void ArmReplyTimer() override { timerArmed = true; }
-    void DisarmReplyTimer() override { timerArmed = false; }
-
-    std::string status;
-    std::vector<std::string> txLines;
-    std::vector<std::string> errorLines;
-    int timerInterval = 0;
-    bool timerArmed = true;
-};
-
 class PortControlTest : public CommFixture {
 protected:
     PortControlTest() { control.settings = {pty.SlavePath(), "115200", "NONE", "8", "1"}; }
 
-    RecordingView view;
-    PortControl control{comm, view};
+    PortControl control{comm};
 };
 
-TEST_F(PortControlTest, OpenSetsTheLineAndShowsTheSettings) {
+TEST_F(PortControlTest, OpenSetsTheLine) {
     ASSERT_TRUE(control.OpenPort()) << control.LastOpenError();
     EXPECT_TRUE(control.PortIsOpen());
     EXPECT_TRUE(comm.IsOpen());
-    EXPECT_EQ(view.status, " \"" + pty.SlavePath() + "\",\"115200\",\"NONE\",\"8\",\"1\", ");
-    EXPECT_EQ(view.timerInterval, 5000);
-    EXPECT_FALSE(view.timerArmed);
     EXPECT_FALSE(comm.OutxCtsFlow());
     EXPECT_FALSE(comm.OutxDsrFlow());
     EXPECT_FALSE(comm.TxContinueOnXoff());
@@ -140,7 +118,6 @@ TEST_F(PortControlTest, UnusableTextFailsAndLeavesThePortClosed) {
         EXPECT_FALSE(comm.IsOpen()) << row.name;
         EXPECT_FALSE(control.LastOpenError().empty()) << row.name;
     }
-    EXPECT_TRUE(view.errorLines.empty());
 }
 
 TEST_F(PortControlTest, MissingPortFailsWithTheReasonKept) {
@@ -151,52 +128,18 @@ TEST_F(PortControlTest, MissingPortFailsWithTheReasonKept) {
         << control.LastOpenError();
 }
 
-TEST_F(PortControlTest, CloseShowsThePortNotOpenNote) {
+TEST_F(PortControlTest, WritesAreRefusedByWhatStandsInTheirWay) {
+    EXPECT_EQ(control.Write("AT+CIVER?\r\n"), PortWrite::NotOpen);
     ASSERT_TRUE(control.OpenPort());
-    control.ClosePort();
-    EXPECT_FALSE(control.PortIsOpen());
-    EXPECT_FALSE(comm.IsOpen());
-    EXPECT_EQ(view.status, LangText("lang_Info_ComIsOpen"));
-}
-
-TEST_F(PortControlTest, SendTextWritesEchoesAndRemembers) {
-    ASSERT_TRUE(control.OpenPort());
-    control.SendText("AT+CIVER?\r\n");
-    control.SendAtText("CIPR=115200");
-    const std::string wire = "AT+CIVER?\r\nAT+CIPR=115200\r\n";
-    EXPECT_EQ(pty.Read(wire.size()), wire);
-    EXPECT_EQ(view.txLines, (std::vector<std::string>{"AT+CIVER?\r\n", "AT+CIPR=115200\r\n"}));
-    EXPECT_EQ(control.LastSent(), "AT+CIPR=115200\r\n");
-}
-
-TEST_F(PortControlTest, EmptyTextDoesNothing) {
-    ASSERT_TRUE(control.OpenPort());
-    control.SendText("+++");
-    control.SendText("");
-    EXPECT_EQ(view.txLines.size(), 1u);
-    EXPECT_EQ(control.LastSent(), "+++");
-}
-
-TEST_F(PortControlTest, SendWhileClosedShowsTheNoteOnly) {
-    control.SendText("AT+CIVER?\r\n");
-    EXPECT_EQ(view.errorLines, std::vector<std::string>{LangText("lang_Info_ComIsOpen")});
-    EXPECT_TRUE(view.txLines.empty());
-    EXPECT_TRUE(control.LastSent().empty());
-}
-
-TEST_F(PortControlTest, TextOverSixtyFiveKilobytesIsRefusedWhole) {
-    ASSERT_TRUE(control.OpenPort());
-    control.SendText(std::string(65536, 'x'));
-    ASSERT_EQ(view.errorLines.size(), 1u);
-    EXPECT_NE(view.errorLines[0].find("65535"), std::string::npos);
-    EXPECT_TRUE(view.txLines.empty());
-    EXPECT_TRUE(control.LastSent().empty());
-
-    std::string largest(65535, 'y');
-    control.SendText(largest);
-    control.SendText("a");
+    const std::string largest(65535, 'y');
+    EXPECT_EQ(control.Write(std::string(65536, 'x')), PortWrite::TooLong);
+    EXPECT_EQ(control.Write(largest), PortWrite::Written);
+    EXPECT_EQ(control.Write(""), PortWrite::Written);
+    EXPECT_EQ(control.Write("a"), PortWrite::Written);
     EXPECT_EQ(pty.Read(largest.size() + 1), largest + "a");
-    EXPECT_EQ(control.LastSent(), "a");
+    control.ClosePort();
+    EXPECT_FALSE(comm.IsOpen());
+    EXPECT_EQ(control.Write("a"), PortWrite::NotOpen);
 }
 
 }  // namespace

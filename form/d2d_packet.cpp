@@ -1,4 +1,4 @@
-#include "mainwindow/d2d_packet.h"
+#include "form/d2d_packet.h"
 
 #include <algorithm>
 #include <cstdio>

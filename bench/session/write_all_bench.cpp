@@ -5,12 +5,14 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <string>
-#include <thread>
 #include <vector>
 
-#include "tests/protocol/device_session.h"
-#include "tests/protocol/worked_example.h"
+#include "session/device_session.h"
+#include "session/event_loop.h"
+#include "tests/session/worked_example_model.h"
+#include "tools/dtusim/pty_device.h"
 
 namespace {
 
@@ -26,51 +28,62 @@ constexpr double kBaud = 115200;
 
 struct RunFigures {
     double wallMs = 0;
-    // Inside the receive handling, its sleeps excluded, one figure per reply.
+    // Inside the receive handling, one figure per reply.
     std::vector<double> engineMs;
     std::size_t lines = 0;
     std::size_t wireBytes = 0;
 };
 
+// Notes the end of the run.
+class RunWatch : public dtu::SessionListener {
+public:
+    void OnLog(dtu::LogKind, const std::string&) override {}
+    void OnProgress(const dtu::Progress&) override {}
+    void OnPortStatus(const std::string&) override {}
+    void OnRunFinished(const dtu::RunOutcome& outcome) override { end = outcome.end; }
+    std::optional<dtu::RunEnd> end;
+};
+
 bool RunOnce(RunFigures& figures) {
-    double sleptMs = 0;
-    dtu::testing::DeviceSession session(dtu::sim::Mode::kCommand, 5000ms,
-                                        [&sleptMs](std::chrono::milliseconds duration) {
-                                            const auto start = Clock::now();
-                                            std::this_thread::sleep_for(duration);
-                                            sleptMs += Ms(Clock::now() - start).count();
-                                        });
+    dtu::sim::PtyDevice device;
+    device.Start();
+    dtu::EventLoop loop;
+    dtu::DeviceSession session(loop, loop);
+    RunWatch watch;
+    session.SetListener(&watch);
     std::vector<double> engineMs;
     std::size_t replyBytes = 0;
-    session.comm.OnReceiveData = [&](const char* buffer, std::uint16_t length) {
+    auto handle = session.Comm().OnReceiveData;
+    session.Comm().OnReceiveData = [&](const char* buffer, std::uint16_t length) {
         replyBytes += length;
-        const double sleptBefore = sleptMs;
         const auto start = Clock::now();
-        session.engine.HandleReceived(buffer, length);
-        engineMs.push_back(Ms(Clock::now() - start).count() - (sleptMs - sleptBefore));
+        handle(buffer, length);
+        engineMs.push_back(Ms(Clock::now() - start).count());
     };
-    if (!session.port.OpenPort()) {
-        std::fprintf(stderr, "cannot open %s: %s\n", session.device.SlavePath().c_str(),
-                     session.port.LastOpenError().c_str());
+    const dtu::OpenResult open = session.OpenPort({device.SlavePath(), "115200", "NONE", "8", "1"});
+    if (!open.ok) {
+        std::fprintf(stderr, "cannot open %s: %s\n", device.SlavePath().c_str(),
+                     open.reason.c_str());
         return false;
     }
-    session.window.form = dtu::WorkedExampleForm();
-    session.engine.CurrentOperation = 2;
+    dtu::LoadWorkedExample(session.Form());
 
     const auto start = Clock::now();
-    session.engine.WriteAll();
-    if (!session.PumpUntilShown("lang_Info_SetSuccess", 30s)) {
-        std::fprintf(stderr, "write all did not finish\n");
+    session.WriteAll();
+    if (!loop.RunUntil([&] { return watch.end.has_value(); }, 30s) ||
+        watch.end != dtu::RunEnd::Success) {
+        std::fprintf(stderr, "write all did not succeed\n");
         return false;
     }
     figures.wallMs = Ms(Clock::now() - start).count();
     figures.engineMs = std::move(engineMs);
-    figures.lines = session.device.ReceivedLines().size();
+    figures.lines = device.ReceivedLines().size();
     std::size_t sentBytes = 0;
-    for (const std::string& line : session.device.ReceivedLines()) {
+    for (const std::string& line : device.ReceivedLines()) {
         sentBytes += line.size();
     }
     figures.wireBytes = sentBytes + replyBytes;
+    session.SetListener(nullptr);
     return true;
 }
 
@@ -123,7 +136,7 @@ int main(int argc, char** argv) {
         withoutReopens += perReply[i];
     }
     std::printf(
-        "  engine's own time per reply (receive handling minus sleeps): mean %.3f ms, "
+        "  engine's own time per reply (receive handling): mean %.3f ms, "
         "median %.3f ms, max %.3f ms\n",
         total / static_cast<double>(perReply.size()), perReply[perReply.size() / 2],
         perReply.back());

@@ -1,0 +1,117 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string_view>
+
+namespace dtu {
+
+// Every value of the main window's form, named after the control that shows it.
+enum class Field : std::uint8_t {
+    cbb_APN,
+    edt_APN_other,
+    cbb_Com_BaudRate,
+    cbb_Com_Parity,
+    cbb_Com_Byte,
+    cbb_Com_Stop,
+    chk_NetPort1,
+    edt_IP1,
+    edt_Port1,
+    cbb_NetProtocol1,
+    chk_NetPort2,
+    edt_IP2,
+    edt_Port2,
+    cbb_NetProtocol2,
+    chk_NetPort3,
+    edt_IP3,
+    edt_Port3,
+    cbb_NetProtocol3,
+    chk_NetPort4,
+    edt_IP4,
+    edt_Port4,
+    cbb_NetProtocol4,
+    edt_HeartbeatTime,
+    edt_WaitTime,
+    edt_RestartTime,
+    edt_HeartbeatFormat,
+    edt_RegFormat,
+    chk_HeartbeatFormat,
+    chk_RegFormat,
+    cbb_HeartbeatTo,
+    cbb_RegMode,
+    lbledt_D2D_ID,
+    chk_D2DEnable,
+    chk_NetAtEnable,
+    chk_ComAtEnable,
+    chkCloudEnalbe,
+    chk_CachEnable,
+    lbledtResoc,
+    edt_IP5,
+    edt_Port5,
+    cbbHTPTP,
+    edtHTPURL,
+    mmoHTPHD,
+    edt_TelNo,
+    // Not kept in the settings file.
+    cbb_WorkMode,
+    lbledtCloud,
+    lbledtPswd,
+    cbb_NetProtocol5,
+    chk_NetPort5,
+    edt_Sms_TelNo,
+    mmo_Sms_Msg,
+};
+
+inline constexpr std::size_t kFieldCount = static_cast<std::size_t>(Field::mmo_Sms_Msg) + 1;
+
+// How a value is kept: a one-line text, a text of several lines (CR LF), an
+// item index of a list, or a tick.
+enum class FieldKind { Text, Memo, Item, Tick };
+
+// The settings file loads the hex boxes before the packet texts: ticking a box
+// converts the text it holds, and the stored text then replaces the converted one.
+enum class LoadStep { InOrder, AfterHexBoxes, LastHexBox };
+
+// One field: its control, how the settings file keeps it, its starting value
+// (the file's default), what a factory reset leaves in it and how much may be
+// typed into it. Values are GBK texts; an item or a tick is written "0", "1".
+struct FieldRow {
+    Field field;
+    const char* control;
+    FieldKind kind;
+    const char* section;  // nullptr: not in the settings file
+    const char* key;
+    const char* defaultValue;
+    const char* factoryValue;  // nullptr: a factory reset leaves it
+    int typingLimit;           // characters a user may type; 0: no limit
+    // Item texts when the device sees them, else empty with `itemCount` items
+    // whose texts come from the language table.
+    std::span<const char* const> items;
+    int itemCount;
+    LoadStep step = LoadStep::InOrder;
+};
+
+// The rows in the order the settings file is written.
+std::span<const FieldRow> FormFields();
+const FieldRow& RowOf(Field field);
+int ItemCount(const FieldRow& row);
+std::optional<Field> FieldByControl(std::string_view control);
+
+// Item texts of the combos whose texts go to the device.
+inline constexpr const char* kBaudRateItems[] = {
+    "300", "600", "1200", "2400", "4800", "9600", "14400", "19200", "38400", "57600", "115200"};
+inline constexpr const char* kParityItems[] = {"NONE", "ODD", "EVEN"};
+inline constexpr const char* kDataBitsItems[] = {"7", "8"};
+inline constexpr const char* kStopBitsItems[] = {"1", "2"};
+inline constexpr const char* kProtocolItems[] = {"TCP", "UDP"};
+inline constexpr const char* kHttpMethodItems[] = {"GET", "POST"};
+
+inline constexpr int kWorkModeCount = 5;
+inline constexpr int kApnChoiceCount = 3;
+inline constexpr int kApnOtherChoice = 2;
+// The APN, user and password the first two APN choices stand for.
+inline constexpr const char* kApnChoiceValues[] = {"\"CMNET\",\"\",\"\"", "\"UNINET\",\"\",\"\""};
+
+}  // namespace dtu

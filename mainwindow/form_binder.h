@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QObject>
+#include <array>
+
+#include "form/form_model.h"
+
+class QWidget;
+
+namespace dtu {
+
+// Keeps the form's controls and the form's values in step: what a user (or a
+// test) puts into a control goes into the values, and every change of a value
+// shows in its control. The values hold GBK bytes; the controls Unicode.
+class FormBinder : public QObject {
+    Q_OBJECT
+public:
+    // Finds each field's control among the children of `form` by its name.
+    FormBinder(QWidget* form, FormModel& model);
+
+    // Shows every value in its control.
+    void ShowAll();
+    // Shows one value in its control, unless the control already shows it.
+    void Show(Field field);
+
+    QWidget* Control(Field field) const { return controls_[static_cast<std::size_t>(field)]; }
+
+private:
+    void Take(Field field);
+    void Connect(Field field);
+
+    FormModel& model_;
+    std::array<QWidget*, kFieldCount> controls_{};
+    bool showing_ = false;
+};
+
+}  // namespace dtu

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace dtu {
+
+// What became of one write to the device's port.
+enum class SendResult {
+    Sent,
+    TooLong,  // over 65535 bytes: nothing written
+    Closed,   // the port is not open
+    Lost,     // the port refused the write: the device or the adapter is gone
+};
+
+// New line settings for the PC port once the device has taken them; the parts
+// left empty stay as they are. Texts as the port lists show them.
+struct LineChange {
+    std::optional<std::string> baudRate;
+    std::optional<std::string> parity;
+    std::optional<std::string> dataBits;
+    std::optional<std::string> stopBits;
+};
+
+// Why an open or a reopen failed; empty after a success.
+struct OpenResult {
+    bool ok = false;
+    std::string reason;
+};
+
+// The one port the engine talks through. Everything runs on the owner thread.
+class DevicePort {
+public:
+    virtual ~DevicePort() = default;
+
+    virtual bool IsOpen() const = 0;
+    virtual SendResult Send(const std::string& bytes) = 0;
+    // Closes and opens the same port again with the changed line settings.
+    virtual OpenResult Reopen(const LineChange& change) = 0;
+    // Closes the port after it was lost.
+    virtual void Close() = 0;
+    // The port's name and baud rate, for the texts that tell what to check.
+    virtual std::string Name() const = 0;
+    virtual std::string BaudRate() const = 0;
+};
+
+}  // namespace dtu

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <string>
+
+#include "protocol/form_values.h"
+#include "protocol/reply_parser.h"
+#include "protocol/run_outcome.h"
+
+namespace dtu {
+
+// The colour a line of the log is shown in.
+enum class LogKind {
+    Tx,     // sent text
+    Rx,     // a reply that counts as success
+    Error,  // an error reply, and the tool's own error texts
+    Info,   // any other reply and the success texts
+};
+
+// The progress bar of a running command list, hidden at rest.
+struct Progress {
+    bool visible = false;
+    int maximum = 0;
+    int position = 0;
+    bool operator==(const Progress&) const = default;
+};
+
+// What the engine reads from and reports to whoever owns it. Texts are GBK bytes.
+class EngineHost {
+public:
+    virtual ~EngineHost() = default;
+
+    virtual void Log(LogKind kind, const std::string& text) = 0;
+    virtual void ShowProgress(const Progress& progress) = 0;
+
+    virtual FormValues ReadForm() const = 0;
+    // One reply value into the form; the version reply comes here too. May throw
+    // for a value the form cannot take: that value is dropped.
+    virtual void ApplyReply(const ReplyValue& reply) = 0;
+    // The cloud, cache, reconnect and HTTP controls follow the firmware family.
+    virtual void EnableFamilyControls(bool enable) = 0;
+    // Blanks the form the way a factory reset leaves the device.
+    virtual void ResetFormForFactory() = 0;
+
+    // The port was lost or could not be reopened: it is closed now.
+    virtual void PortClosed() = 0;
+    // Every run of the command list ends here, exactly once.
+    virtual void RunFinished(const RunOutcome& outcome) = 0;
+};
+
+}  // namespace dtu

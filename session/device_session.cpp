@@ -1,0 +1,149 @@
+#include "session/device_session.h"
+
+#include "form/factory_reset.h"
+#include "form/form_snapshot.h"
+#include "form/reply_apply.h"
+#include "lang/lang_list.h"
+#include "protocol/commands.h"
+#include "serial/port_texts.h"
+
+namespace dtu {
+
+DeviceSession::DeviceSession(EventPoster& poster, Timers& timers)
+    : comm_(poster), control_(comm_), port_(control_), engine_(orders_, port_, timers, *this) {
+    comm_.OnReceiveData = [this](const char* buffer, std::uint16_t length) {
+        engine_.HandleReceived(std::string(buffer, length));
+    };
+    comm_.OnRequestHangup = [this] {
+        if (control_.PortIsOpen()) {
+            engine_.HandlePortLost();
+        }
+    };
+}
+
+DeviceSession::~DeviceSession() {
+    comm_.OnReceiveData = nullptr;
+    comm_.OnRequestHangup = nullptr;
+    control_.ClosePort();
+}
+
+OpenResult DeviceSession::OpenPort(const PortTexts& texts) {
+    BeginAction();
+    control_.settings = texts;
+    const bool ok = control_.OpenPort();
+    ShowPortStatus();
+    return {ok, control_.LastOpenError()};
+}
+
+void DeviceSession::ClosePort() {
+    BeginAction();
+    control_.ClosePort();
+    ShowPortStatus();
+}
+
+OpenResult DeviceSession::ReopenWithSavedSettings() {
+    ClosePort();
+    return OpenPort(savedSettings);
+}
+
+void DeviceSession::BeginAction(std::uint8_t operation) {
+    engine_.BeginAction();
+    engine_.CurrentOperation = operation;
+}
+
+void DeviceSession::ReadAll() {
+    BeginAction(kReadAllOperation);
+    engine_.ReadAll();
+}
+
+void DeviceSession::WriteAll() {
+    BeginAction(kWriteAllOperation);
+    engine_.WriteAll();
+}
+
+void DeviceSession::FactoryReset() {
+    BeginAction();
+    engine_.FactoryReset();
+}
+
+void DeviceSession::RestartDevice() {
+    BeginAction();
+    engine_.RestartDevice();
+}
+
+void DeviceSession::EnterCommandMode() {
+    BeginAction();
+    engine_.EnterCommandMode();
+}
+
+void DeviceSession::ExitToDataMode() {
+    BeginAction();
+    engine_.ExitToDataMode();
+}
+
+void DeviceSession::QueryVersion() {
+    BeginAction();
+    engine_.SendQuery(std::string(CmdName(TCmd::CIVER)));
+}
+
+void DeviceSession::SendRaw(const std::string& text) {
+    BeginAction();
+    engine_.SendRawData(text);
+}
+
+void DeviceSession::SendSms() {
+    BeginAction();
+    engine_.SendSms();
+}
+
+void DeviceSession::Log(LogKind kind, const std::string& text) {
+    if (listener_ != nullptr) {
+        listener_->OnLog(kind, text);
+    }
+}
+
+void DeviceSession::ShowProgress(const Progress& progress) {
+    if (listener_ != nullptr) {
+        listener_->OnProgress(progress);
+    }
+}
+
+FormValues DeviceSession::ReadForm() const {
+    return SnapshotOf(form_);
+}
+
+void DeviceSession::ApplyReply(const ReplyValue& reply) {
+    if (CmdByName(reply.name) == TCmd::CIVER) {
+        firmware_ = reply.value;
+    }
+    dtu::ApplyReply(form_, reply);
+}
+
+void DeviceSession::EnableFamilyControls(bool enable) {
+    form_.EnableFamilyControls(enable);
+}
+
+void DeviceSession::ResetFormForFactory() {
+    ResetForFactory(form_);
+}
+
+void DeviceSession::PortClosed() {
+    ShowPortStatus();
+}
+
+void DeviceSession::RunFinished(const RunOutcome& outcome) {
+    if (listener_ != nullptr) {
+        listener_->OnRunFinished(outcome);
+    }
+}
+
+void DeviceSession::ShowPortStatus() {
+    if (listener_ == nullptr) {
+        return;
+    }
+    const PortTexts& s = control_.settings;
+    listener_->OnPortStatus(control_.PortIsOpen() ? PortStatusText(s[0], s[1], s[2], s[3], s[4])
+                                                  : LangText("lang_Info_ComIsOpen"));
+}
+
+}  // namespace dtu

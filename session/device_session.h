@@ -1,0 +1,111 @@
+#pragma once
+
+#include <chrono>
+#include <cstdint>
+#include <string>
+
+#include "form/form_model.h"
+#include "protocol/device_port.h"
+#include "protocol/engine.h"
+#include "protocol/engine_host.h"
+#include "protocol/order_list.h"
+#include "protocol/run_outcome.h"
+#include "protocol/timers.h"
+#include "serial/comm.h"
+#include "serial/event_poster.h"
+#include "serial/port_control.h"
+#include "session/serial_device_port.h"
+
+namespace dtu {
+
+// What a front end hears from the session. Texts are GBK bytes.
+class SessionListener {
+public:
+    virtual ~SessionListener() = default;
+    virtual void OnLog(LogKind kind, const std::string& text) = 0;
+    virtual void OnProgress(const Progress& progress) = 0;
+    // The port part of the status bar: its settings while open, else the
+    // port-not-open note.
+    virtual void OnPortStatus(const std::string& text) = 0;
+    // Every run of the command list ends here, once, after its last log line.
+    virtual void OnRunFinished(const RunOutcome& /*outcome*/) {}
+};
+
+// One device on one serial port: the port, the protocol engine, the command list,
+// the reply timer and the form's values. The windows and the command line both
+// drive it; it runs on the thread that owns the poster and the timers.
+class DeviceSession : private EngineHost {
+public:
+    DeviceSession(EventPoster& poster, Timers& timers);
+    ~DeviceSession() override;
+    DeviceSession(const DeviceSession&) = delete;
+    DeviceSession& operator=(const DeviceSession&) = delete;
+
+    void SetListener(SessionListener* listener) { listener_ = listener; }
+
+    FormModel& Form() { return form_; }
+    const FormModel& Form() const { return form_; }
+
+    // Opens `texts` (port name, baud rate, parity, data bits, stop bits),
+    // closing the port first; a running list ends as interrupted.
+    OpenResult OpenPort(const PortTexts& texts);
+    void ClosePort();
+    // F8: closes the port and opens it with the saved settings.
+    OpenResult ReopenWithSavedSettings();
+    bool PortIsOpen() const { return control_.PortIsOpen(); }
+    // The settings the port was last opened with (after a write all, the
+    // device's new UART).
+    const PortTexts& PortSettings() const { return control_.settings; }
+    // Kept by the port window for batch work; never stored on disk.
+    PortTexts savedSettings;
+
+    // The actions. Each ends a running list first, as interrupted.
+    void ReadAll();
+    void WriteAll();
+    void FactoryReset();  // after the user confirmed
+    void RestartDevice();
+    void EnterCommandMode();
+    void ExitToDataMode();
+    void QueryVersion();
+    void SendRaw(const std::string& text);
+    void SendSms();
+
+    // One reply line's name and value, as if the device had sent it.
+    void DispatchReply(const std::string& name, const std::string& value) {
+        engine_.DispatchReply({name, value});
+    }
+
+    bool Running() const { return engine_.Running(); }
+    std::uint8_t CurrentOperation() const { return engine_.CurrentOperation; }
+    // The version text of the last version reply, e.g. "3.38".
+    const std::string& FirmwareVersion() const { return firmware_; }
+
+    void SetReplyTimeout(std::chrono::milliseconds timeout) { engine_.SetReplyTimeout(timeout); }
+    OrderList& Orders() { return orders_; }
+    TComm& Comm() { return comm_; }
+
+private:
+    // EngineHost.
+    void Log(LogKind kind, const std::string& text) override;
+    void ShowProgress(const Progress& progress) override;
+    FormValues ReadForm() const override;
+    void ApplyReply(const ReplyValue& reply) override;
+    void EnableFamilyControls(bool enable) override;
+    void ResetFormForFactory() override;
+    void PortClosed() override;
+    void RunFinished(const RunOutcome& outcome) override;
+
+    void BeginAction(std::uint8_t operation = kOtherOperation);
+    void ShowPortStatus();
+
+    SessionListener* listener_ = nullptr;
+    FormModel form_;
+    TComm comm_;
+    PortControl control_;
+    SerialDevicePort port_;
+    OrderList orders_;
+    Engine engine_;
+    std::string firmware_;
+};
+
+}  // namespace dtu

@@ -1,0 +1,45 @@
+#include "session/serial_device_port.h"
+
+namespace dtu {
+
+namespace {
+
+// Positions in PortTexts.
+constexpr std::size_t kBaudSetting = 1;
+constexpr std::size_t kParitySetting = 2;
+constexpr std::size_t kDataBitsSetting = 3;
+constexpr std::size_t kStopBitsSetting = 4;
+
+void Take(std::string& setting, const std::optional<std::string>& changed) {
+    if (changed) {
+        setting = *changed;
+    }
+}
+
+}  // namespace
+
+SendResult SerialDevicePort::Send(const std::string& bytes) {
+    switch (control_.Write(bytes)) {
+        case PortWrite::Written:
+            return SendResult::Sent;
+        case PortWrite::TooLong:
+            return SendResult::TooLong;
+        case PortWrite::NotOpen:
+            return SendResult::Closed;
+        case PortWrite::Refused:
+            return SendResult::Lost;
+    }
+    return SendResult::Lost;
+}
+
+OpenResult SerialDevicePort::Reopen(const LineChange& change) {
+    PortTexts& settings = control_.settings;
+    Take(settings[kBaudSetting], change.baudRate);
+    Take(settings[kParitySetting], change.parity);
+    Take(settings[kDataBitsSetting], change.dataBits);
+    Take(settings[kStopBitsSetting], change.stopBits);
+    const bool ok = control_.OpenPort();
+    return {ok, control_.LastOpenError()};
+}
+
+}  // namespace dtu

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "protocol/device_port.h"
+#include "serial/port_control.h"
+
+namespace dtu {
+
+// The engine's port over the serial component: the line settings are the five
+// texts of the port lists.
+class SerialDevicePort : public DevicePort {
+public:
+    explicit SerialDevicePort(PortControl& control) : control_(control) {}
+
+    bool IsOpen() const override { return control_.PortIsOpen(); }
+    SendResult Send(const std::string& bytes) override;
+    OpenResult Reopen(const LineChange& change) override;
+    void Close() override { control_.ClosePort(); }
+    std::string Name() const override { return control_.settings[0]; }
+    std::string BaudRate() const override { return control_.settings[1]; }
+
+private:
+    PortControl& control_;
+};
+
+}  // namespace dtu

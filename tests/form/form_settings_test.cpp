@@ -1,0 +1,68 @@
+#include "form/form_settings.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "form/form_snapshot.h"
+#include "tests/lang/test_support.h"
+
+namespace dtu {
+namespace {
+
+using testing::TempDir;
+using testing::WriteBytes;
+
+TEST(FormSettings, IndexesOutsideTheirListsGiveTheDefaults) {
+    TempDir dir;
+    WriteBytes(dir / "Lx1Cfg.ini",
+               "[COMMON]\nAPN Index=7\nAPN Str=kept\nBaudRate=11\nParity=-1\nByte=5\nStop=2\n"
+               "[DTM]\nProtocol1=2\nProtocol4=0x7fffffff\nHeartbeatTo=9\nLoginMode=-3\n"
+               "[HCM]\nHTPTP=$10\n");
+    const IniFile file(dir / "Lx1Cfg.ini");
+    FormModel form;
+    form.SetItem(Field::cbb_Com_Parity, 2);
+    LoadFormSettings(file, form);
+    for (const FieldRow& row : FormFields()) {
+        if (row.kind == FieldKind::Item && row.section != nullptr) {
+            EXPECT_EQ(form.Item(row.field), std::stoi(row.defaultValue)) << row.control;
+        }
+    }
+    const FormValues values = SnapshotOf(form);
+    EXPECT_EQ(values.edt_APN_other, "\"CMNET\",\"\",\"\"");
+    EXPECT_EQ(values.cbb_Com_BaudRate, "115200");
+    EXPECT_EQ(values.cbb_Com_ByteText, "8");
+    EXPECT_EQ(values.sockets[0].cbb_NetProtocol, "TCP");
+}
+
+TEST(FormSettings, EveryValueComesBackWhole) {
+    TempDir dir;
+    FormModel saved;
+    saved.SetText(Field::edtHTPURL, "/" + std::string(300, 'u'));
+    saved.SetText(Field::mmoHTPHD, "Host: a\r\nX: \xD6\xD0\r\n\x80\xFF");
+    saved.SetText(Field::edt_Port3, "123456789");
+    saved.SetTick(Field::chk_HeartbeatFormat, true);
+    saved.SetText(Field::edt_HeartbeatFormat, "ZZ not hex");
+    saved.ChooseApn(kApnOtherChoice);
+    saved.SetText(Field::edt_APN_other, "\"my.apn\",\"u\",\"p\"");
+    saved.SetItem(Field::cbb_RegMode, 1);
+    saved.SetTick(Field::chk_NetPort4, true);
+    {
+        IniFile file(dir / "Lx1Cfg.ini");
+        SaveFormSettings(saved, file);
+    }
+    const IniFile file(dir / "Lx1Cfg.ini");
+    FormModel loaded;
+    LoadFormSettings(file, loaded);
+    for (const FieldRow& row : FormFields()) {
+        if (row.section == nullptr) {
+            continue;
+        }
+        EXPECT_EQ(loaded.Text(row.field), saved.Text(row.field)) << row.control;
+        EXPECT_EQ(loaded.Item(row.field), saved.Item(row.field)) << row.control;
+        EXPECT_EQ(loaded.Tick(row.field), saved.Tick(row.field)) << row.control;
+    }
+}
+
+}  // namespace
+}  // namespace dtu

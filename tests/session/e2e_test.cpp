@@ -1,0 +1,187 @@
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <string>
+#include <vector>
+
+#include "tests/protocol/worked_example.h"
+#include "tests/session/session_fixture.h"
+#include "tests/session/worked_example_model.h"
+
+namespace dtu {
+namespace {
+
+using namespace std::chrono_literals;
+using Lines = std::vector<std::string>;
+using dtu::testing::SessionFixture;
+
+class EndToEndTest : public SessionFixture {};
+
+TEST_F(EndToEndTest, ReadAllFillsTheFormWithFamilyTwoQueries) {
+    FormModel& form = session.Form();
+    form.SetText(Field::edt_HeartbeatTime, "99");
+    form.SetTick(Field::chk_NetPort2, true);
+    form.SetItem(Field::cbb_Com_Parity, 2);
+    session.ReadAll();
+    ASSERT_TRUE(RunToVerdict());
+    EXPECT_EQ(outcomes.back().end, RunEnd::Success);
+    EXPECT_EQ(log.back().text, "lang_Info_ReadSuccess");
+    EXPECT_EQ(device->ReceivedLines(),
+              (Lines{"AT+CIVER?\r\n", "AT+CIPR?\r\n", "AT+ICF?\r\n", "AT+CIPSCONT?\r\n",
+                     "AT+CLOUDEN?\r\n", "AT+CLOUDID?\r\n", "AT+CACHE?\r\n", "AT+RESOC?\r\n"}));
+    EXPECT_EQ(session.FirmwareVersion(), "V3.38");
+    EXPECT_EQ(form.Text(Field::edt_HeartbeatTime), "50");
+    EXPECT_EQ(form.Text(Field::edt_IP1), "dtu.example.net");
+    EXPECT_FALSE(form.Tick(Field::chk_NetPort2));
+    EXPECT_EQ(form.ItemText(Field::cbb_Com_Parity), "NONE");
+    EXPECT_EQ(form.Text(Field::edt_APN_other), "\"CMNET\",\"\",\"\"");
+    EXPECT_EQ(form.Text(Field::lbledtResoc), "5");
+    EXPECT_TRUE(Logged(LogKind::Error).empty());
+    EXPECT_FALSE(lastProgress.visible);
+}
+
+TEST_F(EndToEndTest, ReadAllOfAnOlderFirmwareSendsFourQueries) {
+    ASSERT_TRUE(device->SetFirmware("3.36"));
+    session.ReadAll();
+    ASSERT_TRUE(RunToVerdict());
+    EXPECT_EQ(outcomes.back().end, RunEnd::Success);
+    EXPECT_EQ(device->ReceivedLines().size(), 4u);
+    EXPECT_FALSE(session.Form().FamilyControlsEnabled());
+}
+
+TEST_F(EndToEndTest, WriteAllReachesTheDeviceAndThePortFollowsItsNewUart) {
+    FormModel& form = session.Form();
+    LoadWorkedExample(form);
+    form.SetText(Field::edt_HeartbeatTime, "60");
+    form.SetItem(Field::cbb_NetProtocol1, 1);
+    form.SetText(Field::edt_Port1, "5000");
+    form.SetItem(Field::cbb_Com_Stop, 1);      // 8 data bits, 2 stop bits, no parity
+    form.SetItem(Field::cbb_Com_BaudRate, 9);  // at 57600
+
+    session.WriteAll();
+    ASSERT_TRUE(RunToVerdict());
+    EXPECT_EQ(outcomes.back().end, RunEnd::Success);
+    EXPECT_EQ(log.back().text, "lang_Info_SetSuccess");
+
+    const Lines received = device->ReceivedLines();
+    ASSERT_EQ(received.size(), 18u);
+    EXPECT_EQ(received[15], "AT+ICF=1,3\r\n");
+    EXPECT_EQ(received[16], "AT+CIPR=57600\r\n");
+    EXPECT_EQ(received[17], "ATW\r\n");
+    EXPECT_EQ(device->Line(), (sim::LineSettings{57600, 8, 'N', 2}));
+    EXPECT_EQ(session.PortSettings(), (PortTexts{device->SlavePath(), "57600", "NONE", "8", "2"}));
+    EXPECT_EQ(device->IgnoredBytes(), 0u);
+    EXPECT_EQ(device->Saved().sockets[0], (sim::SocketConfig{"UDP", "host1", "5000", true}));
+    EXPECT_EQ(device->Saved().timing[1], "60");
+    EXPECT_EQ(device->Saved().reconnect, "10");
+}
+
+TEST_F(EndToEndTest, WriteAllNamesTheSettingsTheDeviceRefused) {
+    FormModel& form = session.Form();
+    LoadWorkedExample(form);
+    form.SetTick(Field::chk_HeartbeatFormat, true);
+    form.SetText(Field::edt_HeartbeatFormat, "HELLO");  // not hexadecimal
+    form.SetText(Field::edt_Port2, "6060s");
+    session.WriteAll();
+    ASSERT_TRUE(RunToVerdict());
+    EXPECT_EQ(outcomes.back().end, RunEnd::Incomplete);
+    EXPECT_EQ(outcomes.back().refused, (Lines{"CIPPACK", "CIPSCONT"}));
+    EXPECT_EQ(log.back().kind, LogKind::Error);
+    EXPECT_EQ(device->ReceivedLines().back(), "ATW\r\n");
+}
+
+TEST_F(EndToEndTest, FactoryResetRestoresTheDefaults) {
+    session.Form().SetItem(Field::cbb_WorkMode, 4);
+    session.SendRaw("AT+CIPNUM=123\r\n");
+    ASSERT_TRUE(RunUntilLogged("lang_Info_DoSuccess"));
+    ASSERT_EQ(device->Running().smsNumber, "123");
+
+    session.FactoryReset();
+    ASSERT_TRUE(RunToVerdict());
+    EXPECT_EQ(outcomes.back().end, RunEnd::Success);
+    EXPECT_EQ(session.Form().Item(Field::cbb_WorkMode), 0);
+    EXPECT_EQ(device->ReceivedLines().back(), "AT+CIRELOAD\r\n");
+    EXPECT_EQ(device->Running(), sim::DeviceConfig{});
+}
+
+TEST_F(EndToEndTest, DataModeAndSmsAreDirectSends) {
+    session.Form().SetText(Field::edt_Sms_TelNo, "138 0000");
+    session.Form().SetText(Field::mmo_Sms_Msg, "hello,\r\nworld");
+    session.SendSms();
+    ASSERT_TRUE(RunUntilLogged("lang_Info_DoSuccess"));
+    EXPECT_EQ(device->SentSms(), (std::vector<sim::Sms>{{"1380000", "hello,world"}}));
+
+    session.ExitToDataMode();
+    ASSERT_TRUE(RunUntilLogged("lang_Info_DoSuccess"));
+    EXPECT_EQ(device->CurrentMode(), sim::Mode::kData);
+    EXPECT_TRUE(outcomes.empty());
+}
+
+TEST_F(EndToEndTest, SilentDeviceIsRecoveredAndTheRunCompletes) {
+    session.SetReplyTimeout(1500ms);
+    device->SilentOn("AT+CIPR?", 1);
+    session.ReadAll();
+    ASSERT_TRUE(RunToVerdict());
+    EXPECT_EQ(outcomes.back().end, RunEnd::Success);
+    const Lines received = device->ReceivedLines();
+    ASSERT_GE(received.size(), 6u);
+    EXPECT_EQ(Lines(received.begin(), received.begin() + 6),
+              (Lines{"AT+CIVER?\r\n", "AT+CIPR?\r\n", "+++", "a", "AT+CIPR?\r\n", "AT+ICF?\r\n"}));
+}
+
+TEST_F(EndToEndTest, DeviceSilentAlsoAfterTheRecoveryEndsUnanswered) {
+    session.SetReplyTimeout(500ms);
+    device->SilentOn("AT+CIRESET", 2);
+    session.RestartDevice();
+    ASSERT_TRUE(RunToVerdict());
+    EXPECT_EQ(outcomes.back().end, RunEnd::NoAnswer);
+    EXPECT_EQ(device->ReceivedLines(), (Lines{"AT+CIRESET\r\n", "+++", "a", "AT+CIRESET\r\n"}));
+    EXPECT_EQ(log.back().text, "lang_Run_NoAnswer");
+}
+
+TEST_F(EndToEndTest, DeviceGoneMidWriteAllEndsWithOneRedLineAndAClosedPort) {
+    LoadWorkedExample(session.Form());
+    session.WriteAll();
+    ASSERT_TRUE(loop.RunUntil([&] { return device->ReceivedLines().size() >= 5; }, 20s));
+    device.reset();  // the other end of the line is gone
+    ASSERT_TRUE(RunToVerdict());
+    EXPECT_EQ(outcomes.back().end, RunEnd::PortLost);
+    EXPECT_EQ(Logged(LogKind::Error), Lines{"lang_Run_PortLost"});
+    EXPECT_FALSE(session.PortIsOpen());
+    EXPECT_EQ(status, "lang_Info_ComIsOpen");
+    EXPECT_FALSE(lastProgress.visible);
+
+    session.QueryVersion();
+    EXPECT_EQ(log.back().text, "lang_Info_ComIsOpen");
+    EXPECT_EQ(outcomes.size(), 1u);
+}
+
+TEST_F(EndToEndTest, ReadAllPressedDuringWriteAllSaysTheWriteWasInterrupted) {
+    LoadWorkedExample(session.Form());
+    session.WriteAll();
+    ASSERT_TRUE(loop.RunUntil([&] { return device->ReceivedLines().size() >= 3; }, 20s));
+    session.ReadAll();
+    ASSERT_EQ(outcomes.size(), 1u);
+    EXPECT_EQ(outcomes[0].end, RunEnd::Interrupted);
+    EXPECT_EQ(outcomes[0].operation, kWriteAllOperation);
+    EXPECT_EQ(log[log.size() - 2].text, "lang_Run_Interrupted");
+    ASSERT_TRUE(RunToVerdict());
+    EXPECT_EQ(outcomes.back().end, RunEnd::Success);
+}
+
+class DataModeEndToEndTest : public SessionFixture {
+protected:
+    DataModeEndToEndTest() : SessionFixture(sim::Mode::kData) {}
+};
+
+TEST_F(DataModeEndToEndTest, CommandModeIsEnteredFromDataMode) {
+    session.EnterCommandMode();
+    ASSERT_TRUE(RunToVerdict());
+    EXPECT_EQ(outcomes.back().end, RunEnd::Success);
+    EXPECT_EQ(device->ReceivedLines(), (Lines{"+++", "a"}));
+    EXPECT_EQ(device->CurrentMode(), sim::Mode::kCommand);
+    EXPECT_EQ(Logged(LogKind::Rx), (Lines{"a", "\r\n+ok\r\n"}));
+}
+
+}  // namespace
+}  // namespace dtu
