@@ -27,7 +27,9 @@ void FormBinder::Connect(Field field) {
         case FieldKind::Text: {
             auto* edit = static_cast<QLineEdit*>(control);
             if (row.typingLimit > 0) {
-                edit->setValidator(new TypingLimit(edit, row.typingLimit));
+                auto* limit = new TypingLimit(edit, row.typingLimit);
+                limits_[static_cast<std::size_t>(field)] = limit;
+                edit->setValidator(limit);
             }
             connect(edit, &QLineEdit::textChanged, this, take);
             break;
@@ -85,6 +87,9 @@ void FormBinder::Show(Field field) {
             auto* edit = static_cast<QLineEdit*>(control);
             const QString text = FromGbk(model_.Text(field));
             if (edit->text() != text) {
+                if (TypingLimit* limit = limits_[static_cast<std::size_t>(field)]) {
+                    limit->KeepWhole(text);
+                }
                 edit->setText(text);
             }
             break;

@@ -9,6 +9,8 @@ class QWidget;
 
 namespace dtu {
 
+class TypingLimit;
+
 // Keeps the form's controls and the form's values in step: what a user (or a
 // test) puts into a control goes into the values, and every change of a value
 // shows in its control. The values hold GBK bytes; the controls Unicode.
@@ -31,6 +33,7 @@ private:
 
     FormModel& model_;
     std::array<QWidget*, kFieldCount> controls_{};
+    std::array<TypingLimit*, kFieldCount> limits_{};
     bool showing_ = false;
 };
 

@@ -1,14 +1,15 @@
 #include "mainwindow/typing_limit.h"
 
-#include <QLineEdit>
+#include <algorithm>
 
 namespace dtu {
 
-TypingLimit::TypingLimit(QLineEdit* edit, int limit)
-    : QValidator(edit), edit_(edit), limit_(limit) {}
-
 QValidator::State TypingLimit::validate(QString& input, int& /*position*/) const {
-    return input.size() <= limit_ || input.size() < edit_->text().size() ? Acceptable : Invalid;
+    return input.size() <= ceiling_ ? Acceptable : Invalid;
+}
+
+void TypingLimit::KeepWhole(const QString& text) {
+    ceiling_ = std::max(limit_, static_cast<int>(text.size()));
 }
 
 }  // namespace dtu

@@ -24,6 +24,7 @@ private slots:
     void pasteIsNotFiltered();
     void keysThatTypeNothingPass();
     void apnChoiceFillsApnField();
+    void typingLimitCutsTypingOnly();
     void timersFireOnceUnlessCancelled();
     void portStatusShowsGbk();
     void buttonsAndShortcutsRequestOperations();
@@ -110,6 +111,25 @@ void InputTest::apnChoiceFillsApnField() {
     QTest::keyClick(choice, Qt::Key_Down);
     QCOMPARE(apnWindowShown, 1);
     QCOMPARE(apn->text(), QString("\"custom\",\"\",\"\""));
+}
+
+void InputTest::typingLimitCutsTypingOnly() {
+    WindowFixture fixture;
+    fixture.window().Session().DispatchReply("CIPSTART", "2,TCP,host,1234567,1");
+    auto* port = fixture.find<QLineEdit>("edt_Port2");
+    QCOMPARE(port->text(), QString("1234567"));
+    QCOMPARE(ReadForm(fixture.window()).sockets[1].edt_Port, std::string("1234567"));
+    port->setFocus();
+    port->end(false);
+    QTest::keyClicks(port, "8");
+    QCOMPARE(port->text(), QString("1234567"));
+    QTest::keyClick(port, Qt::Key_Backspace);
+    QCOMPARE(port->text(), QString("123456"));
+
+    auto* typed = fixture.find<QLineEdit>("edt_Port3");
+    typed->clear();
+    QTest::keyClicks(typed, "1234567");
+    QCOMPARE(typed->text(), QString("12345"));
 }
 
 void InputTest::timersFireOnceUnlessCancelled() {

@@ -7,6 +7,7 @@
 #include <QTest>
 
 #include "form_test.h"
+#include "protocol/sequences.h"
 #include "window_fixture.h"
 
 namespace {
@@ -78,6 +79,7 @@ private slots:
     void customIsNeverWritten();
     void portOfTheRunIsWritten();
     void failedSaveStillCloses();
+    void indexesOutsideTheirListsStartOnDefaults();
 };
 
 void SettingsTest::missingKeysGiveDefaults() {
@@ -174,6 +176,22 @@ void SettingsTest::failedSaveStillCloses() {
     fixture.window().show();
     QVERIFY(fixture.window().close());
     QVERIFY(!fixture.window().isVisible());
+}
+
+void SettingsTest::indexesOutsideTheirListsStartOnDefaults() {
+    WindowFixture fixture(true,
+                          "[COMMON]\nAPN Index=9\nBaudRate=11\nParity=3\nByte=2\nStop=-1\n"
+                          "[DTM]\nProtocol1=2\nProtocol2=2\nProtocol3=2\nProtocol4=2\n"
+                          "HeartbeatTo=2\nLoginMode=5\n[HCM]\nHTPTP=7\n");
+    for (QComboBox* combo : fixture.window().findChildren<QComboBox*>()) {
+        QVERIFY2(combo->currentIndex() >= 0, qPrintable(combo->objectName()));
+    }
+    dtu::OrderList orders;
+    dtu::BuildWriteAllOrders(ReadForm(fixture.window()), orders);
+    const std::vector<std::string>& lines = orders.Lines();
+    const std::vector<std::string> tail(lines.end() - 4, lines.end());
+    QCOMPARE(tail, (std::vector<std::string>{"AT+CSTT=\"CMNET\",\"\",\"\"\r\n", "AT+ICF=3,3\r\n",
+                                             "AT+CIPR=115200\r\n", "ATW\r\n"}));
 }
 
 QObject* NewSettingsTest() {
