@@ -34,13 +34,23 @@ const char* SuccessTextKey(std::uint8_t operation) {
 }  // namespace
 
 Engine::Engine(OrderList& orders, DevicePort& port, Timers& timers, EngineHost& host)
-    : orders_(orders), port_(port), host_(host), replyTimer_(timers), pauseTimer_(timers) {}
+    : orders_(orders),
+      port_(port),
+      host_(host),
+      replyTimer_(timers),
+      pauseTimer_(timers),
+      settleTimer_(timers) {}
 
 void Engine::BeginAction() {
     if (running_) {
+        const bool outstanding = replyTimer_.Running();
         host_.Log(LogKind::Error, InterruptedText(orders_.OrderIndex, orders_.OrderCount()));
         End(RunEnd::Interrupted);
+        if (outstanding) {
+            settleTimer_.Start(kSettleTime, [this] { Settled(); });
+        }
     }
+    waitingToStart_ = false;
     CurrentOperation = kOtherOperation;
 }
 
@@ -139,6 +149,10 @@ SendResult Engine::Write(const std::string& text) {
 }
 
 void Engine::SendCurrentOrder() {
+    if (settleTimer_.Running()) {
+        waitingToStart_ = true;
+        return;
+    }
     const std::string line = orders_.GetOrder(orders_.OrderIndex);
     if (line.empty()) {
         Complete();
@@ -167,6 +181,15 @@ void Engine::SendCurrentOrder() {
 
 void Engine::HandleReceived(const std::string& rx) {
     const ReplyKind kind = ClassifyReply(rx);
+    if (settleTimer_.Running()) {
+        // The answer to the abandoned line: shown, never taken for a new one.
+        host_.Log(LogKind::Info, rx);
+        if (kind != ReplyKind::Other) {
+            settleTimer_.Stop();
+            Settled();
+        }
+        return;
+    }
     // Between two lines nothing is outstanding; so is any block that is not final.
     if (pauseTimer_.Running() || kind == ReplyKind::Other) {
         host_.Log(LogKind::Info, rx);
@@ -233,6 +256,13 @@ void Engine::NextLine(std::chrono::milliseconds pause) {
     pauseTimer_.Start(pause, [this] { SendCurrentOrder(); });
 }
 
+void Engine::Settled() {
+    if (waitingToStart_) {
+        waitingToStart_ = false;
+        SendCurrentOrder();
+    }
+}
+
 void Engine::HandleReplyTimeout() {
     if (!running_) {
         return;
@@ -260,6 +290,7 @@ void Engine::HandlePortLost() {
 void Engine::ClosePortAfter(const std::string& errorText) {
     replyTimer_.Stop();
     pauseTimer_.Stop();
+    settleTimer_.Stop();
     host_.Log(LogKind::Error, errorText);
     port_.Close();
     host_.PortClosed();

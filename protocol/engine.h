@@ -24,6 +24,9 @@ public:
     static constexpr std::chrono::milliseconds kLinePause{1};
     // Lets the device settle on its new line settings before the next line.
     static constexpr std::chrono::milliseconds kReopenPause{200};
+    // How long a new list waits for the answer to a line the run it replaced
+    // left outstanding, so that answer is not taken for its own first line's.
+    static constexpr std::chrono::milliseconds kSettleTime{1000};
 
     Engine(OrderList& orders, DevicePort& port, Timers& timers, EngineHost& host);
 
@@ -77,6 +80,7 @@ private:
     void ApplyFirmwareFamily(int family);
     void FollowDeviceWorkMode();
 
+    void Settled();
     void Complete();
     void End(RunEnd end, std::string reason = {});
     void ClosePortAfter(const std::string& errorText);
@@ -87,10 +91,12 @@ private:
     EngineHost& host_;
     TimerSlot replyTimer_;
     TimerSlot pauseTimer_;
+    TimerSlot settleTimer_;
     std::chrono::milliseconds replyTimeout_ = kReplyTimeout;
     std::string lastSent_;
 
     bool running_ = false;
+    bool waitingToStart_ = false;
     // The line sent again after the recovery; a second silence there ends the run.
     int retryIndex_ = -1;
     std::vector<std::string> refused_;

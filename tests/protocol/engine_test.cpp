@@ -450,6 +450,31 @@ TEST_F(EngineTest, NewActionInterruptsTheRunAfterTheLinesDone) {
     EXPECT_EQ(Sent().size(), 2u);
 }
 
+TEST_F(EngineTest, NewListWaitsForTheAnswerTheReplacedRunLeftOutstanding) {
+    struct Row {
+        const char* name;
+        std::function<void(EngineTest&)> settle;
+    };
+    const Row rows[] = {
+        {"the late answer comes", [](EngineTest& t) { t.Reply("\r\n+CIVER:V3.38\r\nOK\r\n"); }},
+        {"it never comes", [](EngineTest& t) { t.timers.Advance(Engine::kSettleTime); }},
+    };
+    for (const Row& row : rows) {
+        port.written.clear();
+        host = FakeHost();
+        StartRun(kThreeQueries);
+        engine.BeginAction();
+        engine.RestartDevice();
+        EXPECT_EQ(Sent(), Lines{"AT+CIVER?\r\n"}) << row.name;
+        row.settle(*this);
+        EXPECT_TRUE(host.applied.empty()) << row.name;
+        EXPECT_EQ(Sent().back(), "AT+CIRESET\r\n") << row.name;
+        Reply(kOk);
+        ASSERT_EQ(host.outcomes.size(), 2u) << row.name;
+        EXPECT_EQ(host.outcomes[1].end, RunEnd::Success) << row.name;
+    }
+}
+
 TEST_F(EngineTest, DirectSendsLeaveTheListAlone) {
     StartRun(kThreeQueries);
     engine.SendSet("CIPR", "9600");
@@ -462,6 +487,7 @@ TEST_F(EngineTest, DirectSendsLeaveTheListAlone) {
     engine.ExitToDataMode();
     EXPECT_EQ(Sent().back(), "AT+ENTM\r\n");
     EXPECT_EQ(orders.OrderCount(), 0);
+    Reply(kOk);  // the abandoned version query's answer
     Reply(kOk);
     EXPECT_EQ(host.Last().text, "lang_Info_DoSuccess");
 }

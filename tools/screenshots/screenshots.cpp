@@ -5,11 +5,14 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <chrono>
 #include <cstdio>
+#include <memory>
 
 #include "app/about_window.h"
 #include "app/apn_window.h"
@@ -18,7 +21,9 @@
 #include "app/port_combo_box.h"
 #include "app/startup.h"
 #include "lang/lang_list.h"
+#include "mainwindow/info_area.h"
 #include "mainwindow/main_window.h"
+#include "tools/dtusim/pty_device.h"
 
 namespace {
 
@@ -49,6 +54,54 @@ void ShootMenu(Shooter& shooter, QMenu* menu, const QString& name) {
     menu->popup({0, 0});
     shooter.Save(*menu, name);
     menu->hide();
+}
+
+// Runs the event loop until the session's run has ended, at most 30 s.
+void WaitForVerdict(dtu::DeviceSession& session) {
+    QElapsedTimer waited;
+    waited.start();
+    while (session.Running() && waited.elapsed() < 30000) {
+        QApplication::processEvents(QEventLoop::AllEvents, 10);
+    }
+}
+
+// The information area after each way a run can fail, against the simulated device.
+void ShootVerdicts(dtu::Tfrm_MainLx1& main, Shooter& shooter, const QString& language) {
+    using namespace std::chrono_literals;
+    dtu::DeviceSession& session = main.Session();
+    auto device = std::make_unique<dtu::sim::PtyDevice>();
+    device->Start();
+    main.Info()->ClearArea();
+    main.show();
+    if (!session.OpenPort({device->SlavePath(), "115200", "NONE", "8", "1"}).ok) {
+        return;
+    }
+    dtu::FormModel& form = session.Form();
+    form.SetView(dtu::kFullView);
+    form.SetTick(dtu::Field::chk_HeartbeatFormat, true);
+    form.SetText(dtu::Field::edt_HeartbeatFormat, "HELLO");  // not hexadecimal: refused
+    form.SetText(dtu::Field::edt_Port2, "6060s");
+    session.WriteAll();
+    WaitForVerdict(session);
+    session.WriteAll();
+    session.RestartDevice();  // replaces the write all
+    WaitForVerdict(session);
+    shooter.Save(main, language + "_main_verdicts_refused_interrupted");
+    main.Info()->ClearArea();
+    session.SetReplyTimeout(300ms);
+    device->SilentOn("AT+CIRESET", 2);
+    session.RestartDevice();
+    WaitForVerdict(session);
+    session.WriteAll();
+    QApplication::processEvents(QEventLoop::AllEvents, 200);
+    device.reset();  // the device is gone
+    WaitForVerdict(session);
+    shooter.Save(main, language + "_main_verdicts_silent_lost");
+    session.SetReplyTimeout(dtu::Engine::kReplyTimeout);
+    form.SetTick(dtu::Field::chk_HeartbeatFormat, false);
+    form.SetText(dtu::Field::edt_HeartbeatFormat, "LOG");
+    form.SetText(dtu::Field::edt_Port2, "2317");
+    main.hide();
 }
 
 void ShootLanguage(dtu::AppWindows& windows, Shooter& shooter, const QString& language) {
@@ -93,6 +146,7 @@ void ShootLanguage(dtu::AppWindows& windows, Shooter& shooter, const QString& la
         }
     }
     main.hide();
+    ShootVerdicts(main, shooter, language);
 
     windows.about->show();
     shooter.Save(*windows.about, language + "_about");
