@@ -677,11 +677,11 @@ constexpr BuiltinText kBuiltinTexts[] = {
      "\xA3",
      "[Error]: The port could not follow the device's new settings (%s): %s. It is closed now; "
      "open it again from the port window."},
-    // 160 [提示]: 上一个操作在完成 %d/%d 行后被中断。
+    // 160 [错误]: 上一个操作在完成 %d/%d 行后被中断。
     {"lang_Run_Interrupted",
-     "[\xCC\xE1\xCA\xBE]: \xC9\xCF\xD2\xBB\xB8\xF6\xB2\xD9\xD7\xF7\xD4\xDA\xCD\xEA\xB3\xC9 %d/%d "
+     "[\xB4\xED\xCE\xF3]: \xC9\xCF\xD2\xBB\xB8\xF6\xB2\xD9\xD7\xF7\xD4\xDA\xCD\xEA\xB3\xC9 %d/%d "
      "\xD0\xD0\xBA\xF3\xB1\xBB\xD6\xD0\xB6\xCF\xA1\xA3",
-     "[Note]: The previous run was interrupted after %d of %d lines."},
+     "[Error]: The previous run was interrupted after %d of %d lines."},
 };
 
 }  // namespace
