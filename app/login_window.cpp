@@ -26,6 +26,7 @@
 #include "mainwindow/form_text.h"
 #include "mainwindow/lang_qt.h"
 #include "mainwindow/main_window.h"
+#include "serial/open_error_text.h"
 #include "serial/port_control.h"
 #include "settings/ini_file.h"
 
@@ -246,11 +247,11 @@ void Tfrm_Login::btn_ComClick() {
         stat1->clear();
         return;
     }
-    QString note = Tr("lang_Info_ComInuse");
-    if (!port.LastOpenError().empty()) {
-        note += ' ' + FromGbk(port.LastOpenError());
-    }
-    stat1->setText(note);
+    ShowOpenError(port.LastOpenError());
+}
+
+void Tfrm_Login::ShowOpenError(const OpenError& error) {
+    stat1->setText(FromGbk(OpenErrorText(error)));
 }
 
 void Tfrm_Login::MenuClick(int tag) {

@@ -33,6 +33,9 @@ public:
     // The five box texts in port-settings order; an empty box gives an empty text.
     PortTexts ChosenPortTexts() const;
 
+    // Says in the status bar why the port did not open.
+    void ShowOpenError(const OpenError& error);
+
     QLabel* lbl_PcCom;
     QGroupBox* grp_OpenCom;
     QLabel* lbl_Open_ComName;

@@ -636,6 +636,53 @@ constexpr BuiltinText kBuiltinTexts[] = {
      "D2D\xB7\xFE\xCE\xF1\xCB\xF9\xD4\xDA\xB5\xC4\xB7\xFE\xCE\xF1\xC6\xF7,"
      "\xCA\xB9\xD3\xC3TCP\xD0\xAD\xD2\xE9,25565\xB6\xCB\xBF\xDA.",
      "Click the server which D2D server running in, use TCP and 25565 port"},
+
+    // Rows added for the port window's open errors and the log's time stamps and saving.
+    // 154 显示时间戳
+    {"lang_Menu_TimeStamps", "\xCF\xD4\xCA\xBE\xCA\xB1\xBC\xE4\xB4\xC1", "Time Stamps"},
+    // 155 保存日志...
+    {"lang_Menu_SaveLog", "\xB1\xA3\xB4\xE6\xC8\xD5\xD6\xBE...", "Save Log..."},
+    // 156 文本文件 (*.txt);;HTML 文件 (*.html)
+    {"lang_SaveLog_Filter",
+     "\xCE\xC4\xB1\xBE\xCE\xC4\xBC\xFE (*.txt);;HTML \xCE\xC4\xBC\xFE (*.html)",
+     "Text files (*.txt);;HTML files (*.html)"},
+    // 157 日志未能保存到 %1：%2
+    {"lang_Info_LogNotSaved",
+     "\xC8\xD5\xD6\xBE\xCE\xB4\xC4\xDC\xB1\xA3\xB4\xE6\xB5\xBD %1\xA3\xBA%2",
+     "The log was not saved to %1: %2"},
+    // 158 [提示]:没有权限打开 %1。请用命令 sudo usermod -aG %2 $USER 加入它的用户组
+    // %2，然后注销并重新登录。
+    {"lang_Info_OpenNoPermission",
+     "[\xCC\xE1\xCA\xBE]:\xC3\xBB\xD3\xD0\xC8\xA8\xCF\xDE\xB4\xF2\xBF\xAA "
+     "%1\xA1\xA3\xC7\xEB\xD3\xC3\xC3\xFC\xC1\xEE sudo usermod -aG %2 $USER "
+     "\xBC\xD3\xC8\xEB\xCB\xFC\xB5\xC4\xD3\xC3\xBB\xA7\xD7\xE9 "
+     "%2\xA3\xAC\xC8\xBB\xBA\xF3\xD7\xA2\xCF\xFA\xB2\xA2\xD6\xD8\xD0\xC2\xB5\xC7\xC2\xBC\xA1\xA3",
+     "[Note]: No permission to open %1. Join its group %2 with: sudo usermod -aG %2 $USER, then "
+     "log out and log in again."},
+    // 159 [提示]:只有root能打开 %1，没有可加入的用户组。请管理员为它指定用户组（例如用udev规则）。
+    {"lang_Info_OpenRootOnly",
+     "[\xCC\xE1\xCA\xBE]:\xD6\xBB\xD3\xD0root\xC4\xDC\xB4\xF2\xBF\xAA "
+     "%1\xA3\xAC\xC3\xBB\xD3\xD0\xBF\xC9\xBC\xD3\xC8\xEB\xB5\xC4\xD3\xC3\xBB\xA7\xD7\xE9\xA1\xA3"
+     "\xC7\xEB\xB9\xDC\xC0\xED\xD4\xB1\xCE\xAA\xCB\xFC\xD6\xB8\xB6\xA8\xD3\xC3\xBB\xA7\xD7\xE9\xA3"
+     "\xA8\xC0\xFD\xC8\xE7\xD3\xC3udev\xB9\xE6\xD4\xF2\xA3\xA9\xA1\xA3",
+     "[Note]: Only root may open %1; no group has access to it. Ask the administrator to give it a "
+     "group (with a udev rule, for example)."},
+    // 160  占用程序: PID %1 (%2)。
+    {"lang_Info_OpenHolder", " \xD5\xBC\xD3\xC3\xB3\xCC\xD0\xF2: PID %1 (%2)\xA1\xA3",
+     " Held by PID %1 (%2)."},
+    // 161 [提示]:%1 不存在，串口设备是否已拔出？
+    {"lang_Info_OpenMissing",
+     "[\xCC\xE1\xCA\xBE]:%1 "
+     "\xB2\xBB\xB4\xE6\xD4\xDA\xA3\xAC\xB4\xAE\xBF\xDA\xC9\xE8\xB1\xB8\xCA\xC7\xB7\xF1\xD2\xD1\xB0"
+     "\xCE\xB3\xF6\xA3\xBF",
+     "[Note]: %1 is not there. Was the adapter unplugged?"},
+    // 162 [提示]:请先选择串口。
+    {"lang_Info_OpenNoPort",
+     "[\xCC\xE1\xCA\xBE]:\xC7\xEB\xCF\xC8\xD1\xA1\xD4\xF1\xB4\xAE\xBF\xDA\xA1\xA3",
+     "[Note]: Choose a serial port first."},
+    // 163 [提示]:无法打开 %1: %2
+    {"lang_Info_OpenOther", "[\xCC\xE1\xCA\xBE]:\xCE\xDE\xB7\xA8\xB4\xF2\xBF\xAA %1: %2",
+     "[Note]: Cannot open %1: %2"},
 };
 
 }  // namespace

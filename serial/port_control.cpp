@@ -43,7 +43,7 @@ std::uint32_t BaudOrThrow(const std::string& text) {
 PortControl::PortControl(TComm& comm, PortView& view) : comm_(comm), view_(view) {}
 
 bool PortControl::OpenPort() {
-    lastOpenError_.clear();
+    lastOpenError_ = {};
     try {
         comm_.StopPort();
         // No flow control; DTR and RTS stay inactive.
@@ -92,13 +92,12 @@ bool PortControl::OpenPort() {
         view_.SetPortStatus(
             PortStatusText(settings[0], settings[1], settings[2], settings[3], settings[4]));
     } catch (const ECommsError& error) {
-        lastOpenError_ = error.what();
-        if (!error.Detail().empty()) {
-            lastOpenError_ += ": " + error.Detail();
-        }
+        lastOpenError_ = error.Failure().kind != OpenFailure::None
+                             ? error.Failure()
+                             : OtherOpenError(settings[0], error.what());
         portIsOpen_ = false;
     } catch (const std::exception& error) {
-        lastOpenError_ = error.what();
+        lastOpenError_ = OtherOpenError(settings[0], error.what());
         portIsOpen_ = false;
     }
     if (!portIsOpen_) {

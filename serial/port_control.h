@@ -41,8 +41,8 @@ public:
 
     bool PortIsOpen() const { return portIsOpen_; }
     const std::string& LastSent() const { return lastSent_; }
-    // Why the last OpenPort failed (empty after a success), for a status detail.
-    const std::string& LastOpenError() const { return lastOpenError_; }
+    // Why the last OpenPort failed; kind None after a success.
+    const OpenError& LastOpenError() const { return lastOpenError_; }
 
     TComm& Comm() { return comm_; }
 
@@ -54,7 +54,7 @@ private:
     PortView& view_;
     bool portIsOpen_ = false;
     std::string lastSent_;
-    std::string lastOpenError_;
+    OpenError lastOpenError_;
 };
 
 }  // namespace dtu

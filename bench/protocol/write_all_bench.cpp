@@ -51,7 +51,7 @@ bool RunOnce(RunFigures& figures) {
     };
     if (!session.port.OpenPort()) {
         std::fprintf(stderr, "cannot open %s: %s\n", session.device.SlavePath().c_str(),
-                     session.port.LastOpenError().c_str());
+                     OpenErrorSummary(session.port.LastOpenError()).c_str());
         return false;
     }
     session.window.form = dtu::WorkedExampleForm();

@@ -25,7 +25,9 @@ class EndToEndTest : public ::testing::Test {
 protected:
     explicit EndToEndTest(sim::Mode mode = sim::Mode::kCommand) : session(mode, kReplyTimeout) {}
 
-    void SetUp() override { ASSERT_TRUE(session.port.OpenPort()) << session.port.LastOpenError(); }
+    void SetUp() override {
+        ASSERT_TRUE(session.port.OpenPort()) << OpenErrorSummary(session.port.LastOpenError());
+    }
 
     bool Dispatched(const std::string& name, const std::string& value) const {
         const auto& all = session.window.dispatched;

@@ -37,7 +37,8 @@ protected:
         window.form.cbb_Com_ByteText = "8";
         window.form.cbb_Com_StopText = "1";
         if (!port.OpenPort()) {
-            ADD_FAILURE() << "cannot open " << pty.SlavePath() << ": " << port.LastOpenError();
+            ADD_FAILURE() << "cannot open " << pty.SlavePath() << ": "
+                          << OpenErrorSummary(port.LastOpenError());
         }
         window.shown.clear();
     }

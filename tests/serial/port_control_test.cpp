@@ -34,7 +34,7 @@ protected:
 };
 
 TEST_F(PortControlTest, OpenSetsTheLineAndShowsTheSettings) {
-    ASSERT_TRUE(control.OpenPort()) << control.LastOpenError();
+    ASSERT_TRUE(control.OpenPort()) << OpenErrorSummary(control.LastOpenError());
     EXPECT_TRUE(control.PortIsOpen());
     EXPECT_TRUE(comm.IsOpen());
     EXPECT_EQ(view.status, " \"" + pty.SlavePath() + "\",\"115200\",\"NONE\",\"8\",\"1\", ");
@@ -45,7 +45,7 @@ TEST_F(PortControlTest, OpenSetsTheLineAndShowsTheSettings) {
     EXPECT_FALSE(comm.TxContinueOnXoff());
     EXPECT_EQ(comm.DtrControl(), TDtrControl::DtrDisable);
     EXPECT_EQ(comm.RtsControl(), TRtsControl::RtsDisable);
-    EXPECT_TRUE(control.LastOpenError().empty());
+    EXPECT_EQ(control.LastOpenError().kind, OpenFailure::None);
 }
 
 struct ConversionRow {
@@ -109,7 +109,8 @@ TEST_F(PortControlTest, ConversionTable) {
         comm.SetStopBits(TStopBits::_2);
         control.settings = row.texts;
         control.settings[0] = pty.SlavePath();
-        ASSERT_TRUE(control.OpenPort()) << row.name << ": " << control.LastOpenError();
+        ASSERT_TRUE(control.OpenPort())
+            << row.name << ": " << OpenErrorSummary(control.LastOpenError());
         EXPECT_EQ(comm.ReadIntervalTimeout(), row.interval) << row.name;
         EXPECT_EQ(comm.Parity(), row.parity) << row.name;
         EXPECT_EQ(comm.ParityCheck(), row.parityCheck) << row.name;
@@ -138,7 +139,8 @@ TEST_F(PortControlTest, UnusableTextFailsAndLeavesThePortClosed) {
         EXPECT_FALSE(control.OpenPort()) << row.name;
         EXPECT_FALSE(control.PortIsOpen()) << row.name;
         EXPECT_FALSE(comm.IsOpen()) << row.name;
-        EXPECT_FALSE(control.LastOpenError().empty()) << row.name;
+        EXPECT_EQ(control.LastOpenError().kind, OpenFailure::Other) << row.name;
+        EXPECT_FALSE(control.LastOpenError().systemText.empty()) << row.name;
     }
     EXPECT_TRUE(view.errorLines.empty());
 }
@@ -147,8 +149,8 @@ TEST_F(PortControlTest, MissingPortFailsWithTheReasonKept) {
     control.settings[0] = "/dev/no-such-serial-port";
     EXPECT_FALSE(control.OpenPort());
     EXPECT_FALSE(control.PortIsOpen());
-    EXPECT_EQ(control.LastOpenError().rfind("Error opening serial port: ", 0), 0u)
-        << control.LastOpenError();
+    EXPECT_EQ(control.LastOpenError().kind, OpenFailure::Missing)
+        << OpenErrorSummary(control.LastOpenError());
 }
 
 TEST_F(PortControlTest, CloseShowsThePortNotOpenNote) {
