@@ -10,8 +10,10 @@
 #include "lang/lang_list.h"
 #include "mainwindow/form_text.h"
 #include "mainwindow/hint_switch.h"
+#include "mainwindow/info_area.h"
 #include "mainwindow/lang_qt.h"
 #include "mainwindow/main_window.h"
+#include "serial/port_identity.h"
 #include "settings/config_location.h"
 #include "settings/ini_file.h"
 
@@ -144,6 +146,9 @@ void Tfrm_MainLx1::LoadSettings() {
     isCustom_ = settings_->ReadBool("SYS", "Custom", false);
     LangList->IsChinese = settings_->ReadBool("SYS", "Lang", SystemIsChinese());
     hints_->SetOn(settings_->ReadBool("SYS", "RealTimeHelp", true));
+    info_->SetTimeStamps(settings_->ReadBool("SYS", "TimeStamps", false));
+    Child<QAction>("mni_TimeStamps")->setChecked(info_->TimeStamps());
+    logFolder_ = FromGbk(settings_->ReadString("SYS", "LogFolder", ""));
     if (isCustom_) {
         Child<QAction>("N4")->setVisible(false);
     }
@@ -178,12 +183,17 @@ void Tfrm_MainLx1::SaveSettings() {
     try {
         // Before any port was opened there is no port to remember; keep the stored one.
         if (!port_.settings[0].empty()) {
-            for (std::size_t i = 0; i < port_.settings.size(); ++i) {
-                settings_->WriteString("COM", kPortKeys[i], port_.settings[i]);
+            // An adapter's by-id name finds it again under another ttyUSB number.
+            PortTexts stored = port_.settings;
+            stored[0] = StablePortName(stored[0]);
+            for (std::size_t i = 0; i < stored.size(); ++i) {
+                settings_->WriteString("COM", kPortKeys[i], stored[i]);
             }
         }
         settings_->WriteBool("SYS", "Lang", LangList->IsChinese);
         settings_->WriteBool("SYS", "RealTimeHelp", hints_->IsOn());
+        settings_->WriteBool("SYS", "TimeStamps", info_->TimeStamps());
+        settings_->WriteString("SYS", "LogFolder", ToGbk(logFolder_));
         settings_->WriteInteger("COMMON", "APN Index", apnChoice_->currentIndex());
         settings_->WriteString("COMMON", "APN Str", ToGbk(apnField_->text()));
         for (const SettingRow& row : kFormSettings) {

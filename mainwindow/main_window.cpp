@@ -48,7 +48,8 @@ Tfrm_MainLx1::Tfrm_MainLx1(QWidget* parent)
     setObjectName("frm_MainLx1");
     setWindowTitle("Velkor-GPRS-DTU");
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+                   Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint |
+                   Qt::WindowCloseButtonHint);
     setFont(FormFont());
 
     BuildForm();
@@ -73,7 +74,9 @@ Tfrm_MainLx1::Tfrm_MainLx1(QWidget* parent)
     tmrRcv_->setSingleShot(false);
     connect(tmrRcv_, &QTimer::timeout, this, &Tfrm_MainLx1::replyTimedOut);
 
-    setFixedSize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
+    // The designed size is the least; the log and the send box take any room beyond it.
+    setMinimumSize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
+    resize(minimumSize());
     if (const QScreen* shown = screen()) {
         move(shown->availableGeometry().center() - rect().center());
     }

@@ -7,6 +7,7 @@
 #include <QTest>
 
 #include "form_test.h"
+#include "mainwindow/info_area.h"
 #include "window_fixture.h"
 
 namespace {
@@ -78,6 +79,7 @@ private slots:
     void customIsNeverWritten();
     void portOfTheRunIsWritten();
     void failedSaveStillCloses();
+    void timeStampsAndLogFolderKept();
 };
 
 void SettingsTest::missingKeysGiveDefaults() {
@@ -172,6 +174,27 @@ void SettingsTest::failedSaveStillCloses() {
     fixture.window().show();
     QVERIFY(fixture.window().close());
     QVERIFY(!fixture.window().isVisible());
+}
+
+void SettingsTest::timeStampsAndLogFolderKept() {
+    WindowFixture fixture;
+    dtu::InfoArea* area = fixture.window().Info();
+    auto* item = fixture.find<QAction>("mni_TimeStamps");
+    QVERIFY(!area->TimeStamps());
+    QVERIFY(!item->isChecked());
+    item->trigger();
+    QVERIFY(area->TimeStamps());
+    fixture.window().SaveLogTo(QDir(fixture.dir()).filePath("log.txt"));
+    fixture.reopen();
+    const QByteArray file = fixture.settingsFile();
+    QVERIFY(file.contains("\nTimeStamps=1\n"));
+    QVERIFY(file.contains("\nLogFolder=" + QDir(fixture.dir()).absolutePath().toUtf8() + "\n"));
+    QVERIFY(fixture.window().Info()->TimeStamps());
+    QVERIFY(fixture.find<QAction>("mni_TimeStamps")->isChecked());
+    fixture.find<QAction>("mni_TimeStamps")->trigger();
+    fixture.reopen();
+    QVERIFY(fixture.settingsFile().contains("\nTimeStamps=0\n"));
+    QVERIFY(!fixture.window().Info()->TimeStamps());
 }
 
 QObject* NewSettingsTest() {
