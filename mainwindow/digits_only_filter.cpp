@@ -15,11 +15,15 @@ bool IsTypable(QChar c) {
     return c.unicode() < 128 && (c.isDigit() || c == u'.');
 }
 
+bool IsTypableText(const QString& text) {
+    return std::all_of(text.begin(), text.end(), IsTypable);
+}
+
 // A dragged text that may not land: the drop is refused, so the cursor says so.
 bool RefusedDrag(QEvent* event) {
     auto* drag = static_cast<QDropEvent*>(event);
     const QMimeData* data = drag->mimeData();
-    if (data == nullptr || !data->hasText() || DigitsOnlyFilter::IsAllowedText(data->text())) {
+    if (data == nullptr || !data->hasText() || IsTypableText(data->text())) {
         return false;
     }
     drag->ignore();
@@ -27,10 +31,6 @@ bool RefusedDrag(QEvent* event) {
 }
 
 }  // namespace
-
-bool DigitsOnlyFilter::IsAllowedText(const QString& text) {
-    return std::all_of(text.begin(), text.end(), IsTypable);
-}
 
 bool DigitsOnlyFilter::IsAllowed(const QKeyEvent& key) {
     if (key.matches(QKeySequence::Paste)) {
@@ -63,7 +63,7 @@ bool DigitsOnlyFilter::eventFilter(QObject* watched, QEvent* event) {
             break;
         case QEvent::InputMethod: {
             auto* input = static_cast<QInputMethodEvent*>(event);
-            if (!IsAllowedText(input->commitString())) {
+            if (!IsTypableText(input->commitString())) {
                 QApplication::beep();
                 // The composition still ends, so the edit drops its preview text.
                 QInputMethodEvent withoutCommit(input->preeditString(), input->attributes());

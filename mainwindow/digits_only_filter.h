@@ -15,8 +15,6 @@ class DigitsOnlyFilter : public QObject {
 public:
     using QObject::QObject;
     static bool IsAllowed(const QKeyEvent& key);
-    // True when every character of `text` may be typed.
-    static bool IsAllowedText(const QString& text);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

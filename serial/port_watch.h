@@ -17,7 +17,6 @@ public:
     // False when inotify is not available; the list is then only re-read on demand.
     bool Start();
     void Stop();
-    bool Running() const { return fd_ >= 0; }
 
     // Readable while events wait; -1 when stopped.
     int Fd() const { return fd_; }

@@ -63,7 +63,7 @@ TEST_F(PortWatchTest, StopsAndStartsAgain) {
     EXPECT_FALSE(watch.TakeEvents());
     ASSERT_TRUE(watch.Start());
     watch.Stop();
-    EXPECT_FALSE(watch.Running());
+    EXPECT_EQ(watch.Fd(), -1);
     ASSERT_TRUE(watch.Start());
     EXPECT_TRUE(Relevant(watch, [&] { Touch(dev / "ttyS4"); }));
 }
@@ -71,7 +71,7 @@ TEST_F(PortWatchTest, StopsAndStartsAgain) {
 TEST(PortWatch, MissingFolderCannotBeWatched) {
     PortWatch watch("/no/such/dev");
     EXPECT_FALSE(watch.Start());
-    EXPECT_FALSE(watch.Running());
+    EXPECT_EQ(watch.Fd(), -1);
 }
 
 }  // namespace
