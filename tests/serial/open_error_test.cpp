@@ -97,16 +97,6 @@ TEST(OpenError, FindsTheFlockHolderInProcLocks) {
     EXPECT_EQ(FlockHolder("1: FLOCK  ADVISORY  WRITE 9 fd:1a:317 0 EOF\n", 0xfd, 0x1a, 317), 9);
 }
 
-TEST(OpenError, BusyNamesTheHoldingProgram) {
-    const OpenError mine = BusyError("/dev/ttyUSB0", getpid());
-    EXPECT_EQ(mine.holderPid, getpid());
-    EXPECT_EQ(mine.holderProgram, "serial_tests");
-    const OpenError unknown = BusyError("/dev/ttyUSB0", 0);
-    EXPECT_EQ(unknown.kind, OpenFailure::Busy);
-    EXPECT_EQ(unknown.holderPid, 0);
-    EXPECT_TRUE(unknown.holderProgram.empty());
-}
-
 using PortHeld = CommFixture;
 
 TEST_F(PortHeld, OpeningAPortAnotherDescriptorLocksNamesTheHolder) {

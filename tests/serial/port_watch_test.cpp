@@ -57,17 +57,6 @@ TEST_F(PortWatchTest, TellsPortChangesFromOtherNodes) {
     EXPECT_FALSE(watch.TakeEvents());
 }
 
-TEST_F(PortWatchTest, StopsAndStartsAgain) {
-    PortWatch watch(dev.string());
-    EXPECT_EQ(watch.Fd(), -1);
-    EXPECT_FALSE(watch.TakeEvents());
-    ASSERT_TRUE(watch.Start());
-    watch.Stop();
-    EXPECT_EQ(watch.Fd(), -1);
-    ASSERT_TRUE(watch.Start());
-    EXPECT_TRUE(Relevant(watch, [&] { Touch(dev / "ttyS4"); }));
-}
-
 TEST(PortWatch, MissingFolderCannotBeWatched) {
     PortWatch watch("/no/such/dev");
     EXPECT_FALSE(watch.Start());
