@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QGroupBox>
+#include <QHideEvent>
 #include <QIcon>
 #include <QLabel>
 #include <QMenu>
@@ -16,7 +17,10 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QShowEvent>
+#include <QSocketNotifier>
 #include <QUrl>
+#include <algorithm>
 #include <string>
 
 #include "app/about_window.h"
@@ -26,7 +30,9 @@
 #include "mainwindow/form_text.h"
 #include "mainwindow/lang_qt.h"
 #include "mainwindow/main_window.h"
+#include "serial/open_error_text.h"
 #include "serial/port_control.h"
+#include "serial/port_watch.h"
 #include "settings/ini_file.h"
 
 namespace dtu {
@@ -35,9 +41,10 @@ namespace {
 
 constexpr int kClientWidth = 431;
 constexpr int kClientHeight = 315;
-// Two lines fit between the open button and the bottom edge, enough for the
-// failure note and the system's reason after it.
+// Two lines fit between the open button and the bottom edge; a longer note
+// makes the window taller.
 constexpr int kStatusHeight = 34;
+constexpr int kPortRefreshMs = 150;
 
 enum MenuTag {
     kTagExit = 1,
@@ -79,9 +86,23 @@ Tfrm_Login::Tfrm_Login(Tfrm_MainLx1& mainWindow, Tfrm_About& about, QWidget* par
       main_(mainWindow),
       about_(about) {
     setObjectName("frm_Login");
+    portRefresh_.setSingleShot(true);
+    portRefresh_.setInterval(kPortRefreshMs);
+    connect(&portRefresh_, &QTimer::timeout, this, &Tfrm_Login::RebuildPortList);
     BuildControls();
     BuildMenu();
     FormCreate();
+}
+
+Tfrm_Login::~Tfrm_Login() = default;
+
+void Tfrm_Login::SetPortSource(PortSource source) {
+    StopWatchingPorts();
+    portSource_ = std::move(source);
+    RebuildPortList();
+    if (isVisible()) {
+        StartWatchingPorts();
+    }
 }
 
 void Tfrm_Login::BuildControls() {
@@ -89,6 +110,7 @@ void Tfrm_Login::BuildControls() {
     client->setObjectName("frm_Login_client");
     client->setFixedSize(kClientWidth, kClientHeight);
     setCentralWidget(client);
+    client_ = client;
 
     lbl_PcCom = MakeLabel(client, "lbl_PcCom", {88, 14, 257, 29}, Qt::AlignCenter);
     QFont headingFont = lbl_PcCom->font();
@@ -122,6 +144,8 @@ void Tfrm_Login::BuildControls() {
         MakeLabel(client, "stat1", {0, kClientHeight - kStatusHeight, kClientWidth, kStatusHeight},
                   Qt::AlignLeft | Qt::AlignVCenter);
     stat1->setWordWrap(true);
+    // The note may hold a command to copy.
+    stat1->setTextInteractionFlags(Qt::TextSelectableByMouse);
     stat1->setFrameShape(QFrame::StyledPanel);
     stat1->setFrameShadow(QFrame::Sunken);
     stat1->setIndent(3);
@@ -134,7 +158,6 @@ void Tfrm_Login::BuildControls() {
 
     connect(btn_Com, &QPushButton::clicked, this, &Tfrm_Login::btn_ComClick);
     connect(cbb_Open_ComName, &PortComboBox::dropDown, this, &Tfrm_Login::cbb_Open_ComNameDropDown);
-    connect(cbb_Open_ComName, &PortComboBox::closeUp, this, &Tfrm_Login::cbb_Open_ComNameCloseUp);
 }
 
 void Tfrm_Login::BuildMenu() {
@@ -173,19 +196,16 @@ void Tfrm_Login::FormCreate() {
         QApplication::setWindowIcon(QIcon(icon));
     }
     RebuildPortList();
-    cbb_Open_ComNameCloseUp();
+    if (cbb_Open_ComName->currentIndex() < 0 && cbb_Open_ComName->count() > 0) {
+        cbb_Open_ComName->setCurrentIndex(0);
+    }
     RestoreSettings();
     ApplyLoginTexts();
     setFixedSize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
 }
 
 void Tfrm_Login::RebuildPortList() {
-    cbb_Open_ComName->clear();
-    cbb_Open_ComName->SetText({});
-    for (const std::string& port : ListSerialPorts()) {
-        cbb_Open_ComName->addItem(FromGbk(port));
-    }
-    cbb_Open_ComName->setCurrentIndex(-1);
+    cbb_Open_ComName->SetPorts(portSource_.list());
 }
 
 void Tfrm_Login::RestoreSettings() {
@@ -199,13 +219,21 @@ void Tfrm_Login::RestoreSettings() {
     // A stored port that is not present now leaves the first present one
     // selected; with no port at all the stored name is shown.
     const QString storedPort = FromGbk(settings->ReadString("COM", "ComName", "COM1"));
-    if (cbb_Open_ComName->findText(storedPort) >= 0 || cbb_Open_ComName->count() == 0) {
+    if (cbb_Open_ComName->FindPort(storedPort) >= 0 || cbb_Open_ComName->count() == 0) {
         cbb_Open_ComName->SetText(storedPort);
     }
     SetComboByText(cbb_Open_BaudRate, settings->ReadString("COM", "BaudRate", "115200"));
     SetComboByText(cbb_Open_Parity, settings->ReadString("COM", "Parity", "NONE"));
     SetComboByText(cbb_Open_Byte, settings->ReadString("COM", "Byte", "8"));
     SetComboByText(cbb_Open_Stop, settings->ReadString("COM", "Stop", "1"));
+}
+
+void Tfrm_Login::ShowPortTexts(const PortTexts& texts) {
+    cbb_Open_ComName->SetText(FromGbk(texts[0]));
+    SetComboByText(cbb_Open_BaudRate, texts[1]);
+    SetComboByText(cbb_Open_Parity, texts[2]);
+    SetComboByText(cbb_Open_Byte, texts[3]);
+    SetComboByText(cbb_Open_Stop, texts[4]);
 }
 
 void Tfrm_Login::ApplyLoginTexts() {
@@ -242,14 +270,23 @@ void Tfrm_Login::btn_ComClick() {
     if (open.ok) {
         main_.show();
         hide();
-        stat1->clear();
+        SetStatusNote({});
         return;
     }
-    QString note = Tr("lang_Info_ComInuse");
-    if (!open.reason.empty()) {
-        note += ' ' + FromGbk(open.reason);
-    }
+    ShowOpenError(main_.Session().LastOpenError());
+}
+
+void Tfrm_Login::ShowOpenError(const OpenError& error) {
+    SetStatusNote(FromGbk(OpenErrorText(error)));
+}
+
+void Tfrm_Login::SetStatusNote(const QString& note) {
     stat1->setText(note);
+    // The whole reason stays readable: the window grows downwards for a long one.
+    const int height = std::max(kStatusHeight, stat1->heightForWidth(kClientWidth));
+    client_->setFixedSize(kClientWidth, kClientHeight - kStatusHeight + height);
+    stat1->setGeometry(0, kClientHeight - kStatusHeight, kClientWidth, height);
+    setFixedSize(kClientWidth, client_->height() + menuBar()->sizeHint().height());
 }
 
 void Tfrm_Login::MenuClick(int tag) {
@@ -294,10 +331,26 @@ void Tfrm_Login::cbb_Open_ComNameDropDown() {
     RebuildPortList();
 }
 
-void Tfrm_Login::cbb_Open_ComNameCloseUp() {
-    if (cbb_Open_ComName->currentIndex() < 0 && cbb_Open_ComName->count() > 0) {
-        cbb_Open_ComName->setCurrentIndex(0);
+void Tfrm_Login::StartWatchingPorts() {
+    portWatch_ = std::make_unique<PortWatch>(portSource_.watchedDir);
+    if (!portWatch_->Start()) {
+        // The list is then read again only when it drops down.
+        portWatch_.reset();
+        return;
     }
+    portNotifier_ = new QSocketNotifier(portWatch_->Fd(), QSocketNotifier::Read, this);
+    connect(portNotifier_, &QSocketNotifier::activated, this, [this] {
+        if (portWatch_->TakeEvents()) {
+            portRefresh_.start();
+        }
+    });
+}
+
+void Tfrm_Login::StopWatchingPorts() {
+    delete portNotifier_;
+    portNotifier_ = nullptr;
+    portWatch_.reset();
+    portRefresh_.stop();
 }
 
 void Tfrm_Login::closeEvent(QCloseEvent* event) {
@@ -308,13 +361,33 @@ void Tfrm_Login::closeEvent(QCloseEvent* event) {
 }
 
 void Tfrm_Login::showEvent(QShowEvent* event) {
-    if (!centred_) {
-        centred_ = true;
-        if (const QScreen* screen = this->screen()) {
-            move(screen->availableGeometry().center() - rect().center());
+    // Restoring from the task bar is no new appearance.
+    if (!event->spontaneous()) {
+        if (!centred_) {
+            centred_ = true;
+            if (const QScreen* screen = this->screen()) {
+                move(screen->availableGeometry().center() - rect().center());
+            }
+        } else {
+            // Back from the main window: ports may have come and gone meanwhile,
+            // and a write all may have changed the line settings.
+            RebuildPortList();
+            if (const PortTexts& current = main_.Session().PortSettings(); !current[0].empty()) {
+                ShowPortTexts(current);
+            }
         }
+        StartWatchingPorts();
+        // Space and Enter then open the port rather than drop the list down.
+        btn_Com->setFocus(Qt::OtherFocusReason);
     }
     QMainWindow::showEvent(event);
+}
+
+void Tfrm_Login::hideEvent(QHideEvent* event) {
+    if (!event->spontaneous()) {
+        StopWatchingPorts();
+    }
+    QMainWindow::hideEvent(event);
 }
 
 }  // namespace dtu

@@ -1,8 +1,13 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QTimer>
+#include <functional>
+#include <memory>
+#include <vector>
 
 #include "serial/port_control.h"
+#include "serial/port_identity.h"
 
 class QAction;
 class QComboBox;
@@ -10,12 +15,21 @@ class QGroupBox;
 class QLabel;
 class QMenu;
 class QPushButton;
+class QSocketNotifier;
 
 namespace dtu {
 
 class PortComboBox;
+class PortWatch;
 class Tfrm_About;
 class Tfrm_MainLx1;
+
+// Where the port list comes from, and the device folder whose changes make the
+// window read it again while shown.
+struct PortSource {
+    std::function<std::vector<PortInfo>()> list = ListPortInfos;
+    std::string watchedDir = "/dev";
+};
 
 // The port-selection window: pick a serial port and its line settings and open
 // it; the main window then takes over. Closing this window ends the program.
@@ -23,6 +37,10 @@ class Tfrm_Login : public QMainWindow {
     Q_OBJECT
 public:
     Tfrm_Login(Tfrm_MainLx1& mainWindow, Tfrm_About& about, QWidget* parent = nullptr);
+    ~Tfrm_Login() override;
+
+    // Lists the ports from `source` from now on.
+    void SetPortSource(PortSource source);
 
     // Texts of the current language on this window.
     void ApplyLoginTexts();
@@ -32,6 +50,9 @@ public:
 
     // The five box texts in port-settings order; an empty box gives an empty text.
     PortTexts ChosenPortTexts() const;
+
+    // Says in the status bar why the port did not open.
+    void ShowOpenError(const OpenError& error);
 
     QLabel* lbl_PcCom;
     QGroupBox* grp_OpenCom;
@@ -59,6 +80,7 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
     void BuildControls();
@@ -66,14 +88,23 @@ private:
     void FormCreate();
     void RebuildPortList();
     void RestoreSettings();
+    void ShowPortTexts(const PortTexts& texts);
+    void SetStatusNote(const QString& note);
+    void StartWatchingPorts();
+    void StopWatchingPorts();
 
     void btn_ComClick();
     void MenuClick(int tag);
     void cbb_Open_ComNameDropDown();
-    void cbb_Open_ComNameCloseUp();
 
     Tfrm_MainLx1& main_;
     Tfrm_About& about_;
+    QWidget* client_ = nullptr;
+    PortSource portSource_;
+    std::unique_ptr<PortWatch> portWatch_;
+    QSocketNotifier* portNotifier_ = nullptr;
+    // Gathers the events of one plug-in (the node, then its by-id link) into one re-read.
+    QTimer portRefresh_;
     bool centred_ = false;
 };
 

@@ -2,31 +2,46 @@
 
 #include <QComboBox>
 #include <QString>
+#include <vector>
+
+#include "serial/port_identity.h"
 
 namespace dtu {
 
-// A pick-only drop-down that can also show a free text no item matches (a stored
-// port that is not present now): the text is shown while no item is selected and
-// is what Text() returns then. Reports when its list is about to drop down and
-// when it has closed up.
+// The pick-only list of serial ports. Each entry is a port's path; the open list
+// shows its description beside it, and the closed box shows it as a hint.
+//
+// The box can also show a free text no entry matches (a stored port that is not
+// present now): the text is shown while no entry is selected and is what Text()
+// returns then. Reports when its list is about to drop down.
 class PortComboBox : public QComboBox {
     Q_OBJECT
 public:
     explicit PortComboBox(QWidget* parent);
 
-    // Selects the item `text` when the list holds it, else shows `text` with no selection.
+    // Replaces the entries and never picks a port of its own accord: the port
+    // shown stays selected while it is listed, a free text is selected as soon as
+    // an entry matches it (by path or by-id name), and a chosen port that has
+    // gone is kept as free text with no selection.
+    void SetPorts(const std::vector<PortInfo>& ports);
+
+    // The entry that `text` names (its path or by-id name); -1 for none.
+    int FindPort(const QString& text) const;
+
+    // Selects the entry that `text` names (its path or by-id name), else shows
+    // `text` with no selection.
     void SetText(const QString& text);
     QString Text() const;
 
     void showPopup() override;
-    void hidePopup() override;
 
 signals:
     void dropDown();
-    void closeUp();
 
 private:
-    bool dropped_ = false;
+    void ShowDescriptionHint();
+
+    std::vector<PortInfo> ports_;
 };
 
 }  // namespace dtu

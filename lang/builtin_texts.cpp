@@ -636,21 +636,68 @@ constexpr BuiltinText kBuiltinTexts[] = {
      "D2D\xB7\xFE\xCE\xF1\xCB\xF9\xD4\xDA\xB5\xC4\xB7\xFE\xCE\xF1\xC6\xF7,"
      "\xCA\xB9\xD3\xC3TCP\xD0\xAD\xD2\xE9,25565\xB6\xCB\xBF\xDA.",
      "Click the server which D2D server running in, use TCP and 25565 port"},
+
+    // Rows added for the port window's open errors and the log's time stamps and saving.
+    // 154 显示时间戳
+    {"lang_Menu_TimeStamps", "\xCF\xD4\xCA\xBE\xCA\xB1\xBC\xE4\xB4\xC1", "Time Stamps"},
+    // 155 保存日志...
+    {"lang_Menu_SaveLog", "\xB1\xA3\xB4\xE6\xC8\xD5\xD6\xBE...", "Save Log..."},
+    // 156 文本文件 (*.txt);;HTML 文件 (*.html)
+    {"lang_SaveLog_Filter",
+     "\xCE\xC4\xB1\xBE\xCE\xC4\xBC\xFE (*.txt);;HTML \xCE\xC4\xBC\xFE (*.html)",
+     "Text files (*.txt);;HTML files (*.html)"},
+    // 157 日志未能保存到 %1：%2
+    {"lang_Info_LogNotSaved",
+     "\xC8\xD5\xD6\xBE\xCE\xB4\xC4\xDC\xB1\xA3\xB4\xE6\xB5\xBD %1\xA3\xBA%2",
+     "The log was not saved to %1: %2"},
+    // 158 [提示]:没有权限打开 %1。请用命令 sudo usermod -aG %2 $USER 加入它的用户组
+    // %2，然后注销并重新登录。
+    {"lang_Info_OpenNoPermission",
+     "[\xCC\xE1\xCA\xBE]:\xC3\xBB\xD3\xD0\xC8\xA8\xCF\xDE\xB4\xF2\xBF\xAA "
+     "%1\xA1\xA3\xC7\xEB\xD3\xC3\xC3\xFC\xC1\xEE sudo usermod -aG %2 $USER "
+     "\xBC\xD3\xC8\xEB\xCB\xFC\xB5\xC4\xD3\xC3\xBB\xA7\xD7\xE9 "
+     "%2\xA3\xAC\xC8\xBB\xBA\xF3\xD7\xA2\xCF\xFA\xB2\xA2\xD6\xD8\xD0\xC2\xB5\xC7\xC2\xBC\xA1\xA3",
+     "[Note]: No permission to open %1. Join its group %2 with: sudo usermod -aG %2 $USER, then "
+     "log out and log in again."},
+    // 159 [提示]:只有root能打开 %1，没有可加入的用户组。请管理员为它指定用户组（例如用udev规则）。
+    {"lang_Info_OpenRootOnly",
+     "[\xCC\xE1\xCA\xBE]:\xD6\xBB\xD3\xD0root\xC4\xDC\xB4\xF2\xBF\xAA "
+     "%1\xA3\xAC\xC3\xBB\xD3\xD0\xBF\xC9\xBC\xD3\xC8\xEB\xB5\xC4\xD3\xC3\xBB\xA7\xD7\xE9\xA1\xA3"
+     "\xC7\xEB\xB9\xDC\xC0\xED\xD4\xB1\xCE\xAA\xCB\xFC\xD6\xB8\xB6\xA8\xD3\xC3\xBB\xA7\xD7\xE9\xA3"
+     "\xA8\xC0\xFD\xC8\xE7\xD3\xC3udev\xB9\xE6\xD4\xF2\xA3\xA9\xA1\xA3",
+     "[Note]: Only root may open %1; no group has access to it. Ask the administrator to give it a "
+     "group (with a udev rule, for example)."},
+    // 160  占用程序: PID %1 (%2)。
+    {"lang_Info_OpenHolder", " \xD5\xBC\xD3\xC3\xB3\xCC\xD0\xF2: PID %1 (%2)\xA1\xA3",
+     " Held by PID %1 (%2)."},
+    // 161 [提示]:%1 不存在，串口设备是否已拔出？
+    {"lang_Info_OpenMissing",
+     "[\xCC\xE1\xCA\xBE]:%1 "
+     "\xB2\xBB\xB4\xE6\xD4\xDA\xA3\xAC\xB4\xAE\xBF\xDA\xC9\xE8\xB1\xB8\xCA\xC7\xB7\xF1\xD2\xD1\xB0"
+     "\xCE\xB3\xF6\xA3\xBF",
+     "[Note]: %1 is not there. Was the adapter unplugged?"},
+    // 162 [提示]:请先选择串口。
+    {"lang_Info_OpenNoPort",
+     "[\xCC\xE1\xCA\xBE]:\xC7\xEB\xCF\xC8\xD1\xA1\xD4\xF1\xB4\xAE\xBF\xDA\xA1\xA3",
+     "[Note]: Choose a serial port first."},
+    // 163 [提示]:无法打开 %1: %2
+    {"lang_Info_OpenOther", "[\xCC\xE1\xCA\xBE]:\xCE\xDE\xB7\xA8\xB4\xF2\xBF\xAA %1: %2",
+     "[Note]: Cannot open %1: %2"},
     // The end of every run that did not succeed, and the refused over-long send.
-    // 154 [错误]: 文本超过 65535 字节,未发送
+    // 164 [错误]: 文本超过 65535 字节,未发送
     {"lang_Info_TooLong",
      "[\xB4\xED\xCE\xF3]: \xCE\xC4\xB1\xBE\xB3\xAC\xB9\xFD 65535 "
      "\xD7\xD6\xBD\xDA,\xCE\xB4\xB7\xA2\xCB\xCD",
      "[Error]: text longer than 65535 bytes, nothing sent"},
-    // 155 [错误]: 设备拒绝的行(%d): %s。
+    // 165 [错误]: 设备拒绝的行(%d): %s。
     {"lang_Run_Refused",
      "[\xB4\xED\xCE\xF3]: \xC9\xE8\xB1\xB8\xBE\xDC\xBE\xF8\xB5\xC4\xD0\xD0(%d): %s\xA1\xA3",
      "[Error]: Refused by the device (%d): %s."},
-    // 156 [错误]: 无法读取的回复(%d): %s。
+    // 166 [错误]: 无法读取的回复(%d): %s。
     {"lang_Run_Unreadable",
      "[\xB4\xED\xCE\xF3]: \xCE\xDE\xB7\xA8\xB6\xC1\xC8\xA1\xB5\xC4\xBB\xD8\xB8\xB4(%d): %s\xA1\xA3",
      "[Error]: Replies that could not be read (%d): %s."},
-    // 157 [错误]: 设备无应答。请检查串口(%s)、最近写入设备的波特率(%s)、设备电源和连线。
+    // 167 [错误]: 设备无应答。请检查串口(%s)、最近写入设备的波特率(%s)、设备电源和连线。
     {"lang_Run_NoAnswer",
      "[\xB4\xED\xCE\xF3]: "
      "\xC9\xE8\xB1\xB8\xCE\xDE\xD3\xA6\xB4\xF0\xA1\xA3\xC7\xEB\xBC\xEC\xB2\xE9\xB4\xAE\xBF\xDA(%s)"
@@ -658,7 +705,7 @@ constexpr BuiltinText kBuiltinTexts[] = {
      "\xA1\xA2\xC9\xE8\xB1\xB8\xB5\xE7\xD4\xB4\xBA\xCD\xC1\xAC\xCF\xDF\xA1\xA3",
      "[Error]: The device does not answer. Check the port (%s), the baud rate last written to the "
      "device (%s), the power and the cable."},
-    // 158 [错误]: 串口 %s 已断开(设备被拔出或断电?)。串口已关闭,请在串口窗口中重新打开。
+    // 168 [错误]: 串口 %s 已断开(设备被拔出或断电?)。串口已关闭,请在串口窗口中重新打开。
     {"lang_Run_PortLost",
      "[\xB4\xED\xCE\xF3]: \xB4\xAE\xBF\xDA %s "
      "\xD2\xD1\xB6\xCF\xBF\xAA(\xC9\xE8\xB1\xB8\xB1\xBB\xB0\xCE\xB3\xF6\xBB\xF2\xB6\xCF\xB5\xE7?)"
@@ -667,7 +714,7 @@ constexpr BuiltinText kBuiltinTexts[] = {
      "\xA3",
      "[Error]: The port %s is gone (device unplugged or powered off?). It is closed now; open it "
      "again from the port window."},
-    // 159 [错误]: 串口无法按设备的新参数(%s)重新打开: %s。串口已关闭,请在串口窗口中重新打开。
+    // 169 [错误]: 串口无法按设备的新参数(%s)重新打开: %s。串口已关闭,请在串口窗口中重新打开。
     {"lang_Run_ReopenFailed",
      "[\xB4\xED\xCE\xF3]: "
      "\xB4\xAE\xBF\xDA\xCE\xDE\xB7\xA8\xB0\xB4\xC9\xE8\xB1\xB8\xB5\xC4\xD0\xC2\xB2\xCE\xCA\xFD(%s)"
@@ -677,7 +724,7 @@ constexpr BuiltinText kBuiltinTexts[] = {
      "\xA3",
      "[Error]: The port could not follow the device's new settings (%s): %s. It is closed now; "
      "open it again from the port window."},
-    // 160 [错误]: 上一个操作在完成 %d/%d 行后被中断。
+    // 170 [错误]: 上一个操作在完成 %d/%d 行后被中断。
     {"lang_Run_Interrupted",
      "[\xB4\xED\xCE\xF3]: \xC9\xCF\xD2\xBB\xB8\xF6\xB2\xD9\xD7\xF7\xD4\xDA\xCD\xEA\xB3\xC9 %d/%d "
      "\xD0\xD0\xBA\xF3\xB1\xBB\xD6\xD0\xB6\xCF\xA1\xA3",

@@ -1,9 +1,36 @@
 #include "mainwindow/digits_only_filter.h"
 
 #include <QApplication>
+#include <QDropEvent>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QMimeData>
+#include <algorithm>
 
 namespace dtu {
+
+namespace {
+
+bool IsTypable(QChar c) {
+    return c.unicode() < 128 && (c.isDigit() || c == u'.');
+}
+
+bool IsTypableText(const QString& text) {
+    return std::all_of(text.begin(), text.end(), IsTypable);
+}
+
+// A dragged text that may not land: the drop is refused, so the cursor says so.
+bool RefusedDrag(QEvent* event) {
+    auto* drag = static_cast<QDropEvent*>(event);
+    const QMimeData* data = drag->mimeData();
+    if (data == nullptr || !data->hasText() || IsTypableText(data->text())) {
+        return false;
+    }
+    drag->ignore();
+    return true;
+}
+
+}  // namespace
 
 bool DigitsOnlyFilter::IsAllowed(const QKeyEvent& key) {
     if (key.matches(QKeySequence::Paste)) {
@@ -23,13 +50,42 @@ bool DigitsOnlyFilter::IsAllowed(const QKeyEvent& key) {
     if (text.isEmpty()) {
         return true;
     }
-    return text.size() == 1 && (text[0].isDigit() || text[0] == u'.') && text[0].unicode() < 128;
+    return text.size() == 1 && IsTypable(text[0]);
 }
 
 bool DigitsOnlyFilter::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress && !IsAllowed(*static_cast<QKeyEvent*>(event))) {
-        QApplication::beep();
-        return true;
+    switch (event->type()) {
+        case QEvent::KeyPress:
+            if (!IsAllowed(*static_cast<QKeyEvent*>(event))) {
+                QApplication::beep();
+                return true;
+            }
+            break;
+        case QEvent::InputMethod: {
+            auto* input = static_cast<QInputMethodEvent*>(event);
+            if (!IsTypableText(input->commitString())) {
+                QApplication::beep();
+                // The composition still ends, so the edit drops its preview text.
+                QInputMethodEvent withoutCommit(input->preeditString(), input->attributes());
+                QCoreApplication::sendEvent(watched, &withoutCommit);
+                return true;
+            }
+            break;
+        }
+        case QEvent::DragEnter:
+        case QEvent::DragMove:
+            if (RefusedDrag(event)) {
+                return true;
+            }
+            break;
+        case QEvent::Drop:
+            if (RefusedDrag(event)) {
+                QApplication::beep();
+                return true;
+            }
+            break;
+        default:
+            break;
     }
     return QObject::eventFilter(watched, event);
 }

@@ -8,7 +8,8 @@ namespace dtu {
 
 // Lets only digits, ".", Backspace and Ctrl+V through as typed characters of the
 // edits it watches; any other character is dropped with a beep. Keys that type
-// nothing (arrows, Home, Delete) pass, and pasted text is not filtered.
+// nothing (arrows, Home, Delete) pass, and pasted text is not filtered. Text an
+// input method commits and text dropped with the mouse follow the same rule.
 class DigitsOnlyFilter : public QObject {
     Q_OBJECT
 public:

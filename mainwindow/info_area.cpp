@@ -1,5 +1,6 @@
 #include "mainwindow/info_area.h"
 
+#include <QSaveFile>
 #include <QScrollBar>
 
 namespace dtu {
@@ -7,6 +8,7 @@ namespace dtu {
 const QColor InfoArea::kTxColour{0, 0, 255};
 const QColor InfoArea::kRxColour{0, 128, 0};
 const QColor InfoArea::kErrorColour{255, 0, 0};
+const QColor InfoArea::kStampColour{128, 128, 128};
 
 namespace {
 
@@ -27,6 +29,7 @@ InfoArea::InfoArea(QWidget* parent) : QTextEdit(parent) {
     setAcceptRichText(false);
     // A log of 65535 lines would otherwise keep as many undo steps.
     setUndoRedoEnabled(false);
+    stampFormat_.setForeground(kStampColour);
     flushTimer_.setSingleShot(true);
     flushTimer_.setInterval(0);
     connect(&flushTimer_, &QTimer::timeout, this, &InfoArea::Flush);
@@ -65,6 +68,11 @@ void InfoArea::AppendInfoLine(const QString& text) {
         flushTimer_.start();
     }
     appendCursor_.movePosition(QTextCursor::End);
+    if (timeStamps_) {
+        appendCursor_.insertText(
+            QStringLiteral("[%1] ").arg(clock_().toString(QStringLiteral("HH:mm:ss.zzz"))),
+            stampFormat_);
+    }
     appendCursor_.insertText(WithLineBreaks(text), lineFormat_);
     // A block of several lines can step over the limit; that starts afresh too.
     if (LineCount() >= kMaxLines) {
@@ -82,6 +90,18 @@ void InfoArea::Flush() {
         appendCursor_.endEditBlock();
     }
     ScrollToEnd();
+}
+
+QString InfoArea::SaveLog(const QString& path) {
+    Flush();
+    const bool html = path.endsWith(QStringLiteral(".html"), Qt::CaseInsensitive);
+    const QByteArray bytes = (html ? document()->toHtml() : document()->toPlainText()).toUtf8();
+    // Written beside the target and renamed over it: a failed save leaves an old file whole.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+        return file.errorString();
+    }
+    return {};
 }
 
 void InfoArea::ClearArea() {

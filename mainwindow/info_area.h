@@ -4,14 +4,17 @@
 #include <QTextCharFormat>
 #include <QTextCursor>
 #include <QTextEdit>
+#include <QTime>
 #include <QTimer>
+#include <functional>
 
 namespace dtu {
 
 // The coloured log of every exchange with the device. Each write appends one
 // line at the end of the text, whatever the user's caret, and the view follows
 // the newest line. Writes made in one turn of the event loop share one edit
-// block, so a burst of lines costs one layout pass.
+// block, so a burst of lines costs one layout pass. With time stamps on, each
+// line written starts with the local time to the millisecond.
 class InfoArea : public QTextEdit {
     Q_OBJECT
 public:
@@ -21,6 +24,7 @@ public:
     static const QColor kTxColour;
     static const QColor kRxColour;
     static const QColor kErrorColour;
+    static const QColor kStampColour;
 
     explicit InfoArea(QWidget* parent);
 
@@ -33,6 +37,16 @@ public:
     // the text (CR LF, CR or LF) start new lines.
     void AppendInfoLine(const QString& text);
     void SetLineColour(const QColor& colour);
+
+    // Lines written from now on carry a time stamp, or no longer do.
+    void SetTimeStamps(bool on) { timeStamps_ = on; }
+    bool TimeStamps() const { return timeStamps_; }
+    // Where the stamps' time comes from: the local clock unless a test sets one.
+    void SetClock(std::function<QTime()> clock) { clock_ = std::move(clock); }
+
+    // Writes the whole log to `path`: HTML keeping the colours when the name
+    // ends in ".html", else UTF-8 text. Returns why it failed; empty on success.
+    QString SaveLog(const QString& path);
 
     // Lines the area holds: every line break written.
     int LineCount() const { return document()->blockCount() - 1; }
@@ -47,6 +61,9 @@ private:
 
     QTextCursor appendCursor_;
     QTextCharFormat lineFormat_;
+    QTextCharFormat stampFormat_;
+    bool timeStamps_ = false;
+    std::function<QTime()> clock_ = &QTime::currentTime;
     QTimer flushTimer_;
     bool editBlockOpen_ = false;
 };

@@ -3,6 +3,7 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QResizeEvent>
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QStyle>
@@ -47,6 +48,28 @@ constexpr int kBottomWidth = 139;
 constexpr int kBottomHeight = 30;
 constexpr int kGlyphSize = 24;
 
+// How a region follows the window when it is larger than designed: the form
+// keeps its place and size, the information and send areas take the room, and
+// the bottom buttons stay at the bottom.
+enum Follow : unsigned {
+    kMoveRight = 1u << 0,
+    kMoveDown = 1u << 1,
+    kWiden = 1u << 2,
+    kHeighten = 1u << 3,
+};
+
+struct StretchRow {
+    const char* name;
+    unsigned follow;
+};
+
+constexpr StretchRow kStretchRows[] = {
+    {"grp_Info", kWiden | kHeighten}, {"edtDialog", kWiden | kHeighten},
+    {"lbl_ClearInfo", kMoveRight},    {"pbWhile", kMoveDown | kWiden},
+    {"grp_Send", kMoveDown | kWiden}, {"mmo_Send", kWiden},
+    {"lbl_ClearSend", kMoveRight},
+};
+
 ClickableLabel* AddClearLabel(QWidget* parent, const char* name, const char* text, int left,
                               int top) {
     auto* label = new ClickableLabel(parent);
@@ -69,6 +92,35 @@ void Tfrm_MainLx1::BuildForm() {
     BuildSendGroup(central);
     BuildBottomButtons(central);
     BuildStatusBar();
+    RecordStretchingRegions();
+    // Enter, like Space, presses the button that has the focus.
+    for (QPushButton* button : central->findChildren<QPushButton*>()) {
+        button->setAutoDefault(true);
+    }
+}
+
+void Tfrm_MainLx1::RecordStretchingRegions() {
+    for (const StretchRow& row : kStretchRows) {
+        auto* widget = Child<QWidget>(row.name);
+        stretching_.push_back({widget, widget->geometry(), row.follow});
+    }
+    for (const BottomButton& row : kBottomButtons) {
+        auto* button = Child<QWidget>(row.name);
+        stretching_.push_back({button, button->geometry(), kMoveDown});
+    }
+}
+
+void Tfrm_MainLx1::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    const QSize extra = (event->size() - minimumSize()).expandedTo({0, 0});
+    for (const StretchingRegion& region : stretching_) {
+        QRect place = region.designed;
+        place.translate(region.follow & kMoveRight ? extra.width() : 0,
+                        region.follow & kMoveDown ? extra.height() : 0);
+        place.setSize(place.size() + QSize(region.follow & kWiden ? extra.width() : 0,
+                                           region.follow & kHeighten ? extra.height() : 0));
+        region.widget->setGeometry(place);
+    }
 }
 
 void Tfrm_MainLx1::BuildInfoGroup(QWidget* central) {

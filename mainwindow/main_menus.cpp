@@ -1,6 +1,10 @@
 #include <QAction>
 #include <QActionGroup>
+#include <QDateTime>
 #include <QDesktopServices>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
@@ -9,6 +13,7 @@
 
 #include "lang/lang_list.h"
 #include "mainwindow/hint_switch.h"
+#include "mainwindow/info_area.h"
 #include "mainwindow/lang_qt.h"
 #include "mainwindow/main_window.h"
 #include "mainwindow/widget_tags.h"
@@ -55,6 +60,9 @@ constexpr MenuRow kFileMenu[] = {
     {EntryKind::Separator, "", 0, "", true},
     {EntryKind::Item, "N14", 10, "关闭串口", true},
     {EntryKind::Separator, "", 0, "", true},
+    {EntryKind::Item, "mni_SaveLog", 18, "保存日志...", true},
+    {EntryKind::Item, "mni_TimeStamps", 19, "显示时间戳", true},
+    {EntryKind::Separator, "", 0, "", true},
     {EntryKind::Item, "N_Exit", 4, "退出程序", true},
 };
 
@@ -98,6 +106,10 @@ constexpr LinkRow kLinkTexts[] = {
     {8, "lang_About_Website"},
     {17, "lang_WorkOrder"},
 };
+
+constexpr const char* kLogFileName = "'dtuconfig-log-'yyyyMMdd-HHmmss'.txt'";
+constexpr const char* kHtmlSuffix = ".html";
+constexpr const char* kTextSuffix = ".txt";
 
 QAction* NamedAction(QObject* parent, const char* name, int tag, const char* caption) {
     auto* action = new QAction(QString::fromUtf8(caption), parent);
@@ -186,6 +198,7 @@ void Tfrm_MainLx1::BuildMenus() {
     help->menuAction()->setObjectName("N4");
     addItems(help, kHelpMenu);
     Child<QAction>("Hint_Mouse_Enable")->setCheckable(true);
+    Child<QAction>("mni_TimeStamps")->setCheckable(true);
 }
 
 void Tfrm_MainLx1::SetReopenItemVisible(bool visible) {
@@ -243,6 +256,12 @@ void Tfrm_MainLx1::MenuClick(int tag) {
         case 12:
             session_.ReopenWithSavedSettings();
             break;
+        case 18:
+            SaveLogAs();
+            break;
+        case 19:
+            ToggleTimeStamps();
+            break;
         default:
             break;
     }
@@ -256,6 +275,36 @@ void Tfrm_MainLx1::SwitchLanguage() {
     if (applyDialogTexts) {
         applyDialogTexts();
     }
+}
+
+void Tfrm_MainLx1::ToggleTimeStamps() {
+    info_->SetTimeStamps(!info_->TimeStamps());
+    Child<QAction>("mni_TimeStamps")->setChecked(info_->TimeStamps());
+}
+
+void Tfrm_MainLx1::SaveLogAs() {
+    const QString folder = QDir(logFolder_).exists() ? logFolder_ : QDir::homePath();
+    const QString name = QDateTime::currentDateTime().toString(kLogFileName);
+    QString filter;
+    QString path =
+        QFileDialog::getSaveFileName(this, Tr("lang_Menu_SaveLog"), QDir(folder).filePath(name),
+                                     Tr("lang_SaveLog_Filter"), &filter);
+    if (path.isEmpty()) {
+        return;
+    }
+    if (QFileInfo(path).suffix().isEmpty()) {
+        path += filter.contains(kHtmlSuffix) ? kHtmlSuffix : kTextSuffix;
+    }
+    SaveLogTo(path);
+}
+
+void Tfrm_MainLx1::SaveLogTo(const QString& path) {
+    const QString error = info_->SaveLog(path);
+    if (!error.isEmpty()) {
+        QMessageBox::warning(this, windowTitle(), Tr("lang_Info_LogNotSaved").arg(path, error));
+        return;
+    }
+    logFolder_ = QFileInfo(path).absolutePath();
 }
 
 void Tfrm_MainLx1::ToggleHints() {

@@ -4,7 +4,10 @@
 #include "form/form_settings.h"
 #include "lang/lang_list.h"
 #include "mainwindow/form_binder.h"
+#include "mainwindow/form_text.h"
 #include "mainwindow/hint_switch.h"
+#include "mainwindow/info_area.h"
+#include "mainwindow/lang_qt.h"
 #include "mainwindow/main_window.h"
 #include "settings/config_location.h"
 #include "settings/ini_file.h"
@@ -23,6 +26,9 @@ void Tfrm_MainLx1::LoadSettings() {
     isCustom_ = settings_->ReadBool("SYS", "Custom", false);
     LangList->IsChinese = settings_->ReadBool("SYS", "Lang", SystemIsChinese());
     hints_->SetOn(settings_->ReadBool("SYS", "RealTimeHelp", true));
+    info_->SetTimeStamps(settings_->ReadBool("SYS", "TimeStamps", false));
+    Child<QAction>("mni_TimeStamps")->setChecked(info_->TimeStamps());
+    logFolder_ = FromGbk(settings_->ReadString("SYS", "LogFolder", ""));
     if (isCustom_) {
         Child<QAction>("N4")->setVisible(false);
     }
@@ -33,14 +39,16 @@ void Tfrm_MainLx1::LoadSettings() {
 void Tfrm_MainLx1::SaveSettings() {
     try {
         // Before any port was opened there is no port to remember; keep the stored one.
-        const PortTexts& port = session_.PortSettings();
-        if (!port[0].empty()) {
-            for (std::size_t i = 0; i < port.size(); ++i) {
-                settings_->WriteString("COM", kPortKeys[i], port[i]);
+        if (!session_.PortSettings()[0].empty()) {
+            const PortTexts stored = session_.StoredPortSettings();
+            for (std::size_t i = 0; i < stored.size(); ++i) {
+                settings_->WriteString("COM", kPortKeys[i], stored[i]);
             }
         }
         settings_->WriteBool("SYS", "Lang", LangList->IsChinese);
         settings_->WriteBool("SYS", "RealTimeHelp", hints_->IsOn());
+        settings_->WriteBool("SYS", "TimeStamps", info_->TimeStamps());
+        settings_->WriteString("SYS", "LogFolder", ToGbk(logFolder_));
         SaveFormSettings(session_.Form(), *settings_);
     } catch (const IniWriteError& error) {
         // The window closes all the same; the keys written so far stay in the file.

@@ -34,6 +34,8 @@ constexpr TextRow kMenuTexts[] = {
     {"N2", "lang_Menu_Read"},
     {"N5", "lang_Menu_WriteAll"},
     {"N14", "lang_Command_Close"},
+    {"mni_SaveLog", "lang_Menu_SaveLog"},
+    {"mni_TimeStamps", "lang_Menu_TimeStamps"},
     {"N_Exit", "lang_Menu_Exit"},
     {"N8", "lang_Menu_About"},
     {"N12", "lang_Menu_Update"},

@@ -46,7 +46,8 @@ Tfrm_MainLx1::Tfrm_MainLx1(QWidget* parent)
     setObjectName("frm_MainLx1");
     setWindowTitle("Velkor-GPRS-DTU");
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+                   Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint |
+                   Qt::WindowCloseButtonHint);
     setFont(FormFont());
 
     BuildForm();
@@ -69,7 +70,9 @@ Tfrm_MainLx1::Tfrm_MainLx1(QWidget* parent)
 
     ConnectOperations();
 
-    setFixedSize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
+    // The designed size is the least; the log and the send box take any room beyond it.
+    setMinimumSize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
+    resize(minimumSize());
     if (const QScreen* shown = screen()) {
         move(shown->availableGeometry().center() - rect().center());
     }

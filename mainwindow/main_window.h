@@ -48,6 +48,10 @@ public:
     void ApplyMainTexts();
     void SetReopenItemVisible(bool visible);
 
+    // Writes the log to `path` (HTML for a ".html" name), telling the user when
+    // it cannot.
+    void SaveLogTo(const QString& path);
+
     // Work mode: the item index of the work-mode box (-1 when none); view:
     // 0 full, 1 compact.
     int GetWorkMode() const;
@@ -72,6 +76,7 @@ signals:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -85,6 +90,7 @@ private:
     void BuildSendGroup(QWidget* central);
     void BuildBottomButtons(QWidget* central);
     void BuildStatusBar();
+    void RecordStretchingRegions();
     // The glyphs are read from disk, so only once the window is first shown.
     void LoadButtonGlyphs();
 
@@ -94,6 +100,8 @@ private:
     void MenuClick(int tag);
     void SwitchLanguage();
     void ToggleHints();
+    void ToggleTimeStamps();
+    void SaveLogAs();
 
     // Views and couplings (main_view.cpp).
     void btn_ShowMoreClick();
@@ -133,6 +141,7 @@ private:
     bool isCustom_ = false;
     bool settingsSaved_ = false;
     bool glyphsLoaded_ = false;
+    QString logFolder_;  // where the log was last saved
 
     DigitsOnlyFilter* digitsOnly_ = nullptr;
     HintSwitch* hints_ = nullptr;
@@ -147,6 +156,14 @@ private:
     InfoArea* info_ = nullptr;
     QLabel* portStatus_ = nullptr;
     QProgressBar* progress_ = nullptr;
+
+    // A region that follows the window beyond its designed size (main_layout.cpp).
+    struct StretchingRegion {
+        QWidget* widget;
+        QRect designed;
+        unsigned follow;
+    };
+    std::vector<StretchingRegion> stretching_;
 };
 
 }  // namespace dtu

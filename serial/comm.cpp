@@ -112,6 +112,11 @@ void TComm::StartPort() {
     if (impl_->open) {
         throw ECommsError("This serial port already opened");
     }
+    if (impl_->commName.empty()) {
+        OpenError noPort;
+        noPort.kind = OpenFailure::Missing;
+        throw ECommsError("Error opening serial port", noPort);
+    }
     auto open = std::make_unique<OpenedPort>();
     open->port.Open(DevicePathFor(impl_->commName));
     int fd = open->port.Fd();

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "serial/event_poster.h"
+#include "serial/open_error.h"
 
 struct termios;
 
@@ -15,13 +16,13 @@ namespace dtu {
 // Raised by StartPort with one of its fixed messages.
 class ECommsError : public std::runtime_error {
 public:
-    explicit ECommsError(const std::string& message, std::string detail = {})
-        : std::runtime_error(message), detail_(std::move(detail)) {}
-    // What the system said, e.g. "Permission denied (join the dialout group)".
-    const std::string& Detail() const { return detail_; }
+    explicit ECommsError(const std::string& message, OpenError failure = {})
+        : std::runtime_error(message), failure_(std::move(failure)) {}
+    // Why the device refused to open; kind None for the failures that follow the open.
+    const OpenError& Failure() const { return failure_; }
 
 private:
-    std::string detail_;
+    OpenError failure_;
 };
 
 enum class TDtrControl { DtrEnable, DtrDisable, DtrHandshake };

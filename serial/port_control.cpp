@@ -39,7 +39,7 @@ std::uint32_t BaudOrThrow(const std::string& text) {
 PortControl::PortControl(TComm& comm) : comm_(comm) {}
 
 bool PortControl::OpenPort() {
-    lastOpenError_.clear();
+    lastOpenError_ = {};
     try {
         comm_.StopPort();
         // No flow control; DTR and RTS stay inactive.
@@ -84,13 +84,12 @@ bool PortControl::OpenPort() {
         comm_.StartPort();
         portIsOpen_ = true;
     } catch (const ECommsError& error) {
-        lastOpenError_ = error.what();
-        if (!error.Detail().empty()) {
-            lastOpenError_ += ": " + error.Detail();
-        }
+        lastOpenError_ = error.Failure().kind != OpenFailure::None
+                             ? error.Failure()
+                             : OtherOpenError(settings[0], error.what());
         portIsOpen_ = false;
     } catch (const std::exception& error) {
-        lastOpenError_ = error.what();
+        lastOpenError_ = OtherOpenError(settings[0], error.what());
         portIsOpen_ = false;
     }
     if (!portIsOpen_) {

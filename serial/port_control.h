@@ -44,8 +44,8 @@ public:
     PortWrite Write(const std::string& text);
 
     bool PortIsOpen() const { return portIsOpen_; }
-    // Why the last OpenPort failed (empty after a success), for a status detail.
-    const std::string& LastOpenError() const { return lastOpenError_; }
+    // Why the last OpenPort failed; kind None after a success.
+    const OpenError& LastOpenError() const { return lastOpenError_; }
 
     TComm& Comm() { return comm_; }
 
@@ -54,7 +54,7 @@ public:
 private:
     TComm& comm_;
     bool portIsOpen_ = false;
-    std::string lastOpenError_;
+    OpenError lastOpenError_;
 };
 
 }  // namespace dtu

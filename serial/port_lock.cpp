@@ -9,8 +9,9 @@
 #include <array>
 #include <cerrno>
 #include <charconv>
+#include <climits>
 #include <cstdio>
-#include <cstring>
+#include <cstdlib>
 
 #include "serial/comm.h"
 
@@ -21,18 +22,6 @@ namespace {
 constexpr const char* kOpenError = "Error opening serial port";
 constexpr const char* kNotAComm = "File handle is not a comm handle ";
 constexpr std::array<const char*, 2> kLockDirs = {"/run/lock", "/var/lock"};
-
-std::string OpenFailureDetail(int error) {
-    switch (error) {
-        case EACCES:
-        case EPERM:
-            return "Permission denied: add the user to the dialout group";
-        case EBUSY:
-            return "in use by another program";
-        default:
-            return std::strerror(error);
-    }
-}
 
 // PID recorded in a lock file, 0 when the file holds none.
 pid_t ReadLockOwner(const std::string& path) {
@@ -75,6 +64,19 @@ bool WriteLockFile(const std::string& path) {
     return written;
 }
 
+std::string ResolvedPath(const std::string& path) {
+    char resolved[PATH_MAX];
+    return realpath(path.c_str(), resolved) != nullptr ? std::string(resolved) : path;
+}
+
+// Who holds the port: the owner its lock file names, else the holder of its flock.
+int HolderOf(const std::string& devicePath, const std::string& lockFile) {
+    if (pid_t owner = lockFile.empty() ? 0 : ReadLockOwner(lockFile); ProcessExists(owner)) {
+        return owner;
+    }
+    return FlockHolderOf(devicePath);
+}
+
 }  // namespace
 
 std::string DevicePathFor(const std::string& commName) {
@@ -96,34 +98,44 @@ std::string UucpLockPath(const std::string& devicePath) {
 
 void ExclusivePort::Open(const std::string& devicePath) {
     Close();
+    // The lock file is named after the device itself, whatever link led to it.
+    const std::string lockFile = UucpLockPath(ResolvedPath(devicePath));
     int fd = open(devicePath.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
-        throw ECommsError(kOpenError, OpenFailureDetail(errno));
+        const int error = errno;
+        OpenError failure = ClassifyOpenErrno(devicePath, error, InspectNode(devicePath));
+        if (failure.kind == OpenFailure::Busy) {
+            failure = BusyError(devicePath, HolderOf(devicePath, lockFile));
+        }
+        throw ECommsError(kOpenError, std::move(failure));
     }
-    auto refuse = [fd](const char* message, std::string detail) {
+    auto refuse = [fd](const char* message, OpenError failure) {
         close(fd);
-        throw ECommsError(message, std::move(detail));
+        throw ECommsError(message, std::move(failure));
     };
     if (!isatty(fd)) {
-        refuse(kNotAComm, {});
+        refuse(kNotAComm, ClassifyOpenErrno(devicePath, ENOTTY, {}));
     }
     if (flock(fd, LOCK_EX | LOCK_NB) != 0) {
-        refuse(kOpenError, errno == EWOULDBLOCK ? OpenFailureDetail(EBUSY) : std::strerror(errno));
+        const int error = errno;
+        refuse(kOpenError, error == EWOULDBLOCK
+                               ? BusyError(devicePath, HolderOf(devicePath, lockFile))
+                               : ClassifyOpenErrno(devicePath, error, {}));
     }
 
-    std::string lockFile = UucpLockPath(devicePath);
-    if (!lockFile.empty() && !WriteLockFile(lockFile)) {
+    std::string heldLock = lockFile;
+    if (!heldLock.empty() && !WriteLockFile(heldLock)) {
         if (errno != EEXIST) {
-            lockFile.clear();  // no lock file then; the flock still guards the port
-        } else if (pid_t owner = ReadLockOwner(lockFile); ProcessExists(owner)) {
-            refuse(kOpenError, "in use by PID " + std::to_string(owner));
-        } else if (unlink(lockFile.c_str()) != 0 || !WriteLockFile(lockFile)) {
-            refuse(kOpenError, OpenFailureDetail(EBUSY));
+            heldLock.clear();  // no lock file then; the flock still guards the port
+        } else if (pid_t owner = ReadLockOwner(heldLock); ProcessExists(owner)) {
+            refuse(kOpenError, BusyError(devicePath, owner));
+        } else if (unlink(heldLock.c_str()) != 0 || !WriteLockFile(heldLock)) {
+            refuse(kOpenError, BusyError(devicePath, 0));
         }
     }
     ioctl(fd, TIOCEXCL);
     fd_ = fd;
-    lockFile_ = std::move(lockFile);
+    lockFile_ = std::move(heldLock);
 }
 
 void ExclusivePort::Close() {

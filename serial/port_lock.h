@@ -20,7 +20,7 @@ public:
     ExclusivePort(const ExclusivePort&) = delete;
     ExclusivePort& operator=(const ExclusivePort&) = delete;
 
-    // Throws ECommsError "Error opening serial port" (why in its detail) or
+    // Throws ECommsError "Error opening serial port" (why in its Failure()) or
     // "File handle is not a comm handle ".
     void Open(const std::string& devicePath);
     void Close();

@@ -5,6 +5,8 @@
 #include "form/reply_apply.h"
 #include "lang/lang_list.h"
 #include "protocol/commands.h"
+#include "serial/open_error_text.h"
+#include "serial/port_identity.h"
 #include "serial/port_texts.h"
 
 namespace dtu {
@@ -32,7 +34,7 @@ OpenResult DeviceSession::OpenPort(const PortTexts& texts) {
     control_.settings = texts;
     const bool ok = control_.OpenPort();
     ShowPortStatus();
-    return {ok, control_.LastOpenError()};
+    return {ok, ok ? std::string() : OpenErrorText(control_.LastOpenError())};
 }
 
 void DeviceSession::ClosePort() {
@@ -44,6 +46,12 @@ void DeviceSession::ClosePort() {
 OpenResult DeviceSession::ReopenWithSavedSettings() {
     ClosePort();
     return OpenPort(savedSettings);
+}
+
+PortTexts DeviceSession::StoredPortSettings() const {
+    PortTexts stored = control_.settings;
+    stored[0] = StablePortName(stored[0]);
+    return stored;
 }
 
 void DeviceSession::BeginAction(std::uint8_t operation) {

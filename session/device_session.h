@@ -53,9 +53,14 @@ public:
     // F8: closes the port and opens it with the saved settings.
     OpenResult ReopenWithSavedSettings();
     bool PortIsOpen() const { return control_.PortIsOpen(); }
+    // Why the last open failed; kind None after a success.
+    const OpenError& LastOpenError() const { return control_.LastOpenError(); }
     // The settings the port was last opened with (after a write all, the
     // device's new UART).
     const PortTexts& PortSettings() const { return control_.settings; }
+    // The same as the settings file keeps them: an adapter by its by-id name,
+    // which finds it again under another ttyUSB number.
+    PortTexts StoredPortSettings() const;
     // Kept by the port window for batch work; never stored on disk.
     PortTexts savedSettings;
 

@@ -1,5 +1,7 @@
 #include "session/serial_device_port.h"
 
+#include "serial/open_error_text.h"
+
 namespace dtu {
 
 namespace {
@@ -39,7 +41,7 @@ OpenResult SerialDevicePort::Reopen(const LineChange& change) {
     Take(settings[kDataBitsSetting], change.dataBits);
     Take(settings[kStopBitsSetting], change.stopBits);
     const bool ok = control_.OpenPort();
-    return {ok, control_.LastOpenError()};
+    return {ok, ok ? std::string() : OpenErrorText(control_.LastOpenError())};
 }
 
 }  // namespace dtu

@@ -1,8 +1,10 @@
 // Appends 65535 coloured lines to the information area and prints the rate and
 // the cost of single lines early and late in the run. Two ways of arrival: a
-// burst within one event-loop turn, and one line per turn (a reply per turn).
+// burst within one event-loop turn, and one line per turn (a reply per turn);
+// then the burst with time stamps, and the time to save a full log.
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QTemporaryDir>
 #include <algorithm>
 #include <array>
 #include <cstdio>
@@ -60,9 +62,10 @@ void WriteSingleLine(dtu::InfoArea& area, int i) {
     }
 }
 
-RunFigures Run(bool oneLinePerTurn) {
+RunFigures Run(bool oneLinePerTurn, bool timeStamps = false) {
     dtu::InfoArea area(nullptr);
     area.resize(335, 389);
+    area.SetTimeStamps(timeStamps);
     area.show();
     QApplication::processEvents();
     RunFigures figures;
@@ -109,6 +112,28 @@ double RunMultiLineBlocks() {
     return (kLines - 1) / (static_cast<double>(total.nsecsElapsed()) / 1e9);
 }
 
+// Milliseconds to save a log just short of the limit, as text and as HTML.
+std::array<double, 2> SaveFullLog() {
+    dtu::InfoArea area(nullptr);
+    area.SetTimeStamps(true);
+    for (int i = 1; i < kLines; ++i) {
+        WriteSingleLine(area, i);
+    }
+    area.Flush();
+    QTemporaryDir dir;
+    std::array<double, 2> millis{};
+    const std::array<const char*, 2> names = {"log.txt", "log.html"};
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        QElapsedTimer save;
+        save.start();
+        if (!area.SaveLog(dir.filePath(names[i])).isEmpty()) {
+            return {};
+        }
+        millis[i] = static_cast<double>(save.nsecsElapsed()) / 1e6;
+    }
+    return millis;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -129,5 +154,9 @@ int main(int argc, char** argv) {
                     f.earlyMedianMicros, kLines - kWindow, kLines - 1, f.lateMedianMicros);
     }
     std::printf("%-22s %10.0f lines/s\n", "CR LF blocks, 1 turn:", RunMultiLineBlocks());
+    std::printf("%-22s %10.0f lines/s\n", "time stamps, 1 turn:", Run(false, true).linesPerSecond);
+    const std::array<double, 2> save = SaveFullLog();
+    std::printf("save %d stamped lines: %.0f ms as text, %.0f ms as HTML\n", kLines - 1, save[0],
+                save[1]);
     return 0;
 }

@@ -66,6 +66,12 @@ constexpr SampleRow kSamples[] = {
     {153, "lang_Bb_UseD2d_chk_NetPort4",
      "从这四路网络中选择D2D服务所在的服务器,使用TCP协议,25565端口.",
      "Click the server which D2D server running in, use TCP and 25565 port"},
+    {158, "lang_Info_OpenNoPermission",
+     "[提示]:没有权限打开 %1。请用命令 sudo usermod -aG %2 $USER 加入它的用户组 "
+     "%2，然后注销并重新登录。",
+     "[Note]: No permission to open %1. Join its group %2 with: sudo usermod -aG %2 $USER, then "
+     "log out and log in again."},
+    {163, "lang_Info_OpenOther", "[提示]:无法打开 %1: %2", "[Note]: Cannot open %1: %2"},
 };
 
 TEST(BuiltinTexts, SampleRowsHoldTheirExactTexts) {

@@ -4,12 +4,14 @@
 #include <string>
 #include <vector>
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QtTest>
 
 #include "app/about_window.h"
@@ -19,6 +21,7 @@
 #include "lang/lang_list.h"
 #include "mainwindow/lang_qt.h"
 #include "mainwindow/main_window.h"
+#include "serial/open_error_text.h"
 #include "serial/port_control.h"
 #include "test_support.h"
 
@@ -56,6 +59,16 @@ QByteArray ReadFile(const QString& path) {
 
 QAction* MainAction(Tfrm_MainLx1& main, const char* name) {
     return main.findChild<QAction*>(name);
+}
+
+std::vector<PortInfo> Ports(const QStringList& paths) {
+    std::vector<PortInfo> ports;
+    for (const QString& path : paths) {
+        PortInfo port;
+        port.path = path.toStdString();
+        ports.push_back(port);
+    }
+    return ports;
 }
 
 }  // namespace
@@ -124,8 +137,11 @@ private slots:
         Tfrm_Login& login = Start();
         login.show();
         login.btn_Com->click();
-        QVERIFY2(login.StatusText().startsWith(Tr("lang_Info_ComInuse")),
-                 qPrintable(login.StatusText()));
+        // The empty baud box is the reason, whichever port was chosen.
+        QCOMPARE(windows_->main->Session().LastOpenError().kind, OpenFailure::Other);
+        QCOMPARE(login.StatusText(),
+                 FromGbk(OpenErrorText(windows_->main->Session().LastOpenError())));
+        QVERIFY(login.StatusText().endsWith("invalid baud rate \"\""));
         QVERIFY(login.isVisible());
         QVERIFY(!windows_->main->isVisible());
     }
@@ -145,19 +161,136 @@ private slots:
         windows_->main->Session().ClosePort();
     }
 
-    void closedDropDownSelectsFirstPort() {
-        FakePort first;
-        FakePort second;
-        qputenv("DTUCONFIG_EXTRA_PORTS", (first.Path() + ":" + second.Path()).toLocal8Bit());
+    void dropDownNeverChangesTheChoice_data() {
+        QTest::addColumn<QStringList>("before");
+        QTest::addColumn<QString>("chosen");
+        QTest::addColumn<QStringList>("after");
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QString>("shown");
+        const QString a = "/dev/ttyS0", b = "/dev/ttyUSB0", c = "/dev/ttyUSB1";
+        QTest::newRow("kept while listed") << QStringList{a, b} << b << QStringList{a, b} << 1 << b;
+        QTest::newRow("kept when the order changes")
+            << QStringList{a, b} << b << QStringList{c, a, b} << 2 << b;
+        QTest::newRow("first entry kept") << QStringList{a, b} << a << QStringList{a, b} << 0 << a;
+        QTest::newRow("gone: no selection")
+            << QStringList{a, b} << b << QStringList{a, c} << -1 << b;
+        QTest::newRow("empty list") << QStringList{a, b} << a << QStringList{} << -1 << a;
+    }
+    void dropDownNeverChangesTheChoice() {
+        QFETCH(QStringList, before);
+        QFETCH(QString, chosen);
+        QFETCH(QStringList, after);
+        QFETCH(int, index);
+        QFETCH(QString, shown);
         Tfrm_Login& login = Start();
-        login.show();
+        std::vector<PortInfo> ports = Ports(before);
+        login.SetPortSource({[&ports] { return ports; }, folder_->Path().toStdString()});
         PortComboBox* box = login.cbb_Open_ComName;
-        QVERIFY(box->findText(second.Path()) >= 0);
-        box->setCurrentIndex(box->findText(second.Path()));
+        box->setCurrentIndex(box->findText(chosen));
+        ports = Ports(after);
         box->showPopup();
         box->hidePopup();
-        QCOMPARE(box->currentIndex(), 0);
-        QCOMPARE(box->Text(), box->itemText(0));
+        QCOMPARE(box->currentIndex(), index);
+        QCOMPARE(box->Text(), shown);
+    }
+
+    void portComingBackIsChosenAgain() {
+        Tfrm_Login& login = Start();
+        std::vector<PortInfo> ports = Ports({"/dev/ttyS0", "/dev/ttyUSB0"});
+        ports[1].byId = "/dev/serial/by-id/usb-FTDI_A9X1-if00-port0";
+        login.SetPortSource({[&ports] { return ports; }, folder_->Path().toStdString()});
+        PortComboBox* box = login.cbb_Open_ComName;
+        box->setCurrentIndex(1);
+        // Plugged again while another adapter held its number.
+        std::vector<PortInfo> replugged = Ports({"/dev/ttyS0", "/dev/ttyUSB0", "/dev/ttyUSB1"});
+        replugged[2].byId = ports[1].byId;
+        ports = replugged;
+        box->showPopup();
+        box->hidePopup();
+        QCOMPARE(box->Text(), QString("/dev/ttyUSB1"));
+    }
+
+    void portListShowsDescriptions() {
+        Tfrm_Login& login = Start();
+        std::vector<PortInfo> ports = Ports({"/dev/ttyS0", "/dev/ttyUSB0"});
+        ports[1].manufacturer = "FTDI";
+        ports[1].product = "FT232R USB UART";
+        ports[1].serial = "A9X1B2C3";
+        login.SetPortSource({[&ports] { return ports; }, folder_->Path().toStdString()});
+        PortComboBox* box = login.cbb_Open_ComName;
+        box->setCurrentIndex(1);
+        QCOMPARE(box->toolTip(), QString("FTDI FT232R USB UART (A9X1B2C3)"));
+        QCOMPARE(box->currentText(), QString("/dev/ttyUSB0"));
+        // The open list is wide enough for path and description side by side.
+        const QFontMetrics metrics(box->view()->font());
+        QVERIFY(box->view()->sizeHintForColumn(0) >
+                metrics.horizontalAdvance("/dev/ttyUSB0 FTDI FT232R USB UART (A9X1B2C3)"));
+        box->setCurrentIndex(0);
+        QCOMPARE(box->toolTip(), QString());
+    }
+
+    void portListFollowsHotPlugWhileShown() {
+        Tfrm_Login& login = Start();
+        std::vector<PortInfo> ports = Ports({"/dev/ttyS0"});
+        login.SetPortSource({[&ports] { return ports; }, folder_->Path().toStdString()});
+        login.show();
+        ports = Ports({"/dev/ttyS0", "/dev/ttyUSB0"});
+        QFile node(folder_->FilePath("ttyUSB0"));
+        QVERIFY(node.open(QIODevice::WriteOnly));
+        node.close();
+        QTRY_COMPARE(login.cbb_Open_ComName->count(), 2);
+        QCOMPARE(login.cbb_Open_ComName->currentIndex(), 0);
+        ports = Ports({"/dev/ttyUSB0"});
+        QVERIFY(node.remove());
+        QTRY_COMPARE(login.cbb_Open_ComName->count(), 1);
+        QCOMPARE(login.cbb_Open_ComName->currentIndex(), -1);
+        QCOMPARE(login.cbb_Open_ComName->Text(), QString("/dev/ttyS0"));
+    }
+
+    void openButtonHasTheFocusAndTakesEnterAndSpace() {
+        Tfrm_Login& login = Start();
+        login.show();
+        QCOMPARE(login.focusWidget(), login.btn_Com);
+        QSignalSpy clicks(login.btn_Com, &QPushButton::clicked);
+        for (const Qt::Key key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter}) {
+            QTest::keyClick(login.btn_Com, key);
+        }
+        QCOMPARE(clicks.count(), 3);
+    }
+
+    void shownAgainShowsTheCurrentLineSettings() {
+        FakePort port;
+        qputenv("DTUCONFIG_EXTRA_PORTS", port.Path().toLocal8Bit());
+        folder_->WriteSettings("[COM]\nComName=" + port.Path().toLocal8Bit() + "\n");
+        Tfrm_Login& login = Start();
+        login.show();
+        login.btn_Com->click();
+        Tfrm_MainLx1& main = *windows_->main;
+        QVERIFY(main.isVisible());
+        // A write all moved the device, and the PC port with it, to other settings.
+        QVERIFY(main.Session().OpenPort({port.Path().toStdString(), "9600", "EVEN", "8", "2"}).ok);
+        MainAction(main, "N14")->trigger();
+        QVERIFY(login.isVisible());
+        const PortTexts expected{port.Path().toStdString(), "9600", "EVEN", "8", "2"};
+        QCOMPARE(login.ChosenPortTexts(), expected);
+        QCOMPARE(login.focusWidget(), login.btn_Com);
+    }
+
+    void longOpenErrorNoteMakesTheWindowTaller() {
+        Tfrm_Login& login = Start();
+        login.show();
+        const int height = login.height();
+        OpenError permission;
+        permission.kind = OpenFailure::Permission;
+        permission.path = "/dev/serial/by-id/usb-Silicon_Labs_CP2102_USB_to_UART_0001-if00-port0";
+        permission.group = "dialout";
+        login.ShowOpenError(permission);
+        QCOMPARE(login.StatusText(), FromGbk(OpenErrorText(permission)));
+        QVERIFY(login.height() > height);
+        QVERIFY(login.stat1->height() >= login.stat1->heightForWidth(login.stat1->width()));
+        QCOMPARE(login.stat1->geometry().bottom(), login.centralWidget()->height() - 1);
+        login.ShowOpenError({});
+        QCOMPARE(login.height(), height);
     }
 
     void customHidesHelp() {

@@ -1,9 +1,15 @@
 // The rules of the information area: colours, line breaks, the line limit,
 // clearing, appending at the end and following the newest line.
+#include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QLabel>
+#include <QMessageBox>
 #include <QScrollBar>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
+#include <QTimer>
 
 #include "form_test.h"
 #include "mainwindow/info_area.h"
@@ -14,6 +20,32 @@ namespace {
 QColor LineColour(const dtu::InfoArea& area, int line) {
     const QTextBlock block = area.document()->findBlockByNumber(line);
     return block.begin().fragment().charFormat().foreground().color();
+}
+
+// Colour of the text after the time stamp of `line`.
+QColor ColourAfterStamp(const dtu::InfoArea& area, int line) {
+    const QTextBlock block = area.document()->findBlockByNumber(line);
+    auto fragment = block.begin();
+    ++fragment;
+    return fragment.fragment().charFormat().foreground().color();
+}
+
+QByteArray ReadAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The text of the next message box, which it then closes.
+void ReadNextMessage(QString& text) {
+    QTimer::singleShot(0, [&text] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box == nullptr) {
+            ReadNextMessage(text);
+            return;
+        }
+        text = box->text();
+        box->accept();
+    });
 }
 
 }  // namespace
@@ -30,6 +62,11 @@ private slots:
     void clearLabelEmptiesArea();
     void appendsAtEndWhateverTheSelection();
     void followsNewestLine();
+    void timeStampsPrefixEachLine();
+    void savedLogBytes_data();
+    void savedLogBytes();
+    void savedHtmlKeepsTheColours();
+    void failedSaveIsReported();
 };
 
 void InfoAreaTest::coloursPerWriter() {
@@ -155,6 +192,87 @@ void InfoAreaTest::followsNewestLine() {
     area.ShowRxLine("newest");
     QTRY_COMPARE(bar->value(), bar->maximum());
     QVERIFY(bar->value() > 0);
+}
+
+void InfoAreaTest::timeStampsPrefixEachLine() {
+    dtu::InfoArea area(nullptr);
+    area.SetClock([] { return QTime(9, 5, 7, 42); });
+    area.ShowInfoLine("before");
+    area.SetTimeStamps(true);
+    area.ShowTxLine("AT+CIVER?\r\n");
+    area.ShowRxLine("OK");
+    area.SetTimeStamps(false);
+    area.ShowErrorLine("after");
+    area.Flush();
+    QCOMPARE(area.toPlainText(),
+             QString("before\n[09:05:07.042] AT+CIVER?\n\n[09:05:07.042] OK\nafter\n"));
+    QCOMPARE(LineColour(area, 1), dtu::InfoArea::kStampColour);
+    QCOMPARE(ColourAfterStamp(area, 1), QColor(0, 0, 255));
+    QCOMPARE(ColourAfterStamp(area, 3), QColor(0, 128, 0));
+    QCOMPARE(LineColour(area, 4), QColor(255, 0, 0));
+}
+
+void InfoAreaTest::savedLogBytes_data() {
+    QTest::addColumn<bool>("stamps");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("plain") << false
+                           << QByteArray(
+                                  "AT+CIVER?\n\n\n+CIVER:V1.2\n\nOK\n\n\xE4\xBD\xA0\xE5\xA5\xBD\n");
+    QTest::newRow("time stamps") << true
+                                 << QByteArray(
+                                        "[23:59:59.999] AT+CIVER?\n\n[23:59:59.999] \n"
+                                        "+CIVER:V1.2\n\nOK\n\n[23:59:59.999] "
+                                        "\xE4\xBD\xA0\xE5\xA5\xBD\n");
+}
+
+void InfoAreaTest::savedLogBytes() {
+    QFETCH(bool, stamps);
+    QFETCH(QByteArray, bytes);
+    QTemporaryDir dir;
+    dtu::InfoArea area(nullptr);
+    area.SetClock([] { return QTime(23, 59, 59, 999); });
+    area.SetTimeStamps(stamps);
+    area.ShowTxLine("AT+CIVER?\r\n");
+    area.ShowRxLine("\r\n+CIVER:V1.2\r\n\r\nOK\r\n");
+    area.ShowInfoLine("你好");
+    const QString path = dir.filePath("log.txt");
+    QCOMPARE(area.SaveLog(path), QString());
+    QCOMPARE(ReadAll(path), bytes);
+}
+
+void InfoAreaTest::savedHtmlKeepsTheColours() {
+    QTemporaryDir dir;
+    dtu::InfoArea area(nullptr);
+    area.SetClock([] { return QTime(8, 0); });
+    area.SetTimeStamps(true);
+    area.ShowTxLine("AT");
+    area.ShowRxLine("OK");
+    area.ShowErrorLine("错误");
+    const QString path = dir.filePath("log.HTML");
+    QCOMPARE(area.SaveLog(path), QString());
+    const QString html = QString::fromUtf8(ReadAll(path));
+    QVERIFY(html.contains("charset=\"utf-8\""));
+    for (const char* coloured :
+         {"color:#808080;\">[08:00:00.000] </span><span style=\" color:#0000ff;\">AT",
+          "color:#008000;\">OK", "color:#ff0000;\">错误"}) {
+        QVERIFY2(html.contains(QString::fromUtf8(coloured)), coloured);
+    }
+}
+
+void InfoAreaTest::failedSaveIsReported() {
+    WindowFixture fixture;
+    const QDir dir(fixture.dir());
+    QVERIFY(dir.mkdir("folder.txt"));
+    for (const QString& path :
+         {dir.filePath("no-such-folder/log.txt"), dir.filePath("folder.txt")}) {
+        QString message;
+        ReadNextMessage(message);
+        fixture.window().SaveLogTo(path);
+        const QString lead = QString("日志未能保存到 %1：").arg(path);
+        QVERIFY2(message.startsWith(lead), qPrintable(message));
+        // The system's reason follows.
+        QVERIFY(message.size() > lead.size());
+    }
 }
 
 QObject* NewInfoAreaTest() {

@@ -1,10 +1,13 @@
 // Digits-only edits, the reply timer, the status panel and the shortcuts.
 #include <QAction>
+#include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
 #include <QGuiApplication>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -22,6 +25,12 @@ private slots:
     void digitsOnlyEdits_data();
     void digitsOnlyEdits();
     void pasteIsNotFiltered();
+    void inputMethodTextFollowsTheDigitsRule_data();
+    void inputMethodTextFollowsTheDigitsRule();
+    void droppedTextFollowsTheDigitsRule_data();
+    void droppedTextFollowsTheDigitsRule();
+    void enterAndSpacePressTheFocusedButton_data();
+    void enterAndSpacePressTheFocusedButton();
     void keysThatTypeNothingPass();
     void apnChoiceFillsApnField();
     void typingLimitCutsTypingOnly();
@@ -76,6 +85,80 @@ void InputTest::pasteIsNotFiltered() {
     QGuiApplication::clipboard()->setText("a1");
     QTest::keySequence(field, QKeySequence::Paste);
     QCOMPARE(field->text(), QString("a1"));
+}
+
+void InputTest::inputMethodTextFollowsTheDigitsRule_data() {
+    QTest::addColumn<QString>("committed");
+    QTest::addColumn<QString>("kept");
+    QTest::newRow("digits") << "12"
+                            << "12";
+    QTest::newRow("digits and dot") << "1.5"
+                                    << "1.5";
+    QTest::newRow("Chinese") << "你好"
+                             << "";
+    QTest::newRow("full-width digits") << "１２"
+                                       << "";
+    QTest::newRow("digit and letter") << "1a"
+                                      << "";
+}
+
+void InputTest::inputMethodTextFollowsTheDigitsRule() {
+    QFETCH(QString, committed);
+    QFETCH(QString, kept);
+    WindowFixture fixture;
+    auto* field = fixture.find<QLineEdit>("edt_TelNo");
+    field->clear();
+    // A composition in progress shows in the edit until the input method commits it.
+    QInputMethodEvent composing("ni", {});
+    QApplication::sendEvent(field, &composing);
+    QInputMethodEvent commit;
+    commit.setCommitString(committed);
+    QApplication::sendEvent(field, &commit);
+    QCOMPARE(field->text(), kept);
+    QCOMPARE(field->displayText(), kept);
+}
+
+void InputTest::droppedTextFollowsTheDigitsRule_data() {
+    QTest::addColumn<QString>("dropped");
+    QTest::addColumn<bool>("accepted");
+    QTest::newRow("digits") << "8080" << true;
+    QTest::newRow("letters") << "http" << false;
+    QTest::newRow("Chinese digits") << "八" << false;
+}
+
+void InputTest::droppedTextFollowsTheDigitsRule() {
+    QFETCH(QString, dropped);
+    QFETCH(bool, accepted);
+    WindowFixture fixture;
+    auto* field = fixture.find<QLineEdit>("edt_Port1");
+    field->clear();
+    QMimeData data;
+    data.setText(dropped);
+    const QPoint at = field->rect().center();
+    QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(field, &enter);
+    QCOMPARE(enter.isAccepted(), accepted);
+    QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(field, &drop);
+    QCOMPARE(field->text(), accepted ? dropped : QString());
+}
+
+void InputTest::enterAndSpacePressTheFocusedButton_data() {
+    QTest::addColumn<QString>("button");
+    QTest::newRow("bottom button") << "btn_Read";
+    QTest::newRow("data page button") << "btn_PPPA";
+    QTest::newRow("view switch") << "btn_ShowMore";
+}
+
+void InputTest::enterAndSpacePressTheFocusedButton() {
+    QFETCH(QString, button);
+    WindowFixture fixture;
+    auto* pressed = fixture.find<QPushButton>(button);
+    QSignalSpy clicks(pressed, &QPushButton::clicked);
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space}) {
+        QTest::keyClick(pressed, key);
+    }
+    QCOMPARE(clicks.count(), 3);
 }
 
 void InputTest::keysThatTypeNothingPass() {

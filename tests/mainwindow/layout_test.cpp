@@ -21,6 +21,8 @@ private slots:
     void geometryInFullView();
     void pagesInWorkModeOrder();
     void clientAreaAndStatusPanels();
+    void largerWindowGoesToTheLogAndSendAreas_data();
+    void largerWindowGoesToTheLogAndSendAreas();
     void tabOrder();
     void defaultsAndLimits_data();
     void defaultsAndLimits();
@@ -130,10 +132,59 @@ void LayoutTest::clientAreaAndStatusPanels() {
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QCOMPARE(window.centralWidget()->width(), 819);
     QCOMPARE(window.centralWidget()->height() + window.statusBar()->height(), 668);
-    QCOMPARE(window.minimumSize(), window.maximumSize());
+    // Opens at the designed size, which is also the least.
+    QCOMPARE(window.size(), window.minimumSize());
     QCOMPARE(window.statusBar()->objectName(), QString("stat1"));
     QCOMPARE(fixture.find("stat1_panel0")->width(), 410);
     QCOMPARE(fixture.find("stat1_panel1")->width(), 50);
+}
+
+void LayoutTest::largerWindowGoesToTheLogAndSendAreas_data() {
+    // What the region does with room beyond the designed size: moves right or
+    // down with it, grows wider or taller by it.
+    QTest::addColumn<bool>("right");
+    QTest::addColumn<bool>("down");
+    QTest::addColumn<bool>("wider");
+    QTest::addColumn<bool>("taller");
+    auto row = [](const char* name, bool right, bool down, bool wider, bool taller) {
+        QTest::newRow(name) << right << down << wider << taller;
+    };
+    row("grp_Info", false, false, true, true);
+    row("edtDialog", false, false, true, true);
+    row("lbl_ClearInfo", true, false, false, false);
+    row("pbWhile", false, true, true, false);
+    row("grp_Send", false, true, true, false);
+    row("mmo_Send", false, false, true, false);
+    row("lbl_ClearSend", true, false, false, false);
+    row("btn_SetAll", false, true, false, false);
+    row("btn_Send", false, true, false, false);
+    // The form keeps its place and size.
+    row("grp_common", false, false, false, false);
+    row("rzpgcntrl_WorkMode", false, false, false, false);
+    row("edt_IP1", false, false, false, false);
+}
+
+void LayoutTest::largerWindowGoesToTheLogAndSendAreas() {
+    QFETCH(bool, right);
+    QFETCH(bool, down);
+    QFETCH(bool, wider);
+    QFETCH(bool, taller);
+    const QSize extra(300, 200);
+    WindowFixture fixture;
+    dtu::Tfrm_MainLx1& window = fixture.window();
+    QVERIFY(window.windowFlags() & Qt::WindowMaximizeButtonHint);
+    QWidget* region = fixture.find(QTest::currentDataTag());
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const QRect designed = region->geometry();
+    const QRect grown(designed.x() + (right ? extra.width() : 0),
+                      designed.y() + (down ? extra.height() : 0),
+                      designed.width() + (wider ? extra.width() : 0),
+                      designed.height() + (taller ? extra.height() : 0));
+    window.resize(window.minimumSize() + extra);
+    QTRY_COMPARE(region->geometry(), grown);
+    window.resize(window.minimumSize());
+    QTRY_COMPARE(region->geometry(), designed);
 }
 
 void LayoutTest::tabOrder() {
@@ -262,6 +313,8 @@ void LayoutTest::menuEntries_data() {
     row("N2", 2, true);
     row("N5", 3, true);
     row("N14", 10, true);
+    row("mni_SaveLog", 18, true);
+    row("mni_TimeStamps", 19, true);
     row("N_Exit", 4, true);
     row("N7", 12, false);
     row("N3", 5, true);

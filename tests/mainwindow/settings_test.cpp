@@ -7,6 +7,7 @@
 #include <QTest>
 
 #include "form_test.h"
+#include "mainwindow/info_area.h"
 #include "protocol/sequences.h"
 #include "window_fixture.h"
 
@@ -80,6 +81,7 @@ private slots:
     void portOfTheRunIsWritten();
     void failedSaveStillCloses();
     void indexesOutsideTheirListsStartOnDefaults();
+    void timeStampsAndLogFolderKept();
 };
 
 void SettingsTest::missingKeysGiveDefaults() {
@@ -192,6 +194,27 @@ void SettingsTest::indexesOutsideTheirListsStartOnDefaults() {
     const std::vector<std::string> tail(lines.end() - 4, lines.end());
     QCOMPARE(tail, (std::vector<std::string>{"AT+CSTT=\"CMNET\",\"\",\"\"\r\n", "AT+ICF=3,3\r\n",
                                              "AT+CIPR=115200\r\n", "ATW\r\n"}));
+}
+
+void SettingsTest::timeStampsAndLogFolderKept() {
+    WindowFixture fixture;
+    dtu::InfoArea* area = fixture.window().Info();
+    auto* item = fixture.find<QAction>("mni_TimeStamps");
+    QVERIFY(!area->TimeStamps());
+    QVERIFY(!item->isChecked());
+    item->trigger();
+    QVERIFY(area->TimeStamps());
+    fixture.window().SaveLogTo(QDir(fixture.dir()).filePath("log.txt"));
+    fixture.reopen();
+    const QByteArray file = fixture.settingsFile();
+    QVERIFY(file.contains("\nTimeStamps=1\n"));
+    QVERIFY(file.contains("\nLogFolder=" + QDir(fixture.dir()).absolutePath().toUtf8() + "\n"));
+    QVERIFY(fixture.window().Info()->TimeStamps());
+    QVERIFY(fixture.find<QAction>("mni_TimeStamps")->isChecked());
+    fixture.find<QAction>("mni_TimeStamps")->trigger();
+    fixture.reopen();
+    QVERIFY(fixture.settingsFile().contains("\nTimeStamps=0\n"));
+    QVERIFY(!fixture.window().Info()->TimeStamps());
 }
 
 QObject* NewSettingsTest() {

@@ -77,7 +77,8 @@ TEST_F(CommOpen, PortLockedByAnotherDescriptorIsRefusedWithAReason) {
         ADD_FAILURE() << "opened a locked port";
     } catch (const ECommsError& error) {
         EXPECT_STREQ(error.what(), kOpenError);
-        EXPECT_EQ(error.Detail(), "in use by another program");
+        EXPECT_EQ(error.Failure().kind, OpenFailure::Busy);
+        EXPECT_EQ(error.Failure().holderPid, getpid());
     }
     close(other);
     EXPECT_FALSE(comm.IsOpen());
@@ -92,7 +93,8 @@ TEST_F(CommOpen, MissingDeviceIsAnOpenError) {
         ADD_FAILURE() << "opened a missing device";
     } catch (const ECommsError& error) {
         EXPECT_STREQ(error.what(), kOpenError);
-        EXPECT_FALSE(error.Detail().empty());
+        EXPECT_EQ(error.Failure().kind, OpenFailure::Missing);
+        EXPECT_EQ(error.Failure().path, "/dev/no-such-serial-port");
     }
     EXPECT_FALSE(comm.IsOpen());
 }
@@ -168,7 +170,8 @@ TEST_F(CommLockFile, LockOfALiveProcessRefusesTheOpen) {
         ADD_FAILURE() << "opened a port locked by PID 1";
     } catch (const ECommsError& error) {
         EXPECT_STREQ(error.what(), kOpenError);
-        EXPECT_EQ(error.Detail(), "in use by PID 1");
+        EXPECT_EQ(error.Failure().kind, OpenFailure::Busy);
+        EXPECT_EQ(error.Failure().holderPid, 1);
     }
     EXPECT_FALSE(comm.IsOpen());
     EXPECT_EQ(ReadFile(lockPath), "         1\n");

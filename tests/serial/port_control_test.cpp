@@ -15,7 +15,7 @@ protected:
 };
 
 TEST_F(PortControlTest, OpenSetsTheLine) {
-    ASSERT_TRUE(control.OpenPort()) << control.LastOpenError();
+    ASSERT_TRUE(control.OpenPort()) << OpenErrorSummary(control.LastOpenError());
     EXPECT_TRUE(control.PortIsOpen());
     EXPECT_TRUE(comm.IsOpen());
     EXPECT_FALSE(comm.OutxCtsFlow());
@@ -23,7 +23,7 @@ TEST_F(PortControlTest, OpenSetsTheLine) {
     EXPECT_FALSE(comm.TxContinueOnXoff());
     EXPECT_EQ(comm.DtrControl(), TDtrControl::DtrDisable);
     EXPECT_EQ(comm.RtsControl(), TRtsControl::RtsDisable);
-    EXPECT_TRUE(control.LastOpenError().empty());
+    EXPECT_EQ(control.LastOpenError().kind, OpenFailure::None);
 }
 
 struct ConversionRow {
@@ -87,7 +87,8 @@ TEST_F(PortControlTest, ConversionTable) {
         comm.SetStopBits(TStopBits::_2);
         control.settings = row.texts;
         control.settings[0] = pty.SlavePath();
-        ASSERT_TRUE(control.OpenPort()) << row.name << ": " << control.LastOpenError();
+        ASSERT_TRUE(control.OpenPort())
+            << row.name << ": " << OpenErrorSummary(control.LastOpenError());
         EXPECT_EQ(comm.ReadIntervalTimeout(), row.interval) << row.name;
         EXPECT_EQ(comm.Parity(), row.parity) << row.name;
         EXPECT_EQ(comm.ParityCheck(), row.parityCheck) << row.name;
@@ -116,7 +117,8 @@ TEST_F(PortControlTest, UnusableTextFailsAndLeavesThePortClosed) {
         EXPECT_FALSE(control.OpenPort()) << row.name;
         EXPECT_FALSE(control.PortIsOpen()) << row.name;
         EXPECT_FALSE(comm.IsOpen()) << row.name;
-        EXPECT_FALSE(control.LastOpenError().empty()) << row.name;
+        EXPECT_EQ(control.LastOpenError().kind, OpenFailure::Other) << row.name;
+        EXPECT_FALSE(control.LastOpenError().systemText.empty()) << row.name;
     }
 }
 
@@ -124,8 +126,8 @@ TEST_F(PortControlTest, MissingPortFailsWithTheReasonKept) {
     control.settings[0] = "/dev/no-such-serial-port";
     EXPECT_FALSE(control.OpenPort());
     EXPECT_FALSE(control.PortIsOpen());
-    EXPECT_EQ(control.LastOpenError().rfind("Error opening serial port: ", 0), 0u)
-        << control.LastOpenError();
+    EXPECT_EQ(control.LastOpenError().kind, OpenFailure::Missing)
+        << OpenErrorSummary(control.LastOpenError());
 }
 
 TEST_F(PortControlTest, WritesAreRefusedByWhatStandsInTheirWay) {

@@ -1,11 +1,13 @@
 // Renders every window of the tool in both languages to PNG files, for review.
 // Usage: screenshots <output folder>
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -13,6 +15,7 @@
 #include <chrono>
 #include <cstdio>
 #include <memory>
+#include <vector>
 
 #include "app/about_window.h"
 #include "app/apn_window.h"
@@ -22,12 +25,69 @@
 #include "app/startup.h"
 #include "lang/lang_list.h"
 #include "mainwindow/info_area.h"
+#include "mainwindow/lang_qt.h"
 #include "mainwindow/main_window.h"
+#include "serial/open_error.h"
+#include "serial/port_identity.h"
 #include "tools/dtusim/pty_device.h"
 
 namespace {
 
 constexpr int kWorkModes = 5;
+
+// A desktop larger than the main window, so that maximising it shows the room it takes.
+constexpr const char* kScreenConfig =
+    R"({"screens": [{"name": "screen", "x": 0, "y": 0, "width": 1366, "height": 768,
+                     "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})";
+
+// Ports as two adapters and an on-board port would list them.
+std::vector<dtu::PortInfo> SamplePorts() {
+    dtu::PortInfo onBoard;
+    onBoard.path = "/dev/ttyS0";
+    dtu::PortInfo ftdi;
+    ftdi.path = "/dev/ttyUSB0";
+    ftdi.byId = "/dev/serial/by-id/usb-FTDI_FT232R_USB_UART_A9X1B2C3-if00-port0";
+    ftdi.vendorId = "0403";
+    ftdi.productId = "6001";
+    ftdi.manufacturer = "FTDI";
+    ftdi.product = "FT232R USB UART";
+    ftdi.serial = "A9X1B2C3";
+    dtu::PortInfo ch340;
+    ch340.path = "/dev/ttyUSB1";
+    ch340.byId = "/dev/serial/by-id/usb-1a86_USB_Serial-if00-port0";
+    ch340.vendorId = "1a86";
+    ch340.productId = "7523";
+    dtu::PortInfo modem;
+    modem.path = "/dev/ttyACM0";
+    modem.vendorId = "2c7c";
+    modem.productId = "6026";
+    modem.manufacturer = "Quectel";
+    modem.product = "EC200T";
+    return {modem, onBoard, ftdi, ch340};
+}
+
+struct ErrorShot {
+    const char* name;
+    dtu::OpenError error;
+};
+
+std::vector<ErrorShot> SampleErrors() {
+    using dtu::OpenFailure;
+    dtu::OpenError permission{OpenFailure::Permission, "/dev/ttyUSB0", "dialout", false, 0, "", ""};
+    dtu::OpenError rootOnly{OpenFailure::Permission, "/dev/ttyS0", "", true, 0, "", ""};
+    dtu::OpenError busy{OpenFailure::Busy, "/dev/ttyUSB0", "", false, 4242, "minicom", ""};
+    dtu::OpenError busyUnknown{OpenFailure::Busy, "/dev/ttyUSB0", "", false, 0, "", ""};
+    dtu::OpenError missing{OpenFailure::Missing, "/dev/ttyUSB1", "", false, 0, "", ""};
+    dtu::OpenError noPort{OpenFailure::Missing, "", "", false, 0, "", ""};
+    dtu::OpenError other{OpenFailure::Other, "/dev/ttyS1", "", false, 0, "", "Input/output error"};
+    return {{"permission", permission},
+            {"root_only", rootOnly},
+            {"busy", busy},
+            {"busy_holder_unknown", busyUnknown},
+            {"missing", missing},
+            {"no_port", noPort},
+            {"other", other}};
+}
 
 class Shooter {
 public:
@@ -104,6 +164,38 @@ void ShootVerdicts(dtu::Tfrm_MainLx1& main, Shooter& shooter, const QString& lan
     main.hide();
 }
 
+void ShootPortList(dtu::Tfrm_Login& login, Shooter& shooter, const QString& language) {
+    const std::vector<dtu::PortInfo> ports = SamplePorts();
+    login.SetPortSource({[ports] { return ports; }, "/dev"});
+    dtu::PortComboBox* box = login.cbb_Open_ComName;
+    box->SetText("/dev/ttyUSB0");
+    box->showPopup();
+    shooter.Save(*box->view()->window(), language + "_port_list");
+    box->hidePopup();
+    for (const ErrorShot& shot : SampleErrors()) {
+        login.ShowOpenError(shot.error);
+        shooter.Save(login, language + "_port_window_error_" + shot.name);
+    }
+    login.ShowOpenError({});
+    login.SetPortSource({});
+}
+
+void ShootLog(dtu::Tfrm_MainLx1& main, Shooter& shooter, const QString& language) {
+    dtu::InfoArea* log = main.Info();
+    log->ClearArea();
+    log->SetTimeStamps(true);
+    log->ShowTxLine("AT+CIVER?\r\n");
+    log->ShowRxLine("\r\n+CIVER:V2.1.8\r\n\r\nOK\r\n");
+    log->ShowTxLine("AT+CIPSCONT?\r\n");
+    log->ShowErrorLine("\r\nERROR\r\n");
+    log->ShowInfoLine(dtu::Tr("lang_Info_ReadSuccess"));
+    shooter.Save(main, language + "_main_log_time_stamps");
+    main.showMaximized();
+    shooter.Save(main, language + "_main_maximised");
+    main.showNormal();
+    log->SetTimeStamps(false);
+}
+
 void ShootLanguage(dtu::AppWindows& windows, Shooter& shooter, const QString& language) {
     dtu::Tfrm_Login& login = *windows.login;
     login.ApplyLoginTexts();
@@ -118,6 +210,7 @@ void ShootLanguage(dtu::AppWindows& windows, Shooter& shooter, const QString& la
     login.cbb_Open_ComName->SetText("/dev/no-such-port");
     login.btn_Com->click();
     shooter.Save(login, language + "_port_window_open_failed");
+    ShootPortList(login, shooter, language);
     login.cbb_Open_ComName->SetText(chosenPort);
     login.hide();
 
@@ -140,6 +233,7 @@ void ShootLanguage(dtu::AppWindows& windows, Shooter& shooter, const QString& la
     if (showMore != nullptr) {
         showMore->click();
     }
+    ShootLog(main, shooter, language);
     for (QAction* action : main.menuBar()->actions()) {
         if (QMenu* menu = action->menu(); menu != nullptr && action->isVisible()) {
             ShootMenu(shooter, menu, language + "_main_menu_" + menu->objectName());
@@ -163,11 +257,16 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "usage: %s <output folder>\n", argv[0]);
         return 2;
     }
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
     // Fresh settings and language files, so the pictures show the built-in state.
     QTemporaryDir configDir;
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        QFile screens(configDir.filePath("screens.json"));
+        if (screens.open(QIODevice::WriteOnly)) {
+            screens.write(kScreenConfig);
+            screens.close();
+        }
+        qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + screens.fileName().toLocal8Bit());
+    }
     if (qEnvironmentVariableIsEmpty("DTUCONFIG_CONFIG_DIR")) {
         qputenv("DTUCONFIG_CONFIG_DIR", configDir.path().toLocal8Bit());
     }

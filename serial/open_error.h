@@ -1,0 +1,58 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace dtu {
+
+// Why a port did not open, as far as the system lets us see it.
+enum class OpenFailure {
+    None,
+    Permission,  // the node exists but this user may not open it
+    Busy,        // another program holds the port
+    Missing,     // no such node, or no device behind it (unplugged)
+    Other,       // anything else, told by `systemText`
+};
+
+// One failed open, captured where it happened; the windows only render it.
+struct OpenError {
+    OpenFailure kind = OpenFailure::None;
+    std::string path;           // the device path asked for
+    std::string group;          // Permission: the node's group
+    bool rootOnly = false;      // Permission: no group may open the node, only root
+    int holderPid = 0;          // Busy: the holding process, 0 when unknown
+    std::string holderProgram;  // Busy: its program name
+    std::string systemText;     // Other: the reason, in the system's words (UTF-8)
+};
+
+// What stat tells about a device node.
+struct NodeFacts {
+    bool exists = false;
+    unsigned uid = 0;
+    unsigned gid = 0;
+    unsigned mode = 0;
+    std::string groupName;  // of `gid`; the number when the group has no name
+};
+NodeFacts InspectNode(const std::string& path);
+
+// The failure an open() refused with `error` stands for.
+OpenError ClassifyOpenErrno(const std::string& path, int error, const NodeFacts& node);
+
+// A failure the system did not classify: settings the port cannot take, say.
+OpenError OtherOpenError(const std::string& path, const std::string& reason);
+
+// A port held by `pid` (0: unknown), with the program's name read from `procDir`.
+OpenError BusyError(const std::string& path, int pid, const std::string& procDir = "/proc");
+
+// The PID holding an flock on the file (device `devMajor`:`devMinor`, inode
+// `inode`) according to the text of /proc/locks; 0 when there is none.
+int FlockHolder(std::string_view procLocks, unsigned devMajor, unsigned devMinor,
+                unsigned long inode);
+
+// The PID holding an flock on `path` now; 0 when none is seen.
+int FlockHolderOf(const std::string& path);
+
+// One English line for logs and test messages.
+std::string OpenErrorSummary(const OpenError& error);
+
+}  // namespace dtu

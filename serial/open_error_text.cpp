@@ -1,0 +1,66 @@
+#include "serial/open_error_text.h"
+
+#include <langinfo.h>
+
+#include <cstring>
+#include <vector>
+
+#include "lang/gbk.h"
+#include "lang/lang_list.h"
+
+namespace dtu {
+
+namespace {
+
+// The system words in the locale's encoding, which on this platform is UTF-8
+// wherever the language is one the texts are written in.
+std::string SystemTextAsGbk(const std::string& text) {
+    return std::strcmp(nl_langinfo(CODESET), "UTF-8") == 0 ? Utf8ToGbk(text) : text;
+}
+
+}  // namespace
+
+std::string FillTextArgs(const std::string& pattern, std::initializer_list<std::string> args) {
+    const std::vector<std::string> values(args);
+    std::string text;
+    for (std::size_t i = 0; i < pattern.size(); ++i) {
+        const char next = i + 1 < pattern.size() ? pattern[i + 1] : '\0';
+        const std::size_t index = static_cast<std::size_t>(next - '1');
+        if (pattern[i] == '%' && next >= '1' && next <= '9' && index < values.size()) {
+            text += values[index];
+            ++i;
+        } else {
+            text += pattern[i];
+        }
+    }
+    return text;
+}
+
+std::string OpenErrorText(const OpenError& error) {
+    switch (error.kind) {
+        case OpenFailure::None:
+            return {};
+        case OpenFailure::Permission:
+            return error.rootOnly ? FillTextArgs(LangText("lang_Info_OpenRootOnly"), {error.path})
+                                  : FillTextArgs(LangText("lang_Info_OpenNoPermission"),
+                                                 {error.path, error.group});
+        case OpenFailure::Busy: {
+            std::string text = LangText("lang_Info_ComInuse");
+            if (error.holderPid > 0) {
+                text += FillTextArgs(LangText("lang_Info_OpenHolder"),
+                                     {std::to_string(error.holderPid), error.holderProgram});
+            }
+            return text;
+        }
+        case OpenFailure::Missing:
+            return error.path.empty()
+                       ? LangText("lang_Info_OpenNoPort")
+                       : FillTextArgs(LangText("lang_Info_OpenMissing"), {error.path});
+        case OpenFailure::Other:
+            return FillTextArgs(LangText("lang_Info_OpenOther"),
+                                {error.path, SystemTextAsGbk(error.systemText)});
+    }
+    return {};
+}
+
+}  // namespace dtu

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string>
+
+#include "serial/open_error.h"
+
+namespace dtu {
+
+// The note that tells the user why the port did not open, in the current
+// language (GBK bytes), the reason first.
+std::string OpenErrorText(const OpenError& error);
+
+// `pattern` with %1, %2, ... replaced by `args` in one pass, so an argument
+// that itself holds "%2" stays as it is.
+std::string FillTextArgs(const std::string& pattern, std::initializer_list<std::string> args);
+
+}  // namespace dtu
