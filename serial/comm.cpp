@@ -8,6 +8,7 @@
 #include <system_error>
 #include <thread>
 
+#include "serial/line_check.h"
 #include "serial/line_settings.h"
 #include "serial/modem_watch.h"
 #include "serial/port_lock.h"
@@ -17,6 +18,12 @@
 #include "serial/write_worker.h"
 
 namespace dtu {
+
+namespace {
+
+constexpr const char* kOpenError = "Error opening serial port";
+
+}  // namespace
 
 // One open port: its descriptors, its workers and what they share.
 struct OpenedPort {
@@ -30,7 +37,8 @@ struct OpenedPort {
     ModemWatch modemWatch;
 
     // Signals the close, waits for every worker, then releases the port with
-    // its settings as they were found.
+    // its settings as they were found. Unsent output is dropped first: a UART
+    // held up by its flow control would otherwise keep the close waiting.
     ~OpenedPort() {
         if (closeFd >= 0) {
             std::uint64_t one = 1;
@@ -44,6 +52,7 @@ struct OpenedPort {
         if (writer.joinable()) {
             writer.join();
         }
+        tcflush(port.Fd(), TCOFLUSH);
         if (original) {
             tcsetattr(port.Fd(), TCSANOW, &*original);
         }
@@ -55,19 +64,25 @@ struct OpenedPort {
 };
 
 struct TComm::Impl {
-    explicit Impl(EventPoster& p, TComm* self)
-        : poster(p), alive(std::make_shared<TComm* const>(self)) {}
+    explicit Impl(EventPoster& p, TComm& self)
+        : poster(p), target(std::make_shared<NoticeTarget>(self)) {}
 
+    // Throws ECommsError, naming the setting, when the port refuses the
+    // settings or keeps others.
     void ApplyLineSettings() {
         if (!open) {
             return;
         }
+        int fd = open->port.Fd();
         termios current{};
-        tcgetattr(open->port.Fd(), &current);
+        tcgetattr(fd, &current);
         built = BuildTermios(line, current);
-        tcsetattr(open->port.Fd(), TCSANOW, &*built);
-        ApplyModemLines(open->port.Fd(), line);
+        std::optional<std::string> refused = ApplyLine(fd, *built, line.baudRate);
+        ApplyModemLines(fd, line);
         open->session->ignoreNullChar = line.ignoreNullChar;
+        if (refused) {
+            throw ECommsError(kOpenError, *refused);
+        }
     }
 
     void ApplyTimeouts() {
@@ -94,7 +109,8 @@ struct TComm::Impl {
 
     EventPoster& poster;
     // Notices hold this weakly, so one that runs after the component is gone does nothing.
-    std::shared_ptr<TComm* const> alive;
+    std::shared_ptr<NoticeTarget> target;
+    std::uint64_t lastOpen = 0;
     std::string commName = "COM2";
     LineSettings line;
     TimeoutSettings timeouts;
@@ -102,7 +118,7 @@ struct TComm::Impl {
     std::unique_ptr<OpenedPort> open;
 };
 
-TComm::TComm(EventPoster& poster) : impl_(std::make_unique<Impl>(poster, this)) {}
+TComm::TComm(EventPoster& poster) : impl_(std::make_unique<Impl>(poster, *this)) {}
 
 TComm::~TComm() {
     StopPort();
@@ -132,11 +148,18 @@ void TComm::StartPort() {
     if (open->closeFd < 0) {
         throw ECommsError("Unable to create event");
     }
-    open->session =
-        std::make_unique<PortSession>(fd, open->closeFd, NoticeSink(impl_->poster, impl_->alive));
+    // Every open has its own number; notices of any other are dropped.
+    std::uint64_t number = ++impl_->lastOpen;
+    open->session = std::make_unique<PortSession>(fd, open->closeFd,
+                                                  NoticeSink(impl_->poster, impl_->target, number));
     impl_->open = std::move(open);
     impl_->ApplyTimeouts();
-    impl_->ApplyLineSettings();
+    try {
+        impl_->ApplyLineSettings();
+    } catch (const ECommsError&) {
+        impl_->open.reset();
+        throw;
+    }
 
     OpenedPort& o = *impl_->open;
     try {
@@ -158,14 +181,17 @@ void TComm::StartPort() {
         impl_->open.reset();
         throw ECommsError("Unable to create write thread");
     }
+    // Notices run on this thread, so none is looked at before this point.
+    impl_->target->currentOpen = number;
 }
 
 void TComm::StopPort() {
+    impl_->target->currentOpen = 0;
     impl_->open.reset();
 }
 
 bool TComm::WriteBlock(const char* data, std::uint16_t count) {
-    if (!impl_->open || count == 0) {
+    if (!impl_->open || impl_->open->session->lost || count == 0) {
         return false;
     }
     return impl_->open->queue.Push(std::string(data, count));

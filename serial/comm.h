@@ -32,7 +32,9 @@ enum class TParity { None, Odd, Even, Mark, Space };
 enum class TStopBits { _1, _1_5, _2 };
 
 // One serial port with a reader and a writer thread. Every member is called on
-// the owner thread; notices reach the owner thread through the poster.
+// the owner thread; notices reach the owner thread through the poster. Each
+// open has its own notices: whatever an earlier open still had under way is
+// dropped before it reaches a handler.
 class TComm {
 public:
     using ReceiveDataEvent = std::function<void(const char* buffer, std::uint16_t length)>;
@@ -45,8 +47,13 @@ public:
     TComm(const TComm&) = delete;
     TComm& operator=(const TComm&) = delete;
 
-    void StartPort();  // throws ECommsError
-    void StopPort();   // synchronous and idempotent
+    // Throws ECommsError. Line settings the port refuses, or does not keep,
+    // are an open error whose detail names the setting, e.g. "baud rate 14400
+    // asked, port has 9600".
+    void StartPort();
+    // Synchronous and idempotent; drops output not yet sent.
+    void StopPort();
+    // False when closed, for a count of 0, and once the port is lost.
     bool WriteBlock(const char* data, std::uint16_t count);
 
     bool IsOpen() const;
@@ -57,7 +64,9 @@ public:
     bool BuiltTermios(::termios& out) const;
 
     // Properties. Setters of line settings re-apply them while open (Parity does
-    // not); setters of the time-outs re-apply those.
+    // not) and throw ECommsError as StartPort does when the port refuses them:
+    // the property keeps the new value, the port stays open with what it kept.
+    // Setters of the time-outs re-apply those.
     const std::string& CommName() const;
     void SetCommName(const std::string& name);
     std::uint32_t BaudRate() const;
@@ -114,7 +123,7 @@ public:
     ReceiveDataEvent OnReceiveData;
     ReceiveErrorEvent OnReceiveError;
     ModemStateChangeEvent OnModemStateChange;
-    NotifyEvent OnRequestHangup;
+    NotifyEvent OnRequestHangup;  // once per open that the port was lost in
     NotifyEvent OnSendDataEmpty;
 
 private:

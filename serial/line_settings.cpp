@@ -57,7 +57,8 @@ std::optional<speed_t> SpeedFor(std::uint32_t baud) {
 termios BuildTermios(const LineSettings& settings, const termios& current) {
     termios t = current;
     cfmakeraw(&t);
-    t.c_cflag &= ~(CSIZE | PARENB | PARODD | CMSPAR | CSTOPB | CRTSCTS);
+    // A separate input speed left by another program would outlive ours.
+    t.c_cflag &= ~(CSIZE | PARENB | PARODD | CMSPAR | CSTOPB | CRTSCTS | CIBAUD);
     t.c_cflag |= CLOCAL | CREAD;
     t.c_cflag |= kCharSizes[static_cast<std::size_t>(settings.byteSize)];
     t.c_cflag |= ParityFlags(settings.parity);

@@ -46,7 +46,8 @@ struct TimeoutSettings {
 std::optional<speed_t> SpeedFor(std::uint32_t baud);
 
 // A raw-mode record for `settings`, starting from `current` (what the port has
-// now). A rate without a termios constant keeps the current speed.
+// now). A rate without a termios constant leaves the speed as it is: ApplyLine
+// sets such a rate by number.
 termios BuildTermios(const LineSettings& settings, const termios& current);
 
 // Raises or drops DTR and RTS as the settings ask. Failures are ignored: a

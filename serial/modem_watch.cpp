@@ -82,13 +82,13 @@ void ModemWatch::Run(PortSession& session) {
                 continue;
             }
             if (!NoModemLines(error) && !stopping_) {
-                session.notices.RequestHangup();
+                session.ReportLost();
             }
             break;
         }
         serial_icounter_struct now{};
         if (ioctl(session.fd, TIOCGICOUNT, &now) != 0) {
-            session.notices.RequestHangup();
+            session.ReportLost();
             break;
         }
         std::uint32_t value =
@@ -96,7 +96,7 @@ void ModemWatch::Run(PortSession& session) {
         last = now;
         if (value == 0) {
             // A wake-up without a change means the line is gone.
-            session.notices.RequestHangup();
+            session.ReportLost();
             break;
         }
         session.notices.ModemStateChange(value);

@@ -6,21 +6,17 @@
 
 namespace dtu {
 
-namespace {
-
 template <typename Call>
-void PostTo(EventPoster& poster, const std::weak_ptr<TComm* const>& owner, Call call) {
-    poster.Post([owner, call = std::move(call)]() {
-        if (auto comm = owner.lock()) {
-            call(**comm);
+void NoticeSink::Post(Call call) const {
+    poster_.Post([target = target_, open = open_, call = std::move(call)]() {
+        if (auto live = target.lock(); live && live->currentOpen == open) {
+            call(live->comm);
         }
     });
 }
 
-}  // namespace
-
 void NoticeSink::ReceiveData(std::string block) const {
-    PostTo(poster_, owner_, [block = std::move(block)](TComm& comm) {
+    Post([block = std::move(block)](TComm& comm) {
         if (comm.OnReceiveData) {
             comm.OnReceiveData(block.data(), static_cast<std::uint16_t>(block.size()));
         }
@@ -28,7 +24,7 @@ void NoticeSink::ReceiveData(std::string block) const {
 }
 
 void NoticeSink::ReceiveError(std::uint32_t flags) const {
-    PostTo(poster_, owner_, [flags](TComm& comm) {
+    Post([flags](TComm& comm) {
         if (comm.OnReceiveError) {
             comm.OnReceiveError(flags);
         }
@@ -36,7 +32,7 @@ void NoticeSink::ReceiveError(std::uint32_t flags) const {
 }
 
 void NoticeSink::ModemStateChange(std::uint32_t value) const {
-    PostTo(poster_, owner_, [value](TComm& comm) {
+    Post([value](TComm& comm) {
         if (comm.OnModemStateChange) {
             comm.OnModemStateChange(value);
         }
@@ -44,7 +40,7 @@ void NoticeSink::ModemStateChange(std::uint32_t value) const {
 }
 
 void NoticeSink::RequestHangup() const {
-    PostTo(poster_, owner_, [](TComm& comm) {
+    Post([](TComm& comm) {
         if (comm.OnRequestHangup) {
             comm.OnRequestHangup();
         }
@@ -52,7 +48,7 @@ void NoticeSink::RequestHangup() const {
 }
 
 void NoticeSink::SendDataEmpty() const {
-    PostTo(poster_, owner_, [](TComm& comm) {
+    Post([](TComm& comm) {
         if (comm.OnSendDataEmpty) {
             comm.OnSendDataEmpty();
         }

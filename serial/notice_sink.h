@@ -20,12 +20,22 @@ inline constexpr std::uint32_t kErrorBreak = 0x10;
 inline constexpr std::uint32_t kModemRing = 4;
 inline constexpr std::uint32_t kModemCarrier = 8;
 
-// Posts the workers' notices to the owner thread. A notice that runs after its
-// TComm is gone does nothing: it holds only a weak reference.
+// Where notices go on the owner thread: the component, and which of its opens
+// is the current one. Touched only on the owner thread.
+struct NoticeTarget {
+    explicit NoticeTarget(TComm& owner) : comm(owner) {}
+
+    TComm& comm;
+    std::uint64_t currentOpen = 0;  // 0 while the port is closed
+};
+
+// Posts the workers' notices of one open to the owner thread. A notice is
+// dropped there when its open is no longer the current one or the component
+// is gone: it holds the target only weakly.
 class NoticeSink {
 public:
-    NoticeSink(EventPoster& poster, std::weak_ptr<TComm* const> owner)
-        : poster_(poster), owner_(std::move(owner)) {}
+    NoticeSink(EventPoster& poster, std::weak_ptr<NoticeTarget> target, std::uint64_t open)
+        : poster_(poster), target_(std::move(target)), open_(open) {}
 
     void ReceiveData(std::string block) const;
     void ReceiveError(std::uint32_t flags) const;
@@ -34,8 +44,12 @@ public:
     void SendDataEmpty() const;
 
 private:
+    template <typename Call>
+    void Post(Call call) const;
+
     EventPoster& poster_;
-    std::weak_ptr<TComm* const> owner_;
+    std::weak_ptr<NoticeTarget> target_;
+    std::uint64_t open_;
 };
 
 }  // namespace dtu

@@ -23,9 +23,21 @@ struct PortSession {
         writeTotalConstant = t.writeTotalConstant;
     }
 
+    // Called by a worker that found the port gone: the first report of an open
+    // posts the hang-up notice, later ones only end their worker.
+    void ReportLost() {
+        if (!lost.exchange(true)) {
+            notices.RequestHangup();
+        }
+    }
+
     const int fd;
     const int closeFd;  // an eventfd that turns readable once the port closes
     const NoticeSink notices;
+
+    // Set before the hang-up notice is posted, so the owner never writes to a
+    // port it has been told is gone.
+    std::atomic<bool> lost{false};
 
     std::atomic<std::uint32_t> readInterval{0};
     std::atomic<std::uint32_t> readTotalMultiplier{0};

@@ -83,7 +83,7 @@ public:
                 if (errno == EINTR) {
                     continue;
                 }
-                session_.notices.RequestHangup();
+                session_.ReportLost();
                 return;
             }
             if (fds[0].revents != 0) {
@@ -168,7 +168,7 @@ private:
         if (length_ != 0) {
             Deliver();
         }
-        session_.notices.RequestHangup();
+        session_.ReportLost();
     }
 
     PortSession& session_;

@@ -137,7 +137,7 @@ void RunWriter(PortSession& session, WriteQueue& queue) {
         if (result == WriteResult::Failed) {
             // Refuse further blocks before anyone hears of the failure.
             queue.MarkWriterEnded();
-            session.notices.RequestHangup();
+            session.ReportLost();
             return;
         }
         emptyNoticeArmed = true;

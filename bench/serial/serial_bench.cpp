@@ -1,6 +1,7 @@
 // Figures for the serial component over a pseudo-terminal: block delivery
-// latency beyond the framing interval, a 1 MiB burst each way, and (with
-// --idle SECONDS) what the port's threads cost while nothing happens.
+// latency beyond the framing interval, a 1 MiB burst each way, the time from
+// the other side closing to the hang-up notice, and (with --idle SECONDS) what
+// the port's threads cost while nothing happens.
 #include <dirent.h>
 #include <fcntl.h>
 #include <poll.h>
@@ -77,7 +78,14 @@ struct Pty {
         }
         slave = ptsname(master);
     }
-    ~Pty() { close(master); }
+    ~Pty() { CloseMaster(); }
+
+    void CloseMaster() {
+        if (master >= 0) {
+            close(master);
+            master = -1;
+        }
+    }
 
     void Write(const char* data, std::size_t size) const {
         while (size > 0) {
@@ -189,6 +197,34 @@ void MeasureOutboundBurst(dtu::TComm& comm, const Pty& pty) {
                 1000.0 / Ms(took));
 }
 
+void MeasureHangup(QueuePoster& poster, int opens) {
+    std::vector<double> took;
+    for (int i = 0; i < opens; ++i) {
+        Pty pty;
+        dtu::TComm comm(poster);
+        comm.SetCommName(pty.slave);
+        comm.SetOutxCtsFlow(false);
+        bool writerRunning = false;
+        Clock::time_point heard;
+        comm.OnSendDataEmpty = [&] { writerRunning = true; };
+        comm.OnRequestHangup = [&] { heard = Clock::now(); };
+        comm.StartPort();
+        if (!poster.PumpUntil([&] { return writerRunning; })) {
+            throw std::runtime_error("the port never started");
+        }
+        Clock::time_point closed = Clock::now();
+        pty.CloseMaster();
+        if (!poster.PumpUntil([&] { return heard != Clock::time_point{}; })) {
+            throw std::runtime_error("no hang-up notice");
+        }
+        took.push_back(Ms(heard - closed));
+    }
+    std::printf(
+        "hang-up notice on the owner thread after the other side closed, over %d opens: "
+        "median %.3f ms, worst %.3f ms\n",
+        opens, Percentile(took, 0.5), *std::max_element(took.begin(), took.end()));
+}
+
 struct TaskUsage {
     long ticks = 0;
     long voluntarySwitches = 0;
@@ -279,6 +315,7 @@ int main(int argc, char** argv) {
     MeasureLatency(comm, poster, pty, blocks);
     MeasureInboundBurst(comm, poster, pty);
     MeasureOutboundBurst(comm, pty);
+    MeasureHangup(poster, 20);
     if (idleSeconds > 0) {
         MeasureIdle(comm, idleSeconds);
     }

@@ -26,6 +26,24 @@ TEST(Options, ReadsEveryOption) {
                   {"AT+CIPSCONT?", milliseconds(500)}, {"AT+CIPR?", kDefaultSplitPause}}));
 }
 
+TEST(Options, ReadsEveryFault) {
+    Options options;
+    std::string error;
+    ASSERT_TRUE(ParseOptions({"--error-on", "AT+CIPPACK:2", "--error-on", "AT+CIVER?",
+                              "--hangup-after", "5", "--silent-after", "0", "--noise", "250",
+                              "--trickle", "20", "--no-line-end", "--nul-line-end"},
+                             options, error))
+        << error;
+    EXPECT_EQ(options.errorOn,
+              (std::vector<std::pair<std::string, int>>{{"AT+CIPPACK", 2}, {"AT+CIVER?", 1}}));
+    EXPECT_EQ(options.hangUpAfter, 5);
+    EXPECT_EQ(options.silentAfter, 0);
+    EXPECT_EQ(options.noise, milliseconds(250));
+    EXPECT_EQ(options.trickle, milliseconds(20));
+    EXPECT_TRUE(options.noLineEnd);
+    EXPECT_TRUE(options.nulLineEnd);
+}
+
 TEST(Options, ColonWithoutNumberBelongsToTheLine) {
     Options options;
     std::string error;
@@ -36,8 +54,15 @@ TEST(Options, ColonWithoutNumberBelongsToTheLine) {
 }
 
 TEST(Options, RefusesWhatItCannotUse) {
-    for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
-             {"--link"}, {"--firmware", "V3.38"}, {"--bogus"}, {"--split"}}) {
+    for (const std::vector<std::string>& args :
+         std::vector<std::vector<std::string>>{{"--link"},
+                                               {"--firmware", "V3.38"},
+                                               {"--bogus"},
+                                               {"--split"},
+                                               {"--hangup-after", "x"},
+                                               {"--silent-after", "-1"},
+                                               {"--noise", "0"},
+                                               {"--trickle"}}) {
         Options options;
         std::string error;
         EXPECT_FALSE(ParseOptions(args, options, error)) << args[0];

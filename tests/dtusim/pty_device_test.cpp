@@ -7,9 +7,12 @@
 #include <termios.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <chrono>
 #include <memory>
 #include <string>
+
+#include "serial/port_speed.h"
 
 namespace dtu::sim {
 namespace {
@@ -49,6 +52,9 @@ public:
         }
         tcsetattr(fd_, TCSANOW, &tio);
     }
+
+    // A rate without a termios constant, the way the tool sets one.
+    void SetSpeed(std::uint32_t baud) { ASSERT_TRUE(SetSpeedByNumber(fd_, baud)); }
 
     void Write(const std::string& bytes) {
         ASSERT_EQ(write(fd_, bytes.data(), bytes.size()), static_cast<ssize_t>(bytes.size()));
@@ -180,6 +186,51 @@ TEST(PtyDevice, StopIsIdempotentAndTheToolSeesTheLineGo) {
     pollfd p{tool.Fd(), POLLIN, 0};
     ASSERT_EQ(poll(&p, 1, kGenerousMs), 1);
     EXPECT_NE(p.revents & POLLHUP, 0);
+}
+
+TEST(PtyDevice, HearsATerminalAtARateWithoutAConstant) {
+    PtyDevice device;
+    device.Start();
+    Terminal tool(device.SlavePath());
+    tool.Write("AT+CIPR=14400\r\n");
+    EXPECT_EQ(tool.ReadOnce(), "\r\nOK\r\n");
+    tool.SetSpeed(14400);
+    tool.Write("AT+CIPR?\r\n");
+    EXPECT_EQ(tool.ReadOnce(), "\r\n+CIPR:14400\r\n\r\nOK\r\n");
+    EXPECT_EQ(device.IgnoredBytes(), 0u);
+}
+
+TEST(PtyDevice, HangUpClosesTheTerminalWhenTheNextLineArrives) {
+    PtyDevice device;
+    std::atomic<bool> told{false};
+    device.HangUpAfter(1, [&] { told = true; });
+    device.Start();
+    Terminal tool(device.SlavePath());
+    tool.Write("AT\r\n");
+    EXPECT_EQ(tool.ReadOnce(), "\r\nOK\r\n");
+    tool.Write("AT+CIPR?\r\n");
+    pollfd p{tool.Fd(), POLLIN, 0};
+    ASSERT_EQ(poll(&p, 1, kGenerousMs), 1);
+    EXPECT_NE(p.revents & POLLHUP, 0);
+    device.Stop();
+    EXPECT_TRUE(told);
+    EXPECT_EQ(device.ReceivedLines(), (std::vector<std::string>{"AT\r\n", "AT+CIPR?\r\n"}));
+}
+
+TEST(PtyDevice, NoiseKeepsComingAndHoldsNoResult) {
+    PtyDevice device;
+    device.SetNoise(5ms);
+    device.Start();
+    Terminal tool(device.SlavePath());
+    tool.Write("AT\r\n");
+    std::string heard;
+    while (heard.size() < 64) {
+        std::string more = tool.ReadOnce();
+        ASSERT_FALSE(more.empty());
+        heard += more;
+    }
+    EXPECT_EQ(heard.find("OK"), std::string::npos);
+    EXPECT_EQ(device.WaitForLine(0, std::chrono::milliseconds(kGenerousMs)), "AT\r\n");
 }
 
 TEST(PtyDevice, LinkPointsAtTheSlaveAndGoesWithTheDevice) {

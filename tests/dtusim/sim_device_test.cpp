@@ -9,6 +9,7 @@ namespace dtu::sim {
 namespace {
 
 using std::chrono::milliseconds;
+using namespace std::string_literals;
 
 const std::string kOk = "\r\nOK\r\n";
 const std::string kError = "\r\nERROR\r\n";
@@ -376,6 +377,89 @@ TEST(SimDevice, EchoRepeatsTheLineInTheSameBurst) {
     ASSERT_EQ(answer.bursts.size(), 1u);
     EXPECT_EQ(answer.bursts[0].bytes, "AT+CIPR?\r\n" + Value("+CIPR:115200"));
     EXPECT_EQ(Send(device, "+++"), "a");
+}
+
+struct ErrorOnCase {
+    const char* name;
+    std::string given;
+    int times;
+    std::vector<std::pair<std::string, std::string>> exchange;  // line sent, answer
+};
+
+class ErrorOn : public testing::TestWithParam<ErrorOnCase> {};
+
+TEST_P(ErrorOn, RefusesTheNamedLinesAndChangesNothing) {
+    SimDevice device;
+    device.ErrorOn(GetParam().given, GetParam().times);
+    for (const auto& [line, answer] : GetParam().exchange) {
+        EXPECT_EQ(Send(device, line + "\r\n"), answer) << line;
+    }
+    EXPECT_EQ(device.Running().workMode, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lines, ErrorOn,
+    testing::Values(
+        ErrorOnCase{"WholeLine",
+                    "AT+CIMOD=\"2\"\r\n",
+                    1,
+                    {{"AT+CIMOD=\"2\"", kError}, {"AT+CIMOD=\"3\"", kOk}, {"AT+CIMOD=\"0\"", kOk}}},
+        ErrorOnCase{"SetLinesOfACommand",
+                    "AT+CIMOD",
+                    2,
+                    {{"AT+CIMOD?", Value("+CIMOD:\"0\"")},
+                     {"AT+CIMOD=\"2\"", kError},
+                     {"AT+CIMOD=\"3\"", kError},
+                     {"AT+CIMOD=\"0\"", kOk}}},
+        ErrorOnCase{"InvalidLineStaysAnError",
+                    "AT+CIMOD",
+                    1,
+                    {{"AT+CIMOD=\"9\"", kError}, {"AT+CIMOD=\"9\"", kError}}}),
+    [](const testing::TestParamInfo<ErrorOnCase>& row) { return row.param.name; });
+
+TEST(SimDevice, SilentAfterAnswersNothingMoreNotEvenTheEscape) {
+    SimDevice device;
+    device.SilentAfter(2);
+    EXPECT_EQ(Send(device, "AT\r\n"), kOk);
+    EXPECT_EQ(Send(device, "AT+CIPR?\r\n"), Value("+CIPR:115200"));
+    Answer third = device.Receive("AT\r\n");
+    EXPECT_TRUE(third.bursts.empty());
+    EXPECT_EQ(third.heard, (std::vector<std::string>{"AT\r\n"}));
+    EXPECT_EQ(Send(device, "+++"), "");
+    EXPECT_EQ(Send(device, "a"), "");
+}
+
+TEST(SimDevice, HangUpAfterAnswersThatManyAndHangsUpOnTheNext) {
+    SimDevice device;
+    device.HangUpAfter(1);
+    EXPECT_EQ(Send(device, "+++"), "a");  // an escape is no command line
+    Answer answer = device.Receive("AT\r\nAT+CIPR?\r\nAT\r\n");
+    ASSERT_EQ(answer.bursts.size(), 1u);
+    EXPECT_EQ(answer.bursts[0].bytes, kOk);
+    EXPECT_EQ(answer.heard, (std::vector<std::string>{"AT\r\n", "AT+CIPR?\r\n"}));
+    EXPECT_TRUE(device.HungUp());
+    EXPECT_TRUE(device.Receive("AT\r\n").heard.empty());
+}
+
+TEST(SimDevice, ShapeSpoilsTheAnswerButNotTheEcho) {
+    SimDevice device;
+    device.SetEcho(true);
+    device.SetAnswerShape({true, true});
+    EXPECT_EQ(Send(device, "AT+CIPR?\r\n"), "AT+CIPR?\r\n\r\0\n+CIPR:115200\r\0\n\r\0\nOK"s);
+}
+
+TEST(SimDevice, TrickleSendsOneByteAtATime) {
+    SimDevice device;
+    device.SetTrickle(milliseconds(30));
+    Answer answer = device.Receive("AT\r\nAT\r\n");
+    ASSERT_EQ(answer.bursts.size(), 2 * kOk.size());
+    std::string joined;
+    for (std::size_t i = 0; i < answer.bursts.size(); ++i) {
+        EXPECT_EQ(answer.bursts[i].bytes.size(), 1u);
+        EXPECT_EQ(answer.bursts[i].pauseBefore, milliseconds(i == 0 ? 0 : 30)) << i;
+        joined += answer.bursts[i].bytes;
+    }
+    EXPECT_EQ(joined, kOk + kOk);
 }
 
 TEST(SimDevice, OverlongLineIsRefusedAndTheNextOneAnswered) {

@@ -1,7 +1,13 @@
 #include <termios.h>
 
+#include <optional>
+#include <string>
+
 #include "comm_fixture.h"
+#include "serial/line_check.h"
 #include "serial/line_settings.h"
+#include "serial/port_control.h"
+#include "serial/port_speed.h"
 
 namespace dtu::test {
 namespace {
@@ -133,17 +139,132 @@ TEST(BuildTermios, FlowControlAndCheckingFlags) {
     EXPECT_NE(t.c_iflag & INPCK, 0u);
 }
 
-TEST(BuildTermios, RateWithoutATermiosConstantKeepsTheCurrentSpeed) {
-    termios current{};
-    cfsetispeed(&current, B38400);
-    cfsetospeed(&current, B38400);
-    LineSettings s;
-    s.baudRate = 14400;
-    EXPECT_EQ(OutSpeed(BuildTermios(s, current)), B38400);
-    s.baudRate = 0;  // B0 would hang the line up
-    EXPECT_EQ(OutSpeed(BuildTermios(s, current)), B38400);
-    s.baudRate = 921600;
-    EXPECT_EQ(OutSpeed(BuildTermios(s, current)), B921600);
+TEST_F(CommLine, EveryOfferedRateIsReadBackFromThePort) {
+    comm.SetBaudRate(14400);
+    comm.StartPort();
+    EXPECT_EQ(ReadSpeed(pty.Master())->output, 14400u);
+    for (const char* text : kBaudRates) {
+        std::uint32_t rate = static_cast<std::uint32_t>(std::stoul(text));
+        comm.SetBaudRate(rate);
+        std::optional<PortSpeed> speed = ReadSpeed(pty.Master());
+        ASSERT_TRUE(speed.has_value());
+        EXPECT_EQ(speed->output, rate) << text;
+        EXPECT_EQ(speed->input, rate) << text;
+    }
+}
+
+struct RateRow {
+    std::uint32_t rate;
+    const char* detail;
+};
+
+const RateRow kRefusedRates[] = {
+    {0, "baud rate 0 asked, a port takes 50 to 4000000"},
+    {4000001, "baud rate 4000001 asked, a port takes 50 to 4000000"},
+};
+
+TEST_F(CommLine, RateNoPortTakesIsAnOpenErrorWithItsReason) {
+    for (const RateRow& row : kRefusedRates) {
+        comm.SetBaudRate(row.rate);
+        try {
+            comm.StartPort();
+            ADD_FAILURE() << "opened at " << row.rate;
+        } catch (const ECommsError& error) {
+            EXPECT_STREQ(error.what(), "Error opening serial port");
+            EXPECT_EQ(error.Detail(), row.detail);
+        }
+        EXPECT_FALSE(comm.IsOpen());
+    }
+}
+
+TEST_F(CommLine, RefusedReapplicationThrowsAndLeavesThePortAsItWas) {
+    comm.SetBaudRate(4800);
+    comm.StartPort();
+    EXPECT_THROW(comm.SetBaudRate(0), ECommsError);
+    EXPECT_TRUE(comm.IsOpen());
+    EXPECT_EQ(OutSpeed(MasterSide(pty)), B4800);
+}
+
+struct MismatchRow {
+    const char* name;
+    PortKind kind;
+    tcflag_t asked;
+    std::uint32_t askedBaud;
+    tcflag_t has;
+    PortSpeed hasSpeed;
+    const char* reason;  // empty when the port kept what its kind keeps
+};
+
+const MismatchRow kMismatchRows[] = {
+    {"PtyForcesEightBitsNoParity",
+     PortKind::PseudoTerminal,
+     CS7 | PARENB | CSTOPB,
+     9600,
+     CS8 | CSTOPB,
+     {9600, 9600},
+     ""},
+    {"PtyLostStopBit",
+     PortKind::PseudoTerminal,
+     CS8 | CSTOPB,
+     9600,
+     CS8,
+     {9600, 9600},
+     "stop bits 2 asked, port has 1"},
+    {"PtyLostFlowControl",
+     PortKind::PseudoTerminal,
+     CS8 | CRTSCTS,
+     9600,
+     CS8,
+     {9600, 9600},
+     "hardware flow control on asked, port has off"},
+    {"UartKeptAll",
+     PortKind::Uart,
+     CS7 | PARENB | PARODD,
+     14400,
+     CS7 | PARENB | PARODD,
+     {14400, 14400},
+     ""},
+    {"UartRoundsItsClock", PortKind::Uart, CS8, 14400, CS8, {14397, 14397}, ""},
+    {"UartKeptOldSpeed",
+     PortKind::Uart,
+     CS8,
+     14400,
+     CS8,
+     {9600, 9600},
+     "baud rate 14400 asked, port has 9600"},
+    {"UartSplitSpeed",
+     PortKind::Uart,
+     CS8,
+     115200,
+     CS8,
+     {9600, 115200},
+     "input baud rate 115200 asked, port has 9600"},
+    {"UartCharSize",
+     PortKind::Uart,
+     CS5,
+     9600,
+     CS8,
+     {9600, 9600},
+     "character size 5 asked, port has 8"},
+    {"UartDroppedParity",
+     PortKind::Uart,
+     CS7 | PARENB,
+     9600,
+     CS7 | PARODD,
+     {9600, 9600},
+     "parity even asked, port has none"},
+};
+
+TEST(LineMismatch, ComparesWhatThePortKindKeeps) {
+    for (const MismatchRow& row : kMismatchRows) {
+        termios asked{};
+        asked.c_cflag = row.asked;
+        PortLine has;
+        has.record.c_cflag = row.has;
+        has.speed = row.hasSpeed;
+        std::optional<std::string> reason = LineMismatch(row.kind, asked, row.askedBaud, has);
+        EXPECT_EQ(reason.value_or(""), row.reason) << row.name;
+    }
 }
 
 }  // namespace

@@ -100,6 +100,29 @@ std::string PseudoTerminal::Read(std::size_t count) {
     return bytes;
 }
 
+std::string PseudoTerminal::ReadUntilClosed() {
+    std::string bytes;
+    auto deadline = std::chrono::steady_clock::now() + kPatience;
+    char buffer[4096];
+    for (;;) {
+        ssize_t n = read(master_, buffer, sizeof buffer);
+        if (n > 0) {
+            bytes.append(buffer, static_cast<std::size_t>(n));
+            continue;
+        }
+        // EIO once the slave side is closed and nothing is left to read.
+        if (n == 0 || (errno != EAGAIN && errno != EINTR)) {
+            return bytes;
+        }
+        auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+            deadline - std::chrono::steady_clock::now());
+        pollfd fd{master_, POLLIN, 0};
+        if (left.count() <= 0 || poll(&fd, 1, static_cast<int>(left.count())) < 0) {
+            return bytes;
+        }
+    }
+}
+
 void PseudoTerminal::CloseMaster() {
     if (master_ >= 0) {
         close(master_);

@@ -49,6 +49,8 @@ public:
     void Write(const std::string& bytes);
     // Reads until `count` bytes came; fewer when the bound passed first.
     std::string Read(std::size_t count);
+    // Reads everything the slave side left behind, until it is closed.
+    std::string ReadUntilClosed();
     void CloseMaster();
 
 private:

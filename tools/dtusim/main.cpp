@@ -1,5 +1,6 @@
 #include <pthread.h>
 #include <signal.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <iostream>
@@ -42,6 +43,21 @@ int main(int argc, char** argv) {
         for (const auto& [line, pause] : options.splitOn) {
             device.SplitOn(line, pause);
         }
+        for (const auto& [line, times] : options.errorOn) {
+            device.ErrorOn(line, times);
+        }
+        if (options.silentAfter) {
+            device.SilentAfter(*options.silentAfter);
+        }
+        if (options.hangUpAfter) {
+            // The stop signal is blocked everywhere, so sigwait below takes it.
+            device.HangUpAfter(*options.hangUpAfter, [] { kill(getpid(), SIGTERM); });
+        }
+        if (options.noise.count() > 0) {
+            device.SetNoise(options.noise);
+        }
+        device.SetTrickle(options.trickle);
+        device.SetAnswerShape({options.noLineEnd, options.nulLineEnd});
         if (!options.link.empty() && !device.MakeLink(options.link)) {
             std::cerr << "dtusim: cannot create the link " << options.link << ": "
                       << std::generic_category().message(errno) << "\n";

@@ -7,34 +7,20 @@
 #include <termios.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstdint>
 #include <cstdlib>
 #include <system_error>
 
+#include "serial/port_speed.h"
+
 namespace dtu::sim {
 
 namespace {
 
-struct SpeedRow {
-    int baudRate;
-    speed_t speed;
-};
-
-// 14400 has no termios speed: a device set to it never hears a Linux PC.
-constexpr SpeedRow kSpeeds[] = {{300, B300},     {600, B600},      {1200, B1200},   {2400, B2400},
-                                {4800, B4800},   {9600, B9600},    {19200, B19200}, {38400, B38400},
-                                {57600, B57600}, {115200, B115200}};
-
-std::optional<speed_t> SpeedOf(int baudRate) {
-    for (const SpeedRow& row : kSpeeds) {
-        if (row.baudRate == baudRate) {
-            return row.speed;
-        }
-    }
-    return std::nullopt;
-}
+using Clock = std::chrono::steady_clock;
 
 // A reader that stopped reading must not hold the device up for ever.
 constexpr int kWriteStallMs = 1000;
@@ -46,6 +32,17 @@ constexpr std::size_t kMaxChunk = 4096;
 
 bool IsLineEnd(char c) {
     return c == '\r' || c == '\n';
+}
+
+constexpr Clock::time_point kNever = Clock::time_point::max();
+
+// Milliseconds until `deadline`, -1 for never.
+int MsUntil(Clock::time_point deadline) {
+    if (deadline == kNever) {
+        return -1;
+    }
+    auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - Clock::now());
+    return static_cast<int>(std::max<std::int64_t>(0, left.count()));
 }
 
 }  // namespace
@@ -102,7 +99,9 @@ PtyDevice::~PtyDevice() {
     }
     close(wake_);
     close(holder_);
-    close(master_);
+    if (master_ >= 0) {
+        close(master_);
+    }
 }
 
 bool PtyDevice::MakeLink(const std::string& path) {
@@ -149,20 +148,30 @@ void PtyDevice::SetTrace(std::function<void(std::string_view, std::string_view)>
 void PtyDevice::Run() {
     std::string buffer;
     char data[kMaxChunk];
+    Clock::time_point chunkEnd = kNever;  // a pause this long ends the chunk
+    Clock::time_point nextNoise = noiseEvery_.count() > 0 ? Clock::now() + noiseEvery_ : kNever;
     for (;;) {
+        if (HangUpIfDue()) {
+            return;
+        }
+        if (Clock::now() >= chunkEnd) {
+            Deliver(buffer);
+            buffer.clear();
+            chunkEnd = kNever;
+            continue;
+        }
+        if (Clock::now() >= nextNoise) {
+            SendNoise();
+            nextNoise = Clock::now() + noiseEvery_;
+            continue;
+        }
         pollfd fds[2] = {{master_, POLLIN, 0}, {wake_, POLLIN, 0}};
-        int timeout = buffer.empty() ? -1 : static_cast<int>(kFramePause.count());
-        int ready = poll(fds, 2, timeout);
+        int ready = poll(fds, 2, MsUntil(std::min(chunkEnd, nextNoise)));
         if (ready < 0 && errno == EINTR) {
             continue;
         }
         if (ready < 0 || (fds[1].revents & POLLIN) != 0) {
             return;
-        }
-        if (ready == 0) {
-            Deliver(buffer);
-            buffer.clear();
-            continue;
         }
         if ((fds[0].revents & (POLLIN | POLLHUP | POLLERR)) == 0) {
             continue;
@@ -188,13 +197,45 @@ void PtyDevice::Run() {
                 trace_("ignored", std::string_view(data, static_cast<std::size_t>(got)));
             }
             buffer.clear();
+            chunkEnd = kNever;
             continue;
         }
         buffer.append(data, static_cast<std::size_t>(got));
+        chunkEnd = Clock::now() + kFramePause;
         if (IsLineEnd(buffer.back()) || buffer.size() >= kMaxChunk) {
             Deliver(buffer);
             buffer.clear();
+            chunkEnd = kNever;
         }
+    }
+}
+
+bool PtyDevice::HangUpIfDue() {
+    {
+        std::lock_guard lock(mutex_);
+        if (!device_.HungUp()) {
+            return false;
+        }
+    }
+    close(master_);
+    master_ = -1;
+    if (trace_) {
+        trace_("hangup", {});
+    }
+    if (onHangup_) {
+        onHangup_();
+    }
+    return true;
+}
+
+void PtyDevice::SendNoise() {
+    std::string noise;
+    {
+        std::lock_guard lock(mutex_);
+        noise = device_.Noise();
+    }
+    if (WriteBurst(noise) && trace_) {
+        trace_("tx", noise);
     }
 }
 
@@ -225,15 +266,16 @@ void PtyDevice::Deliver(const std::string& chunk) {
 
 bool PtyDevice::LineMatches() const {
     termios tio{};
-    if (tcgetattr(master_, &tio) != 0) {
+    std::optional<PortSpeed> speed = ReadSpeed(master_);
+    if (!speed || tcgetattr(master_, &tio) != 0) {
         return true;
     }
     // A pseudo-terminal keeps speed and stop bits but forces 8 bits without
     // parity, so only those two can be compared.
     std::lock_guard lock(mutex_);
-    std::optional<speed_t> speed = SpeedOf(line_.baudRate);
     bool twoStops = (tio.c_cflag & CSTOPB) != 0;
-    return speed && cfgetospeed(&tio) == *speed && twoStops == (line_.stopBits == 2);
+    return speed->output == static_cast<std::uint32_t>(line_.baudRate) &&
+           twoStops == (line_.stopBits == 2);
 }
 
 bool PtyDevice::WriteBurst(std::string_view bytes) {
@@ -286,6 +328,38 @@ void PtyDevice::SplitOn(std::string_view line, std::chrono::milliseconds pause) 
 void PtyDevice::SetEcho(bool on) {
     std::lock_guard lock(mutex_);
     device_.SetEcho(on);
+}
+
+void PtyDevice::ErrorOn(std::string_view line, int times) {
+    std::lock_guard lock(mutex_);
+    device_.ErrorOn(line, times);
+}
+
+void PtyDevice::SilentAfter(int count) {
+    std::lock_guard lock(mutex_);
+    device_.SilentAfter(count);
+}
+
+void PtyDevice::HangUpAfter(int count, std::function<void()> onHangup) {
+    onHangup_ = std::move(onHangup);
+    std::lock_guard lock(mutex_);
+    device_.HangUpAfter(count);
+}
+
+void PtyDevice::SetAnswerShape(const AnswerShape& shape) {
+    std::lock_guard lock(mutex_);
+    device_.SetAnswerShape(shape);
+}
+
+void PtyDevice::SetTrickle(std::chrono::milliseconds pause) {
+    std::lock_guard lock(mutex_);
+    device_.SetTrickle(pause);
+}
+
+void PtyDevice::SetNoise(std::chrono::milliseconds every) {
+    noiseEvery_ = every;
+    std::lock_guard lock(mutex_);
+    device_.SetAllNoise(true);
 }
 
 std::vector<std::string> PtyDevice::ReceivedLines() const {

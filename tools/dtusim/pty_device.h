@@ -40,8 +40,9 @@ public:
     // Joins the I/O thread; safe to call twice.
     void Stop();
 
-    // Receives a copy of every chunk taken in ("rx"), burst written ("tx") and
-    // input lost to a line-settings mismatch ("ignored").
+    // Receives a copy of every chunk taken in ("rx"), burst written ("tx"),
+    // input lost to a line-settings mismatch ("ignored") and the hang-up
+    // ("hangup", no bytes).
     // Set it before Start.
     void SetTrace(std::function<void(std::string_view direction, std::string_view bytes)> trace);
 
@@ -49,6 +50,17 @@ public:
     void SilentOn(std::string_view line, int times);
     void SplitOn(std::string_view line, std::chrono::milliseconds pause);
     void SetEcho(bool on);
+    void ErrorOn(std::string_view line, int times);
+    void SilentAfter(int count);
+    // Once the device hangs up, the pseudo-terminal is closed (the tool sees a
+    // hang-up), `onHangup` runs on the I/O thread and the thread ends.
+    // Set it before Start.
+    void HangUpAfter(int count, std::function<void()> onHangup = {});
+    void SetAnswerShape(const AnswerShape& shape);
+    void SetTrickle(std::chrono::milliseconds pause);
+    // Answer nothing; send a few bytes of noise every `every` instead. Set it
+    // before Start.
+    void SetNoise(std::chrono::milliseconds every);
 
     // Lines and escapes as they arrived, line ends included.
     std::vector<std::string> ReceivedLines() const;
@@ -67,6 +79,8 @@ public:
 
 private:
     void Run();
+    bool HangUpIfDue();
+    void SendNoise();
     void Deliver(const std::string& chunk);
     bool LineMatches() const;
     bool WriteBurst(std::string_view bytes);
@@ -79,6 +93,8 @@ private:
     std::string link_;
     std::thread thread_;
     std::function<void(std::string_view, std::string_view)> trace_;
+    std::function<void()> onHangup_;
+    std::chrono::milliseconds noiseEvery_{0};
 
     mutable std::mutex mutex_;
     mutable std::condition_variable changed_;

@@ -93,6 +93,32 @@ void SimDevice::SplitOn(std::string_view line, std::chrono::milliseconds pause) 
     split_[std::string(WithoutLineEnd(line))] = pause;
 }
 
+void SimDevice::ErrorOn(std::string_view line, int times) {
+    error_[std::string(WithoutLineEnd(line))] = times;
+}
+
+void SimDevice::SilentAfter(int count) {
+    silentAfter_ = count;
+}
+
+void SimDevice::HangUpAfter(int count) {
+    hangUpAfter_ = count;
+}
+
+bool SimDevice::ConsumeError(std::string_view line) {
+    for (auto& [given, left] : error_) {
+        if (left > 0 && NamesLine(given, line)) {
+            --left;
+            return true;
+        }
+    }
+    return false;
+}
+
+bool SimDevice::Mute() const {
+    return allNoise_ || (silentAfter_ && linesHeard_ >= *silentAfter_);
+}
+
 bool SimDevice::ConsumeSilence(std::string_view key) {
     auto it = silent_.find(key);
     if (it == silent_.end() || it->second <= 0) {
@@ -108,10 +134,13 @@ bool SimDevice::Knows(int sinceFirmware) const {
 
 Answer SimDevice::Receive(std::string_view chunk) {
     Answer answer;
+    if (hungUp_) {
+        return answer;
+    }
     const LineSettings before = Line();
     if (chunk == kEscape) {
         answer.heard.emplace_back(chunk);
-        if (!ConsumeSilence(kEscape)) {
+        if (!Mute() && !ConsumeSilence(kEscape)) {
             // A guarded escape also drops a half-typed command line.
             pending_.clear();
             overflow_ = false;
@@ -123,7 +152,7 @@ Answer SimDevice::Receive(std::string_view chunk) {
     } else if (chunk == kEscapeAck &&
                (mode_ == Mode::kEscapeSeen || (mode_ == Mode::kCommand && pending_.empty()))) {
         answer.heard.emplace_back(chunk);
-        if (!ConsumeSilence(kEscapeAck)) {
+        if (!Mute() && !ConsumeSilence(kEscapeAck)) {
             mode_ = Mode::kCommand;
             Reply(chunk, kEscapeAck, std::string(kCommandModeAck), answer);
         }
@@ -162,11 +191,19 @@ void SimDevice::ReceiveCommandBytes(std::string_view chunk, Answer& answer) {
             continue;
         }
         answer.heard.push_back(raw);
-        if (ConsumeSilence(line)) {
+        if (hangUpAfter_ && linesHeard_ >= *hangUpAfter_) {
+            hungUp_ = true;
+            pending_.clear();
+            return;
+        }
+        bool mute = Mute();
+        ++linesHeard_;
+        if (mute || ConsumeSilence(line)) {
             overflow_ = false;
             continue;
         }
-        std::string reply = overflow_ ? std::string(kError) : AnswerLine(line);
+        std::string reply =
+            overflow_ || ConsumeError(line) ? std::string(kError) : AnswerLine(line);
         overflow_ = false;
         Reply(raw, line, std::move(reply), answer);
     }
@@ -181,6 +218,7 @@ void SimDevice::ReceiveCommandBytes(std::string_view chunk, Answer& answer) {
 
 void SimDevice::Reply(std::string_view heard, std::string_view key, std::string bytes,
                       Answer& answer) {
+    bytes = Shaped(std::move(bytes), shape_);
     if (echo_ && heard != kEscape && heard != kEscapeAck) {
         bytes.insert(0, heard);
     }
@@ -193,11 +231,28 @@ void SimDevice::Reply(std::string_view heard, std::string_view key, std::string 
     } else {
         parts.push_back({std::chrono::milliseconds(0), std::move(bytes)});
     }
+    if (trickle_.count() > 0) {
+        Trickle(std::move(parts), answer);
+        return;
+    }
     for (Burst& part : parts) {
         if (part.pauseBefore.count() == 0 && !answer.bursts.empty()) {
             answer.bursts.back().bytes += part.bytes;
         } else {
             answer.bursts.push_back(std::move(part));
+        }
+    }
+}
+
+// One byte a burst; only the very first byte of a chunk's answers goes at once.
+void SimDevice::Trickle(std::vector<Burst> parts, Answer& answer) const {
+    for (const Burst& part : parts) {
+        for (std::size_t i = 0; i < part.bytes.size(); ++i) {
+            std::chrono::milliseconds pause = i == 0 ? part.pauseBefore : trickle_;
+            if (pause.count() == 0 && !answer.bursts.empty()) {
+                pause = trickle_;
+            }
+            answer.bursts.push_back({pause, part.bytes.substr(i, 1)});
         }
     }
 }

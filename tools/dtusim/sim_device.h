@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "tools/dtusim/sim_config.h"
+#include "tools/dtusim/sim_faults.h"
 
 namespace dtu::sim {
 
@@ -60,6 +61,23 @@ public:
     void SplitOn(std::string_view line, std::chrono::milliseconds pause);
     // Repeat each command line before the answer, in the same burst.
     void SetEcho(bool on) { echo_ = on; }
+    // Answer ERROR, changing nothing, to the next `times` arrivals of `line`
+    // (see NamesLine for what a command alone matches).
+    void ErrorOn(std::string_view line, int times);
+    // Answer the first `count` command lines, then nothing at all.
+    void SilentAfter(int count);
+    // Answer the first `count` command lines and hang up when the next one
+    // arrives, leaving it unanswered: HungUp() turns true and nothing more is
+    // taken in. Answers already sent have then reached the tool, which waits
+    // for each before sending the next line.
+    void HangUpAfter(int count);
+    bool HungUp() const { return hungUp_; }
+    void SetAnswerShape(const AnswerShape& shape) { shape_ = shape; }
+    // Send every answer one byte at a time, `pause` apart.
+    void SetTrickle(std::chrono::milliseconds pause) { trickle_ = pause; }
+    // Answer nothing; what the device sends instead comes from Noise().
+    void SetAllNoise(bool on) { allNoise_ = on; }
+    std::string Noise() { return noise_.Next(); }
 
     Mode CurrentMode() const { return mode_; }
     const DeviceConfig& Running() const { return running_; }
@@ -76,6 +94,9 @@ private:
     bool Knows(int sinceFirmware) const;
     void Reply(std::string_view heard, std::string_view key, std::string bytes, Answer& answer);
     bool ConsumeSilence(std::string_view key);
+    bool ConsumeError(std::string_view line);
+    bool Mute() const;
+    void Trickle(std::vector<Burst> parts, Answer& answer) const;
 
     Mode mode_;
     DeviceConfig running_;
@@ -86,6 +107,15 @@ private:
     bool echo_ = false;
     std::map<std::string, int, std::less<>> silent_;
     std::map<std::string, std::chrono::milliseconds, std::less<>> split_;
+    std::map<std::string, int, std::less<>> error_;
+    std::optional<int> silentAfter_;
+    std::optional<int> hangUpAfter_;
+    int linesHeard_ = 0;  // command lines, escapes not counted
+    bool hungUp_ = false;
+    AnswerShape shape_;
+    std::chrono::milliseconds trickle_{0};
+    bool allNoise_ = false;
+    NoiseSource noise_;
     std::vector<Sms> sms_;
 };
 

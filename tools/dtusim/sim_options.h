@@ -1,6 +1,7 @@
 #pragma once
 
 #include <chrono>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -16,6 +17,13 @@ struct Options {
     bool help = false;
     std::vector<std::pair<std::string, int>> silentOn;
     std::vector<std::pair<std::string, std::chrono::milliseconds>> splitOn;
+    std::vector<std::pair<std::string, int>> errorOn;
+    std::optional<int> hangUpAfter;
+    std::optional<int> silentAfter;
+    std::chrono::milliseconds noise{0};    // 0: no noise
+    std::chrono::milliseconds trickle{0};  // 0: answers in one go
+    bool noLineEnd = false;
+    bool nulLineEnd = false;
 };
 
 // A pause longer than the tool's longest inter-byte interval (150 ms).
