@@ -293,7 +293,7 @@ void Engine::ClosePortAfter(const std::string& errorText) {
     settleTimer_.Stop();
     host_.Log(LogKind::Error, errorText);
     port_.Close();
-    host_.PortClosed();
+    host_.PortChanged();
 }
 
 bool Engine::FollowDeviceUartChange(bool& reopened) {
@@ -313,6 +313,7 @@ bool Engine::FollowDeviceUartChange(bool& reopened) {
     }
     const OpenResult reopen = port_.Reopen(change);
     if (reopen.ok) {
+        host_.PortChanged();
         reopened = true;
         return true;
     }

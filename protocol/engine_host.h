@@ -41,8 +41,9 @@ public:
     // Blanks the form the way a factory reset leaves the device.
     virtual void ResetFormForFactory() = 0;
 
-    // The port was lost or could not be reopened: it is closed now.
-    virtual void PortClosed() = 0;
+    // The port was reopened with the device's new line settings, or closed
+    // because it was lost or could not be reopened.
+    virtual void PortChanged() = 0;
     // Every run of the command list ends here, exactly once.
     virtual void RunFinished(const RunOutcome& outcome) = 0;
 };

@@ -81,7 +81,7 @@ struct TComm::Impl {
         ApplyModemLines(fd, line);
         open->session->ignoreNullChar = line.ignoreNullChar;
         if (refused) {
-            throw ECommsError(kOpenError, *refused);
+            throw ECommsError(kOpenError, LineSettingsError(commName, *refused));
         }
     }
 

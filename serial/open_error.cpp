@@ -133,6 +133,12 @@ OpenError OtherOpenError(const std::string& path, const std::string& reason) {
     return result;
 }
 
+OpenError LineSettingsError(const std::string& path, const std::string& detail) {
+    OpenError result = OtherOpenError(path, detail);
+    result.kind = OpenFailure::LineSettings;
+    return result;
+}
+
 OpenError BusyError(const std::string& path, int pid, const std::string& procDir) {
     OpenError result;
     result.kind = OpenFailure::Busy;
@@ -188,6 +194,7 @@ std::string OpenErrorSummary(const OpenError& error) {
                                         : std::string());
         case OpenFailure::Missing:
             return error.path + ": not present";
+        case OpenFailure::LineSettings:
         case OpenFailure::Other:
             return error.path + ": " + error.systemText;
     }

@@ -8,10 +8,11 @@ namespace dtu {
 // Why a port did not open, as far as the system lets us see it.
 enum class OpenFailure {
     None,
-    Permission,  // the node exists but this user may not open it
-    Busy,        // another program holds the port
-    Missing,     // no such node, or no device behind it (unplugged)
-    Other,       // anything else, told by `systemText`
+    Permission,    // the node exists but this user may not open it
+    Busy,          // another program holds the port
+    Missing,       // no such node, or no device behind it (unplugged)
+    LineSettings,  // the port refused the line settings or kept others, told by `systemText`
+    Other,         // anything else, told by `systemText`
 };
 
 // One failed open, captured where it happened; the windows only render it.
@@ -40,6 +41,9 @@ OpenError ClassifyOpenErrno(const std::string& path, int error, const NodeFacts&
 
 // A failure the system did not classify: settings the port cannot take, say.
 OpenError OtherOpenError(const std::string& path, const std::string& reason);
+
+// Line settings the port refused or did not keep; `detail` names the setting.
+OpenError LineSettingsError(const std::string& path, const std::string& detail);
 
 // A port held by `pid` (0: unknown), with the program's name read from `procDir`.
 OpenError BusyError(const std::string& path, int pid, const std::string& procDir = "/proc");

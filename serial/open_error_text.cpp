@@ -56,6 +56,9 @@ std::string OpenErrorText(const OpenError& error) {
             return error.path.empty()
                        ? LangText("lang_Info_OpenNoPort")
                        : FillTextArgs(LangText("lang_Info_OpenMissing"), {error.path});
+        case OpenFailure::LineSettings:
+            return FillTextArgs(LangText("lang_Info_OpenLineSettings"),
+                                {error.path, error.systemText});
         case OpenFailure::Other:
             return FillTextArgs(LangText("lang_Info_OpenOther"),
                                 {error.path, SystemTextAsGbk(error.systemText)});

@@ -135,7 +135,7 @@ void DeviceSession::ResetFormForFactory() {
     ResetForFactory(form_);
 }
 
-void DeviceSession::PortClosed() {
+void DeviceSession::PortChanged() {
     ShowPortStatus();
 }
 

@@ -97,7 +97,7 @@ private:
     void ApplyReply(const ReplyValue& reply) override;
     void EnableFamilyControls(bool enable) override;
     void ResetFormForFactory() override;
-    void PortClosed() override;
+    void PortChanged() override;
     void RunFinished(const RunOutcome& outcome) override;
 
     void BeginAction(std::uint8_t operation = kOtherOperation);

@@ -126,7 +126,7 @@ public:
         ++factoryResets;
         form.edt_APN_other = "CMNET";
     }
-    void PortClosed() override { ++portClosed; }
+    void PortChanged() override { ++portChanged; }
     void RunFinished(const RunOutcome& outcome) override { outcomes.push_back(outcome); }
 
     std::vector<std::string> Lines(LogKind kind) const {
@@ -148,7 +148,7 @@ public:
     std::vector<bool> familyControls;
     std::vector<RunOutcome> outcomes;
     int factoryResets = 0;
-    int portClosed = 0;
+    int portChanged = 0;
 };
 
 }  // namespace dtu::testing

@@ -274,7 +274,7 @@ TEST_F(EngineTest, LostPortIsClosedAndLaterSendsShowTheNote) {
     port.lost = true;
     Reply(kOk);
     EXPECT_FALSE(port.open);
-    EXPECT_EQ(host.portClosed, 1);
+    EXPECT_EQ(host.portChanged, 1);
     EXPECT_EQ(host.Lines(LogKind::Error), Lines{"lang_Run_PortLost"});
     engine.SendRawData("x");
     EXPECT_EQ(host.Last().text, "lang_Info_ComIsOpen");
@@ -408,6 +408,7 @@ TEST_F(EngineTest, AcknowledgedUartChangeReopensThePortWithTheFormsTexts) {
     ASSERT_EQ(port.reopens.size(), 2u);
     EXPECT_EQ(port.reopens[1].baudRate, "9600");
     EXPECT_FALSE(port.reopens[1].parity);
+    EXPECT_EQ(host.portChanged, 2);
     EXPECT_EQ(Sent().back(), "ATW\r\n");
     EXPECT_TRUE(TimerArmed());
 }
@@ -417,7 +418,7 @@ TEST_F(EngineTest, FailedReopenEndsTheRunWithThePortClosed) {
     StartRun({"AT+ICF=3,3\r\n", "ATW\r\n"});
     Reply(kOk);
     EXPECT_FALSE(port.open);
-    EXPECT_EQ(host.portClosed, 1);
+    EXPECT_EQ(host.portChanged, 1);
     EXPECT_EQ(Sent().size(), 1u);
     ASSERT_EQ(host.outcomes.size(), 1u);
     EXPECT_EQ(host.outcomes[0].end, RunEnd::ReopenFailed);

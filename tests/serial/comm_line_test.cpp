@@ -171,7 +171,8 @@ TEST_F(CommLine, RateNoPortTakesIsAnOpenErrorWithItsReason) {
             ADD_FAILURE() << "opened at " << row.rate;
         } catch (const ECommsError& error) {
             EXPECT_STREQ(error.what(), "Error opening serial port");
-            EXPECT_EQ(error.Detail(), row.detail);
+            EXPECT_EQ(error.Failure().kind, OpenFailure::LineSettings);
+            EXPECT_EQ(error.Failure().systemText, row.detail);
         }
         EXPECT_FALSE(comm.IsOpen());
     }

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -167,6 +169,62 @@ TEST_F(EndToEndTest, ReadAllPressedDuringWriteAllSaysTheWriteWasInterrupted) {
     EXPECT_EQ(log[log.size() - 2].text, "lang_Run_Interrupted");
     ASSERT_TRUE(RunToVerdict());
     EXPECT_EQ(outcomes.back().end, RunEnd::Success);
+}
+
+TEST_F(EndToEndTest, EveryFaultOfTheDeviceEndsInItsVerdict) {
+    struct Row {
+        const char* name;
+        std::function<void(sim::PtyDevice&)> fault;
+        bool writeAll;
+        RunEnd end;
+    };
+    const Row rows[] = {
+        {"refuses a setting", [](sim::PtyDevice& d) { d.ErrorOn("AT+CIPPACK", 5); }, true,
+         RunEnd::Incomplete},
+        {"hangs up", [](sim::PtyDevice& d) { d.HangUpAfter(3); }, true, RunEnd::PortLost},
+        {"falls silent", [](sim::PtyDevice& d) { d.SilentAfter(2); }, false, RunEnd::NoAnswer},
+        {"sends only noise", [](sim::PtyDevice& d) { d.SetNoise(50ms); }, false, RunEnd::NoAnswer},
+        {"ends no answer",
+         [](sim::PtyDevice& d) {
+             d.SetAnswerShape({true, false});
+         },
+         false, RunEnd::NoAnswer},
+        {"puts NULs in its line ends",
+         [](sim::PtyDevice& d) {
+             d.SetAnswerShape({false, true});
+         },
+         false, RunEnd::NoAnswer},
+        {"trickles", [](sim::PtyDevice& d) { d.SetTrickle(70ms); }, false, RunEnd::NoAnswer},
+    };
+    for (const Row& row : rows) {
+        auto faulty = std::make_unique<sim::PtyDevice>();
+        row.fault(*faulty);
+        faulty->Start();
+        ASSERT_TRUE(session.OpenPort({faulty->SlavePath(), "115200", "NONE", "8", "1"}).ok)
+            << row.name;
+        session.SetReplyTimeout(400ms);
+        LoadWorkedExample(session.Form());
+        log.clear();
+        row.writeAll ? session.WriteAll() : session.ReadAll();
+        ASSERT_TRUE(RunToVerdict()) << row.name;
+        EXPECT_EQ(outcomes.back().end, row.end) << row.name;
+        EXPECT_EQ(log.back().kind, LogKind::Error) << row.name;
+        EXPECT_FALSE(lastProgress.visible) << row.name;
+        session.ClosePort();
+    }
+}
+
+TEST_F(EndToEndTest, RateWithoutAStandardConstantIsHeard) {
+    session.Form().SetItem(Field::cbb_Com_BaudRate, 6);  // 14400: the port follows the device
+    session.SendRaw("AT+CIPR=14400\r\n");
+    ASSERT_TRUE(RunUntilLogged("lang_Info_DoSuccess"));
+    EXPECT_EQ(session.PortSettings()[1], "14400");
+    EXPECT_NE(status.find("14400"), std::string::npos);
+    session.ReadAll();
+    ASSERT_TRUE(RunToVerdict());
+    EXPECT_EQ(outcomes.back().end, RunEnd::Success);
+    EXPECT_EQ(session.Form().ItemText(Field::cbb_Com_BaudRate), "14400");
+    EXPECT_EQ(device->IgnoredBytes(), 0u);
 }
 
 class DataModeEndToEndTest : public SessionFixture {
