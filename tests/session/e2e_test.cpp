@@ -166,7 +166,7 @@ TEST_F(EndToEndTest, ReadAllPressedDuringWriteAllSaysTheWriteWasInterrupted) {
     ASSERT_EQ(outcomes.size(), 1u);
     EXPECT_EQ(outcomes[0].end, RunEnd::Interrupted);
     EXPECT_EQ(outcomes[0].operation, kWriteAllOperation);
-    EXPECT_EQ(log[log.size() - 2].text, "lang_Run_Interrupted");
+    EXPECT_EQ(Logged(LogKind::Error), std::vector<std::string>{"lang_Run_Interrupted"});
     ASSERT_TRUE(RunToVerdict());
     EXPECT_EQ(outcomes.back().end, RunEnd::Success);
 }
