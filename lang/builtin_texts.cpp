@@ -1,6 +1,6 @@
 #include "lang/builtin_texts.h"
 
-#include <system_error>
+#include "lang/atomic_write.h"
 
 namespace dtu {
 namespace {
@@ -656,8 +656,8 @@ std::string InitLanguage(const std::string& fileName) {
     FillLangTable(*LangList);
     try {
         LangList->LoadLangFile(fileName);
-    } catch (const std::system_error& e) {
-        return e.what();
+    } catch (const FileWriteError& e) {
+        return std::string(e.what()) + ": " + e.Reason();
     }
     return {};
 }

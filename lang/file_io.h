@@ -12,11 +12,4 @@ namespace dtu {
 // read before the failure.
 bool ReadRegularFile(const std::filesystem::path& path, std::string& out);
 
-// Replaces `path` with `bytes` so that the file is either the old one or the
-// new one, whole: the bytes go to a temporary file in the same folder, are
-// synced, and the temporary file is renamed over `path`. An existing file's
-// permissions are kept. Throws std::system_error on failure, leaving no
-// temporary file behind.
-void WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes);
-
 }  // namespace dtu

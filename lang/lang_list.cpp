@@ -2,8 +2,8 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <system_error>
 
+#include "lang/atomic_write.h"
 #include "lang/file_io.h"
 #include "lang/lang_file.h"
 #include "lang/same_text.h"
@@ -66,11 +66,7 @@ void TLangList::WriteLangFile(const std::string& fileName) const {
     for (std::size_t i = 0; i < keys_.size(); ++i) {
         rows.push_back({keys_[i], chinese_[i], english_[i]});
     }
-    try {
-        WriteFileAtomically(fileName, FormatLangFile(rows));
-    } catch (const std::system_error& e) {
-        throw std::system_error(e.code(), "Unable to write to " + fileName);
-    }
+    WriteFileAtomically(fileName, FormatLangFile(rows));
 }
 
 void TLangList::ReadLangFile(const std::string& fileName) {

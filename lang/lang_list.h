@@ -16,7 +16,7 @@ public:
     std::string GetText(const std::string& key) const;
 
     // Writes the file from the built-in rows when it is missing, then reads it.
-    // Throws std::system_error when the file cannot be written.
+    // Throws FileWriteError (lang/atomic_write.h) when the file cannot be written.
     void LoadLangFile(const std::string& fileName);
     void WriteLangFile(const std::string& fileName) const;
     // Reads what it can; errors end the reading silently.

@@ -1,7 +1,6 @@
 #include "settings/ini_file.h"
 
-#include <system_error>
-
+#include "lang/atomic_write.h"
 #include "lang/file_io.h"
 #include "settings/ini_value.h"
 
@@ -77,10 +76,10 @@ void IniFile::WriteString(const std::string& section, const std::string& key,
     document_.SetStoredValue(section, key, EscapeIniValue(value));
     try {
         WriteFileAtomically(path_, document_.Text());
-    } catch (const std::system_error&) {
+    } catch (const FileWriteError& error) {
         // The file on disk is the old one; parse it again before the next use.
         loaded_ = false;
-        throw IniWriteError("Unable to write to " + FullPath());
+        throw IniWriteError("Unable to write to " + FullPath(), error.Reason());
     }
     stamp_ = FileStamp::Of(path_);
 }

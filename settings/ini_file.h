@@ -2,18 +2,19 @@
 
 #include <cstdint>
 #include <filesystem>
-#include <stdexcept>
 #include <string>
 
+#include "lang/atomic_write.h"
 #include "settings/file_stamp.h"
 #include "settings/ini_document.h"
 
 namespace dtu {
 
-// A failed write: the message is "Unable to write to <full path>".
-class IniWriteError : public std::runtime_error {
+// A failed write: what() is "Unable to write to <full path>", Reason() the
+// system's reason ("No space left on device", "not a regular file").
+class IniWriteError : public FileWriteError {
 public:
-    using std::runtime_error::runtime_error;
+    using FileWriteError::FileWriteError;
 };
 
 // The INI settings file. Section and key names compare ASCII case-insensitively.

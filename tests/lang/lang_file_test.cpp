@@ -5,9 +5,9 @@
 #include <unistd.h>
 
 #include <string>
-#include <system_error>
 #include <vector>
 
+#include "lang/atomic_write.h"
 #include "lang/gbk.h"
 #include "lang/lang_list.h"
 #include "tests/lang/test_support.h"
@@ -125,8 +125,9 @@ TEST(LangFile, UnwritableFileThrowsAndReadsNothing) {
     try {
         list.LoadLangFile(path);
         FAIL() << "no error";
-    } catch (const std::system_error& e) {
-        EXPECT_NE(std::string(e.what()).find(path), std::string::npos) << e.what();
+    } catch (const FileWriteError& e) {
+        EXPECT_EQ(std::string(e.what()), "Unable to write to " + path);
+        EXPECT_EQ(e.Reason(), "Not a directory");
     }
     EXPECT_EQ(list.FileCount(), 0u);
     EXPECT_EQ(list.GetText("lang_Menu_File"), "File(&F)");
