@@ -2,7 +2,6 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <cerrno>
 
@@ -16,7 +15,8 @@ constexpr std::size_t kReadChunk = 64 * 1024;
 
 }  // namespace
 
-bool ReadRegularFile(const std::filesystem::path& path, std::string& out) {
+bool ReadRegularFileChunks(const std::filesystem::path& path,
+                           const std::function<bool(std::string_view)>& consume) {
     UniqueFd file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
     if (file.Get() < 0) {
         return false;
@@ -25,7 +25,6 @@ bool ReadRegularFile(const std::filesystem::path& path, std::string& out) {
     if (::fstat(file.Get(), &info) != 0 || !S_ISREG(info.st_mode)) {
         return false;
     }
-    out.reserve(out.size() + static_cast<std::size_t>(info.st_size));
     char buffer[kReadChunk];
     for (;;) {
         const ssize_t got = ::read(file.Get(), buffer, sizeof buffer);
@@ -38,8 +37,22 @@ bool ReadRegularFile(const std::filesystem::path& path, std::string& out) {
             }
             return false;
         }
-        out.append(buffer, static_cast<std::size_t>(got));
+        if (!consume(std::string_view(buffer, static_cast<std::size_t>(got)))) {
+            return true;
+        }
     }
+}
+
+bool ReadRegularFile(const std::filesystem::path& path, std::string& out) {
+    std::error_code ec;
+    const auto size = std::filesystem::file_size(path, ec);
+    if (!ec) {
+        out.reserve(out.size() + static_cast<std::size_t>(size));
+    }
+    return ReadRegularFileChunks(path, [&out](std::string_view bytes) {
+        out.append(bytes);
+        return true;
+    });
 }
 
 }  // namespace dtu
