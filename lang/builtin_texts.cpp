@@ -636,6 +636,10 @@ constexpr BuiltinText kBuiltinTexts[] = {
      "D2D\xB7\xFE\xCE\xF1\xCB\xF9\xD4\xDA\xB5\xC4\xB7\xFE\xCE\xF1\xC6\xF7,"
      "\xCA\xB9\xD3\xC3TCP\xD0\xAD\xD2\xE9,25565\xB6\xCB\xBF\xDA.",
      "Click the server which D2D server running in, use TCP and 25565 port"},
+    // 154 重试
+    {"lang_Save_Retry", "\xD6\xD8\xCA\xD4", "Retry"},
+    // 155 不保存并关闭
+    {"lang_Save_Close", "\xB2\xBB\xB1\xA3\xB4\xE6\xB2\xA2\xB9\xD8\xB1\xD5", "Close without saving"},
 };
 
 }  // namespace

@@ -4,7 +4,6 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <climits>
-#include <iostream>
 
 #include "lang/builtin_texts.h"
 #include "lang/lang_list.h"
@@ -12,6 +11,7 @@
 #include "mainwindow/hint_switch.h"
 #include "mainwindow/lang_qt.h"
 #include "mainwindow/main_window.h"
+#include "mainwindow/save_failure.h"
 #include "settings/config_location.h"
 #include "settings/ini_file.h"
 
@@ -175,23 +175,30 @@ void Tfrm_MainLx1::LoadApnChoice() {
 }
 
 void Tfrm_MainLx1::SaveSettings() {
-    try {
-        // Before any port was opened there is no port to remember; keep the stored one.
-        if (!port_.settings[0].empty()) {
-            for (std::size_t i = 0; i < port_.settings.size(); ++i) {
-                settings_->WriteString("COM", kPortKeys[i], port_.settings[i]);
+    // Before any port was opened there is no port to remember; keep the stored one.
+    if (!port_.settings[0].empty()) {
+        for (std::size_t i = 0; i < port_.settings.size(); ++i) {
+            settings_->WriteString("COM", kPortKeys[i], port_.settings[i]);
+        }
+    }
+    settings_->WriteBool("SYS", "Lang", LangList->IsChinese);
+    settings_->WriteBool("SYS", "RealTimeHelp", hints_->IsOn());
+    settings_->WriteInteger("COMMON", "APN Index", apnChoice_->currentIndex());
+    settings_->WriteString("COMMON", "APN Str", ToGbk(apnField_->text()));
+    for (const SettingRow& row : kFormSettings) {
+        SaveRow(*settings_, this, row);
+    }
+    // A failed save leaves the file as it was; the window closes all the same
+    // unless the user, having freed space or fixed the folder, tries again.
+    for (;;) {
+        try {
+            settings_->Save();
+            return;
+        } catch (const IniWriteError& error) {
+            if (!AskRetryFailedSave(this, error)) {
+                return;
             }
         }
-        settings_->WriteBool("SYS", "Lang", LangList->IsChinese);
-        settings_->WriteBool("SYS", "RealTimeHelp", hints_->IsOn());
-        settings_->WriteInteger("COMMON", "APN Index", apnChoice_->currentIndex());
-        settings_->WriteString("COMMON", "APN Str", ToGbk(apnField_->text()));
-        for (const SettingRow& row : kFormSettings) {
-            SaveRow(*settings_, this, row);
-        }
-    } catch (const IniWriteError& error) {
-        // The window closes all the same; the keys written so far stay in the file.
-        std::cerr << error.what() << '\n';
     }
 }
 

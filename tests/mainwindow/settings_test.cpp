@@ -1,10 +1,16 @@
 // The form's values through the settings file: defaults, save and load.
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTest>
+#include <QTimer>
+#include <functional>
 
 #include "form_test.h"
 #include "window_fixture.h"
@@ -65,6 +71,35 @@ const KeyCase kKeys[] = {
     {"edt_TelNo", "10086", "13800", "13800", "TelNo=13800"},
 };
 
+// What the save-failure message said.
+struct SaveFailureShown {
+    QString text;
+    QString reason;
+};
+
+// Once the save-failure message is up, runs `before` and clicks the button
+// named `button`; polls the event loop the message runs.
+void AnswerSaveFailure(const char* button, SaveFailureShown* shown,
+                       std::function<void()> before = {}) {
+    auto* timer = new QTimer;
+    timer->setInterval(10);
+    QObject::connect(timer, &QTimer::timeout, [=] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box == nullptr || box->objectName() != "msg_SaveFailed") {
+            return;
+        }
+        timer->stop();
+        timer->deleteLater();
+        shown->text = box->text();
+        shown->reason = box->informativeText();
+        if (before) {
+            before();
+        }
+        box->findChild<QPushButton*>(button)->click();
+    });
+    timer->start();
+}
+
 }  // namespace
 
 class SettingsTest : public QObject {
@@ -77,7 +112,9 @@ private slots:
     void storedHexPacketShownUnchanged();
     void customIsNeverWritten();
     void portOfTheRunIsWritten();
-    void failedSaveStillCloses();
+    void failedSaveIsShownAndStillCloses();
+    void retryAfterTheCauseIsGoneSaves();
+    void valuesOutsideGbkComeBackByteForByte();
 };
 
 void SettingsTest::missingKeysGiveDefaults() {
@@ -164,14 +201,44 @@ void SettingsTest::portOfTheRunIsWritten() {
         "[COM]\nComName=/dev/ttyS1\nBaudRate=9600\nParity=EVEN\nByte=7\nStop=2\n"));
 }
 
-void SettingsTest::failedSaveStillCloses() {
+void SettingsTest::failedSaveIsShownAndStillCloses() {
     WindowFixture fixture;
     const QString path = QDir(fixture.dir()).filePath("Lx1Cfg.ini");
     QVERIFY(QFile::remove(path));
     QVERIFY(QDir(fixture.dir()).mkdir("Lx1Cfg.ini"));
     fixture.window().show();
+    SaveFailureShown shown;
+    AnswerSaveFailure("btn_SaveClose", &shown);
     QVERIFY(fixture.window().close());
     QVERIFY(!fixture.window().isVisible());
+    QCOMPARE(shown.text, "Unable to write to " + path);
+    QCOMPARE(shown.reason, QString("not a regular file"));
+    QVERIFY(QFileInfo(path).isDir());
+}
+
+void SettingsTest::retryAfterTheCauseIsGoneSaves() {
+    WindowFixture fixture;
+    const QString path = QDir(fixture.dir()).filePath("Lx1Cfg.ini");
+    QVERIFY(QFile::remove(path));
+    QVERIFY(QDir(fixture.dir()).mkdir("Lx1Cfg.ini"));
+    fixture.set("edt_TelNo", "13900");
+    SaveFailureShown shown;
+    AnswerSaveFailure("btn_SaveRetry", &shown, [&] { QDir(fixture.dir()).rmdir("Lx1Cfg.ini"); });
+    fixture.reopen();
+    QVERIFY(!shown.text.isEmpty());
+    QVERIFY(fixture.settingsFile().contains("\nTelNo=13900\n"));
+    QCOMPARE(fixture.shown("edt_TelNo"), QString("13900"));
+}
+
+// Bytes that are no GBK, in a memo with line breaks and in a one-line edit,
+// are shown and saved back exactly as they were read.
+void SettingsTest::valuesOutsideGbkComeBackByteForByte() {
+    const QByteArray header = "HTPHD=Host: \xD6\xD0\xFF\\r\\nX-\x81\x30: \xA1\x40\xFE";
+    const QByteArray host = "IP1=h\xFF\x80\xAA\xA1.example";
+    WindowFixture fixture(true, "[HCM]\n" + header + "\n[DTM]\n" + host + "\n");
+    fixture.reopen();
+    QVERIFY2(fixture.settingsFile().contains("\n" + header + "\n"), fixture.settingsFile());
+    QVERIFY(fixture.settingsFile().contains("\n" + host + "\n"));
 }
 
 QObject* NewSettingsTest() {
