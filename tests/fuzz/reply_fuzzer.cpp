@@ -1,12 +1,19 @@
 // Feeds one received block to the engine during read all and write all, with a
 // closed port and a fake form whose dispatcher splits every value as the main
-// window does.
+// window does. Every value a reply delivers then goes the way of a form value
+// into the settings file: shown through the window's conversion, written,
+// saved, loaded again, and must come back byte for byte.
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <utility>
+#include <vector>
 
+#include "lang/gbk.h"
 #include "protocol/engine.h"
 #include "protocol/text_helpers.h"
+#include "settings/ini_file.h"
+#include "tests/fuzz/scratch_file.h"
 #include "tests/protocol/discarding_poster.h"
 #include "tests/protocol/fake_window.h"
 
@@ -22,6 +29,21 @@ public:
 };
 
 constexpr std::size_t kMaxBlock = 2048;
+
+void SaveAndLoadBack(const std::vector<std::pair<std::string, std::string>>& replies) {
+    dtu::fuzz::WriteScratch({});
+    dtu::IniFile saved(dtu::fuzz::ScratchFile());
+    for (std::size_t i = 0; i < replies.size(); ++i) {
+        const std::string shown = dtu::GbkToUtf8(replies[i].second);
+        saved.WriteString("Replies", "Value" + std::to_string(i), dtu::Utf8ToGbk(shown));
+    }
+    saved.Save();
+    const dtu::IniFile loaded(dtu::fuzz::ScratchFile());
+    for (std::size_t i = 0; i < replies.size(); ++i) {
+        dtu::fuzz::Check(loaded.ReadString("Replies", "Value" + std::to_string(i), "") ==
+                         replies[i].second);
+    }
+}
 
 void RunBlock(const std::string& block, std::uint8_t operation) {
     dtu::testing::DiscardingPoster poster;
@@ -45,9 +67,8 @@ void RunBlock(const std::string& block, std::uint8_t operation) {
     engine.ParseReply(block);
     engine.HandleReplyTimeout();
     engine.HandleReceived(block.data(), static_cast<std::uint16_t>(block.size()));
-    if (orders.OrderIndex < 0) {
-        __builtin_trap();
-    }
+    dtu::fuzz::Check(orders.OrderIndex >= 0);
+    SaveAndLoadBack(window.dispatched);
 }
 
 }  // namespace
