@@ -6,6 +6,7 @@
 // hashed lookups find what a search of every row finds.
 #include <cstddef>
 #include <cstdint>
+#include <filesystem>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -30,8 +31,9 @@ std::string ShownAndTakenBack(const std::string& value) {
 }
 
 // One round: load, read and write back every value, save. Returns what was read.
-std::vector<std::string> RoundTrip(const std::vector<dtu::IniKeyName>& keys) {
-    dtu::IniFile ini(dtu::fuzz::ScratchFile());
+std::vector<std::string> RoundTrip(const std::filesystem::path& file,
+                                   const std::vector<dtu::IniKeyName>& keys) {
+    dtu::IniFile ini(file);
     std::vector<std::string> values;
     for (const auto& name : keys) {
         values.push_back(ini.ReadString(name.section, name.key, "\x01missing"));
@@ -47,19 +49,20 @@ std::vector<std::string> RoundTrip(const std::vector<dtu::IniKeyName>& keys) {
     return values;
 }
 
-std::string ReadScratch() {
+std::string Read(const std::filesystem::path& file) {
     std::string text;
-    dtu::ReadRegularFile(dtu::fuzz::ScratchFile(), text);
+    dtu::ReadRegularFile(file, text);
     return text;
 }
 
 void SettingsRoundTrip(std::string_view bytes) {
-    dtu::fuzz::WriteScratch(bytes);
+    const dtu::fuzz::ScratchFile file;
+    file.Write(bytes);
     const auto keys = dtu::IniDocument(bytes).KeyNames();
-    const auto first = RoundTrip(keys);
-    const std::string saved = ReadScratch();
-    Check(RoundTrip(keys) == first);
-    Check(ReadScratch() == saved);
+    const auto first = RoundTrip(file.Path(), keys);
+    const std::string saved = Read(file.Path());
+    Check(RoundTrip(file.Path(), keys) == first);
+    Check(Read(file.Path()) == saved);
 }
 
 // The text of the first row whose key, else Chinese, else English text equals

@@ -31,14 +31,14 @@ public:
 constexpr std::size_t kMaxBlock = 2048;
 
 void SaveAndLoadBack(const std::vector<std::pair<std::string, std::string>>& replies) {
-    dtu::fuzz::WriteScratch({});
-    dtu::IniFile saved(dtu::fuzz::ScratchFile());
+    const dtu::fuzz::ScratchFile file;
+    dtu::IniFile saved(file.Path());
     for (std::size_t i = 0; i < replies.size(); ++i) {
         const std::string shown = dtu::GbkToUtf8(replies[i].second);
         saved.WriteString("Replies", "Value" + std::to_string(i), dtu::Utf8ToGbk(shown));
     }
     saved.Save();
-    const dtu::IniFile loaded(dtu::fuzz::ScratchFile());
+    const dtu::IniFile loaded(file.Path());
     for (std::size_t i = 0; i < replies.size(); ++i) {
         dtu::fuzz::Check(loaded.ReadString("Replies", "Value" + std::to_string(i), "") ==
                          replies[i].second);

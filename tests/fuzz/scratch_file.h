@@ -1,7 +1,6 @@
 #pragma once
 
 #include <stdlib.h>
-#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -11,25 +10,40 @@
 
 namespace dtu::fuzz {
 
-// A file in a folder of its own, made once per run: in memory (/dev/shm) where
-// there is one, so that the syncs of each save cost nothing.
-inline const std::filesystem::path& ScratchFile() {
-    static const std::filesystem::path file = [] {
+// A settings file in a fresh folder of its own, removed with the folder when
+// the scope ends: in memory (/dev/shm) where there is one, so that the syncs
+// of each save cost nothing.
+class ScratchFile {
+public:
+    ScratchFile() {
         const std::filesystem::path shm = "/dev/shm";
         std::error_code ec;
         const auto base =
             std::filesystem::is_directory(shm, ec) ? shm : std::filesystem::temp_directory_path();
         std::string pattern = (base / "dtu-fuzz-XXXXXX").string();
-        const char* dir = ::mkdtemp(pattern.data());
-        return std::filesystem::path(dir != nullptr ? dir : ".") / "Lx1Cfg.ini";
-    }();
-    return file;
-}
+        if (::mkdtemp(pattern.data()) == nullptr) {
+            std::abort();
+        }
+        folder_ = pattern;
+        path_ = folder_ / "Lx1Cfg.ini";
+    }
+    ScratchFile(const ScratchFile&) = delete;
+    ScratchFile& operator=(const ScratchFile&) = delete;
+    ~ScratchFile() {
+        std::error_code ec;
+        std::filesystem::remove_all(folder_, ec);
+    }
 
-inline void WriteScratch(std::string_view bytes) {
-    std::ofstream(ScratchFile(), std::ios::binary | std::ios::trunc)
-        .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-}
+    const std::filesystem::path& Path() const { return path_; }
+    void Write(std::string_view bytes) const {
+        std::ofstream(path_, std::ios::binary | std::ios::trunc)
+            .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    }
+
+private:
+    std::filesystem::path folder_;
+    std::filesystem::path path_;
+};
 
 inline void Check(bool condition) {
     if (!condition) {
