@@ -10,6 +10,7 @@
 #include "mainwindow/form_text.h"
 #include "mainwindow/hint_switch.h"
 #include "mainwindow/lang_qt.h"
+#include "mainwindow/loaded_text.h"
 #include "mainwindow/main_window.h"
 #include "mainwindow/save_failure.h"
 #include "settings/config_location.h"
@@ -96,14 +97,20 @@ int ItemFrom(std::int64_t number) {
 
 void LoadRow(const IniFile& file, const QObject* form, const SettingRow& row) {
     switch (row.kind) {
-        case ValueKind::Text:
-            FindControl<QLineEdit>(form, row.control)
-                ->setText(FromGbk(file.ReadString(row.section, row.key, row.defaultValue)));
+        case ValueKind::Text: {
+            auto* edit = FindControl<QLineEdit>(form, row.control);
+            const auto stored = file.ReadString(row.section, row.key, row.defaultValue);
+            edit->setText(FromGbk(stored));
+            RememberLoadedText(edit, stored, edit->text());
             break;
-        case ValueKind::Memo:
-            SetMemoText(FindControl<QPlainTextEdit>(form, row.control),
-                        file.ReadString(row.section, row.key, row.defaultValue));
+        }
+        case ValueKind::Memo: {
+            auto* memo = FindControl<QPlainTextEdit>(form, row.control);
+            const auto stored = file.ReadString(row.section, row.key, row.defaultValue);
+            SetMemoText(memo, stored);
+            RememberLoadedText(memo, stored, memo->toPlainText());
             break;
+        }
         case ValueKind::Item:
             FindControl<QComboBox>(form, row.control)
                 ->setCurrentIndex(
@@ -118,14 +125,18 @@ void LoadRow(const IniFile& file, const QObject* form, const SettingRow& row) {
 
 void SaveRow(IniFile& file, const QObject* form, const SettingRow& row) {
     switch (row.kind) {
-        case ValueKind::Text:
+        case ValueKind::Text: {
+            const auto* edit = FindControl<QLineEdit>(form, row.control);
             file.WriteString(row.section, row.key,
-                             ToGbk(FindControl<QLineEdit>(form, row.control)->text()));
+                             TextToSave(edit, edit->text(), ToGbk(edit->text())));
             break;
-        case ValueKind::Memo:
+        }
+        case ValueKind::Memo: {
+            const auto* memo = FindControl<QPlainTextEdit>(form, row.control);
             file.WriteString(row.section, row.key,
-                             MemoText(FindControl<QPlainTextEdit>(form, row.control)));
+                             TextToSave(memo, memo->toPlainText(), MemoText(memo)));
             break;
+        }
         case ValueKind::Item:
             file.WriteInteger(row.section, row.key,
                               FindControl<QComboBox>(form, row.control)->currentIndex());
@@ -168,7 +179,9 @@ void Tfrm_MainLx1::LoadApnChoice() {
     const int choice = apnChoice_->currentIndex();
     if (choice == kApnOther) {
         // The APN window does not exist yet; the stored value stands for it.
-        apnField_->setText(FromGbk(settings_->ReadString("COMMON", "APN Str", kApnDefault)));
+        const auto stored = settings_->ReadString("COMMON", "APN Str", kApnDefault);
+        apnField_->setText(FromGbk(stored));
+        RememberLoadedText(apnField_, stored, apnField_->text());
     } else if (choice >= 0) {
         cbb_APNChange();
     }
@@ -184,7 +197,8 @@ void Tfrm_MainLx1::SaveSettings() {
     settings_->WriteBool("SYS", "Lang", LangList->IsChinese);
     settings_->WriteBool("SYS", "RealTimeHelp", hints_->IsOn());
     settings_->WriteInteger("COMMON", "APN Index", apnChoice_->currentIndex());
-    settings_->WriteString("COMMON", "APN Str", ToGbk(apnField_->text()));
+    settings_->WriteString("COMMON", "APN Str",
+                           TextToSave(apnField_, apnField_->text(), ToGbk(apnField_->text())));
     for (const SettingRow& row : kFormSettings) {
         SaveRow(*settings_, this, row);
     }

@@ -114,7 +114,8 @@ private slots:
     void portOfTheRunIsWritten();
     void failedSaveIsShownAndStillCloses();
     void retryAfterTheCauseIsGoneSaves();
-    void valuesOutsideGbkComeBackByteForByte();
+    void unchangedTextsComeBackByteForByte_data();
+    void unchangedTextsComeBackByteForByte();
 };
 
 void SettingsTest::missingKeysGiveDefaults() {
@@ -230,15 +231,25 @@ void SettingsTest::retryAfterTheCauseIsGoneSaves() {
     QCOMPARE(fixture.shown("edt_TelNo"), QString("13900"));
 }
 
-// Bytes that are no GBK, in a memo with line breaks and in a one-line edit,
-// are shown and saved back exactly as they were read.
-void SettingsTest::valuesOutsideGbkComeBackByteForByte() {
-    const QByteArray header = "HTPHD=Host: \xD6\xD0\xFF\\r\\nX-\x81\x30: \xA1\x40\xFE";
-    const QByteArray host = "IP1=h\xFF\x80\xAA\xA1.example";
-    WindowFixture fixture(true, "[HCM]\n" + header + "\n[DTM]\n" + host + "\n");
+void SettingsTest::unchangedTextsComeBackByteForByte_data() {
+    QTest::addColumn<QByteArray>("stored");
+    QTest::newRow("memo with bytes that are no GBK")
+        << QByteArray("[HCM]\nHTPHD=Host: \xD6\xD0\xFF\\r\\nX-\x81\x30: \xA1\x40\xFE");
+    QTest::newRow("memo with a lone LF and a lone CR")
+        << QByteArray("[HCM]\nHTPHD=a\\nb\\rc\\r\\n");
+    QTest::newRow("edit with bytes that are no GBK")
+        << QByteArray("[DTM]\nIP1=h\xFF\x80\xAA\xA1.example");
+    QTest::newRow("edit longer than it holds") << "[DTM]\nIP2=" + QByteArray(40000, 'x');
+    QTest::newRow("other APN") << QByteArray("[COMMON]\nAPN Index=2\nAPN Str=\"\xFF\",\"\",\"\"");
+}
+
+// What the window shows and nobody changes is saved exactly as it was read.
+void SettingsTest::unchangedTextsComeBackByteForByte() {
+    QFETCH(QByteArray, stored);
+    WindowFixture fixture(true, stored + "\n");
     fixture.reopen();
-    QVERIFY2(fixture.settingsFile().contains("\n" + header + "\n"), fixture.settingsFile());
-    QVERIFY(fixture.settingsFile().contains("\n" + host + "\n"));
+    const QByteArray lastLine = stored.mid(stored.lastIndexOf('\n'));
+    QVERIFY(fixture.settingsFile().contains(lastLine + "\n"));
 }
 
 QObject* NewSettingsTest() {
