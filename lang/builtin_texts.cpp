@@ -1,6 +1,6 @@
 #include "lang/builtin_texts.h"
 
-#include <system_error>
+#include "lang/atomic_write.h"
 
 namespace dtu {
 namespace {
@@ -737,6 +737,11 @@ constexpr BuiltinText kBuiltinTexts[] = {
      "\xE9/\xCA\xFD\xBE\xDD/\xCD\xA3\xD6\xB9\xCE\xBB\xA1\xA3",
      "[Note]: %1 does not take the chosen line settings (%2). Choose another baud rate or parity, "
      "data or stop bits."},
+    // The question after a failed save of the settings file.
+    // 172 重试
+    {"lang_Save_Retry", "\xD6\xD8\xCA\xD4", "Retry"},
+    // 173 不保存并关闭
+    {"lang_Save_Close", "\xB2\xBB\xB1\xA3\xB4\xE6\xB2\xA2\xB9\xD8\xB1\xD5", "Close without saving"},
 };
 
 }  // namespace
@@ -757,8 +762,8 @@ std::string InitLanguage(const std::string& fileName) {
     FillLangTable(*LangList);
     try {
         LangList->LoadLangFile(fileName);
-    } catch (const std::system_error& e) {
-        return e.what();
+    } catch (const FileWriteError& e) {
+        return std::string(e.what()) + ": " + e.Reason();
     }
     return {};
 }

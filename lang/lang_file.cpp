@@ -74,20 +74,48 @@ std::optional<LangEntry> ParseLangLine(std::string_view rawLine) {
     return entry;
 }
 
-std::vector<LangEntry> ParseLangFile(std::string_view text) {
-    std::vector<LangEntry> entries;
-    while (!text.empty()) {
-        const auto end = text.find('\n');
-        const auto line = text.substr(0, end);
-        if (auto entry = ParseLangLine(line)) {
-            entries.push_back(std::move(*entry));
+bool LangFileParser::Feed(std::string_view bytes) {
+    while (!bytes.empty() && entries_.size() < kLangMaxEntries) {
+        const auto end = bytes.find('\n');
+        const auto part = bytes.substr(0, end);
+        if (!overLong_) {
+            if (line_.size() + part.size() > kLangMaxLineBytes) {
+                overLong_ = true;
+                line_.clear();
+            } else {
+                line_.append(part);
+            }
         }
         if (end == std::string_view::npos) {
             break;
         }
-        text.remove_prefix(end + 1);
+        EndLine();
+        bytes.remove_prefix(end + 1);
     }
-    return entries;
+    return entries_.size() < kLangMaxEntries;
+}
+
+void LangFileParser::Finish() {
+    if (entries_.size() < kLangMaxEntries) {
+        EndLine();
+    }
+}
+
+void LangFileParser::EndLine() {
+    if (!overLong_) {
+        if (auto entry = ParseLangLine(line_)) {
+            entries_.push_back(std::move(*entry));
+        }
+    }
+    line_.clear();
+    overLong_ = false;
+}
+
+std::vector<LangEntry> ParseLangFile(std::string_view text) {
+    LangFileParser parser;
+    parser.Feed(text);
+    parser.Finish();
+    return parser.TakeEntries();
 }
 
 }  // namespace dtu

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -19,6 +20,12 @@ struct LangEntry {
 extern const std::string_view kLangFileHeader1;
 extern const std::string_view kLangFileHeader2;
 
+// What a language file may cost, however it was made: a line of more bytes
+// before its LF is skipped (the longest built-in line has about 800), and
+// entries past the limit are not kept (the built-in table has some 150 rows).
+inline constexpr std::size_t kLangMaxLineBytes = 4096;
+inline constexpr std::size_t kLangMaxEntries = 1024;
+
 // The whole file for `rows`: the two header lines, a line holding one space,
 // then "key|chinese|english" per row with CR LF in the texts written as "///".
 // Every line ends with CR LF.
@@ -28,7 +35,26 @@ std::string FormatLangFile(const std::vector<LangEntry>& rows);
 // comment line. CRs are dropped and "///" in the texts becomes LF.
 std::optional<LangEntry> ParseLangLine(std::string_view line);
 
-// The entries of a whole file, in file order. The last line needs no LF.
+// Cuts a language file into entries as its bytes arrive, within the limits
+// above, so that a file need never be held whole.
+class LangFileParser {
+public:
+    // Takes the next bytes; false once the entry limit is reached and the rest
+    // of the file can go unread.
+    bool Feed(std::string_view bytes);
+    // Ends the last line, which needs no LF.
+    void Finish();
+    std::vector<LangEntry> TakeEntries() { return std::move(entries_); }
+
+private:
+    void EndLine();
+
+    std::string line_;
+    bool overLong_ = false;
+    std::vector<LangEntry> entries_;
+};
+
+// The entries of a whole file, in file order, within the limits above.
 std::vector<LangEntry> ParseLangFile(std::string_view text);
 
 }  // namespace dtu

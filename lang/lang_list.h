@@ -1,7 +1,8 @@
 #pragma once
 
 #include <string>
-#include <vector>
+
+#include "lang/lang_rows.h"
 
 namespace dtu {
 
@@ -16,20 +17,21 @@ public:
     std::string GetText(const std::string& key) const;
 
     // Writes the file from the built-in rows when it is missing, then reads it.
-    // Throws std::system_error when the file cannot be written.
+    // Throws FileWriteError (lang/atomic_write.h) when the file cannot be written.
     void LoadLangFile(const std::string& fileName);
     void WriteLangFile(const std::string& fileName) const;
-    // Reads what it can; errors end the reading silently.
+    // Reads what it can, within the limits of lang/lang_file.h; errors end the
+    // reading silently.
     void ReadLangFile(const std::string& fileName);
 
-    std::size_t BuiltInCount() const { return keys_.size(); }
-    std::size_t FileCount() const { return fileKeys_.size(); }
+    std::size_t BuiltInCount() const { return builtIn_.Rows().size(); }
+    std::size_t FileCount() const { return file_.Rows().size(); }
 
     bool IsChinese = false;
 
 private:
-    std::vector<std::string> fileKeys_, fileChinese_, fileEnglish_;
-    std::vector<std::string> keys_, chinese_, english_;
+    LangRows file_;
+    LangRows builtIn_;
 };
 
 // True when the user's locale (LC_ALL, LC_MESSAGES, LANG, in that order) is Chinese.

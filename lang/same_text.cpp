@@ -37,6 +37,19 @@ bool SameText(std::string_view a, std::string_view b) {
     return true;
 }
 
+std::string FoldedText(std::string_view text) {
+    std::string folded(text);
+    for (std::size_t i = 0; i < folded.size(); ++i) {
+        const auto c = static_cast<unsigned char>(folded[i]);
+        if (IsGbkLeadByte(c)) {
+            ++i;
+        } else {
+            folded[i] = static_cast<char>(FoldAscii(c));
+        }
+    }
+    return folded;
+}
+
 std::string UpperText(std::string_view text) {
     std::string upper(text);
     for (std::size_t i = 0; i < upper.size(); ++i) {

@@ -12,6 +12,11 @@ namespace dtu {
 // to be an ASCII letter never matches its other case.
 bool SameText(std::string_view a, std::string_view b);
 
+// The text with its ASCII letters in lower case, GBK double-byte characters
+// kept as they are: SameText(a, b) exactly when the two folded texts are equal,
+// so a folded text can key a hash table.
+std::string FoldedText(std::string_view text);
+
 // The text with its ASCII letters in upper case; GBK double-byte characters
 // stay as they are, trail bytes included.
 std::string UpperText(std::string_view text);

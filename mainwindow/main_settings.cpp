@@ -1,5 +1,4 @@
 #include <QAction>
-#include <iostream>
 
 #include "form/form_settings.h"
 #include "lang/lang_list.h"
@@ -9,6 +8,7 @@
 #include "mainwindow/info_area.h"
 #include "mainwindow/lang_qt.h"
 #include "mainwindow/main_window.h"
+#include "mainwindow/save_failure.h"
 #include "settings/config_location.h"
 #include "settings/ini_file.h"
 
@@ -37,22 +37,29 @@ void Tfrm_MainLx1::LoadSettings() {
 }
 
 void Tfrm_MainLx1::SaveSettings() {
-    try {
-        // Before any port was opened there is no port to remember; keep the stored one.
-        if (!session_.PortSettings()[0].empty()) {
-            const PortTexts stored = session_.StoredPortSettings();
-            for (std::size_t i = 0; i < stored.size(); ++i) {
-                settings_->WriteString("COM", kPortKeys[i], stored[i]);
+    // Before any port was opened there is no port to remember; keep the stored one.
+    if (!session_.PortSettings()[0].empty()) {
+        const PortTexts stored = session_.StoredPortSettings();
+        for (std::size_t i = 0; i < stored.size(); ++i) {
+            settings_->WriteString("COM", kPortKeys[i], stored[i]);
+        }
+    }
+    settings_->WriteBool("SYS", "Lang", LangList->IsChinese);
+    settings_->WriteBool("SYS", "RealTimeHelp", hints_->IsOn());
+    settings_->WriteBool("SYS", "TimeStamps", info_->TimeStamps());
+    settings_->WriteString("SYS", "LogFolder", ToGbk(logFolder_));
+    SaveFormSettings(session_.Form(), *settings_);
+    // A failed save leaves the file as it was; the window closes all the same
+    // unless the user, having freed space or fixed the folder, tries again.
+    for (;;) {
+        try {
+            settings_->Save();
+            return;
+        } catch (const IniWriteError& error) {
+            if (!AskRetryFailedSave(this, error)) {
+                return;
             }
         }
-        settings_->WriteBool("SYS", "Lang", LangList->IsChinese);
-        settings_->WriteBool("SYS", "RealTimeHelp", hints_->IsOn());
-        settings_->WriteBool("SYS", "TimeStamps", info_->TimeStamps());
-        settings_->WriteString("SYS", "LogFolder", ToGbk(logFolder_));
-        SaveFormSettings(session_.Form(), *settings_);
-    } catch (const IniWriteError& error) {
-        // The window closes all the same; the keys written so far stay in the file.
-        std::cerr << error.what() << '\n';
     }
 }
 

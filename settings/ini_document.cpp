@@ -124,4 +124,17 @@ std::string IniDocument::Text() const {
     return text;
 }
 
+std::vector<IniKeyName> IniDocument::KeyNames() const {
+    std::vector<IniKeyName> names;
+    const std::string* section = nullptr;
+    for (const auto& line : lines_) {
+        if (line.kind == Kind::kSection) {
+            section = &line.name;
+        } else if (line.kind == Kind::kKey && section != nullptr) {
+            names.push_back({*section, line.name});
+        }
+    }
+    return names;
+}
+
 }  // namespace dtu

@@ -7,6 +7,11 @@
 
 namespace dtu {
 
+struct IniKeyName {
+    std::string section;
+    std::string key;
+};
+
 // The lines of an INI file, kept byte for byte so that writing one value leaves
 // every other line (unknown keys, comments, blank lines, line ends) as it was.
 // Section and key names compare ASCII case-insensitively; blanks around a key
@@ -27,6 +32,9 @@ public:
     void SetStoredValue(std::string_view section, std::string_view key, std::string_view stored);
 
     std::string Text() const;
+
+    // Every key that lies in a section, in file order.
+    std::vector<IniKeyName> KeyNames() const;
 
 private:
     enum class Kind { kOther, kSection, kKey };

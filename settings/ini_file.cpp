@@ -1,8 +1,7 @@
 #include "settings/ini_file.h"
 
-#include <system_error>
-
 #include "lang/file_io.h"
+#include "lang/same_text.h"
 #include "settings/ini_value.h"
 
 namespace dtu {
@@ -37,6 +36,9 @@ void IniFile::Refresh() const {
         text.resize(lastLineEnd == std::string::npos ? 0 : lastLineEnd + 1);
     }
     document_ = IniDocument(text);
+    for (const PendingValue& value : pending_) {
+        document_.SetStoredValue(value.section, value.key, value.stored);
+    }
     stamp_ = stamp;
     loaded_ = true;
 }
@@ -74,15 +76,15 @@ void IniFile::WriteString(const std::string& section, const std::string& key,
     CheckName(section, "]\r\n");
     CheckName(key, "=\r\n");
     Refresh();
-    document_.SetStoredValue(section, key, EscapeIniValue(value));
-    try {
-        WriteFileAtomically(path_, document_.Text());
-    } catch (const std::system_error&) {
-        // The file on disk is the old one; parse it again before the next use.
-        loaded_ = false;
-        throw IniWriteError("Unable to write to " + FullPath());
+    auto stored = EscapeIniValue(value);
+    document_.SetStoredValue(section, key, stored);
+    for (PendingValue& pending : pending_) {
+        if (SameText(pending.section, section) && SameText(pending.key, key)) {
+            pending.stored = std::move(stored);
+            return;
+        }
     }
-    stamp_ = FileStamp::Of(path_);
+    pending_.push_back({section, key, std::move(stored)});
 }
 
 void IniFile::WriteInteger(const std::string& section, const std::string& key, std::int64_t value) {
@@ -91,6 +93,20 @@ void IniFile::WriteInteger(const std::string& section, const std::string& key, s
 
 void IniFile::WriteBool(const std::string& section, const std::string& key, bool value) {
     WriteString(section, key, value ? "1" : "0");
+}
+
+void IniFile::Save() {
+    if (pending_.empty()) {
+        return;
+    }
+    Refresh();
+    try {
+        WriteFileAtomically(path_, document_.Text());
+    } catch (const FileWriteError& error) {
+        throw IniWriteError("Unable to write to " + FullPath(), error.Reason());
+    }
+    pending_.clear();
+    stamp_ = FileStamp::Of(path_);
 }
 
 }  // namespace dtu

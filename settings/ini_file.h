@@ -2,25 +2,28 @@
 
 #include <cstdint>
 #include <filesystem>
-#include <stdexcept>
 #include <string>
+#include <vector>
 
+#include "lang/atomic_write.h"
 #include "settings/file_stamp.h"
 #include "settings/ini_document.h"
 
 namespace dtu {
 
-// A failed write: the message is "Unable to write to <full path>".
-class IniWriteError : public std::runtime_error {
+// A failed save: what() is "Unable to write to <full path>", Reason() the
+// system's reason ("No space left on device", "not a regular file").
+class IniWriteError : public FileWriteError {
 public:
-    using std::runtime_error::runtime_error;
+    using FileWriteError::FileWriteError;
 };
 
 // The INI settings file. Section and key names compare ASCII case-insensitively.
-// Reading never fails: anything missing or unreadable gives the default. Every
-// write goes to disk at once and replaces the whole file atomically, keeping
-// unknown keys, their order and comments. Values are GBK bytes; line breaks in
-// a value are stored escaped and come back unchanged.
+// Reading never fails: anything missing or unreadable gives the default. Writes
+// change the file in memory, where reads see them at once; Save() then writes
+// the whole file in one go, keeping unknown keys, their order and comments.
+// Values are GBK bytes; line breaks in a value are stored escaped and come back
+// unchanged.
 //
 // File syntax: "[Section]" lines, then "key=value" lines; blanks around a key
 // are not part of it; the value is everything after the first "=", byte for
@@ -31,9 +34,9 @@ public:
 // break, "=" in a key, "]" in a section, blanks at either end, empty) makes a
 // write throw std::invalid_argument.
 //
-// The parsed file is kept in memory and read again only when the file on disk
-// changed (another stamp), so a save of many keys parses once. Each write
-// goes through a synced temporary file renamed over the file.
+// The parsed file is kept in memory and read again when the file on disk
+// changed (another stamp); the values written since the last save are then
+// applied to it again, so a save keeps what others wrote to other keys.
 class IniFile {
 public:
     explicit IniFile(std::filesystem::path path);
@@ -48,12 +51,24 @@ public:
     // Any non-zero number is true.
     bool ReadBool(const std::string& section, const std::string& key, bool defaultValue) const;
 
-    // Throw IniWriteError on failure; the file on disk stays whole.
+    // Change the file in memory only; Save() writes them.
     void WriteString(const std::string& section, const std::string& key, const std::string& value);
     void WriteInteger(const std::string& section, const std::string& key, std::int64_t value);
     void WriteBool(const std::string& section, const std::string& key, bool value);
 
+    // Writes the whole file once (lang/atomic_write.h), or nothing when no value
+    // was written since the last save. On failure throws IniWriteError: the
+    // file on disk stays as it was and the written values stay pending, so a
+    // later Save() can try again.
+    void Save();
+
 private:
+    struct PendingValue {
+        std::string section;
+        std::string key;
+        std::string stored;
+    };
+
     // Reads the file again when it changed on disk since it was last seen.
     void Refresh() const;
     std::string FullPath() const;
@@ -62,6 +77,8 @@ private:
     mutable IniDocument document_;
     mutable FileStamp stamp_;
     mutable bool loaded_ = false;
+    // Written since the last save, one entry per key, in the order first written.
+    std::vector<PendingValue> pending_;
 };
 
 }  // namespace dtu

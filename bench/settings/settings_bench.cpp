@@ -1,5 +1,7 @@
-// Time of one full save (every key written one after another, each write a
-// whole-file replacement) and one full load of the tool's settings file.
+// Time of one full save (every key written in memory, then the whole file
+// written once) and one full load of the tool's settings file, and of a 1 MiB
+// HTTP header of bytes outside GBK taken through load, the conversions the
+// window makes and save.
 #include <benchmark/benchmark.h>
 #include <stdlib.h>
 
@@ -7,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "lang/gbk.h"
 #include "settings/ini_file.h"
 
 namespace {
@@ -90,6 +93,7 @@ void Save(const std::filesystem::path& file, const std::vector<Setting>& keys) {
     for (const auto& setting : keys) {
         ini.WriteString(setting.section, setting.key, setting.value);
     }
+    ini.Save();
 }
 
 void BM_FullSave(benchmark::State& state) {
@@ -115,8 +119,46 @@ void BM_FullLoad(benchmark::State& state) {
     state.counters["keys"] = static_cast<double>(keys.size());
 }
 
+// Lines of bytes that are no GBK characters: lone lead bytes, 0xFF and lead
+// bytes before a trail that does not fit.
+std::string NonGbkHeader(std::size_t size) {
+    const std::string line = "X-\xFF\x81: \xFE\x30\x81\x7F\xFF\r\n";
+    std::string header;
+    while (header.size() + line.size() <= size) {
+        header += line;
+    }
+    return header;
+}
+
+// Load, every value read as the window does (the header through GBK to UTF-8
+// and back), every value written, save.
+void BM_NonGbkHeaderLoadConvertSave(benchmark::State& state) {
+    const SettingsDir dir;
+    auto keys = SaveOrder();
+    const std::string header = NonGbkHeader(static_cast<std::size_t>(state.range(0)));
+    for (auto& setting : keys) {
+        if (setting.key == "HTPHD") {
+            setting.value = header;
+        }
+    }
+    Save(dir.File(), keys);
+    for (auto _ : state) {
+        dtu::IniFile ini(dir.File());
+        for (const auto& setting : keys) {
+            const auto shown = dtu::GbkToUtf8(ini.ReadString(setting.section, setting.key, ""));
+            ini.WriteString(setting.section, setting.key, dtu::Utf8ToGbk(shown));
+        }
+        ini.Save();
+    }
+    if (dtu::IniFile(dir.File()).ReadString("HCM", "HTPHD", "") != header) {
+        state.SkipWithError("the header did not come back byte for byte");
+    }
+    state.SetBytesProcessed(state.iterations() * state.range(0));
+}
+
 BENCHMARK(BM_FullSave)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FullLoad)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_NonGbkHeaderLoadConvertSave)->Arg(1 << 20)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -100,8 +100,11 @@ TEST(BuiltinTexts, EveryRowHasTextsInBothLanguages) {
         // A text equal to its key would show the key on screen.
         EXPECT_NE(chinese, row.key);
         EXPECT_NE(english, row.key);
-        // Every Chinese text is valid GBK.
-        EXPECT_EQ(GbkToUtf8(chinese).find("\xEF\xBF\xBD"), std::string::npos);
+        // Every Chinese text is valid GBK: no byte stands for itself (U+F740 to U+F7FF).
+        const std::string utf8 = GbkToUtf8(chinese);
+        for (const char* rawByte : {"\xEF\x9D", "\xEF\x9E", "\xEF\x9F"}) {
+            EXPECT_EQ(utf8.find(rawByte), std::string::npos);
+        }
     }
     EXPECT_EQ(blankRows, 2);
 }

@@ -356,7 +356,7 @@ private slots:
         file += "lang_Command_Open|\xB4\xF2\xBF\xAA|Open|dropped|Opened\r\n";
         // Bytes that are no GBK.
         file += "lang_Lbl_ComName|\xFF\x81\xFF|Port\xFF\xFE\r\n";
-        // A line far longer than any text.
+        // A line far longer than any text is skipped: the built-in text stands.
         file += "lang_Lbl_ComBaudRate|" + QByteArray(2 * 1024 * 1024, 'x') + "|Speed\r\n";
         file += "no separator at all\r\n|||\r\n";
         QFile lang(folder_->FilePath("Lx1Lang.txt"));
@@ -368,7 +368,7 @@ private slots:
         Tfrm_Login& login = Start();
         login.show();
         QCOMPARE(login.btn_Com->text(), QString("Opened"));
-        QCOMPARE(login.lbl_Open_BaudRate->text(), QString("Speed"));
+        QCOMPARE(login.lbl_Open_BaudRate->text(), QString("Baud Rate"));
         QVERIFY(login.lbl_Open_ComName->text().startsWith("Port"));
         // Rows missing from the file come from the built-in table.
         QCOMPARE(login.lbl_PcCom->text(), QString("Open COM Port"));

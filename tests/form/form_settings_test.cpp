@@ -50,6 +50,7 @@ TEST(FormSettings, EveryValueComesBackWhole) {
     {
         IniFile file(dir / "Lx1Cfg.ini");
         SaveFormSettings(saved, file);
+        file.Save();
     }
     const IniFile file(dir / "Lx1Cfg.ini");
     FormModel loaded;

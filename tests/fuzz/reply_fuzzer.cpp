@@ -1,5 +1,7 @@
 // Feeds one received block to the engine during read all and write all, over a
-// port and timers in memory, with the real form taking every reply value.
+// port and timers in memory, with the real form taking every reply value. The
+// form then goes the way of the settings file: saved, loaded again, and every
+// value must come back as it was.
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -8,6 +10,7 @@
 #include "form/form_snapshot.h"
 #include "form/reply_apply.h"
 #include "protocol/engine.h"
+#include "tests/fuzz/form_round_trip.h"
 #include "tests/protocol/engine_fakes.h"
 
 namespace {
@@ -46,9 +49,8 @@ void RunBlock(const std::string& block, std::uint8_t operation) {
     engine.HandleReceived(block);
     timers.Advance(dtu::Engine::kReplyTimeout * 3);
     // Every run ends, and once.
-    if (orders.OrderIndex < 0 || engine.Running() || host.outcomes.size() != 1) {
-        __builtin_trap();
-    }
+    dtu::fuzz::Check(orders.OrderIndex >= 0 && !engine.Running() && host.outcomes.size() == 1);
+    dtu::fuzz::CheckFormRoundTrip(host.model);
 }
 
 }  // namespace

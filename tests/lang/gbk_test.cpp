@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <string>
 #include <thread>
 #include <vector>
@@ -46,28 +47,52 @@ struct Conversion {
     std::string expected;
 };
 
-TEST(Gbk, InvalidGbkBecomesReplacementCharacter) {
+TEST(Gbk, BytesOutsideGbkBecomeRawByteCharacters) {
     const Conversion rows[] = {
-        {"bad_byte", "\xFF", "\uFFFD"},
-        {"cut_off_at_end", "A\x81", "A\uFFFD"},
+        {"bad_byte", "\xFF", "\uF7FF"},
+        {"cut_off_at_end", "A\x81", "A\uF781"},
         {"bad_trail_keeps_ascii",
          "\x81\x30"
          "B",
-         "\uFFFD0B"},
-        {"between_characters", "\xD6\xD0\xFF\xCE\xC4", "\u4e2d\uFFFD\u6587"},
-        {"bad_byte_then_character", "\xFF\xD6\xD0", "\uFFFD\u4e2d"},
-        {"many", std::string(10000, '\xFF'),
-         [] {
-             std::string s;
-             for (int i = 0; i < 10000; ++i) {
-                 s += "\uFFFD";
-             }
-             return s;
-         }()},
+         "\uF7810B"},
+        {"unmapped_pair_with_letter_trail", "\xA1\x40", "\uF7A1\uF740"},
+        {"unmapped_pair", "\xAA\xA1\xD6\xD0", "\uF7AA\uF7A1\u4e2d"},
+        {"between_characters", "\xD6\xD0\xFF\xCE\xC4", "\u4e2d\uF7FF\u6587"},
+        {"bad_byte_then_character", "\xFF\xD6\xD0", "\uF7FF\u4e2d"},
+        {"euro_sign_is_gbk", "\x80", "\u20AC"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         EXPECT_EQ(GbkToUtf8(row.input), row.expected);
+        EXPECT_EQ(Utf8ToGbk(row.expected), row.input);
+    }
+}
+
+// Bytes read from a file or the device and shown unedited go back unchanged.
+TEST(Gbk, AnyBytesComeBackUnchanged) {
+    std::vector<std::string> inputs;
+    for (int first = 0; first < 256; ++first) {
+        for (int second = 0; second < 256; ++second) {
+            inputs.push_back({static_cast<char>(first), static_cast<char>(second)});
+        }
+    }
+    std::uint32_t seed = 9;
+    for (int i = 0; i < 200; ++i) {
+        std::string text;
+        for (int j = 0; j < 64; ++j) {
+            seed = seed * 1103515245u + 12345u;
+            text += static_cast<char>(seed >> 24);
+        }
+        inputs.push_back(text);
+    }
+    int changed = 0;
+    for (const auto& input : inputs) {
+        if (Utf8ToGbk(GbkToUtf8(input)) != input) {
+            ADD_FAILURE() << ::testing::PrintToString(input);
+            if (++changed == 5) {
+                break;
+            }
+        }
     }
 }
 
@@ -117,7 +142,7 @@ TEST(Gbk, ThreadsConvertIndependently) {
             for (int i = 0; i < 2000; ++i) {
                 const auto& row = kRoundTrips[(t + i) % std::size(kRoundTrips)];
                 if (GbkToUtf8(row.gbk) != row.utf8 || Utf8ToGbk(row.utf8) != row.gbk ||
-                    GbkToUtf8("\xD6\xD0\xFF") != "\u4e2d\uFFFD") {
+                    GbkToUtf8("\xD6\xD0\xFF") != "\u4e2d\uF7FF") {
                     ++mismatches[t];
                 }
             }

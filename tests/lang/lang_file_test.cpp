@@ -5,9 +5,9 @@
 #include <unistd.h>
 
 #include <string>
-#include <system_error>
 #include <vector>
 
+#include "lang/atomic_write.h"
 #include "lang/gbk.h"
 #include "lang/lang_list.h"
 #include "tests/lang/test_support.h"
@@ -125,8 +125,9 @@ TEST(LangFile, UnwritableFileThrowsAndReadsNothing) {
     try {
         list.LoadLangFile(path);
         FAIL() << "no error";
-    } catch (const std::system_error& e) {
-        EXPECT_NE(std::string(e.what()).find(path), std::string::npos) << e.what();
+    } catch (const FileWriteError& e) {
+        EXPECT_EQ(std::string(e.what()), "Unable to write to " + path);
+        EXPECT_EQ(e.Reason(), "Not a directory");
     }
     EXPECT_EQ(list.FileCount(), 0u);
     EXPECT_EQ(list.GetText("lang_Menu_File"), "File(&F)");
@@ -178,6 +179,44 @@ TEST(LangFile, LfAndCrLfLinesAndNoFinalNewline) {
     EXPECT_EQ(entries[2].english, "C");
 }
 
+// However the bytes arrive, a line longer than the limit is skipped and
+// entries past the limit are not kept.
+TEST(LangFile, LimitsHoldWhateverTheChunks) {
+    const std::string longest = "k|c|" + std::string(kLangMaxLineBytes - 4, 'e');
+    std::string manyLines;
+    for (std::size_t i = 0; i <= kLangMaxEntries; ++i) {
+        manyLines += "k" + std::to_string(i) + "|c|e\n";
+    }
+    struct Case {
+        const char* name;
+        std::string text;
+        std::size_t entries;
+        std::string lastKey;
+    };
+    const Case cases[] = {
+        {"longest_line_kept", longest + "\nb|c|e\n", 2, "b"},
+        {"one_byte_longer_skipped", longest + "x\nb|c|e\n", 1, "b"},
+        {"over_long_last_line", "a|c|e\n" + longest + "x", 1, "a"},
+        {"over_long_comment", ";" + longest + "\na|c|e", 1, "a"},
+        {"entry_limit", manyLines, kLangMaxEntries, "k" + std::to_string(kLangMaxEntries - 1)},
+    };
+    for (const auto& c : cases) {
+        for (const std::size_t chunk : {std::size_t{1}, std::size_t{7}, c.text.size()}) {
+            SCOPED_TRACE(std::string(c.name) + " in chunks of " + std::to_string(chunk));
+            LangFileParser parser;
+            for (std::size_t at = 0; at < c.text.size(); at += chunk) {
+                if (!parser.Feed(std::string_view(c.text).substr(at, chunk))) {
+                    break;
+                }
+            }
+            parser.Finish();
+            const auto entries = parser.TakeEntries();
+            ASSERT_EQ(entries.size(), c.entries);
+            EXPECT_EQ(entries.back().key, c.lastKey);
+        }
+    }
+}
+
 TEST(LangFile, BadFilesReadWhatTheyCan) {
     TempDir dir;
     const std::string hugeLine(8 << 20, 'x');
@@ -190,7 +229,7 @@ TEST(LangFile, BadFilesReadWhatTheyCan) {
     const Case cases[] = {
         {"nul_bytes", std::string("k\0|c|e\nn|c|N\n", 13), 2, "n", "N"},
         {"not_gbk", "\xFF\xFE|\x80|\x81\x20\n", 1, "\xFF\xFE", "\x81\x20"},
-        {"huge_line", hugeLine + "|c|e\nafter|c|After\n", 2, "after", "After"},
+        {"huge_line_skipped", hugeLine + "|c|e\nafter|c|After\n", 1, "after", "After"},
         {"missing_fields", "k\nj|\nq|only\n", 3, "q", "only"},
         {"no_final_newline", "k|c|Last", 1, "k", "Last"},
         {"lone_cr", "k|c|a\rb\r\n", 1, "k", "ab"},

@@ -83,6 +83,29 @@ TEST(SameText, FoldsAsciiLettersOnly) {
     EXPECT_TRUE(SameText("\xD6\xD0X", "\xD6\xD0x"));
 }
 
+// The hashed lookups rest on this: two texts fold alike exactly when SameText
+// finds them equal.
+TEST(FoldedText, EqualExactlyWhenSameText) {
+    const std::pair<std::string, std::string> pairs[] = {
+        {"AbC-1", "aBc-1"},
+        {"[", "{"},
+        {"@", "`"},
+        {"\xB0\x41", "\xB0\x61"},
+        {"\xD6\xD0X", "\xD6\xD0x"},
+        {"a\xB0", "A\xB0"},
+        {"\xB0", "\xB1"},
+        {"\xB0\x41Z", "\xB0\x41z"},
+        {"Z\xB0\x41", "z\xB0\x61"},
+        {"abc", "abcd"},
+        {"", ""},
+    };
+    for (const auto& [a, b] : pairs) {
+        SCOPED_TRACE(a + " / " + b);
+        EXPECT_EQ(FoldedText(a) == FoldedText(b), SameText(a, b));
+    }
+    EXPECT_EQ(FoldedText("Lang_Menu_FILE\xB0\x41"), "lang_menu_file\xB0\x41");
+}
+
 TEST(UpperText, RaisesAsciiLettersOnly) {
     EXPECT_EQ(UpperText("udp"), "UDP");
     EXPECT_EQ(UpperText("odd-1{"), "ODD-1{");

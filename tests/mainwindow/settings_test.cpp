@@ -1,10 +1,16 @@
 // The form's values through the settings file: defaults, save and load.
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTest>
+#include <QTimer>
+#include <functional>
 
 #include "form_test.h"
 #include "mainwindow/info_area.h"
@@ -67,6 +73,35 @@ const KeyCase kKeys[] = {
     {"edt_TelNo", "10086", "13800", "13800", "TelNo=13800"},
 };
 
+// What the save-failure message said.
+struct SaveFailureShown {
+    QString text;
+    QString reason;
+};
+
+// Once the save-failure message is up, runs `before` and clicks the button
+// named `button`; polls the event loop the message runs.
+void AnswerSaveFailure(const char* button, SaveFailureShown* shown,
+                       std::function<void()> before = {}) {
+    auto* timer = new QTimer;
+    timer->setInterval(10);
+    QObject::connect(timer, &QTimer::timeout, [=] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box == nullptr || box->objectName() != "msg_SaveFailed") {
+            return;
+        }
+        timer->stop();
+        timer->deleteLater();
+        shown->text = box->text();
+        shown->reason = box->informativeText();
+        if (before) {
+            before();
+        }
+        box->findChild<QPushButton*>(button)->click();
+    });
+    timer->start();
+}
+
 }  // namespace
 
 class SettingsTest : public QObject {
@@ -79,9 +114,12 @@ private slots:
     void storedHexPacketShownUnchanged();
     void customIsNeverWritten();
     void portOfTheRunIsWritten();
-    void failedSaveStillCloses();
     void indexesOutsideTheirListsStartOnDefaults();
     void timeStampsAndLogFolderKept();
+    void failedSaveIsShownAndStillCloses();
+    void retryAfterTheCauseIsGoneSaves();
+    void unchangedTextsComeBackByteForByte_data();
+    void unchangedTextsComeBackByteForByte();
 };
 
 void SettingsTest::missingKeysGiveDefaults() {
@@ -170,14 +208,54 @@ void SettingsTest::portOfTheRunIsWritten() {
         "[COM]\nComName=/nonexistent/ttyS1\nBaudRate=9600\nParity=EVEN\nByte=7\nStop=2\n"));
 }
 
-void SettingsTest::failedSaveStillCloses() {
+void SettingsTest::failedSaveIsShownAndStillCloses() {
     WindowFixture fixture;
     const QString path = QDir(fixture.dir()).filePath("Lx1Cfg.ini");
     QVERIFY(QFile::remove(path));
     QVERIFY(QDir(fixture.dir()).mkdir("Lx1Cfg.ini"));
     fixture.window().show();
+    SaveFailureShown shown;
+    AnswerSaveFailure("btn_SaveClose", &shown);
     QVERIFY(fixture.window().close());
     QVERIFY(!fixture.window().isVisible());
+    QCOMPARE(shown.text, "Unable to write to " + path);
+    QCOMPARE(shown.reason, QString("not a regular file"));
+    QVERIFY(QFileInfo(path).isDir());
+}
+
+void SettingsTest::retryAfterTheCauseIsGoneSaves() {
+    WindowFixture fixture;
+    const QString path = QDir(fixture.dir()).filePath("Lx1Cfg.ini");
+    QVERIFY(QFile::remove(path));
+    QVERIFY(QDir(fixture.dir()).mkdir("Lx1Cfg.ini"));
+    fixture.set("edt_TelNo", "13900");
+    SaveFailureShown shown;
+    AnswerSaveFailure("btn_SaveRetry", &shown, [&] { QDir(fixture.dir()).rmdir("Lx1Cfg.ini"); });
+    fixture.reopen();
+    QVERIFY(!shown.text.isEmpty());
+    QVERIFY(fixture.settingsFile().contains("\nTelNo=13900\n"));
+    QCOMPARE(fixture.shown("edt_TelNo"), QString("13900"));
+}
+
+void SettingsTest::unchangedTextsComeBackByteForByte_data() {
+    QTest::addColumn<QByteArray>("stored");
+    QTest::newRow("memo with bytes that are no GBK")
+        << QByteArray("[HCM]\nHTPHD=Host: \xD6\xD0\xFF\\r\\nX-\x81\x30: \xA1\x40\xFE");
+    QTest::newRow("memo with a lone LF and a lone CR")
+        << QByteArray("[HCM]\nHTPHD=a\\nb\\rc\\r\\n");
+    QTest::newRow("edit with bytes that are no GBK")
+        << QByteArray("[DTM]\nIP1=h\xFF\x80\xAA\xA1.example");
+    QTest::newRow("edit longer than it holds") << "[DTM]\nIP2=" + QByteArray(40000, 'x');
+    QTest::newRow("other APN") << QByteArray("[COMMON]\nAPN Index=2\nAPN Str=\"\xFF\",\"\",\"\"");
+}
+
+// What the window shows and nobody changes is saved exactly as it was read.
+void SettingsTest::unchangedTextsComeBackByteForByte() {
+    QFETCH(QByteArray, stored);
+    WindowFixture fixture(true, stored + "\n");
+    fixture.reopen();
+    const QByteArray lastLine = stored.mid(stored.lastIndexOf('\n'));
+    QVERIFY(fixture.settingsFile().contains(lastLine + "\n"));
 }
 
 void SettingsTest::indexesOutsideTheirListsStartOnDefaults() {

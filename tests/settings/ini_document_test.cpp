@@ -75,5 +75,14 @@ TEST(IniDocument, FindsValuesByNameIgnoringCaseAndBlanks) {
     EXPECT_EQ(document.StoredValue("HCM", "IP"), std::nullopt);
 }
 
+TEST(IniDocument, KeyNamesAreTheKeysOfSectionsInFileOrder) {
+    const IniDocument document("k=0\n[COM]\r\n ComName = x\r\n;c=1\r\n[ Dtm ]\nIP1=h\nIP1=i\n");
+    std::vector<std::string> names;
+    for (const auto& name : document.KeyNames()) {
+        names.push_back(name.section + "/" + name.key);
+    }
+    EXPECT_EQ(names, (std::vector<std::string>{"COM/ComName", "Dtm/IP1", "Dtm/IP1"}));
+}
+
 }  // namespace
 }  // namespace dtu

@@ -41,6 +41,7 @@ TEST(IniFile, ValuesComeBackUnchanged) {
         for (std::size_t i = 0; i < values.size(); ++i) {
             ini.WriteString("Values", "Key" + std::to_string(i), values[i]);
         }
+        ini.Save();
     }
     const IniFile reread(dir / "Lx1Cfg.ini");
     for (std::size_t i = 0; i < values.size(); ++i) {
@@ -60,6 +61,7 @@ TEST(IniFile, NamesIgnoreCaseAndWritesKeepUnknownLines) {
     EXPECT_EQ(ini.ReadString("com", "COMNAME", ""), "COM3");
     ini.WriteString("Com", "comname", "COM7");
     ini.WriteInteger("SYS", "Lang", 1);
+    ini.Save();
     EXPECT_EQ(ReadBytes(dir / "Lx1Cfg.ini"),
               "; kept comment\r\n[COM]\r\nComName=COM7\r\nUnknown = x \r\n\r\n[Other]\r\nA=1\r\n"
               "[SYS]\r\nLang=1\r\n");
@@ -89,6 +91,7 @@ TEST(IniFile, IntegersAndBooleans) {
     writer.WriteBool("B", "on", true);
     writer.WriteBool("B", "off", false);
     writer.WriteInteger("B", "negative", -12);
+    writer.Save();
     EXPECT_EQ(ReadBytes(dir / "new.ini"), "[B]\non=1\noff=0\nnegative=-12\n");
 }
 
@@ -125,60 +128,134 @@ TEST(IniFile, UnreadableFileGivesDefaults) {
     EXPECT_EQ(IniFile(dir / "Lx1Cfg.ini").ReadString("A", "j", "default"), "default");
 }
 
-TEST(IniFile, FailedWriteThrowsWithFullPath) {
+// Writes stay in memory, where reads see them; the file changes once, on Save.
+TEST(IniFile, WritesChangeTheFileOnlyOnSave) {
     TempDir dir;
-    WriteBytes(dir / "plain", "x");
-    const auto path = dir / "plain" / "Lx1Cfg.ini";
-    IniFile ini(path);
-    try {
-        ini.WriteString("COM", "ComName", "COM1");
-        FAIL() << "no error";
-    } catch (const IniWriteError& e) {
-        EXPECT_EQ(std::string(e.what()), "Unable to write to " + path.string());
-    }
-    EXPECT_EQ(ini.ReadString("COM", "ComName", "default"), "default");
-}
-
-TEST(IniFile, FolderInPlaceOfFileCannotBeWritten) {
-    TempDir dir;
-    std::filesystem::create_directory(dir / "Lx1Cfg.ini");
+    const std::string before = "[COM]\nComName=COM3\n";
+    WriteBytes(dir / "Lx1Cfg.ini", before);
     IniFile ini(dir / "Lx1Cfg.ini");
-    EXPECT_THROW(ini.WriteString("COM", "ComName", "COM1"), IniWriteError);
+    for (int i = 0; i < 50; ++i) {
+        ini.WriteInteger("DTM", "Key" + std::to_string(i), i);
+    }
+    ini.WriteString("COM", "ComName", "COM4");
+    ini.WriteString("com", "comname", "COM5");
+    EXPECT_EQ(ini.ReadString("COM", "ComName", ""), "COM5");
+    EXPECT_EQ(ini.ReadInteger("DTM", "Key49", -1), 49);
+    EXPECT_EQ(ReadBytes(dir / "Lx1Cfg.ini"), before);
+
+    ini.Save();
+    const std::string saved = ReadBytes(dir / "Lx1Cfg.ini");
+    EXPECT_TRUE(saved.starts_with("[COM]\nComName=COM5\n[DTM]\nKey0=0\n")) << saved;
+    EXPECT_EQ(IniFile(dir / "Lx1Cfg.ini").ReadInteger("DTM", "Key49", -1), 49);
     EXPECT_EQ(CountEntries(dir.Path()), 1u) << "no temporary file left behind";
 }
 
-// Runs in a forked child: writes a value larger than the file size limit
-// allows, as a full disk would refuse it. Exits 3 when the write was refused.
-[[noreturn]] void WriteBeyondSizeLimit(const std::filesystem::path& path) {
-    ::signal(SIGXFSZ, SIG_IGN);
-    const rlimit limit{64, 64};
-    ::setrlimit(RLIMIT_FSIZE, &limit);
-    IniFile ini(path);
+// A failed save changes nothing on disk and loses nothing in memory: once the
+// cause is gone, the next Save writes every value.
+TEST(IniFile, FailedSaveKeepsTheOldFileAndCanBeRetried) {
+    TempDir dir;
+    std::filesystem::create_directory(dir / "Lx1Cfg.ini");
+    IniFile ini(dir / "Lx1Cfg.ini");
+    ini.WriteString("COM", "ComName", "COM1");
+    ini.WriteBool("SYS", "Lang", true);
     try {
-        ini.WriteString("COM", "Big", std::string(1000, 'x'));
-    } catch (const IniWriteError&) {
-        std::_Exit(3);
+        ini.Save();
+        FAIL() << "no error";
+    } catch (const IniWriteError& e) {
+        EXPECT_EQ(std::string(e.what()), "Unable to write to " + (dir / "Lx1Cfg.ini").string());
+        EXPECT_EQ(e.Reason(), "not a regular file");
+    }
+    EXPECT_TRUE(std::filesystem::is_directory(dir / "Lx1Cfg.ini"));
+    EXPECT_EQ(CountEntries(dir.Path()), 1u) << "no temporary file left behind";
+    EXPECT_EQ(ini.ReadString("COM", "ComName", "default"), "COM1");
+
+    std::filesystem::remove(dir / "Lx1Cfg.ini");
+    ini.Save();
+    EXPECT_EQ(ReadBytes(dir / "Lx1Cfg.ini"), "[COM]\nComName=COM1\n[SYS]\nLang=1\n");
+}
+
+TEST(IniFile, FailedSaveNamesTheFullPath) {
+    TempDir dir;
+    WriteBytes(dir / "plain", "x");
+    const auto relative = std::filesystem::relative(dir / "plain" / "Lx1Cfg.ini");
+    IniFile ini(relative);
+    ini.WriteString("COM", "ComName", "COM1");
+    try {
+        ini.Save();
+        FAIL() << "no error";
+    } catch (const IniWriteError& e) {
+        EXPECT_EQ(std::string(e.what()),
+                  "Unable to write to " + std::filesystem::absolute(relative).string());
+        EXPECT_EQ(e.Reason(), "Not a directory");
+    }
+}
+
+// Runs in a forked child: saves a whole file where the folder or the disk
+// refuses it, and exits 3 when the save failed for `reason`.
+[[noreturn]] void SaveRefused(const std::filesystem::path& path, const std::string& reason) {
+    IniFile ini(path);
+    ini.WriteString("COM", "ComName", "COM9");
+    ini.WriteString("COM", "Big", std::string(1000, 'x'));
+    try {
+        ini.Save();
+    } catch (const IniWriteError& e) {
+        std::_Exit(e.Reason() == reason ? 3 : 4);
     }
     std::_Exit(0);
 }
 
-TEST(IniFile, WriteCutShortKeepsPreviousFile) {
-    TempDir dir;
-    const std::string before = "[COM]\nComName=COM3\n";
-    WriteBytes(dir / "Lx1Cfg.ini", before);
-    EXPECT_EXIT(WriteBeyondSizeLimit(dir / "Lx1Cfg.ini"), ::testing::ExitedWithCode(3), "");
-    EXPECT_EQ(ReadBytes(dir / "Lx1Cfg.ini"), before);
-    EXPECT_EQ(CountEntries(dir.Path()), 1u) << "no temporary file left behind";
+[[noreturn]] void SaveBeyondSizeLimit(const std::filesystem::path& path) {
+    // As a full disk would refuse the bytes.
+    ::signal(SIGXFSZ, SIG_IGN);
+    const rlimit limit{64, 64};
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+    SaveRefused(path, "File too large");
 }
 
-TEST(IniFile, SeesChangesMadeByOthersBetweenWrites) {
+[[noreturn]] void SaveIntoReadOnlyFolder(const std::filesystem::path& path) {
+    // Root writes into any folder; an ordinary user does not.
+    constexpr uid_t kNobody = 65534;
+    if (::geteuid() == 0 && (::setgid(kNobody) != 0 || ::setuid(kNobody) != 0)) {
+        std::_Exit(5);
+    }
+    SaveRefused(path, "Permission denied");
+}
+
+TEST(IniFile, RefusedSaveLeavesThePreviousFileWhole) {
+    struct Case {
+        const char* name;
+        void (*save)(const std::filesystem::path&);
+    };
+    const Case cases[] = {
+        {"disk_full", SaveBeyondSizeLimit},
+        {"read_only_folder", SaveIntoReadOnlyFolder},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempDir dir;
+        const std::string before = "[COM]\nComName=COM3\n";
+        WriteBytes(dir / "Lx1Cfg.ini", before);
+        ASSERT_EQ(::chmod((dir / "Lx1Cfg.ini").c_str(), 0644), 0);
+        ASSERT_EQ(::chmod(dir.Path().c_str(), 0555), 0);
+        EXPECT_EXIT(c.save(dir / "Lx1Cfg.ini"), ::testing::ExitedWithCode(3), "");
+        EXPECT_EQ(ReadBytes(dir / "Lx1Cfg.ini"), before);
+        EXPECT_EQ(CountEntries(dir.Path()), 1u) << "no temporary file left behind";
+    }
+}
+
+// A save keeps what another program wrote to the file since it was read, and
+// puts this program's values over it.
+TEST(IniFile, SaveKeepsChangesMadeByOthers) {
     TempDir dir;
+    WriteBytes(dir / "Lx1Cfg.ini", "[A]\nmine=1\n");
     IniFile ini(dir / "Lx1Cfg.ini");
-    ini.WriteString("A", "mine", "1");
     EXPECT_EQ(ini.ReadString("A", "mine", ""), "1");
-    WriteBytes(dir / "Lx1Cfg.ini", "[A]\nmine=2\ntheirs=x\n");
+    ini.WriteString("A", "mine", "2");
+    WriteBytes(dir / "Lx1Cfg.ini", "[A]\nmine=0\ntheirs=x\n");
+    EXPECT_EQ(ini.ReadString("A", "theirs", ""), "x");
     EXPECT_EQ(ini.ReadString("A", "mine", ""), "2");
     ini.WriteString("A", "more", "3");
+    ini.Save();
     EXPECT_EQ(ReadBytes(dir / "Lx1Cfg.ini"), "[A]\nmine=2\ntheirs=x\nmore=3\n");
 }
 
@@ -186,7 +263,9 @@ TEST(IniFile, ReplacementKeepsPermissions) {
     TempDir dir;
     WriteBytes(dir / "Lx1Cfg.ini", "[A]\n");
     ASSERT_EQ(::chmod((dir / "Lx1Cfg.ini").c_str(), 0640), 0);
-    IniFile(dir / "Lx1Cfg.ini").WriteString("A", "k", "v");
+    IniFile ini(dir / "Lx1Cfg.ini");
+    ini.WriteString("A", "k", "v");
+    ini.Save();
     struct stat info {};
     ASSERT_EQ(::stat((dir / "Lx1Cfg.ini").c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 07777, 0640u);

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "lang/lang_file.h"
+
+namespace dtu {
+
+// Rows of a key, a Chinese and an English text, in the order they were added,
+// with each column hashed by its folded text (lang/same_text.h) to the first
+// row that holds it: a lookup costs the same however many rows there are.
+class LangRows {
+public:
+    void Add(LangEntry row);
+
+    // The text in the chosen language of the first row whose key, else
+    // Chinese text, else English text folds to `folded`; null when none does.
+    const std::string* Find(const std::string& folded, bool chinese) const;
+
+    const std::vector<LangEntry>& Rows() const { return rows_; }
+
+private:
+    std::vector<LangEntry> rows_;
+    // Key, Chinese and English columns: folded text to the first row holding it.
+    std::array<std::unordered_map<std::string, std::size_t>, 3> firstRow_;
+};
+
+}  // namespace dtu

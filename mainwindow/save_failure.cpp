@@ -1,0 +1,28 @@
+#include "mainwindow/save_failure.h"
+
+#include <QFile>
+#include <QMessageBox>
+#include <QPushButton>
+
+#include "mainwindow/lang_qt.h"
+#include "settings/ini_file.h"
+
+namespace dtu {
+
+bool AskRetryFailedSave(QWidget* parent, const IniWriteError& error) {
+    // The path is file-name bytes, not necessarily UTF-8.
+    QMessageBox box(QMessageBox::Warning, parent->windowTitle(), QFile::decodeName(error.what()),
+                    QMessageBox::NoButton, parent);
+    box.setObjectName("msg_SaveFailed");
+    box.setInformativeText(QString::fromStdString(error.Reason()));
+    QPushButton* retry = box.addButton(Tr("lang_Save_Retry"), QMessageBox::AcceptRole);
+    retry->setObjectName("btn_SaveRetry");
+    QPushButton* close = box.addButton(Tr("lang_Save_Close"), QMessageBox::RejectRole);
+    close->setObjectName("btn_SaveClose");
+    box.setDefaultButton(retry);
+    box.setEscapeButton(close);
+    box.exec();
+    return box.clickedButton() == retry;
+}
+
+}  // namespace dtu
