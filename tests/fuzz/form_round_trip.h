@@ -24,15 +24,26 @@ inline void CheckFormRoundTrip(const FormModel& form) {
         if (row.section == nullptr) {
             continue;
         }
-        const std::string& text = form.Text(row.field);
-        Check(Utf8ToGbk(GbkToUtf8(text)) == text);
-        // The APN value of the first two choices is the choice's own.
-        if (row.field != Field::edt_APN_other || form.Item(Field::cbb_APN) == kApnOtherChoice) {
-            Check(loaded.Text(row.field) == text);
+        switch (row.kind) {
+            case FieldKind::Text:
+            case FieldKind::Memo: {
+                const std::string& text = form.Text(row.field);
+                Check(Utf8ToGbk(GbkToUtf8(text)) == text);
+                // The APN value of the first two choices is the choice's own.
+                Check(loaded.Text(row.field) == text ||
+                      (row.field == Field::edt_APN_other &&
+                       form.Item(Field::cbb_APN) != kApnOtherChoice));
+                break;
+            }
+            case FieldKind::Item: {
+                const int item = form.Item(row.field);
+                Check(loaded.Item(row.field) == (item >= 0 ? item : std::stoi(row.defaultValue)));
+                break;
+            }
+            case FieldKind::Tick:
+                Check(loaded.Tick(row.field) == form.Tick(row.field));
+                break;
         }
-        const int item = form.Item(row.field);
-        Check(loaded.Item(row.field) == (item >= 0 ? item : std::stoi(row.defaultValue)));
-        Check(loaded.Tick(row.field) == form.Tick(row.field));
     }
 }
 
