@@ -33,6 +33,8 @@ constexpr TextRow kMenuTexts[] = {
     {"N11", "lang_Menu_Default"},
     {"N2", "lang_Menu_Read"},
     {"N5", "lang_Menu_WriteAll"},
+    {"mni_ExportProfile", "lang_Menu_ExportProfile"},
+    {"mni_ImportProfile", "lang_Menu_ImportProfile"},
     {"N14", "lang_Command_Close"},
     {"N_Exit", "lang_Menu_Exit"},
     {"N8", "lang_Menu_About"},

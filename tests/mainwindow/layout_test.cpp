@@ -261,6 +261,8 @@ void LayoutTest::menuEntries_data() {
     row("N11", 1, true);
     row("N2", 2, true);
     row("N5", 3, true);
+    row("mni_ExportProfile", 24, true);
+    row("mni_ImportProfile", 25, true);
     row("N14", 10, true);
     row("N_Exit", 4, true);
     row("N7", 12, false);
