@@ -27,7 +27,7 @@ std::string LineText(const PortTexts& settings) {
 }  // namespace
 
 DeviceRun::DeviceRun(EventLoop& loop, std::string port, const RunPlan& plan)
-    : loop_(loop), plan_(plan), session_(loop, loop) {
+    : loop_(loop), plan_(plan), session_(loop, loop), started_(std::chrono::steady_clock::now()) {
     result_.port = std::move(port);
     session_.SetListener(this);
 }
@@ -136,8 +136,10 @@ void DeviceRun::OnRunFinished(const RunOutcome& outcome) {
     if (phase_ != Phase::Running && phase_ != Phase::Verifying) {
         return;
     }
+    // The keys a refused set line carried; the queries of the read back carry none.
+    const bool writing = plan_.action == Action::Write && phase_ == Phase::Running;
     for (const std::string& command : outcome.refused) {
-        result_.refused.push_back({command, plan_.action == Action::Write
+        result_.refused.push_back({command, writing
                                                 ? KeysSentBy(command, plan_.profile, FamilyTwo())
                                                 : std::vector<std::string>()});
     }

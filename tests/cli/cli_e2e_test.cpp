@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "cli/cli.h"
+#include "cli/device_batch.h"
 #include "cli/profile_check.h"
 #include "cli/profile_render.h"
 #include "session/device_session.h"
@@ -230,6 +231,34 @@ TEST_F(CliEndToEnd, DirectSendsEndWithTheAnswer) {
                                         " < \\r\\n+CIPR:115200"))
         << verbose.err;
     EXPECT_EQ(devices[1]->ReceivedLines().back(), "AT+CIPR?\r\n");
+}
+
+TEST_F(CliEndToEnd, AnInterruptEndsEveryRunAndReleasesThePorts) {
+    using namespace std::chrono_literals;
+    StartDevices(2);
+    for (const auto& device : devices) {
+        device->SilentOn("AT+CIVER?", 2);
+    }
+    for (const Action action : {Action::Write, Action::Version}) {
+        SCOPED_TRACE(static_cast<int>(action));
+        RunPlan plan;
+        plan.action = action;
+        LoadWorkedExample(plan.profile);
+        DeviceBatch batch({Port(0), Port(1)}, plan);
+        std::ostringstream results;
+        const BatchOutput output{results, results};
+        ASSERT_TRUE(batch.OpenAll({"", "115200", "NONE", "8", "1"}, output));
+        // The way the stop signals reach the runs: work posted to the loop.
+        batch.Loop().Start(300ms, [&batch] { batch.Interrupt(); });
+        EXPECT_TRUE(batch.Run(output, 20s));
+        for (const DeviceResult& result : batch.Results()) {
+            EXPECT_EQ(result.verdict, Verdict::Interrupted);
+        }
+        EXPECT_TRUE(Has(results.str(), "2 devices: 0 succeeded, 2 failed")) << results.str();
+    }
+    EventLoop loop;
+    DeviceSession next(loop, loop);
+    EXPECT_TRUE(next.OpenPort({Port(0), "115200", "NONE", "8", "1"}).ok);
 }
 
 }  // namespace
