@@ -61,22 +61,23 @@ void LoadFormSettings(const IniFile& file, FormModel& form) {
 
 void SaveFormSettings(const FormModel& form, IniFile& file) {
     for (const FieldRow& row : FormFields()) {
-        if (row.section == nullptr) {
-            continue;
-        }
-        switch (row.kind) {
-            case FieldKind::Text:
-            case FieldKind::Memo:
-                file.WriteString(row.section, row.key, form.Text(row.field));
-                break;
-            case FieldKind::Item:
-                file.WriteInteger(row.section, row.key, form.Item(row.field));
-                break;
-            case FieldKind::Tick:
-                file.WriteBool(row.section, row.key, form.Tick(row.field));
-                break;
+        if (row.section != nullptr) {
+            file.WriteString(row.section, row.key, StoredText(form, row));
         }
     }
+}
+
+std::string StoredText(const FormModel& form, const FieldRow& row) {
+    switch (row.kind) {
+        case FieldKind::Item:
+            return std::to_string(form.Item(row.field));
+        case FieldKind::Tick:
+            return form.Tick(row.field) ? "1" : "0";
+        case FieldKind::Text:
+        case FieldKind::Memo:
+            break;
+    }
+    return form.Text(row.field);
 }
 
 }  // namespace dtu

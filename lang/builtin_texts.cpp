@@ -742,6 +742,35 @@ constexpr BuiltinText kBuiltinTexts[] = {
     {"lang_Save_Retry", "\xD6\xD8\xCA\xD4", "Retry"},
     // 173 不保存并关闭
     {"lang_Save_Close", "\xB2\xBB\xB1\xA3\xB4\xE6\xB2\xA2\xB9\xD8\xB1\xD5", "Close without saving"},
+    // The form as a profile file: export and import from the File menu.
+    // 174 导出配置文件...
+    {"lang_Menu_ExportProfile", "\xB5\xBC\xB3\xF6\xC5\xE4\xD6\xC3\xCE\xC4\xBC\xFE...",
+     "Export Profile..."},
+    // 175 导入配置文件...
+    {"lang_Menu_ImportProfile", "\xB5\xBC\xC8\xEB\xC5\xE4\xD6\xC3\xCE\xC4\xBC\xFE...",
+     "Import Profile..."},
+    // 176 配置文件 (*.ini);;所有文件 (*)
+    {"lang_Profile_Filter",
+     "\xC5\xE4\xD6\xC3\xCE\xC4\xBC\xFE (*.ini);;\xCB\xF9\xD3\xD0\xCE\xC4\xBC\xFE (*)",
+     "Profiles (*.ini);;All files (*)"},
+    // 177 [提示]: 表单已导出到配置文件 %s
+    {"lang_Profile_Exported",
+     "[\xCC\xE1\xCA\xBE]: "
+     "\xB1\xED\xB5\xA5\xD2\xD1\xB5\xBC\xB3\xF6\xB5\xBD\xC5\xE4\xD6\xC3\xCE\xC4\xBC\xFE %s",
+     "[Note]: The form was exported to the profile %s"},
+    // 178 [提示]: 已从配置文件 %s 导入表单
+    {"lang_Profile_Imported",
+     "[\xCC\xE1\xCA\xBE]: \xD2\xD1\xB4\xD3\xC5\xE4\xD6\xC3\xCE\xC4\xBC\xFE %s "
+     "\xB5\xBC\xC8\xEB\xB1\xED\xB5\xA5",
+     "[Note]: The form was imported from the profile %s"},
+    // 179 [错误]: 无法读取配置文件 %s
+    {"lang_Profile_Unreadable",
+     "[\xB4\xED\xCE\xF3]: \xCE\xDE\xB7\xA8\xB6\xC1\xC8\xA1\xC5\xE4\xD6\xC3\xCE\xC4\xBC\xFE %s",
+     "[Error]: Cannot read the profile %s"},
+    // 180 [错误]: 无法写入配置文件 %s
+    {"lang_Profile_Unwritable",
+     "[\xB4\xED\xCE\xF3]: \xCE\xDE\xB7\xA8\xD0\xB4\xC8\xEB\xC5\xE4\xD6\xC3\xCE\xC4\xBC\xFE %s",
+     "[Error]: Cannot write the profile %s"},
 };
 
 }  // namespace

@@ -58,6 +58,9 @@ constexpr MenuRow kFileMenu[] = {
     {EntryKind::Item, "N2", 2, "读取设备配置", true},
     {EntryKind::Item, "N5", 3, "配置全部参数", true},
     {EntryKind::Separator, "", 0, "", true},
+    {EntryKind::Item, "mni_ExportProfile", 24, "导出配置文件...", true},
+    {EntryKind::Item, "mni_ImportProfile", 25, "导入配置文件...", true},
+    {EntryKind::Separator, "", 0, "", true},
     {EntryKind::Item, "N14", 10, "关闭串口", true},
     {EntryKind::Separator, "", 0, "", true},
     {EntryKind::Item, "mni_SaveLog", 18, "保存日志...", true},
@@ -261,6 +264,12 @@ void Tfrm_MainLx1::MenuClick(int tag) {
             break;
         case 19:
             ToggleTimeStamps();
+            break;
+        case 24:
+            ExportProfile();
+            break;
+        case 25:
+            ImportProfile();
             break;
         default:
             break;

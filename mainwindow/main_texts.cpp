@@ -33,6 +33,8 @@ constexpr TextRow kMenuTexts[] = {
     {"N11", "lang_Menu_Default"},
     {"N2", "lang_Menu_Read"},
     {"N5", "lang_Menu_WriteAll"},
+    {"mni_ExportProfile", "lang_Menu_ExportProfile"},
+    {"mni_ImportProfile", "lang_Menu_ImportProfile"},
     {"N14", "lang_Command_Close"},
     {"mni_SaveLog", "lang_Menu_SaveLog"},
     {"mni_TimeStamps", "lang_Menu_TimeStamps"},

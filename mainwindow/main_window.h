@@ -103,6 +103,12 @@ private:
     void ToggleTimeStamps();
     void SaveLogAs();
 
+    // The form as a profile file (main_profile.cpp).
+    void ExportProfile();
+    void ImportProfile();
+    // The file chosen in a file dialog; empty when the user cancelled.
+    QString AskProfilePath(bool forSaving);
+
     // Views and couplings (main_view.cpp).
     void btn_ShowMoreClick();
     void ShowCompactView();

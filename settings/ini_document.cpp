@@ -76,6 +76,15 @@ std::optional<std::string_view> IniDocument::StoredValue(std::string_view sectio
     return std::string_view(line.text).substr(line.valueStart);
 }
 
+std::optional<std::size_t> IniDocument::LineNumber(std::string_view section,
+                                                   std::string_view key) const {
+    const auto index = FindKey(section, key);
+    if (!index) {
+        return std::nullopt;
+    }
+    return *index + 1;
+}
+
 void IniDocument::SetStoredValue(std::string_view section, std::string_view key,
                                  std::string_view stored) {
     if (const auto index = FindKey(section, key)) {

@@ -26,6 +26,8 @@ public:
     // `section`.
     std::optional<std::string_view> StoredValue(std::string_view section,
                                                 std::string_view key) const;
+    // The line (1 for the first) of that same key, to point a reader at a bad value.
+    std::optional<std::size_t> LineNumber(std::string_view section, std::string_view key) const;
 
     // Replaces the first `key` of `section`, or adds it after the section's
     // last key, or adds the section at the end.

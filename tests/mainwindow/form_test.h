@@ -13,9 +13,10 @@ QObject* NewDispatchTest();
 QObject* NewCouplingsTest();
 QObject* NewSettingsTest();
 QObject* NewDeviceTest();
+QObject* NewProfileTest();
 
 inline std::vector<QObject*> AllTests() {
-    return {NewLayoutTest(),    NewViewTest(),     NewTextsTest(),
-            NewInfoAreaTest(),  NewInputTest(),    NewDispatchTest(),
-            NewCouplingsTest(), NewSettingsTest(), NewDeviceTest()};
+    return {NewLayoutTest(), NewViewTest(),     NewTextsTest(),     NewInfoAreaTest(),
+            NewInputTest(),  NewDispatchTest(), NewCouplingsTest(), NewSettingsTest(),
+            NewDeviceTest(), NewProfileTest()};
 }

@@ -312,6 +312,8 @@ void LayoutTest::menuEntries_data() {
     row("N11", 1, true);
     row("N2", 2, true);
     row("N5", 3, true);
+    row("mni_ExportProfile", 24, true);
+    row("mni_ImportProfile", 25, true);
     row("N14", 10, true);
     row("mni_SaveLog", 18, true);
     row("mni_TimeStamps", 19, true);

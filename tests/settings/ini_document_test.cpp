@@ -73,6 +73,9 @@ TEST(IniDocument, FindsValuesByNameIgnoringCaseAndBlanks) {
     EXPECT_EQ(document.StoredValue("COM", "IP1"), std::nullopt);
     EXPECT_EQ(document.StoredValue("DTM", "bad line"), std::nullopt);
     EXPECT_EQ(document.StoredValue("HCM", "IP"), std::nullopt);
+    EXPECT_EQ(document.LineNumber("com", "COMNAME"), 2u);
+    EXPECT_EQ(document.LineNumber("DTM", "IP1"), 6u);
+    EXPECT_EQ(document.LineNumber("DTM", "bad line"), std::nullopt);
 }
 
 TEST(IniDocument, KeyNamesAreTheKeysOfSectionsInFileOrder) {

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace dtu::cli {
+
+// Where the command line writes, and what it knows about it.
+struct Console {
+    std::ostream& out;
+    std::ostream& err;
+    bool outIsTerminal = false;  // texts in UTF-8 rather than GBK
+    bool errIsTerminal = false;  // a progress line per port
+    bool catchSignals = false;   // Ctrl-C ends the runs as interrupted (stop signals blocked)
+};
+
+// The whole command line on `args` (without the program name); returns the exit status.
+int RunCli(const std::vector<std::string>& args, const Console& console);
+
+}  // namespace dtu::cli

@@ -1,0 +1,298 @@
+#include "cli/cli_options.h"
+
+#include <algorithm>
+#include <climits>
+
+#include "form/form_model.h"
+#include "lang/same_text.h"
+#include "serial/port_control.h"
+
+namespace dtu::cli {
+
+namespace {
+
+// Which options a command takes.
+enum OptionBit : unsigned {
+    kLineBit = 1u << 0,
+    kProfileBit = 1u << 1,
+    kVerifyBit = 1u << 2,
+    kViewBit = 1u << 3,
+    kReportBit = 1u << 4,
+    kOutBit = 1u << 5,
+    kJsonBit = 1u << 6,
+    kRawBit = 1u << 7,
+    kYesBit = 1u << 8,
+    kVerboseBit = 1u << 9,
+};
+
+constexpr unsigned kDeviceBits = kLineBit | kReportBit | kVerboseBit;
+constexpr int kManyPorts = INT_MAX;
+
+struct CommandRow {
+    const char* name;
+    Command command;
+    int minPorts;
+    int maxPorts;
+    unsigned options;
+    bool takesText;  // the first argument after the name is a text, not a port
+};
+
+constexpr CommandRow kCommands[] = {
+    {"help", Command::Help, 0, 0, 0, false},
+    {"ports", Command::Ports, 0, 0, 0, false},
+    {"read", Command::Read, 1, 1, kLineBit | kOutBit | kJsonBit | kVerboseBit, false},
+    {"write", Command::Write, 1, kManyPorts, kDeviceBits | kProfileBit | kVerifyBit | kViewBit,
+     false},
+    {"reset", Command::Reset, 1, kManyPorts, kDeviceBits | kYesBit, false},
+    {"restart", Command::Restart, 1, kManyPorts, kDeviceBits, false},
+    {"version", Command::Version, 1, kManyPorts, kDeviceBits, false},
+    {"send", Command::Send, 1, kManyPorts, kDeviceBits | kRawBit, true},
+};
+
+using Problem = std::optional<std::string>;
+
+template <std::size_t N>
+Problem Choose(std::string& target, std::string_view option, std::string_view value,
+               const std::array<const char*, N>& choices) {
+    for (const char* choice : choices) {
+        if (SameText(choice, value)) {
+            target = choice;
+            return std::nullopt;
+        }
+    }
+    std::string list;
+    for (const char* choice : choices) {
+        list += (list.empty() ? "" : ", ") + std::string(choice);
+    }
+    return std::string(option) + " " + std::string(value) + ": not one of " + list;
+}
+
+struct OptionRow {
+    const char* name;
+    OptionBit bit;
+    bool takesValue;
+    Problem (*apply)(Options& options, std::string_view value);
+};
+
+constexpr OptionRow kOptions[] = {
+    {"--baud", kLineBit, true,
+     [](Options& o, std::string_view v) { return Choose(o.baudRate, "--baud", v, kBaudRates); }},
+    {"--parity", kLineBit, true,
+     [](Options& o, std::string_view v) { return Choose(o.parity, "--parity", v, kParities); }},
+    {"--data", kLineBit, true,
+     [](Options& o, std::string_view v) { return Choose(o.dataBits, "--data", v, kDataBits); }},
+    {"--stop", kLineBit, true,
+     [](Options& o, std::string_view v) { return Choose(o.stopBits, "--stop", v, kStopBits); }},
+    {"--profile", kProfileBit, true,
+     [](Options& o, std::string_view v) -> Problem {
+         o.profile = v;
+         return std::nullopt;
+     }},
+    {"--view", kViewBit, true,
+     [](Options& o, std::string_view v) -> Problem {
+         if (v != "full" && v != "compact") {
+             return "--view " + std::string(v) + ": not one of full, compact";
+         }
+         o.view = v == "full" ? kFullView : kCompactView;
+         return std::nullopt;
+     }},
+    {"--verify", kVerifyBit, false,
+     [](Options& o, std::string_view) -> Problem {
+         o.verify = true;
+         return std::nullopt;
+     }},
+    {"--report", kReportBit, true,
+     [](Options& o, std::string_view v) -> Problem {
+         o.report = v;
+         return std::nullopt;
+     }},
+    {"--out", kOutBit, true,
+     [](Options& o, std::string_view v) -> Problem {
+         o.out = v;
+         return std::nullopt;
+     }},
+    {"--json", kJsonBit, false,
+     [](Options& o, std::string_view) -> Problem {
+         o.json = true;
+         return std::nullopt;
+     }},
+    {"--raw", kRawBit, false,
+     [](Options& o, std::string_view) -> Problem {
+         o.raw = true;
+         return std::nullopt;
+     }},
+    {"--yes", kYesBit, false,
+     [](Options& o, std::string_view) -> Problem {
+         o.yes = true;
+         return std::nullopt;
+     }},
+    {"--verbose", kVerboseBit, false,
+     [](Options& o, std::string_view) -> Problem {
+         o.verbose = true;
+         return std::nullopt;
+     }},
+};
+
+const CommandRow* FindCommand(std::string_view name) {
+    for (const CommandRow& row : kCommands) {
+        if (name == row.name) {
+            return &row;
+        }
+    }
+    return nullptr;
+}
+
+const OptionRow* FindOption(std::string_view name) {
+    for (const OptionRow& row : kOptions) {
+        if (name == row.name) {
+            return &row;
+        }
+    }
+    return nullptr;
+}
+
+// The operands' count and the options the command requires.
+Problem CheckCommand(const CommandRow& row, const Options& options) {
+    const std::string name = row.name;
+    const int ports = static_cast<int>(options.ports.size());
+    if (row.maxPorts == 0 && ports > 0) {
+        return name + " takes no port";
+    }
+    if (ports < row.minPorts) {
+        return name + (row.maxPorts == 1 ? " needs one port" : " needs at least one port");
+    }
+    if (ports > row.maxPorts) {
+        return name + " takes one port";
+    }
+    for (auto port = options.ports.begin(); port != options.ports.end(); ++port) {
+        if (std::find(options.ports.begin(), port, *port) != port) {
+            return "port " + *port + " is given twice";
+        }
+    }
+    if (row.command == Command::Write && options.profile.empty()) {
+        return "write needs --profile FILE";
+    }
+    if (row.command == Command::Reset && !options.yes) {
+        return "reset restores the factory settings of every port given; add --yes to go ahead";
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<std::string> ParseOptions(const std::vector<std::string>& args, Options& options) {
+    // Asking for help wins over anything else on the line.
+    for (const std::string& arg : args) {
+        if (arg == "--") {
+            break;
+        }
+        if (arg == "-h" || arg == "--help") {
+            options = Options{};
+            return std::nullopt;
+        }
+    }
+    const CommandRow* command = nullptr;
+    std::vector<std::string> operands;
+    std::vector<const OptionRow*> given;
+    bool optionsEnded = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (!optionsEnded && arg == "--") {
+            optionsEnded = true;
+            continue;
+        }
+        if (optionsEnded || !arg.starts_with("-") || arg == "-") {
+            if (command == nullptr) {
+                command = FindCommand(arg);
+                if (command == nullptr) {
+                    return "unknown command " + arg;
+                }
+            } else {
+                operands.push_back(arg);
+            }
+            continue;
+        }
+        const std::size_t equals = arg.find('=');
+        const std::string name = arg.substr(0, equals);
+        const OptionRow* option = FindOption(name);
+        if (option == nullptr) {
+            return "unknown option " + name;
+        }
+        std::string value;
+        if (equals != std::string::npos) {
+            if (!option->takesValue) {
+                return name + " takes no value";
+            }
+            value = arg.substr(equals + 1);
+        } else if (option->takesValue) {
+            if (i + 1 >= args.size()) {
+                return name + " needs a value";
+            }
+            value = args[++i];
+        }
+        if (Problem problem = option->apply(options, value)) {
+            return problem;
+        }
+        given.push_back(option);
+    }
+    if (command == nullptr) {
+        return std::string("no command given");
+    }
+    options.command = command->command;
+    for (const OptionRow* option : given) {
+        if ((command->options & option->bit) == 0) {
+            return std::string(option->name) + " does not go with " + command->name;
+        }
+    }
+    if (command->takesText) {
+        if (operands.empty()) {
+            return std::string(command->name) + " needs the text to send";
+        }
+        options.text = operands.front();
+        operands.erase(operands.begin());
+    }
+    options.ports = std::move(operands);
+    return CheckCommand(*command, options);
+}
+
+std::string_view Usage() {
+    return R"(Usage: dtuconfig-cli COMMAND [OPTION...] [PORT...]
+
+Commands:
+  ports                       list the serial ports, with descriptions where known
+  read PORT [--out FILE] [--json]
+                              read the device's whole configuration and print it as
+                              a profile (INI; GBK in a file, UTF-8 on a terminal) or JSON
+  write PORT... --profile FILE [--verify] [--view full|compact]
+                              write a profile to every device, all at once
+  reset PORT... --yes         restore the factory settings
+  restart PORT...             restart the device
+  version PORT...             ask the device for its firmware version
+  send TEXT PORT... [--raw]   send a text (CR LF added unless --raw); print the answer
+  help                        this text
+
+Options:
+  --baud RATE     the PC port's speed (default 115200)
+  --parity P      NONE, ODD or EVEN (default NONE)
+  --data BITS     7 or 8 (default 8)
+  --stop BITS     1 or 2 (default 1)
+  --profile FILE  a profile: a saved Lx1Cfg.ini or an exported profile
+  --verify        read every device back after writing and compare field by field
+  --view V        write the full or the compact view (default: the profile's)
+  --report FILE   write a JSON report: per device the outcome, refused settings,
+                  firmware, mismatches and time taken
+  --out FILE      read: write the profile to FILE (GBK) instead of the output
+  --json          read: print JSON instead of INI
+  --raw           send: the text exactly as given
+  --yes           reset: confirms the factory reset
+  --verbose       show every exchange on the error output
+  -h, --help      this text
+
+Exit status: 0 when every device ended with success, 1 when one did not,
+2 for wrong arguments, 3 for a bad profile, 4 for a port that cannot be opened
+(nothing is sent then), 5 when an output file cannot be written, 130 when
+interrupted.
+)";
+}
+
+}  // namespace dtu::cli

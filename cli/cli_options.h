@@ -1,0 +1,40 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace dtu::cli {
+
+enum class Command { Help, Ports, Read, Write, Reset, Restart, Version, Send };
+
+// What the command line asked for. Texts are as typed (UTF-8 on a terminal).
+struct Options {
+    Command command = Command::Help;
+    std::vector<std::string> ports = {};
+    // The PC port's line settings, checked against the port lists.
+    std::string baudRate = "115200";
+    std::string parity = "NONE";
+    std::string dataBits = "8";
+    std::string stopBits = "1";
+    std::string profile = {};      // write
+    std::optional<int> view = {};  // write: --view full|compact over the profile's
+    bool verify = false;           // write
+    std::string report = {};       // every device command
+    std::string out = {};          // read
+    bool json = false;             // read
+    std::string text = {};         // send
+    bool raw = false;              // send: no CR LF after the text
+    bool yes = false;              // reset: the confirmation
+    bool verbose = false;          // every exchange on the error stream
+    bool operator==(const Options&) const = default;
+};
+
+// Reads the arguments (without the program name). Returns why they are wrong,
+// naming the argument, or nothing when `options` holds them.
+std::optional<std::string> ParseOptions(const std::vector<std::string>& args, Options& options);
+
+std::string_view Usage();
+
+}  // namespace dtu::cli

@@ -1,0 +1,134 @@
+#include "cli/device_batch.h"
+
+#include <algorithm>
+#include <optional>
+
+#include "cli/port_info.h"
+#include "cli/progress_board.h"
+
+namespace dtu::cli {
+
+namespace {
+
+struct LogMark {
+    LogKind kind;
+    const char* mark;
+};
+
+constexpr LogMark kLogMarks[] = {
+    {LogKind::Tx, ">"},
+    {LogKind::Rx, "<"},
+    {LogKind::Error, "!"},
+    {LogKind::Info, "-"},
+};
+
+const char* MarkOf(LogKind kind) {
+    for (const LogMark& row : kLogMarks) {
+        if (row.kind == kind) {
+            return row.mark;
+        }
+    }
+    return " ";
+}
+
+}  // namespace
+
+DeviceBatch::DeviceBatch(const std::vector<std::string>& ports, const RunPlan& plan) {
+    for (const std::string& port : ports) {
+        runs_.push_back(std::make_unique<DeviceRun>(loop_, port, plan));
+    }
+}
+
+bool DeviceBatch::OpenAll(const PortTexts& line, const BatchOutput& output) {
+    bool allOpen = true;
+    for (const auto& run : runs_) {
+        const std::string& port = run->Result().port;
+        if (std::optional<std::string> unknown = UnknownPort(port)) {
+            run->Refuse(*unknown);
+        } else if (!run->Open(line).ok) {
+            run->Refuse(ExplainOpenFailure(run->WhyNotOpen()));
+        } else {
+            continue;
+        }
+        output.notes << "dtuconfig-cli: " << run->Result().reason << '\n';
+        allOpen = false;
+    }
+    if (!allOpen) {
+        for (const auto& run : runs_) {
+            run->Close();
+        }
+    }
+    output.notes.flush();
+    return allOpen;
+}
+
+bool DeviceBatch::Run(const BatchOutput& output, std::chrono::milliseconds bound) {
+    std::vector<std::string> ports;
+    for (const auto& run : runs_) {
+        ports.push_back(run->Result().port);
+    }
+    std::optional<ProgressBoard> board;
+    if (output.progress) {
+        board.emplace(output.notes, ports);
+    }
+    auto print = [&](std::ostream& stream, const std::string& line) {
+        if (board) {
+            board->PrintAbove(stream, line);
+        } else {
+            stream << line << '\n';
+            stream.flush();
+        }
+    };
+    for (std::size_t i = 0; i < runs_.size(); ++i) {
+        DeviceRun& run = *runs_[i];
+        if (board) {
+            run.onStatus = [&board, i](const std::string& status) { board->Set(i, status); };
+        }
+        if (output.verbose) {
+            run.onLog = [&print, &output, &run](LogKind kind, const std::string& text) {
+                print(output.notes,
+                      run.Result().port + " " + MarkOf(kind) + " " + PrintableText(text));
+            };
+        }
+        run.onDone = [&print, &output, &run] { print(output.results, ResultLine(run.Result())); };
+    }
+    const auto started = std::chrono::steady_clock::now();
+    for (const auto& run : runs_) {
+        run->Start();
+    }
+    auto allDone = [this] {
+        return std::all_of(runs_.begin(), runs_.end(), [](const auto& run) { return run->Done(); });
+    };
+    const bool inTime = loop_.RunUntil(allDone, bound);
+    if (!inTime) {
+        Interrupt();
+    }
+    seconds_ = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+    for (const auto& run : runs_) {
+        run->onStatus = nullptr;
+        run->onLog = nullptr;
+        run->onDone = nullptr;
+    }
+    if (board) {
+        board->Close();
+    }
+    output.results << SummaryLine(Results(), seconds_) << '\n';
+    output.results.flush();
+    return inTime;
+}
+
+void DeviceBatch::Interrupt() {
+    for (const auto& run : runs_) {
+        run->Interrupt();
+    }
+}
+
+std::vector<DeviceResult> DeviceBatch::Results() const {
+    std::vector<DeviceResult> results;
+    for (const auto& run : runs_) {
+        results.push_back(run->Result());
+    }
+    return results;
+}
+
+}  // namespace dtu::cli

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <memory>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "cli/device_run.h"
+#include "session/event_loop.h"
+
+namespace dtu::cli {
+
+// Where a batch writes.
+struct BatchOutput {
+    std::ostream& results;  // one line per device as it finishes, then the summary
+    std::ostream& notes;    // open errors and, when verbose, every exchange
+    bool progress = false;  // `notes` is a terminal: keep a progress line per port there
+    bool verbose = false;
+};
+
+// One session per port, all on one loop on this thread: the protocol waits on
+// the line, so the devices run side by side without queueing behind each other.
+class DeviceBatch {
+public:
+    DeviceBatch(const std::vector<std::string>& ports, const RunPlan& plan);
+
+    // Opens every port. When one is unknown or does not open, closes them all,
+    // says why and returns false: nothing has been sent.
+    bool OpenAll(const PortTexts& line, const BatchOutput& output);
+    // Runs the plan on every device until each has ended; false when
+    // `bound` ended it first, the runs then interrupted.
+    bool Run(const BatchOutput& output, std::chrono::milliseconds bound);
+    // From the loop: ends every run in progress as interrupted.
+    void Interrupt();
+
+    EventLoop& Loop() { return loop_; }
+    const DeviceRun& At(std::size_t index) const { return *runs_.at(index); }
+    std::vector<DeviceResult> Results() const;
+    double Seconds() const { return seconds_; }
+
+private:
+    EventLoop loop_;
+    std::vector<std::unique_ptr<DeviceRun>> runs_;
+    double seconds_ = 0;
+};
+
+}  // namespace dtu::cli

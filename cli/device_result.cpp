@@ -1,0 +1,193 @@
+#include "cli/device_result.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "cli/json_writer.h"
+#include "lang/gbk.h"
+
+namespace dtu::cli {
+
+namespace {
+
+struct VerdictRow {
+    Verdict verdict;
+    const char* name;
+};
+
+constexpr VerdictRow kVerdicts[] = {
+    {Verdict::Success, "success"},
+    {Verdict::Incomplete, "incomplete"},
+    {Verdict::Refused, "refused"},
+    {Verdict::NoAnswer, "no-answer"},
+    {Verdict::PortLost, "port-lost"},
+    {Verdict::NotOpen, "not-open"},
+    {Verdict::ReopenFailed, "reopen-failed"},
+    {Verdict::Interrupted, "interrupted"},
+    {Verdict::Mismatch, "mismatch"},
+    {Verdict::OpenFailed, "open-failed"},
+    {Verdict::NotStarted, "not-started"},
+};
+
+struct RunEndRow {
+    RunEnd end;
+    Verdict verdict;
+};
+
+constexpr RunEndRow kRunEnds[] = {
+    {RunEnd::Success, Verdict::Success},         {RunEnd::Incomplete, Verdict::Incomplete},
+    {RunEnd::NoAnswer, Verdict::NoAnswer},       {RunEnd::PortLost, Verdict::PortLost},
+    {RunEnd::NotOpen, Verdict::NotOpen},         {RunEnd::ReopenFailed, Verdict::ReopenFailed},
+    {RunEnd::Interrupted, Verdict::Interrupted},
+};
+
+std::string Seconds(double seconds) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.2f s", seconds);
+    return text;
+}
+
+std::string Details(const DeviceResult& result) {
+    std::string details;
+    auto add = [&details](const std::string& part) {
+        details += (details.empty() ? "" : "; ") + part;
+    };
+    for (const RefusedSetting& refused : result.refused) {
+        std::string keys;
+        for (const std::string& key : refused.keys) {
+            keys += (keys.empty() ? " (" : ", ") + key;
+        }
+        add("refused " + refused.command + keys + (keys.empty() ? "" : ")"));
+    }
+    for (const std::string& name : result.unreadable) {
+        add("unreadable reply to " + name);
+    }
+    for (const Mismatch& mismatch : result.mismatches) {
+        add(mismatch.key + " written \"" + PrintableText(mismatch.wanted) + "\", read \"" +
+            PrintableText(mismatch.found) + "\"");
+    }
+    if (!result.answer.empty()) {
+        add("answer \"" + PrintableText(result.answer) + "\"");
+    }
+    if (!result.reason.empty()) {
+        add(result.reason);
+    }
+    return details;
+}
+
+}  // namespace
+
+std::string_view VerdictName(Verdict verdict) {
+    for (const VerdictRow& row : kVerdicts) {
+        if (row.verdict == verdict) {
+            return row.name;
+        }
+    }
+    return "unknown";
+}
+
+Verdict VerdictOf(RunEnd end) {
+    for (const RunEndRow& row : kRunEnds) {
+        if (row.end == end) {
+            return row.verdict;
+        }
+    }
+    return Verdict::Incomplete;
+}
+
+std::string PrintableText(std::string_view gbk) {
+    std::string out;
+    for (const char c : GbkToUtf8(gbk)) {
+        if (c == '\r') {
+            out += "\\r";
+        } else if (c == '\n') {
+            out += "\\n";
+        } else if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) {
+            char escaped[8];
+            std::snprintf(escaped, sizeof escaped, "\\x%02X", static_cast<unsigned>(c));
+            out += escaped;
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
+std::string ResultLine(const DeviceResult& result) {
+    std::string line = result.port + ": " + std::string(VerdictName(result.verdict));
+    if (result.verdict != Verdict::Success && !result.stage.empty()) {
+        line += " in " + result.stage;
+    }
+    const std::string details = Details(result);
+    if (!details.empty()) {
+        line += ": " + details;
+    }
+    std::string figures;
+    if (!result.firmware.empty()) {
+        figures = "firmware " + PrintableText(result.firmware) + ", ";
+    }
+    return line + " (" + figures + Seconds(result.seconds) + ")";
+}
+
+std::string SummaryLine(const std::vector<DeviceResult>& results, double seconds) {
+    const auto succeeded = std::count_if(results.begin(), results.end(), [](const auto& result) {
+        return result.verdict == Verdict::Success;
+    });
+    const auto failed = static_cast<std::ptrdiff_t>(results.size()) - succeeded;
+    return std::to_string(results.size()) + (results.size() == 1 ? " device: " : " devices: ") +
+           std::to_string(succeeded) + " succeeded, " + std::to_string(failed) + " failed, in " +
+           Seconds(seconds);
+}
+
+std::string ReportJson(std::string_view command, const std::vector<DeviceResult>& results,
+                       double seconds) {
+    const auto succeeded = std::count_if(results.begin(), results.end(), [](const auto& result) {
+        return result.verdict == Verdict::Success;
+    });
+    JsonWriter json;
+    json.BeginObject();
+    json.Key("command").String(command);
+    json.Key("seconds").Number(seconds, 3);
+    json.Key("succeeded").Integer(succeeded);
+    json.Key("failed").Integer(static_cast<std::int64_t>(results.size()) - succeeded);
+    json.Key("devices").BeginArray();
+    for (const DeviceResult& result : results) {
+        json.BeginObject();
+        json.Key("port").String(result.port);
+        json.Key("outcome").String(VerdictName(result.verdict));
+        json.Key("stage").String(result.stage);
+        json.Key("firmware").String(GbkToUtf8(result.firmware));
+        json.Key("seconds").Number(result.seconds, 3);
+        json.Key("line").String(result.line);
+        json.Key("refused").BeginArray();
+        for (const RefusedSetting& refused : result.refused) {
+            json.BeginObject().Key("command").String(refused.command);
+            json.Key("keys").BeginArray();
+            for (const std::string& key : refused.keys) {
+                json.String(key);
+            }
+            json.EndArray().EndObject();
+        }
+        json.EndArray();
+        json.Key("unreadable").BeginArray();
+        for (const std::string& name : result.unreadable) {
+            json.String(name);
+        }
+        json.EndArray();
+        json.Key("mismatches").BeginArray();
+        for (const Mismatch& mismatch : result.mismatches) {
+            json.BeginObject().Key("key").String(mismatch.key);
+            json.Key("written").String(GbkToUtf8(mismatch.wanted));
+            json.Key("read").String(GbkToUtf8(mismatch.found)).EndObject();
+        }
+        json.EndArray();
+        json.Key("answer").String(GbkToUtf8(result.answer));
+        json.Key("reason").String(result.reason);
+        json.EndObject();
+    }
+    json.EndArray();
+    json.EndObject();
+    return json.Text();
+}
+
+}  // namespace dtu::cli

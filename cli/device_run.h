@@ -1,0 +1,79 @@
+#pragma once
+
+#include <chrono>
+#include <functional>
+#include <string>
+
+#include "cli/device_result.h"
+#include "form/form_model.h"
+#include "session/device_session.h"
+#include "session/event_loop.h"
+
+namespace dtu::cli {
+
+enum class Action { Read, Write, Reset, Restart, Version, Send };
+
+// What every device of one command gets.
+struct RunPlan {
+    Action action = Action::Read;
+    FormModel profile;    // write
+    bool verify = false;  // write: read back and compare
+    std::string text;     // send: the bytes, GBK
+};
+
+// One device on one port: its own session on the shared loop, the action of
+// the plan, for write the read back, and the result.
+class DeviceRun : private SessionListener {
+public:
+    DeviceRun(EventLoop& loop, std::string port, const RunPlan& plan);
+    ~DeviceRun() override;
+    DeviceRun(const DeviceRun&) = delete;
+    DeviceRun& operator=(const DeviceRun&) = delete;
+
+    // Opens the port with `line`'s settings (its name is ignored).
+    OpenResult Open(const PortTexts& line);
+    // The port could not be used: `reason` (UTF-8) is why.
+    void Refuse(std::string reason);
+    void Close() { session_.ClosePort(); }
+    // Why the last Open failed.
+    const OpenError& WhyNotOpen() const { return session_.LastOpenError(); }
+    void Start();
+    // Ends the run in progress as interrupted.
+    void Interrupt();
+
+    bool Done() const { return done_; }
+    const DeviceResult& Result() const { return result_; }
+    // Read: the device's configuration once the run succeeded.
+    const FormModel& Form() const { return session_.Form(); }
+
+    // A run in progress moved on: its progress text.
+    std::function<void(const std::string& status)> onStatus;
+    // Every line of the exchange, GBK.
+    std::function<void(LogKind kind, const std::string& text)> onLog;
+    std::function<void()> onDone;
+
+private:
+    enum class Phase { Idle, Running, Verifying, AwaitingAnswer, Answered, Done };
+
+    void OnLog(LogKind kind, const std::string& text) override;
+    void OnProgress(const Progress& progress) override;
+    void OnPortStatus(const std::string&) override {}
+    void OnRunFinished(const RunOutcome& outcome) override;
+
+    void SendDirect();
+    void StartVerify();
+    void Finish(Verdict verdict);
+    std::string StageName() const;
+    bool FamilyTwo() const;
+
+    EventLoop& loop_;
+    const RunPlan& plan_;
+    DeviceSession session_;
+    DeviceResult result_;
+    Phase phase_ = Phase::Idle;
+    bool done_ = false;
+    Timers::Id answerTimer_ = 0;
+    std::chrono::steady_clock::time_point started_;
+};
+
+}  // namespace dtu::cli

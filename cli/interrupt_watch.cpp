@@ -1,0 +1,43 @@
+#include "cli/interrupt_watch.h"
+
+#include <pthread.h>
+#include <signal.h>
+
+namespace dtu::cli {
+
+namespace {
+
+// Sent by the watch's owner to end the watching thread.
+constexpr int kWakeSignal = SIGUSR2;
+
+sigset_t WatchedSignals() {
+    sigset_t signals;
+    sigemptyset(&signals);
+    sigaddset(&signals, SIGINT);
+    sigaddset(&signals, SIGTERM);
+    sigaddset(&signals, kWakeSignal);
+    return signals;
+}
+
+}  // namespace
+
+void BlockStopSignals() {
+    const sigset_t signals = WatchedSignals();
+    pthread_sigmask(SIG_BLOCK, &signals, nullptr);
+}
+
+InterruptWatch::InterruptWatch(EventPoster& poster, std::function<void()> onStop)
+    : thread_([&poster, onStop = std::move(onStop)] {
+          const sigset_t signals = WatchedSignals();
+          int signal = 0;
+          while (sigwait(&signals, &signal) == 0 && signal != kWakeSignal) {
+              poster.Post(onStop);
+          }
+      }) {}
+
+InterruptWatch::~InterruptWatch() {
+    pthread_kill(thread_.native_handle(), kWakeSignal);
+    thread_.join();
+}
+
+}  // namespace dtu::cli

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <functional>
+#include <thread>
+
+#include "serial/event_poster.h"
+
+namespace dtu::cli {
+
+// Blocks the stop signals (SIGINT, SIGTERM) and the watch's own wake-up signal in
+// the calling thread and every thread it starts later. Call it first thing.
+void BlockStopSignals();
+
+// While it lives, each stop signal posts `onStop` to the loop, so the runs end
+// as interrupted and the ports are restored and released.
+class InterruptWatch {
+public:
+    InterruptWatch(EventPoster& poster, std::function<void()> onStop);
+    ~InterruptWatch();
+    InterruptWatch(const InterruptWatch&) = delete;
+    InterruptWatch& operator=(const InterruptWatch&) = delete;
+
+private:
+    std::thread thread_;
+};
+
+}  // namespace dtu::cli

@@ -1,0 +1,51 @@
+#include "cli/port_info.h"
+
+#include <filesystem>
+
+#include "serial/port_identity.h"
+#include "serial/port_lock.h"
+
+namespace dtu::cli {
+
+std::vector<PortEntry> ListPortEntries() {
+    std::vector<PortEntry> entries;
+    for (const PortInfo& port : ListPortInfos()) {
+        entries.push_back({port.path, PortDescription(port)});
+    }
+    return entries;
+}
+
+std::optional<std::string> UnknownPort(const std::string& port) {
+    std::error_code error;
+    if (std::filesystem::exists(DevicePathFor(port), error)) {
+        return std::nullopt;
+    }
+    return "unknown port " + port + ": no such device (dtuconfig-cli ports lists the ports)";
+}
+
+std::string ExplainOpenFailure(const OpenError& error) {
+    const std::string& port = error.path;
+    switch (error.kind) {
+        case OpenFailure::None:
+            return port + ": opened";
+        case OpenFailure::Permission:
+            return error.rootOnly ? port + ": permission denied: only root may open it"
+                                  : port + ": permission denied: it belongs to the group " +
+                                        error.group + "; join it (sudo usermod -aG " + error.group +
+                                        " $USER) and log in again";
+        case OpenFailure::Busy:
+            return port + ": busy, held by " +
+                   (error.holderPid > 0 ? "PID " + std::to_string(error.holderPid) + " (" +
+                                              error.holderProgram + ")"
+                                        : std::string("another program"));
+        case OpenFailure::Missing:
+            return port + ": no such device (unplugged?)";
+        case OpenFailure::LineSettings:
+            return port + ": does not take these line settings: " + error.systemText;
+        case OpenFailure::Other:
+            return port + ": cannot be opened: " + error.systemText;
+    }
+    return port + ": cannot be opened";
+}
+
+}  // namespace dtu::cli

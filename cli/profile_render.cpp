@@ -1,0 +1,54 @@
+#include "cli/profile_render.h"
+
+#include "form/form_profile.h"
+#include "lang/gbk.h"
+#include "settings/ini_value.h"
+
+namespace dtu::cli {
+
+std::string ProfileIni(const FormModel& form, std::string_view comment) {
+    std::string text;
+    if (!comment.empty()) {
+        text += "; " + std::string(comment) + "\n";
+    }
+    std::string_view section;
+    for (const ProfileEntry& entry : ProfileEntries(form)) {
+        if (section != entry.section) {
+            text += section.empty() ? "" : "\n";
+            section = entry.section;
+            text += "[" + std::string(section) + "]\n";
+        }
+        text += std::string(entry.key) + "=" + EscapeIniValue(entry.value) + "\n";
+    }
+    return text;
+}
+
+void WriteProfileJson(const FormModel& form, JsonWriter& json) {
+    json.BeginObject();
+    std::string_view section;
+    for (const ProfileEntry& entry : ProfileEntries(form)) {
+        if (section != entry.section) {
+            if (!section.empty()) {
+                json.EndObject();
+            }
+            section = entry.section;
+            json.Key(section).BeginObject();
+        }
+        json.Key(entry.key);
+        switch (entry.kind) {
+            case FieldKind::Item:
+                json.Integer(std::stoi(entry.value));
+                break;
+            case FieldKind::Tick:
+                json.Bool(entry.value == "1");
+                break;
+            case FieldKind::Text:
+            case FieldKind::Memo:
+                json.String(GbkToUtf8(entry.value));
+                break;
+        }
+    }
+    json.EndObject().EndObject();
+}
+
+}  // namespace dtu::cli

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "cli/json_writer.h"
+#include "form/form_model.h"
+
+namespace dtu::cli {
+
+// The form as a profile in INI: `comment` on a first comment line (none when
+// empty), then every profile key section by section, values escaped as the
+// settings file stores them. GBK bytes, LF line ends.
+std::string ProfileIni(const FormModel& form, std::string_view comment);
+
+// The form as one JSON object per section: item indexes as numbers, ticks as
+// true or false, texts as strings converted to UTF-8.
+void WriteProfileJson(const FormModel& form, JsonWriter& json);
+
+}  // namespace dtu::cli

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "form/form_model.h"
+
+namespace dtu::cli {
+
+// A field the device reported otherwise than it was written. Values are shown
+// as write all sends them (GBK).
+struct Mismatch {
+    std::string key;  // the profile key, else the control's name
+    std::string wanted;
+    std::string found;
+    bool operator==(const Mismatch&) const = default;
+};
+
+// Compares the fields write all sent for `wanted`'s work mode and view with what
+// a read all put into `found`. Only fields the device reports count: the cloud
+// password and the D2D settings do not. `familyTwo`: the firmware took the
+// cloud, cache and HTTP lines.
+std::vector<Mismatch> CompareWritten(const FormModel& wanted, const FormModel& found,
+                                     bool familyTwo);
+
+// The profile keys a command of write all carried for `wanted`, e.g. "CIPCFG"
+// gives the heartbeat, packing and restart times; none for a command that sends
+// only fixed values.
+std::vector<std::string> KeysSentBy(const std::string& command, const FormModel& wanted,
+                                    bool familyTwo);
+
+}  // namespace dtu::cli

@@ -1,0 +1,75 @@
+#include <QFile>
+#include <QFileDialog>
+#include <filesystem>
+
+#include "form/form_profile.h"
+#include "lang/file_io.h"
+#include "mainwindow/info_area.h"
+#include "mainwindow/lang_qt.h"
+#include "mainwindow/main_window.h"
+#include "settings/ini_file.h"
+
+namespace dtu {
+
+namespace {
+
+std::filesystem::path FilePath(const QString& path) {
+    return QFile::encodeName(path).toStdString();
+}
+
+QString WithPath(const char* key, const QString& path) {
+    return Tr(key).replace(QStringLiteral("%s"), path);
+}
+
+}  // namespace
+
+QString Tfrm_MainLx1::AskProfilePath(bool forSaving) {
+    QFileDialog dialog(this, Tr(forSaving ? "lang_Menu_ExportProfile" : "lang_Menu_ImportProfile"),
+                       QString(), Tr("lang_Profile_Filter"));
+    dialog.setObjectName("dlg_Profile");
+    dialog.setAcceptMode(forSaving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(forSaving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setDefaultSuffix(QStringLiteral("ini"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return {};
+    }
+    return dialog.selectedFiles().constFirst();
+}
+
+void Tfrm_MainLx1::ExportProfile() {
+    const QString path = AskProfilePath(true);
+    if (path.isEmpty()) {
+        return;
+    }
+    try {
+        IniFile file(FilePath(path));
+        SaveProfile(session_.Form(), file);
+        file.Save();
+    } catch (const IniWriteError&) {
+        info_->ShowErrorLine(WithPath("lang_Profile_Unwritable", path));
+        return;
+    }
+    info_->ShowInfoLine(WithPath("lang_Profile_Exported", path));
+}
+
+void Tfrm_MainLx1::ImportProfile() {
+    const QString path = AskProfilePath(false);
+    if (path.isEmpty()) {
+        return;
+    }
+    // A file that cannot be read would load as every default.
+    std::string bytes;
+    if (!ReadRegularFile(FilePath(path), bytes)) {
+        info_->ShowErrorLine(WithPath("lang_Profile_Unreadable", path));
+        return;
+    }
+    LoadProfile(IniFile(FilePath(path)), session_.Form());
+    if (session_.Form().View() == kCompactView) {
+        ShowCompactView();
+    } else {
+        ShowFullView();
+    }
+    info_->ShowInfoLine(WithPath("lang_Profile_Imported", path));
+}
+
+}  // namespace dtu

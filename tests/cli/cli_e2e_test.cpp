@@ -1,0 +1,265 @@
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <memory>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "cli/cli.h"
+#include "cli/device_batch.h"
+#include "cli/profile_check.h"
+#include "cli/profile_render.h"
+#include "session/device_session.h"
+#include "session/event_loop.h"
+#include "tests/lang/test_support.h"
+#include "tests/session/worked_example_model.h"
+#include "tools/dtusim/pty_device.h"
+
+namespace dtu::cli {
+namespace {
+
+using Lines = std::vector<std::string>;
+using testing::ReadBytes;
+using testing::TempDir;
+using testing::WriteBytes;
+
+struct CliRun {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+Lines SplitLines(const std::string& text) {
+    Lines lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) {
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+bool Has(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
+
+// Whole command lines against simulated devices on pseudo-terminals, run in this process.
+class CliEndToEnd : public ::testing::Test {
+protected:
+    void StartDevices(int count) {
+        for (int i = 0; i < count; ++i) {
+            devices.push_back(std::make_unique<sim::PtyDevice>());
+            devices.back()->Start();
+        }
+    }
+    std::string Port(std::size_t index) const { return devices.at(index)->SlavePath(); }
+
+    CliRun Run(const std::vector<std::string>& args) {
+        std::ostringstream out;
+        std::ostringstream err;
+        const Console console{out, err, false, false, false};
+        CliRun run;
+        run.status = RunCli(args, console);
+        run.out = out.str();
+        run.err = err.str();
+        return run;
+    }
+
+    // The worked example as a profile file, changed by `change`.
+    std::string WorkedProfile(const std::string& name, void (*change)(FormModel&) = nullptr) {
+        FormModel form;
+        LoadWorkedExample(form);
+        if (change != nullptr) {
+            change(form);
+        }
+        const std::string path = (dir / name).string();
+        WriteBytes(path, ProfileIni(form, ""));
+        return path;
+    }
+
+    std::size_t LinesReceived() const {
+        std::size_t total = 0;
+        for (const auto& device : devices) {
+            total += device->ReceivedLines().size();
+        }
+        return total;
+    }
+
+    TempDir dir;
+    std::vector<std::unique_ptr<sim::PtyDevice>> devices;
+};
+
+TEST_F(CliEndToEnd, WriteAndVerifyOnSeveralDevicesAtOnce) {
+    StartDevices(3);
+    const std::string profile = WorkedProfile("worked.ini");
+    const std::string report = (dir / "report.json").string();
+    const CliRun run = Run(
+        {"write", Port(0), Port(1), Port(2), "--profile", profile, "--verify", "--report", report});
+    EXPECT_EQ(run.status, 0) << run.out << run.err;
+    const Lines lines = SplitLines(run.out);
+    ASSERT_EQ(lines.size(), 4u) << run.out;
+    for (std::size_t i = 0; i < 3; ++i) {
+        SCOPED_TRACE(i);
+        const std::string prefix = Port(i) + ": success (firmware V3.38, ";
+        EXPECT_EQ(std::count_if(lines.begin(), lines.end(),
+                                [&](const std::string& line) { return line.starts_with(prefix); }),
+                  1);
+        // The 18 lines of write all, then the 8 queries of read all.
+        const Lines received = devices[i]->ReceivedLines();
+        ASSERT_EQ(received.size(), 26u);
+        EXPECT_EQ(received[17], "ATW\r\n");
+        EXPECT_EQ(received[18], "AT+CIVER?\r\n");
+        EXPECT_EQ(devices[i]->Saved().sockets[0],
+                  (sim::SocketConfig{"TCP", "host1", "2317", true}));
+        EXPECT_EQ(devices[i]->Saved().reconnect, "10");
+    }
+    EXPECT_TRUE(lines[3].starts_with("3 devices: 3 succeeded, 0 failed, in ")) << lines[3];
+    const std::string json = ReadBytes(report);
+    EXPECT_TRUE(Has(json, "\"succeeded\": 3,\n  \"failed\": 0,")) << json;
+    EXPECT_TRUE(Has(json, "\"port\": \"" + Port(2) +
+                              "\",\n      \"outcome\": \"success\",\n"
+                              "      \"stage\": \"verify\",\n      \"firmware\": \"V3.38\","))
+        << json;
+    EXPECT_TRUE(run.err.empty()) << run.err;
+}
+
+TEST_F(CliEndToEnd, ARefusedSettingFailsTheRunAndIsNamed) {
+    StartDevices(2);
+    // The device keeps at most five digits of the reconnect interval.
+    const std::string profile =
+        WorkedProfile("refused.ini", [](FormModel& f) { f.SetText(Field::lbledtResoc, "123456"); });
+    const std::string report = (dir / "report.json").string();
+    const CliRun run =
+        Run({"write", Port(0), Port(1), "--profile", profile, "--verify", "--report", report});
+    EXPECT_EQ(run.status, 1);
+    for (std::size_t i = 0; i < 2; ++i) {
+        EXPECT_TRUE(Has(run.out, Port(i) + ": incomplete in write: refused RESOC (DTM/Resoc) "))
+            << run.out;
+        // No read back after a write that did not succeed.
+        EXPECT_EQ(devices[i]->ReceivedLines().size(), 18u);
+    }
+    const std::string json = ReadBytes(report);
+    EXPECT_TRUE(Has(json, "\"outcome\": \"incomplete\""));
+    EXPECT_TRUE(Has(json,
+                    "\"command\": \"RESOC\",\n          \"keys\": [\n"
+                    "            \"DTM/Resoc\"\n          ]"))
+        << json;
+}
+
+TEST_F(CliEndToEnd, ABadProfileOrAPortThatCannotBeUsedSendsNothing) {
+    StartDevices(2);
+    const std::string bad = (dir / "bad.ini").string();
+    WriteBytes(bad, "[COMMON]\nWorkMode=0\n[DTM]\nPort1=6060s\n");
+    const std::string good = WorkedProfile("good.ini");
+    // Another program holds the second device's port.
+    EventLoop loop;
+    DeviceSession holder(loop, loop);
+    ASSERT_TRUE(holder.OpenPort({Port(1), "115200", "NONE", "8", "1"}).ok);
+
+    struct Row {
+        const char* name;
+        std::vector<std::string> args;
+        int status;
+        std::string err;
+    };
+    const Row rows[] = {
+        {"bad_value",
+         {"write", Port(0), "--profile", bad},
+         3,
+         "dtuconfig-cli: " + bad +
+             ":4: DTM/Port1=6060s: a port number from 0 to 65535 or "
+             "nothing is due\n"},
+        {"unknown_port",
+         {"version", Port(0), "/dev/dtu-no-such-port"},
+         4,
+         "dtuconfig-cli: unknown port /dev/dtu-no-such-port: no such device (dtuconfig-cli "
+         "ports lists the ports)\n"},
+        {"busy_port",
+         {"write", Port(0), Port(1), "--profile", good},
+         4,
+         "dtuconfig-cli: " + Port(1) + ": busy, held by "},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const CliRun run = Run(row.args);
+        EXPECT_EQ(run.status, row.status);
+        EXPECT_TRUE(run.err.starts_with(row.err)) << run.err;
+    }
+    EXPECT_EQ(LinesReceived(), 0u);
+}
+
+TEST_F(CliEndToEnd, ReadPrintsAProfileThatFollowsTheDevicesNewUart) {
+    StartDevices(1);
+    const std::string profile = WorkedProfile("fast.ini", [](FormModel& f) {
+        f.SetText(Field::edt_IP1, "host.example");
+        f.SetItem(Field::cbb_Com_BaudRate, 9);  // 57600
+    });
+    const std::string report = (dir / "report.json").string();
+    ASSERT_EQ(Run({"write", Port(0), "--profile", profile, "--report", report}).status, 0);
+    EXPECT_TRUE(Has(ReadBytes(report), "\"line\": \"57600,NONE,8,1\""));
+
+    const CliRun ini = Run({"read", Port(0), "--baud", "57600"});
+    EXPECT_EQ(ini.status, 0) << ini.err;
+    EXPECT_TRUE(ini.out.starts_with("; read from " + Port(0) + ", firmware V3.38\n[COMMON]\n"));
+    EXPECT_TRUE(Has(ini.out, "\nIP1=host.example\nPort1=2317\n")) << ini.out;
+    EXPECT_TRUE(Has(ini.out, "\nBaudRate=9\n"));
+    EXPECT_EQ(CheckProfileText(ini.out), std::vector<ProfileProblem>{});
+    EXPECT_TRUE(ini.err.starts_with(Port(0) + ": success (firmware V3.38, ")) << ini.err;
+
+    const CliRun json = Run({"read", Port(0), "--baud", "57600", "--json"});
+    EXPECT_TRUE(Has(json.out, "\"firmware\": \"V3.38\",\n  \"profile\": {\n")) << json.out;
+    EXPECT_TRUE(Has(json.out, "\"IP1\": \"host.example\","));
+
+    const std::string out = (dir / "read.ini").string();
+    ASSERT_EQ(Run({"read", Port(0), "--baud", "57600", "--out", out}).status, 0);
+    EXPECT_EQ(ReadBytes(out), ini.out);
+}
+
+TEST_F(CliEndToEnd, DirectSendsEndWithTheAnswer) {
+    StartDevices(2);
+    const CliRun version = Run({"version", Port(0), Port(1)});
+    EXPECT_EQ(version.status, 0);
+    EXPECT_TRUE(Has(version.out, Port(1) + ": success (firmware V3.38, ")) << version.out;
+    const CliRun refused = Run({"send", "AT+NOSUCH", Port(0)});
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_TRUE(Has(refused.out, Port(0) + ": refused in send: answer \"\\r\\nERROR\\r\\n\" ("))
+        << refused.out;
+    const CliRun verbose = Run({"send", "AT+CIPR?", Port(1), "--verbose"});
+    EXPECT_EQ(verbose.status, 0);
+    EXPECT_TRUE(Has(verbose.out, "answer \"\\r\\n+CIPR:115200\\r\\n\\r\\nOK\\r\\n\""));
+    EXPECT_TRUE(verbose.err.starts_with(Port(1) + " > AT+CIPR?\\r\\n\n" + Port(1) +
+                                        " < \\r\\n+CIPR:115200"))
+        << verbose.err;
+    EXPECT_EQ(devices[1]->ReceivedLines().back(), "AT+CIPR?\r\n");
+}
+
+TEST_F(CliEndToEnd, AnInterruptEndsEveryRunAndReleasesThePorts) {
+    using namespace std::chrono_literals;
+    StartDevices(2);
+    for (const auto& device : devices) {
+        device->SilentOn("AT+CIVER?", 2);
+    }
+    for (const Action action : {Action::Write, Action::Version}) {
+        SCOPED_TRACE(static_cast<int>(action));
+        RunPlan plan;
+        plan.action = action;
+        LoadWorkedExample(plan.profile);
+        DeviceBatch batch({Port(0), Port(1)}, plan);
+        std::ostringstream results;
+        const BatchOutput output{results, results};
+        ASSERT_TRUE(batch.OpenAll({"", "115200", "NONE", "8", "1"}, output));
+        // The way the stop signals reach the runs: work posted to the loop.
+        batch.Loop().Start(300ms, [&batch] { batch.Interrupt(); });
+        EXPECT_TRUE(batch.Run(output, 20s));
+        for (const DeviceResult& result : batch.Results()) {
+            EXPECT_EQ(result.verdict, Verdict::Interrupted);
+        }
+        EXPECT_TRUE(Has(results.str(), "2 devices: 0 succeeded, 2 failed")) << results.str();
+    }
+    EventLoop loop;
+    DeviceSession next(loop, loop);
+    EXPECT_TRUE(next.OpenPort({Port(0), "115200", "NONE", "8", "1"}).ok);
+}
+
+}  // namespace
+}  // namespace dtu::cli

@@ -1,0 +1,149 @@
+#include "cli/verify.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "tests/session/worked_example_model.h"
+
+namespace dtu::cli {
+namespace {
+
+using Keys = std::vector<std::string>;
+
+// The worked example as a read all gives it back: the packets in hexadecimal
+// with their boxes ticked, numbers and the APN as the device writes them.
+FormModel ReadBack(const FormModel& written) {
+    FormModel form = written;
+    form.SetTick(Field::chk_HeartbeatFormat, true);
+    form.SetText(Field::edt_HeartbeatFormat, "4c4f47");
+    form.SetTick(Field::chk_RegFormat, true);
+    form.SetText(Field::edt_RegFormat, "4C4F47494E3A31303031");
+    form.SetText(Field::edt_HeartbeatTime, "050");
+    form.SetText(Field::lbledtResoc, "10");
+    form.SetText(Field::edt_APN_other, "CMNET");
+    return form;
+}
+
+Keys KeysOf(const std::vector<Mismatch>& mismatches) {
+    Keys keys;
+    for (const Mismatch& mismatch : mismatches) {
+        keys.push_back(mismatch.key);
+    }
+    return keys;
+}
+
+TEST(Verify, ComparesWhatWriteAllSentForTheModeAndView) {
+    struct Row {
+        const char* name;
+        int workMode;
+        int view;
+        bool familyTwo;
+        void (*change)(FormModel& found);
+        Keys mismatched;
+    };
+    const Row rows[] = {
+        {"same_values_other_spelling", 0, kFullView, true, [](FormModel&) {}, {}},
+        {"full_view_sockets",
+         0,
+         kFullView,
+         false,
+         [](FormModel& f) {
+             f.SetText(Field::edt_IP3, "x");
+             f.SetTick(Field::chk_NetPort1, false);
+             f.SetItem(Field::cbb_RegMode, 1);
+         },
+         {"DTM/LoginMode", "DTM/Enable1", "DTM/IP3"}},
+        {"compact_view_sends_less",
+         0,
+         kCompactView,
+         true,
+         [](FormModel& f) {
+             f.SetText(Field::edt_IP3, "x");
+             f.SetTick(Field::chk_NetPort1, false);
+             f.SetText(Field::edt_RestartTime, "1");
+             f.SetTick(Field::chk_NetAtEnable, true);
+             f.SetText(Field::lbledtResoc, "5");
+             f.SetText(Field::edt_Port1, "1");
+         },
+         {"DTM/Port1"}},
+        {"family_two_adds_cloud_and_cache",
+         0,
+         kFullView,
+         true,
+         [](FormModel& f) {
+             f.SetText(Field::lbledtResoc, "11");
+             f.SetTick(Field::chk_CachEnable, true);
+         },
+         {"DTM/CacheEnable", "DTM/Resoc"}},
+        {"older_firmware_has_none",
+         0,
+         kFullView,
+         false,
+         [](FormModel& f) { f.SetText(Field::lbledtResoc, "11"); },
+         {}},
+        {"http_mode",
+         3,
+         kFullView,
+         true,
+         [](FormModel& f) {
+             f.SetText(Field::edt_IP5, "y");
+             f.SetText(Field::edtHTPURL, "/z");
+             f.SetText(Field::edt_IP1, "ignored");
+         },
+         {"HCM/IP", "HCM/HTPURL"}},
+        {"sms_mode_and_tail",
+         4,
+         kFullView,
+         true,
+         [](FormModel& f) {
+             f.SetText(Field::edt_TelNo, "1");
+             f.SetItem(Field::cbb_WorkMode, 0);
+             f.SetItem(Field::cbb_Com_BaudRate, 9);
+             f.SetText(Field::edt_APN_other, "\"CMNET\",\"u\",\"\"");
+         },
+         {"COMMON/WorkMode", "COMMON/APN Str", "COMMON/BaudRate", "STM/TelNo"}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        FormModel written;
+        LoadWorkedExample(written);
+        written.SetItem(Field::cbb_WorkMode, row.workMode);
+        written.SetView(row.view);
+        FormModel found = ReadBack(written);
+        row.change(found);
+        EXPECT_EQ(KeysOf(CompareWritten(written, found, row.familyTwo)), row.mismatched);
+    }
+}
+
+TEST(Verify, ShowsValuesAsTheyWentOut) {
+    FormModel written;
+    LoadWorkedExample(written);
+    FormModel found = ReadBack(written);
+    found.SetText(Field::edt_HeartbeatFormat, "4C4F48");
+    found.SetItem(Field::cbb_Com_Parity, 2);
+    EXPECT_EQ(CompareWritten(written, found, true),
+              (std::vector<Mismatch>{{"COMMON/Parity", "NONE", "EVEN"},
+                                     {"DTM/HeartbeatFormat", "4C4F47", "4C4F48"}}));
+}
+
+TEST(Verify, NamesTheKeysARefusedCommandCarried) {
+    FormModel full;
+    LoadWorkedExample(full);
+    FormModel compact = full;
+    compact.SetView(kCompactView);
+    FormModel http = full;
+    http.SetItem(Field::cbb_WorkMode, 3);
+    EXPECT_EQ(KeysSentBy("CIPCFG", full, true),
+              (Keys{"DTM/HeartbeatTime", "DTM/WaitTime", "DTM/RestartTime"}));
+    EXPECT_EQ(KeysSentBy("CIPCFG", compact, true), (Keys{"DTM/HeartbeatTime", "DTM/WaitTime"}));
+    EXPECT_EQ(KeysSentBy("CICOMAT", compact, true), Keys{});
+    EXPECT_EQ(KeysSentBy("CIPSCONT", http, true), (Keys{"HCM/IP", "HCM/Port"}));
+    EXPECT_EQ(KeysSentBy("RESOC", full, false), Keys{});
+    EXPECT_EQ(KeysSentBy("ICF", http, false),
+              (Keys{"COMMON/Byte", "COMMON/Stop", "COMMON/Parity"}));
+}
+
+}  // namespace
+}  // namespace dtu::cli

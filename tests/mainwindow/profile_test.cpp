@@ -1,0 +1,112 @@
+// The File menu's export and import of the form as a profile file.
+#include <sys/stat.h>
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include "form_test.h"
+#include "mainwindow/info_area.h"
+#include "window_fixture.h"
+
+namespace {
+
+// Chooses `path` in the profile dialog as soon as it shows, or cancels it when
+// `path` is empty; `title` records the dialog's caption.
+void ChooseWhenShown(const QString& path, QString& title) {
+    QTimer::singleShot(0, [path, &title] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (dialog == nullptr) {
+            ChooseWhenShown(path, title);
+            return;
+        }
+        title = dialog->windowTitle();
+        if (path.isEmpty()) {
+            dialog->reject();
+            return;
+        }
+        dialog->selectFile(path);
+        static_cast<QDialog*>(dialog)->accept();
+    });
+}
+
+QByteArray FileBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+}  // namespace
+
+class ProfileTest : public QObject {
+    Q_OBJECT
+private slots:
+    void exportThenImportRestoresFormModeAndView();
+    void cancelledOrUnreadableImportLeavesTheForm();
+};
+
+void ProfileTest::exportThenImportRestoresFormModeAndView() {
+    WindowFixture fixture(false);
+    const QString path = QDir(fixture.dir()).filePath("factory.ini");
+    fixture.set("edt_IP1", "a.example");
+    fixture.set("cbb_WorkMode", "3");
+    fixture.set("edt_IP5", "http.example");
+    if (fixture.window().GetViewMode() != 1) {
+        fixture.find<QPushButton>("btn_ShowMore")->click();
+    }
+    QString title;
+    ChooseWhenShown(path, title);
+    fixture.find<QAction>("mni_ExportProfile")->trigger();
+    QCOMPARE(title, QString("Export Profile..."));
+    const QByteArray bytes = FileBytes(path);
+    QVERIFY(bytes.startsWith("[COMMON]\nWorkMode=3\nView=1\nAPN Index=0\n"));
+    QVERIFY(bytes.contains("\nIP1=a.example\n"));
+    QVERIFY(fixture.window().Info()->toPlainText().contains(
+        "[Note]: The form was exported to the profile " + path));
+
+    fixture.set("edt_IP1", "b.example");
+    fixture.set("cbb_WorkMode", "0");
+    fixture.find<QPushButton>("btn_ShowMore")->click();
+    QCOMPARE(fixture.window().GetViewMode(), 0);
+    ChooseWhenShown(path, title);
+    fixture.find<QAction>("mni_ImportProfile")->trigger();
+    QCOMPARE(title, QString("Import Profile..."));
+    QCOMPARE(fixture.shown("edt_IP1"), QString("a.example"));
+    QCOMPARE(fixture.shown("edt_IP5"), QString("http.example"));
+    QCOMPARE(fixture.window().GetWorkMode(), 3);
+    QCOMPARE(fixture.window().GetViewMode(), 1);
+    QCOMPARE(ReadForm(fixture.window()).btn_ShowMoreTag, 1);
+    QVERIFY(fixture.window().Info()->toPlainText().contains(
+        "[Note]: The form was imported from the profile " + path));
+}
+
+void ProfileTest::cancelledOrUnreadableImportLeavesTheForm() {
+    WindowFixture fixture(false);
+    fixture.set("edt_IP1", "kept.example");
+    const QString before = fixture.window().Info()->toPlainText();
+    QString title;
+    ChooseWhenShown(QString(), title);
+    fixture.find<QAction>("mni_ImportProfile")->trigger();
+    QCOMPARE(fixture.shown("edt_IP1"), QString("kept.example"));
+    QCOMPARE(fixture.window().Info()->toPlainText(), before);
+
+    // Read as a settings file, a file that cannot be read would give every default.
+    const QString pipe = QDir(fixture.dir()).filePath("pipe.ini");
+    QCOMPARE(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    ChooseWhenShown(pipe, title);
+    fixture.find<QAction>("mni_ImportProfile")->trigger();
+    QCOMPARE(fixture.shown("edt_IP1"), QString("kept.example"));
+    QVERIFY(fixture.window().Info()->toPlainText().contains("[Error]: Cannot read the profile " +
+                                                            pipe));
+}
+
+QObject* NewProfileTest() {
+    return new ProfileTest;
+}
+
+#include "profile_test.moc"
