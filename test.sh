@@ -33,10 +33,11 @@ run_ctest() {
   return 0
 }
 
+# Warnings stop these builds.
 configure_and_build() {
   local dir=$1
   shift
-  cmake -S . -B "$dir" -G Ninja "$@" > /dev/null
+  cmake -S . -B "$dir" -G Ninja -DDTU_WERROR=ON "$@" > /dev/null
   cmake --build "$dir" -j"$jobs"
 }
 
