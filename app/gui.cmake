@@ -4,6 +4,7 @@ add_library(dtu_app STATIC
     about_window.cpp
     apn_window.cpp
     app_font.cpp
+    first_frame.cpp
     hint_style.cpp
     jpeg_image.cpp
     login_window.cpp

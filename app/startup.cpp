@@ -8,6 +8,7 @@
 #include "app/about_window.h"
 #include "app/apn_window.h"
 #include "app/app_font.h"
+#include "app/first_frame.h"
 #include "app/hint_style.h"
 #include "app/login_window.h"
 #include "app/startup_probe.h"
@@ -37,13 +38,14 @@ public:
 };
 
 void RunStartupProbe(AppWindows& windows) {
-    QTimer::singleShot(0, windows.login.get(), [&windows] {
+    AfterFirstFrame(*windows.login, [&windows] {
         PrintProbeShown();
-        windows.main->show();
-        QTimer::singleShot(0, windows.main.get(), [] {
-            PrintProbeMemory();
+        PrintProbeMemory("peak_rss_kb");
+        AfterFirstFrame(*windows.main, [] {
+            PrintProbeMemory("main_shown_peak_rss_kb");
             QCoreApplication::exit(0);
         });
+        windows.main->show();
     });
 }
 

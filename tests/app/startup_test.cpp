@@ -112,7 +112,8 @@ private slots:
         QCOMPARE(process.exitStatus(), QProcess::NormalExit);
         QCOMPARE(process.exitCode(), 0);
         QVERIFY2(err.contains("probe shown\n"), err.constData());
-        QVERIFY2(err.contains("probe vmrss_kb "), err.constData());
+        QVERIFY2(err.contains("probe peak_rss_kb "), err.constData());
+        QVERIFY2(err.contains("probe main_shown_peak_rss_kb "), err.constData());
         QVERIFY(QFileInfo::exists(folder_->FilePath("Lx1Lang.txt")));
     }
 
