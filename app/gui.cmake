@@ -10,6 +10,7 @@ add_library(dtu_app STATIC
     login_window.cpp
     port_combo_box.cpp
     startup.cpp
+    startup_files.cpp
     startup_probe.cpp)
 set_target_properties(dtu_app PROPERTIES AUTOMOC ON AUTORCC ON)
 target_include_directories(dtu_app PUBLIC ${PROJECT_SOURCE_DIR})

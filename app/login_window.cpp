@@ -1,15 +1,11 @@
 #include "app/login_window.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDesktopServices>
-#include <QDir>
-#include <QFileInfo>
 #include <QGroupBox>
-#include <QIcon>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -18,9 +14,11 @@
 #include <QScreen>
 #include <QUrl>
 #include <string>
+#include <utility>
 
 #include "app/about_window.h"
 #include "app/port_combo_box.h"
+#include "app/startup_files.h"
 #include "app/version_string.h"
 #include "lang/lang_list.h"
 #include "mainwindow/form_text.h"
@@ -72,16 +70,17 @@ QComboBox* MakeChoiceBox(QWidget* parent, const char* name, QRect geometry,
 
 }  // namespace
 
-Tfrm_Login::Tfrm_Login(Tfrm_MainLx1& mainWindow, Tfrm_About& about, QWidget* parent)
+Tfrm_Login::Tfrm_Login(const StartupFiles& files, std::function<Tfrm_MainLx1&()> mainWindow,
+                       Tfrm_About& about, QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                               Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                               Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint),
-      main_(mainWindow),
+      main_(std::move(mainWindow)),
       about_(about) {
     setObjectName("frm_Login");
     BuildControls();
     BuildMenu();
-    FormCreate();
+    FormCreate(files);
 }
 
 void Tfrm_Login::BuildControls() {
@@ -167,14 +166,10 @@ void Tfrm_Login::BuildMenu() {
     mni_WorkOrder->setVisible(false);
 }
 
-void Tfrm_Login::FormCreate() {
-    const QString icon = QDir(QCoreApplication::applicationDirPath()).filePath("logo.ico");
-    if (QFileInfo(icon).isFile()) {
-        QApplication::setWindowIcon(QIcon(icon));
-    }
+void Tfrm_Login::FormCreate(const StartupFiles& files) {
     RebuildPortList();
     cbb_Open_ComNameCloseUp();
-    RestoreSettings();
+    RestoreSettings(files);
     ApplyLoginTexts();
     setFixedSize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
 }
@@ -188,11 +183,11 @@ void Tfrm_Login::RebuildPortList() {
     cbb_Open_ComName->setCurrentIndex(-1);
 }
 
-void Tfrm_Login::RestoreSettings() {
-    if (main_.IsCustom()) {
+void Tfrm_Login::RestoreSettings(const StartupFiles& files) {
+    if (files.isCustom) {
         N2->menuAction()->setVisible(false);
     }
-    const IniFile* settings = main_.Settings();
+    const IniFile* settings = files.settings.get();
     if (settings == nullptr) {
         return;
     }
@@ -238,10 +233,11 @@ PortTexts Tfrm_Login::ChosenPortTexts() const {
 }
 
 void Tfrm_Login::btn_ComClick() {
-    PortControl& port = main_.Port();
+    Tfrm_MainLx1& main = main_();
+    PortControl& port = main.Port();
     port.settings = ChosenPortTexts();
     if (port.OpenPort()) {
-        main_.show();
+        main.show();
         hide();
         stat1->clear();
         return;
@@ -264,7 +260,7 @@ void Tfrm_Login::MenuClick(int tag) {
                     LangList->IsChinese = !LangList->IsChinese;
                 }
                 ApplyLoginTexts();
-                main_.ApplyMainTexts();
+                main_().ApplyMainTexts();
                 break;
             case kTagAbout:
                 about_.exec();
@@ -276,8 +272,8 @@ void Tfrm_Login::MenuClick(int tag) {
                 QDesktopServices::openUrl(QUrl(Tr("lang_About_Website")));
                 break;
             case kTagSaveComConf:
-                main_.SetReopenItemVisible(true);
-                main_.Port().savedSettings = ChosenPortTexts();
+                main_().SetReopenItemVisible(true);
+                main_().Port().savedSettings = ChosenPortTexts();
                 QMessageBox::information(this, windowTitle(), Tr("lang_Menu_ManySet"));
                 break;
             case kTagWorkOrder:

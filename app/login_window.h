@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <functional>
 
 #include "serial/port_control.h"
 
@@ -16,13 +17,17 @@ namespace dtu {
 class PortComboBox;
 class Tfrm_About;
 class Tfrm_MainLx1;
+struct StartupFiles;
 
 // The port-selection window: pick a serial port and its line settings and open
 // it; the main window then takes over. Closing this window ends the program.
 class Tfrm_Login : public QMainWindow {
     Q_OBJECT
 public:
-    Tfrm_Login(Tfrm_MainLx1& mainWindow, Tfrm_About& about, QWidget* parent = nullptr);
+    // Reads its choices from the start-up's files; `mainWindow` gives the main
+    // window, building it if start-up has not done so yet.
+    Tfrm_Login(const StartupFiles& files, std::function<Tfrm_MainLx1&()> mainWindow,
+               Tfrm_About& about, QWidget* parent = nullptr);
 
     // Texts of the current language on this window.
     void ApplyLoginTexts();
@@ -63,16 +68,16 @@ protected:
 private:
     void BuildControls();
     void BuildMenu();
-    void FormCreate();
+    void FormCreate(const StartupFiles& files);
     void RebuildPortList();
-    void RestoreSettings();
+    void RestoreSettings(const StartupFiles& files);
 
     void btn_ComClick();
     void MenuClick(int tag);
     void cbb_Open_ComNameDropDown();
     void cbb_Open_ComNameCloseUp();
 
-    Tfrm_MainLx1& main_;
+    std::function<Tfrm_MainLx1&()> main_;
     Tfrm_About& about_;
     bool centred_ = false;
 };

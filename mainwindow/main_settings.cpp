@@ -12,7 +12,6 @@
 #include "mainwindow/hint_switch.h"
 #include "mainwindow/lang_qt.h"
 #include "mainwindow/main_window.h"
-#include "settings/config_location.h"
 #include "settings/ini_file.h"
 
 namespace dtu {
@@ -140,9 +139,7 @@ void SaveRow(IniFile& file, const QObject* form, const SettingRow& row) {
 }  // namespace
 
 void Tfrm_MainLx1::LoadSettings() {
-    settings_ = std::make_unique<IniFile>(ConfigFilePath("Lx1Cfg.ini"));
     isCustom_ = settings_->ReadBool("SYS", "Custom", false);
-    LangList->IsChinese = settings_->ReadBool("SYS", "Lang", SystemIsChinese());
     hints_->SetOn(settings_->ReadBool("SYS", "RealTimeHelp", true));
     if (isCustom_) {
         Child<QAction>("N4")->setVisible(false);

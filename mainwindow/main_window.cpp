@@ -38,11 +38,14 @@ QFont FormFont() {
 
 }  // namespace
 
-Tfrm_MainLx1::Tfrm_MainLx1(QWidget* parent)
+Tfrm_MainLx1::Tfrm_MainLx1(QWidget* parent) : Tfrm_MainLx1(nullptr, parent) {}
+
+Tfrm_MainLx1::Tfrm_MainLx1(std::unique_ptr<IniFile> settings, QWidget* parent)
     : QMainWindow(parent),
       poster_(this),
       cm1_(poster_),
       port_(cm1_, *this),
+      settings_(std::move(settings)),
       digitsOnly_(new DigitsOnlyFilter(this)),
       hints_(new HintSwitch(this)) {
     setObjectName("frm_MainLx1");
@@ -78,9 +81,13 @@ Tfrm_MainLx1::Tfrm_MainLx1(QWidget* parent)
         move(shown->availableGeometry().center() - rect().center());
     }
 
-    const std::string languageError = InitLanguage(ConfigFilePath("Lx1Lang.txt").string());
-    if (!languageError.empty()) {
-        ShowErrorLine(languageError);
+    if (settings_ == nullptr) {
+        const std::string languageError = InitLanguage(ConfigFilePath("Lx1Lang.txt").string());
+        if (!languageError.empty()) {
+            ShowErrorLine(languageError);
+        }
+        settings_ = std::make_unique<IniFile>(ConfigFilePath("Lx1Cfg.ini"));
+        LangList->IsChinese = settings_->ReadBool("SYS", "Lang", SystemIsChinese());
     }
     LoadSettings();
     ApplyMainTexts();
