@@ -122,6 +122,8 @@ std::unique_ptr<AppWindows> CreateAppWindows() {
 int RunApplication(QApplication& app, const std::function<void(AppWindows&)>& started) {
     QApplication::setFont(ApplicationFont());
     QApplication::setStyle(new HintStyle);
+    // Desktops find the icon and name through the installed desktop entry.
+    QGuiApplication::setDesktopFileName(DTU_APP_ID);
     app.setQuitOnLastWindowClosed(false);
     const std::unique_ptr<AppWindows> windows = CreatePortWindow();
     AppWindows& shown = *windows;
