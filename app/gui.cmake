@@ -4,8 +4,9 @@ add_library(dtu_app STATIC
     about_window.cpp
     apn_window.cpp
     app_font.cpp
+    app_style.cpp
+    deferred_icon.cpp
     first_frame.cpp
-    hint_style.cpp
     jpeg_image.cpp
     login_window.cpp
     port_combo_box.cpp

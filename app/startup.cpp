@@ -11,8 +11,8 @@
 #include "app/about_window.h"
 #include "app/apn_window.h"
 #include "app/app_font.h"
+#include "app/app_style.h"
 #include "app/first_frame.h"
-#include "app/hint_style.h"
 #include "app/login_window.h"
 #include "app/startup_probe.h"
 #include "lang/builtin_texts.h"
@@ -121,7 +121,7 @@ std::unique_ptr<AppWindows> CreateAppWindows() {
 
 int RunApplication(QApplication& app, const std::function<void(AppWindows&)>& started) {
     QApplication::setFont(ApplicationFont());
-    QApplication::setStyle(new HintStyle);
+    QApplication::setStyle(new AppStyle);
     // Desktops find the icon and name through the installed desktop entry.
     QGuiApplication::setDesktopFileName(DTU_APP_ID);
     app.setQuitOnLastWindowClosed(false);
