@@ -13,9 +13,25 @@ if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLAT
 fi
 
 # A simulated device on a pseudo-terminal, offered in the port list as /tmp/dtusim0.
-build/bin/dtusim --link /tmp/dtusim0 > /dev/null &
-sim=$!
-trap 'kill $sim 2>/dev/null || true' EXIT
-export DTUCONFIG_EXTRA_PORTS="/tmp/dtusim0${DTUCONFIG_EXTRA_PORTS:+:$DTUCONFIG_EXTRA_PORTS}"
+# It prints its terminal's name once the link is in place; its later trace is
+# not wanted, and it runs on when that pipe closes.
+sim_port=/tmp/dtusim0
+sim_wait_s=10
+exec {sim_out}< <(exec build/bin/dtusim --link "$sim_port")
+sim_pid=$!
+trap 'kill "$sim_pid" 2>/dev/null || true' EXIT
+ready=0
+read -r -t "$sim_wait_s" -u "$sim_out" _ || ready=$?
+if [ "$ready" -gt 128 ]; then
+  echo "The simulated device did not make $sim_port ready within $sim_wait_s s." >&2
+  exit 1
+elif [ "$ready" -ne 0 ]; then
+  status=0
+  wait "$sim_pid" || status=$?
+  echo "The simulated device stopped (exit status $status) before $sim_port was ready." >&2
+  exit 1
+fi
+exec {sim_out}<&-
+export DTUCONFIG_EXTRA_PORTS="$sim_port${DTUCONFIG_EXTRA_PORTS:+:$DTUCONFIG_EXTRA_PORTS}"
 
 build/bin/dtuconfig

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Installs what is missing, then builds and runs every test: a plain build, an
 # AddressSanitizer + UndefinedBehaviorSanitizer build, a ThreadSanitizer build of
-# the threaded serial code, and a bounded libFuzzer run of the reply handling.
+# the threaded serial code, a bounded libFuzzer run of the reply handling, and
+# the Debian package: a Release build, its checks, its installation and one
+# start of the installed tool.
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -33,19 +35,27 @@ run_ctest() {
   return 0
 }
 
+# Warnings stop these builds; the package's build below is a packager's.
 configure_and_build() {
   local dir=$1
   shift
-  cmake -S . -B "$dir" -G Ninja "$@" > /dev/null
+  cmake -S . -B "$dir" -G Ninja -DDTU_WERROR=ON "$@" > /dev/null
   cmake --build "$dir" -j"$jobs"
 }
 
+check() {
+  local name=$1
+  shift
+  if "$@"; then
+    passed=$((passed + 1))
+  else
+    echo "FAILED: $name" >&2
+    failed=$((failed + 1))
+  fi
+}
+
 echo "== formatting"
-if scripts/check-format.sh; then
-  passed=$((passed + 1))
-else
-  failed=$((failed + 1))
-fi
+check formatting scripts/check-format.sh
 
 echo "== plain build"
 configure_and_build build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDTU_BUILD_GUI=ON -DDTU_BUILD_TESTS=ON \
@@ -67,6 +77,16 @@ configure_and_build build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDTU_FUZZ=ON \
   -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
   -DDTU_BUILD_GUI=OFF -DDTU_BUILD_TESTS=ON -DDTU_BUILD_BENCH=OFF
 run_ctest build-fuzz -L fuzz
+
+echo "== Debian package"
+if scripts/build-package.sh build-release; then
+  passed=$((passed + 1))
+  package=$(ls "$PWD"/build-release/dtuconfig_*.deb)
+  check "package checks" scripts/check-package.sh "$package"
+  check "installed tool" scripts/try-installed.sh "$package"
+else
+  failed=$((failed + 1))
+fi
 
 echo
 echo "total: $passed passed, $failed failed"

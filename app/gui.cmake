@@ -4,14 +4,18 @@ add_library(dtu_app STATIC
     about_window.cpp
     apn_window.cpp
     app_font.cpp
-    hint_style.cpp
+    app_style.cpp
+    deferred_icon.cpp
+    first_frame.cpp
     jpeg_image.cpp
     login_window.cpp
     port_combo_box.cpp
     startup.cpp
+    startup_files.cpp
     startup_probe.cpp)
 set_target_properties(dtu_app PROPERTIES AUTOMOC ON AUTORCC ON)
 target_include_directories(dtu_app PUBLIC ${PROJECT_SOURCE_DIR})
+set_property(SOURCE startup.cpp APPEND PROPERTY COMPILE_DEFINITIONS DTU_APP_ID="${DTU_APP_ID}")
 target_link_libraries(dtu_app PUBLIC dtu_mainwindow dtu_shell JPEG::JPEG Qt6::Widgets)
 dtu_warnings(dtu_app)
 

@@ -1,16 +1,12 @@
 #include "app/login_window.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDesktopServices>
-#include <QDir>
-#include <QFileInfo>
 #include <QGroupBox>
 #include <QHideEvent>
-#include <QIcon>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -22,9 +18,11 @@
 #include <QUrl>
 #include <algorithm>
 #include <string>
+#include <utility>
 
 #include "app/about_window.h"
 #include "app/port_combo_box.h"
+#include "app/startup_files.h"
 #include "app/version_string.h"
 #include "lang/lang_list.h"
 #include "mainwindow/form_text.h"
@@ -79,11 +77,12 @@ QComboBox* MakeChoiceBox(QWidget* parent, const char* name, QRect geometry,
 
 }  // namespace
 
-Tfrm_Login::Tfrm_Login(Tfrm_MainLx1& mainWindow, Tfrm_About& about, QWidget* parent)
+Tfrm_Login::Tfrm_Login(const StartupFiles& files, std::function<Tfrm_MainLx1&()> mainWindow,
+                       Tfrm_About& about, QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                               Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                               Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint),
-      main_(mainWindow),
+      main_(std::move(mainWindow)),
       about_(about) {
     setObjectName("frm_Login");
     portRefresh_.setSingleShot(true);
@@ -91,7 +90,7 @@ Tfrm_Login::Tfrm_Login(Tfrm_MainLx1& mainWindow, Tfrm_About& about, QWidget* par
     connect(&portRefresh_, &QTimer::timeout, this, &Tfrm_Login::RebuildPortList);
     BuildControls();
     BuildMenu();
-    FormCreate();
+    FormCreate(files);
 }
 
 Tfrm_Login::~Tfrm_Login() = default;
@@ -190,16 +189,12 @@ void Tfrm_Login::BuildMenu() {
     mni_WorkOrder->setVisible(false);
 }
 
-void Tfrm_Login::FormCreate() {
-    const QString icon = QDir(QCoreApplication::applicationDirPath()).filePath("logo.ico");
-    if (QFileInfo(icon).isFile()) {
-        QApplication::setWindowIcon(QIcon(icon));
-    }
+void Tfrm_Login::FormCreate(const StartupFiles& files) {
     RebuildPortList();
     if (cbb_Open_ComName->currentIndex() < 0 && cbb_Open_ComName->count() > 0) {
         cbb_Open_ComName->setCurrentIndex(0);
     }
-    RestoreSettings();
+    RestoreSettings(files);
     ApplyLoginTexts();
     setFixedSize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
 }
@@ -208,11 +203,11 @@ void Tfrm_Login::RebuildPortList() {
     cbb_Open_ComName->SetPorts(portSource_.list());
 }
 
-void Tfrm_Login::RestoreSettings() {
-    if (main_.IsCustom()) {
+void Tfrm_Login::RestoreSettings(const StartupFiles& files) {
+    if (files.isCustom) {
         N2->menuAction()->setVisible(false);
     }
-    const IniFile* settings = main_.Settings();
+    const IniFile* settings = files.settings.get();
     if (settings == nullptr) {
         return;
     }
@@ -266,14 +261,14 @@ PortTexts Tfrm_Login::ChosenPortTexts() const {
 }
 
 void Tfrm_Login::btn_ComClick() {
-    const OpenResult open = main_.Session().OpenPort(ChosenPortTexts());
-    if (open.ok) {
-        main_.show();
+    Tfrm_MainLx1& main = main_();
+    if (main.Session().OpenPort(ChosenPortTexts()).ok) {
+        main.show();
         hide();
         SetStatusNote({});
         return;
     }
-    ShowOpenError(main_.Session().LastOpenError());
+    ShowOpenError(main.Session().LastOpenError());
 }
 
 void Tfrm_Login::ShowOpenError(const OpenError& error) {
@@ -300,7 +295,7 @@ void Tfrm_Login::MenuClick(int tag) {
                     LangList->IsChinese = !LangList->IsChinese;
                 }
                 ApplyLoginTexts();
-                main_.ApplyMainTexts();
+                main_().ApplyMainTexts();
                 break;
             case kTagAbout:
                 about_.exec();
@@ -312,8 +307,8 @@ void Tfrm_Login::MenuClick(int tag) {
                 QDesktopServices::openUrl(QUrl(Tr("lang_About_Website")));
                 break;
             case kTagSaveComConf:
-                main_.SetReopenItemVisible(true);
-                main_.Session().savedSettings = ChosenPortTexts();
+                main_().SetReopenItemVisible(true);
+                main_().Session().savedSettings = ChosenPortTexts();
                 QMessageBox::information(this, windowTitle(), Tr("lang_Menu_ManySet"));
                 break;
             case kTagWorkOrder:
@@ -372,7 +367,7 @@ void Tfrm_Login::showEvent(QShowEvent* event) {
             // Back from the main window: ports may have come and gone meanwhile,
             // and a write all may have changed the line settings.
             RebuildPortList();
-            if (const PortTexts& current = main_.Session().PortSettings(); !current[0].empty()) {
+            if (const PortTexts& current = main_().Session().PortSettings(); !current[0].empty()) {
                 ShowPortTexts(current);
             }
         }

@@ -23,6 +23,7 @@ class PortComboBox;
 class PortWatch;
 class Tfrm_About;
 class Tfrm_MainLx1;
+struct StartupFiles;
 
 // Where the port list comes from, and the device folder whose changes make the
 // window read it again while shown.
@@ -36,7 +37,10 @@ struct PortSource {
 class Tfrm_Login : public QMainWindow {
     Q_OBJECT
 public:
-    Tfrm_Login(Tfrm_MainLx1& mainWindow, Tfrm_About& about, QWidget* parent = nullptr);
+    // Reads its choices from the start-up's files; `mainWindow` gives the main
+    // window, building it if start-up has not done so yet.
+    Tfrm_Login(const StartupFiles& files, std::function<Tfrm_MainLx1&()> mainWindow,
+               Tfrm_About& about, QWidget* parent = nullptr);
     ~Tfrm_Login() override;
 
     // Lists the ports from `source` from now on.
@@ -85,9 +89,9 @@ protected:
 private:
     void BuildControls();
     void BuildMenu();
-    void FormCreate();
+    void FormCreate(const StartupFiles& files);
     void RebuildPortList();
-    void RestoreSettings();
+    void RestoreSettings(const StartupFiles& files);
     void ShowPortTexts(const PortTexts& texts);
     void SetStatusNote(const QString& note);
     void StartWatchingPorts();
@@ -97,7 +101,7 @@ private:
     void MenuClick(int tag);
     void cbb_Open_ComNameDropDown();
 
-    Tfrm_MainLx1& main_;
+    std::function<Tfrm_MainLx1&()> main_;
     Tfrm_About& about_;
     QWidget* client_ = nullptr;
     PortSource portSource_;

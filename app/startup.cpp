@@ -3,15 +3,22 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QEvent>
+#include <QFile>
+#include <QFileInfo>
+#include <QIcon>
 #include <QTimer>
 
 #include "app/about_window.h"
 #include "app/apn_window.h"
 #include "app/app_font.h"
-#include "app/hint_style.h"
+#include "app/app_style.h"
+#include "app/first_frame.h"
 #include "app/login_window.h"
 #include "app/startup_probe.h"
+#include "lang/builtin_texts.h"
 #include "mainwindow/main_window.h"
+#include "settings/config_location.h"
+#include "settings/ini_file.h"
 
 namespace dtu {
 
@@ -36,54 +43,104 @@ public:
     }
 };
 
-void RunStartupProbe(AppWindows& windows) {
-    QTimer::singleShot(0, windows.login.get(), [&windows] {
-        PrintProbeShown();
-        windows.main->show();
-        QTimer::singleShot(0, windows.main.get(), [] {
-            PrintProbeMemory();
-            QCoreApplication::exit(0);
-        });
+// Where the tool keeps `fileName`, as Qt names files.
+QString ToolFile(const char* fileName) {
+    return QFile::decodeName(ConfigFilePath(fileName).c_str());
+}
+
+// A "logo.ico" among the tool's files replaces the icon of the desktop entry.
+void ApplyLogoIcon() {
+    const QString icon = ToolFile("logo.ico");
+    if (QFileInfo(icon).isFile()) {
+        QApplication::setWindowIcon(QIcon(icon));
+    }
+}
+
+// Reports the peak memory of start-up, then again with the main window shown,
+// and ends the program.
+void FinishStartupProbe(AppWindows& windows) {
+    PrintProbeMemory("peak_rss_kb");
+    Tfrm_MainLx1& main = windows.Main();
+    AfterFirstFrame(main, [] {
+        PrintProbeMemory("main_shown_peak_rss_kb");
+        QCoreApplication::exit(0);
     });
+    main.show();
 }
 
 }  // namespace
 
 AppWindows::AppWindows() = default;
-AppWindows::~AppWindows() = default;
 
-std::unique_ptr<AppWindows> CreateAppWindows(const QString& exeDir) {
-    auto windows = std::make_unique<AppWindows>();
-    windows->main = std::make_unique<Tfrm_MainLx1>();
-    windows->about = std::make_unique<Tfrm_About>(exeDir);
-    windows->apn = std::make_unique<Tfrm_APN>(windows->main->ApnField());
-    windows->login = std::make_unique<Tfrm_Login>(*windows->main, *windows->about);
+AppWindows::~AppWindows() {
+    // Until the main window exists, the language table is start-up's to free.
+    if (main == nullptr) {
+        FreeLanguage();
+    }
+}
 
-    Tfrm_MainLx1& main = *windows->main;
-    Tfrm_About* about = windows->about.get();
-    Tfrm_APN* apn = windows->apn.get();
-    Tfrm_Login* login = windows->login.get();
-    main.showAbout = [about] { about->exec(); };
-    main.showApn = [apn] { apn->exec(); };
-    main.showLoginWindow = [login] { login->show(); };
-    main.applyDialogTexts = [about, apn] {
-        about->ApplyAboutTexts();
-        apn->ApplyApnTexts();
+Tfrm_MainLx1& AppWindows::Main() {
+    if (main != nullptr) {
+        return *main;
+    }
+    main = std::make_unique<Tfrm_MainLx1>(std::move(files.settings));
+    if (!files.languageError.empty()) {
+        main->ShowErrorLine(files.languageError);
+    }
+    apn = std::make_unique<Tfrm_APN>(main->ApnField());
+
+    Tfrm_About* aboutWindow = about.get();
+    Tfrm_APN* apnWindow = apn.get();
+    Tfrm_Login* loginWindow = login.get();
+    main->showAbout = [aboutWindow] { aboutWindow->exec(); };
+    main->showApn = [apnWindow] { apnWindow->exec(); };
+    main->showLoginWindow = [loginWindow] { loginWindow->show(); };
+    main->applyDialogTexts = [aboutWindow, apnWindow] {
+        aboutWindow->ApplyAboutTexts();
+        apnWindow->ApplyApnTexts();
     };
-    main.installEventFilter(new QuitWhenClosed(&main));
+    main->installEventFilter(new QuitWhenClosed(main.get()));
+    return *main;
+}
+
+std::unique_ptr<AppWindows> CreatePortWindow() {
+    auto windows = std::make_unique<AppWindows>();
+    windows->files = LoadStartupFiles();
+    windows->about = std::make_unique<Tfrm_About>(QFileInfo(ToolFile("About.jpg")).path());
+    AppWindows* owner = windows.get();
+    windows->login = std::make_unique<Tfrm_Login>(
+        windows->files, [owner]() -> Tfrm_MainLx1& { return owner->Main(); }, *windows->about);
     return windows;
 }
 
-int RunApplication(QApplication& app) {
+std::unique_ptr<AppWindows> CreateAppWindows() {
+    auto windows = CreatePortWindow();
+    windows->Main();
+    return windows;
+}
+
+int RunApplication(QApplication& app, const std::function<void(AppWindows&)>& started) {
     QApplication::setFont(ApplicationFont());
-    QApplication::setStyle(new HintStyle);
+    QApplication::setStyle(new AppStyle);
+    // Desktops find the icon and name through the installed desktop entry.
+    QGuiApplication::setDesktopFileName(DTU_APP_ID);
     app.setQuitOnLastWindowClosed(false);
-    const std::unique_ptr<AppWindows> windows =
-        CreateAppWindows(QCoreApplication::applicationDirPath());
-    windows->login->show();
-    if (StartupProbeRequested()) {
-        RunStartupProbe(*windows);
-    }
+    const std::unique_ptr<AppWindows> windows = CreatePortWindow();
+    AppWindows& shown = *windows;
+    AfterFirstFrame(*shown.login, [&shown, started] {
+        const bool probe = StartupProbeRequested();
+        if (probe) {
+            PrintProbeShown();
+        }
+        shown.Main();
+        ApplyLogoIcon();
+        if (probe) {
+            FinishStartupProbe(shown);
+        } else if (started) {
+            started(shown);
+        }
+    });
+    shown.login->show();
     return app.exec();
 }
 

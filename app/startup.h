@@ -1,7 +1,9 @@
 #pragma once
 
-#include <QString>
+#include <functional>
 #include <memory>
+
+#include "app/startup_files.h"
 
 class QApplication;
 
@@ -13,24 +15,34 @@ class Tfrm_Login;
 class Tfrm_MainLx1;
 
 // The four windows of a run, created once and afterwards only shown and hidden.
-// Members are destroyed in reverse order of creation.
+// Members are destroyed in reverse order: each window before those it refers to.
 struct AppWindows {
     std::unique_ptr<Tfrm_MainLx1> main;
     std::unique_ptr<Tfrm_About> about;
     std::unique_ptr<Tfrm_APN> apn;
     std::unique_ptr<Tfrm_Login> login;
+    // The files start-up read; the main window takes the settings when built.
+    StartupFiles files;
 
     AppWindows();
     ~AppWindows();
+
+    // The main window, built on first use together with the APN window that
+    // fills its APN field, and connected to the other windows. Closing it ends
+    // the event loop.
+    Tfrm_MainLx1& Main();
 };
 
-// Creates the windows in start-up order (the main window first, hidden, because
-// the port window reads the settings it loads) and connects them. Closing the
-// main window ends the event loop. `exeDir` is where "About.jpg" is looked for.
-std::unique_ptr<AppWindows> CreateAppWindows(const QString& exeDir);
+// Reads the settings and language files, then creates the About window and the
+// port window, which shows what they hold. The main window waits for Main().
+std::unique_ptr<AppWindows> CreatePortWindow();
 
-// Sets the application font, creates the windows, shows only the port window
-// and runs the event loop until the port window or the main window closes.
-int RunApplication(QApplication& app);
+// All four windows at once.
+std::unique_ptr<AppWindows> CreateAppWindows();
+
+// Sets the application font, shows the port window and, once it is on screen,
+// builds the other windows (no one can reach them before) and runs `started`.
+// Runs the event loop until the port window or the main window closes.
+int RunApplication(QApplication& app, const std::function<void(AppWindows&)>& started = {});
 
 }  // namespace dtu

@@ -11,7 +11,7 @@ bool StartupProbeRequested() {
     return value != nullptr && *value != '\0';
 }
 
-long ReadVmRssKb() {
+long ReadPeakRssKb() {
     std::FILE* status = std::fopen("/proc/self/status", "r");
     if (status == nullptr) {
         return -1;
@@ -19,7 +19,7 @@ long ReadVmRssKb() {
     long kb = -1;
     char line[256];
     while (std::fgets(line, sizeof line, status) != nullptr) {
-        if (std::strncmp(line, "VmRSS:", 6) == 0) {
+        if (std::strncmp(line, "VmHWM:", 6) == 0) {
             kb = std::strtol(line + 6, nullptr, 10);
             break;
         }
@@ -33,8 +33,8 @@ void PrintProbeShown() {
     std::fflush(stderr);
 }
 
-void PrintProbeMemory() {
-    std::fprintf(stderr, "probe vmrss_kb %ld\n", ReadVmRssKb());
+void PrintProbeMemory(const char* figure) {
+    std::fprintf(stderr, "probe %s %ld\n", figure, ReadPeakRssKb());
     std::fflush(stderr);
 }
 

@@ -4,13 +4,15 @@ namespace dtu {
 
 // Set in the environment, DTUCONFIG_STARTUP_PROBE makes the program report its
 // start-up on stderr and end by itself: a line "probe shown" once its first
-// window is shown, then "probe vmrss_kb <n>" with the main window shown.
+// window has painted its first frame, then lines "probe <figure> <kB>" of its
+// peak memory.
 bool StartupProbeRequested();
 
-// Resident memory of this process in KiB, from /proc/self/status; -1 if unknown.
-long ReadVmRssKb();
+// Peak resident memory of this process in KiB, from /proc/self/status; -1 if unknown.
+long ReadPeakRssKb();
 
 void PrintProbeShown();
-void PrintProbeMemory();
+// Prints "probe <figure> <peak resident KiB>".
+void PrintProbeMemory(const char* figure);
 
 }  // namespace dtu

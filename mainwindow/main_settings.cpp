@@ -9,7 +9,6 @@
 #include "mainwindow/lang_qt.h"
 #include "mainwindow/main_window.h"
 #include "mainwindow/save_failure.h"
-#include "settings/config_location.h"
 #include "settings/ini_file.h"
 
 namespace dtu {
@@ -22,9 +21,7 @@ constexpr const char* kPortKeys[] = {"ComName", "BaudRate", "Parity", "Byte", "S
 }  // namespace
 
 void Tfrm_MainLx1::LoadSettings() {
-    settings_ = std::make_unique<IniFile>(ConfigFilePath("Lx1Cfg.ini"));
     isCustom_ = settings_->ReadBool("SYS", "Custom", false);
-    LangList->IsChinese = settings_->ReadBool("SYS", "Lang", SystemIsChinese());
     hints_->SetOn(settings_->ReadBool("SYS", "RealTimeHelp", true));
     info_->SetTimeStamps(settings_->ReadBool("SYS", "TimeStamps", false));
     Child<QAction>("mni_TimeStamps")->setChecked(info_->TimeStamps());

@@ -36,11 +36,14 @@ QFont FormFont() {
 
 }  // namespace
 
-Tfrm_MainLx1::Tfrm_MainLx1(QWidget* parent)
+Tfrm_MainLx1::Tfrm_MainLx1(QWidget* parent) : Tfrm_MainLx1(nullptr, parent) {}
+
+Tfrm_MainLx1::Tfrm_MainLx1(std::unique_ptr<IniFile> settings, QWidget* parent)
     : QMainWindow(parent),
       poster_(this),
       timers_(this),
       session_(poster_, timers_),
+      settings_(std::move(settings)),
       digitsOnly_(new DigitsOnlyFilter(this)),
       hints_(new HintSwitch(this)) {
     setObjectName("frm_MainLx1");
@@ -77,9 +80,13 @@ Tfrm_MainLx1::Tfrm_MainLx1(QWidget* parent)
         move(shown->availableGeometry().center() - rect().center());
     }
 
-    const std::string languageError = InitLanguage(ConfigFilePath("Lx1Lang.txt").string());
-    if (!languageError.empty()) {
-        ShowErrorLine(languageError);
+    if (settings_ == nullptr) {
+        const std::string languageError = InitLanguage(ConfigFilePath("Lx1Lang.txt").string());
+        if (!languageError.empty()) {
+            ShowErrorLine(languageError);
+        }
+        settings_ = std::make_unique<IniFile>(ConfigFilePath("Lx1Cfg.ini"));
+        LangList->IsChinese = settings_->ReadBool("SYS", "Lang", SystemIsChinese());
     }
     LoadSettings();
     ApplyMainTexts();

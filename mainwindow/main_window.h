@@ -36,7 +36,11 @@ public:
     static constexpr int kClientWidth = 819;
     static constexpr int kClientHeight = 668;
 
+    // Loads the language and settings files itself.
     explicit Tfrm_MainLx1(QWidget* parent = nullptr);
+    // Start-up hands over the settings it loaded with the language table and
+    // its language.
+    explicit Tfrm_MainLx1(std::unique_ptr<IniFile> settings, QWidget* parent = nullptr);
     ~Tfrm_MainLx1() override;
 
     IniFile* Settings() const { return settings_.get(); }

@@ -9,6 +9,8 @@ packages=(
   libjpeg62-turbo-dev
   fonts-wqy-microhei fontconfig xdg-utils
   clang-format
+  # The icon, the package and their checks.
+  librsvg2-bin dpkg-dev file desktop-file-utils appstream lintian
 )
 
 missing=()
@@ -22,11 +24,18 @@ if [ ${#missing[@]} -eq 0 ]; then
   exit 0
 fi
 
-echo "Installing: ${missing[*]}"
 sudo_cmd=()
 if [ "$(id -u)" -ne 0 ]; then
+  if ! command -v sudo > /dev/null; then
+    echo "Missing packages, and this user can install none (not root, no sudo). As root, run:" >&2
+    echo "  apt-get update && apt-get install --no-install-recommends ${missing[*]}" >&2
+    exit 1
+  fi
   sudo_cmd=(sudo)
 fi
+echo "Installing: ${missing[*]}"
 export DEBIAN_FRONTEND=noninteractive
-"${sudo_cmd[@]}" apt-get update -qq
-"${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+# Another build on this machine may be installing at the same moment.
+"${sudo_cmd[@]}" apt-get -o DPkg::Lock::Timeout=600 update -qq
+"${sudo_cmd[@]}" apt-get -o DPkg::Lock::Timeout=600 install -y -qq --no-install-recommends \
+  "${missing[@]}"

@@ -42,6 +42,12 @@ std::filesystem::path Created(std::filesystem::path dir) {
     return dir;
 }
 
+// One spelling of a folder however it was written ("/usr/bin/", "/usr/bin/.").
+std::filesystem::path Normalised(const std::filesystem::path& dir) {
+    const auto normal = dir.lexically_normal();
+    return normal.has_filename() ? normal : normal.parent_path();
+}
+
 }  // namespace
 
 std::filesystem::path ExecutableDir() {
@@ -53,13 +59,19 @@ std::filesystem::path ExecutableDir() {
     return exe.parent_path();
 }
 
+std::filesystem::path InstalledProgramDir() {
+    return Normalised(DTU_INSTALLED_PROGRAM_DIR);
+}
+
 std::filesystem::path ConfigFilePath(const std::string& fileName,
                                      const std::filesystem::path& executableDir) {
     const auto overrideDir = Environment(kConfigDirVariable);
     if (!overrideDir.empty()) {
         return Created(overrideDir) / fileName;
     }
-    if (!executableDir.empty() && ::access(executableDir.c_str(), W_OK) == 0) {
+    // An installed copy is shared by every user, root included.
+    const bool installed = Normalised(executableDir) == InstalledProgramDir();
+    if (!executableDir.empty() && !installed && ::access(executableDir.c_str(), W_OK) == 0) {
         return executableDir / fileName;
     }
     return Created(UserConfigDir()) / fileName;

@@ -1,8 +1,10 @@
-// Start-up time (process start to the first window shown) and resident memory
-// (with the main window shown) of dtuconfig, side by side with an empty Qt
-// window, each the median of several runs. Both programs report through
-// DTUCONFIG_STARTUP_PROBE on stderr; the time is taken here, from just before
-// the spawn to the arrival of the "probe shown" line.
+// Start-up time (process start to the first frame of the first window) and
+// peak resident memory of dtuconfig, side by side with an empty Qt window and
+// with one holding a Chinese label (the floor), each the median of several runs.
+// dtuconfig's peak is taken once start-up is complete (port window shown, main
+// window built and hidden), and for context again with the main window shown.
+// The programs report through DTUCONFIG_STARTUP_PROBE on stderr; the time is
+// taken here, from just before the spawn to the arrival of the "probe shown" line.
 //
 // Usage: startup_bench [runs]   (dtuconfig and bare_qt_window beside this program)
 
@@ -26,7 +28,8 @@ namespace {
 
 struct Sample {
     double startupMs;
-    long vmRssKb;
+    long peakKb;
+    long mainShownPeakKb;  // -1 for the yardsticks
 };
 
 struct Program {
@@ -48,6 +51,13 @@ std::vector<std::string> ChildEnvironment(const std::string& configDir) {
     env.push_back("DTUCONFIG_STARTUP_PROBE=1");
     env.push_back("DTUCONFIG_CONFIG_DIR=" + configDir);
     return env;
+}
+
+std::optional<long> Figure(const std::string& line, const std::string& prefix) {
+    if (line.rfind(prefix, 0) != 0) {
+        return std::nullopt;
+    }
+    return std::strtol(line.c_str() + prefix.size(), nullptr, 10);
 }
 
 // Reads stderr line by line; the time of the "probe shown" line and the memory figure.
@@ -85,7 +95,8 @@ std::optional<Sample> RunOnce(const Program& program, const std::vector<std::str
     }
 
     std::optional<double> shownMs;
-    long rssKb = -1;
+    long peakKb = -1;
+    long mainShownPeakKb = -1;
     std::string pending;
     char buffer[4096];
     ssize_t got = 0;
@@ -98,18 +109,20 @@ std::optional<Sample> RunOnce(const Program& program, const std::vector<std::str
             pending.erase(0, end + 1);
             if (line == "probe shown" && !shownMs) {
                 shownMs = std::chrono::duration<double, std::milli>(now - start).count();
-            } else if (line.rfind("probe vmrss_kb ", 0) == 0) {
-                rssKb = std::strtol(line.c_str() + 15, nullptr, 10);
+            } else if (auto kb = Figure(line, "probe peak_rss_kb ")) {
+                peakKb = *kb;
+            } else if (auto shownKb = Figure(line, "probe main_shown_peak_rss_kb ")) {
+                mainShownPeakKb = *shownKb;
             }
         }
     }
     close(pipeFds[0]);
     int status = 0;
     waitpid(pid, &status, 0);
-    if (!shownMs || rssKb < 0 || !WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+    if (!shownMs || peakKb < 0 || !WIFEXITED(status) || WEXITSTATUS(status) != 0) {
         return std::nullopt;
     }
-    return Sample{*shownMs, rssKb};
+    return Sample{*shownMs, peakKb, mainShownPeakKb};
 }
 
 template <class T>
@@ -124,7 +137,7 @@ T Median(std::vector<T> values) {
 int main(int argc, char* argv[]) {
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 9;
     const std::filesystem::path here = std::filesystem::canonical("/proc/self/exe").parent_path();
-    // The third program is context only: the cost of showing Chinese text at all.
+    // The floor is the window with a Chinese label: any window in the tool's font pays that.
     std::vector<Program> programs = {
         {"dtuconfig", here / "dtuconfig", {}, {}},
         {"bare Qt window", here / "bare_qt_window", {}, {}},
@@ -155,9 +168,10 @@ int main(int argc, char* argv[]) {
     }
     std::filesystem::remove_all(dirPattern);
 
-    std::printf("%-16s %6s %14s %14s\n", "program", "runs", "start-up ms", "VmRSS MiB");
+    std::printf("%-16s %6s %14s %14s\n", "program", "runs", "start-up ms", "peak RSS MiB");
     std::vector<double> startup;
     std::vector<double> memory;
+    std::vector<long> mainShownKb;
     for (const Program& program : programs) {
         if (program.samples.empty()) {
             std::fprintf(stderr, "%s: no successful run\n", program.label.c_str());
@@ -167,17 +181,23 @@ int main(int argc, char* argv[]) {
         std::vector<long> kb;
         for (const Sample& sample : program.samples) {
             ms.push_back(sample.startupMs);
-            kb.push_back(sample.vmRssKb);
+            kb.push_back(sample.peakKb);
+            if (&program == &programs[0]) {
+                mainShownKb.push_back(sample.mainShownPeakKb);
+            }
         }
         startup.push_back(Median(ms));
         memory.push_back(static_cast<double>(Median(kb)) / 1024.0);
         std::printf("%-16s %6zu %14.1f %14.1f\n", program.label.c_str(), program.samples.size(),
                     startup.back(), memory.back());
     }
+    std::printf("dtuconfig with its main window shown: peak RSS %.1f MiB\n",
+                static_cast<double>(Median(mainShownKb)) / 1024.0);
     std::printf(
-        "ratio dtuconfig / bare: start-up %.2fx (target 1.5x), memory %.2fx (target 1.3x)\n",
-        startup[0] / startup[1], memory[0] / memory[1]);
-    std::printf("ratio dtuconfig / bare + CJK label: start-up %.2fx, memory %.2fx\n",
-                startup[0] / startup[2], memory[0] / memory[2]);
+        "ratio dtuconfig / bare + CJK label (floor): start-up %.2fx, peak RSS %.2fx "
+        "(target 1.2x each)\n",
+        startup[0] / startup[2], memory[0] / memory[2]);
+    std::printf("ratio dtuconfig / bare: start-up %.2fx, peak RSS %.2fx\n", startup[0] / startup[1],
+                memory[0] / memory[1]);
     return 0;
 }

@@ -381,7 +381,7 @@ private slots:
 
 private:
     Tfrm_Login& Start() {
-        windows_ = CreateAppWindows(folder_->Path());
+        windows_ = CreateAppWindows();
         return *windows_->login;
     }
 

@@ -1,11 +1,17 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFileInfo>
+#include <QIcon>
+#include <QImage>
+#include <QMenu>
 #include <QProcess>
+#include <QPushButton>
 #include <QtTest>
 
 #include "app/login_window.h"
 #include "app/startup.h"
+#include "lang/lang_list.h"
+#include "mainwindow/info_area.h"
 #include "mainwindow/main_window.h"
 #include "test_support.h"
 
@@ -37,15 +43,29 @@ QStringList VisibleTopLevelNames() {
     return names;
 }
 
-// Runs the real start-up in this process; `whileRunning` runs once the loop is up.
+// Runs the real start-up in this process; `whileRunning` runs once it is complete.
 int RunWithLoop(const std::function<void()>& whileRunning) {
     QTimer bound;
     bound.setSingleShot(true);
     QObject::connect(&bound, &QTimer::timeout, [] { QCoreApplication::exit(kLoopBoundExit); });
     bound.start(kLoopBoundMs);
-    QTimer::singleShot(0, whileRunning);
-    return RunApplication(*qApp);
+    return RunApplication(*qApp, [&whileRunning](AppWindows&) { whileRunning(); });
 }
+
+// Notes whether the main window existed when the port window painted first.
+class FirstPaintWatch : public QObject {
+public:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint && !seen && qobject_cast<Tfrm_Login*>(watched)) {
+            seen = true;
+            mainExisted = TopLevel<Tfrm_MainLx1>() != nullptr;
+        }
+        return false;
+    }
+
+    bool seen = false;
+    bool mainExisted = false;
+};
 
 }  // namespace
 
@@ -53,7 +73,10 @@ class StartupTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() { folder_ = std::make_unique<test::ConfigFolder>(); }
+    void init() {
+        folder_ = std::make_unique<test::ConfigFolder>();
+        QApplication::setWindowIcon(QIcon());
+    }
     void cleanup() { folder_.reset(); }
 
     void onlyThePortWindowIsShownAndClosingItEnds() {
@@ -87,6 +110,58 @@ private slots:
         QVERIFY(QFileInfo::exists(folder_->FilePath("Lx1Cfg.ini")));
     }
 
+    void thePortWindowIsOnScreenBeforeTheMainWindowIsBuilt() {
+        FirstPaintWatch watch;
+        qApp->installEventFilter(&watch);
+        bool mainBuilt = false;
+        const int result = RunWithLoop([&mainBuilt] {
+            mainBuilt = TopLevel<Tfrm_MainLx1>() != nullptr;
+            TopLevel<Tfrm_Login>()->close();
+        });
+        qApp->removeEventFilter(&watch);
+        QCOMPARE(result, 0);
+        QVERIFY(watch.seen);
+        QVERIFY(!watch.mainExisted);
+        QVERIFY(mainBuilt);
+    }
+
+    // A port-window action that comes before start-up has built the main window
+    // builds it; the language it switched to holds in both windows.
+    void anEarlyPortWindowActionBuildsTheMainWindow() {
+        folder_->WriteSettings("[SYS]\nLang=0\n");
+        const auto windows = CreatePortWindow();
+        QVERIFY(windows->main == nullptr);
+        windows->login->N1->trigger();
+        QVERIFY(windows->main != nullptr);
+        QVERIFY(LangList->IsChinese);
+        QCOMPARE(windows->login->btn_Com->text(), QString::fromUtf8("打开串口"));
+        // Both File menus carry the same language text.
+        QCOMPARE(windows->main->findChild<QMenu*>("N1")->title(), windows->login->N3->title());
+    }
+
+    void aLanguageFileThatCannotBeWrittenIsReportedInTheMainWindow() {
+        // The folder's parent is a regular file, so nothing can be written there.
+        QFile plain(folder_->FilePath("plain"));
+        QVERIFY(plain.open(QIODevice::WriteOnly));
+        plain.close();
+        qputenv("DTUCONFIG_CONFIG_DIR", folder_->FilePath("plain/run").toLocal8Bit());
+        const auto windows = CreateAppWindows();
+        QVERIFY(windows->main->Info()->toPlainText().contains(folder_->FilePath("plain/run")));
+    }
+
+    void aLogoAmongTheToolsFilesBecomesTheWindowIcon() {
+        QImage logo(16, 16, QImage::Format_ARGB32);
+        logo.fill(Qt::darkCyan);
+        QVERIFY(logo.save(folder_->FilePath("logo.ico"), "ICO"));
+        QIcon icon;
+        RunWithLoop([&icon] {
+            icon = QApplication::windowIcon();
+            TopLevel<Tfrm_Login>()->close();
+        });
+        QVERIFY(!icon.isNull());
+        QCOMPARE(icon.pixmap(16, 16).toImage().pixelColor(8, 8), QColor(Qt::darkCyan));
+    }
+
     void settingsAreLoadedBeforeThePortWindowReadsThem() {
         folder_->WriteSettings("[COM]\nByte=7\n");
         QString dataBits;
@@ -112,7 +187,8 @@ private slots:
         QCOMPARE(process.exitStatus(), QProcess::NormalExit);
         QCOMPARE(process.exitCode(), 0);
         QVERIFY2(err.contains("probe shown\n"), err.constData());
-        QVERIFY2(err.contains("probe vmrss_kb "), err.constData());
+        QVERIFY2(err.contains("probe peak_rss_kb "), err.constData());
+        QVERIFY2(err.contains("probe main_shown_peak_rss_kb "), err.constData());
         QVERIFY(QFileInfo::exists(folder_->FilePath("Lx1Lang.txt")));
     }
 

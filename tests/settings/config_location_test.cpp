@@ -37,6 +37,16 @@ TEST_F(ConfigLocation, UserFolderWhenExecutableFolderIsNotWritable) {
     EXPECT_TRUE(std::filesystem::is_directory(path.parent_path()));
 }
 
+// Run as root, the installed programs' folder is writable: the files still go per user.
+TEST_F(ConfigLocation, UserFolderForAnInstalledCopy) {
+    ScopedEnv over("DTUCONFIG_CONFIG_DIR", std::nullopt);
+    ScopedEnv xdg("XDG_CONFIG_HOME", (dir_ / "xdg").string());
+    for (const auto& installed : {InstalledProgramDir(), InstalledProgramDir() / "."}) {
+        EXPECT_EQ(ConfigFilePath("Lx1Lang.txt", installed),
+                  dir_ / "xdg" / "dtuconfig" / "Lx1Lang.txt");
+    }
+}
+
 TEST_F(ConfigLocation, HomeConfigWithoutAbsoluteXdgVariable) {
     ScopedEnv over("DTUCONFIG_CONFIG_DIR", std::nullopt);
     ScopedEnv home("HOME", (dir_ / "home").string());

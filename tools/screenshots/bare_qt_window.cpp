@@ -5,11 +5,11 @@
 
 #include <QApplication>
 #include <QLabel>
-#include <QTimer>
 #include <QWidget>
 #include <cstring>
 
 #include "app/app_font.h"
+#include "app/first_frame.h"
 #include "app/startup_probe.h"
 
 int main(int argc, char* argv[]) {
@@ -21,15 +21,13 @@ int main(int argc, char* argv[]) {
         auto* label = new QLabel(QString::fromUtf8("打开串口 Open COM Port"), &window);
         label->move(88, 14);
     }
-    window.show();
     if (dtu::StartupProbeRequested()) {
-        QTimer::singleShot(0, &window, [] {
+        dtu::AfterFirstFrame(window, [] {
             dtu::PrintProbeShown();
-            QTimer::singleShot(0, [] {
-                dtu::PrintProbeMemory();
-                QCoreApplication::exit(0);
-            });
+            dtu::PrintProbeMemory("peak_rss_kb");
+            QCoreApplication::exit(0);
         });
     }
+    window.show();
     return app.exec();
 }

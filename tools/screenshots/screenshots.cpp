@@ -277,7 +277,7 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "cannot create %s\n", argv[1]);
         return 1;
     }
-    const auto windows = dtu::CreateAppWindows(QCoreApplication::applicationDirPath());
+    const auto windows = dtu::CreateAppWindows();
     Shooter shooter(folder);
     for (const bool chinese : {true, false}) {
         dtu::LangList->IsChinese = chinese;
