@@ -1,107 +1,56 @@
 #include "lang/gbk.h"
 
-#include <iconv.h>
-
-#include <array>
 #include <cstdint>
 #include <vector>
+
+#include "lang/gbk_codes.h"
 
 namespace dtu {
 
 namespace {
 
-constexpr char32_t kRawByteBase = 0xF700;
+using gbk::InRange;
+using gbk::IsLead;
+using gbk::IsTrail;
+using gbk::kRawByteBase;
+
 constexpr char kUnconvertible = '?';
 
-constexpr unsigned char kFirstLead = 0x81;
-constexpr unsigned char kLastLead = 0xFE;
-constexpr unsigned kTrailCount = 0xFF - 0x40;  // trail bytes 0x40 to 0xFE
+#include "gbk_table.inc"
 
-bool InRange(unsigned char c, unsigned char low, unsigned char high) {
-    return c >= low && c <= high;
+// Bytes 0x80 to 0xFF alone; 0 when the byte is no character by itself.
+char16_t HighByte(unsigned char byte) {
+    return kGbkHighBytes[byte - 0x80];
 }
 
-bool IsLead(unsigned char c) {
-    return InRange(c, kFirstLead, kLastLead);
+// 0 when GBK gives the pair no character.
+char16_t Pair(unsigned char lead, unsigned char trail) {
+    return kGbkPairs[gbk::PairIndex(lead, trail)];
 }
 
-bool IsTrail(unsigned char c) {
-    return InRange(c, 0x40, 0x7E) || InRange(c, 0x80, 0xFE);
-}
-
-// GBK as two lookup tables, read once from the system's converter: every
-// character is a single byte or a lead and a trail byte, and the mapping is one
-// to one, so decoding every byte sequence once gives both directions.
-struct GbkTables {
-    std::array<char16_t, 0x80> highBytes{};  // bytes 0x80 to 0xFF; 0 when none
-    std::vector<char16_t> pairs = std::vector<char16_t>((kLastLead - kFirstLead + 1) * kTrailCount);
-    std::vector<std::uint16_t> encode = std::vector<std::uint16_t>(0x10000);  // 0 when none
-
-    char16_t& Pair(unsigned char lead, unsigned char trail) {
-        return pairs[(lead - kFirstLead) * kTrailCount + (trail - 0x40)];
-    }
-    char16_t Pair(unsigned char lead, unsigned char trail) const {
-        return pairs[(lead - kFirstLead) * kTrailCount + (trail - 0x40)];
-    }
-};
-
-// Only characters that cannot be mistaken for ASCII or a raw byte take part.
-bool Usable(char32_t code) {
-    return code >= 0x80 && code < 0x10000 && (code < kRawByteBase || code > kRawByteBase + 0xFF);
-}
-
-// One character from the converter, or 0 when the bytes are not exactly one
-// usable character.
-char16_t DecodeOne(iconv_t cd, const char* bytes, std::size_t size) {
-    char* in = const_cast<char*>(bytes);
-    std::size_t inLeft = size;
-    unsigned char out[8];
-    char* outPtr = reinterpret_cast<char*>(out);
-    std::size_t outLeft = sizeof out;
-    iconv(cd, nullptr, nullptr, nullptr, nullptr);
-    if (iconv(cd, &in, &inLeft, &outPtr, &outLeft) == static_cast<std::size_t>(-1) || inLeft != 0 ||
-        sizeof out - outLeft != 4) {
-        return 0;
-    }
-    const char32_t code = out[0] | out[1] << 8 | out[2] << 16 | static_cast<char32_t>(out[3]) << 24;
-    return Usable(code) ? static_cast<char16_t>(code) : 0;
-}
-
-GbkTables ReadTables() {
-    GbkTables tables;
-    const iconv_t cd = iconv_open("UTF-32LE", "GBK");
-    if (cd == reinterpret_cast<iconv_t>(static_cast<std::intptr_t>(-1))) {
-        // Without a converter every byte above ASCII stays a raw byte.
-        return tables;
-    }
+// The decoding table read backwards, built the first time text is encoded:
+// each character maps to its GBK bytes (one byte, or lead << 8 | trail), 0 when none.
+std::vector<std::uint16_t> BuildEncodeTable() {
+    std::vector<std::uint16_t> encode(0x10000);
     for (unsigned byte = 0x80; byte <= 0xFF; ++byte) {
-        const char single = static_cast<char>(byte);
-        if (const char16_t code = DecodeOne(cd, &single, 1)) {
-            tables.highBytes[byte - 0x80] = code;
-            tables.encode[code] = static_cast<std::uint16_t>(byte);
+        if (const char16_t code = HighByte(static_cast<unsigned char>(byte))) {
+            encode[code] = static_cast<std::uint16_t>(byte);
         }
     }
-    for (unsigned lead = kFirstLead; lead <= kLastLead; ++lead) {
-        for (unsigned trail = 0x40; trail <= 0xFE; ++trail) {
-            if (trail == 0x7F) {
-                continue;
-            }
-            const char pair[] = {static_cast<char>(lead), static_cast<char>(trail)};
-            const char16_t code = DecodeOne(cd, pair, 2);
-            if (code != 0 && tables.encode[code] == 0) {
-                tables.Pair(static_cast<unsigned char>(lead), static_cast<unsigned char>(trail)) =
-                    code;
-                tables.encode[code] = static_cast<std::uint16_t>(lead << 8 | trail);
+    for (unsigned lead = gbk::kFirstLead; lead <= gbk::kLastLead; ++lead) {
+        for (unsigned trail = gbk::kFirstTrail; trail <= gbk::kLastTrail; ++trail) {
+            if (const char16_t code =
+                    Pair(static_cast<unsigned char>(lead), static_cast<unsigned char>(trail))) {
+                encode[code] = static_cast<std::uint16_t>(lead << 8 | trail);
             }
         }
     }
-    iconv_close(cd);
-    return tables;
+    return encode;
 }
 
-const GbkTables& Tables() {
-    static const GbkTables tables = ReadTables();
-    return tables;
+const std::vector<std::uint16_t>& EncodeTable() {
+    static const std::vector<std::uint16_t> encode = BuildEncodeTable();
+    return encode;
 }
 
 void AppendUtf8(char32_t code, std::string& out) {
@@ -161,7 +110,6 @@ std::pair<char32_t, std::size_t> NextUtf8(std::string_view in) {
 }  // namespace
 
 std::string GbkToUtf8(std::string_view gbk) {
-    const GbkTables& tables = Tables();
     std::string out;
     out.reserve(gbk.size() + gbk.size() / 2);
     for (std::size_t i = 0; i < gbk.size(); ++i) {
@@ -170,7 +118,7 @@ std::string GbkToUtf8(std::string_view gbk) {
             out += static_cast<char>(byte);
             continue;
         }
-        if (const char16_t single = tables.highBytes[byte - 0x80]) {
+        if (const char16_t single = HighByte(byte)) {
             AppendUtf8(single, out);
             continue;
         }
@@ -179,7 +127,7 @@ std::string GbkToUtf8(std::string_view gbk) {
             if (IsTrail(trail)) {
                 // An unmapped pair stays two raw bytes rather than letting its
                 // trail byte pass for ASCII.
-                const char16_t code = tables.Pair(byte, trail);
+                const char16_t code = Pair(byte, trail);
                 if (code != 0) {
                     AppendUtf8(code, out);
                 } else {
@@ -196,7 +144,7 @@ std::string GbkToUtf8(std::string_view gbk) {
 }
 
 std::string Utf8ToGbk(std::string_view utf8) {
-    const GbkTables& tables = Tables();
+    const std::vector<std::uint16_t>& encode = EncodeTable();
     std::string out;
     out.reserve(utf8.size());
     while (!utf8.empty()) {
@@ -206,11 +154,11 @@ std::string Utf8ToGbk(std::string_view utf8) {
             out += static_cast<char>(code);
         } else if (code >= kRawByteBase && code <= kRawByteBase + 0xFF) {
             out += static_cast<char>(code - kRawByteBase);
-        } else if (const std::uint16_t gbk = code < 0x10000 ? tables.encode[code] : 0) {
-            if (gbk > 0xFF) {
-                out += static_cast<char>(gbk >> 8);
+        } else if (const std::uint16_t bytes = code < 0x10000 ? encode[code] : 0) {
+            if (bytes > 0xFF) {
+                out += static_cast<char>(bytes >> 8);
             }
-            out += static_cast<char>(gbk & 0xFF);
+            out += static_cast<char>(bytes & 0xFF);
         } else {
             out += kUnconvertible;
         }

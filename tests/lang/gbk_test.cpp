@@ -1,8 +1,10 @@
 #include "lang/gbk.h"
 
 #include <gtest/gtest.h>
+#include <iconv.h>
 
 #include <cstdint>
+#include <set>
 #include <string>
 #include <thread>
 #include <vector>
@@ -131,6 +133,52 @@ TEST(Gbk, LongTextConvertsWhole) {
     }
     EXPECT_EQ(GbkToUtf8(gbk), utf8);
     EXPECT_EQ(Utf8ToGbk(utf8), gbk);
+}
+
+// The private-use character that stands for a byte outside any character.
+std::string RawByte(int byte) {
+    const int code = 0xF700 + byte;
+    return {static_cast<char>(0xE0 | code >> 12), static_cast<char>(0x80 | (code >> 6 & 0x3F)),
+            static_cast<char>(0x80 | (code & 0x3F))};
+}
+
+// The table compiled into the program agrees with the system's converter on
+// every pair: each character decodes from its first bytes and encodes back to
+// them; a pair that repeats a character, or that the converter refuses, stays
+// two raw bytes.
+TEST(Gbk, EveryPairAgreesWithTheSystemConverter) {
+    const iconv_t cd = iconv_open("UTF-8", "GBK");
+    ASSERT_NE(cd, reinterpret_cast<iconv_t>(static_cast<std::intptr_t>(-1)));
+    std::set<std::string> seen;
+    int mismatches = 0;
+    for (int lead = 0x81; lead <= 0xFE; ++lead) {
+        for (int trail = 0x40; trail <= 0xFE; ++trail) {
+            if (trail == 0x7F) {
+                continue;
+            }
+            const std::string pair = {static_cast<char>(lead), static_cast<char>(trail)};
+            char* in = const_cast<char*>(pair.data());
+            std::size_t inLeft = pair.size();
+            char utf8[8];
+            char* out = utf8;
+            std::size_t outLeft = sizeof utf8;
+            iconv(cd, nullptr, nullptr, nullptr, nullptr);
+            const bool converted =
+                iconv(cd, &in, &inLeft, &out, &outLeft) != static_cast<std::size_t>(-1);
+            const std::size_t length = sizeof utf8 - outLeft;
+            const bool decoded = converted && (length == 2 || length == 3) &&
+                                 !(utf8[0] == '\xEF' && (utf8[1] & 0xFC) == 0x9C);
+            const std::string character(utf8, decoded ? length : 0);
+            const bool first = decoded && seen.insert(character).second;
+            const std::string expected = first ? character : RawByte(lead) + RawByte(trail);
+            if (GbkToUtf8(pair) != expected || (first && Utf8ToGbk(character) != pair)) {
+                ++mismatches;
+            }
+        }
+    }
+    iconv_close(cd);
+    EXPECT_EQ(mismatches, 0);
+    EXPECT_GT(seen.size(), 21000u);
 }
 
 TEST(Gbk, ThreadsConvertIndependently) {
