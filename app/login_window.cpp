@@ -78,12 +78,12 @@ QComboBox* MakeChoiceBox(QWidget* parent, const char* name, QRect geometry,
 }  // namespace
 
 Tfrm_Login::Tfrm_Login(const StartupFiles& files, std::function<Tfrm_MainLx1&()> mainWindow,
-                       Tfrm_About& about, QWidget* parent)
+                       std::function<Tfrm_About&()> about, QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                               Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                               Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint),
       main_(std::move(mainWindow)),
-      about_(about) {
+      about_(std::move(about)) {
     setObjectName("frm_Login");
     portRefresh_.setSingleShot(true);
     portRefresh_.setInterval(kPortRefreshMs);
@@ -298,7 +298,7 @@ void Tfrm_Login::MenuClick(int tag) {
                 main_().ApplyMainTexts();
                 break;
             case kTagAbout:
-                about_.exec();
+                about_().exec();
                 break;
             case kTagUpdate:
                 QDesktopServices::openUrl(QUrl(Tr("lang_DownWeb")));

@@ -37,10 +37,10 @@ struct PortSource {
 class Tfrm_Login : public QMainWindow {
     Q_OBJECT
 public:
-    // Reads its choices from the start-up's files; `mainWindow` gives the main
-    // window, building it if start-up has not done so yet.
+    // Reads its choices from the start-up's files; `mainWindow` and `about` give
+    // those windows, building them if start-up has not done so yet.
     Tfrm_Login(const StartupFiles& files, std::function<Tfrm_MainLx1&()> mainWindow,
-               Tfrm_About& about, QWidget* parent = nullptr);
+               std::function<Tfrm_About&()> about, QWidget* parent = nullptr);
     ~Tfrm_Login() override;
 
     // Lists the ports from `source` from now on.
@@ -102,7 +102,7 @@ private:
     void cbb_Open_ComNameDropDown();
 
     std::function<Tfrm_MainLx1&()> main_;
-    Tfrm_About& about_;
+    std::function<Tfrm_About&()> about_;
     QWidget* client_ = nullptr;
     PortSource portSource_;
     std::unique_ptr<PortWatch> portWatch_;

@@ -89,27 +89,36 @@ Tfrm_MainLx1& AppWindows::Main() {
     }
     apn = std::make_unique<Tfrm_APN>(main->ApnField());
 
-    Tfrm_About* aboutWindow = about.get();
     Tfrm_APN* apnWindow = apn.get();
     Tfrm_Login* loginWindow = login.get();
-    main->showAbout = [aboutWindow] { aboutWindow->exec(); };
+    main->showAbout = [this] { About().exec(); };
     main->showApn = [apnWindow] { apnWindow->exec(); };
     main->showLoginWindow = [loginWindow] { loginWindow->show(); };
-    main->applyDialogTexts = [aboutWindow, apnWindow] {
-        aboutWindow->ApplyAboutTexts();
+    // An About window not built yet takes the texts of the moment when it is.
+    main->applyDialogTexts = [this, apnWindow] {
+        if (about != nullptr) {
+            about->ApplyAboutTexts();
+        }
         apnWindow->ApplyApnTexts();
     };
     main->installEventFilter(new QuitWhenClosed(main.get()));
     return *main;
 }
 
+Tfrm_About& AppWindows::About() {
+    if (about == nullptr) {
+        about = std::make_unique<Tfrm_About>(QFileInfo(ToolFile("About.jpg")).path());
+    }
+    return *about;
+}
+
 std::unique_ptr<AppWindows> CreatePortWindow() {
     auto windows = std::make_unique<AppWindows>();
     windows->files = LoadStartupFiles();
-    windows->about = std::make_unique<Tfrm_About>(QFileInfo(ToolFile("About.jpg")).path());
     AppWindows* owner = windows.get();
     windows->login = std::make_unique<Tfrm_Login>(
-        windows->files, [owner]() -> Tfrm_MainLx1& { return owner->Main(); }, *windows->about);
+        windows->files, [owner]() -> Tfrm_MainLx1& { return owner->Main(); },
+        [owner]() -> Tfrm_About& { return owner->About(); });
     return windows;
 }
 

@@ -31,10 +31,14 @@ struct AppWindows {
     // fills its APN field, and connected to the other windows. Closing it ends
     // the event loop.
     Tfrm_MainLx1& Main();
+
+    // The About window, built when first asked for: it is never needed before
+    // the user opens it.
+    Tfrm_About& About();
 };
 
-// Reads the settings and language files, then creates the About window and the
-// port window, which shows what they hold. The main window waits for Main().
+// Reads the settings and language files, then creates the port window, which
+// shows what they hold. The main and About windows wait for Main() and About().
 std::unique_ptr<AppWindows> CreatePortWindow();
 
 // All four windows at once.

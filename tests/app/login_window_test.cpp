@@ -345,9 +345,9 @@ private slots:
         QVERIFY(login.windowTitle().startsWith("Brantec-GPRS-DTU V"));
 
         // The About window picks the new language up when it is next shown.
-        windows_->about->show();
-        QCOMPARE(windows_->about->lbl_About_version->text(), QString("Version:"));
-        windows_->about->close();
+        windows_->About().show();
+        QCOMPARE(windows_->About().lbl_About_version->text(), QString("Version:"));
+        windows_->About().close();
     }
 
     void damagedLanguageFileStillGivesUsableWindows() {

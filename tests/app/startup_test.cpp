@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QtTest>
 
+#include "app/about_window.h"
 #include "app/login_window.h"
 #include "app/startup.h"
 #include "lang/lang_list.h"
@@ -131,10 +132,14 @@ private slots:
         folder_->WriteSettings("[SYS]\nLang=0\n");
         const auto windows = CreatePortWindow();
         QVERIFY(windows->main == nullptr);
+        QVERIFY(windows->about == nullptr);
         windows->login->N1->trigger();
         QVERIFY(windows->main != nullptr);
         QVERIFY(LangList->IsChinese);
         QCOMPARE(windows->login->btn_Com->text(), QString::fromUtf8("打开串口"));
+        // The About window, built only now, speaks the language of the moment.
+        QVERIFY(windows->about == nullptr);
+        QCOMPARE(windows->About().btn_About_Yes->text(), QString::fromUtf8("确 认"));
         // Both File menus carry the same language text.
         QCOMPARE(windows->main->findChild<QMenu*>("N1")->title(), windows->login->N3->title());
     }

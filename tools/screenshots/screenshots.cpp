@@ -242,9 +242,9 @@ void ShootLanguage(dtu::AppWindows& windows, Shooter& shooter, const QString& la
     main.hide();
     ShootVerdicts(main, shooter, language);
 
-    windows.about->show();
-    shooter.Save(*windows.about, language + "_about");
-    windows.about->hide();
+    windows.About().show();
+    shooter.Save(windows.About(), language + "_about");
+    windows.About().hide();
     windows.apn->show();
     shooter.Save(*windows.apn, language + "_apn");
     windows.apn->hide();
