@@ -60,7 +60,6 @@ void PortComboBox::SetPorts(const std::vector<PortInfo>& ports) {
         setCurrentIndex(index);
         setPlaceholderText(index < 0 ? shown : QString());
     }
-    view()->setMinimumWidth(view()->sizeHintForColumn(0));
     ShowDescriptionHint();
 }
 
@@ -80,6 +79,9 @@ QString PortComboBox::Text() const {
 
 void PortComboBox::showPopup() {
     emit dropDown();
+    // Measured here rather than with every new list: laying out each entry's
+    // text is the dearest part of filling the box, and only the open list needs it.
+    view()->setMinimumWidth(view()->sizeHintForColumn(0));
     QComboBox::showPopup();
 }
 

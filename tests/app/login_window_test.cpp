@@ -223,8 +223,10 @@ private slots:
         QCOMPARE(box->currentText(), QString("/dev/ttyUSB0"));
         // The open list is wide enough for path and description side by side.
         const QFontMetrics metrics(box->view()->font());
-        QVERIFY(box->view()->sizeHintForColumn(0) >
+        box->showPopup();
+        QVERIFY(box->view()->width() >
                 metrics.horizontalAdvance("/dev/ttyUSB0 FTDI FT232R USB UART (A9X1B2C3)"));
+        box->hidePopup();
         box->setCurrentIndex(0);
         QCOMPARE(box->toolTip(), QString());
     }
