@@ -9,6 +9,8 @@
 #include <thread>
 #include <vector>
 
+#include "lang/gbk_codes.h"
+
 namespace dtu {
 namespace {
 
@@ -137,7 +139,7 @@ TEST(Gbk, LongTextConvertsWhole) {
 
 // The private-use character that stands for a byte outside any character.
 std::string RawByte(int byte) {
-    const int code = 0xF700 + byte;
+    const char32_t code = gbk::kRawByteBase + static_cast<char32_t>(byte);
     return {static_cast<char>(0xE0 | code >> 12), static_cast<char>(0x80 | (code >> 6 & 0x3F)),
             static_cast<char>(0x80 | (code & 0x3F))};
 }
@@ -151,9 +153,9 @@ TEST(Gbk, EveryPairAgreesWithTheSystemConverter) {
     ASSERT_NE(cd, reinterpret_cast<iconv_t>(static_cast<std::intptr_t>(-1)));
     std::set<std::string> seen;
     int mismatches = 0;
-    for (int lead = 0x81; lead <= 0xFE; ++lead) {
-        for (int trail = 0x40; trail <= 0xFE; ++trail) {
-            if (trail == 0x7F) {
+    for (int lead = gbk::kFirstLead; lead <= gbk::kLastLead; ++lead) {
+        for (int trail = gbk::kFirstTrail; trail <= gbk::kLastTrail; ++trail) {
+            if (!gbk::IsTrail(static_cast<unsigned char>(trail))) {
                 continue;
             }
             const std::string pair = {static_cast<char>(lead), static_cast<char>(trail)};
