@@ -4,6 +4,8 @@
 #include <QtTest>
 #include <algorithm>
 #include <cstdlib>
+#include <filesystem>
+#include <iterator>
 #include <memory>
 
 #include "app/app_style.h"
@@ -31,6 +33,11 @@ QImage Drawn(QStyle* style, const QString& title, bool checkable) {
     return image;
 }
 
+long ThreadCount() {
+    const std::filesystem::directory_iterator tasks("/proc/self/task");
+    return std::distance(begin(tasks), end(tasks));
+}
+
 int LargestDifference(const QImage& a, const QImage& b) {
     int largest = 0;
     for (int y = 0; y < a.height(); ++y) {
@@ -50,6 +57,19 @@ class AppStyleTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // Helper threads take longer to start than the whole first frame takes to draw.
+    // First, so that no other drawing has started any that would still idle.
+    void tallGroupBoxFrameStartsNoThread() {
+        AppStyle style;
+        QGroupBox box;
+        box.setStyle(&style);
+        box.resize(305, 600);
+        QImage image(box.size(), QImage::Format_ARGB32_Premultiplied);
+        const long before = ThreadCount();
+        box.render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
+        QCOMPARE(ThreadCount(), before);
+    }
+
     void iconsLookLikeThePlatformStyles_data() {
         QTest::addColumn<int>("which");
         QTest::newRow("menu bar overflow") << int(QStyle::SP_ToolBarHorizontalExtensionButton);
