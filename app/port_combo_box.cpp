@@ -28,7 +28,6 @@ protected:
 }  // namespace
 
 PortComboBox::PortComboBox(QWidget* parent) : QComboBox(parent) {
-    setItemDelegate(new PortEntryDelegate(this));
     connect(this, &QComboBox::currentIndexChanged, this, [this](int index) {
         // Picking an entry replaces the free text for good.
         if (index >= 0) {
@@ -79,6 +78,12 @@ QString PortComboBox::Text() const {
 
 void PortComboBox::showPopup() {
     emit dropDown();
+    // The open list comes into being here: made with the box, it was a good
+    // part of the port window's start-up.
+    if (!describing_) {
+        setItemDelegate(new PortEntryDelegate(this));
+        describing_ = true;
+    }
     // Measured here rather than with every new list: laying out each entry's
     // text is the dearest part of filling the box, and only the open list needs it.
     view()->setMinimumWidth(view()->sizeHintForColumn(0));

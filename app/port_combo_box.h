@@ -42,6 +42,7 @@ private:
     void ShowDescriptionHint();
 
     std::vector<PortInfo> ports_;
+    bool describing_ = false;  // the open list shows descriptions
 };
 
 }  // namespace dtu
