@@ -39,6 +39,16 @@ std::string_view DigitRun(const std::string& text, std::size_t& pos) {
     return run;
 }
 
+// Virtual consoles ("tty" and a number), the current terminal and the console
+// never sit on a device; passing them by name spares a look into sysfs for
+// each of the usual sixty-four consoles.
+bool IsVirtualTerminal(std::string_view name) {
+    if (name == "console" || name == "ptmx") {
+        return true;
+    }
+    return name.substr(0, 3) == "tty" && std::all_of(name.begin() + 3, name.end(), IsDigit);
+}
+
 std::string DriverOf(const fs::path& device) {
     std::error_code error;
     fs::path driver = fs::read_symlink(device / "driver", error);
@@ -90,10 +100,10 @@ std::vector<std::string> ScanTtyDevices(const std::string& sysClassTty, const st
     std::vector<std::string> names;
     std::error_code error;
     for (const fs::directory_entry& entry : fs::directory_iterator(sysClassTty, error)) {
-        if (!fs::exists(entry.path() / "device", error)) {
+        std::string name = entry.path().filename().string();
+        if (IsVirtualTerminal(name) || !fs::exists(entry.path() / "device", error)) {
             continue;
         }
-        std::string name = entry.path().filename().string();
         if (BehindPlaceholderDriver(entry.path()) &&
             isPhantom(entry.path().string(), devDir + "/" + name)) {
             continue;
