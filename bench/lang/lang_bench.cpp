@@ -28,27 +28,28 @@ struct Tables {
     std::vector<std::string> shuffledKeys;
 };
 
-const Tables& SharedTables() {
-    static const Tables tables = [] {
-        Tables t;
-        dtu::FillLangTable(t.builtInOnly);
-        dtu::FillLangTable(t.withFile);
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "dtu-bench-XXXXXX").string();
-        const std::filesystem::path dir = ::mkdtemp(pattern.data());
-        const auto file = dir / "Lx1Lang.txt";
-        t.withFile.LoadLangFile(file);
-        std::ifstream in(file, std::ios::binary);
-        const std::string text{std::istreambuf_iterator<char>(in), {}};
-        std::filesystem::remove_all(dir);
-        for (const auto& entry : dtu::ParseLangFile(text)) {
-            if (!entry.key.empty()) {
-                t.shuffledKeys.push_back(entry.key);
-            }
+void Fill(Tables& t) {
+    dtu::FillLangTable(t.builtInOnly);
+    dtu::FillLangTable(t.withFile);
+    std::string pattern = (std::filesystem::temp_directory_path() / "dtu-bench-XXXXXX").string();
+    const std::filesystem::path dir = ::mkdtemp(pattern.data());
+    const auto file = dir / "Lx1Lang.txt";
+    t.withFile.LoadLangFile(file);
+    std::ifstream in(file, std::ios::binary);
+    const std::string text{std::istreambuf_iterator<char>(in), {}};
+    std::filesystem::remove_all(dir);
+    for (const auto& entry : dtu::ParseLangFile(text)) {
+        if (!entry.key.empty()) {
+            t.shuffledKeys.push_back(entry.key);
         }
-        std::shuffle(t.shuffledKeys.begin(), t.shuffledKeys.end(), std::mt19937(153));
-        return t;
-    }();
+    }
+    std::shuffle(t.shuffledKeys.begin(), t.shuffledKeys.end(), std::mt19937(153));
+}
+
+const Tables& SharedTables() {
+    static Tables tables;
+    static const bool filled = (Fill(tables), true);
+    static_cast<void>(filled);
     return tables;
 }
 

@@ -70,6 +70,14 @@ TEST_F(LangListLookup, FindsByKeyThenChineseThenEnglish) {
     }
 }
 
+TEST_F(LangListLookup, RowsAddedAfterALookupAreFound) {
+    EXPECT_EQ(list_.GetText("lang_Later"), "lang_Later");
+    list_.AddText("lang_Later", "later-cn", "Later");
+    list_.AddText("lang_Menu_File", "second-cn", "Second");
+    EXPECT_EQ(list_.GetText("LANG_LATER"), "Later");
+    EXPECT_EQ(list_.GetText("lang_Menu_File"), "File(&F)");
+}
+
 TEST_F(LangListLookup, CountsBuiltInAndFileRows) {
     EXPECT_EQ(list_.BuiltInCount(), 7u);
     EXPECT_EQ(list_.FileCount(), 4u);  // the single-space line is an entry
