@@ -28,15 +28,19 @@ std::string ReadAttribute(const fs::path& dir, const char* name) {
 }
 
 // The USB device a tty hangs off, or an empty path when it is not behind USB.
+// The kernel takes ".." after a link from where the link leads, so the
+// device's ancestors are reached without resolving each step here.
 fs::path UsbDeviceOf(const fs::path& ttyEntry) {
     std::error_code error;
-    fs::path device = fs::canonical(ttyEntry / "device", error);
-    for (int level = 0; level <= kLevelsToUsbDevice && !error && device.has_relative_path();
-         ++level) {
+    fs::path device = ttyEntry / "device";
+    if (!fs::exists(device, error)) {
+        return {};
+    }
+    for (int level = 0; level <= kLevelsToUsbDevice; ++level) {
         if (fs::exists(device / "idVendor", error)) {
             return device;
         }
-        device = device.parent_path();
+        device /= "..";
     }
     return {};
 }
@@ -88,7 +92,8 @@ std::vector<PortInfo> DescribePorts(const std::vector<std::string>& paths,
     for (const std::string& path : paths) {
         PortInfo port;
         port.path = path;
-        if (auto link = links.find(Canonical(path)); link != links.end()) {
+        if (auto link = links.empty() ? links.end() : links.find(Canonical(path));
+            link != links.end()) {
             port.byId = link->second;
         }
         const fs::path usb = UsbDeviceOf(fs::path(sysClassTty) / fs::path(path).filename());

@@ -56,15 +56,15 @@ std::string DriverOf(const fs::path& device) {
 }
 
 // Newer kernels put a serial-core port device between the tty and the
-// serial8250 platform device, so the driver is looked for a few levels up.
+// serial8250 platform device, so the driver is looked for a few levels up
+// (".." after the device link is taken from where the link leads).
 bool BehindPlaceholderDriver(const fs::path& ttyEntry) {
-    std::error_code error;
-    fs::path device = fs::canonical(ttyEntry / "device", error);
-    for (int level = 0; level < 3 && !error && device.has_relative_path(); ++level) {
+    fs::path device = ttyEntry / "device";
+    for (int level = 0; level < 3; ++level) {
         if (DriverOf(device) == kPlaceholderDriver) {
             return true;
         }
-        device = device.parent_path();
+        device /= "..";
     }
     return false;
 }
