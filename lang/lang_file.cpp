@@ -50,24 +50,31 @@ std::string FormatLangFile(const std::vector<LangEntry>& rows) {
 }
 
 std::optional<LangEntry> ParseLangLine(std::string_view rawLine) {
-    std::string line;
-    line.reserve(rawLine.size());
-    for (const char c : rawLine) {
-        if (c != '\r') {
-            line.push_back(c);
+    // Lines end in CR LF: a CR at the end alone is cut off without a copy.
+    std::string_view line = rawLine;
+    if (!line.empty() && line.back() == '\r') {
+        line.remove_suffix(1);
+    }
+    std::string withoutCrs;
+    if (line.find('\r') != std::string_view::npos) {
+        for (const char c : line) {
+            if (c != '\r') {
+                withoutCrs.push_back(c);
+            }
         }
+        line = withoutCrs;
     }
     if (line.empty() || line.front() == ';') {
         return std::nullopt;
     }
     LangEntry entry;
     const auto first = line.find('|');
-    if (first == std::string::npos) {
+    if (first == std::string_view::npos) {
         return entry;
     }
     entry.key = line.substr(0, first);
     const auto second = line.find('|', first + 1);
-    if (second != std::string::npos) {
+    if (second != std::string_view::npos) {
         entry.chinese = ReplaceAll(line.substr(first + 1, second - first - 1), kNewlineMark, "\n");
     }
     entry.english = ReplaceAll(line.substr(line.rfind('|') + 1), kNewlineMark, "\n");
@@ -78,6 +85,13 @@ bool LangFileParser::Feed(std::string_view bytes) {
     while (!bytes.empty() && entries_.size() < kLangMaxEntries) {
         const auto end = bytes.find('\n');
         const auto part = bytes.substr(0, end);
+        // A whole line within these bytes is read where it lies.
+        if (end != std::string_view::npos && line_.empty() && !overLong_ &&
+            part.size() <= kLangMaxLineBytes) {
+            Keep(part);
+            bytes.remove_prefix(end + 1);
+            continue;
+        }
         if (!overLong_) {
             if (line_.size() + part.size() > kLangMaxLineBytes) {
                 overLong_ = true;
@@ -101,11 +115,15 @@ void LangFileParser::Finish() {
     }
 }
 
+void LangFileParser::Keep(std::string_view line) {
+    if (auto entry = ParseLangLine(line)) {
+        entries_.push_back(std::move(*entry));
+    }
+}
+
 void LangFileParser::EndLine() {
     if (!overLong_) {
-        if (auto entry = ParseLangLine(line_)) {
-            entries_.push_back(std::move(*entry));
-        }
+        Keep(line_);
     }
     line_.clear();
     overLong_ = false;

@@ -47,6 +47,7 @@ public:
     std::vector<LangEntry> TakeEntries() { return std::move(entries_); }
 
 private:
+    void Keep(std::string_view line);
     void EndLine();
 
     std::string line_;
