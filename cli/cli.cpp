@@ -106,6 +106,9 @@ bool PrintConfiguration(const Options& options, const DeviceRun& run, const Cons
 std::optional<RunPlan> PlanFor(const Options& options, Action action, const Console& console) {
     RunPlan plan;
     plan.action = action;
+    if (options.gap) {
+        plan.gap = std::chrono::milliseconds(*options.gap);
+    }
     if (action == Action::Write) {
         if (std::optional<std::string> problem = LoadProfileFile(options.profile, plan.profile)) {
             console.err << "dtuconfig-cli: " << *problem << '\n';

@@ -23,9 +23,11 @@ enum OptionBit : unsigned {
     kRawBit = 1u << 7,
     kYesBit = 1u << 8,
     kVerboseBit = 1u << 9,
+    kGapBit = 1u << 10,
 };
 
-constexpr unsigned kDeviceBits = kLineBit | kReportBit | kVerboseBit;
+constexpr unsigned kDeviceBits = kLineBit | kReportBit | kVerboseBit | kGapBit;
+constexpr int kLongestGapMs = 10000;
 constexpr int kManyPorts = INT_MAX;
 
 struct CommandRow {
@@ -40,7 +42,7 @@ struct CommandRow {
 constexpr CommandRow kCommands[] = {
     {"help", Command::Help, 0, 0, 0, false},
     {"ports", Command::Ports, 0, 0, 0, false},
-    {"read", Command::Read, 1, 1, kLineBit | kOutBit | kJsonBit | kVerboseBit, false},
+    {"read", Command::Read, 1, 1, kLineBit | kOutBit | kJsonBit | kVerboseBit | kGapBit, false},
     {"write", Command::Write, 1, kManyPorts, kDeviceBits | kProfileBit | kVerifyBit | kViewBit,
      false},
     {"reset", Command::Reset, 1, kManyPorts, kDeviceBits | kYesBit, false},
@@ -124,6 +126,16 @@ constexpr OptionRow kOptions[] = {
     {"--yes", kYesBit, false,
      [](Options& o, std::string_view) -> Problem {
          o.yes = true;
+         return std::nullopt;
+     }},
+    {"--gap", kGapBit, true,
+     [](Options& o, std::string_view v) -> Problem {
+         const std::optional<std::int64_t> ms = ParseDecimal(std::string(v));
+         if (!ms || *ms < 0 || *ms > kLongestGapMs) {
+             return "--gap " + std::string(v) + ": not a number of milliseconds from 0 to " +
+                    std::to_string(kLongestGapMs);
+         }
+         o.gap = static_cast<int>(*ms);
          return std::nullopt;
      }},
     {"--verbose", kVerboseBit, false,
@@ -285,6 +297,8 @@ Options:
   --json          read: print JSON instead of INI
   --raw           send: the text exactly as given
   --yes           reset: confirms the factory reset
+  --gap MS        the pause after each answer before the next line (default: the
+                  port's framing pause, 60 ms; 80 at 4800 baud, 150 at 2400)
   --verbose       show every exchange on the error output
   -h, --help      this text
 

@@ -28,6 +28,7 @@ struct Options {
     bool raw = false;              // send: no CR LF after the text
     bool yes = false;              // reset: the confirmation
     bool verbose = false;          // every exchange on the error stream
+    std::optional<int> gap = {};   // ms after each final line before the next line
     bool operator==(const Options&) const = default;
 };
 

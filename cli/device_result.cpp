@@ -20,6 +20,7 @@ constexpr VerdictRow kVerdicts[] = {
     {Verdict::Incomplete, "incomplete"},
     {Verdict::Refused, "refused"},
     {Verdict::NoAnswer, "no-answer"},
+    {Verdict::Garbled, "unreadable-answers"},
     {Verdict::PortLost, "port-lost"},
     {Verdict::NotOpen, "not-open"},
     {Verdict::ReopenFailed, "reopen-failed"},
@@ -38,7 +39,7 @@ constexpr RunEndRow kRunEnds[] = {
     {RunEnd::Success, Verdict::Success},         {RunEnd::Incomplete, Verdict::Incomplete},
     {RunEnd::NoAnswer, Verdict::NoAnswer},       {RunEnd::PortLost, Verdict::PortLost},
     {RunEnd::NotOpen, Verdict::NotOpen},         {RunEnd::ReopenFailed, Verdict::ReopenFailed},
-    {RunEnd::Interrupted, Verdict::Interrupted},
+    {RunEnd::Interrupted, Verdict::Interrupted}, {RunEnd::Garbled, Verdict::Garbled},
 };
 
 std::string Seconds(double seconds) {
@@ -62,9 +63,14 @@ std::string Details(const DeviceResult& result) {
     for (const std::string& name : result.unreadable) {
         add("unreadable reply to " + name);
     }
+    for (const std::string& name : result.notRead) {
+        add("not read " + name);
+    }
     for (const Mismatch& mismatch : result.mismatches) {
-        add(mismatch.key + " written \"" + PrintableText(mismatch.wanted) + "\", read \"" +
-            PrintableText(mismatch.found) + "\"");
+        const std::string read = mismatch.missing
+                                     ? "read back: nothing"
+                                     : "read \"" + PrintableText(mismatch.found) + "\"";
+        add(mismatch.key + " written \"" + PrintableText(mismatch.wanted) + "\", " + read);
     }
     if (!result.answer.empty()) {
         add("answer \"" + PrintableText(result.answer) + "\"");
@@ -174,11 +180,18 @@ std::string ReportJson(std::string_view command, const std::vector<DeviceResult>
             json.String(name);
         }
         json.EndArray();
+        json.Key("notRead").BeginArray();
+        for (const std::string& name : result.notRead) {
+            json.String(name);
+        }
+        json.EndArray();
         json.Key("mismatches").BeginArray();
         for (const Mismatch& mismatch : result.mismatches) {
             json.BeginObject().Key("key").String(mismatch.key);
             json.Key("written").String(GbkToUtf8(mismatch.wanted));
-            json.Key("read").String(GbkToUtf8(mismatch.found)).EndObject();
+            json.Key("read");
+            mismatch.missing ? json.Null() : json.String(GbkToUtf8(mismatch.found));
+            json.EndObject();
         }
         json.EndArray();
         json.Key("answer").String(GbkToUtf8(result.answer));

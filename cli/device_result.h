@@ -15,6 +15,7 @@ enum class Verdict {
     Incomplete,  // the device refused lines or sent replies that could not be read
     Refused,     // a direct send was answered with an error
     NoAnswer,
+    Garbled,  // bytes came, never a final line
     PortLost,
     NotOpen,
     ReopenFailed,  // the PC port could not follow the device's new line settings
@@ -41,6 +42,7 @@ struct DeviceResult {
     std::string stage;  // the run it ended in: "write", "verify", "read", ...
     std::vector<RefusedSetting> refused;
     std::vector<std::string> unreadable;
+    std::vector<std::string> notRead;  // queries answered without a value
     std::vector<Mismatch> mismatches;
     std::string firmware;  // e.g. "V3.38"; empty when the device did not say
     std::string answer;    // send and version: the device's answer

@@ -1,8 +1,8 @@
 #include "cli/device_run.h"
 
 #include "cli/progress_board.h"
-#include "protocol/engine.h"
 #include "protocol/firmware.h"
+#include "protocol/order_list.h"
 
 namespace dtu::cli {
 
@@ -33,9 +33,6 @@ DeviceRun::DeviceRun(EventLoop& loop, std::string port, const RunPlan& plan)
 }
 
 DeviceRun::~DeviceRun() {
-    if (answerTimer_ != 0) {
-        loop_.Cancel(answerTimer_);
-    }
     session_.SetListener(nullptr);
 }
 
@@ -56,6 +53,7 @@ void DeviceRun::Start() {
     started_ = std::chrono::steady_clock::now();
     result_.stage = StageName();
     phase_ = Phase::Running;
+    session_.SetLineGap(plan_.gap);
     switch (plan_.action) {
         case Action::Read:
             session_.ReadAll();
@@ -71,24 +69,13 @@ void DeviceRun::Start() {
             session_.RestartDevice();
             break;
         case Action::Version:
-        case Action::Send:
-            SendDirect();
+            phase_ = Phase::AwaitingAnswer;
+            session_.QueryVersion();
             break;
-    }
-}
-
-void DeviceRun::SendDirect() {
-    phase_ = Phase::AwaitingAnswer;
-    // A direct send has no reply timer of its own: the command line waits as long
-    // as a line of a list would.
-    answerTimer_ = loop_.Start(Engine::kReplyTimeout, [this] {
-        answerTimer_ = 0;
-        Finish(Verdict::NoAnswer);
-    });
-    if (plan_.action == Action::Version) {
-        session_.QueryVersion();
-    } else {
-        session_.SendRaw(plan_.text);
+        case Action::Send:
+            phase_ = Phase::AwaitingAnswer;
+            session_.SendRaw(plan_.text);
+            break;
     }
 }
 
@@ -109,21 +96,6 @@ void DeviceRun::OnLog(LogKind kind, const std::string& text) {
     if (onLog) {
         onLog(kind, text);
     }
-    if (phase_ != Phase::AwaitingAnswer || kind == LogKind::Tx) {
-        return;
-    }
-    phase_ = Phase::Answered;
-    loop_.Cancel(answerTimer_);
-    answerTimer_ = 0;
-    if (plan_.action == Action::Send || kind == LogKind::Error) {
-        result_.answer = text;
-    }
-    const Verdict verdict = !session_.PortIsOpen()   ? Verdict::PortLost
-                            : kind == LogKind::Error ? Verdict::Refused
-                                                     : Verdict::Success;
-    // The answer is logged before its values reach the session (the version among
-    // them), so the run ends once the session has taken them.
-    loop_.Post([this, verdict] { Finish(verdict); });
 }
 
 void DeviceRun::OnProgress(const Progress& progress) {
@@ -133,18 +105,19 @@ void DeviceRun::OnProgress(const Progress& progress) {
 }
 
 void DeviceRun::OnRunFinished(const RunOutcome& outcome) {
+    if (phase_ == Phase::AwaitingAnswer) {
+        if (plan_.action == Action::Send || outcome.end != RunEnd::Success) {
+            result_.answer = outcome.answer;
+        }
+        Take(outcome);
+        const bool refused = outcome.end == RunEnd::Incomplete && !outcome.refused.empty();
+        Finish(refused ? Verdict::Refused : VerdictOf(outcome.end));
+        return;
+    }
     if (phase_ != Phase::Running && phase_ != Phase::Verifying) {
         return;
     }
-    // The keys a refused set line carried; the queries of the read back carry none.
-    const bool writing = plan_.action == Action::Write && phase_ == Phase::Running;
-    for (const std::string& command : outcome.refused) {
-        result_.refused.push_back({command, writing
-                                                ? KeysSentBy(command, plan_.profile, FamilyTwo())
-                                                : std::vector<std::string>()});
-    }
-    result_.unreadable = outcome.unreadable;
-    result_.reason = outcome.reason;
+    Take(outcome);
     if (outcome.end != RunEnd::Success) {
         Finish(VerdictOf(outcome.end));
         return;
@@ -155,11 +128,31 @@ void DeviceRun::OnRunFinished(const RunOutcome& outcome) {
         return;
     }
     if (phase_ == Phase::Verifying) {
-        result_.mismatches = CompareWritten(plan_.profile, session_.Form(), FamilyTwo());
+        result_.mismatches =
+            CompareWritten(plan_.profile, session_.Form(), session_.Reported(), FamilyTwo());
         Finish(result_.mismatches.empty() ? Verdict::Success : Verdict::Mismatch);
         return;
     }
     Finish(Verdict::Success);
+}
+
+void DeviceRun::Take(const RunOutcome& outcome) {
+    // The keys a refused set line carried; the queries of the read back carry none.
+    const bool writing = plan_.action == Action::Write && phase_ == Phase::Running;
+    // A direct send's refusal is its answer.
+    const bool direct = phase_ == Phase::AwaitingAnswer;
+    for (const std::string& line : direct ? std::vector<std::string>() : outcome.refused) {
+        result_.refused.push_back(
+            {LineCommandName(line),
+             writing ? KeysSentBy(line, plan_.profile, FamilyTwo()) : std::vector<std::string>()});
+    }
+    for (const std::string& line : outcome.unreadable) {
+        result_.unreadable.push_back(LineCommandName(line));
+    }
+    for (const std::string& line : outcome.notRead) {
+        result_.notRead.push_back(LineCommandName(line));
+    }
+    result_.reason = outcome.reason;
 }
 
 void DeviceRun::StartVerify() {
@@ -168,16 +161,14 @@ void DeviceRun::StartVerify() {
     }
     phase_ = Phase::Verifying;
     result_.stage = StageName();
+    // A fresh form: what the comparison sees was sent by the device, never left from the write.
+    session_.Form() = FormModel();
     session_.ReadAll();
 }
 
 void DeviceRun::Finish(Verdict verdict) {
     if (done_) {
         return;
-    }
-    if (answerTimer_ != 0) {
-        loop_.Cancel(answerTimer_);
-        answerTimer_ = 0;
     }
     phase_ = Phase::Done;
     done_ = true;

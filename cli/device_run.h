@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "cli/device_result.h"
@@ -19,6 +20,8 @@ struct RunPlan {
     FormModel profile;    // write
     bool verify = false;  // write: read back and compare
     std::string text;     // send: the bytes, GBK
+    // The pause after each final line; nothing: the port's framing pause.
+    std::optional<std::chrono::milliseconds> gap;
 };
 
 // One device on one port: its own session on the shared loop, the action of
@@ -53,14 +56,15 @@ public:
     std::function<void()> onDone;
 
 private:
-    enum class Phase { Idle, Running, Verifying, AwaitingAnswer, Answered, Done };
+    enum class Phase { Idle, Running, Verifying, AwaitingAnswer, Done };
 
     void OnLog(LogKind kind, const std::string& text) override;
     void OnProgress(const Progress& progress) override;
     void OnPortStatus(const std::string&) override {}
     void OnRunFinished(const RunOutcome& outcome) override;
 
-    void SendDirect();
+    // The lines the outcome names, into the result.
+    void Take(const RunOutcome& outcome);
     void StartVerify();
     void Finish(Verdict verdict);
     std::string StageName() const;
@@ -72,7 +76,6 @@ private:
     DeviceResult result_;
     Phase phase_ = Phase::Idle;
     bool done_ = false;
-    Timers::Id answerTimer_ = 0;
     std::chrono::steady_clock::time_point started_;
 };
 

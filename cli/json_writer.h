@@ -21,6 +21,7 @@ public:
     // A fixed-point number with `decimals` digits after the point.
     JsonWriter& Number(double value, int decimals);
     JsonWriter& Bool(bool value);
+    JsonWriter& Null();
 
     // The text so far; a line end follows the outermost value once it is closed.
     const std::string& Text() const { return text_; }

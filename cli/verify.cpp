@@ -2,6 +2,7 @@
 
 #include "form/form_profile.h"
 #include "lang/same_text.h"
+#include "protocol/order_list.h"
 #include "protocol/text_helpers.h"
 #include "protocol/write_values.h"
 
@@ -38,7 +39,8 @@ enum class Compare {
 
 struct CompareRow {
     Field field;
-    const char* command;
+    const char* command;  // the line write all sends it in
+    const char* reply;    // the reply that reports it: its name, and the item it is for
     SentWhen when;
     Compare how;
 };
@@ -48,47 +50,47 @@ using W = SentWhen;
 using C = Compare;
 
 constexpr CompareRow kCompared[] = {
-    {F::cbb_WorkMode, "CIMOD", W::Always, C::Item},
-    {F::edt_APN_other, "CSTT", W::Always, C::Apn},
-    {F::cbb_Com_Byte, "ICF", W::Always, C::Item},
-    {F::cbb_Com_Stop, "ICF", W::Always, C::Item},
-    {F::cbb_Com_Parity, "ICF", W::Always, C::Item},
-    {F::cbb_Com_BaudRate, "CIPR", W::Always, C::Item},
-    {F::edt_HeartbeatTime, "CIPCFG", W::DataMode, C::Number},
-    {F::edt_WaitTime, "CIPCFG", W::DataMode, C::Number},
-    {F::edt_RestartTime, "CIPCFG", W::DataFullView, C::Number},
-    {F::edt_HeartbeatFormat, "CIPPACK", W::DataMode, C::Packet},
-    {F::cbb_HeartbeatTo, "CIPPACK", W::DataFullView, C::Item},
-    {F::edt_RegFormat, "CIPPACK", W::DataMode, C::Packet},
-    {F::cbb_RegMode, "CIPPACK", W::DataFullView, C::Item},
-    {F::cbb_NetProtocol1, "CIPSCONT", W::DataMode, C::Item},
-    {F::edt_IP1, "CIPSCONT", W::DataMode, C::Text},
-    {F::edt_Port1, "CIPSCONT", W::DataMode, C::Number},
-    {F::chk_NetPort1, "CIPSCONT", W::DataFullView, C::Tick},
-    {F::cbb_NetProtocol2, "CIPSCONT", W::DataFullView, C::Item},
-    {F::edt_IP2, "CIPSCONT", W::DataFullView, C::Text},
-    {F::edt_Port2, "CIPSCONT", W::DataFullView, C::Number},
-    {F::chk_NetPort2, "CIPSCONT", W::DataFullView, C::Tick},
-    {F::cbb_NetProtocol3, "CIPSCONT", W::DataFullView, C::Item},
-    {F::edt_IP3, "CIPSCONT", W::DataFullView, C::Text},
-    {F::edt_Port3, "CIPSCONT", W::DataFullView, C::Number},
-    {F::chk_NetPort3, "CIPSCONT", W::DataFullView, C::Tick},
-    {F::cbb_NetProtocol4, "CIPSCONT", W::DataFullView, C::Item},
-    {F::edt_IP4, "CIPSCONT", W::DataFullView, C::Text},
-    {F::edt_Port4, "CIPSCONT", W::DataFullView, C::Number},
-    {F::chk_NetPort4, "CIPSCONT", W::DataFullView, C::Tick},
-    {F::chk_ComAtEnable, "CICOMAT", W::DataFullView, C::Tick},
-    {F::chk_NetAtEnable, "CINETAT", W::DataFullView, C::Tick},
-    {F::chkCloudEnalbe, "CLOUDEN", W::DataFullFamily2, C::Tick},
-    {F::lbledtCloud, "CLOUDID", W::CloudOn, C::Text},
-    {F::chk_CachEnable, "CACHE", W::DataFullFamily2, C::Tick},
-    {F::lbledtResoc, "RESOC", W::DataFullFamily2, C::Number},
-    {F::edt_IP5, "CIPSCONT", W::HttpMode, C::Text},
-    {F::edt_Port5, "CIPSCONT", W::HttpMode, C::Number},
-    {F::edtHTPURL, "HTPURL", W::HttpFamily2, C::Text},
-    {F::mmoHTPHD, "HTPHD", W::HttpFamily2, C::Text},
-    {F::cbbHTPTP, "HTPTP", W::HttpFamily2, C::Item},
-    {F::edt_TelNo, "CIPNUM", W::SmsMode, C::Text},
+    {F::cbb_WorkMode, "CIMOD", "CIMOD", W::Always, C::Item},
+    {F::edt_APN_other, "CSTT", "CSTT", W::Always, C::Apn},
+    {F::cbb_Com_Byte, "ICF", "ICF", W::Always, C::Item},
+    {F::cbb_Com_Stop, "ICF", "ICF", W::Always, C::Item},
+    {F::cbb_Com_Parity, "ICF", "ICF", W::Always, C::Item},
+    {F::cbb_Com_BaudRate, "CIPR", "CIPR", W::Always, C::Item},
+    {F::edt_HeartbeatTime, "CIPCFG", "CIPCFG", W::DataMode, C::Number},
+    {F::edt_WaitTime, "CIPCFG", "CIPCFG", W::DataMode, C::Number},
+    {F::edt_RestartTime, "CIPCFG", "CIPCFG", W::DataFullView, C::Number},
+    {F::edt_HeartbeatFormat, "CIPPACK", "CIPPACK,0", W::DataMode, C::Packet},
+    {F::cbb_HeartbeatTo, "CIPPACK", "CIPPACK,0", W::DataFullView, C::Item},
+    {F::edt_RegFormat, "CIPPACK", "CIPPACK,1", W::DataMode, C::Packet},
+    {F::cbb_RegMode, "CIPPACK", "CIPPACK,1", W::DataFullView, C::Item},
+    {F::cbb_NetProtocol1, "CIPSCONT", "CIPSTART,1", W::DataMode, C::Item},
+    {F::edt_IP1, "CIPSCONT", "CIPSTART,1", W::DataMode, C::Text},
+    {F::edt_Port1, "CIPSCONT", "CIPSTART,1", W::DataMode, C::Number},
+    {F::chk_NetPort1, "CIPSCONT", "CIPSTART,1", W::DataFullView, C::Tick},
+    {F::cbb_NetProtocol2, "CIPSCONT", "CIPSTART,2", W::DataFullView, C::Item},
+    {F::edt_IP2, "CIPSCONT", "CIPSTART,2", W::DataFullView, C::Text},
+    {F::edt_Port2, "CIPSCONT", "CIPSTART,2", W::DataFullView, C::Number},
+    {F::chk_NetPort2, "CIPSCONT", "CIPSTART,2", W::DataFullView, C::Tick},
+    {F::cbb_NetProtocol3, "CIPSCONT", "CIPSTART,3", W::DataFullView, C::Item},
+    {F::edt_IP3, "CIPSCONT", "CIPSTART,3", W::DataFullView, C::Text},
+    {F::edt_Port3, "CIPSCONT", "CIPSTART,3", W::DataFullView, C::Number},
+    {F::chk_NetPort3, "CIPSCONT", "CIPSTART,3", W::DataFullView, C::Tick},
+    {F::cbb_NetProtocol4, "CIPSCONT", "CIPSTART,4", W::DataFullView, C::Item},
+    {F::edt_IP4, "CIPSCONT", "CIPSTART,4", W::DataFullView, C::Text},
+    {F::edt_Port4, "CIPSCONT", "CIPSTART,4", W::DataFullView, C::Number},
+    {F::chk_NetPort4, "CIPSCONT", "CIPSTART,4", W::DataFullView, C::Tick},
+    {F::chk_ComAtEnable, "CICOMAT", "CICOMAT", W::DataFullView, C::Tick},
+    {F::chk_NetAtEnable, "CINETAT", "CINETAT", W::DataFullView, C::Tick},
+    {F::chkCloudEnalbe, "CLOUDEN", "CLOUDEN", W::DataFullFamily2, C::Tick},
+    {F::lbledtCloud, "CLOUDID", "CLOUDID", W::CloudOn, C::Text},
+    {F::chk_CachEnable, "CACHE", "CACHE", W::DataFullFamily2, C::Tick},
+    {F::lbledtResoc, "RESOC", "RESOC", W::DataFullFamily2, C::Number},
+    {F::edt_IP5, "CIPSCONT", "CIPSTART,1", W::HttpMode, C::Text},
+    {F::edt_Port5, "CIPSCONT", "CIPSTART,1", W::HttpMode, C::Number},
+    {F::edtHTPURL, "HTPURL", "HTPURL", W::HttpFamily2, C::Text},
+    {F::mmoHTPHD, "HTPHD", "HTPHD", W::HttpFamily2, C::Text},
+    {F::cbbHTPTP, "HTPTP", "HTPTP", W::HttpFamily2, C::Item},
+    {F::edt_TelNo, "CIPNUM", "CIPNUM", W::SmsMode, C::Text},
 };
 
 bool Sent(SentWhen when, const FormModel& wanted, bool familyTwo) {
@@ -181,29 +183,50 @@ std::string KeyOf(Field field) {
     return row.control;
 }
 
+// Whether a packet or socket line carries the row's packet or socket: the
+// reply's item against the line's first argument.
+bool SameItem(const CompareRow& row, std::string_view line) {
+    const std::string_view reply = row.reply;
+    const std::size_t comma = reply.find(',');
+    if (comma == std::string_view::npos) {
+        return true;
+    }
+    const std::size_t equals = line.find('=');
+    if (equals == std::string_view::npos) {
+        return false;
+    }
+    const std::string_view arguments = line.substr(equals + 1);
+    return arguments.substr(0, arguments.find_first_of(",\r\n")) == reply.substr(comma + 1);
+}
+
 }  // namespace
 
 std::vector<Mismatch> CompareWritten(const FormModel& wanted, const FormModel& found,
-                                     bool familyTwo) {
+                                     const std::set<std::string>& reported, bool familyTwo) {
     std::vector<Mismatch> mismatches;
     for (const CompareRow& row : kCompared) {
         if (!Sent(row.when, wanted, familyTwo)) {
             continue;
         }
         std::string written = Shown(row, wanted);
-        std::string reported = Shown(row, found);
-        if (!Same(row.how, written, reported)) {
-            mismatches.push_back({KeyOf(row.field), std::move(written), std::move(reported)});
+        if (!reported.contains(row.reply)) {
+            mismatches.push_back({KeyOf(row.field), std::move(written), {}, true});
+            continue;
+        }
+        std::string read = Shown(row, found);
+        if (!Same(row.how, written, read)) {
+            mismatches.push_back({KeyOf(row.field), std::move(written), std::move(read)});
         }
     }
     return mismatches;
 }
 
-std::vector<std::string> KeysSentBy(const std::string& command, const FormModel& wanted,
+std::vector<std::string> KeysSentBy(const std::string& line, const FormModel& wanted,
                                     bool familyTwo) {
+    const std::string command = LineCommandName(line);
     std::vector<std::string> keys;
     for (const CompareRow& row : kCompared) {
-        if (command == row.command && Sent(row.when, wanted, familyTwo)) {
+        if (command == row.command && SameItem(row, line) && Sent(row.when, wanted, familyTwo)) {
             keys.push_back(KeyOf(row.field));
         }
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <set>
 #include <string>
 #include <vector>
 
@@ -13,20 +14,22 @@ struct Mismatch {
     std::string key;  // the profile key, else the control's name
     std::string wanted;
     std::string found;
+    bool missing = false;  // the device reported nothing for it
     bool operator==(const Mismatch&) const = default;
 };
 
 // Compares the fields write all sent for `wanted`'s work mode and view with what
-// a read all put into `found`. Only fields the device reports count: the cloud
-// password and the D2D settings do not. `familyTwo`: the firmware took the
-// cloud, cache and HTTP lines.
+// a read all put into `found`; `reported` holds the ReplyKey of every reply that
+// read took, and a field no reply reported is missing. Only fields the device
+// reports count: the cloud password and the D2D settings do not. `familyTwo`:
+// the firmware took the cloud, cache and HTTP lines.
 std::vector<Mismatch> CompareWritten(const FormModel& wanted, const FormModel& found,
-                                     bool familyTwo);
+                                     const std::set<std::string>& reported, bool familyTwo);
 
-// The profile keys a command of write all carried for `wanted`, e.g. "CIPCFG"
-// gives the heartbeat, packing and restart times; none for a command that sends
-// only fixed values.
-std::vector<std::string> KeysSentBy(const std::string& command, const FormModel& wanted,
+// The profile keys a line of write all carried for `wanted`, e.g. a CIPCFG line
+// gives the heartbeat, packing and restart times, a CIPSCONT line its socket's
+// four; none for a line that sends only fixed values.
+std::vector<std::string> KeysSentBy(const std::string& line, const FormModel& wanted,
                                     bool familyTwo);
 
 }  // namespace dtu::cli

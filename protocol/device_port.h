@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <optional>
 #include <string>
 
@@ -42,6 +43,11 @@ public:
     // The port's name and baud rate, for the texts that tell what to check.
     virtual std::string Name() const = 0;
     virtual std::string BaudRate() const = 0;
+    // How long the line falls quiet before the receive ends: the pause between
+    // a final line and the next line sent keeps the timing devices are used to.
+    virtual std::chrono::milliseconds FramingPause() const { return kDefaultFramingPause; }
+
+    static constexpr std::chrono::milliseconds kDefaultFramingPause{60};
 };
 
 }  // namespace dtu

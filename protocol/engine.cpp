@@ -6,7 +6,7 @@
 #include "lang/lang_list.h"
 #include "protocol/commands.h"
 #include "protocol/firmware.h"
-#include "protocol/reply_classifier.h"
+#include "protocol/reply_names.h"
 #include "protocol/run_texts.h"
 #include "protocol/sequences.h"
 #include "protocol/text_helpers.h"
@@ -17,6 +17,7 @@ namespace {
 
 constexpr std::string_view kIcfSetPrefix = "AT+ICF=";
 constexpr std::string_view kCiprSetPrefix = "AT+CIPR=";
+constexpr std::string_view kQueryEnd = "?\r\n";
 constexpr const char* kPortNotOpenKey = "lang_Info_ComIsOpen";
 constexpr const char* kTooLongKey = "lang_Info_TooLong";
 
@@ -39,18 +40,30 @@ Engine::Engine(OrderList& orders, DevicePort& port, Timers& timers, EngineHost& 
       host_(host),
       replyTimer_(timers),
       pauseTimer_(timers),
-      settleTimer_(timers) {}
+      settleTimer_(timers),
+      boundTimer_(timers) {}
+
+std::chrono::milliseconds Engine::LineGap() const {
+    return gap_ ? *gap_ : port_.FramingPause();
+}
 
 void Engine::BeginAction() {
+    const bool outstanding = reader_.Expecting();
     if (running_) {
-        const bool outstanding = replyTimer_.Running();
         host_.Log(LogKind::Error, InterruptedText(orders_.OrderIndex, orders_.OrderCount()));
         End(RunEnd::Interrupted);
-        if (outstanding) {
-            settleTimer_.Start(kSettleTime, [this] { Settled(); });
-        }
+    } else if (direct_) {
+        End(RunEnd::Interrupted);
+    }
+    if (outstanding && !settleTimer_.Running()) {
+        // The abandoned line's answer is still due: it must not be taken for the next one's.
+        settleTimer_.Start(kSettleTime, [this] {
+            DropPartialAnswer();
+            Settled();
+        });
     }
     waitingToStart_ = false;
+    waitingDirect_.reset();
     CurrentOperation = kOtherOperation;
 }
 
@@ -89,6 +102,7 @@ void Engine::StartList() {
     retryIndex_ = -1;
     refused_.clear();
     unreadable_.clear();
+    notRead_.clear();
     extendedModes_.clear();
     SendCurrentOrder();
 }
@@ -109,13 +123,13 @@ void Engine::SendSms() {
 }
 
 void Engine::SendRawData(const std::string& text) {
-    if (Write(text) == SendResult::Lost) {
-        HandlePortLost();
+    if (!text.empty()) {
+        SendDirect(text);
     }
 }
 
 void Engine::SendAtCommand(const std::string& body) {
-    SendRawData("AT+" + body + "\r\n");
+    SendDirect("AT+" + body + "\r\n");
 }
 
 void Engine::SendQuery(const std::string& name) {
@@ -148,6 +162,12 @@ SendResult Engine::Write(const std::string& text) {
     return result;
 }
 
+void Engine::AwaitAnswer(const std::string& sent) {
+    reader_.Expect(sent);
+    replyTimer_.Start(replyTimeout_, [this] { HandleReplyTimeout(); });
+    boundTimer_.Start(kReplyBound, [this] { HandleReplyTimeout(); });
+}
+
 void Engine::SendCurrentOrder() {
     if (settleTimer_.Running()) {
         waitingToStart_ = true;
@@ -160,15 +180,40 @@ void Engine::SendCurrentOrder() {
     }
     switch (Write(line)) {
         case SendResult::Sent:
-            if (!replyTimer_.Running()) {
-                replyTimer_.Start(replyTimeout_, [this] { HandleReplyTimeout(); });
-            }
+            AwaitAnswer(line);
             break;
         case SendResult::TooLong:
             // Counted as refused: the device never saw it.
-            refused_.push_back(CurrentLineName());
+            refused_.push_back(line);
             ++orders_.OrderIndex;
-            pauseTimer_.Start(kLinePause, [this] { SendCurrentOrder(); });
+            NextLine(LineGap());
+            break;
+        case SendResult::Closed:
+            End(RunEnd::NotOpen);
+            break;
+        case SendResult::Lost:
+            HandlePortLost();
+            break;
+    }
+}
+
+void Engine::SendDirect(const std::string& text) {
+    direct_ = true;
+    refused_.clear();
+    unreadable_.clear();
+    notRead_.clear();
+    answer_.clear();
+    if (settleTimer_.Running()) {
+        waitingDirect_ = text;
+        return;
+    }
+    switch (Write(text)) {
+        case SendResult::Sent:
+            AwaitAnswer(text);
+            break;
+        case SendResult::TooLong:
+            refused_.push_back(text);
+            End(RunEnd::Incomplete);
             break;
         case SendResult::Closed:
             End(RunEnd::NotOpen);
@@ -180,35 +225,45 @@ void Engine::SendCurrentOrder() {
 }
 
 void Engine::HandleReceived(const std::string& rx) {
-    const ReplyKind kind = ClassifyReply(rx);
-    if (settleTimer_.Running()) {
-        // The answer to the abandoned line: shown, never taken for a new one.
-        host_.Log(LogKind::Info, rx);
-        if (kind != ReplyKind::Other) {
-            settleTimer_.Stop();
-            Settled();
+    if (!reader_.Expecting()) {
+        // Nothing is outstanding: between two lines, or after the end of a run.
+        if (!rx.empty()) {
+            host_.Log(LogKind::Info, rx);
         }
         return;
     }
-    // Between two lines nothing is outstanding; so is any block that is not final.
-    if (pauseTimer_.Running() || kind == ReplyKind::Other) {
-        host_.Log(LogKind::Info, rx);
+    std::optional<Response> response = reader_.Feed(rx);
+    if (!response) {
+        // A slow device is slow, not silent.
+        if (!rx.empty() && replyTimer_.Running()) {
+            replyTimer_.Start(replyTimeout_, [this] { HandleReplyTimeout(); });
+        }
         return;
     }
     replyTimer_.Stop();
-    if (kind == ReplyKind::Error) {
-        HandleError(rx);
+    boundTimer_.Stop();
+    if (settleTimer_.Running()) {
+        // The answer to the abandoned line: shown, never taken for a new one.
+        host_.Log(LogKind::Info, response->bytes);
+        settleTimer_.Stop();
+        Settled();
+        return;
+    }
+    if (response->refused) {
+        HandleRefusal(*response);
     } else {
-        HandleSuccess(rx);
+        HandleAccepted(*response);
     }
 }
 
-void Engine::HandleError(const std::string& rx) {
-    host_.Log(LogKind::Error, rx);
-    if (!running_) {
+void Engine::HandleRefusal(const Response& response) {
+    host_.Log(LogKind::Error, response.bytes);
+    refused_.push_back(lastSent_);
+    if (direct_) {
+        answer_ = response.bytes;
+        End(RunEnd::Incomplete);
         return;
     }
-    refused_.push_back(CurrentLineName());
     if (orders_.OrderIndex < INT32_MAX) {
         ++orders_.OrderIndex;
     }
@@ -216,29 +271,26 @@ void Engine::HandleError(const std::string& rx) {
         Complete();
         return;
     }
-    pauseTimer_.Start(kLinePause, [this] { SendCurrentOrder(); });
+    NextLine(LineGap());
 }
 
-void Engine::HandleSuccess(const std::string& rx) {
-    const bool echo = rx == lastSent_;
-    const bool readable = echo || IsReadableReply(rx);
-    host_.Log(readable ? LogKind::Rx : LogKind::Error, rx);
-    if (!readable && running_) {
-        unreadable_.push_back(CurrentLineName());
+void Engine::HandleAccepted(const Response& response) {
+    const bool readable = IsReadableReply(response.bytes);
+    host_.Log(readable ? LogKind::Rx : LogKind::Error, response.bytes);
+    if (!readable) {
+        unreadable_.push_back(lastSent_);
     }
+    const std::string sent = lastSent_;
     bool reopened = false;
-    if (!echo) {
-        if (!FollowDeviceUartChange(reopened)) {
-            return;
-        }
-        if (readable) {
-            DispatchValues(rx);
-        }
+    if (!FollowDeviceUartChange(reopened)) {
+        return;
     }
-    if (!running_) {
-        if (readable) {
-            host_.Log(LogKind::Info, LangText(SuccessTextKey(CurrentOperation)));
-        }
+    if (readable && DispatchValues(response) == 0 && sent.ends_with(kQueryEnd)) {
+        notRead_.push_back(sent);
+    }
+    if (direct_) {
+        answer_ = response.bytes;
+        Complete();
         return;
     }
     // Counted after the parse, so lines the version reply added are included.
@@ -249,7 +301,7 @@ void Engine::HandleSuccess(const std::string& rx) {
     }
     host_.ShowProgress({true, lastIndex, orders_.OrderIndex});
     ++orders_.OrderIndex;
-    NextLine(reopened ? kReopenPause : kLinePause);
+    NextLine(reopened ? kReopenPause : LineGap());
 }
 
 void Engine::NextLine(std::chrono::milliseconds pause) {
@@ -260,15 +312,36 @@ void Engine::Settled() {
     if (waitingToStart_) {
         waitingToStart_ = false;
         SendCurrentOrder();
+    } else if (waitingDirect_) {
+        const std::string text = std::move(*waitingDirect_);
+        waitingDirect_.reset();
+        SendDirect(text);
     }
 }
 
+void Engine::DropPartialAnswer() {
+    if (!reader_.Pending().empty()) {
+        host_.Log(LogKind::Info, reader_.Pending());
+    }
+    reader_.Reset();
+}
+
 void Engine::HandleReplyTimeout() {
-    if (!running_) {
+    if (!running_ && !direct_) {
         return;
     }
+    replyTimer_.Stop();
+    boundTimer_.Stop();
+    if (!reader_.Pending().empty()) {
+        // Bytes without a final line: the device speaks, but not at these line settings.
+        DropPartialAnswer();
+        host_.Log(LogKind::Error, GarbledText(port_.Name(), port_.BaudRate()));
+        End(RunEnd::Garbled);
+        return;
+    }
+    reader_.Reset();
     const int index = orders_.OrderIndex;
-    if (retryIndex_ >= index) {
+    if (direct_ || retryIndex_ >= index) {
         host_.Log(LogKind::Error, NoAnswerText(port_.Name(), port_.BaudRate()));
         End(RunEnd::NoAnswer);
         return;
@@ -282,7 +355,7 @@ void Engine::HandleReplyTimeout() {
 
 void Engine::HandlePortLost() {
     ClosePortAfter(PortLostText(port_.Name()));
-    if (running_) {
+    if (running_ || direct_) {
         End(RunEnd::PortLost);
     }
 }
@@ -291,6 +364,8 @@ void Engine::ClosePortAfter(const std::string& errorText) {
     replyTimer_.Stop();
     pauseTimer_.Stop();
     settleTimer_.Stop();
+    boundTimer_.Stop();
+    DropPartialAnswer();
     host_.Log(LogKind::Error, errorText);
     port_.Close();
     host_.PortChanged();
@@ -318,23 +393,30 @@ bool Engine::FollowDeviceUartChange(bool& reopened) {
         return true;
     }
     ClosePortAfter(ReopenFailedText(change, reopen.reason));
-    if (running_) {
+    if (running_ || direct_) {
         End(RunEnd::ReopenFailed, reopen.reason);
     }
     return false;
 }
 
-void Engine::DispatchValues(const std::string& rx) {
-    for (const ReplyValue& reply : ParseReplyValues(rx)) {
-        DispatchReply(reply);
+int Engine::DispatchValues(const Response& response) {
+    const std::string command = LineCommandName(lastSent_);
+    int taken = 0;
+    for (const std::string& line : response.lines) {
+        const std::optional<ReplyValue> value = ParseReplyLine(line);
+        // Other lines (unsolicited notices among them) are shown, never applied.
+        if (value && AnswersCommand(command, value->name) && DispatchReply(*value)) {
+            ++taken;
+        }
     }
+    return taken;
 }
 
-void Engine::DispatchReply(const ReplyValue& reply) {
+bool Engine::DispatchReply(const ReplyValue& reply) {
     try {
         host_.ApplyReply(reply);
     } catch (const std::exception&) {
-        return;  // a value the form cannot take is dropped; the list goes on
+        return false;  // a value the form cannot take is not a value read
     }
     const std::optional<TCmd> cmd = CmdByName(reply.name);
     if (cmd == TCmd::CIVER) {
@@ -342,6 +424,7 @@ void Engine::DispatchReply(const ReplyValue& reply) {
     } else if (cmd == TCmd::CIMOD) {
         FollowDeviceWorkMode();
     }
+    return true;
 }
 
 void Engine::ApplyFirmwareFamily(int family) {
@@ -370,38 +453,49 @@ void Engine::FollowDeviceWorkMode() {
 }
 
 void Engine::Complete() {
-    if (refused_.empty() && unreadable_.empty()) {
-        host_.ShowProgress({false, orders_.OrderCount() - 1, orders_.OrderIndex});
+    if (refused_.empty() && unreadable_.empty() && notRead_.empty()) {
+        if (!direct_) {
+            host_.ShowProgress({false, orders_.OrderCount() - 1, orders_.OrderIndex});
+        }
         host_.Log(LogKind::Info, LangText(SuccessTextKey(CurrentOperation)));
         End(RunEnd::Success);
         return;
     }
-    host_.Log(LogKind::Error, IncompleteText(refused_, unreadable_));
+    host_.Log(LogKind::Error, IncompleteText(refused_, unreadable_, notRead_));
     End(RunEnd::Incomplete);
 }
 
 void Engine::End(RunEnd end, std::string reason) {
     replyTimer_.Stop();
     pauseTimer_.Stop();
-    running_ = false;
+    boundTimer_.Stop();
     RunOutcome outcome;
     outcome.operation = CurrentOperation;
+    outcome.direct = direct_;
     outcome.end = end;
-    outcome.linesTotal = orders_.OrderCount();
-    outcome.linesDone = end == RunEnd::Success ? outcome.linesTotal : orders_.OrderIndex;
+    if (direct_) {
+        outcome.linesTotal = 1;
+        outcome.linesDone = end == RunEnd::Success || end == RunEnd::Incomplete ? 1 : 0;
+    } else {
+        outcome.linesTotal = orders_.OrderCount();
+        outcome.linesDone = end == RunEnd::Success ? outcome.linesTotal : orders_.OrderIndex;
+    }
     outcome.refused = std::move(refused_);
     outcome.unreadable = std::move(unreadable_);
+    outcome.notRead = std::move(notRead_);
+    outcome.answer = std::move(answer_);
     outcome.reason = std::move(reason);
     refused_.clear();
     unreadable_.clear();
-    if (end != RunEnd::Success) {
+    notRead_.clear();
+    answer_.clear();
+    const bool wasList = running_;
+    running_ = false;
+    direct_ = false;
+    if (wasList && end != RunEnd::Success) {
         host_.ShowProgress({});
     }
     host_.RunFinished(outcome);
-}
-
-std::string Engine::CurrentLineName() const {
-    return LineCommandName(orders_.GetOrder(orders_.OrderIndex));
 }
 
 }  // namespace dtu

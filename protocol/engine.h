@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <cstdint>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -9,19 +10,21 @@
 #include "protocol/device_port.h"
 #include "protocol/engine_host.h"
 #include "protocol/order_list.h"
+#include "protocol/reply_reader.h"
 #include "protocol/run_outcome.h"
 #include "protocol/timers.h"
 
 namespace dtu {
 
-// Runs the command list over the port one line per reply, classifies and parses
-// the replies, recovers a silent device and ends every run with one verdict.
-// Everything runs on the thread that owns the port, the timers and the host.
+// Runs the command list over the port one line per answer, parses the answers,
+// recovers a silent device and ends every run, and every direct send, with one
+// verdict. Everything runs on the thread that owns the port, the timers and the host.
 class Engine {
 public:
+    // Silence after a line, or between two receives of its answer, that ends the wait.
     static constexpr std::chrono::milliseconds kReplyTimeout{5000};
-    // Between a reply and the next line.
-    static constexpr std::chrono::milliseconds kLinePause{1};
+    // However slowly a device keeps sending, a line's answer has ended by then.
+    static constexpr std::chrono::milliseconds kReplyBound{30000};
     // Lets the device settle on its new line settings before the next line.
     static constexpr std::chrono::milliseconds kReopenPause{200};
     // How long a new list waits for the answer to a line the run it replaced
@@ -48,7 +51,8 @@ public:
     // Runs the list as it stands, from OrderIndex.
     void StartList();
 
-    // Direct sends: no list, no reply timer.
+    // Direct sends: one line outside any list, waited for like a list line,
+    // never recovered.
     void ExitToDataMode();
     void SendSms();
     void SendRawData(const std::string& text);
@@ -56,35 +60,44 @@ public:
     void SendQuery(const std::string& name);
     void SendSet(const std::string& name, const std::string& value);
 
-    // One received block, one reply.
+    // The bytes of one receive; an answer may take several.
     void HandleReceived(const std::string& rx);
     // The port's hang-up notice.
     void HandlePortLost();
     // One reply value into the form; the version reply also applies the
     // firmware family, which may extend the running list.
-    void DispatchReply(const ReplyValue& reply);
+    // False when the form could not take the value.
+    bool DispatchReply(const ReplyValue& reply);
 
     void SetReplyTimeout(std::chrono::milliseconds timeout) { replyTimeout_ = timeout; }
+    // The pause between a final line and the next line sent; without one set,
+    // the port's framing pause.
+    void SetLineGap(std::optional<std::chrono::milliseconds> gap) { gap_ = gap; }
+    std::chrono::milliseconds LineGap() const;
     const std::string& LastSent() const { return lastSent_; }
 
 private:
     SendResult Write(const std::string& text);
     void SendCurrentOrder();
+    void SendDirect(const std::string& text);
+    void AwaitAnswer(const std::string& sent);
     void HandleReplyTimeout();
-    void HandleSuccess(const std::string& rx);
-    void HandleError(const std::string& rx);
+    void HandleRefusal(const Response& response);
+    void HandleAccepted(const Response& response);
     void NextLine(std::chrono::milliseconds pause);
     // False when the port could not follow the device and the run ended.
     bool FollowDeviceUartChange(bool& reopened);
-    void DispatchValues(const std::string& rx);
+    // How many values of the line's own command the answer carried.
+    int DispatchValues(const Response& response);
     void ApplyFirmwareFamily(int family);
     void FollowDeviceWorkMode();
+    // Shows what arrived for a line that will never get its final line.
+    void DropPartialAnswer();
 
     void Settled();
     void Complete();
     void End(RunEnd end, std::string reason = {});
     void ClosePortAfter(const std::string& errorText);
-    std::string CurrentLineName() const;
 
     OrderList& orders_;
     DevicePort& port_;
@@ -92,15 +105,23 @@ private:
     TimerSlot replyTimer_;
     TimerSlot pauseTimer_;
     TimerSlot settleTimer_;
+    TimerSlot boundTimer_;
     std::chrono::milliseconds replyTimeout_ = kReplyTimeout;
+    std::optional<std::chrono::milliseconds> gap_;
     std::string lastSent_;
+    ReplyReader reader_;
 
     bool running_ = false;
+    bool direct_ = false;
     bool waitingToStart_ = false;
+    // A direct send made while the answer to an abandoned line was still due.
+    std::optional<std::string> waitingDirect_;
     // The line sent again after the recovery; a second silence there ends the run.
     int retryIndex_ = -1;
     std::vector<std::string> refused_;
     std::vector<std::string> unreadable_;
+    std::vector<std::string> notRead_;
+    std::string answer_;
     // Work modes whose firmware-family queries this read all has appended.
     std::set<int> extendedModes_;
 };

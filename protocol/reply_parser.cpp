@@ -31,10 +31,6 @@ std::optional<ReplyValue> ParseVersionLine(std::string_view line) {
 
 }  // namespace
 
-std::vector<std::string> SplitReplyLines(std::string_view block) {
-    return SplitPieces(block, "\r\n", "\r\n");
-}
-
 std::optional<ReplyValue> ParseReplyLine(std::string_view line) {
     // Blocks hold at most 65535 bytes; anything longer cannot be a reply line.
     if (line.size() > static_cast<std::size_t>(INT_MAX)) {
@@ -48,18 +44,6 @@ std::optional<ReplyValue> ParseReplyLine(std::string_view line) {
     }
     const int length = static_cast<int>(line.size());
     return ReplyValue{std::move(name), DelSpaces(DelQuotes(SubText(line, colon + 1, length)))};
-}
-
-std::vector<ReplyValue> ParseReplyValues(std::string_view block) {
-    std::vector<ReplyValue> values;
-    for (const std::string& line : SplitReplyLines(block)) {
-        std::optional<ReplyValue> value = ParseReplyLine(line);
-        if (!value) {
-            break;
-        }
-        values.push_back(std::move(*value));
-    }
-    return values;
 }
 
 }  // namespace dtu

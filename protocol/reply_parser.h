@@ -16,15 +16,8 @@ struct ReplyValue {
     bool operator==(const ReplyValue&) const = default;
 };
 
-// The lines of a received block: runs between CR and LF bytes, where quotes keep
-// CR and LF inside a line and a NUL byte ends the block.
-std::vector<std::string> SplitReplyLines(std::string_view block);
-
 // The name and value of a "+NAME:value" line, or "CIVER" and "major.minor" of a
 // "V3." version line; nullopt for a line that ends the useful part of the block.
 std::optional<ReplyValue> ParseReplyLine(std::string_view line);
-
-// Every pair of the block, up to the first line that yields none.
-std::vector<ReplyValue> ParseReplyValues(std::string_view block);
 
 }  // namespace dtu

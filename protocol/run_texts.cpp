@@ -1,6 +1,9 @@
 #include "protocol/run_texts.h"
 
+#include <algorithm>
+
 #include "lang/lang_list.h"
+#include "protocol/line_fields.h"
 #include "protocol/write_values.h"
 
 namespace dtu {
@@ -15,26 +18,41 @@ std::string Joined(const std::vector<std::string>& names) {
     return text;
 }
 
-std::string CountedNames(const char* key, const std::vector<std::string>& names) {
-    return FormatValue(LangText(key), {std::to_string(names.size()), Joined(names)});
+// Each line by the field it carries, once, in the order first met.
+std::string CountedFields(const char* key, const std::vector<std::string>& lines) {
+    std::vector<std::string> names;
+    for (const std::string& line : lines) {
+        std::string name = LineFieldName(line);
+        if (std::find(names.begin(), names.end(), name) == names.end()) {
+            names.push_back(std::move(name));
+        }
+    }
+    return FormatValue(LangText(key), {std::to_string(lines.size()), Joined(names)});
 }
 
 }  // namespace
 
 std::string IncompleteText(const std::vector<std::string>& refused,
-                           const std::vector<std::string>& unreadable) {
+                           const std::vector<std::string>& unreadable,
+                           const std::vector<std::string>& notRead) {
     std::string text;
-    if (!refused.empty()) {
-        text = CountedNames("lang_Run_Refused", refused);
-    }
-    if (!unreadable.empty()) {
-        text += (text.empty() ? "" : " ") + CountedNames("lang_Run_Unreadable", unreadable);
-    }
+    const auto add = [&text](const char* key, const std::vector<std::string>& lines) {
+        if (!lines.empty()) {
+            text += (text.empty() ? "" : " ") + CountedFields(key, lines);
+        }
+    };
+    add("lang_Run_Refused", refused);
+    add("lang_Run_Unreadable", unreadable);
+    add("lang_Run_NotRead", notRead);
     return text;
 }
 
 std::string NoAnswerText(const std::string& port, const std::string& baudRate) {
     return FormatValue(LangText("lang_Run_NoAnswer"), {port, baudRate});
+}
+
+std::string GarbledText(const std::string& port, const std::string& baudRate) {
+    return FormatValue(LangText("lang_Run_Garbled"), {port, baudRate});
 }
 
 std::string PortLostText(const std::string& port) {

@@ -338,6 +338,12 @@ void TComm::SetReplacedChar(char c) {
     impl_->SetLine(impl_->line.replacedChar, c);
 }
 
+bool TComm::DeliverAtLineEnd() const {
+    return impl_->timeouts.deliverAtLineEnd;
+}
+void TComm::SetDeliverAtLineEnd(bool on) {
+    impl_->SetTimeout(impl_->timeouts.deliverAtLineEnd, on);
+}
 std::uint32_t TComm::ReadIntervalTimeout() const {
     return impl_->timeouts.readInterval;
 }

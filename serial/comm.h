@@ -109,6 +109,9 @@ public:
     void SetXoffChar(char c);
     char ReplacedChar() const;
     void SetReplacedChar(char c);
+    // Off by default: every read is framed by the read interval alone.
+    bool DeliverAtLineEnd() const;
+    void SetDeliverAtLineEnd(bool on);
     std::uint32_t ReadIntervalTimeout() const;
     void SetReadIntervalTimeout(std::uint32_t ms);
     std::uint32_t ReadTotalTimeoutMultiplier() const;

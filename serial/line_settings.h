@@ -40,6 +40,11 @@ struct TimeoutSettings {
     std::uint32_t readTotalConstant = 0;
     std::uint32_t writeTotalMultiplier = 0;
     std::uint32_t writeTotalConstant = 0;
+    // A read that ends at a line end is handed over at once, and no byte waits
+    // longer than the read interval: answers read line by line are complete
+    // without waiting for the line to fall quiet, and a slow device is heard
+    // while it sends.
+    bool deliverAtLineEnd = false;
 };
 
 // The termios speed constant for a rate, or nothing when termios has none.

@@ -21,6 +21,7 @@ struct PortSession {
         readTotalConstant = t.readTotalConstant;
         writeTotalMultiplier = t.writeTotalMultiplier;
         writeTotalConstant = t.writeTotalConstant;
+        deliverAtLineEnd = t.deliverAtLineEnd;
     }
 
     // Called by a worker that found the port gone: the first report of an open
@@ -45,6 +46,7 @@ struct PortSession {
     std::atomic<std::uint32_t> writeTotalMultiplier{0};
     std::atomic<std::uint32_t> writeTotalConstant{0};
     std::atomic<bool> ignoreNullChar{false};
+    std::atomic<bool> deliverAtLineEnd{false};
 };
 
 }  // namespace dtu

@@ -112,7 +112,9 @@ private:
         }
         std::optional<Clock::time_point> deadline;
         if (std::uint32_t interval = session_.readInterval; interval != 0) {
-            deadline = lastByte_ + std::chrono::milliseconds(interval);
+            // A reader of lines also hears a slow device's bytes as they come.
+            deadline = (session_.deliverAtLineEnd ? firstByte_ : lastByte_) +
+                       std::chrono::milliseconds(interval);
         }
         std::uint64_t total = std::uint64_t{session_.readTotalMultiplier} * kReadBlockSize +
                               session_.readTotalConstant;
@@ -152,10 +154,14 @@ private:
         if (std::uint32_t flags = errors_.NewErrors(); flags != 0) {
             session_.notices.ReceiveError(flags);
         }
-        if (length_ == buffer_.size()) {
+        if (length_ == buffer_.size() || (session_.deliverAtLineEnd && EndsAtLineEnd())) {
             Deliver();
         }
         return true;
+    }
+
+    bool EndsAtLineEnd() const {
+        return length_ != 0 && (buffer_[length_ - 1] == '\n' || buffer_[length_ - 1] == '\r');
     }
 
     void Deliver() {

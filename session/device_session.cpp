@@ -5,6 +5,7 @@
 #include "form/reply_apply.h"
 #include "lang/lang_list.h"
 #include "protocol/commands.h"
+#include "protocol/reply_names.h"
 #include "serial/open_error_text.h"
 #include "serial/port_identity.h"
 #include "serial/port_texts.h"
@@ -13,6 +14,8 @@ namespace dtu {
 
 DeviceSession::DeviceSession(EventPoster& poster, Timers& timers)
     : comm_(poster), control_(comm_), port_(control_), engine_(orders_, port_, timers, *this) {
+    // Answers end at their final line; only the escape's bare answers need the line to fall quiet.
+    comm_.SetDeliverAtLineEnd(true);
     comm_.OnReceiveData = [this](const char* buffer, std::uint16_t length) {
         engine_.HandleReceived(std::string(buffer, length));
     };
@@ -61,6 +64,7 @@ void DeviceSession::BeginAction(std::uint8_t operation) {
 
 void DeviceSession::ReadAll() {
     BeginAction(kReadAllOperation);
+    reported_.clear();
     engine_.ReadAll();
 }
 
@@ -125,6 +129,7 @@ void DeviceSession::ApplyReply(const ReplyValue& reply) {
         firmware_ = reply.value;
     }
     dtu::ApplyReply(form_, reply);
+    reported_.insert(ReplyKey(reply));
 }
 
 void DeviceSession::EnableFamilyControls(bool enable) {

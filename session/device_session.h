@@ -2,6 +2,8 @@
 
 #include <chrono>
 #include <cstdint>
+#include <optional>
+#include <set>
 #include <string>
 
 #include "form/form_model.h"
@@ -81,6 +83,10 @@ public:
     }
 
     bool Running() const { return engine_.Running(); }
+    // What the last read all took from the device, by ReplyKey.
+    const std::set<std::string>& Reported() const { return reported_; }
+    // The pause after each final line; nothing: the port's framing pause.
+    void SetLineGap(std::optional<std::chrono::milliseconds> gap) { engine_.SetLineGap(gap); }
     std::uint8_t CurrentOperation() const { return engine_.CurrentOperation; }
     // The version text of the last version reply, e.g. "3.38".
     const std::string& FirmwareVersion() const { return firmware_; }
@@ -111,6 +117,7 @@ private:
     OrderList orders_;
     Engine engine_;
     std::string firmware_;
+    std::set<std::string> reported_;
 };
 
 }  // namespace dtu

@@ -1,6 +1,7 @@
 #include "session/serial_device_port.h"
 
 #include "serial/open_error_text.h"
+#include "serial/port_texts.h"
 
 namespace dtu {
 
@@ -42,6 +43,10 @@ OpenResult SerialDevicePort::Reopen(const LineChange& change) {
     Take(settings[kStopBitsSetting], change.stopBits);
     const bool ok = control_.OpenPort();
     return {ok, ok ? std::string() : OpenErrorText(control_.LastOpenError())};
+}
+
+std::chrono::milliseconds SerialDevicePort::FramingPause() const {
+    return std::chrono::milliseconds(FramingIntervalFor(control_.Comm().BaudRate()));
 }
 
 }  // namespace dtu

@@ -17,6 +17,7 @@ public:
     void Close() override { control_.ClosePort(); }
     std::string Name() const override { return control_.settings[0]; }
     std::string BaudRate() const override { return control_.settings[1]; }
+    std::chrono::milliseconds FramingPause() const override;
 
 private:
     PortControl& control_;

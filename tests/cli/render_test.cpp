@@ -159,6 +159,7 @@ TEST(DeviceResult, ReportNamesOutcomesRefusalsAndMismatches) {
               "        }\n"
               "      ],\n"
               "      \"unreadable\": [],\n"
+              "      \"notRead\": [],\n"
               "      \"mismatches\": [\n"
               "        {\n"
               "          \"key\": \"DTM/IP1\",\n"

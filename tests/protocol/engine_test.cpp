@@ -49,6 +49,14 @@ public:
             Reply(rx);
         }
     }
+    // Answers every line as a device that holds a value for every query.
+    void AnswerValuesUntilIdle() {
+        for (int guard = 0; engine.Running() && guard < 100; ++guard) {
+            const std::string& line = Sent().back();
+            Reply(line.ends_with("?\r\n") ? "\r\n+" + LineCommandName(line) + ":1\r\n\r\nOK\r\n"
+                                          : kOk);
+        }
+    }
 
     FakePort port;
     FakeTimers timers;
@@ -58,6 +66,7 @@ public:
 };
 
 const Lines kThreeQueries = {"AT+CIVER?\r\n", "AT+CIPR?\r\n", "AT+ICF?\r\n"};
+const Lines kThreeSets = {"AT+CIMOD=\"0\"\r\n", "AT+CICOMAT=0\r\n", "ATW\r\n"};
 
 TEST_F(EngineTest, RunOfThreeLinesMovesProgressThenShowsTheOperationsSuccessText) {
     struct Row {
@@ -69,11 +78,11 @@ TEST_F(EngineTest, RunOfThreeLinesMovesProgressThenShowsTheOperationsSuccessText
         host.progress.clear();
         port.written.clear();
         engine.CurrentOperation = row.operation;
-        StartRun(kThreeQueries);
+        StartRun(kThreeSets);
         Reply(kOk);
         Reply(kOk);
         Reply(kOk);
-        EXPECT_EQ(Sent(), kThreeQueries);
+        EXPECT_EQ(Sent(), kThreeSets);
         EXPECT_EQ(host.progress,
                   (std::vector<Progress>{{true, 2, 0}, {true, 2, 1}, {false, 2, 2}}));
         EXPECT_EQ(host.Last().kind, LogKind::Info);
@@ -93,18 +102,46 @@ TEST_F(EngineTest, OneLineRunNeverShowsProgress) {
     EXPECT_FALSE(TimerArmed());
 }
 
-TEST_F(EngineTest, EchoAndBlocksThatAreNotFinalKeepTheTimerRunning) {
+TEST_F(EngineTest, AnAnswerInPiecesIsTakenWhenItsFinalLineCame) {
     StartRun(kThreeQueries);
-    for (const std::string rx : {"AT+CIVER?\r\n", "\r\n+CIVER:V3.38\r\n", "+ok", "\x01\x02"}) {
+    for (const std::string rx : {"AT+CIVER?\r\n", "\r\nCall Ready\r\n", "\r\n+CIVER:V3.38\r\n"}) {
         Reply(rx);
         EXPECT_TRUE(TimerArmed()) << rx;
-        EXPECT_EQ(host.Last().kind, LogKind::Info);
     }
     EXPECT_TRUE(host.applied.empty());
-    EXPECT_EQ(orders.OrderIndex, 0);
+    EXPECT_EQ(Sent().size(), 1u);
     Reply(kOk);
+    EXPECT_EQ(host.applied, (std::vector<ReplyValue>{{"CIVER", "V3.38"}}));
+    EXPECT_EQ(host.Lines(LogKind::Rx),
+              Lines{"AT+CIVER?\r\n\r\nCall Ready\r\n\r\n+CIVER:V3.38\r\n\r\nOK\r\n"});
     EXPECT_EQ(Sent().size(), 2u);
     EXPECT_TRUE(TimerArmed());
+}
+
+TEST_F(EngineTest, ASlowDeviceIsWaitedForUpToTheBound) {
+    StartRun({"AT+CIPR?\r\n"});
+    // A byte every 4 s: never silent for the reply time-out.
+    for (const std::string rx : {"\r\n", "+CIPR:", "9600", "\r\n", "\r\nO"}) {
+        timers.Advance(4s);
+        engine.HandleReceived(rx);
+    }
+    timers.Advance(4s);
+    engine.HandleReceived("K\r\n");
+    ASSERT_EQ(host.outcomes.size(), 1u);
+    EXPECT_EQ(host.outcomes[0].end, RunEnd::Success);
+
+    // Bytes that never end in a final line: after the bound, the answer cannot be read.
+    StartRun({"AT+CIPR?\r\n"});
+    for (int i = 0; i < 7; ++i) {
+        timers.Advance(4s);
+        engine.HandleReceived("~");
+    }
+    timers.Advance(2s);
+    ASSERT_EQ(host.outcomes.size(), 2u);
+    EXPECT_EQ(host.outcomes[1].end, RunEnd::Garbled);
+    EXPECT_EQ(host.log[host.log.size() - 2].text, std::string(7, '~'));
+    EXPECT_EQ(host.Last().text, "lang_Run_Garbled");
+    EXPECT_EQ(Sent().back(), "AT+CIPR?\r\n");  // no escape: the device is not silent
 }
 
 TEST_F(EngineTest, CommandModeExchangeAdvancesOnTheTwoAnswers) {
@@ -113,7 +150,7 @@ TEST_F(EngineTest, CommandModeExchangeAdvancesOnTheTwoAnswers) {
     Reply("a");
     EXPECT_EQ(Sent(), (Lines{"+++", "a"}));
     Reply("+ok");  // not framed by CR LF
-    EXPECT_EQ(host.Last().kind, LogKind::Info);
+    EXPECT_EQ(host.Last().kind, LogKind::Tx);
     EXPECT_EQ(orders.OrderIndex, 1);
     Reply("\r\n+ok\r\n");
     EXPECT_EQ(host.Last().text, "lang_Info_DoSuccess");
@@ -128,15 +165,15 @@ TEST_F(EngineTest, EchoOfOurOwnAIsShownGreenAndNotParsed) {
 }
 
 TEST_F(EngineTest, ErrorsSkipTheLineAndTheVerdictNamesThem) {
-    const Lines five = {"AT+A=1\r\n", "AT+B?\r\n", "AT+C=2\r\n", "AT+D\r\n", "AT+E=3\r\n"};
+    const Lines five = {"AT+A=1\r\n", "AT+B=1\r\n", "AT+C=2\r\n", "AT+D\r\n", "AT+E=3\r\n"};
     engine.CurrentOperation = 2;
     StartRun(five);
     Reply(kOk);
     Reply(kOk);
     Reply(kError);
     EXPECT_EQ(host.log[host.log.size() - 2].kind, LogKind::Error);
-    EXPECT_EQ(Sent(), (Lines{"AT+A=1\r\n", "AT+B?\r\n", "AT+C=2\r\n", "AT+D\r\n"}));
-    Reply("+CME ERROR: 4");
+    EXPECT_EQ(Sent(), (Lines{"AT+A=1\r\n", "AT+B=1\r\n", "AT+C=2\r\n", "AT+D\r\n"}));
+    Reply("\r\n+CME ERROR: 4\r\n");
     EXPECT_EQ(Sent().back(), "AT+E=3\r\n");
     Reply("\r\nUNKNOWN\r\n");
     EXPECT_EQ(Sent().size(), 5u);
@@ -144,7 +181,7 @@ TEST_F(EngineTest, ErrorsSkipTheLineAndTheVerdictNamesThem) {
     EXPECT_EQ(host.Last().text, "lang_Run_Refused");  // no table: the key stands for the text
     ASSERT_EQ(host.outcomes.size(), 1u);
     EXPECT_EQ(host.outcomes[0].end, RunEnd::Incomplete);
-    EXPECT_EQ(host.outcomes[0].refused, (Lines{"C", "D", "E"}));
+    EXPECT_EQ(host.outcomes[0].refused, (Lines{"AT+C=2\r\n", "AT+D\r\n", "AT+E=3\r\n"}));
     EXPECT_FALSE(host.progress.back().visible);
     EXPECT_FALSE(TimerArmed());
 }
@@ -218,28 +255,30 @@ TEST_F(EngineTest, EveryRunEndsWithExactlyOneVerdict) {
         LogKind lastKind;
     };
     const Row rows[] = {
-        {"every line answered", [](EngineTest& t) { t.AnswerUntilIdle(kOk); }, RunEnd::Success,
+        {"every line answered", [](EngineTest& t) { t.AnswerValuesUntilIdle(); }, RunEnd::Success,
          LogKind::Info},
-        {"a line refused",
+        {"a line refused, then OK",
          [](EngineTest& t) {
-             t.Reply(kError);
-             t.AnswerUntilIdle(kOk);
+             t.Reply("\r\nERROR\r\n\r\nOK\r\n");
+             t.AnswerValuesUntilIdle();
          },
+         RunEnd::Incomplete, LogKind::Error},
+        {"a query answered by a bare OK", [](EngineTest& t) { t.AnswerUntilIdle(kOk); },
          RunEnd::Incomplete, LogKind::Error},
         {"a reply with a NUL",
          [](EngineTest& t) {
              t.Reply(std::string("\r\n+CIVER:V3.3\0\r\nOK\r\n", 20));
-             t.AnswerUntilIdle(kOk);
+             t.AnswerValuesUntilIdle();
          },
          RunEnd::Incomplete, LogKind::Error},
         {"noise only",
          [](EngineTest& t) {
              t.Reply("\xFF\x13");
              t.TimeOut();
-             t.Reply("~~");
-             t.TimeOut();
          },
-         RunEnd::NoAnswer, LogKind::Error},
+         RunEnd::Garbled, LogKind::Error},
+        {"silence", [](EngineTest& t) { t.TimeOut(), t.TimeOut(); }, RunEnd::NoAnswer,
+         LogKind::Error},
         {"the port refuses a write",
          [](EngineTest& t) {
              t.port.lost = true;
@@ -290,8 +329,9 @@ TEST_F(EngineTest, ClosedPortShowsTheNoteOnceAndArmsNothing) {
     engine.RestartDevice();
     EXPECT_EQ(host.log.size(), 2u);
     EXPECT_EQ(host.Last().text, "lang_Info_ComIsOpen");
-    ASSERT_EQ(host.outcomes.size(), 1u);
+    ASSERT_EQ(host.outcomes.size(), 2u);
     EXPECT_EQ(host.outcomes[0].end, RunEnd::NotOpen);
+    EXPECT_EQ(host.outcomes[1].end, RunEnd::NotOpen);
     EXPECT_FALSE(TimerArmed());
 }
 
@@ -301,16 +341,18 @@ TEST_F(EngineTest, TextOverSixteenBitsIsRefusedAndAListLineIsCountedAsRefused) {
     EXPECT_EQ(host.Last().text, "lang_Info_TooLong");
     EXPECT_TRUE(engine.LastSent().empty());
     EXPECT_FALSE(TimerArmed());
+    ASSERT_EQ(host.outcomes.size(), 1u);
+    EXPECT_EQ(host.outcomes[0].end, RunEnd::Incomplete);
 
     orders.ClearOrders();
     orders.AddSetOrder("HTPHD", huge);
     orders.AddRawOrder("ATW\r\n");
     engine.StartList();
-    timers.Advance(Engine::kLinePause);
+    timers.Advance(engine.LineGap());
     EXPECT_EQ(Sent(), Lines{"ATW\r\n"});
     Reply(kOk);
-    ASSERT_EQ(host.outcomes.size(), 1u);
-    EXPECT_EQ(host.outcomes[0].refused, Lines{"HTPHD"});
+    ASSERT_EQ(host.outcomes.size(), 2u);
+    EXPECT_EQ(host.outcomes[1].refused, Lines{"AT+HTPHD=" + huge + "\r\n"});
 }
 
 TEST_F(EngineTest, ReadAllWithFamilyOneSendsFourQueries) {
@@ -318,7 +360,7 @@ TEST_F(EngineTest, ReadAllWithFamilyOneSendsFourQueries) {
     engine.ReadAll();
     Reply("\r\n+CIVER:V3.36\r\n\r\nOK\r\n");
     EXPECT_EQ(host.familyControls, std::vector<bool>{false});
-    AnswerUntilIdle(kOk);
+    AnswerValuesUntilIdle();
     EXPECT_EQ(Sent().size(), 4u);
     EXPECT_EQ(host.Last().text, "lang_Info_ReadSuccess");
 }
@@ -337,7 +379,7 @@ TEST_F(EngineTest, ReadAllWithFamilyTwoAppendsQueriesAndCountsThemAtOnce) {
         Reply("\r\n+CIVER:V3.38\r\n\r\nOK\r\n");
         ASSERT_FALSE(host.progress.empty());
         EXPECT_EQ(host.progress.front(), (Progress{true, static_cast<int>(row.queries) - 1, 0}));
-        AnswerUntilIdle(kOk);
+        AnswerValuesUntilIdle();
         EXPECT_EQ(Sent().size(), row.queries) << row.workMode;
         EXPECT_EQ(host.Last().text, "lang_Info_ReadSuccess");
     }
@@ -348,25 +390,14 @@ TEST_F(EngineTest, ReadAllAlsoQueriesThePageOfTheModeTheDeviceReports) {
     engine.CurrentOperation = 1;
     engine.ReadAll();
     Reply("\r\n+CIVER:V3.38\r\n\r\nOK\r\n");
-    Reply(kOk);
-    Reply(kOk);
+    Reply("\r\n+CIPR:9600\r\n\r\nOK\r\n");
+    Reply("\r\n+ICF:3,3\r\n\r\nOK\r\n");
     Reply("\r\n+CIMOD:\"3\"\r\n+CIMOD:\"3\"\r\n\r\nOK\r\n");
-    AnswerUntilIdle(kOk);
+    AnswerValuesUntilIdle();
     EXPECT_EQ(Sent(), (Lines{"AT+CIVER?\r\n", "AT+CIPR?\r\n", "AT+ICF?\r\n", "AT+CIPSCONT?\r\n",
                              "AT+CLOUDEN?\r\n", "AT+CLOUDID?\r\n", "AT+CACHE?\r\n", "AT+RESOC?\r\n",
                              "AT+HTPURL?\r\n", "AT+HTPHD?\r\n", "AT+HTPTP?\r\n"}));
     EXPECT_EQ(host.outcomes.back().end, RunEnd::Success);
-}
-
-TEST_F(EngineTest, VersionQueryOutsideAListOnlyChangesTheControls) {
-    engine.CurrentOperation = 0;
-    engine.SendQuery("CIVER");
-    EXPECT_FALSE(TimerArmed());
-    Reply("\r\nV3.38\r\nOK\r\n");
-    EXPECT_EQ(host.familyControls, std::vector<bool>{true});
-    EXPECT_EQ(orders.OrderCount(), 0);
-    EXPECT_EQ(host.Last().text, "lang_Info_DoSuccess");
-    EXPECT_TRUE(host.outcomes.empty());
 }
 
 TEST_F(EngineTest, WriteAllOfTheWorkedExampleSendsEighteenLines) {
@@ -382,11 +413,12 @@ TEST_F(EngineTest, WriteAllOfTheWorkedExampleSendsEighteenLines) {
 
     std::vector<std::chrono::milliseconds> pauses;
     for (const auto delay : timers.started) {
-        if (delay != Engine::kReplyTimeout) {
+        if (delay != Engine::kReplyTimeout && delay != Engine::kReplyBound) {
             pauses.push_back(delay);
         }
     }
-    std::vector<std::chrono::milliseconds> expected(17, Engine::kLinePause);
+    // After each final line, the port's framing pause.
+    std::vector<std::chrono::milliseconds> expected(17, DevicePort::kDefaultFramingPause);
     expected[15] = Engine::kReopenPause;  // after the ICF answer
     expected[16] = Engine::kReopenPause;  // after the CIPR answer
     EXPECT_EQ(pauses, expected);
@@ -476,21 +508,76 @@ TEST_F(EngineTest, NewListWaitsForTheAnswerTheReplacedRunLeftOutstanding) {
     }
 }
 
-TEST_F(EngineTest, DirectSendsLeaveTheListAlone) {
-    StartRun(kThreeQueries);
-    engine.SendSet("CIPR", "9600");
-    engine.SendQuery("ICF");
-    engine.SendRawData("free text\r");
-    EXPECT_EQ(Sent(), (Lines{"AT+CIVER?\r\n", "AT+CIPR=9600\r\n", "AT+ICF?\r\n", "free text\r"}));
-    EXPECT_EQ(orders.OrderCount(), 3);
+TEST_F(EngineTest, DirectSendsEndInTheirOwnVerdictAndLeaveTheListAlone) {
+    struct Row {
+        const char* name;
+        std::function<void(Engine&)> send;
+        Lines answers;  // empty: silence
+        std::string sent;
+        RunEnd end;
+    };
+    const Row rows[] = {
+        {"version",
+         [](Engine& e) { e.SendQuery("CIVER"); },
+         {"\r\nV3.38\r\nOK\r\n"},
+         "AT+CIVER?\r\n",
+         RunEnd::Success},
+        {"version without one",
+         [](Engine& e) { e.SendQuery("CIVER"); },
+         {kOk},
+         "AT+CIVER?\r\n",
+         RunEnd::Incomplete},
+        {"refused set",
+         [](Engine& e) { e.SendSet("CIPR", "1"); },
+         {kError},
+         "AT+CIPR=1\r\n",
+         RunEnd::Incomplete},
+        {"free text",
+         [](Engine& e) { e.SendRawData("free text\r"); },
+         {"\r\n", "OK\r\n"},
+         "free text\r",
+         RunEnd::Success},
+        {"silence", [](Engine& e) { e.ExitToDataMode(); }, {}, "AT+ENTM\r\n", RunEnd::NoAnswer},
+        {"noise",
+         [](Engine& e) { e.SendQuery("CIVER"); },
+         {"\x13\xFE"},
+         "AT+CIVER?\r\n",
+         RunEnd::Garbled},
+    };
+    for (const Row& row : rows) {
+        port.written.clear();
+        host = FakeHost();
+        orders.ClearOrders();
+        orders.AddRawOrder("ATW\r\n");
+        row.send(engine);
+        EXPECT_TRUE(TimerArmed()) << row.name;
+        for (const std::string& answer : row.answers) {
+            Reply(answer);
+        }
+        if (row.answers.empty() || row.end == RunEnd::Garbled) {
+            TimeOut();
+        }
+        EXPECT_EQ(Sent(), Lines{row.sent}) << row.name;
+        ASSERT_EQ(host.outcomes.size(), 1u) << row.name;
+        EXPECT_TRUE(host.outcomes[0].direct) << row.name;
+        EXPECT_EQ(host.outcomes[0].end, row.end) << row.name;
+        EXPECT_FALSE(engine.Running()) << row.name;
+        EXPECT_LE(orders.OrderCount(), 1) << row.name;
+        EXPECT_FALSE(TimerArmed()) << row.name;
+    }
+    EXPECT_EQ(host.familyControls, std::vector<bool>{});
+}
 
+TEST_F(EngineTest, ADirectSendAfterAnInterruptionWaitsForTheAbandonedAnswer) {
+    StartRun(kThreeQueries);
     engine.BeginAction();
-    engine.ExitToDataMode();
-    EXPECT_EQ(Sent().back(), "AT+ENTM\r\n");
-    EXPECT_EQ(orders.OrderCount(), 0);
-    Reply(kOk);  // the abandoned version query's answer
-    Reply(kOk);
-    EXPECT_EQ(host.Last().text, "lang_Info_DoSuccess");
+    engine.SendQuery("CIPR");
+    EXPECT_EQ(Sent(), Lines{"AT+CIVER?\r\n"});
+    Reply("\r\n+CIVER:V3.38\r\n\r\nOK\r\n");  // the abandoned line's answer
+    EXPECT_EQ(Sent().back(), "AT+CIPR?\r\n");
+    Reply("\r\n+CIPR:9600\r\n\r\nOK\r\n");
+    EXPECT_EQ(host.applied, (std::vector<ReplyValue>{{"CIPR", "9600"}}));
+    EXPECT_EQ(host.outcomes.back().end, RunEnd::Success);
 }
 
 TEST_F(EngineTest, SmsNumberLosesBlanksAndMessageLosesCrLf) {
@@ -498,7 +585,6 @@ TEST_F(EngineTest, SmsNumberLosesBlanksAndMessageLosesCrLf) {
     host.form.mmo_Sms_Msg = "hi, \"you\"\r\nthere\xD6\xD0";
     engine.SendSms();
     EXPECT_EQ(Sent(), Lines{"AT+CISMSSEND=1234,3,hi, \"you\"there\xD6\xD0\r\n"});
-    EXPECT_FALSE(TimerArmed());
 
     host.log.clear();
     host.form.edt_Sms_TelNo = "  ";
@@ -517,12 +603,15 @@ TEST_F(EngineTest, FactoryResetBlanksTheFormAndReloads) {
     EXPECT_EQ(host.Last().text, "lang_Info_DoSuccess");
 }
 
-TEST_F(EngineTest, ValueTheFormRefusesDoesNotStopTheRun) {
+TEST_F(EngineTest, ValueTheFormRefusesIsNotReadAndDoesNotStopTheRun) {
     host.throwOnName = "CIPR";
-    StartRun(kThreeQueries);
+    StartRun({"AT+CIPR?\r\n", "ATW\r\n"});
     Reply("\r\n+CIPR:abc\r\n+ICF:3,3\r\n\r\nOK\r\n");
-    EXPECT_EQ(host.applied.size(), 2u);
-    EXPECT_EQ(Sent().back(), "AT+CIPR?\r\n");
+    EXPECT_EQ(host.applied, (std::vector<ReplyValue>{{"CIPR", "abc"}}));  // ICF answers no CIPR
+    EXPECT_EQ(Sent().back(), "ATW\r\n");
+    Reply(kOk);
+    ASSERT_EQ(host.outcomes.size(), 1u);
+    EXPECT_EQ(host.outcomes[0].notRead, Lines{"AT+CIPR?\r\n"});
 }
 
 TEST_F(EngineTest, HostileBlocksAreClassifiedWithoutFault) {

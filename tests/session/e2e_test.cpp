@@ -87,7 +87,8 @@ TEST_F(EndToEndTest, WriteAllNamesTheSettingsTheDeviceRefused) {
     session.WriteAll();
     ASSERT_TRUE(RunToVerdict());
     EXPECT_EQ(outcomes.back().end, RunEnd::Incomplete);
-    EXPECT_EQ(outcomes.back().refused, (Lines{"CIPPACK", "CIPSCONT"}));
+    EXPECT_EQ(outcomes.back().refused, (Lines{"AT+CIPPACK=0,\"HELLO\",\"0\"\r\n",
+                                              "AT+CIPSCONT=2,\"TCP\",\"\", 6060s,0\r\n"}));
     EXPECT_EQ(log.back().kind, LogKind::Error);
     EXPECT_EQ(device->ReceivedLines().back(), "ATW\r\n");
 }
@@ -116,7 +117,9 @@ TEST_F(EndToEndTest, DataModeAndSmsAreDirectSends) {
     session.ExitToDataMode();
     ASSERT_TRUE(RunUntilLogged("lang_Info_DoSuccess"));
     EXPECT_EQ(device->CurrentMode(), sim::Mode::kData);
-    EXPECT_TRUE(outcomes.empty());
+    ASSERT_EQ(outcomes.size(), 2u);
+    EXPECT_TRUE(outcomes[0].direct && outcomes[1].direct);
+    EXPECT_EQ(outcomes[1].end, RunEnd::Success);
 }
 
 TEST_F(EndToEndTest, SilentDeviceIsRecoveredAndTheRunCompletes) {
@@ -155,7 +158,8 @@ TEST_F(EndToEndTest, DeviceGoneMidWriteAllEndsWithOneRedLineAndAClosedPort) {
 
     session.QueryVersion();
     EXPECT_EQ(log.back().text, "lang_Info_ComIsOpen");
-    EXPECT_EQ(outcomes.size(), 1u);
+    ASSERT_EQ(outcomes.size(), 2u);
+    EXPECT_EQ(outcomes.back().end, RunEnd::NotOpen);
 }
 
 TEST_F(EndToEndTest, ReadAllPressedDuringWriteAllSaysTheWriteWasInterrupted) {
@@ -171,47 +175,87 @@ TEST_F(EndToEndTest, ReadAllPressedDuringWriteAllSaysTheWriteWasInterrupted) {
     EXPECT_EQ(outcomes.back().end, RunEnd::Success);
 }
 
-TEST_F(EndToEndTest, EveryFaultOfTheDeviceEndsInItsVerdict) {
+TEST_F(EndToEndTest, EveryFaultOfTheDeviceEndsInItsTrueVerdict) {
+    enum Action { readAll, writeAll, version };
     struct Row {
         const char* name;
         std::function<void(sim::PtyDevice&)> fault;
-        bool writeAll;
+        Action action;
         RunEnd end;
     };
     const Row rows[] = {
-        {"refuses a setting", [](sim::PtyDevice& d) { d.ErrorOn("AT+CIPPACK", 5); }, true,
+        {"echoes", [](sim::PtyDevice& d) { d.SetEcho(true); }, readAll, RunEnd::Success},
+        {"echoes in a receive of its own",
+         [](sim::PtyDevice& d) {
+             d.SetEcho(true);
+             d.SplitEveryLine(200ms);
+         },
+         version, RunEnd::Success},
+        {"says something else first",
+         [](sim::PtyDevice& d) { d.SetAnswerShape({.unsolicited = "Call Ready"}); }, readAll,
+         RunEnd::Success},
+        {"pauses after every line", [](sim::PtyDevice& d) { d.SplitEveryLine(200ms); }, readAll,
+         RunEnd::Success},
+        {"trickles slower than the time-out", [](sim::PtyDevice& d) { d.SetTrickle(33ms); },
+         version, RunEnd::Success},
+        {"refuses a setting", [](sim::PtyDevice& d) { d.ErrorOn("AT+CIPPACK", 5); }, writeAll,
          RunEnd::Incomplete},
-        {"hangs up", [](sim::PtyDevice& d) { d.HangUpAfter(3); }, true, RunEnd::PortLost},
-        {"falls silent", [](sim::PtyDevice& d) { d.SilentAfter(2); }, false, RunEnd::NoAnswer},
-        {"sends only noise", [](sim::PtyDevice& d) { d.SetNoise(50ms); }, false, RunEnd::NoAnswer},
-        {"ends no answer",
+        {"refuses, then says OK",
          [](sim::PtyDevice& d) {
-             d.SetAnswerShape({true, false});
+             d.ErrorOn("AT+CIPPACK", 5);
+             d.SetAnswerShape({.okAfterError = true});
          },
-         false, RunEnd::NoAnswer},
+         writeAll, RunEnd::Incomplete},
+        {"says OK to everything and keeps nothing", [](sim::PtyDevice& d) { d.SetForgetful(true); },
+         readAll, RunEnd::Incomplete},
         {"puts NULs in its line ends",
-         [](sim::PtyDevice& d) {
-             d.SetAnswerShape({false, true});
-         },
-         false, RunEnd::NoAnswer},
-        {"trickles", [](sim::PtyDevice& d) { d.SetTrickle(70ms); }, false, RunEnd::NoAnswer},
+         [](sim::PtyDevice& d) { d.SetAnswerShape({.nulLineEnd = true}); }, readAll,
+         RunEnd::Incomplete},
+        {"hangs up", [](sim::PtyDevice& d) { d.HangUpAfter(3); }, writeAll, RunEnd::PortLost},
+        {"falls silent", [](sim::PtyDevice& d) { d.SilentAfter(2); }, readAll, RunEnd::NoAnswer},
+        {"sends only noise", [](sim::PtyDevice& d) { d.SetNoise(50ms); }, readAll, RunEnd::Garbled},
+        {"ends no answer", [](sim::PtyDevice& d) { d.SetAnswerShape({.noLineEnd = true}); },
+         readAll, RunEnd::Garbled},
     };
     for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
         auto faulty = std::make_unique<sim::PtyDevice>();
         row.fault(*faulty);
         faulty->Start();
-        ASSERT_TRUE(session.OpenPort({faulty->SlavePath(), "115200", "NONE", "8", "1"}).ok)
-            << row.name;
+        ASSERT_TRUE(session.OpenPort({faulty->SlavePath(), "115200", "NONE", "8", "1"}).ok);
         session.SetReplyTimeout(400ms);
         LoadWorkedExample(session.Form());
+        session.Form().SetText(Field::edt_HeartbeatTime, "77");  // the device holds 50
         log.clear();
-        row.writeAll ? session.WriteAll() : session.ReadAll();
-        ASSERT_TRUE(RunToVerdict()) << row.name;
-        EXPECT_EQ(outcomes.back().end, row.end) << row.name;
-        EXPECT_EQ(log.back().kind, LogKind::Error) << row.name;
-        EXPECT_FALSE(lastProgress.visible) << row.name;
+        row.action == readAll    ? session.ReadAll()
+        : row.action == writeAll ? session.WriteAll()
+                                 : session.QueryVersion();
+        ASSERT_TRUE(RunToVerdict(40s));
+        EXPECT_EQ(outcomes.back().end, row.end);
+        EXPECT_EQ(log.back().kind, row.end == RunEnd::Success ? LogKind::Info : LogKind::Error);
+        EXPECT_FALSE(lastProgress.visible);
+        if (row.end == RunEnd::Success) {
+            EXPECT_EQ(session.FirmwareVersion(), "V3.38");
+            EXPECT_EQ(session.Form().Text(Field::edt_HeartbeatTime),
+                      row.action == readAll ? "50" : "77");
+        }
         session.ClosePort();
     }
+}
+
+TEST_F(EndToEndTest, GbkTextTheToolWritesIsReadBack) {
+    const std::string url = "/\xCA\xFD\xBE\xDD";  // "/数据"
+    session.SendRaw("AT+CIMOD=\"3\"\r\n");
+    ASSERT_TRUE(RunToVerdict());
+    session.SendRaw("AT+HTPURL=" + url + "\r\n");
+    ASSERT_TRUE(RunToVerdict());
+    session.SendRaw("AT+HTPHD=Host: \xD6\xD0\r\n");
+    ASSERT_TRUE(RunToVerdict());
+    session.ReadAll();
+    ASSERT_TRUE(RunToVerdict());
+    EXPECT_EQ(outcomes.back().end, RunEnd::Success);
+    EXPECT_EQ(session.Form().Text(Field::edtHTPURL), url);
+    EXPECT_EQ(session.Form().Text(Field::mmoHTPHD), "Host:\xD6\xD0");
 }
 
 TEST_F(EndToEndTest, RateWithoutAStandardConstantIsHeard) {

@@ -57,7 +57,10 @@ int main(int argc, char** argv) {
             device.SetNoise(options.noise);
         }
         device.SetTrickle(options.trickle);
-        device.SetAnswerShape({options.noLineEnd, options.nulLineEnd});
+        device.SetAnswerShape(
+            {options.noLineEnd, options.nulLineEnd, options.okAfterError, options.unsolicited});
+        device.SplitEveryLine(options.splitLines);
+        device.SetForgetful(options.forgetful);
         if (!options.link.empty() && !device.MakeLink(options.link)) {
             std::cerr << "dtusim: cannot create the link " << options.link << ": "
                       << std::generic_category().message(errno) << "\n";

@@ -330,6 +330,16 @@ void PtyDevice::SetEcho(bool on) {
     device_.SetEcho(on);
 }
 
+void PtyDevice::SplitEveryLine(std::chrono::milliseconds pause) {
+    std::lock_guard lock(mutex_);
+    device_.SplitEveryLine(pause);
+}
+
+void PtyDevice::SetForgetful(bool on) {
+    std::lock_guard lock(mutex_);
+    device_.SetForgetful(on);
+}
+
 void PtyDevice::ErrorOn(std::string_view line, int times) {
     std::lock_guard lock(mutex_);
     device_.ErrorOn(line, times);

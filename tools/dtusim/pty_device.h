@@ -50,6 +50,8 @@ public:
     void SilentOn(std::string_view line, int times);
     void SplitOn(std::string_view line, std::chrono::milliseconds pause);
     void SetEcho(bool on);
+    void SplitEveryLine(std::chrono::milliseconds pause);
+    void SetForgetful(bool on);
     void ErrorOn(std::string_view line, int times);
     void SilentAfter(int count);
     // Once the device hangs up, the pseudo-terminal is closed (the tool sees a

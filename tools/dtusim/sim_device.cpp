@@ -202,8 +202,9 @@ void SimDevice::ReceiveCommandBytes(std::string_view chunk, Answer& answer) {
             overflow_ = false;
             continue;
         }
-        std::string reply =
-            overflow_ || ConsumeError(line) ? std::string(kError) : AnswerLine(line);
+        std::string reply = overflow_ || ConsumeError(line) ? std::string(kError)
+                            : forgetful_                    ? std::string(kOk)
+                                                            : AnswerLine(line);
         overflow_ = false;
         Reply(raw, line, std::move(reply), answer);
     }
@@ -224,7 +225,15 @@ void SimDevice::Reply(std::string_view heard, std::string_view key, std::string 
     }
     std::vector<Burst> parts;
     auto split = split_.find(key);
-    if (split != split_.end() && bytes.size() >= 2) {
+    if (splitEveryLine_.count() > 0) {
+        for (std::size_t start = 0; start < bytes.size();) {
+            std::size_t end = bytes.find('\n', start);
+            end = end == std::string::npos ? bytes.size() : end + 1;
+            parts.push_back({start == 0 ? std::chrono::milliseconds(0) : splitEveryLine_,
+                             bytes.substr(start, end - start)});
+            start = end;
+        }
+    } else if (split != split_.end() && bytes.size() >= 2) {
         std::size_t cut = SplitPoint(bytes);
         parts.push_back({std::chrono::milliseconds(0), bytes.substr(0, cut)});
         parts.push_back({split->second, bytes.substr(cut)});

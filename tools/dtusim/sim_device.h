@@ -59,6 +59,10 @@ public:
     void SilentOn(std::string_view line, int times);
     // Answer `line` in two bursts, the second after `pause`.
     void SplitOn(std::string_view line, std::chrono::milliseconds pause);
+    // Answer every line in bursts cut after each line end, `pause` apart (0: in one go).
+    void SplitEveryLine(std::chrono::milliseconds pause) { splitEveryLine_ = pause; }
+    // Answer OK to every command line and keep nothing.
+    void SetForgetful(bool on) { forgetful_ = on; }
     // Repeat each command line before the answer, in the same burst.
     void SetEcho(bool on) { echo_ = on; }
     // Answer ERROR, changing nothing, to the next `times` arrivals of `line`
@@ -105,6 +109,8 @@ private:
     std::string pending_;  // a command line not yet ended
     bool overflow_ = false;
     bool echo_ = false;
+    bool forgetful_ = false;
+    std::chrono::milliseconds splitEveryLine_{0};
     std::map<std::string, int, std::less<>> silent_;
     std::map<std::string, std::chrono::milliseconds, std::less<>> split_;
     std::map<std::string, int, std::less<>> error_;

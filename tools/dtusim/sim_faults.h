@@ -8,8 +8,10 @@ namespace dtu::sim {
 
 // How a misbehaving device spoils its answers.
 struct AnswerShape {
-    bool noLineEnd = false;   // the final CR LF left out
-    bool nulLineEnd = false;  // every CR LF written CR NUL LF
+    bool noLineEnd = false;     // the final CR LF left out
+    bool nulLineEnd = false;    // every CR LF written CR NUL LF
+    bool okAfterError = false;  // a refusal followed by OK
+    std::string unsolicited;    // a line of its own ahead of every answer
 };
 
 std::string Shaped(std::string bytes, const AnswerShape& shape);

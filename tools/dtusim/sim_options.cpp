@@ -21,8 +21,9 @@ std::pair<std::string, int> LineAndNumber(const std::string& arg, int fallback) 
 }
 
 constexpr const char* kValueOptions[] = {
-    "--link",         "--firmware",     "--silent-on", "--split",   "--error-on",
-    "--hangup-after", "--silent-after", "--noise",     "--trickle",
+    "--link",     "--firmware",     "--silent-on",    "--split",
+    "--error-on", "--hangup-after", "--silent-after", "--noise",
+    "--trickle",  "--unsolicited",  "--split-lines",
 };
 
 }  // namespace
@@ -50,6 +51,18 @@ bool ParseOptions(const std::vector<std::string>& args, Options& options, std::s
             options.echo = true;
         } else if (arg == "--data-mode") {
             options.dataMode = true;
+        } else if (arg == "--ok-after-error") {
+            options.okAfterError = true;
+        } else if (arg == "--forgetful") {
+            options.forgetful = true;
+        } else if (arg == "--unsolicited") {
+            options.unsolicited = args[++i];
+        } else if (arg == "--split-lines") {
+            std::optional<int> ms = number(1);
+            if (!ms) {
+                return false;
+            }
+            options.splitLines = std::chrono::milliseconds(*ms);
         } else if (arg == "--no-line-end") {
             options.noLineEnd = true;
         } else if (arg == "--nul-line-end") {
@@ -109,6 +122,10 @@ std::string_view Usage() {
            "  --link PATH            make PATH a symbolic link to the terminal\n"
            "  --firmware X.YY        version the device reports (default 3.38)\n"
            "  --echo                 repeat each command line before the answer\n"
+           "  --unsolicited TEXT     send the line TEXT ahead of every answer\n"
+           "  --split-lines MS       cut every answer after each line end, MS apart\n"
+           "  --ok-after-error       follow every refusal with OK\n"
+           "  --forgetful            answer OK to everything and keep nothing\n"
            "  --data-mode            start in data mode (default: command mode)\n"
            "  --silent-on LINE[:N]   give no answer to the next N arrivals of LINE (default 1)\n"
            "  --split LINE[:MS]      answer LINE in two parts, MS apart (default 300)\n"

@@ -24,6 +24,10 @@ struct Options {
     std::chrono::milliseconds trickle{0};  // 0: answers in one go
     bool noLineEnd = false;
     bool nulLineEnd = false;
+    bool okAfterError = false;
+    bool forgetful = false;
+    std::string unsolicited;
+    std::chrono::milliseconds splitLines{0};  // 0: answers not cut at their lines
 };
 
 // A pause longer than the tool's longest inter-byte interval (150 ms).

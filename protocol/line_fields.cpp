@@ -1,0 +1,90 @@
+#include "protocol/line_fields.h"
+
+#include <optional>
+
+#include "lang/lang_list.h"
+#include "protocol/commands.h"
+#include "protocol/order_list.h"
+
+namespace dtu {
+
+namespace {
+
+// How the line's first argument picks or numbers the field.
+enum class Argument {
+    None,
+    Numbered,  // the socket number follows the name
+    Packet,    // 0 is the heartbeat packet, 1 the registration packet
+};
+
+struct LineField {
+    TCmd cmd;
+    const char* labelKey;
+    Argument argument = Argument::None;
+};
+
+constexpr LineField kLineFields[] = {
+    {TCmd::CIVER, "lang_btn_At_GetCiver"},
+    {TCmd::CIPR, "lang_Lbl_DTUBaudRate"},
+    {TCmd::ICF, "lang_Lbl_ComParam"},
+    {TCmd::CIPSCONT, "lang_Lbl_TSNet", Argument::Numbered},
+    {TCmd::CIPCFG, "lang_Lbl_HeartbeatTime"},
+    {TCmd::CIPPACK, "lang_Lbl_HeartbeatFormat", Argument::Packet},
+    {TCmd::CICOMAT, "lang_chk_ComAtEnable"},
+    {TCmd::CINETAT, "lang_chk_NetAtEnable"},
+    {TCmd::CIPNUM, "lang_lbl_TelNo"},
+    {TCmd::CIMOD, "lang_Lbl_WorkMode"},
+    {TCmd::CSTT, "lang_Lbl_APN"},
+    {TCmd::CLOUDEN, "lang_chkCloudEnalbe"},
+    {TCmd::CLOUDID, "lang_lbledtCloud"},
+    {TCmd::CLOUDPA, "lang_lbledtPswd"},
+    {TCmd::CACHE, "lang_chk_CachEnable"},
+    {TCmd::RESOC, "lang_lbledtResoc"},
+    {TCmd::HTPURL, "lang_lblHTPURL"},
+    {TCmd::HTPHD, "lang_lblHTPHD"},
+    {TCmd::HTPTP, "lang_lblHTPTP"},
+};
+
+constexpr const char* kRegistrationPacketKey = "lang_Lbl_DevID";
+
+// A label as the form shows it, without the blanks and colon that lay it out.
+std::string Trimmed(std::string label) {
+    while (!label.empty() && (label.back() == ' ' || label.back() == ':')) {
+        label.pop_back();
+    }
+    return label;
+}
+
+// The first argument of a set line: "3" of "AT+CIPSCONT=3,...".
+std::string FirstArgument(std::string_view line) {
+    const std::size_t equals = line.find('=');
+    if (equals == std::string_view::npos) {
+        return {};
+    }
+    const std::string_view value = line.substr(equals + 1);
+    return std::string(value.substr(0, value.find_first_of(",\r\n")));
+}
+
+}  // namespace
+
+std::string LineFieldName(std::string_view line) {
+    const std::string command = LineCommandName(line);
+    const std::optional<TCmd> cmd = CmdByName(command);
+    for (const LineField& row : kLineFields) {
+        if (!cmd || row.cmd != *cmd) {
+            continue;
+        }
+        const std::string argument = FirstArgument(line);
+        if (row.argument == Argument::Packet && argument == "1") {
+            return Trimmed(LangText(kRegistrationPacketKey));
+        }
+        std::string name = Trimmed(LangText(row.labelKey));
+        if (row.argument == Argument::Numbered && !argument.empty()) {
+            name += " " + argument;
+        }
+        return name;
+    }
+    return command;
+}
+
+}  // namespace dtu

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "protocol/reply_parser.h"
+
+namespace dtu {
+
+// Whether a reply line named `name` carries a value of the answer to a line of
+// `command`: the answer to the sockets query reports the whole data page under
+// the names of its own commands; every other answer reports its command.
+bool AnswersCommand(std::string_view command, std::string_view name);
+
+// What a reply reports: its name in capitals and, for the packets and the
+// sockets, which one ("CIPPACK,0", "CIPSTART,3").
+std::string ReplyKey(const ReplyValue& reply);
+
+}  // namespace dtu
