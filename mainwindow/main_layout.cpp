@@ -178,9 +178,13 @@ void Tfrm_MainLx1::BuildStatusBar() {
     auto* second = new QLabel(bar);
     second->setObjectName("stat1_panel1");
     second->setFixedWidth(kStatusSecondWidth);
+    verdictStatus_ = new QLabel(bar);
+    verdictStatus_->setObjectName("stat1_verdict");
+    verdictStatus_->setMinimumWidth(0);
     // Panels from the left edge, as the port note belongs under the form.
     bar->addWidget(portStatus_);
     bar->addWidget(second);
+    bar->addWidget(verdictStatus_, 1);
 }
 
 }  // namespace dtu

@@ -1,4 +1,5 @@
 #include <QAction>
+#include <chrono>
 
 #include "form/form_settings.h"
 #include "lang/lang_list.h"
@@ -15,6 +16,8 @@ namespace dtu {
 
 namespace {
 
+constexpr std::int64_t kLongestCommandGapMs = 10000;
+
 // The port the tool last opened, in the order of PortTexts.
 constexpr const char* kPortKeys[] = {"ComName", "BaudRate", "Parity", "Byte", "Stop"};
 
@@ -26,6 +29,11 @@ void Tfrm_MainLx1::LoadSettings() {
     info_->SetTimeStamps(settings_->ReadBool("SYS", "TimeStamps", false));
     Child<QAction>("mni_TimeStamps")->setChecked(info_->TimeStamps());
     logFolder_ = FromGbk(settings_->ReadString("SYS", "LogFolder", ""));
+    // The pause after each answer; without the key, the port's framing pause.
+    const std::int64_t gap = settings_->ReadInteger("SYS", "CommandGap", -1);
+    if (gap >= 0 && gap <= kLongestCommandGapMs) {
+        session_.SetLineGap(std::chrono::milliseconds(gap));
+    }
     if (isCustom_) {
         Child<QAction>("N4")->setVisible(false);
     }

@@ -127,6 +127,7 @@ void Tfrm_MainLx1::SetPortStatus(const std::string& text) {
 }
 
 void Tfrm_MainLx1::OnLog(LogKind kind, const std::string& text) {
+    lastLogLine_ = text;
     const QString line = FromGbk(text);
     switch (kind) {
         case LogKind::Tx:
@@ -152,6 +153,16 @@ void Tfrm_MainLx1::OnProgress(const Progress& progress) {
 
 void Tfrm_MainLx1::OnPortStatus(const std::string& text) {
     SetPortStatus(text);
+}
+
+void Tfrm_MainLx1::OnRunFinished(const RunOutcome& outcome) {
+    // Every run logs its verdict last; a direct send that succeeded logs its success note.
+    const QString verdict = FromGbk(lastLogLine_).simplified();
+    const bool failed = outcome.end != RunEnd::Success;
+    verdictStatus_->setStyleSheet(failed ? "color: red" : QString());
+    verdictStatus_->setToolTip(verdict);
+    verdictStatus_->setText(
+        verdictStatus_->fontMetrics().elidedText(verdict, Qt::ElideRight, verdictStatus_->width()));
 }
 
 }  // namespace dtu

@@ -133,6 +133,7 @@ private:
     void OnLog(LogKind kind, const std::string& text) override;
     void OnProgress(const Progress& progress) override;
     void OnPortStatus(const std::string& text) override;
+    void OnRunFinished(const RunOutcome& outcome) override;
 
     // Creation steps (main_settings.cpp).
     void LoadSettings();
@@ -165,6 +166,9 @@ private:
     QPushButton* showMore_ = nullptr;
     InfoArea* info_ = nullptr;
     QLabel* portStatus_ = nullptr;
+    // The last run's verdict, in view however much the device sends after it.
+    QLabel* verdictStatus_ = nullptr;
+    std::string lastLogLine_;
     QProgressBar* progress_ = nullptr;
 
     // A region that follows the window beyond its designed size (main_layout.cpp).

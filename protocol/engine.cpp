@@ -234,8 +234,8 @@ void Engine::HandleReceived(const std::string& rx) {
     }
     std::optional<Response> response = reader_.Feed(rx);
     if (!response) {
-        // A slow device is slow, not silent.
-        if (!rx.empty() && replyTimer_.Running()) {
+        // A slow device is slow, not silent; noise earns no more time.
+        if (!rx.empty() && replyTimer_.Running() && IsPlainText(reader_.Pending())) {
             replyTimer_.Start(replyTimeout_, [this] { HandleReplyTimeout(); });
         }
         return;

@@ -76,6 +76,16 @@ bool IsReadableReply(std::string_view bytes) {
     return true;
 }
 
+bool IsPlainText(std::string_view bytes) {
+    for (const char c : bytes) {
+        const auto byte = static_cast<unsigned char>(c);
+        if ((byte < 0x20 && c != '\r' && c != '\n' && c != '\t') || byte == 0x7F) {
+            return false;
+        }
+    }
+    return IsReadableReply(bytes);
+}
+
 void ReplyReader::Expect(const std::string& sent) {
     Reset();
     expecting_ = true;

@@ -55,6 +55,10 @@ private:
 // character, was damaged on the line, and none of its values may reach the form.
 bool IsReadableReply(std::string_view bytes);
 
+// Readable, and without control bytes other than CR, LF and tab: what a
+// device's answer looks like while it is still arriving.
+bool IsPlainText(std::string_view bytes);
+
 // Whether a line is a final result, and if so whether it refuses.
 enum class FinalKind { None, Accepted, Refused };
 FinalKind ClassifyFinalLine(std::string_view line);

@@ -2,6 +2,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -16,6 +17,7 @@ class DeviceTest : public QObject {
     Q_OBJECT
 private slots:
     void readAllFillsFormFromDevice();
+    void verdictStaysInViewWhateverFollows();
 };
 
 void DeviceTest::readAllFillsFormFromDevice() {
@@ -62,6 +64,42 @@ void DeviceTest::readAllFillsFormFromDevice() {
     QCOMPARE(window.Session().CurrentOperation(), 0);
     window.Session().ClosePort();
     device.Stop();
+}
+
+// An echoing device is read like any other; a noisy one's verdict stays in the
+// status bar while its noise fills the log.
+void DeviceTest::verdictStaysInViewWhateverFollows() {
+    using namespace std::chrono_literals;
+    struct Row {
+        const char* name;
+        void (*fault)(dtu::sim::PtyDevice&);
+        const char* verdictKey;
+        bool red;
+    };
+    const Row rows[] = {
+        {"echo", [](dtu::sim::PtyDevice& d) { d.SetEcho(true); }, "lang_Info_ReadSuccess", false},
+        {"noise", [](dtu::sim::PtyDevice& d) { d.SetNoise(50ms); }, "lang_Run_Garbled", true},
+    };
+    for (const Row& row : rows) {
+        dtu::sim::PtyDevice device;
+        row.fault(device);
+        device.Start();
+        WindowFixture fixture;
+        dtu::Tfrm_MainLx1& window = fixture.window();
+        QVERIFY(window.Session().OpenPort({device.SlavePath(), "115200", "NONE", "8", "1"}).ok);
+        window.Session().SetReplyTimeout(400ms);
+        fixture.set("edt_HeartbeatTime", "99");
+        fixture.find<QAction>("actAskAll")->trigger();
+        auto* verdict = fixture.find<QLabel>("stat1_verdict");
+        const QString expected = dtu::Tr(row.verdictKey).section('%', 0, 0).simplified();
+        QTRY_VERIFY2_WITH_TIMEOUT(verdict->toolTip().startsWith(expected), row.name, 20000);
+        QCOMPARE(verdict->styleSheet().contains("red"), row.red);
+        QCOMPARE(fixture.shown("edt_HeartbeatTime"), QString(row.red ? "99" : "50"));
+        QTest::qWait(200);  // what the device sends after the verdict
+        QVERIFY2(verdict->toolTip().startsWith(expected), row.name);
+        window.Session().ClosePort();
+        device.Stop();
+    }
 }
 
 QObject* NewDeviceTest() {

@@ -108,6 +108,9 @@ TEST(ReplyReaderTest, ReadableMeansGbkWithoutNul) {
     EXPECT_FALSE(IsReadableReply("\r\n+CIPR:\x80\r\nOK\r\n"));
     EXPECT_FALSE(IsReadableReply("\r\n+CIPR:\xFF\xFF\r\nOK\r\n"));
     EXPECT_FALSE(IsReadableReply("+CIPR:\xCA"));  // a lead byte without its trail
+    EXPECT_TRUE(IsPlainText("\r\n+HTPHD:\"a\tb\xD6\xD0\"\r\n"));
+    EXPECT_FALSE(IsPlainText("\r\n\x1b[2J"));
+    EXPECT_FALSE(IsPlainText("~~\x7f"));
 }
 
 }  // namespace
