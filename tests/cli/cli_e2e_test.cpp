@@ -233,6 +233,66 @@ TEST_F(CliEndToEnd, DirectSendsEndWithTheAnswer) {
     EXPECT_EQ(devices[1]->ReceivedLines().back(), "AT+CIPR?\r\n");
 }
 
+TEST_F(CliEndToEnd, EveryDeviceFaultGivesItsTrueVerdict) {
+    using namespace std::chrono_literals;
+    const std::string profile = WorkedProfile("p.ini");
+    struct Row {
+        const char* name;
+        void (*fault)(sim::PtyDevice&);
+        Lines args;  // the port follows
+        int status;
+        std::string said;
+    };
+    const Row rows[] = {
+        {"echoes", [](sim::PtyDevice& d) { d.SetEcho(true); }, {"read"}, 0, ": success"},
+        {"echoes, written with a short gap",
+         [](sim::PtyDevice& d) { d.SetEcho(true); },
+         {"write", "--profile", profile, "--verify", "--gap", "20"},
+         0,
+         ": success"},
+        {"keeps nothing",
+         [](sim::PtyDevice& d) { d.SetForgetful(true); },
+         {"read"},
+         1,
+         ": incomplete in read: not read CIVER; not read CIPR; not read ICF; not read CIPSCONT"},
+        {"keeps nothing, written",
+         [](sim::PtyDevice& d) { d.SetForgetful(true); },
+         {"write", "--profile", profile, "--verify"},
+         1,
+         ": incomplete in write: not read CIVER"},
+        {"refuses, then says OK",
+         [](sim::PtyDevice& d) {
+             d.ErrorOn("AT+CIPSCONT", 1);
+             d.SetAnswerShape({.okAfterError = true});
+         },
+         {"write", "--profile", profile},
+         1,
+         ": incomplete in write: refused CIPSCONT (DTM/Protocol1, DTM/IP1, DTM/Port1, "
+         "DTM/Enable1)"},
+        {"noise",
+         [](sim::PtyDevice& d) { d.SetNoise(50ms); },
+         {"version"},
+         1,
+         ": unreadable-answers in version"},
+        {"no line end",
+         [](sim::PtyDevice& d) { d.SetAnswerShape({.noLineEnd = true}); },
+         {"send", "AT"},
+         1,
+         ": unreadable-answers in send"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        devices.clear();
+        StartDevices(1);
+        row.fault(*devices[0]);
+        Lines args = row.args;
+        args.push_back(Port(0));
+        const CliRun run = Run(args);
+        EXPECT_EQ(run.status, row.status) << run.out << run.err;
+        EXPECT_TRUE(Has(run.out + run.err, Port(0) + row.said)) << run.out << run.err;
+    }
+}
+
 TEST_F(CliEndToEnd, AnInterruptEndsEveryRunAndReleasesThePorts) {
     using namespace std::chrono_literals;
     StartDevices(2);

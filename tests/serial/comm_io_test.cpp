@@ -1,4 +1,7 @@
+#include <chrono>
 #include <string>
+#include <thread>
+#include <vector>
 
 #include "comm_fixture.h"
 #include "serial/read_worker.h"
@@ -47,6 +50,24 @@ TEST_F(CommIo, LongBurstIsSplitIntoFullSizeBlocksInOrder) {
     for (const std::string& block : blocks) {
         EXPECT_LE(block.size(), kReadBlockSize);
     }
+}
+
+TEST_F(CommIo, AReaderOfLinesGetsEachLineAtOnceAndASlowDevicesBytesAsTheyCome) {
+    comm.SetDeliverAtLineEnd(true);
+    // Far longer than the wait below: only the line end can have closed the block.
+    comm.SetReadIntervalTimeout(60000);
+    pty.Write("\r\nOK\r\n");
+    ASSERT_TRUE(poster.PumpUntil([&] { return !blocks.empty(); }));
+    EXPECT_EQ(blocks, std::vector<std::string>{"\r\nOK\r\n"});
+
+    // Bytes closer together than the interval, for four intervals: not one block.
+    comm.SetReadIntervalTimeout(100);
+    for (int i = 0; i < 20; ++i) {
+        pty.Write("~");
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    ASSERT_TRUE(poster.PumpUntil([&] { return BytesReceived() == 6 + 20; }));
+    EXPECT_GE(blocks.size(), 3u);
 }
 
 TEST_F(CommIo, ZeroBytesInsideABlockKeepTheCount) {
