@@ -301,7 +301,8 @@ void Engine::HandleAccepted(const Response& response) {
     }
     host_.ShowProgress({true, lastIndex, orders_.OrderIndex});
     ++orders_.OrderIndex;
-    NextLine(reopened ? kReopenPause : LineGap());
+    // After a reopen the device also gets the settling time on its new settings.
+    NextLine(reopened ? LineGap() + kReopenPause : LineGap());
 }
 
 void Engine::NextLine(std::chrono::milliseconds pause) {

@@ -25,10 +25,10 @@ const std::string kError = "\r\nERROR\r\n";
 // The engine over a port, timers and a form in memory.
 class EngineTest : public ::testing::Test {
 public:
-    // One block from the device, then the pause before the next line.
+    // One receive from the device, then the longest pause before the next line.
     void Reply(const std::string& rx) {
         engine.HandleReceived(rx);
-        timers.Advance(Engine::kReopenPause);
+        timers.Advance(engine.LineGap() + Engine::kReopenPause);
     }
     void TimeOut() { timers.Advance(Engine::kReplyTimeout); }
     bool TimerArmed() const { return timers.Pending(Engine::kReplyTimeout); }
@@ -419,8 +419,8 @@ TEST_F(EngineTest, WriteAllOfTheWorkedExampleSendsEighteenLines) {
     }
     // After each final line, the port's framing pause.
     std::vector<std::chrono::milliseconds> expected(17, DevicePort::kDefaultFramingPause);
-    expected[15] = Engine::kReopenPause;  // after the ICF answer
-    expected[16] = Engine::kReopenPause;  // after the CIPR answer
+    expected[15] += Engine::kReopenPause;  // after the ICF answer
+    expected[16] += Engine::kReopenPause;  // after the CIPR answer
     EXPECT_EQ(pauses, expected);
 }
 
