@@ -157,6 +157,21 @@ void ShootVerdicts(dtu::Tfrm_MainLx1& main, Shooter& shooter, const QString& lan
     device.reset();  // the device is gone
     WaitForVerdict(session);
     shooter.Save(main, language + "_main_verdicts_silent_lost");
+    main.Info()->ClearArea();
+    // A device that keeps nothing, then one heard at the wrong speed.
+    for (auto fault : {+[](dtu::sim::PtyDevice& d) { d.SetForgetful(true); },
+                       +[](dtu::sim::PtyDevice& d) { d.SetNoise(50ms); }}) {
+        device = std::make_unique<dtu::sim::PtyDevice>();
+        fault(*device);
+        device->Start();
+        if (session.OpenPort({device->SlavePath(), "115200", "NONE", "8", "1"}).ok) {
+            session.ReadAll();
+            WaitForVerdict(session);
+        }
+    }
+    shooter.Save(main, language + "_main_verdicts_not_read_unreadable");
+    session.ClosePort();
+    device.reset();
     session.SetReplyTimeout(dtu::Engine::kReplyTimeout);
     form.SetTick(dtu::Field::chk_HeartbeatFormat, false);
     form.SetText(dtu::Field::edt_HeartbeatFormat, "LOG");
