@@ -20,9 +20,14 @@ void CheckName(std::string_view name, std::string_view forbidden) {
     }
 }
 
+// Another writer can replace the file between the check and the rename; each
+// attempt reads and merges again.
+constexpr int kSaveAttempts = 8;
+
 }  // namespace
 
-IniFile::IniFile(std::filesystem::path path) : path_(std::move(path)) {}
+IniFile::IniFile(std::filesystem::path path, std::size_t readLimit)
+    : path_(std::move(path)), readLimit_(readLimit) {}
 
 void IniFile::Refresh() const {
     const auto stamp = FileStamp::Of(path_);
@@ -30,12 +35,15 @@ void IniFile::Refresh() const {
         return;
     }
     std::string text;
-    if (!ReadRegularFile(path_, text)) {
-        // Keep only the whole lines read before a failure.
+    if (ReadRegularFileUpTo(path_, readLimit_, text) != ReadOutcome::Whole) {
+        // Keep only the whole lines read before a failure or the limit.
         const auto lastLineEnd = text.rfind('\n');
         text.resize(lastLineEnd == std::string::npos ? 0 : lastLineEnd + 1);
     }
     document_ = IniDocument(text);
+    if (!loaded_) {
+        base_ = document_;
+    }
     for (const PendingValue& value : pending_) {
         document_.SetStoredValue(value.section, value.key, value.stored);
     }
@@ -77,13 +85,18 @@ void IniFile::WriteString(const std::string& section, const std::string& key,
     CheckName(key, "=\r\n");
     Refresh();
     auto stored = EscapeIniValue(value);
-    document_.SetStoredValue(section, key, stored);
     for (PendingValue& pending : pending_) {
         if (SameText(pending.section, section) && SameText(pending.key, key)) {
+            document_.SetStoredValue(section, key, stored);
             pending.stored = std::move(stored);
             return;
         }
     }
+    // Not changed by this program: what another writer saved there stays.
+    if (base_.StoredValue(section, key) == std::string_view(stored)) {
+        return;
+    }
+    document_.SetStoredValue(section, key, stored);
     pending_.push_back({section, key, std::move(stored)});
 }
 
@@ -99,14 +112,40 @@ void IniFile::Save() {
     if (pending_.empty()) {
         return;
     }
+    for (int attempt = 1; attempt < kSaveAttempts; ++attempt) {
+        if (TrySave(true)) {
+            return;
+        }
+    }
+    // Still racing: the merged file as last read goes in all the same.
+    TrySave(false);
+}
+
+bool IniFile::TrySave(bool checkStamp) {
     Refresh();
+    FileStamp written;
     try {
-        WriteFileAtomically(path_, document_.Text());
+        const bool replaced =
+            WriteFileAtomically(path_, document_.Text(), LinkPolicy::FollowTrusted, [&](int fd) {
+                if (checkStamp && FileStamp::Of(path_) != stamp_) {
+                    return false;
+                }
+                written = FileStamp::OfOpenFile(fd);
+                return true;
+            });
+        if (!replaced) {
+            return false;
+        }
     } catch (const FileWriteError& error) {
         throw IniWriteError("Unable to write to " + FullPath(), error.Reason());
     }
+    for (const PendingValue& value : pending_) {
+        base_.SetStoredValue(value.section, value.key, value.stored);
+    }
     pending_.clear();
-    stamp_ = FileStamp::Of(path_);
+    // The stamp of the file this program wrote, not of whatever is there by now.
+    stamp_ = written;
+    return true;
 }
 
 }  // namespace dtu
