@@ -3,9 +3,11 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QProgressBar>
+#include <QPushButton>
 
 #include "mainwindow/caps_lock.h"
 #include "mainwindow/form_text.h"
+#include "mainwindow/lang_qt.h"
 #include "mainwindow/main_window.h"
 
 namespace dtu {
@@ -84,6 +86,20 @@ bool Tfrm_MainLx1::AskFactoryReset() {
     question.setObjectName("factoryResetQuestion");
     question.setDefaultButton(QMessageBox::No);
     return question.exec() == QMessageBox::Yes;
+}
+
+bool Tfrm_MainLx1::AskStopWriting() {
+    QMessageBox question(QMessageBox::Warning, windowTitle(), Tr("lang_Close_WriteRunning"),
+                         QMessageBox::NoButton, this);
+    question.setObjectName("msg_CloseWhileWriting");
+    QPushButton* stop = question.addButton(Tr("lang_Close_StopAndClose"), QMessageBox::AcceptRole);
+    stop->setObjectName("btn_StopAndClose");
+    QPushButton* keep = question.addButton(Tr("lang_Close_KeepWriting"), QMessageBox::RejectRole);
+    keep->setObjectName("btn_KeepWriting");
+    question.setDefaultButton(keep);
+    question.setEscapeButton(keep);
+    question.exec();
+    return question.clickedButton() == stop;
 }
 
 bool Tfrm_MainLx1::eventFilter(QObject* watched, QEvent* event) {
