@@ -145,7 +145,7 @@ BatchEnd RunBatch(const Options& options, const RunPlan& plan, const Console& co
     const bool read = plan.action == Action::Read;
     // Read keeps the output for the configuration.
     const BatchOutput output{read ? console.err : console.out, console.err, console.errIsTerminal,
-                             options.verbose};
+                             options.verbose, console.errDrained};
     DeviceBatch batch(options.ports, plan);
     const PortTexts line{"", options.baudRate, options.parity, options.dataBits, options.stopBits};
     BatchEnd end;

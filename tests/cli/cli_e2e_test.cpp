@@ -1,3 +1,4 @@
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/wait.h>
@@ -319,6 +320,19 @@ TEST_F(CliEndToEnd, EveryExitWritesItsReportOrNone) {
     }
 }
 
+// Fills the pipe that `writeEnd` writes to, so that the next write would wait.
+void FillPipe(int writeEnd) {
+    const int flags = ::fcntl(writeEnd, F_GETFL);
+    ::fcntl(writeEnd, F_SETFL, flags | O_NONBLOCK);
+    const std::string block(4096, 'x');
+    while (::write(writeEnd, block.data(), block.size()) > 0) {
+    }
+    const std::string byte(1, 'x');
+    while (::write(writeEnd, byte.data(), 1) > 0) {
+    }
+    ::fcntl(writeEnd, F_SETFL, flags);
+}
+
 // The real program, stopped by a signal while a device is silent: every run
 // ends as interrupted, the report is written and the lock files are gone.
 TEST_F(CliEndToEnd, StopSignalsEndTheProgramWithItsReport) {
@@ -327,11 +341,13 @@ TEST_F(CliEndToEnd, StopSignalsEndTheProgramWithItsReport) {
         int signal;
         int status;
         const char* reason;
+        bool stalledOutput;  // a reader that takes nothing (`| sleep 20`)
     };
     const Row rows[] = {
-        {SIGHUP, 129, "interrupted by SIGHUP"},
-        {SIGTERM, 130, "interrupted by SIGTERM"},
-        {SIGINT, 130, "interrupted by SIGINT"},
+        {SIGHUP, 129, "interrupted by SIGHUP", false},
+        {SIGTERM, 130, "interrupted by SIGTERM", false},
+        {SIGINT, 130, "interrupted by SIGINT", false},
+        {SIGINT, 130, "interrupted by SIGINT", true},
     };
     const std::string profile = WorkedProfile("worked.ini");
     const std::string report = (dir / "report.json").string();
@@ -341,8 +357,17 @@ TEST_F(CliEndToEnd, StopSignalsEndTheProgramWithItsReport) {
         device.SilentAfter(2);
         device.Start();
         const std::string port = device.SlavePath();
+        int stalled[2] = {-1, -1};
+        if (row.stalledOutput) {
+            ASSERT_EQ(::pipe(stalled), 0);
+            FillPipe(stalled[1]);
+        }
         const pid_t child = ::fork();
         if (child == 0) {
+            if (row.stalledOutput) {
+                ::dup2(stalled[1], STDOUT_FILENO);
+                ::dup2(stalled[1], STDERR_FILENO);
+            }
             ::execl(DTUCONFIG_CLI_EXECUTABLE, "dtuconfig-cli", "write", port.c_str(), "--profile",
                     profile.c_str(), "--report", report.c_str(), static_cast<char*>(nullptr));
             ::_exit(127);
@@ -355,6 +380,9 @@ TEST_F(CliEndToEnd, StopSignalsEndTheProgramWithItsReport) {
         ASSERT_EQ(::kill(child, row.signal), 0);
         int status = -1;
         ASSERT_EQ(::waitpid(child, &status, 0), child);
+        for (const int fd : stalled) {
+            ::close(fd);
+        }
         ASSERT_TRUE(WIFEXITED(status)) << status;
         EXPECT_EQ(WEXITSTATUS(status), row.status);
         const std::string json = ReadBytes(report);
