@@ -3,12 +3,12 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QProgressBar>
-#include <QPushButton>
 
 #include "mainwindow/caps_lock.h"
 #include "mainwindow/form_text.h"
 #include "mainwindow/lang_qt.h"
 #include "mainwindow/main_window.h"
+#include "mainwindow/two_way_question.h"
 
 namespace dtu {
 
@@ -92,14 +92,8 @@ bool Tfrm_MainLx1::AskStopWriting() {
     QMessageBox question(QMessageBox::Warning, windowTitle(), Tr("lang_Close_WriteRunning"),
                          QMessageBox::NoButton, this);
     question.setObjectName("msg_CloseWhileWriting");
-    QPushButton* stop = question.addButton(Tr("lang_Close_StopAndClose"), QMessageBox::AcceptRole);
-    stop->setObjectName("btn_StopAndClose");
-    QPushButton* keep = question.addButton(Tr("lang_Close_KeepWriting"), QMessageBox::RejectRole);
-    keep->setObjectName("btn_KeepWriting");
-    question.setDefaultButton(keep);
-    question.setEscapeButton(keep);
-    question.exec();
-    return question.clickedButton() == stop;
+    return AskTwoWay(question, {Tr("lang_Close_StopAndClose"), "btn_StopAndClose"},
+                     {Tr("lang_Close_KeepWriting"), "btn_KeepWriting"}, false);
 }
 
 bool Tfrm_MainLx1::eventFilter(QObject* watched, QEvent* event) {
