@@ -17,19 +17,15 @@ OutputFiles::~OutputFiles() {
 }
 
 void OutputFiles::Reserve() {
-    for (int& fd : reserve_) {
-        if (fd < 0) {
-            fd = ::open("/dev/null", O_RDONLY | O_CLOEXEC);
-        }
+    if (reserve_ < 0) {
+        reserve_ = ::open("/dev/null", O_RDONLY | O_CLOEXEC);
     }
 }
 
 void OutputFiles::Release() {
-    for (int& fd : reserve_) {
-        if (fd >= 0) {
-            ::close(fd);
-            fd = -1;
-        }
+    if (reserve_ >= 0) {
+        ::close(reserve_);
+        reserve_ = -1;
     }
 }
 

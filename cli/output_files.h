@@ -1,6 +1,5 @@
 #pragma once
 
-#include <array>
 #include <ostream>
 #include <string>
 #include <string_view>
@@ -8,9 +7,9 @@
 namespace dtu::cli {
 
 // The files the command line writes (--out, --report). They are written whole
-// or not at all and never through a symbolic link. A few descriptors are kept
-// in reserve from the start, so that a batch whose ports took all the others
-// can still write its files.
+// or not at all and never through a symbolic link. A descriptor is kept in
+// reserve from the start, so that a batch whose ports took all the others can
+// still write its files (the report once the ports are closed again).
 class OutputFiles {
 public:
     OutputFiles();
@@ -25,8 +24,7 @@ private:
     void Reserve();
     void Release();
 
-    // A write opens the file's folder and a temporary file beside it.
-    std::array<int, 2> reserve_ = {-1, -1};
+    int reserve_ = -1;
 };
 
 // Removes the regular file `path` names if it is there, so that a report left
