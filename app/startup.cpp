@@ -154,11 +154,12 @@ void AppWindows::Quit() {
     login->hide();
     if (main != nullptr) {
         main->hide();
+        // Other programs may have the port while a failed save waits for an answer.
+        main->Session().ClosePort();
         // A run that never left the port window has nothing of the main window to keep.
         if (mainShown_) {
             main->SaveSettingsOnQuit();
         }
-        main->Session().ClosePort();
     }
     QCoreApplication::exit(0);
 }

@@ -41,9 +41,9 @@ struct AppWindows {
     // closed (Quit).
     void EndWhenLastWindowCloses();
 
-    // Ends the run, once: hides the windows, saves the settings if the main
-    // window was shown in this run (asking again after a failed save), closes
-    // the port, which frees its lock files, and ends the event loop.
+    // Ends the run, once: hides the windows, closes the port, which frees its
+    // lock files, saves the settings if the main window was shown in this run
+    // (asking again after a failed save) and ends the event loop.
     void Quit();
 
 private:
