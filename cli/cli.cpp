@@ -220,10 +220,9 @@ int RunCli(const std::vector<std::string>& args, const Console& console) {
     Options options;
     if (std::optional<std::string> problem = ParseOptions(args, options)) {
         console.err << "dtuconfig-cli: " << *problem << "\nTry 'dtuconfig-cli --help'.\n";
-        if (!report.empty() &&
-            !files.Write(report, ReportJson("", {}, 0, "bad arguments: " + *problem),
-                         console.err)) {
-            return kExitOutput;
+        // The arguments stay the first thing to mend, whether the report went out or not.
+        if (!report.empty()) {
+            files.Write(report, ReportJson("", {}, 0, "bad arguments: " + *problem), console.err);
         }
         return kExitUsage;
     }
