@@ -20,9 +20,21 @@ void CheckName(std::string_view name, std::string_view forbidden) {
     }
 }
 
-// Another writer can replace the file between the check and the rename; each
-// attempt reads and merges again.
-constexpr int kSaveAttempts = 8;
+// Each attempt that finds the file changed reads and merges again; another
+// writer of this program then has just saved, so the attempts run out only
+// against one that saves without pause.
+constexpr int kSaveAttempts = 32;
+
+// The whole lines of the file within `limit` bytes; empty when it is missing.
+std::string ReadWholeLines(const std::filesystem::path& path, std::size_t limit) {
+    std::string text;
+    if (ReadRegularFileUpTo(path, limit, text) != ReadOutcome::Whole) {
+        // Keep only the whole lines read before a failure or the limit.
+        const auto lastLineEnd = text.rfind('\n');
+        text.resize(lastLineEnd == std::string::npos ? 0 : lastLineEnd + 1);
+    }
+    return text;
+}
 
 }  // namespace
 
@@ -31,16 +43,11 @@ IniFile::IniFile(std::filesystem::path path, std::size_t readLimit)
 
 void IniFile::Refresh() const {
     const auto stamp = FileStamp::Of(path_);
-    if (loaded_ && stamp == stamp_) {
+    if (loaded_ && !stale_ && stamp == stamp_) {
         return;
     }
-    std::string text;
-    if (ReadRegularFileUpTo(path_, readLimit_, text) != ReadOutcome::Whole) {
-        // Keep only the whole lines read before a failure or the limit.
-        const auto lastLineEnd = text.rfind('\n');
-        text.resize(lastLineEnd == std::string::npos ? 0 : lastLineEnd + 1);
-    }
-    document_ = IniDocument(text);
+    diskText_ = ReadWholeLines(path_, readLimit_);
+    document_ = IniDocument(diskText_);
     if (!loaded_) {
         base_ = document_;
     }
@@ -49,6 +56,7 @@ void IniFile::Refresh() const {
     }
     stamp_ = stamp;
     loaded_ = true;
+    stale_ = false;
 }
 
 std::string IniFile::FullPath() const {
@@ -116,18 +124,22 @@ void IniFile::Save() {
         if (TrySave(true)) {
             return;
         }
+        // Two versions can share a stamp (a reused inode, one clock tick): read anew.
+        stale_ = true;
     }
     // Still racing: the merged file as last read goes in all the same.
     TrySave(false);
 }
 
-bool IniFile::TrySave(bool checkStamp) {
+bool IniFile::TrySave(bool checkDisk) {
     Refresh();
+    const std::string text = document_.Text();
     FileStamp written;
     try {
         const bool replaced =
-            WriteFileAtomically(path_, document_.Text(), LinkPolicy::FollowTrusted, [&](int fd) {
-                if (checkStamp && FileStamp::Of(path_) != stamp_) {
+            WriteFileAtomically(path_, text, LinkPolicy::FollowTrusted, [&](int fd) {
+                // What is on disk now must be what the merge started from.
+                if (checkDisk && ReadWholeLines(path_, readLimit_) != diskText_) {
                     return false;
                 }
                 written = FileStamp::OfOpenFile(fd);
@@ -143,8 +155,9 @@ bool IniFile::TrySave(bool checkStamp) {
         base_.SetStoredValue(value.section, value.key, value.stored);
     }
     pending_.clear();
-    // The stamp of the file this program wrote, not of whatever is there by now.
+    // The file this program wrote, not whatever is there by now.
     stamp_ = written;
+    diskText_ = text;
     return true;
 }
 

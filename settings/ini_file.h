@@ -40,7 +40,7 @@ public:
 // applied to it again. A save merges: the keys this program changed (written
 // with a value other than the one it last loaded or saved) replace what is on
 // disk, every other key keeps what another writer saved there meanwhile, and
-// the file's stamp is checked again just before the replacement.
+// the file is read again just before the replacement to make sure of it.
 class IniFile {
 public:
     // Reads no more than `readLimit` bytes of the file: the whole lines within it.
@@ -78,9 +78,9 @@ private:
     // Reads the file again when it changed on disk since it was last seen.
     void Refresh() const;
     std::string FullPath() const;
-    // One attempt: false when `checkStamp` finds that another writer replaced
+    // One attempt: false when `checkDisk` finds that another writer changed
     // the file since it was last read.
-    bool TrySave(bool checkStamp);
+    bool TrySave(bool checkDisk);
 
     std::filesystem::path path_;
     std::size_t readLimit_;
@@ -89,7 +89,11 @@ private:
     // compared with to tell a change.
     mutable IniDocument base_;
     mutable FileStamp stamp_;
+    // The bytes `document_` was last read from or written as.
+    mutable std::string diskText_;
     mutable bool loaded_ = false;
+    // Read again whatever the stamp says.
+    mutable bool stale_ = false;
     // Written since the last save, one entry per key, in the order first written.
     std::vector<PendingValue> pending_;
 };
