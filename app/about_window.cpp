@@ -1,6 +1,5 @@
 #include "app/about_window.h"
 
-#include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QFrame>
@@ -8,7 +7,6 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QScreen>
-#include <QUrl>
 #include <algorithm>
 #include <utility>
 
@@ -16,6 +14,7 @@
 #include "app/version_string.h"
 #include "mainwindow/clickable_label.h"
 #include "mainwindow/lang_qt.h"
+#include "mainwindow/web_address.h"
 
 // The built-in picture is a resource of this static library; registering it by
 // name keeps the linker from dropping it. Must be called outside any namespace.
@@ -148,7 +147,7 @@ void Tfrm_About::FormShow() {
 }
 
 void Tfrm_About::lbl_About_WebsiteClick() {
-    QDesktopServices::openUrl(QUrl(lbl_About_Website->text()));
+    OpenWebAddress(lbl_About_Website->text());
 }
 
 }  // namespace dtu

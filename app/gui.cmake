@@ -10,6 +10,7 @@ add_library(dtu_app STATIC
     jpeg_image.cpp
     login_window.cpp
     port_combo_box.cpp
+    quit_signals.cpp
     startup.cpp
     startup_files.cpp
     startup_probe.cpp)

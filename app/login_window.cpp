@@ -1,10 +1,7 @@
 #include "app/login_window.h"
 
 #include <QAction>
-#include <QCloseEvent>
 #include <QComboBox>
-#include <QCoreApplication>
-#include <QDesktopServices>
 #include <QGroupBox>
 #include <QHideEvent>
 #include <QLabel>
@@ -15,7 +12,6 @@
 #include <QScreen>
 #include <QShowEvent>
 #include <QSocketNotifier>
-#include <QUrl>
 #include <algorithm>
 #include <string>
 #include <utility>
@@ -28,6 +24,7 @@
 #include "mainwindow/form_text.h"
 #include "mainwindow/lang_qt.h"
 #include "mainwindow/main_window.h"
+#include "mainwindow/web_address.h"
 #include "serial/open_error_text.h"
 #include "serial/port_control.h"
 #include "serial/port_watch.h"
@@ -301,10 +298,10 @@ void Tfrm_Login::MenuClick(int tag) {
                 about_().exec();
                 break;
             case kTagUpdate:
-                QDesktopServices::openUrl(QUrl(Tr("lang_DownWeb")));
+                OpenWebAddress(Tr("lang_DownWeb"));
                 break;
             case kTagWebsite:
-                QDesktopServices::openUrl(QUrl(Tr("lang_About_Website")));
+                OpenWebAddress(Tr("lang_About_Website"));
                 break;
             case kTagSaveComConf:
                 main_().SetReopenItemVisible(true);
@@ -312,7 +309,7 @@ void Tfrm_Login::MenuClick(int tag) {
                 QMessageBox::information(this, windowTitle(), Tr("lang_Menu_ManySet"));
                 break;
             case kTagWorkOrder:
-                QDesktopServices::openUrl(QUrl(Tr("lang_WorkOrder")));
+                OpenWebAddress(Tr("lang_WorkOrder"));
                 break;
             default:
                 break;
@@ -346,13 +343,6 @@ void Tfrm_Login::StopWatchingPorts() {
     portNotifier_ = nullptr;
     portWatch_.reset();
     portRefresh_.stop();
-}
-
-void Tfrm_Login::closeEvent(QCloseEvent* event) {
-    event->accept();
-    // Ends the program even though the main window still exists, hidden: its
-    // close handler does not run, so the settings are not written.
-    QCoreApplication::exit(0);
 }
 
 void Tfrm_Login::showEvent(QShowEvent* event) {

@@ -33,7 +33,8 @@ struct PortSource {
 };
 
 // The port-selection window: pick a serial port and its line settings and open
-// it; the main window then takes over. Closing this window ends the program.
+// it; the main window then takes over. Closing this window ends the program
+// (the shell ends the run when no window is left).
 class Tfrm_Login : public QMainWindow {
     Q_OBJECT
 public:
@@ -82,7 +83,6 @@ public:
     QAction* mni_WorkOrder;
 
 protected:
-    void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
 

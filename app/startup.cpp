@@ -7,6 +7,8 @@
 #include <QFileInfo>
 #include <QIcon>
 #include <QTimer>
+#include <algorithm>
+#include <vector>
 
 #include "app/about_window.h"
 #include "app/apn_window.h"
@@ -14,6 +16,7 @@
 #include "app/app_style.h"
 #include "app/first_frame.h"
 #include "app/login_window.h"
+#include "app/quit_signals.h"
 #include "app/startup_probe.h"
 #include "lang/builtin_texts.h"
 #include "mainwindow/main_window.h"
@@ -24,23 +27,38 @@ namespace dtu {
 
 namespace {
 
-// Ends the event loop once the watched window has really closed (its own close
-// handler has run and accepted).
-class QuitWhenClosed : public QObject {
+// Tells its owner when a window it watches has been shown, and when none is
+// on screen any more. It looks only once the event that hid a window has been
+// handled: a question asked while the window closes (its own event loop) is
+// not yet the end, and the window's later hiding is looked at again.
+class LastWindowWatch : public QObject {
 public:
-    using QObject::QObject;
+    LastWindowWatch(std::function<void(QObject*)> shown, std::function<void()> allHidden)
+        : shown_(std::move(shown)), allHidden_(std::move(allHidden)) {}
+
+    void Add(QWidget& window) {
+        windows_.push_back(&window);
+        window.installEventFilter(this);
+    }
 
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Close) {
-            auto* window = static_cast<QWidget*>(watched);
-            QTimer::singleShot(0, window, [window] {
-                if (!window->isVisible()) {
-                    QCoreApplication::exit(0);
+        if (event->type() == QEvent::Show) {
+            shown_(watched);
+        } else if (event->type() == QEvent::Hide || event->type() == QEvent::Close) {
+            QTimer::singleShot(0, this, [this] {
+                if (std::none_of(windows_.begin(), windows_.end(),
+                                 [](const QWidget* window) { return window->isVisible(); })) {
+                    allHidden_();
                 }
             });
         }
         return false;
     }
+
+private:
+    std::function<void(QObject*)> shown_;
+    std::function<void()> allHidden_;
+    std::vector<QWidget*> windows_;
 };
 
 // Where the tool keeps `fileName`, as Qt names files.
@@ -101,7 +119,9 @@ Tfrm_MainLx1& AppWindows::Main() {
         }
         apnWindow->ApplyApnTexts();
     };
-    main->installEventFilter(new QuitWhenClosed(main.get()));
+    if (lastWindowWatch_ != nullptr) {
+        Watch(*main);
+    }
     return *main;
 }
 
@@ -110,6 +130,38 @@ Tfrm_About& AppWindows::About() {
         about = std::make_unique<Tfrm_About>(QFileInfo(ToolFile("About.jpg")).path());
     }
     return *about;
+}
+
+void AppWindows::EndWhenLastWindowCloses() {
+    lastWindowWatch_ = std::make_unique<LastWindowWatch>(
+        [this](QObject* window) { mainShown_ = mainShown_ || window == main.get(); },
+        [this] { Quit(); });
+    Watch(*login);
+    if (main != nullptr) {
+        Watch(*main);
+    }
+}
+
+void AppWindows::Watch(QWidget& window) {
+    static_cast<LastWindowWatch&>(*lastWindowWatch_).Add(window);
+}
+
+void AppWindows::Quit() {
+    if (quitting_) {
+        return;
+    }
+    quitting_ = true;
+    login->hide();
+    if (main != nullptr) {
+        main->hide();
+        // Other programs may have the port while a failed save waits for an answer.
+        main->Session().ClosePort();
+        // A run that never left the port window has nothing of the main window to keep.
+        if (mainShown_) {
+            main->SaveSettingsOnQuit();
+        }
+    }
+    QCoreApplication::exit(0);
 }
 
 std::unique_ptr<AppWindows> CreatePortWindow() {
@@ -136,6 +188,8 @@ int RunApplication(QApplication& app, const std::function<void(AppWindows&)>& st
     app.setQuitOnLastWindowClosed(false);
     const std::unique_ptr<AppWindows> windows = CreatePortWindow();
     AppWindows& shown = *windows;
+    shown.EndWhenLastWindowCloses();
+    const QuitOnSignals stopSignals([&shown] { shown.Quit(); });
     AfterFirstFrame(*shown.login, [&shown, started] {
         const bool probe = StartupProbeRequested();
         if (probe) {

@@ -6,6 +6,8 @@
 #include "app/startup_files.h"
 
 class QApplication;
+class QObject;
+class QWidget;
 
 namespace dtu {
 
@@ -28,13 +30,30 @@ struct AppWindows {
     ~AppWindows();
 
     // The main window, built on first use together with the APN window that
-    // fills its APN field, and connected to the other windows. Closing it ends
-    // the event loop.
+    // fills its APN field, and connected to the other windows.
     Tfrm_MainLx1& Main();
 
     // The About window, built when first asked for: it is never needed before
     // the user opens it.
     Tfrm_About& About();
+
+    // From now on the run ends once its last window has closed, however it
+    // closed (Quit).
+    void EndWhenLastWindowCloses();
+
+    // Ends the run, once: hides the windows, closes the port, which frees its
+    // lock files, saves the settings if the main window was shown in this run
+    // (asking again after a failed save) and ends the event loop.
+    void Quit();
+
+private:
+    void Watch(QWidget& window);
+
+    bool mainShown_ = false;
+    bool quitting_ = false;
+    // Watches the windows; destroyed first, so that no check it posted runs
+    // on windows being destroyed.
+    std::unique_ptr<QObject> lastWindowWatch_;
 };
 
 // Reads the settings and language files, then creates the port window, which
@@ -46,7 +65,8 @@ std::unique_ptr<AppWindows> CreateAppWindows();
 
 // Sets the application font, shows the port window and, once it is on screen,
 // builds the other windows (no one can reach them before) and runs `started`.
-// Runs the event loop until the port window or the main window closes.
+// Runs the event loop until the last window has closed or a stop signal
+// (SIGINT, SIGTERM, SIGHUP) came, then ends as Quit() does.
 int RunApplication(QApplication& app, const std::function<void(AppWindows&)>& started = {});
 
 }  // namespace dtu

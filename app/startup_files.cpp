@@ -1,5 +1,6 @@
 #include "app/startup_files.h"
 
+#include "lang/atomic_write.h"
 #include "lang/builtin_texts.h"
 #include "lang/lang_list.h"
 #include "settings/config_location.h"
@@ -14,8 +15,13 @@ StartupFiles::~StartupFiles() = default;
 
 StartupFiles LoadStartupFiles() {
     StartupFiles files;
-    files.languageError = InitLanguage(ConfigFilePath("Lx1Lang.txt").string());
-    files.settings = std::make_unique<IniFile>(ConfigFilePath("Lx1Cfg.ini"));
+    const auto languageFile = ConfigFilePath("Lx1Lang.txt");
+    const auto settingsFile = ConfigFilePath("Lx1Cfg.ini");
+    // What saves killed part-way in earlier runs left beside the files.
+    RemoveDeadWritersTempFiles(languageFile);
+    RemoveDeadWritersTempFiles(settingsFile);
+    files.languageError = InitLanguage(languageFile.string());
+    files.settings = std::make_unique<IniFile>(settingsFile);
     LangList->IsChinese = files.settings->ReadBool("SYS", "Lang", SystemIsChinese());
     files.isCustom = files.settings->ReadBool("SYS", "Custom", false);
     return files;

@@ -1,17 +1,20 @@
 #include "cli/cli.h"
 
+#include <signal.h>
+
 #include <algorithm>
 #include <chrono>
+#include <cstring>
 #include <optional>
 
 #include "cli/cli_options.h"
 #include "cli/device_batch.h"
 #include "cli/exit_codes.h"
 #include "cli/interrupt_watch.h"
+#include "cli/output_files.h"
 #include "cli/port_info.h"
 #include "cli/profile_check.h"
 #include "cli/profile_render.h"
-#include "lang/atomic_write.h"
 #include "lang/builtin_texts.h"
 #include "lang/gbk.h"
 
@@ -66,18 +69,9 @@ int ListPorts(const Console& console) {
     return kExitSuccess;
 }
 
-bool WriteOutputFile(const std::string& path, const std::string& bytes, const Console& console) {
-    try {
-        WriteFileAtomically(path, bytes);
-        return true;
-    } catch (const FileWriteError& error) {
-        console.err << "dtuconfig-cli: " << error.what() << ": " << error.Reason() << '\n';
-        return false;
-    }
-}
-
 // Read: the device's configuration as INI (GBK, UTF-8 on a terminal) or JSON.
-bool PrintConfiguration(const Options& options, const DeviceRun& run, const Console& console) {
+bool PrintConfiguration(const Options& options, const DeviceRun& run, const Console& console,
+                        OutputFiles& files) {
     const DeviceResult& result = run.Result();
     std::string bytes;
     bool gbk = false;
@@ -96,22 +90,23 @@ bool PrintConfiguration(const Options& options, const DeviceRun& run, const Cons
         gbk = true;
     }
     if (!options.out.empty()) {
-        return WriteOutputFile(options.out, bytes, console);
+        return files.Write(options.out, bytes, console.err);
     }
     console.out << (gbk && console.outIsTerminal ? GbkToUtf8(bytes) : bytes);
     console.out.flush();
     return true;
 }
 
-std::optional<RunPlan> PlanFor(const Options& options, Action action, const Console& console) {
+// The plan of the runs, or why the profile cannot be written.
+std::optional<RunPlan> PlanFor(const Options& options, Action action, std::string& problem) {
     RunPlan plan;
     plan.action = action;
     if (options.gap) {
         plan.gap = std::chrono::milliseconds(*options.gap);
     }
     if (action == Action::Write) {
-        if (std::optional<std::string> problem = LoadProfileFile(options.profile, plan.profile)) {
-            console.err << "dtuconfig-cli: " << *problem << '\n';
+        if (std::optional<std::string> bad = LoadProfileFile(options.profile, plan.profile)) {
+            problem = *bad;
             return std::nullopt;
         }
         if (options.view) {
@@ -125,55 +120,113 @@ std::optional<RunPlan> PlanFor(const Options& options, Action action, const Cons
     return plan;
 }
 
-int RunDevices(const Options& options, const CommandAction& command, const Console& console) {
-    const std::optional<RunPlan> plan = PlanFor(options, command.action, console);
-    if (!plan) {
-        return kExitProfile;
+// Every port given, none of them started.
+std::vector<DeviceResult> NotStarted(const std::vector<std::string>& ports) {
+    std::vector<DeviceResult> results;
+    for (const std::string& port : ports) {
+        DeviceResult result;
+        result.port = port;
+        results.push_back(std::move(result));
     }
-    const bool read = command.action == Action::Read;
+    return results;
+}
+
+// How a batch that ran ended, for the exit status and the report.
+struct BatchEnd {
+    int status = kExitSuccess;
+    std::string reason;
+    std::vector<DeviceResult> results;
+    double seconds = 0;
+};
+
+int StatusForSignal(int signal) {
+    return signal == SIGHUP ? kExitHangUp : kExitInterrupted;
+}
+
+BatchEnd RunBatch(const Options& options, const RunPlan& plan, const Console& console,
+                  OutputFiles& files) {
+    const bool read = plan.action == Action::Read;
     // Read keeps the output for the configuration.
     const BatchOutput output{read ? console.err : console.out, console.err, console.errIsTerminal,
-                             options.verbose};
-    DeviceBatch batch(options.ports, *plan);
+                             options.verbose, console.errDrained};
+    DeviceBatch batch(options.ports, plan);
     const PortTexts line{"", options.baudRate, options.parity, options.dataBits, options.stopBits};
-    int status = kExitSuccess;
+    BatchEnd end;
     if (!batch.OpenAll(line, output)) {
-        status = kExitPort;
+        end.status = kExitPort;
+        end.reason = "a port could not be opened; nothing was sent";
     } else {
-        bool interrupted = false;
+        int stopSignal = 0;
+        bool inTime = true;
         {
             std::optional<InterruptWatch> watch;
             if (console.catchSignals) {
-                watch.emplace(batch.Loop(), [&batch, &interrupted] {
-                    interrupted = true;
+                watch.emplace(batch.Loop(), [&batch, &stopSignal](int signal) {
+                    stopSignal = signal;
                     batch.Interrupt();
                 });
             }
-            interrupted = !batch.Run(output, kBatchBound) || interrupted;
+            inTime = batch.Run(output, kBatchBound);
         }
         const std::vector<DeviceResult> results = batch.Results();
         const bool allSucceeded = std::all_of(results.begin(), results.end(), [](const auto& r) {
             return r.verdict == Verdict::Success;
         });
-        status = interrupted ? kExitInterrupted : allSucceeded ? kExitSuccess : kExitDeviceFailed;
-        if (read && allSucceeded && !PrintConfiguration(options, batch.At(0), console)) {
-            return kExitOutput;
+        if (stopSignal != 0) {
+            end.status = StatusForSignal(stopSignal);
+            end.reason = std::string("interrupted by SIG") + sigabbrev_np(stopSignal);
+        } else if (!inTime) {
+            end.status = kExitInterrupted;
+            end.reason = "interrupted: the runs took too long";
+        } else {
+            end.status = allSucceeded ? kExitSuccess : kExitDeviceFailed;
+        }
+        if (read && allSucceeded && !PrintConfiguration(options, batch.At(0), console, files)) {
+            end.status = kExitOutput;
+            end.reason = "the output file could not be written";
         }
     }
+    end.results = batch.Results();
+    end.seconds = batch.Seconds();
+    return end;
+}
+
+int RunDevices(const Options& options, const CommandAction& command, const Console& console,
+               OutputFiles& files) {
+    std::string problem;
+    const std::optional<RunPlan> plan = PlanFor(options, command.action, problem);
+    BatchEnd end;
+    if (!plan) {
+        console.err << "dtuconfig-cli: " << problem << '\n';
+        end.status = kExitProfile;
+        end.reason = "bad profile: " + problem;
+        end.results = NotStarted(options.ports);
+    } else {
+        // The ports are closed again before the report is written.
+        end = RunBatch(options, *plan, console, files);
+    }
     if (!options.report.empty() &&
-        !WriteOutputFile(options.report, ReportJson(command.name, batch.Results(), batch.Seconds()),
-                         console)) {
+        !files.Write(options.report, ReportJson(command.name, end.results, end.seconds, end.reason),
+                     console.err)) {
         return kExitOutput;
     }
-    return status;
+    return end.status;
 }
 
 }  // namespace
 
 int RunCli(const std::vector<std::string>& args, const Console& console) {
+    // Whatever ends this command, an earlier report cannot pass for its own.
+    const std::string report = ReportOption(args);
+    RemoveEarlierFile(report);
+    OutputFiles files;
     Options options;
     if (std::optional<std::string> problem = ParseOptions(args, options)) {
         console.err << "dtuconfig-cli: " << *problem << "\nTry 'dtuconfig-cli --help'.\n";
+        // The arguments stay the first thing to mend, whether the report went out or not.
+        if (!report.empty()) {
+            files.Write(report, ReportJson("", {}, 0, "bad arguments: " + *problem), console.err);
+        }
         return kExitUsage;
     }
     if (options.command == Command::Help) {
@@ -186,7 +239,7 @@ int RunCli(const std::vector<std::string>& args, const Console& console) {
     const BuiltinLanguage language;
     for (const CommandAction& command : kDeviceCommands) {
         if (command.command == options.command) {
-            return RunDevices(options, command, console);
+            return RunDevices(options, command, console, files);
         }
     }
     return kExitUsage;

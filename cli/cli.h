@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -13,6 +14,9 @@ struct Console {
     bool outIsTerminal = false;  // texts in UTF-8 rather than GBK
     bool errIsTerminal = false;  // a progress line per port
     bool catchSignals = false;   // Ctrl-C ends the runs as interrupted (stop signals blocked)
+    // Whether `err` has taken what was written to it: a progress redraw is
+    // dropped while it has not. Unset: always.
+    std::function<bool()> errDrained = {};
 };
 
 // The whole command line on `args` (without the program name); returns the exit status.

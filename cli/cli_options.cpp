@@ -105,11 +105,17 @@ constexpr OptionRow kOptions[] = {
      }},
     {"--report", kReportBit, true,
      [](Options& o, std::string_view v) -> Problem {
+         if (v.empty()) {
+             return std::string("--report needs a file name");
+         }
          o.report = v;
          return std::nullopt;
      }},
     {"--out", kOutBit, true,
      [](Options& o, std::string_view v) -> Problem {
+         if (v.empty()) {
+             return std::string("--out needs a file name");
+         }
          o.out = v;
          return std::nullopt;
      }},
@@ -267,6 +273,18 @@ std::optional<std::string> ParseOptions(const std::vector<std::string>& args, Op
     return CheckCommand(*command, options);
 }
 
+std::string ReportOption(const std::vector<std::string>& args) {
+    std::string report;
+    for (std::size_t i = 0; i < args.size() && args[i] != "--"; ++i) {
+        if (args[i] == "--report" && i + 1 < args.size()) {
+            report = args[++i];
+        } else if (args[i].starts_with("--report=")) {
+            report = args[i].substr(std::string_view("--report=").size());
+        }
+    }
+    return report;
+}
+
 std::string_view Usage() {
     return R"(Usage: dtuconfig-cli COMMAND [OPTION...] [PORT...]
 
@@ -292,7 +310,8 @@ Options:
   --verify        read every device back after writing and compare field by field
   --view V        write the full or the compact view (default: the profile's)
   --report FILE   write a JSON report: per device the outcome, refused settings,
-                  firmware, mismatches and time taken
+                  firmware, mismatches and time taken; written however the
+                  command ends (an earlier FILE is removed first)
   --out FILE      read: write the profile to FILE (GBK) instead of the output
   --json          read: print JSON instead of INI
   --raw           send: the text exactly as given

@@ -36,6 +36,10 @@ struct Options {
 // naming the argument, or nothing when `options` holds them.
 std::optional<std::string> ParseOptions(const std::vector<std::string>& args, Options& options);
 
+// The file `--report` names among the arguments, even when others are wrong;
+// empty when there is none.
+std::string ReportOption(const std::vector<std::string>& args);
+
 std::string_view Usage();
 
 }  // namespace dtu::cli

@@ -69,7 +69,7 @@ bool DeviceBatch::Run(const BatchOutput& output, std::chrono::milliseconds bound
     }
     std::optional<ProgressBoard> board;
     if (output.progress) {
-        board.emplace(output.notes, ports);
+        board.emplace(output.notes, ports, output.notesDrained);
     }
     auto print = [&](std::ostream& stream, const std::string& line) {
         if (board) {

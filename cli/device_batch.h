@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <ostream>
 #include <string>
@@ -16,6 +17,8 @@ struct BatchOutput {
     std::ostream& notes;    // open errors and, when verbose, every exchange
     bool progress = false;  // `notes` is a terminal: keep a progress line per port there
     bool verbose = false;
+    // Whether `notes` has taken what was written to it; unset: always.
+    std::function<bool()> notesDrained = {};
 };
 
 // One session per port, all on one loop on this thread: the protocol waits on

@@ -146,7 +146,7 @@ std::string SummaryLine(const std::vector<DeviceResult>& results, double seconds
 }
 
 std::string ReportJson(std::string_view command, const std::vector<DeviceResult>& results,
-                       double seconds) {
+                       double seconds, std::string_view reason) {
     const auto succeeded = std::count_if(results.begin(), results.end(), [](const auto& result) {
         return result.verdict == Verdict::Success;
     });
@@ -156,6 +156,9 @@ std::string ReportJson(std::string_view command, const std::vector<DeviceResult>
     json.Key("seconds").Number(seconds, 3);
     json.Key("succeeded").Integer(succeeded);
     json.Key("failed").Integer(static_cast<std::int64_t>(results.size()) - succeeded);
+    if (!reason.empty()) {
+        json.Key("reason").String(reason);
+    }
     json.Key("devices").BeginArray();
     for (const DeviceResult& result : results) {
         json.BeginObject();

@@ -59,7 +59,9 @@ std::string ResultLine(const DeviceResult& result);
 // "N devices: S succeeded, F failed, in T s".
 std::string SummaryLine(const std::vector<DeviceResult>& results, double seconds);
 // The report file: the command, the totals and every device's result, UTF-8 JSON.
+// A command that ended before or without its runs says why in a top-level
+// "reason" (bad arguments, bad profile, no port, interrupted, ...).
 std::string ReportJson(std::string_view command, const std::vector<DeviceResult>& results,
-                       double seconds);
+                       double seconds, std::string_view reason = {});
 
 }  // namespace dtu::cli

@@ -15,6 +15,7 @@ sigset_t WatchedSignals() {
     sigemptyset(&signals);
     sigaddset(&signals, SIGINT);
     sigaddset(&signals, SIGTERM);
+    sigaddset(&signals, SIGHUP);
     sigaddset(&signals, kWakeSignal);
     return signals;
 }
@@ -26,12 +27,12 @@ void BlockStopSignals() {
     pthread_sigmask(SIG_BLOCK, &signals, nullptr);
 }
 
-InterruptWatch::InterruptWatch(EventPoster& poster, std::function<void()> onStop)
+InterruptWatch::InterruptWatch(EventPoster& poster, std::function<void(int signal)> onStop)
     : thread_([&poster, onStop = std::move(onStop)] {
           const sigset_t signals = WatchedSignals();
           int signal = 0;
           while (sigwait(&signals, &signal) == 0 && signal != kWakeSignal) {
-              poster.Post(onStop);
+              poster.Post([onStop, signal] { onStop(signal); });
           }
       }) {}
 

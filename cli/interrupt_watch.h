@@ -7,15 +7,16 @@
 
 namespace dtu::cli {
 
-// Blocks the stop signals (SIGINT, SIGTERM) and the watch's own wake-up signal in
-// the calling thread and every thread it starts later. Call it first thing.
+// Blocks the stop signals (SIGINT, SIGTERM, SIGHUP: a closed terminal or ssh
+// session) and the watch's own wake-up signal in the calling thread and every
+// thread it starts later. Call it first thing.
 void BlockStopSignals();
 
-// While it lives, each stop signal posts `onStop` to the loop, so the runs end
-// as interrupted and the ports are restored and released.
+// While it lives, each stop signal posts `onStop` with the signal's number to
+// the loop, so the runs end as interrupted and the ports are restored and released.
 class InterruptWatch {
 public:
-    InterruptWatch(EventPoster& poster, std::function<void()> onStop);
+    InterruptWatch(EventPoster& poster, std::function<void(int signal)> onStop);
     ~InterruptWatch();
     InterruptWatch(const InterruptWatch&) = delete;
     InterruptWatch& operator=(const InterruptWatch&) = delete;

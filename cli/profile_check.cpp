@@ -234,8 +234,12 @@ std::vector<ProfileProblem> CheckProfileText(std::string_view text) {
 
 std::optional<std::string> LoadProfileFile(const std::filesystem::path& path, FormModel& form) {
     std::string text;
-    if (!ReadRegularFile(path, text)) {
+    const ReadOutcome read = ReadRegularFileUpTo(path, kProfileMaxBytes, text);
+    if (read == ReadOutcome::Failed) {
         return "cannot read the profile " + path.string() + ": " + WhyUnreadable(path);
+    }
+    if (read == ReadOutcome::TooLong) {
+        return "the profile " + path.string() + " is larger than 1 MiB";
     }
     const std::vector<ProfileProblem> problems = CheckProfileText(text);
     if (!problems.empty()) {
@@ -252,7 +256,7 @@ std::optional<std::string> LoadProfileFile(const std::filesystem::path& path, Fo
         }
         return message;
     }
-    LoadProfile(IniFile(path), form);
+    LoadProfile(IniFile(path, kProfileMaxBytes), form);
     return std::nullopt;
 }
 

@@ -12,8 +12,12 @@ constexpr std::string_view kClearBelow = "\x1b[J";
 
 }  // namespace
 
-ProgressBoard::ProgressBoard(std::ostream& terminal, std::vector<std::string> ports)
-    : terminal_(terminal), ports_(std::move(ports)), status_(ports_.size(), "starting") {
+ProgressBoard::ProgressBoard(std::ostream& terminal, std::vector<std::string> ports,
+                             std::function<bool()> drained)
+    : terminal_(terminal),
+      drained_(std::move(drained)),
+      ports_(std::move(ports)),
+      status_(ports_.size(), "starting") {
     for (const std::string& port : ports_) {
         width_ = std::max(width_, port.size());
     }
@@ -25,6 +29,9 @@ void ProgressBoard::Set(std::size_t index, std::string status) {
         return;
     }
     status_[index] = std::move(status);
+    if (drained_ && !drained_()) {
+        return;
+    }
     Erase();
     Draw();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <ostream>
 #include <string>
 #include <string_view>
@@ -14,9 +15,12 @@ namespace dtu::cli {
 // status changes. Other lines are written above it, so it stays at the bottom.
 class ProgressBoard {
 public:
-    ProgressBoard(std::ostream& terminal, std::vector<std::string> ports);
+    // `drained` tells whether the terminal has taken what was written; while it
+    // has not, status changes are not drawn (the next redraw shows the latest).
+    ProgressBoard(std::ostream& terminal, std::vector<std::string> ports,
+                  std::function<bool()> drained = {});
 
-    // Redraws when the status of port `index` changed.
+    // Redraws when the status of port `index` changed and the terminal keeps up.
     void Set(std::size_t index, std::string status);
     // Writes `line` and a line end to `stream` above the board.
     void PrintAbove(std::ostream& stream, std::string_view line);
@@ -28,6 +32,7 @@ private:
     void Erase();
 
     std::ostream& terminal_;
+    std::function<bool()> drained_;
     std::vector<std::string> ports_;
     std::vector<std::string> status_;
     std::size_t width_ = 0;  // of the port column

@@ -30,6 +30,10 @@ struct ProfileEntry {
     bool operator==(const ProfileEntry&) const = default;
 };
 
+// The most a profile file may hold: many times a full one, small enough that
+// reading it costs little time and memory.
+inline constexpr std::size_t kProfileMaxBytes = 1024 * 1024;
+
 // Every key of a profile, section by section, valued from `form`.
 std::vector<ProfileEntry> ProfileEntries(const FormModel& form);
 

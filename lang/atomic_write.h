@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -20,14 +21,50 @@ private:
     std::string reason_;
 };
 
+// How a write treats a symbolic link at the path it is given.
+enum class LinkPolicy {
+    // Followed through a chain of links, the final target written when it is a
+    // regular file or does not exist yet. As the kernel's protected-symlinks
+    // rule has it, a link in a sticky world-writable folder (/tmp) is followed
+    // only when this user or the folder's owner owns it: another user's link
+    // there is refused.
+    FollowTrusted,
+    // Refused: the path must name a regular file or nothing yet.
+    Refuse,
+};
+
+// A link and the folder it lies in, for the protected-symlinks rule.
+struct LinkOwners {
+    unsigned folderMode;
+    unsigned folderUid;
+    unsigned linkUid;
+    unsigned userUid;  // the effective user of this program
+};
+
+// The kernel's protected-symlinks rule: in a sticky folder that everybody may
+// write to, only links of this user or of the folder's owner are followed.
+bool LinkMayBeFollowed(const LinkOwners& owners);
+
+// Called with the written and synced temporary file just before it replaces
+// the target; returning false abandons the write. From the call to the rename
+// the write holds the folder's flock, so that two writers that check what is
+// on disk this way cannot both pass their checks before either renames.
+using BeforeReplace = std::function<bool(int fd)>;
+
 // Replaces `path` with `bytes` so that the file is either the old one or the
 // new one, whole: the bytes go to a temporary file in the file's own folder,
 // are synced, the temporary file is renamed over the file and the folder is
-// synced. Symbolic links are followed, through a chain of them, and the final
-// target is written when it is a regular file or does not exist yet; a link to
-// anything else (a device, a FIFO, a folder), like any such file itself, is
-// refused. An existing file's permissions are kept. Throws FileWriteError,
-// leaving no temporary file behind.
-void WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes);
+// synced. Links are treated as `links` says; a link to anything but a regular
+// file (a device, a FIFO, a folder), like any such file itself, is refused.
+// An existing file's permissions are kept. Returns false when `beforeReplace`
+// abandoned the write. Throws FileWriteError. Either way no temporary file is
+// left behind.
+bool WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes,
+                         LinkPolicy links = LinkPolicy::FollowTrusted,
+                         const BeforeReplace& beforeReplace = {});
+
+// Removes the temporary files that earlier writes of `path` by processes no
+// longer running left behind (killed part-way); a live writer's are kept.
+void RemoveDeadWritersTempFiles(const std::filesystem::path& path);
 
 }  // namespace dtu

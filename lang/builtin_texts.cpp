@@ -785,6 +785,30 @@ constexpr BuiltinText kBuiltinTexts[] = {
      "\xBE\xDD\xCE\xBB)\xA1\xA3",
      "[Error]: The device on %s answers, but its replies cannot be read. Check the baud rate (%s) "
      "and the format (parity, data bits)."},
+    // The form as a profile file: one too long to be a profile is not read.
+    // 181 [错误]: 配置文件 %s 超过 1 MiB，未导入
+    {"lang_Profile_TooLong",
+     "[\xB4\xED\xCE\xF3]: \xC5\xE4\xD6\xC3\xCE\xC4\xBC\xFE %s \xB3\xAC\xB9\xFD 1 "
+     "MiB\xA3\xAC\xCE\xB4\xB5\xBC\xC8\xEB",
+     "[Error]: The profile %s is larger than 1 MiB; it was not imported"},
+    // The language file: only its first 4 MiB are read.
+    // 182 [错误]: 语言文件 %s 超过 4 MiB，只读取了前 4 MiB
+    {"lang_Info_LangFileTooLong",
+     "[\xB4\xED\xCE\xF3]: \xD3\xEF\xD1\xD4\xCE\xC4\xBC\xFE %s \xB3\xAC\xB9\xFD 4 "
+     "MiB\xA3\xAC\xD6\xBB\xB6\xC1\xC8\xA1\xC1\xCB\xC7\xB0 4 MiB",
+     "[Error]: The language file %s is larger than 4 MiB; only its first 4 MiB were read"},
+    // The question when the main window closes during write all.
+    // 183 正在配置全部参数。关闭窗口将中断配置，参数不会保存到设备中。
+    {"lang_Close_WriteRunning",
+     "\xD5\xFD\xD4\xDA\xC5\xE4\xD6\xC3\xC8\xAB\xB2\xBF\xB2\xCE\xCA\xFD\xA1\xA3\xB9\xD8\xB1\xD5\xB4"
+     "\xB0\xBF\xDA\xBD\xAB\xD6\xD0\xB6\xCF\xC5\xE4\xD6\xC3\xA3\xAC\xB2\xCE\xCA\xFD\xB2\xBB\xBB\xE1"
+     "\xB1\xA3\xB4\xE6\xB5\xBD\xC9\xE8\xB1\xB8\xD6\xD0\xA1\xA3",
+     "Write all is still running. Closing the window interrupts it, and the settings are not saved "
+     "in the device's memory."},
+    // 184 停止并关闭
+    {"lang_Close_StopAndClose", "\xCD\xA3\xD6\xB9\xB2\xA2\xB9\xD8\xB1\xD5", "Stop and close"},
+    // 185 继续配置
+    {"lang_Close_KeepWriting", "\xBC\xCC\xD0\xF8\xC5\xE4\xD6\xC3", "Keep writing"},
 };
 
 }  // namespace
@@ -804,7 +828,14 @@ std::string InitLanguage(const std::string& fileName) {
     LangList = new TLangList;
     FillLangTable(*LangList);
     try {
-        LangList->LoadLangFile(fileName);
+        if (!LangList->LoadLangFile(fileName)) {
+            std::string line = LangText("lang_Info_LangFileTooLong");
+            // The text may come from the file itself, placeholder or not.
+            if (const auto at = line.find("%s"); at != std::string::npos) {
+                line.replace(at, 2, fileName);
+            }
+            return line;
+        }
     } catch (const FileWriteError& e) {
         return std::string(e.what()) + ": " + e.Reason();
     }

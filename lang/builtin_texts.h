@@ -21,8 +21,8 @@ std::span<const BuiltinText> BuiltinTexts();
 void FillLangTable(TLangList& list);
 
 // Creates LangList, fills it and loads the language file `fileName`. A file that
-// cannot be written is reported through the returned text (empty on success);
-// the table answers lookups either way.
+// cannot be written, or one longer than the tool reads, is reported through the
+// returned text (empty on success); the table answers lookups either way.
 std::string InitLanguage(const std::string& fileName);
 void FreeLanguage();
 

@@ -55,4 +55,18 @@ bool ReadRegularFile(const std::filesystem::path& path, std::string& out) {
     });
 }
 
+ReadOutcome ReadRegularFileUpTo(const std::filesystem::path& path, std::size_t limit,
+                                std::string& out) {
+    bool tooLong = false;
+    std::size_t room = limit;
+    const bool read = ReadRegularFileChunks(path, [&](std::string_view bytes) {
+        tooLong = bytes.size() > room;
+        bytes = bytes.substr(0, room);
+        out.append(bytes);
+        room -= bytes.size();
+        return !tooLong;
+    });
+    return !read ? ReadOutcome::Failed : tooLong ? ReadOutcome::TooLong : ReadOutcome::Whole;
+}
+
 }  // namespace dtu

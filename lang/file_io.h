@@ -19,4 +19,12 @@ bool ReadRegularFileChunks(const std::filesystem::path& path,
 // the failure.
 bool ReadRegularFile(const std::filesystem::path& path, std::string& out);
 
+enum class ReadOutcome { Whole, TooLong, Failed };
+
+// Appends at most `limit` bytes of the regular file `path` to `out`: Whole when
+// that was all of it, TooLong when the file holds more (the rest is not read),
+// Failed as ReadRegularFile. Time and memory stay bounded by `limit`.
+ReadOutcome ReadRegularFileUpTo(const std::filesystem::path& path, std::size_t limit,
+                                std::string& out);
+
 }  // namespace dtu

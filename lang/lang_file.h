@@ -21,10 +21,13 @@ extern const std::string_view kLangFileHeader1;
 extern const std::string_view kLangFileHeader2;
 
 // What a language file may cost, however it was made: a line of more bytes
-// before its LF is skipped (the longest built-in line has about 800), and
-// entries past the limit are not kept (the built-in table has some 150 rows).
+// before its LF is skipped (the longest built-in line has about 800), entries
+// past the limit are not kept (the built-in table has some 150 rows) and bytes
+// past the file limit are not read (the built-in file has some 40 KiB), so
+// that even a file of blank lines cannot delay the start.
 inline constexpr std::size_t kLangMaxLineBytes = 4096;
 inline constexpr std::size_t kLangMaxEntries = 1024;
+inline constexpr std::size_t kLangMaxFileBytes = 4 * 1024 * 1024;
 
 // The whole file for `rows`: the two header lines, a line holding one space,
 // then "key|chinese|english" per row with CR LF in the texts written as "///".

@@ -29,34 +29,43 @@ std::string TLangList::GetText(const std::string& key) const {
     return key;
 }
 
-void TLangList::LoadLangFile(const std::string& fileName) {
+bool TLangList::LoadLangFile(const std::string& fileName) {
     if (fileName.empty()) {
-        return;
+        return true;
     }
     std::error_code ec;
     if (!std::filesystem::exists(fileName, ec) && !ec) {
         WriteLangFile(fileName);
     }
-    ReadLangFile(fileName);
+    return ReadLangFile(fileName);
 }
 
 void TLangList::WriteLangFile(const std::string& fileName) const {
     WriteFileAtomically(fileName, FormatLangFile(builtIn_.Rows()));
 }
 
-void TLangList::ReadLangFile(const std::string& fileName) {
+bool TLangList::ReadLangFile(const std::string& fileName) {
     if (fileName.empty()) {
-        return;
+        return true;
     }
     LangFileParser parser;
-    // A failed read keeps the whole lines read before the failure.
-    if (ReadRegularFileChunks(fileName,
-                              [&parser](std::string_view bytes) { return parser.Feed(bytes); })) {
+    std::size_t room = kLangMaxFileBytes;
+    bool tooLong = false;
+    const auto feed = [&](std::string_view bytes) {
+        tooLong = bytes.size() > room;
+        bytes = bytes.substr(0, room);
+        room -= bytes.size();
+        return parser.Feed(bytes) && !tooLong;
+    };
+    // A failed read keeps the whole lines read before the failure; a line the
+    // limit cut is dropped with the rest.
+    if (ReadRegularFileChunks(fileName, feed) && !tooLong) {
         parser.Finish();
     }
     for (auto& entry : parser.TakeEntries()) {
         file_.Add(std::move(entry));
     }
+    return !tooLong;
 }
 
 bool SystemIsChinese() {

@@ -18,11 +18,12 @@ public:
 
     // Writes the file from the built-in rows when it is missing, then reads it.
     // Throws FileWriteError (lang/atomic_write.h) when the file cannot be written.
-    void LoadLangFile(const std::string& fileName);
+    // False when the file was longer than kLangMaxFileBytes.
+    bool LoadLangFile(const std::string& fileName);
     void WriteLangFile(const std::string& fileName) const;
     // Reads what it can, within the limits of lang/lang_file.h; errors end the
-    // reading silently.
-    void ReadLangFile(const std::string& fileName);
+    // reading silently. False when the file went on past kLangMaxFileBytes.
+    bool ReadLangFile(const std::string& fileName);
 
     std::size_t BuiltInCount() const { return builtIn_.Rows().size(); }
     std::size_t FileCount() const { return file_.Rows().size(); }

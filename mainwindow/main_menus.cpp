@@ -1,7 +1,6 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QDateTime>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -9,13 +8,13 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QShortcut>
-#include <QUrl>
 
 #include "lang/lang_list.h"
 #include "mainwindow/hint_switch.h"
 #include "mainwindow/info_area.h"
 #include "mainwindow/lang_qt.h"
 #include "mainwindow/main_window.h"
+#include "mainwindow/web_address.h"
 #include "mainwindow/widget_tags.h"
 
 namespace dtu {
@@ -121,11 +120,6 @@ QAction* NamedAction(QObject* parent, const char* name, int tag, const char* cap
     return action;
 }
 
-void OpenPage(const QString& address) {
-    // Nothing is reported when no browser can open it.
-    QDesktopServices::openUrl(QUrl(address));
-}
-
 }  // namespace
 
 void Tfrm_MainLx1::BuildActions() {
@@ -212,13 +206,13 @@ void Tfrm_MainLx1::SetReopenItemVisible(bool visible) {
 void Tfrm_MainLx1::MenuClick(int tag) {
     for (const PageRow& row : kManualPages) {
         if (row.tag == tag) {
-            OpenPage(QString::fromUtf8(row.url));
+            OpenWebAddress(QString::fromUtf8(row.url));
             return;
         }
     }
     for (const LinkRow& row : kLinkTexts) {
         if (row.tag == tag) {
-            OpenPage(Tr(row.key));
+            OpenWebAddress(Tr(row.key));
             return;
         }
     }

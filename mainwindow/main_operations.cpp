@@ -6,7 +6,9 @@
 
 #include "mainwindow/caps_lock.h"
 #include "mainwindow/form_text.h"
+#include "mainwindow/lang_qt.h"
 #include "mainwindow/main_window.h"
+#include "mainwindow/two_way_question.h"
 
 namespace dtu {
 
@@ -84,6 +86,14 @@ bool Tfrm_MainLx1::AskFactoryReset() {
     question.setObjectName("factoryResetQuestion");
     question.setDefaultButton(QMessageBox::No);
     return question.exec() == QMessageBox::Yes;
+}
+
+bool Tfrm_MainLx1::AskStopWriting() {
+    QMessageBox question(QMessageBox::Warning, windowTitle(), Tr("lang_Close_WriteRunning"),
+                         QMessageBox::NoButton, this);
+    question.setObjectName("msg_CloseWhileWriting");
+    return AskTwoWay(question, {Tr("lang_Close_StopAndClose"), "btn_StopAndClose"},
+                     {Tr("lang_Close_KeepWriting"), "btn_KeepWriting"}, false);
 }
 
 bool Tfrm_MainLx1::eventFilter(QObject* watched, QEvent* event) {

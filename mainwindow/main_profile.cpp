@@ -59,11 +59,14 @@ void Tfrm_MainLx1::ImportProfile() {
     }
     // A file that cannot be read would load as every default.
     std::string bytes;
-    if (!ReadRegularFile(FilePath(path), bytes)) {
-        info_->ShowErrorLine(WithPath("lang_Profile_Unreadable", path));
+    const ReadOutcome read = ReadRegularFileUpTo(FilePath(path), kProfileMaxBytes, bytes);
+    if (read != ReadOutcome::Whole) {
+        info_->ShowErrorLine(WithPath(
+            read == ReadOutcome::TooLong ? "lang_Profile_TooLong" : "lang_Profile_Unreadable",
+            path));
         return;
     }
-    LoadProfile(IniFile(FilePath(path)), session_.Form());
+    LoadProfile(IniFile(FilePath(path), kProfileMaxBytes), session_.Form());
     if (session_.Form().View() == kCompactView) {
         ShowCompactView();
     } else {

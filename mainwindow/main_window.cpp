@@ -103,11 +103,23 @@ Tfrm_MainLx1::~Tfrm_MainLx1() {
 }
 
 void Tfrm_MainLx1::closeEvent(QCloseEvent* event) {
+    // Cut short, write all leaves the device without ATW: nothing of it is kept
+    // in the device's memory.
+    if (session_.Running() && session_.CurrentOperation() == kWriteAllOperation) {
+        if (!AskStopWriting()) {
+            event->ignore();
+            return;
+        }
+        session_.ClosePort();
+    }
+    QMainWindow::closeEvent(event);
+}
+
+void Tfrm_MainLx1::SaveSettingsOnQuit() {
     if (!settingsSaved_) {
         settingsSaved_ = true;
         SaveSettings();
     }
-    QMainWindow::closeEvent(event);
 }
 
 void Tfrm_MainLx1::showEvent(QShowEvent* event) {

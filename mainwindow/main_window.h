@@ -52,6 +52,10 @@ public:
     void ApplyMainTexts();
     void SetReopenItemVisible(bool visible);
 
+    // Writes the settings file once, when the program quits. After a failed
+    // write the user may try again or leave without saving; either way it returns.
+    void SaveSettingsOnQuit();
+
     // Writes the log to `path` (HTML for a ".html" name), telling the user when
     // it cannot.
     void SaveLogTo(const QString& path);
@@ -128,6 +132,8 @@ private:
     void ConnectOperations();
     void actDoExecute(int tag);
     bool AskFactoryReset();
+    // Closing during write all: true when the user chose to stop it.
+    bool AskStopWriting();
 
     // The session's news (main_window.cpp).
     void OnLog(LogKind kind, const std::string& text) override;

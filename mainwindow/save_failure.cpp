@@ -2,9 +2,9 @@
 
 #include <QFile>
 #include <QMessageBox>
-#include <QPushButton>
 
 #include "mainwindow/lang_qt.h"
+#include "mainwindow/two_way_question.h"
 #include "settings/ini_file.h"
 
 namespace dtu {
@@ -15,14 +15,8 @@ bool AskRetryFailedSave(QWidget* parent, const IniWriteError& error) {
                     QMessageBox::NoButton, parent);
     box.setObjectName("msg_SaveFailed");
     box.setInformativeText(QString::fromStdString(error.Reason()));
-    QPushButton* retry = box.addButton(Tr("lang_Save_Retry"), QMessageBox::AcceptRole);
-    retry->setObjectName("btn_SaveRetry");
-    QPushButton* close = box.addButton(Tr("lang_Save_Close"), QMessageBox::RejectRole);
-    close->setObjectName("btn_SaveClose");
-    box.setDefaultButton(retry);
-    box.setEscapeButton(close);
-    box.exec();
-    return box.clickedButton() == retry;
+    return AskTwoWay(box, {Tr("lang_Save_Retry"), "btn_SaveRetry"},
+                     {Tr("lang_Save_Close"), "btn_SaveClose"}, true);
 }
 
 }  // namespace dtu

@@ -4,6 +4,7 @@
 #include <termios.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <optional>
 #include <system_error>
 #include <thread>
@@ -146,7 +147,8 @@ void TComm::StartPort() {
 
     open->closeFd = eventfd(0, EFD_CLOEXEC);
     if (open->closeFd < 0) {
-        throw ECommsError("Unable to create event");
+        throw ECommsError("Unable to create event",
+                          ClassifyOpenErrno(DevicePathFor(impl_->commName), errno, {}));
     }
     // Every open has its own number; notices of any other are dropped.
     std::uint64_t number = ++impl_->lastOpen;

@@ -104,6 +104,10 @@ OpenError ClassifyOpenErrno(const std::string& path, int error, const NodeFacts&
         case EBUSY:
             result.kind = OpenFailure::Busy;
             return result;
+        case EMFILE:
+        case ENFILE:
+            // Many ports at once run into the descriptor limit before anything else.
+            return OtherOpenError(path, "too many open files: raise `ulimit -n`");
         case EACCES:
         case EPERM:
             // A node we cannot even look at, one open to everybody or one kept

@@ -6,12 +6,14 @@
 #include <sys/ioctl.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <charconv>
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
+#include <vector>
 
 #include "serial/comm.h"
 
@@ -69,12 +71,51 @@ std::string ResolvedPath(const std::string& path) {
     return realpath(path.c_str(), resolved) != nullptr ? std::string(resolved) : path;
 }
 
-// Who holds the port: the owner its lock file names, else the holder of its flock.
-int HolderOf(const std::string& devicePath, const std::string& lockFile) {
-    if (pid_t owner = lockFile.empty() ? 0 : ReadLockOwner(lockFile); ProcessExists(owner)) {
-        return owner;
+// The lock files of a port: one named after the path as given and, when that
+// is a link, one named after the device it leads to, for programs given either.
+std::vector<std::string> LockPathsFor(const std::string& devicePath) {
+    std::vector<std::string> paths;
+    for (const std::string& path : {devicePath, ResolvedPath(devicePath)}) {
+        std::string lock = UucpLockPath(path);
+        if (!lock.empty() && std::find(paths.begin(), paths.end(), lock) == paths.end()) {
+            paths.push_back(std::move(lock));
+        }
+    }
+    return paths;
+}
+
+// Who holds the port: the live owner one of its lock files names, else the
+// holder of its flock.
+int HolderOf(const std::string& devicePath, const std::vector<std::string>& lockFiles) {
+    for (const std::string& lockFile : lockFiles) {
+        if (pid_t owner = ReadLockOwner(lockFile); ProcessExists(owner)) {
+            return owner;
+        }
     }
     return FlockHolderOf(devicePath);
+}
+
+// Takes the lock file `path`, replacing one whose owner is dead. Returns 0 when
+// taken, -1 when the folder takes no lock file (the flock still guards the
+// port), else the live owner's PID (or INT_MAX when it could not be replaced).
+int TakeLockFile(const std::string& path) {
+    if (WriteLockFile(path)) {
+        return 0;
+    }
+    if (errno != EEXIST) {
+        return -1;
+    }
+    if (pid_t owner = ReadLockOwner(path); ProcessExists(owner)) {
+        return owner;
+    }
+    return unlink(path.c_str()) == 0 && WriteLockFile(path) ? 0 : INT_MAX;
+}
+
+void RemoveLockFiles(std::vector<std::string>& lockFiles) {
+    for (const std::string& lockFile : lockFiles) {
+        unlink(lockFile.c_str());
+    }
+    lockFiles.clear();
 }
 
 }  // namespace
@@ -98,14 +139,13 @@ std::string UucpLockPath(const std::string& devicePath) {
 
 void ExclusivePort::Open(const std::string& devicePath) {
     Close();
-    // The lock file is named after the device itself, whatever link led to it.
-    const std::string lockFile = UucpLockPath(ResolvedPath(devicePath));
+    const std::vector<std::string> lockFiles = LockPathsFor(devicePath);
     int fd = open(devicePath.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
         const int error = errno;
         OpenError failure = ClassifyOpenErrno(devicePath, error, InspectNode(devicePath));
         if (failure.kind == OpenFailure::Busy) {
-            failure = BusyError(devicePath, HolderOf(devicePath, lockFile));
+            failure = BusyError(devicePath, HolderOf(devicePath, lockFiles));
         }
         throw ECommsError(kOpenError, std::move(failure));
     }
@@ -119,23 +159,23 @@ void ExclusivePort::Open(const std::string& devicePath) {
     if (flock(fd, LOCK_EX | LOCK_NB) != 0) {
         const int error = errno;
         refuse(kOpenError, error == EWOULDBLOCK
-                               ? BusyError(devicePath, HolderOf(devicePath, lockFile))
+                               ? BusyError(devicePath, HolderOf(devicePath, lockFiles))
                                : ClassifyOpenErrno(devicePath, error, {}));
     }
 
-    std::string heldLock = lockFile;
-    if (!heldLock.empty() && !WriteLockFile(heldLock)) {
-        if (errno != EEXIST) {
-            heldLock.clear();  // no lock file then; the flock still guards the port
-        } else if (pid_t owner = ReadLockOwner(heldLock); ProcessExists(owner)) {
-            refuse(kOpenError, BusyError(devicePath, owner));
-        } else if (unlink(heldLock.c_str()) != 0 || !WriteLockFile(heldLock)) {
-            refuse(kOpenError, BusyError(devicePath, 0));
+    std::vector<std::string> held;
+    for (const std::string& lockFile : lockFiles) {
+        const int owner = TakeLockFile(lockFile);
+        if (owner == 0) {
+            held.push_back(lockFile);
+        } else if (owner > 0) {
+            RemoveLockFiles(held);
+            refuse(kOpenError, BusyError(devicePath, owner == INT_MAX ? 0 : owner));
         }
     }
     ioctl(fd, TIOCEXCL);
     fd_ = fd;
-    lockFile_ = std::move(heldLock);
+    lockFiles_ = std::move(held);
 }
 
 void ExclusivePort::Close() {
@@ -144,10 +184,7 @@ void ExclusivePort::Close() {
     }
     // The exclusive flag belongs to the tty, which outlives this descriptor.
     ioctl(fd_, TIOCNXCL);
-    if (!lockFile_.empty()) {
-        unlink(lockFile_.c_str());
-        lockFile_.clear();
-    }
+    RemoveLockFiles(lockFiles_);
     close(fd_);
     fd_ = -1;
 }

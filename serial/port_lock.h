@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace dtu {
 
@@ -12,7 +13,9 @@ std::string DevicePathFor(const std::string& commName);
 std::string UucpLockPath(const std::string& devicePath);
 
 // A serial device opened for this program alone: the open itself, an flock,
-// a UUCP lock file and TIOCEXCL, all released by Close().
+// UUCP lock files (named after the path as given and after the device a link
+// leads to; a live lock under either name refuses the open) and TIOCEXCL, all
+// released by Close().
 class ExclusivePort {
 public:
     ExclusivePort() = default;
@@ -29,7 +32,7 @@ public:
 
 private:
     int fd_ = -1;
-    std::string lockFile_;
+    std::vector<std::string> lockFiles_;
 };
 
 }  // namespace dtu

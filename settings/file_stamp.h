@@ -15,6 +15,7 @@ struct FileStamp {
     long long mtimeNanoseconds = 0;
 
     static FileStamp Of(const std::filesystem::path& path);
+    static FileStamp OfOpenFile(int fd);
     bool operator==(const FileStamp&) const = default;
 };
 

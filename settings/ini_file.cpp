@@ -20,27 +20,43 @@ void CheckName(std::string_view name, std::string_view forbidden) {
     }
 }
 
-}  // namespace
+// Each attempt that finds the file changed reads and merges again; another
+// writer of this program then has just saved, so the attempts run out only
+// against one that saves without pause.
+constexpr int kSaveAttempts = 32;
 
-IniFile::IniFile(std::filesystem::path path) : path_(std::move(path)) {}
-
-void IniFile::Refresh() const {
-    const auto stamp = FileStamp::Of(path_);
-    if (loaded_ && stamp == stamp_) {
-        return;
-    }
+// The whole lines of the file within `limit` bytes; empty when it is missing.
+std::string ReadWholeLines(const std::filesystem::path& path, std::size_t limit) {
     std::string text;
-    if (!ReadRegularFile(path_, text)) {
-        // Keep only the whole lines read before a failure.
+    if (ReadRegularFileUpTo(path, limit, text) != ReadOutcome::Whole) {
+        // Keep only the whole lines read before a failure or the limit.
         const auto lastLineEnd = text.rfind('\n');
         text.resize(lastLineEnd == std::string::npos ? 0 : lastLineEnd + 1);
     }
-    document_ = IniDocument(text);
+    return text;
+}
+
+}  // namespace
+
+IniFile::IniFile(std::filesystem::path path, std::size_t readLimit)
+    : path_(std::move(path)), readLimit_(readLimit) {}
+
+void IniFile::Refresh() const {
+    const auto stamp = FileStamp::Of(path_);
+    if (loaded_ && !stale_ && stamp == stamp_) {
+        return;
+    }
+    diskText_ = ReadWholeLines(path_, readLimit_);
+    document_ = IniDocument(diskText_);
+    if (!loaded_) {
+        base_ = document_;
+    }
     for (const PendingValue& value : pending_) {
         document_.SetStoredValue(value.section, value.key, value.stored);
     }
     stamp_ = stamp;
     loaded_ = true;
+    stale_ = false;
 }
 
 std::string IniFile::FullPath() const {
@@ -77,13 +93,18 @@ void IniFile::WriteString(const std::string& section, const std::string& key,
     CheckName(key, "=\r\n");
     Refresh();
     auto stored = EscapeIniValue(value);
-    document_.SetStoredValue(section, key, stored);
     for (PendingValue& pending : pending_) {
         if (SameText(pending.section, section) && SameText(pending.key, key)) {
+            document_.SetStoredValue(section, key, stored);
             pending.stored = std::move(stored);
             return;
         }
     }
+    // Not changed by this program: what another writer saved there stays.
+    if (base_.StoredValue(section, key) == std::string_view(stored)) {
+        return;
+    }
+    document_.SetStoredValue(section, key, stored);
     pending_.push_back({section, key, std::move(stored)});
 }
 
@@ -99,14 +120,45 @@ void IniFile::Save() {
     if (pending_.empty()) {
         return;
     }
+    for (int attempt = 1; attempt < kSaveAttempts; ++attempt) {
+        if (TrySave(true)) {
+            return;
+        }
+        // Two versions can share a stamp (a reused inode, one clock tick): read anew.
+        stale_ = true;
+    }
+    // Still racing: the merged file as last read goes in all the same.
+    TrySave(false);
+}
+
+bool IniFile::TrySave(bool checkDisk) {
     Refresh();
+    const std::string text = document_.Text();
+    FileStamp written;
     try {
-        WriteFileAtomically(path_, document_.Text());
+        const bool replaced =
+            WriteFileAtomically(path_, text, LinkPolicy::FollowTrusted, [&](int fd) {
+                // What is on disk now must be what the merge started from.
+                if (checkDisk && ReadWholeLines(path_, readLimit_) != diskText_) {
+                    return false;
+                }
+                written = FileStamp::OfOpenFile(fd);
+                return true;
+            });
+        if (!replaced) {
+            return false;
+        }
     } catch (const FileWriteError& error) {
         throw IniWriteError("Unable to write to " + FullPath(), error.Reason());
     }
+    for (const PendingValue& value : pending_) {
+        base_.SetStoredValue(value.section, value.key, value.stored);
+    }
     pending_.clear();
-    stamp_ = FileStamp::Of(path_);
+    // The file this program wrote, not whatever is there by now.
+    stamp_ = written;
+    diskText_ = text;
+    return true;
 }
 
 }  // namespace dtu

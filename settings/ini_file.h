@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -36,10 +37,15 @@ public:
 //
 // The parsed file is kept in memory and read again when the file on disk
 // changed (another stamp); the values written since the last save are then
-// applied to it again, so a save keeps what others wrote to other keys.
+// applied to it again. A save merges: the keys this program changed (written
+// with a value other than the one it last loaded or saved) replace what is on
+// disk, every other key keeps what another writer saved there meanwhile, and
+// the file is read again just before the replacement to make sure of it.
 class IniFile {
 public:
-    explicit IniFile(std::filesystem::path path);
+    // Reads no more than `readLimit` bytes of the file: the whole lines within it.
+    explicit IniFile(std::filesystem::path path,
+                     std::size_t readLimit = std::numeric_limits<std::size_t>::max());
 
     const std::filesystem::path& Path() const { return path_; }
 
@@ -72,11 +78,22 @@ private:
     // Reads the file again when it changed on disk since it was last seen.
     void Refresh() const;
     std::string FullPath() const;
+    // One attempt: false when `checkDisk` finds that another writer changed
+    // the file since it was last read.
+    bool TrySave(bool checkDisk);
 
     std::filesystem::path path_;
+    std::size_t readLimit_;
     mutable IniDocument document_;
+    // The file as this program last loaded or saved it: what its writes are
+    // compared with to tell a change.
+    mutable IniDocument base_;
     mutable FileStamp stamp_;
+    // The bytes `document_` was last read from or written as.
+    mutable std::string diskText_;
     mutable bool loaded_ = false;
+    // Read again whatever the stamp says.
+    mutable bool stale_ = false;
     // Written since the last save, one entry per key, in the order first written.
     std::vector<PendingValue> pending_;
 };

@@ -1,9 +1,18 @@
+#include <fcntl.h>
+#include <signal.h>
+#include <stdlib.h>
+#include <unistd.h>
+
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QFileInfo>
 #include <QIcon>
 #include <QImage>
+#include <QLineEdit>
 #include <QMenu>
+#include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
 #include <QtTest>
@@ -14,6 +23,7 @@
 #include "lang/lang_list.h"
 #include "mainwindow/info_area.h"
 #include "mainwindow/main_window.h"
+#include "serial/port_lock.h"
 #include "test_support.h"
 
 using namespace dtu;
@@ -42,6 +52,24 @@ QStringList VisibleTopLevelNames() {
         }
     }
     return names;
+}
+
+// Once the message box `name` is up, runs `seen` with its text and clicks `button`.
+void AnswerModal(const QString& name, const QString& button,
+                 const std::function<void(const QString&)>& seen) {
+    auto* timer = new QTimer(qApp);
+    timer->setInterval(10);
+    QObject::connect(timer, &QTimer::timeout, [=] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box == nullptr || box->objectName() != name) {
+            return;
+        }
+        timer->stop();
+        timer->deleteLater();
+        seen(box->text());
+        box->findChild<QPushButton*>(button)->click();
+    });
+    timer->start();
 }
 
 // Runs the real start-up in this process; `whileRunning` runs once it is complete.
@@ -109,6 +137,84 @@ private slots:
         });
         QCOMPARE(result, 0);
         QVERIFY(QFileInfo::exists(folder_->FilePath("Lx1Cfg.ini")));
+    }
+
+    // A failed save on quit asks; whatever the answer, the program ends.
+    void theProgramEndsAfterAFailedSave_data() {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<bool>("saved");
+        QTest::newRow("retry after the cause is gone") << "btn_SaveRetry" << true;
+        QTest::newRow("close without saving") << "btn_SaveClose" << false;
+    }
+    void theProgramEndsAfterAFailedSave() {
+        QFETCH(QString, button);
+        QFETCH(bool, saved);
+        const QString path = folder_->FilePath("Lx1Cfg.ini");
+        QVERIFY(QDir(folder_->Path()).mkdir("Lx1Cfg.ini"));
+        QString asked;
+        const int result = RunWithLoop([&] {
+            Tfrm_MainLx1* main = TopLevel<Tfrm_MainLx1>();
+            main->show();
+            TopLevel<Tfrm_Login>()->hide();
+            AnswerModal("msg_SaveFailed", button, [&](const QString& text) {
+                asked = text;
+                QDir(folder_->Path()).rmdir("Lx1Cfg.ini");
+            });
+            main->close();
+        });
+        QCOMPARE(result, 0);
+        QCOMPARE(asked, "Unable to write to " + path);
+        QCOMPARE(QFileInfo(path).isFile(), saved);
+        QCOMPARE(VisibleTopLevelNames(), QStringList());
+    }
+
+    // Once the main window was shown, leaving from the port window saves too.
+    void leavingFromThePortWindowSavesTheForm() {
+        const int result = RunWithLoop([] {
+            Tfrm_MainLx1* main = TopLevel<Tfrm_MainLx1>();
+            main->show();
+            TopLevel<Tfrm_Login>()->hide();
+            main->findChild<QLineEdit*>("edt_TelNo")->setText("13900");
+            main->findChild<QAction*>("N14")->trigger();  // File > Close COM
+            QVERIFY(TopLevel<Tfrm_Login>()->isVisible());
+            TopLevel<Tfrm_Login>()->close();
+        });
+        QCOMPARE(result, 0);
+        QVERIFY(ReadSettings().contains("\nTelNo=13900\n"));
+    }
+
+    // A stop signal ends the run as closing the windows does: the settings are
+    // saved and the port with its lock file is released.
+    void stopSignalsEndTheRun_data() {
+        QTest::addColumn<int>("signal");
+        QTest::newRow("SIGTERM") << SIGTERM;
+        QTest::newRow("SIGHUP") << SIGHUP;
+        QTest::newRow("SIGINT") << SIGINT;
+    }
+    void stopSignalsEndTheRun() {
+        QFETCH(int, signal);
+        const int master = ::posix_openpt(O_RDWR | O_NOCTTY);
+        QVERIFY(master >= 0 && ::grantpt(master) == 0 && ::unlockpt(master) == 0);
+        const std::string port = ::ptsname(master);
+        const std::string lock = UucpLockPath(port);
+        bool opened = false;
+        bool locked = false;
+        const int result = RunWithLoop([&] {
+            Tfrm_MainLx1* main = TopLevel<Tfrm_MainLx1>();
+            opened = main->Session().OpenPort({port, "115200", "NONE", "8", "1"}).ok;
+            locked = lock.empty() || QFileInfo::exists(QString::fromStdString(lock));
+            main->show();
+            TopLevel<Tfrm_Login>()->hide();
+            ::raise(signal);
+        });
+        ::close(master);
+        QCOMPARE(result, 0);
+        QVERIFY(opened);
+        QVERIFY(locked);
+        QVERIFY(lock.empty() || !QFileInfo::exists(QString::fromStdString(lock)));
+        // The port is released before the save, which still remembers it.
+        QVERIFY(ReadSettings().contains(QByteArray("\nComName=") + port.c_str() + "\n"));
+        QCOMPARE(VisibleTopLevelNames(), QStringList());
     }
 
     void thePortWindowIsOnScreenBeforeTheMainWindowIsBuilt() {
@@ -198,6 +304,11 @@ private slots:
     }
 
 private:
+    QByteArray ReadSettings() const {
+        QFile file(folder_->FilePath("Lx1Cfg.ini"));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
     std::unique_ptr<test::ConfigFolder> folder_;
 };
 

@@ -1,5 +1,10 @@
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/wait.h>
 #include <unistd.h>
+
+#include <filesystem>
 
 #include <memory>
 #include <sstream>
@@ -10,6 +15,7 @@
 #include "cli/device_batch.h"
 #include "cli/profile_check.h"
 #include "cli/profile_render.h"
+#include "serial/port_lock.h"
 #include "session/device_session.h"
 #include "session/event_loop.h"
 #include "tests/lang/test_support.h"
@@ -319,6 +325,131 @@ TEST_F(CliEndToEnd, AnInterruptEndsEveryRunAndReleasesThePorts) {
     EventLoop loop;
     DeviceSession next(loop, loop);
     EXPECT_TRUE(next.OpenPort({Port(0), "115200", "NONE", "8", "1"}).ok);
+}
+
+// Whatever ends a command, the report is this run's, with the reason, or there
+// is none: an earlier report saying "success" never stays.
+TEST_F(CliEndToEnd, EveryExitWritesItsReportOrNone) {
+    StartDevices(1);
+    const std::string bad = (dir / "bad.ini").string();
+    WriteBytes(bad, "[DTM]\nPort1=6060s\n");
+    const std::string report = (dir / "report.json").string();
+    const std::string linked = (dir / "linked.json").string();
+    std::filesystem::create_symlink(dir / "elsewhere.json", linked);
+    struct Row {
+        const char* name;
+        std::vector<std::string> args;
+        std::string reportPath;
+        int status;
+        const char* has;  // in the report; nullptr: no report file
+    };
+    const Row rows[] = {
+        {"success", {"version", Port(0)}, report, 0, "\"failed\": 0,\n  \"devices\""},
+        {"bad_arguments",
+         {"version", Port(0), "--fast"},
+         report,
+         2,
+         "\"reason\": \"bad arguments: unknown option --fast\""},
+        {"bad_profile",
+         {"write", Port(0), "--profile", bad},
+         report,
+         3,
+         "\"reason\": \"bad profile: "},
+        {"no_port",
+         {"version", "/dev/dtu-no-such-port"},
+         report,
+         4,
+         "\"reason\": \"a port could not be opened; nothing was sent\""},
+        {"report_through_a_link", {"version", Port(0)}, linked, 5, nullptr},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        WriteBytes(report, "{\"stale\": \"success\"}");
+        std::vector<std::string> args = row.args;
+        args.insert(args.end(), {"--report", row.reportPath});
+        const CliRun run = Run(args);
+        EXPECT_EQ(run.status, row.status) << run.err;
+        if (row.has == nullptr) {
+            EXPECT_FALSE(std::filesystem::exists(row.reportPath));
+            EXPECT_TRUE(std::filesystem::is_symlink(row.reportPath));
+            continue;
+        }
+        const std::string json = ReadBytes(row.reportPath);
+        EXPECT_TRUE(Has(json, row.has)) << json;
+        EXPECT_FALSE(Has(json, "stale")) << json;
+    }
+}
+
+// Fills the pipe that `writeEnd` writes to, so that the next write would wait.
+void FillPipe(int writeEnd) {
+    const int flags = ::fcntl(writeEnd, F_GETFL);
+    ::fcntl(writeEnd, F_SETFL, flags | O_NONBLOCK);
+    const std::string block(4096, 'x');
+    while (::write(writeEnd, block.data(), block.size()) > 0) {
+    }
+    const std::string byte(1, 'x');
+    while (::write(writeEnd, byte.data(), 1) > 0) {
+    }
+    ::fcntl(writeEnd, F_SETFL, flags);
+}
+
+// The real program, stopped by a signal while a device is silent: every run
+// ends as interrupted, the report is written and the lock files are gone.
+TEST_F(CliEndToEnd, StopSignalsEndTheProgramWithItsReport) {
+    using namespace std::chrono_literals;
+    struct Row {
+        int signal;
+        int status;
+        const char* reason;
+        bool stalledOutput;  // a reader that takes nothing (`| sleep 20`)
+    };
+    const Row rows[] = {
+        {SIGHUP, 129, "interrupted by SIGHUP", false},
+        {SIGTERM, 130, "interrupted by SIGTERM", false},
+        {SIGINT, 130, "interrupted by SIGINT", false},
+        {SIGINT, 130, "interrupted by SIGINT", true},
+    };
+    const std::string profile = WorkedProfile("worked.ini");
+    const std::string report = (dir / "report.json").string();
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.reason);
+        sim::PtyDevice device;
+        device.SilentAfter(2);
+        device.Start();
+        const std::string port = device.SlavePath();
+        int stalled[2] = {-1, -1};
+        if (row.stalledOutput) {
+            ASSERT_EQ(::pipe(stalled), 0);
+            FillPipe(stalled[1]);
+        }
+        const pid_t child = ::fork();
+        if (child == 0) {
+            if (row.stalledOutput) {
+                ::dup2(stalled[1], STDOUT_FILENO);
+                ::dup2(stalled[1], STDERR_FILENO);
+            }
+            ::execl(DTUCONFIG_CLI_EXECUTABLE, "dtuconfig-cli", "write", port.c_str(), "--profile",
+                    profile.c_str(), "--report", report.c_str(), static_cast<char*>(nullptr));
+            ::_exit(127);
+        }
+        ASSERT_GT(child, 0);
+        // The third line goes unanswered: the program waits for its reply.
+        ASSERT_TRUE(device.WaitForLine(2, 10s));
+        const std::string lock = UucpLockPath(port);
+        EXPECT_TRUE(lock.empty() || std::filesystem::exists(lock));
+        ASSERT_EQ(::kill(child, row.signal), 0);
+        int status = -1;
+        ASSERT_EQ(::waitpid(child, &status, 0), child);
+        for (const int fd : stalled) {
+            ::close(fd);
+        }
+        ASSERT_TRUE(WIFEXITED(status)) << status;
+        EXPECT_EQ(WEXITSTATUS(status), row.status);
+        const std::string json = ReadBytes(report);
+        EXPECT_TRUE(Has(json, std::string("\"reason\": \"") + row.reason)) << json;
+        EXPECT_TRUE(Has(json, "\"outcome\": \"interrupted\"")) << json;
+        EXPECT_TRUE(lock.empty() || !std::filesystem::exists(lock));
+    }
 }
 
 }  // namespace

@@ -95,11 +95,35 @@ TEST(CliOptions, NamesTheArgumentThatIsWrong) {
         {{"send", "AT"}, "send needs at least one port"},
         {{"reset", "a"},
          "reset restores the factory settings of every port given; add --yes to go ahead"},
+        {{"version", "a", "--report", ""}, "--report needs a file name"},
+        {{"version", "a", "--report="}, "--report needs a file name"},
+        {{"read", "a", "--out", ""}, "--out needs a file name"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.why);
         Options options;
         EXPECT_EQ(ParseOptions(row.args, options), std::optional<std::string>(row.why));
+    }
+}
+
+// The report file is known even when other arguments are wrong, so that the
+// report can say so.
+TEST(CliOptions, ReportFileIsFoundAmongAnyArguments) {
+    struct Row {
+        const char* name;
+        Args args;
+        const char* report;
+    };
+    const Row rows[] = {
+        {"after_a_bad_option", {"write", "a", "--fast", "--report", "r.json"}, "r.json"},
+        {"before_an_unknown_command", {"--report=r.json", "flash"}, "r.json"},
+        {"last_one_counts", {"version", "a", "--report", "1", "--report", "2"}, "2"},
+        {"value_missing", {"version", "a", "--report"}, ""},
+        {"after_the_end_of_options", {"send", "--", "--report", "r.json"}, ""},
+        {"none", {"version", "a"}, ""},
+    };
+    for (const Row& row : rows) {
+        EXPECT_EQ(ReportOption(row.args), row.report) << row.name;
     }
 }
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -139,6 +140,119 @@ TEST(AtomicWrite, OtherTargetsAreRefusedAndLeftAlone) {
         EXPECT_EQ(after.st_rdev, before.st_rdev);
         EXPECT_EQ(CountEntries(dir / "a") + CountEntries(dir / "b"), entries)
             << "no temporary file left behind";
+    }
+}
+
+// The kernel's protected-symlinks rule, on the owners of a link and its folder.
+TEST(AtomicWrite, LinksInSharedFoldersFollowOnlyTrustedOwners) {
+    constexpr unsigned kShared = S_IFDIR | S_ISVTX | 0777;
+    constexpr unsigned kMe = 1000, kOther = 1001, kRootUid = 0;
+    struct Case {
+        const char* name;
+        LinkOwners owners;
+        bool followed;
+    };
+    const Case cases[] = {
+        {"another_users_link_in_tmp", {kShared, kRootUid, kOther, kMe}, false},
+        {"another_users_link_in_tmp_as_root", {kShared, kRootUid, kOther, kRootUid}, false},
+        {"my_link_in_tmp", {kShared, kRootUid, kMe, kMe}, true},
+        {"folder_owners_link", {kShared, kOther, kOther, kMe}, true},
+        {"sticky_but_not_world_writable", {S_IFDIR | S_ISVTX | 0775, kRootUid, kOther, kMe}, true},
+        {"world_writable_not_sticky", {S_IFDIR | 0777, kRootUid, kOther, kMe}, true},
+        {"private_folder", {S_IFDIR | 0755, kOther, kOther, kMe}, true},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(LinkMayBeFollowed(c.owners), c.followed) << c.name;
+    }
+}
+
+// A link planted by another user in a shared folder never leads the write to
+// the file it points at; with links refused, not even the user's own does.
+TEST(AtomicWrite, PlantedLinksAreRefused) {
+    constexpr uid_t kOtherUser = 54321;
+    struct Case {
+        const char* name;
+        bool foreignOwner;
+        LinkPolicy policy;
+        bool written;
+        const char* reason;
+    };
+    const Case cases[] = {
+        {"foreign_link_followed", true, LinkPolicy::FollowTrusted, false,
+         "a symbolic link of another user in a shared folder"},
+        {"own_link_followed", false, LinkPolicy::FollowTrusted, true, ""},
+        {"own_link_refused", false, LinkPolicy::Refuse, false,
+         "a symbolic link, which this file is not written through"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempDir dir;
+        fs::create_directory(dir / "shared");
+        fs::permissions(dir / "shared", fs::perms::all | fs::perms::sticky_bit);
+        WriteBytes(dir / "victim", "secret");
+        Link(dir / "victim", dir / "shared/report.json");
+        if (c.foreignOwner && ::lchown((dir / "shared/report.json").c_str(), kOtherUser, -1) != 0) {
+            GTEST_SKIP() << "only root gives a link to another user";
+        }
+        try {
+            WriteFileAtomically(dir / "shared/report.json", "{}", c.policy);
+            EXPECT_TRUE(c.written);
+        } catch (const FileWriteError& e) {
+            EXPECT_FALSE(c.written);
+            EXPECT_EQ(e.Reason(), c.reason);
+        }
+        EXPECT_EQ(ReadBytes(dir / "victim"), c.written ? "{}" : "secret");
+        EXPECT_TRUE(fs::is_symlink(dir / "shared/report.json"));
+        EXPECT_EQ(CountEntries(dir / "shared"), 1u) << "no temporary file left behind";
+    }
+}
+
+// A write abandoned just before the replacement leaves the old file and no temporary one.
+TEST(AtomicWrite, AbandonedWriteLeavesTheOldFile) {
+    TempDir dir;
+    WriteBytes(dir / "Lx1Cfg.ini", "old");
+    int seen = -1;
+    EXPECT_FALSE(
+        WriteFileAtomically(dir / "Lx1Cfg.ini", "new", LinkPolicy::FollowTrusted, [&seen](int fd) {
+            seen = fd;
+            return false;
+        }));
+    EXPECT_GE(seen, 0);
+    EXPECT_EQ(ReadBytes(dir / "Lx1Cfg.ini"), "old");
+    EXPECT_EQ(CountEntries(dir.Path()), 1u);
+}
+
+// Only the temporary files of this file whose writer is gone are removed.
+TEST(AtomicWrite, DeadWritersTempFilesAreRemoved) {
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::_exit(0);
+    }
+    ASSERT_GT(child, 0);
+    ASSERT_EQ(::waitpid(child, nullptr, 0), child);
+    const std::string dead = std::to_string(child);
+    const std::string alive = std::to_string(::getpid());
+    struct Case {
+        std::string name;
+        bool kept;
+    };
+    const Case cases[] = {
+        {"Lx1Cfg.ini", true},
+        {".Lx1Cfg.ini.tmp-" + dead + "-0-0", false},
+        {".Lx1Cfg.ini.tmp-" + dead + "-7-1", false},
+        {".Lx1Cfg.ini.tmp-" + alive + "-0-0", true},
+        {".Lx1Cfg.ini.tmp-1-0-0", true},
+        {".Lx1Cfg.ini.tmp-" + dead, true},
+        {".Lx1Cfg.ini.tmp-x" + dead + "-0-0", true},
+        {".Other.ini.tmp-" + dead + "-0-0", true},
+    };
+    TempDir dir;
+    for (const auto& c : cases) {
+        WriteBytes(dir / c.name, "x");
+    }
+    RemoveDeadWritersTempFiles(dir / "Lx1Cfg.ini");
+    for (const auto& c : cases) {
+        EXPECT_EQ(fs::exists(dir / c.name), c.kept) << c.name;
     }
 }
 

@@ -219,7 +219,7 @@ TEST(LangFile, LimitsHoldWhateverTheChunks) {
 
 TEST(LangFile, BadFilesReadWhatTheyCan) {
     TempDir dir;
-    const std::string hugeLine(8 << 20, 'x');
+    const std::string hugeLine(1 << 20, 'x');
     struct Case {
         const char* name;
         std::string bytes;
@@ -241,6 +241,33 @@ TEST(LangFile, BadFilesReadWhatTheyCan) {
         list.ReadLangFile(dir / "lang.txt");
         EXPECT_EQ(list.FileCount(), c.entries);
         EXPECT_EQ(list.GetText(c.lookup), c.english);
+    }
+}
+
+// Reading stops at the file limit, whatever the bytes are: rows before it count,
+// rows past it (and a row the limit cuts) do not, and the reader is told.
+TEST(LangFile, ReadingStopsAtTheFileLimit) {
+    TempDir dir;
+    const std::string blanks(kLangMaxFileBytes - 6, '\n');
+    struct Case {
+        const char* name;
+        std::string bytes;
+        bool whole;
+        std::size_t entries;
+    };
+    const Case cases[] = {
+        {"row_ending_at_the_limit", "a|c|A\n" + blanks, true, 1},
+        {"row_past_the_limit", "a|c|A\n" + blanks + "b|c|B\n", false, 1},
+        {"row_cut_by_the_limit", "a|c|A\n" + blanks.substr(1) + "b|c|B\n", false, 1},
+        {"blank_lines_far_past_it", blanks + blanks + "b|c|B\n", false, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        WriteBytes(dir / "lang.txt", c.bytes);
+        TLangList list;
+        EXPECT_EQ(list.ReadLangFile(dir / "lang.txt"), c.whole);
+        EXPECT_EQ(list.FileCount(), c.entries);
+        EXPECT_EQ(list.GetText("b"), "b");
     }
 }
 

@@ -1,11 +1,14 @@
 // Read all through the window's action against the simulated device.
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 #include "form_test.h"
 #include "mainwindow/info_area.h"
@@ -18,6 +21,8 @@ class DeviceTest : public QObject {
 private slots:
     void readAllFillsFormFromDevice();
     void verdictStaysInViewWhateverFollows();
+    void closingDuringWriteAllAsksFirst_data();
+    void closingDuringWriteAllAsksFirst();
 };
 
 void DeviceTest::readAllFillsFormFromDevice() {
@@ -100,6 +105,46 @@ void DeviceTest::verdictStaysInViewWhateverFollows() {
         window.Session().ClosePort();
         device.Stop();
     }
+void DeviceTest::closingDuringWriteAllAsksFirst_data() {
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<bool>("closed");
+    QTest::newRow("keep writing") << "btn_KeepWriting" << false;
+    QTest::newRow("stop and close") << "btn_StopAndClose" << true;
+}
+
+// Closing while write all waits for a reply: the question comes first, with
+// Keep writing as its default; only Stop and close ends the write and the window.
+void DeviceTest::closingDuringWriteAllAsksFirst() {
+    QFETCH(QString, button);
+    QFETCH(bool, closed);
+    dtu::sim::PtyDevice device;
+    device.SilentAfter(1);
+    device.Start();
+    WindowFixture fixture;
+    dtu::Tfrm_MainLx1& window = fixture.window();
+    window.Session().SetReplyTimeout(std::chrono::minutes(1));
+    QVERIFY(window.Session().OpenPort({device.SlavePath(), "115200", "NONE", "8", "1"}).ok);
+    window.show();
+    fixture.find<QAction>("actSetAll")->trigger();
+    // The replies reach the session through this thread's event loop.
+    QTRY_VERIFY_WITH_TIMEOUT(device.ReceivedLines().size() >= 2, 10000);
+    QVERIFY(window.Session().Running());
+
+    QString defaultButton;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        QVERIFY(box != nullptr);
+        QCOMPARE(box->objectName(), QString("msg_CloseWhileWriting"));
+        defaultButton = box->defaultButton()->objectName();
+        box->findChild<QPushButton*>(button)->click();
+    });
+    QCOMPARE(window.close(), closed);
+    QCOMPARE(defaultButton, QString("btn_KeepWriting"));
+    QCOMPARE(window.isVisible(), !closed);
+    QCOMPARE(window.Session().Running(), !closed);
+    QCOMPARE(window.Session().PortIsOpen(), !closed);
+    window.Session().ClosePort();
+    device.Stop();
 }
 
 QObject* NewDeviceTest() {

@@ -217,6 +217,7 @@ void SettingsTest::failedSaveIsShownAndStillCloses() {
     SaveFailureShown shown;
     AnswerSaveFailure("btn_SaveClose", &shown);
     QVERIFY(fixture.window().close());
+    fixture.window().SaveSettingsOnQuit();
     QVERIFY(!fixture.window().isVisible());
     QCOMPARE(shown.text, "Unable to write to " + path);
     QCOMPARE(shown.reason, QString("not a regular file"));

@@ -2,14 +2,17 @@
 // the settings kept at close.
 #include <QAction>
 #include <QComboBox>
+#include <QDesktopServices>
 #include <QHelpEvent>
 #include <QLineEdit>
 #include <QTest>
+#include <QUrl>
 
 #include "app/version_string.h"
 #include "form_test.h"
 #include "lang/lang_list.h"
 #include "mainwindow/info_area.h"
+#include "mainwindow/web_address.h"
 #include "settings/ini_file.h"
 #include "window_fixture.h"
 
@@ -60,9 +63,11 @@ private slots:
     void usageLinesOnEverySwitch();
     void hintsAndCaptionsFromTable();
     void hintSwitchSwallowsToolTips();
-    void closeSavesLanguageAndHints();
+    void quitSavesLanguageAndHints();
     void menuEntriesCallTheShell();
     void customSettingHidesHelp();
+    void onlyWebAddressesAreOpened_data();
+    void onlyWebAddressesAreOpened();
 };
 
 void TextsTest::titleCarriesVersionInBothLanguages() {
@@ -143,11 +148,12 @@ void TextsTest::hintSwitchSwallowsToolTips() {
     QCOMPARE(counter.count, 2);
 }
 
-void TextsTest::closeSavesLanguageAndHints() {
+void TextsTest::quitSavesLanguageAndHints() {
     WindowFixture fixture;
     fixture.find<QAction>("N3")->trigger();
     fixture.find<QAction>("Hint_Mouse_Enable")->trigger();
     fixture.window().close();
+    fixture.window().SaveSettingsOnQuit();
     const dtu::IniFile saved((fixture.dir() + "/Lx1Cfg.ini").toStdString());
     QCOMPARE(saved.ReadBool("SYS", "Lang", true), false);
     QCOMPARE(saved.ReadBool("SYS", "RealTimeHelp", true), false);
@@ -170,10 +176,9 @@ void TextsTest::menuEntriesCallTheShell() {
     QVERIFY(!window.Session().PortIsOpen());
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
+    // The shell ends the run, and saves, once the window has closed.
     fixture.find<QAction>("N_Exit")->trigger();
     QVERIFY(!window.isVisible());
-    const dtu::IniFile saved((fixture.dir() + "/Lx1Cfg.ini").toStdString());
-    QCOMPARE(saved.ReadString("SYS", "RealTimeHelp", "absent"), std::string("1"));
 }
 
 void TextsTest::customSettingHidesHelp() {
@@ -184,6 +189,46 @@ void TextsTest::customSettingHidesHelp() {
     QVERIFY(custom.window().IsCustom());
     QVERIFY(!custom.find<QAction>("N4")->isVisible());
     QVERIFY(!custom.find<QAction>("Hint_Mouse_Enable")->isChecked());
+}
+
+// Receives the addresses the desktop's opener would be given.
+class OpenedUrls : public QObject {
+    Q_OBJECT
+public:
+    QStringList urls;
+public slots:
+    void open(const QUrl& url) { urls << url.toString(); }
+};
+
+void TextsTest::onlyWebAddressesAreOpened_data() {
+    QTest::addColumn<QString>("address");
+    QTest::addColumn<bool>("opened");
+    QTest::newRow("https") << "https://velkor.example.com/en/support" << true;
+    QTest::newRow("http") << "http://velkor.example.com" << true;
+    QTest::newRow("upper-case scheme") << "HTTPS://velkor.example.com" << true;
+    QTest::newRow("mailto") << "mailto:support@velkor.example.com" << true;
+    QTest::newRow("file") << "file:///etc/passwd" << false;
+    QTest::newRow("bare path") << "/usr/bin/xterm" << false;
+    QTest::newRow("other scheme") << "smb://host/share" << false;
+    QTest::newRow("http without host") << "http:///etc/passwd" << false;
+    QTest::newRow("empty mailto") << "mailto:" << false;
+    QTest::newRow("empty") << "" << false;
+}
+
+void TextsTest::onlyWebAddressesAreOpened() {
+    QFETCH(QString, address);
+    QFETCH(bool, opened);
+    OpenedUrls seen;
+    const QStringList schemes = {"http", "https", "mailto", "file", "smb"};
+    for (const QString& scheme : schemes) {
+        QDesktopServices::setUrlHandler(scheme, &seen, "open");
+    }
+    dtu::OpenWebAddress(address);
+    for (const QString& scheme : schemes) {
+        QDesktopServices::unsetUrlHandler(scheme);
+    }
+    QCOMPARE(seen.urls.size(), opened ? 1 : 0);
+    QCOMPARE(dtu::IsWebAddress(QUrl(address)), opened);
 }
 
 QObject* NewTextsTest() {

@@ -23,6 +23,7 @@ QByteArray WindowFixture::settingsFile() const {
 
 void WindowFixture::reopen() {
     window_->close();
+    window_->SaveSettingsOnQuit();
     window_.reset();
     window_ = std::make_unique<dtu::Tfrm_MainLx1>();
 }

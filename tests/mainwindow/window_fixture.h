@@ -17,7 +17,8 @@ public:
     QString dir() const { return dir_.path(); }
     QByteArray settingsFile() const;
 
-    // Closes the window, which saves the settings, and starts a new one on them.
+    // Closes the window, saves the settings as the program's quit does and
+    // starts a new window on them.
     void reopen();
 
     template <class T = QWidget>

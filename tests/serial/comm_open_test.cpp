@@ -187,6 +187,77 @@ TEST_F(CommLockFile, StaleLockIsTakenOver) {
     EXPECT_EQ(ReadFile(lockPath), mine);
 }
 
+// A port opened through a link: programs given the link lock the link's name,
+// programs given the device lock the device's, so both names count.
+class CommLinkLock : public CommFixture {
+protected:
+    void SetUp() override {
+        link = "/tmp/ttyDtuLink" + std::to_string(getpid());
+        std::remove(link.c_str());
+        ASSERT_EQ(symlink(pty.SlavePath().c_str(), link.c_str()), 0);
+        linkLock = UucpLockPath(link);
+        deviceLock = UucpLockPath(pty.SlavePath());
+        if (linkLock.empty()) {
+            GTEST_SKIP() << "no writable lock directory";
+        }
+        ASSERT_NE(linkLock, deviceLock);
+        comm.SetCommName(link);
+    }
+    void TearDown() override {
+        comm.StopPort();
+        for (const std::string& path : {link, linkLock, deviceLock}) {
+            std::remove(path.c_str());
+        }
+    }
+    std::string link;
+    std::string linkLock;
+    std::string deviceLock;
+};
+
+TEST_F(CommLinkLock, BothNamesAreLockedWhileOpenAndFreedOnClose) {
+    comm.StartPort();
+    char mine[16];
+    std::snprintf(mine, sizeof mine, "%10d\n", static_cast<int>(getpid()));
+    EXPECT_EQ(ReadFile(linkLock), mine);
+    EXPECT_EQ(ReadFile(deviceLock), mine);
+    comm.StopPort();
+    EXPECT_NE(access(linkLock.c_str(), F_OK), 0);
+    EXPECT_NE(access(deviceLock.c_str(), F_OK), 0);
+}
+
+// A live lock under either name refuses the open and stays; a stale one under
+// either name is taken over.
+TEST_F(CommLinkLock, EitherNameLocksThePort) {
+    char stale[16];
+    std::snprintf(stale, sizeof stale, "%10d\n", static_cast<int>(EndedProcess()));
+    struct Case {
+        const char* name;
+        bool onLink;
+        std::string owner;
+        bool opens;
+    };
+    const Case cases[] = {
+        {"live_lock_on_the_link", true, "         1\n", false},
+        {"live_lock_on_the_device", false, "         1\n", false},
+        {"stale_lock_on_the_link", true, stale, true},
+        {"stale_lock_on_the_device", false, stale, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string& locked = c.onLink ? linkLock : deviceLock;
+        const std::string& other = c.onLink ? deviceLock : linkLock;
+        WriteFile(locked, c.owner);
+        EXPECT_EQ(StartError(comm), c.opens ? "" : kOpenError);
+        EXPECT_EQ(comm.IsOpen(), c.opens);
+        if (!c.opens) {
+            EXPECT_EQ(ReadFile(locked), c.owner);
+            EXPECT_NE(access(other.c_str(), F_OK), 0) << "no lock left of the refused open";
+        }
+        comm.StopPort();
+        std::remove(locked.c_str());
+    }
+}
+
 // Opens `path` as an unprivileged user in a child process: 0 opened, 1 busy,
 // 2 other refusal, 77 when the child cannot drop its rights.
 int OpenAsNobody(const std::string& path) {

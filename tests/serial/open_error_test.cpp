@@ -67,6 +67,15 @@ TEST(OpenError, ClassifiesTheRefusal) {
     }
 }
 
+// Out of descriptors, for the process or the system: the limit is named, with what lifts it.
+TEST(OpenError, DescriptorLimitIsNamed) {
+    for (const int error : {EMFILE, ENFILE}) {
+        const OpenError failure = ClassifyOpenErrno("/dev/ttyUSB0", error, {});
+        EXPECT_EQ(failure.kind, OpenFailure::Other) << error;
+        EXPECT_EQ(failure.systemText, "too many open files: raise `ulimit -n`") << error;
+    }
+}
+
 struct LocksRow {
     const char* name;
     const char* text;

@@ -4,6 +4,7 @@
 #include <signal.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <string>
@@ -257,6 +258,86 @@ TEST(IniFile, SaveKeepsChangesMadeByOthers) {
     ini.WriteString("A", "more", "3");
     ini.Save();
     EXPECT_EQ(ReadBytes(dir / "Lx1Cfg.ini"), "[A]\nmine=2\ntheirs=x\nmore=3\n");
+}
+
+// Two programs that loaded the same file each save everything they hold, as the
+// windows do on quit: each key ends with the value of the program that changed
+// it, whichever saved last; a key both changed takes the last saver's value.
+TEST(IniFile, SavesMergeTheKeysEachProgramChanged) {
+    TempDir dir;
+    WriteBytes(dir / "Lx1Cfg.ini", "[A]\nfirst=0\nsecond=0\nboth=0\nnobody=0\n");
+    IniFile first(dir / "Lx1Cfg.ini");
+    IniFile second(dir / "Lx1Cfg.ini");
+    struct Values {
+        const char* first;
+        const char* second;
+        const char* both;
+        const char* nobody;
+    };
+    auto saveAll = [](IniFile& ini, const Values& values) {
+        ini.WriteString("A", "first", values.first);
+        ini.WriteString("A", "second", values.second);
+        ini.WriteString("A", "both", values.both);
+        ini.WriteString("A", "nobody", values.nobody);
+        ini.WriteString("A", "new", "1");
+        ini.Save();
+    };
+    EXPECT_EQ(first.ReadString("A", "first", ""), "0");
+    EXPECT_EQ(second.ReadString("A", "first", ""), "0");
+    saveAll(first, {"1", "0", "1", "0"});
+    saveAll(second, {"0", "2", "2", "0"});
+    EXPECT_EQ(ReadBytes(dir / "Lx1Cfg.ini"), "[A]\nfirst=1\nsecond=2\nboth=2\nnobody=0\nnew=1\n");
+    // The first program saves again what it holds: nothing of the second's changes.
+    const std::string merged = ReadBytes(dir / "Lx1Cfg.ini");
+    saveAll(first, {"1", "0", "1", "0"});
+    EXPECT_EQ(ReadBytes(dir / "Lx1Cfg.ini"), merged);
+}
+
+// Two processes saving one key after another into the same file at the same
+// time: every key of both is there at the end.
+TEST(IniFile, ConcurrentSavesKeepBothWritersKeys) {
+    constexpr int kKeysEach = 60;
+    TempDir dir;
+    const auto path = dir / "Lx1Cfg.ini";
+    auto writer = [&path](const char* prefix) {
+        IniFile ini(path);
+        for (int i = 0; i < kKeysEach; ++i) {
+            ini.WriteString("A", prefix + std::to_string(i), "v");
+            ini.Save();
+        }
+    };
+    std::vector<pid_t> children;
+    for (const char* prefix : {"a", "b"}) {
+        const pid_t child = ::fork();
+        if (child == 0) {
+            writer(prefix);
+            ::_exit(0);
+        }
+        children.push_back(child);
+    }
+    for (const pid_t child : children) {
+        int status = -1;
+        ASSERT_EQ(::waitpid(child, &status, 0), child);
+        ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    }
+    const IniFile result(path);
+    int kept = 0;
+    for (const char* prefix : {"a", "b"}) {
+        for (int i = 0; i < kKeysEach; ++i) {
+            kept += result.ReadString("A", prefix + std::to_string(i), "") == "v" ? 1 : 0;
+        }
+    }
+    EXPECT_EQ(kept, 2 * kKeysEach);
+    EXPECT_EQ(CountEntries(dir.Path()), 1u) << "no temporary file left behind";
+}
+
+// The settings file is bounded by the reader's limit: whole lines within it.
+TEST(IniFile, ReadingStopsAtTheLimit) {
+    TempDir dir;
+    WriteBytes(dir / "profile.ini", "[A]\nk=1\nfar=2\n");
+    const IniFile ini(dir / "profile.ini", 12);
+    EXPECT_EQ(ini.ReadString("A", "k", "none"), "1");
+    EXPECT_EQ(ini.ReadString("A", "far", "none"), "none");
 }
 
 TEST(IniFile, ReplacementKeepsPermissions) {
