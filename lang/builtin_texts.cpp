@@ -809,6 +809,17 @@ constexpr BuiltinText kBuiltinTexts[] = {
     {"lang_Close_StopAndClose", "\xCD\xA3\xD6\xB9\xB2\xA2\xB9\xD8\xB1\xD5", "Stop and close"},
     // 185 继续配置
     {"lang_Close_KeepWriting", "\xBC\xCC\xD0\xF8\xC5\xE4\xD6\xC3", "Keep writing"},
+    // A write all that ended before the device took ATW.
+    // 186 [错误]: 参数没有保存到设备的存储器中(未发送 ATW),设备重启后将恢复原参数。
+    {"lang_Run_NotSaved",
+     "[\xB4\xED\xCE\xF3]: "
+     "\xB2\xCE\xCA\xFD\xC3\xBB\xD3\xD0\xB1\xA3\xB4\xE6\xB5\xBD\xC9\xE8\xB1\xB8\xB5\xC4\xB4\xE6\xB4"
+     "\xA2\xC6\xF7\xD6\xD0(\xCE\xB4\xB7\xA2\xCB\xCD "
+     "ATW),"
+     "\xC9\xE8\xB1\xB8\xD6\xD8\xC6\xF4\xBA\xF3\xBD\xAB\xBB\xD6\xB8\xB4\xD4\xAD\xB2\xCE\xCA\xFD\xA1"
+     "\xA3",
+     "[Error]: The settings were not saved in the device's memory (ATW was not sent); the device "
+     "goes back to its old settings when it restarts."},
 };
 
 }  // namespace

@@ -18,6 +18,7 @@ namespace {
 constexpr std::string_view kIcfSetPrefix = "AT+ICF=";
 constexpr std::string_view kCiprSetPrefix = "AT+CIPR=";
 constexpr std::string_view kQueryEnd = "?\r\n";
+constexpr std::string_view kSaveLine = "ATW\r\n";
 constexpr const char* kPortNotOpenKey = "lang_Info_ComIsOpen";
 constexpr const char* kTooLongKey = "lang_Info_TooLong";
 
@@ -99,6 +100,7 @@ void Engine::EnterCommandMode() {
 
 void Engine::StartList() {
     running_ = true;
+    saveSent_ = false;
     retryIndex_ = -1;
     refused_.clear();
     unreadable_.clear();
@@ -180,6 +182,7 @@ void Engine::SendCurrentOrder() {
     }
     switch (Write(line)) {
         case SendResult::Sent:
+            saveSent_ = saveSent_ || line == kSaveLine;
             AwaitAnswer(line);
             break;
         case SendResult::TooLong:
@@ -493,6 +496,10 @@ void Engine::End(RunEnd end, std::string reason) {
     const bool wasList = running_;
     running_ = false;
     direct_ = false;
+    if (wasList && outcome.operation == kWriteAllOperation && !saveSent_) {
+        // What the device took lives only until its next restart.
+        host_.Log(LogKind::Error, LangText("lang_Run_NotSaved"));
+    }
     if (wasList && end != RunEnd::Success) {
         host_.ShowProgress({});
     }

@@ -113,6 +113,7 @@ private:
 
     bool running_ = false;
     bool direct_ = false;
+    bool saveSent_ = false;  // this run sent ATW
     bool waitingToStart_ = false;
     // A direct send made while the answer to an abandoned line was still due.
     std::optional<std::string> waitingDirect_;

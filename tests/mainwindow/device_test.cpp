@@ -105,6 +105,8 @@ void DeviceTest::verdictStaysInViewWhateverFollows() {
         window.Session().ClosePort();
         device.Stop();
     }
+}
+
 void DeviceTest::closingDuringWriteAllAsksFirst_data() {
     QTest::addColumn<QString>("button");
     QTest::addColumn<bool>("closed");

@@ -151,7 +151,7 @@ TEST_F(EndToEndTest, DeviceGoneMidWriteAllEndsWithOneRedLineAndAClosedPort) {
     device.reset();  // the other end of the line is gone
     ASSERT_TRUE(RunToVerdict());
     EXPECT_EQ(outcomes.back().end, RunEnd::PortLost);
-    EXPECT_EQ(Logged(LogKind::Error), Lines{"lang_Run_PortLost"});
+    EXPECT_EQ(Logged(LogKind::Error), (Lines{"lang_Run_PortLost", "lang_Run_NotSaved"}));
     EXPECT_FALSE(session.PortIsOpen());
     EXPECT_EQ(status, "lang_Info_ComIsOpen");
     EXPECT_FALSE(lastProgress.visible);
@@ -170,7 +170,7 @@ TEST_F(EndToEndTest, ReadAllPressedDuringWriteAllSaysTheWriteWasInterrupted) {
     ASSERT_EQ(outcomes.size(), 1u);
     EXPECT_EQ(outcomes[0].end, RunEnd::Interrupted);
     EXPECT_EQ(outcomes[0].operation, kWriteAllOperation);
-    EXPECT_EQ(Logged(LogKind::Error), std::vector<std::string>{"lang_Run_Interrupted"});
+    EXPECT_EQ(Logged(LogKind::Error), (Lines{"lang_Run_Interrupted", "lang_Run_NotSaved"}));
     ASSERT_TRUE(RunToVerdict());
     EXPECT_EQ(outcomes.back().end, RunEnd::Success);
 }
