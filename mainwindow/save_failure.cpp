@@ -1,6 +1,7 @@
 #include "mainwindow/save_failure.h"
 
 #include <QFile>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -8,6 +9,13 @@
 #include "settings/ini_file.h"
 
 namespace dtu {
+
+namespace {
+
+// The box's texts end at its edge otherwise: a long path has nowhere to break.
+constexpr int kTextRightMargin = 12;
+
+}  // namespace
 
 bool AskRetryFailedSave(QWidget* parent, const IniWriteError& error) {
     // The path is file-name bytes, not necessarily UTF-8.
@@ -21,6 +29,9 @@ bool AskRetryFailedSave(QWidget* parent, const IniWriteError& error) {
     close->setObjectName("btn_SaveClose");
     box.setDefaultButton(retry);
     box.setEscapeButton(close);
+    for (QLabel* text : box.findChildren<QLabel*>()) {
+        text->setContentsMargins(0, 0, kTextRightMargin, 0);
+    }
     box.exec();
     return box.clickedButton() == retry;
 }
