@@ -4,7 +4,8 @@ namespace dtu {
 
 namespace {
 
-constexpr qsizetype kBytesPerLine = 16;
+// Eight bytes a line keep a line within the log at its designed width.
+constexpr qsizetype kBytesPerLine = 8;
 
 bool IsEscaped(char16_t c) {
     return (c < 0x20 && c != u'\n' && c != u'\t') || c == 0x7F;
