@@ -392,6 +392,12 @@ void EverydayTest::windowHintsAreWrapped() {
             wrapped += hint.contains('\n') ? 1 : 0;
         }
         QVERIFY(wrapped > 0);
+        // The socket boxes' captions are alike; hint and name tell them apart.
+        for (const QString socket : {"1", "2", "3", "4"}) {
+            QWidget* box = fixture.find("chk_NetPort" + socket);
+            QVERIFY(box->toolTip().contains(socket));
+            QCOMPARE(box->accessibleName(), dtu::Tr("lang_Lbl_Enable").simplified() + ' ' + socket);
+        }
     }
     // Nothing of the hint is lost on the way.
     WindowFixture english(false);
