@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QHideEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -70,6 +71,18 @@ QComboBox* MakeChoiceBox(QWidget* parent, const char* name, QRect geometry,
     }
     box->setCurrentText(QString::fromLatin1(initial));
     return box;
+}
+
+// On a first start the ports named for this run (a simulated device, say) are
+// the likely ones; else the first port listed.
+int FirstStartIndex(const PortComboBox& box) {
+    for (const QString& path :
+         qEnvironmentVariable("DTUCONFIG_EXTRA_PORTS").split(u':', Qt::SkipEmptyParts)) {
+        if (const int index = box.FindPort(path); index >= 0) {
+            return index;
+        }
+    }
+    return box.count() > 0 ? 0 : -1;
 }
 
 }  // namespace
@@ -153,6 +166,11 @@ void Tfrm_Login::BuildControls() {
     setTabOrder(cbb_Open_Byte, cbb_Open_Stop);
 
     connect(btn_Com, &QPushButton::clicked, this, &Tfrm_Login::btn_ComClick);
+    // Enter on a closed box opens, as on the button.
+    for (QComboBox* box : {static_cast<QComboBox*>(cbb_Open_ComName), cbb_Open_BaudRate,
+                           cbb_Open_Parity, cbb_Open_Byte, cbb_Open_Stop}) {
+        box->installEventFilter(this);
+    }
     connect(cbb_Open_ComName, &PortComboBox::dropDown, this, &Tfrm_Login::cbb_Open_ComNameDropDown);
 }
 
@@ -210,8 +228,13 @@ void Tfrm_Login::RestoreSettings(const StartupFiles& files) {
     }
     // A stored port that is not present now leaves the first present one
     // selected; with no port at all the stored name is shown.
-    const QString storedPort = FromGbk(settings->ReadString("COM", "ComName", "COM1"));
-    if (cbb_Open_ComName->FindPort(storedPort) >= 0 || cbb_Open_ComName->count() == 0) {
+    const QString storedPort = FromGbk(settings->ReadString("COM", "ComName", ""));
+    if (storedPort.isEmpty()) {
+        cbb_Open_ComName->setCurrentIndex(FirstStartIndex(*cbb_Open_ComName));
+        if (cbb_Open_ComName->count() == 0) {
+            cbb_Open_ComName->SetText("COM1");
+        }
+    } else if (cbb_Open_ComName->FindPort(storedPort) >= 0 || cbb_Open_ComName->count() == 0) {
         cbb_Open_ComName->SetText(storedPort);
     }
     SetComboByText(cbb_Open_BaudRate, settings->ReadString("COM", "BaudRate", "115200"));
@@ -366,6 +389,17 @@ void Tfrm_Login::showEvent(QShowEvent* event) {
         btn_Com->setFocus(Qt::OtherFocusReason);
     }
     QMainWindow::showEvent(event);
+}
+
+bool Tfrm_Login::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            btn_Com->click();
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void Tfrm_Login::hideEvent(QHideEvent* event) {

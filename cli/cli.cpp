@@ -7,6 +7,7 @@
 #include <cstring>
 #include <optional>
 
+#include "app/version_string.h"
 #include "cli/cli_options.h"
 #include "cli/device_batch.h"
 #include "cli/exit_codes.h"
@@ -115,7 +116,8 @@ std::optional<RunPlan> PlanFor(const Options& options, Action action, std::strin
         plan.verify = options.verify;
     }
     if (action == Action::Send) {
-        plan.text = Utf8ToGbk(options.text) + (options.raw ? "" : "\r\n");
+        const std::string text = Utf8ToGbk(options.text);
+        plan.text = options.raw ? text : WithLineEnd(text, options.eol);
     }
     return plan;
 }
@@ -231,6 +233,10 @@ int RunCli(const std::vector<std::string>& args, const Console& console) {
     }
     if (options.command == Command::Help) {
         console.out << Usage();
+        return kExitSuccess;
+    }
+    if (options.command == Command::ProgramVersion) {
+        console.out << "dtuconfig-cli " << GetVersionString() << '\n';
         return kExitSuccess;
     }
     if (options.command == Command::Ports) {

@@ -24,6 +24,7 @@ enum OptionBit : unsigned {
     kYesBit = 1u << 8,
     kVerboseBit = 1u << 9,
     kGapBit = 1u << 10,
+    kEolBit = 1u << 11,
 };
 
 constexpr unsigned kDeviceBits = kLineBit | kReportBit | kVerboseBit | kGapBit;
@@ -48,7 +49,7 @@ constexpr CommandRow kCommands[] = {
     {"reset", Command::Reset, 1, kManyPorts, kDeviceBits | kYesBit, false},
     {"restart", Command::Restart, 1, kManyPorts, kDeviceBits, false},
     {"version", Command::Version, 1, kManyPorts, kDeviceBits, false},
-    {"send", Command::Send, 1, kManyPorts, kDeviceBits | kRawBit, true},
+    {"send", Command::Send, 1, kManyPorts, kDeviceBits | kRawBit | kEolBit, true},
 };
 
 using Problem = std::optional<std::string>;
@@ -129,6 +130,14 @@ constexpr OptionRow kOptions[] = {
          o.raw = true;
          return std::nullopt;
      }},
+    {"--eol", kEolBit, true,
+     [](Options& o, std::string_view v) -> Problem {
+         if (std::optional<LineEnd> end = ParseLineEnd(v)) {
+             o.eol = *end;
+             return std::nullopt;
+         }
+         return "--eol " + std::string(v) + ": not one of typed, cr, lf, crlf";
+     }},
     {"--yes", kYesBit, false,
      [](Options& o, std::string_view) -> Problem {
          o.yes = true;
@@ -190,6 +199,9 @@ Problem CheckCommand(const CommandRow& row, const Options& options) {
     if (row.command == Command::Write && options.profile.empty()) {
         return "write needs --profile FILE";
     }
+    if (options.raw && options.eol != LineEnd::CrLf) {
+        return std::string("--raw sends the text exactly; it takes no --eol");
+    }
     if (row.command == Command::Reset && !options.yes) {
         return "reset restores the factory settings of every port given; add --yes to go ahead";
     }
@@ -206,6 +218,11 @@ std::optional<std::string> ParseOptions(const std::vector<std::string>& args, Op
         }
         if (arg == "-h" || arg == "--help") {
             options = Options{};
+            return std::nullopt;
+        }
+        if (arg == "--version") {
+            options = Options{};
+            options.command = Command::ProgramVersion;
             return std::nullopt;
         }
     }
@@ -298,7 +315,9 @@ Commands:
   reset PORT... --yes         restore the factory settings
   restart PORT...             restart the device
   version PORT...             ask the device for its firmware version
-  send TEXT PORT... [--raw]   send a text (CR LF added unless --raw); print the answer
+  send TEXT PORT... [--eol E] [--raw]
+                              send a text, each line ended by CR LF unless told
+                              otherwise; print the answer
   help                        this text
 
 Options:
@@ -314,12 +333,15 @@ Options:
                   command ends (an earlier FILE is removed first)
   --out FILE      read: write the profile to FILE (GBK) instead of the output
   --json          read: print JSON instead of INI
-  --raw           send: the text exactly as given
+  --eol E         send: what ends each line: crlf (default), cr, lf, or typed
+                  (the text's own line breaks as CR LF, nothing added)
+  --raw           send: the text's bytes exactly as given
   --yes           reset: confirms the factory reset
   --gap MS        the pause after each answer before the next line (default: the
                   port's framing pause, 60 ms; 80 at 4800 baud, 150 at 2400)
   --verbose       show every exchange on the error output
   -h, --help      this text
+  --version       the program's version
 
 Exit status: 0 when every device ended with success, 1 when one did not,
 2 for wrong arguments, 3 for a bad profile, 4 for a port that cannot be opened

@@ -5,9 +5,11 @@
 #include <string_view>
 #include <vector>
 
+#include "protocol/line_end.h"
+
 namespace dtu::cli {
 
-enum class Command { Help, Ports, Read, Write, Reset, Restart, Version, Send };
+enum class Command { Help, ProgramVersion, Ports, Read, Write, Reset, Restart, Version, Send };
 
 // What the command line asked for. Texts are as typed (UTF-8 on a terminal).
 struct Options {
@@ -25,7 +27,8 @@ struct Options {
     std::string out = {};          // read
     bool json = false;             // read
     std::string text = {};         // send
-    bool raw = false;              // send: no CR LF after the text
+    bool raw = false;              // send: the text's bytes exactly
+    LineEnd eol = LineEnd::CrLf;   // send: what ends each line of the text
     bool yes = false;              // reset: the confirmation
     bool verbose = false;          // every exchange on the error stream
     std::optional<int> gap = {};   // ms after each final line before the next line

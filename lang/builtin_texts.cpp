@@ -786,31 +786,31 @@ constexpr BuiltinText kBuiltinTexts[] = {
      "[Error]: The device on %s answers, but its replies cannot be read. Check the baud rate (%s) "
      "and the format (parity, data bits)."},
     // The form as a profile file: one too long to be a profile is not read.
-    // 181 [错误]: 配置文件 %s 超过 1 MiB，未导入
+    // 183 [错误]: 配置文件 %s 超过 1 MiB，未导入
     {"lang_Profile_TooLong",
      "[\xB4\xED\xCE\xF3]: \xC5\xE4\xD6\xC3\xCE\xC4\xBC\xFE %s \xB3\xAC\xB9\xFD 1 "
      "MiB\xA3\xAC\xCE\xB4\xB5\xBC\xC8\xEB",
      "[Error]: The profile %s is larger than 1 MiB; it was not imported"},
     // The language file: only its first 4 MiB are read.
-    // 182 [错误]: 语言文件 %s 超过 4 MiB，只读取了前 4 MiB
+    // 184 [错误]: 语言文件 %s 超过 4 MiB，只读取了前 4 MiB
     {"lang_Info_LangFileTooLong",
      "[\xB4\xED\xCE\xF3]: \xD3\xEF\xD1\xD4\xCE\xC4\xBC\xFE %s \xB3\xAC\xB9\xFD 4 "
      "MiB\xA3\xAC\xD6\xBB\xB6\xC1\xC8\xA1\xC1\xCB\xC7\xB0 4 MiB",
      "[Error]: The language file %s is larger than 4 MiB; only its first 4 MiB were read"},
     // The question when the main window closes during write all.
-    // 183 正在配置全部参数。关闭窗口将中断配置，参数不会保存到设备中。
+    // 185 正在配置全部参数。关闭窗口将中断配置，参数不会保存到设备中。
     {"lang_Close_WriteRunning",
      "\xD5\xFD\xD4\xDA\xC5\xE4\xD6\xC3\xC8\xAB\xB2\xBF\xB2\xCE\xCA\xFD\xA1\xA3\xB9\xD8\xB1\xD5\xB4"
      "\xB0\xBF\xDA\xBD\xAB\xD6\xD0\xB6\xCF\xC5\xE4\xD6\xC3\xA3\xAC\xB2\xCE\xCA\xFD\xB2\xBB\xBB\xE1"
      "\xB1\xA3\xB4\xE6\xB5\xBD\xC9\xE8\xB1\xB8\xD6\xD0\xA1\xA3",
      "Write all is still running. Closing the window interrupts it, and the settings are not saved "
      "in the device's memory."},
-    // 184 停止并关闭
+    // 186 停止并关闭
     {"lang_Close_StopAndClose", "\xCD\xA3\xD6\xB9\xB2\xA2\xB9\xD8\xB1\xD5", "Stop and close"},
-    // 185 继续配置
+    // 187 继续配置
     {"lang_Close_KeepWriting", "\xBC\xCC\xD0\xF8\xC5\xE4\xD6\xC3", "Keep writing"},
     // A write all that ended before the device took ATW.
-    // 186 [错误]: 参数没有保存到设备的存储器中(未发送 ATW),设备重启后将恢复原参数。
+    // 188 [错误]: 参数没有保存到设备的存储器中(未发送 ATW),设备重启后将恢复原参数。
     {"lang_Run_NotSaved",
      "[\xB4\xED\xCE\xF3]: "
      "\xB2\xCE\xCA\xFD\xC3\xBB\xD3\xD0\xB1\xA3\xB4\xE6\xB5\xBD\xC9\xE8\xB1\xB8\xB5\xC4\xB4\xE6\xB4"
@@ -820,6 +820,55 @@ constexpr BuiltinText kBuiltinTexts[] = {
      "\xA3",
      "[Error]: The settings were not saved in the device's memory (ATW was not sent); the device "
      "goes back to its old settings when it restarts."},
+    // Finding in the log, the port separator, the send box and the hex view.
+    // 189 在日志中查找
+    {"lang_Find_Placeholder", "\xD4\xDA\xC8\xD5\xD6\xBE\xD6\xD0\xB2\xE9\xD5\xD2",
+     "Find in the log"},
+    // 190 下一个 (Enter)
+    {"lang_Find_Next", "\xCF\xC2\xD2\xBB\xB8\xF6 (Enter)", "Next (Enter)"},
+    // 191 上一个 (Shift+Enter)
+    {"lang_Find_Previous", "\xC9\xCF\xD2\xBB\xB8\xF6 (Shift+Enter)", "Previous (Shift+Enter)"},
+    // 192 ======== %1 已打开  %2 ========
+    {"lang_Info_PortOpened",
+     "======== %1 \xD2\xD1\xB4\xF2\xBF\xAA  %2 ========", "======== %1 opened  %2 ========"},
+    // 193 [提示]: 日志已保存到 %1
+    {"lang_Info_LogSaved",
+     "[\xCC\xE1\xCA\xBE]: \xC8\xD5\xD6\xBE\xD2\xD1\xB1\xA3\xB4\xE6\xB5\xBD %1",
+     "[Note]: The log was saved to %1"},
+    // 194 按输入
+    {"lang_SendEol_AsTyped", "\xB0\xB4\xCA\xE4\xC8\xEB", "As typed"},
+    // 195 发送时每行的结尾。按输入：输入的换行以 CR LF 发出，末尾不另加
+    {"lang_Hint_SendEol",
+     "\xB7\xA2\xCB\xCD\xCA\xB1\xC3\xBF\xD0\xD0\xB5\xC4\xBD\xE1\xCE\xB2\xA1\xA3\xB0\xB4\xCA\xE4\xC8"
+     "\xEB\xA3\xBA\xCA\xE4\xC8\xEB\xB5\xC4\xBB\xBB\xD0\xD0\xD2\xD4 CR LF "
+     "\xB7\xA2\xB3\xF6\xA3\xAC\xC4\xA9\xCE\xB2\xB2\xBB\xC1\xED\xBC\xD3",
+     "What ends each line sent. As typed: the line breaks you type go out as CR LF, nothing is "
+     "added at the end"},
+    // 196 [提示]: 发出的 AT 指令没有行尾，设备不会应答；请在发送区选择行尾 CR 或 CR LF
+    {"lang_Hint_NoLineEnd",
+     "[\xCC\xE1\xCA\xBE]: \xB7\xA2\xB3\xF6\xB5\xC4 AT "
+     "\xD6\xB8\xC1\xEE\xC3\xBB\xD3\xD0\xD0\xD0\xCE\xB2\xA3\xAC\xC9\xE8\xB1\xB8\xB2\xBB\xBB\xE1\xD3"
+     "\xA6\xB4\xF0\xA3\xBB\xC7\xEB\xD4\xDA\xB7\xA2\xCB\xCD\xC7\xF8\xD1\xA1\xD4\xF1\xD0\xD0\xCE\xB2 "
+     "CR \xBB\xF2 CR LF",
+     "[Hint]: The AT command went out without a line end, which the device does not answer; choose "
+     "the line end CR or CR LF in the send area"},
+    // 197 十六进制
+    {"lang_chk_HexView", "\xCA\xAE\xC1\xF9\xBD\xF8\xD6\xC6", "Hex"},
+    // 198 收到的每个数据块按原样以十六进制字节显示，文字列在旁边
+    {"lang_Hint_HexView",
+     "\xCA\xD5\xB5\xBD\xB5\xC4\xC3\xBF\xB8\xF6\xCA\xFD\xBE\xDD\xBF\xE9\xB0\xB4\xD4\xAD\xD1\xF9\xD2"
+     "\xD4\xCA\xAE\xC1\xF9\xBD\xF8\xD6\xC6\xD7\xD6\xBD\xDA\xCF\xD4\xCA\xBE\xA3\xAC\xCE\xC4\xD7\xD6"
+     "\xC1\xD0\xD4\xDA\xC5\xD4\xB1\xDF",
+     "Shows each block received as it came: its bytes in hex, their text beside them"},
+    // 199 [提示]: 收到的内容无法读懂时多半是波特率不对；勾选信息区的“十六进制”可查看原始字节
+    {"lang_Hint_SeeHexView",
+     "[\xCC\xE1\xCA\xBE]: "
+     "\xCA\xD5\xB5\xBD\xB5\xC4\xC4\xDA\xC8\xDD\xCE\xDE\xB7\xA8\xB6\xC1\xB6\xAE\xCA\xB1\xB6\xE0\xB0"
+     "\xEB\xCA\xC7\xB2\xA8\xCC\xD8\xC2\xCA\xB2\xBB\xB6\xD4\xA3\xBB\xB9\xB4\xD1\xA1\xD0\xC5\xCF\xA2"
+     "\xC7\xF8\xB5\xC4\xA1\xB0\xCA\xAE\xC1\xF9\xBD\xF8\xD6\xC6\xA1\xB1\xBF\xC9\xB2\xE9\xBF\xB4\xD4"
+     "\xAD\xCA\xBC\xD7\xD6\xBD\xDA",
+     "[Hint]: Unreadable answers mostly mean a wrong baud rate; tick Hex in the information area "
+     "to see the bytes as they came"},
 };
 
 }  // namespace

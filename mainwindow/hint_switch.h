@@ -1,8 +1,14 @@
 #pragma once
 
 #include <QObject>
+#include <QString>
 
 namespace dtu {
+
+// A hover hint broken into lines of about `columns` characters (a CJK character
+// counts two): before a CJK character, else at the last blank, else where the
+// line is full. Line breaks in it are kept.
+QString WrapHint(const QString& text, int columns = 60);
 
 // The application-wide hover-hint switch: while off, no tooltip is shown anywhere.
 class HintSwitch : public QObject {

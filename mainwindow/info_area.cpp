@@ -1,7 +1,10 @@
 #include "mainwindow/info_area.h"
 
+#include <QFontDatabase>
 #include <QSaveFile>
 #include <QScrollBar>
+
+#include "mainwindow/log_text.h"
 
 namespace dtu {
 
@@ -27,9 +30,14 @@ InfoArea::InfoArea(QWidget* parent) : QTextEdit(parent) {
     setFrameShape(QFrame::NoFrame);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setAcceptRichText(false);
+    // What the device and the tool said stays as they said it.
+    setReadOnly(true);
+    setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     // A log of 65535 lines would otherwise keep as many undo steps.
     setUndoRedoEnabled(false);
     stampFormat_.setForeground(kStampColour);
+    hexFormat_.setForeground(kStampColour);
+    hexFormat_.setFontFamilies({QFontDatabase::systemFont(QFontDatabase::FixedFont).family()});
     flushTimer_.setSingleShot(true);
     flushTimer_.setInterval(0);
     connect(&flushTimer_, &QTimer::timeout, this, &InfoArea::Flush);
@@ -54,6 +62,18 @@ void InfoArea::ShowErrorLine(const QString& text) {
 void InfoArea::ShowInfoLine(const QString& text) {
     SetLineColour(palette().color(QPalette::WindowText));
     AppendInfoLine(text);
+}
+
+void InfoArea::ShowSeparatorLine(const QString& text) {
+    SetLineColour(kStampColour);
+    AppendInfoLine(text);
+}
+
+void InfoArea::ShowHexBlock(const QByteArray& bytes) {
+    const QTextCharFormat shown = lineFormat_;
+    lineFormat_ = hexFormat_;
+    AppendInfoLine(HexDumpLines(bytes).join(u'\n'));
+    lineFormat_ = shown;
 }
 
 void InfoArea::SetLineColour(const QColor& colour) {
@@ -95,7 +115,8 @@ void InfoArea::Flush() {
 QString InfoArea::SaveLog(const QString& path) {
     Flush();
     const bool html = path.endsWith(QStringLiteral(".html"), Qt::CaseInsensitive);
-    const QByteArray bytes = (html ? document()->toHtml() : document()->toPlainText()).toUtf8();
+    const QByteArray bytes =
+        (html ? document()->toHtml() : EscapeControlCharacters(document()->toPlainText())).toUtf8();
     // Written beside the target and renamed over it: a failed save leaves an old file whole.
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {

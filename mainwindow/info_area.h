@@ -14,7 +14,8 @@ namespace dtu {
 // line at the end of the text, whatever the user's caret, and the view follows
 // the newest line. Writes made in one turn of the event loop share one edit
 // block, so a burst of lines costs one layout pass. With time stamps on, each
-// line written starts with the local time to the millisecond.
+// line written starts with the local time to the millisecond. The user can
+// select and copy the log, never change it.
 class InfoArea : public QTextEdit {
     Q_OBJECT
 public:
@@ -32,6 +33,10 @@ public:
     void ShowRxLine(const QString& text);
     void ShowErrorLine(const QString& text);
     void ShowInfoLine(const QString& text);
+    // A grey line that sets apart what follows, such as the next device.
+    void ShowSeparatorLine(const QString& text);
+    // Bytes as they arrived: hex with their text beside, in a fixed-width font.
+    void ShowHexBlock(const QByteArray& bytes);
 
     // Appends `text` and a line break in the colour set last. Line breaks inside
     // the text (CR LF, CR or LF) start new lines.
@@ -45,7 +50,8 @@ public:
     void SetClock(std::function<QTime()> clock) { clock_ = std::move(clock); }
 
     // Writes the whole log to `path`: HTML keeping the colours when the name
-    // ends in ".html", else UTF-8 text. Returns why it failed; empty on success.
+    // ends in ".html", else UTF-8 text with control characters written as
+    // \xNN. Returns why it failed; empty on success.
     QString SaveLog(const QString& path);
 
     // Lines the area holds: every line break written.
@@ -62,6 +68,7 @@ private:
     QTextCursor appendCursor_;
     QTextCharFormat lineFormat_;
     QTextCharFormat stampFormat_;
+    QTextCharFormat hexFormat_;
     bool timeStamps_ = false;
     std::function<QTime()> clock_ = &QTime::currentTime;
     QTimer flushTimer_;

@@ -1,17 +1,26 @@
+#include <QCheckBox>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QResizeEvent>
+#include <QShortcut>
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QStyle>
+#include <algorithm>
+#include <iterator>
 
 #include "mainwindow/clickable_label.h"
 #include "mainwindow/form_controls.h"
 #include "mainwindow/info_area.h"
+#include "mainwindow/log_find.h"
 #include "mainwindow/main_window.h"
+#include "mainwindow/text_fit.h"
+#include "protocol/line_end.h"
 
 namespace dtu {
 
@@ -23,12 +32,17 @@ constexpr int kStatusBarHeight = 20;
 constexpr int kStatusPortWidth = 410;
 constexpr int kStatusSecondWidth = 50;
 
+// The find bar fills the gap between the log and the progress bar.
+constexpr QRect kFindBar{16, 431, 335, 22};
+constexpr QRect kLineEndBox{124, 12, 116, 22};
+constexpr QRect kHexViewSwitch{150, 11, 96, 20};
+
 constexpr FormControl kInfoGroup[] = {
     {K::Label, "lbl_Info", 17, 13, 120, 0, 0, "信息提示区", kNoFlags, 0},
 };
 
 constexpr FormControl kSendGroup[] = {
-    {K::Label, "lbl_Send", 16, 16, 120, 0, 0, "发送区", kNoFlags, 0},
+    {K::Label, "lbl_Send", 16, 16, 100, 0, 0, "发送区", kNoFlags, 0},
     {K::Memo, "mmo_Send", 16, 40, 337, 59, 0, "", kVerticalScroll, 0},
 };
 
@@ -44,6 +58,7 @@ constexpr BottomButton kBottomButtons[] = {
     {"btn_Send", 664, QStyle::SP_CustomBase},
 };
 constexpr int kBottomTop = 609;
+constexpr int kBottomMargin = 16;
 constexpr int kBottomWidth = 139;
 constexpr int kBottomHeight = 30;
 constexpr int kGlyphSize = 24;
@@ -64,11 +79,37 @@ struct StretchRow {
 };
 
 constexpr StretchRow kStretchRows[] = {
-    {"grp_Info", kWiden | kHeighten}, {"edtDialog", kWiden | kHeighten},
-    {"lbl_ClearInfo", kMoveRight},    {"pbWhile", kMoveDown | kWiden},
-    {"grp_Send", kMoveDown | kWiden}, {"mmo_Send", kWiden},
+    {"grp_Info", kWiden | kHeighten},
+    {"edtDialog", kWiden | kHeighten},
+    {"findLog", kMoveDown | kWiden},
+    {"lbl_ClearInfo", kMoveRight},
+    {"pbWhile", kMoveDown | kWiden},
+    {"grp_Send", kMoveDown | kWiden},
+    {"mmo_Send", kWiden},
     {"lbl_ClearSend", kMoveRight},
 };
+
+// The packet rows of the data page: the edit, its hex box and the box that
+// says where the packet goes, left to right.
+struct PacketRow {
+    const char* edit;
+    const char* hex;
+    const char* target;
+};
+
+constexpr PacketRow kPacketRows[] = {
+    {"edt_HeartbeatFormat", "chk_HeartbeatFormat", "cbb_HeartbeatTo"},
+    {"edt_RegFormat", "chk_RegFormat", "cbb_RegMode"},
+};
+// The default registration packet in hex: a packet edit shows it whole.
+constexpr const char* kLongestDefaultPacket = "4C4F47494E3A31303031";
+constexpr int kColumnGap = 6;
+constexpr int kSocketRows = 4;
+constexpr int kPageRightMargin = 4;
+
+// Regions beside the form, which give way when the form column widens.
+constexpr const char* kFormColumn[] = {"grp_common", "rzpgcntrl_WorkMode"};
+constexpr const char* kBesideForm[] = {"grp_Info", "grp_Send"};
 
 ClickableLabel* AddClearLabel(QWidget* parent, const char* name, const char* text, int left,
                               int top) {
@@ -92,14 +133,76 @@ void Tfrm_MainLx1::BuildForm() {
     BuildSendGroup(central);
     BuildBottomButtons(central);
     BuildStatusBar();
-    RecordStretchingRegions();
     // Enter, like Space, presses the button that has the focus.
     for (QPushButton* button : central->findChildren<QPushButton*>()) {
         button->setAutoDefault(true);
     }
 }
 
+int Tfrm_MainLx1::FitTextWidths() {
+    // This platform's fonts are wider than those the form was drawn for.
+    int right = 0;
+    for (const PacketRow& row : kPacketRows) {
+        auto* edit = Child<QLineEdit>(row.edit);
+        auto* hex = Child<QWidget>(row.hex);
+        auto* target = Child<QComboBox>(row.target);
+        edit->resize(std::max(edit->width(), EditWidthFor(*edit, kLongestDefaultPacket)),
+                     edit->height());
+        hex->move(std::max(hex->x(), edit->geometry().right() + 1 + kColumnGap), hex->y());
+        const int hexRight = hex->x() + hex->sizeHint().width();
+        target->setGeometry(
+            std::max(target->x(), hexRight + kColumnGap), target->y(),
+            std::max(target->width(), ComboWidthFor(*target, ItemTextsOfBothLanguages(row.target))),
+            target->height());
+        right = std::max(right, target->geometry().right() + 1);
+    }
+    // Socket 1 takes its full-view place from socket 2 (main_view.cpp).
+    for (int socket = 2; socket <= kSocketRows; ++socket) {
+        auto* protocol = Child<QComboBox>(QStringLiteral("cbb_NetProtocol%1").arg(socket));
+        auto* port = Child<QWidget>(QStringLiteral("edt_Port%1").arg(socket));
+        const int gap = port->x() - protocol->geometry().right() - 1;
+        QStringList items;
+        for (int item = 0; item < protocol->count(); ++item) {
+            items << protocol->itemText(item);
+        }
+        protocol->resize(std::max(protocol->width(), ComboWidthFor(*protocol, items)),
+                         protocol->height());
+        port->move(std::max(port->x(), protocol->geometry().right() + 1 + gap), port->y());
+        right = std::max(right, port->geometry().right() + 1);
+    }
+    for (const char* name : {"cbb_APN", "cbb_WorkMode", "cbb_SendLineEnd"}) {
+        auto* box = Child<QComboBox>(name);
+        box->resize(std::max(box->width(), ComboWidthFor(*box, ItemTextsOfBothLanguages(name))),
+                    box->height());
+    }
+    const int extra = std::max(0, right + kPageRightMargin - pages_->width());
+    if (extra > 0) {
+        WidenFormColumn(extra);
+    }
+    RecordStretchingRegions();
+    return extra;
+}
+
+void Tfrm_MainLx1::WidenFormColumn(int extra) {
+    for (const char* name : kFormColumn) {
+        auto* region = Child<QWidget>(name);
+        region->resize(region->width() + extra, region->height());
+    }
+    for (const char* name : kBesideForm) {
+        auto* region = Child<QWidget>(name);
+        region->move(region->x() + extra, region->y());
+    }
+    // The bottom buttons spread evenly over the wider window, edge to edge.
+    const int last = static_cast<int>(std::size(kBottomButtons)) - 1;
+    const int span = kClientWidth + extra - 2 * kBottomMargin - kBottomWidth;
+    int index = 0;
+    for (const BottomButton& row : kBottomButtons) {
+        Child<QWidget>(row.name)->move(kBottomMargin + index++ * span / last, kBottomTop);
+    }
+}
+
 void Tfrm_MainLx1::RecordStretchingRegions() {
+    stretching_.clear();
     for (const StretchRow& row : kStretchRows) {
         auto* widget = Child<QWidget>(row.name);
         stretching_.push_back({widget, widget->geometry(), row.follow});
@@ -132,6 +235,14 @@ void Tfrm_MainLx1::BuildInfoGroup(QWidget* central) {
     info_ = new InfoArea(group);
     info_->setGeometry(16, 40, 335, 389);
     connect(clear, &ClickableLabel::clicked, info_, &InfoArea::ClearArea);
+    hexView_ = new QCheckBox(group);
+    hexView_->setObjectName("chk_HexView");
+    hexView_->setGeometry(kHexViewSwitch);
+    find_ = new LogFind(info_, group);
+    find_->setGeometry(kFindBar);
+    auto* findKey = new QShortcut(QKeySequence::Find, this);
+    findKey->setObjectName("findLog_shortcut");
+    connect(findKey, &QShortcut::activated, find_, &LogFind::Open);
     auto* progress = new QProgressBar(group);
     progress->setObjectName("pbWhile");
     progress->setGeometry(2, 455, 364, 13);
@@ -147,6 +258,13 @@ void Tfrm_MainLx1::BuildSendGroup(QWidget* central) {
     ClickableLabel* clear = AddClearLabel(group, "lbl_ClearSend", "清空发送区", 248, 16);
     auto* send = Child<QPlainTextEdit>("mmo_Send");
     connect(clear, &ClickableLabel::clicked, send, &QPlainTextEdit::clear);
+    lineEnd_ = new QComboBox(group);
+    lineEnd_->setObjectName("cbb_SendLineEnd");
+    lineEnd_->setGeometry(kLineEndBox);
+    // Item texts come with the language texts.
+    for (const LineEndChoice& choice : LineEndNames()) {
+        lineEnd_->addItem(QString(), static_cast<int>(choice.end));
+    }
 }
 
 void Tfrm_MainLx1::BuildBottomButtons(QWidget* central) {

@@ -308,6 +308,7 @@ void Tfrm_MainLx1::SaveLogTo(const QString& path) {
         return;
     }
     logFolder_ = QFileInfo(path).absolutePath();
+    info_->ShowInfoLine(Tr("lang_Info_LogSaved").arg(QDir::toNativeSeparators(path)));
 }
 
 void Tfrm_MainLx1::ToggleHints() {

@@ -1,14 +1,19 @@
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QProgressBar>
+#include <QPushButton>
 
 #include "mainwindow/caps_lock.h"
 #include "mainwindow/form_text.h"
+#include "mainwindow/info_area.h"
 #include "mainwindow/lang_qt.h"
 #include "mainwindow/main_window.h"
 #include "mainwindow/two_way_question.h"
+#include "protocol/line_end.h"
 
 namespace dtu {
 
@@ -39,6 +44,15 @@ void Tfrm_MainLx1::ConnectOperations() {
     for (const char* name : {"mmo_Send", "mmo_Sms_Msg", "lbledt_D2D_ID"}) {
         Child<QWidget>(name)->installEventFilter(this);
     }
+    // With the hex view on, each block shows as it came before the reply
+    // handling reads it.
+    session_.Comm().OnReceiveData = [this, handle = session_.Comm().OnReceiveData](
+                                        const char* buffer, std::uint16_t length) {
+        if (hexView_->isChecked()) {
+            info_->ShowHexBlock(QByteArray(buffer, length));
+        }
+        handle(buffer, length);
+    };
     // Tool-tip events of a scrolled memo go to its viewport.
     Child<QPlainTextEdit>("mmo_Send")->viewport()->installEventFilter(this);
 }
@@ -60,7 +74,7 @@ void Tfrm_MainLx1::actDoExecute(int tag) {
             session_.RestartDevice();
             break;
         case kSendTag:
-            session_.SendRaw(MemoText(Child<QPlainTextEdit>("mmo_Send")));
+            SendFromSendBox();
             break;
         case kEnterCommandModeTag:
             session_.EnterCommandMode();
@@ -79,12 +93,34 @@ void Tfrm_MainLx1::actDoExecute(int tag) {
     }
 }
 
+void Tfrm_MainLx1::SendFromSendBox() {
+    auto* box = Child<QPlainTextEdit>("mmo_Send");
+    const auto end = static_cast<LineEnd>(lineEnd_->currentData().toInt());
+    session_.SendRaw(WithLineEnd(MemoText(box), end));
+    sendHistory_.Add(box->toPlainText());
+}
+
+bool Tfrm_MainLx1::RecallSent(int key) {
+    auto* box = Child<QPlainTextEdit>("mmo_Send");
+    QString text;
+    if (!sendHistory_.Shows(box->toPlainText()) ||
+        !(key == Qt::Key_Up ? sendHistory_.Older(text) : sendHistory_.Newer(text))) {
+        return false;
+    }
+    box->setPlainText(text);
+    box->moveCursor(QTextCursor::End);
+    return true;
+}
+
 bool Tfrm_MainLx1::AskFactoryReset() {
     // The same words in both languages.
     QMessageBox question(QMessageBox::NoIcon, "Warning", "Factory Reset?",
                          QMessageBox::Yes | QMessageBox::No, this);
     question.setObjectName("factoryResetQuestion");
     question.setDefaultButton(QMessageBox::No);
+    // Qt's own texts follow the language; this question's do not.
+    question.button(QMessageBox::Yes)->setText(QStringLiteral("&Yes"));
+    question.button(QMessageBox::No)->setText(QStringLiteral("&No"));
     return question.exec() == QMessageBox::Yes;
 }
 
@@ -103,6 +139,13 @@ bool Tfrm_MainLx1::eventFilter(QObject* watched, QEvent* event) {
         // A message is one line.
         QApplication::beep();
         return true;
+    }
+    if (event->type() == QEvent::KeyPress && name == "mmo_Send") {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if ((key->key() == Qt::Key_Up || key->key() == Qt::Key_Down) &&
+            key->modifiers() == Qt::NoModifier && RecallSent(key->key())) {
+            return true;
+        }
     }
     if (event->type() == QEvent::KeyRelease && name == "lbledt_D2D_ID") {
         session_.Form().UpdateD2DRegPacket();

@@ -1,4 +1,5 @@
 #include <QAction>
+#include <QComboBox>
 #include <chrono>
 
 #include "form/form_settings.h"
@@ -10,6 +11,7 @@
 #include "mainwindow/lang_qt.h"
 #include "mainwindow/main_window.h"
 #include "mainwindow/save_failure.h"
+#include "protocol/line_end.h"
 #include "settings/ini_file.h"
 
 namespace dtu {
@@ -34,6 +36,9 @@ void Tfrm_MainLx1::LoadSettings() {
     if (gap >= 0 && gap <= kLongestCommandGapMs) {
         session_.SetLineGap(std::chrono::milliseconds(gap));
     }
+    const LineEnd end =
+        ParseLineEnd(settings_->ReadString("SYS", "SendLineEnd", "")).value_or(LineEnd::AsTyped);
+    lineEnd_->setCurrentIndex(lineEnd_->findData(static_cast<int>(end)));
     if (isCustom_) {
         Child<QAction>("N4")->setVisible(false);
     }
@@ -53,6 +58,8 @@ void Tfrm_MainLx1::SaveSettings() {
     settings_->WriteBool("SYS", "RealTimeHelp", hints_->IsOn());
     settings_->WriteBool("SYS", "TimeStamps", info_->TimeStamps());
     settings_->WriteString("SYS", "LogFolder", ToGbk(logFolder_));
+    settings_->WriteString("SYS", "SendLineEnd",
+                           LineEndName(static_cast<LineEnd>(lineEnd_->currentData().toInt())));
     SaveFormSettings(session_.Form(), *settings_);
     // A failed save leaves the file as it was; the window closes all the same
     // unless the user, having freed space or fixed the folder, tries again.

@@ -6,14 +6,17 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
-#include <initializer_list>
+#include <array>
 
 #include "app/version_string.h"
+#include "lang/lang_list.h"
 #include "mainwindow/hint_switch.h"
 #include "mainwindow/info_area.h"
 #include "mainwindow/labelled_edit.h"
 #include "mainwindow/lang_qt.h"
+#include "mainwindow/log_find.h"
 #include "mainwindow/main_window.h"
+#include "mainwindow/text_fit.h"
 #include "mainwindow/widget_tags.h"
 
 namespace dtu {
@@ -54,7 +57,19 @@ constexpr TextRow kMenuTexts[] = {
 
 struct ComboRow {
     const char* control;
-    std::initializer_list<const char*> itemKeys;
+    std::array<const char*, 5> itemKeys;  // nullptr after the last
+};
+
+// Boxes whose items are language texts. The line ends are the device's names
+// in both languages, which no row holds.
+constexpr ComboRow kComboItems[] = {
+    {"cbb_APN", {"lang_cbb_CMNET", "lang_cbb_UNINET", "lang_cbb_Other"}},
+    {"cbb_WorkMode",
+     {"lang_Cbb_DataTran", "lang_Cbb_ComCmd", "lang_Cbb_AtCmd", "lang_Cbb_HttpdClient",
+      "lang_Cbb_SmsTrans"}},
+    {"cbb_RegMode", {"lang_cbb_RegMode_0", "lang_cbb_RegMode_1"}},
+    {"cbb_HeartbeatTo", {"lang_cbb_HeartbeatTo_0", "lang_cbb_HeartbeatTo_1"}},
+    {"cbb_SendLineEnd", {"lang_SendEol_AsTyped", "CR", "LF", "CR LF"}},
 };
 
 // Label captions of the common group, before and after its combo items.
@@ -122,6 +137,7 @@ constexpr TextRow kButtonTexts[] = {
     {"lbl_Send", "lang_Lbl_Send"},
     {"lbl_ClearInfo", "lang_Lbl_ClearInfo"},
     {"lbl_ClearSend", "lang_Lbl_ClearSend"},
+    {"chk_HexView", "lang_chk_HexView"},
 };
 
 constexpr TextRow kCommonHints[] = {
@@ -165,6 +181,8 @@ constexpr TextRow kDataHints[] = {
     {"btn_ReStart", "lang_Hint_btn_ReStart"},
     {"btn_Send", "lang_Hint_btn_Send"},
     {"mmo_Send", "lang_Hint_mmo_Send"},
+    {"cbb_SendLineEnd", "lang_Hint_SendEol"},
+    {"chk_HexView", "lang_Hint_HexView"},
 };
 
 constexpr const char* kUsageLines[] = {"info_Start0", "info_Start1", "info_Start2",
@@ -196,7 +214,7 @@ void ApplyCaptions(const QObject* root, const TextRow (&rows)[N]) {
 template <std::size_t N>
 void ApplyHints(const QObject* root, const TextRow (&rows)[N]) {
     for (const TextRow& row : rows) {
-        FindControl<QWidget>(root, row.control)->setToolTip(Tr(row.key));
+        FindControl<QWidget>(root, row.control)->setToolTip(WrapHint(Tr(row.key)));
     }
 }
 
@@ -206,7 +224,9 @@ void ApplyItemTexts(const QObject* root, const ComboRow& row) {
     const int selected = combo->currentIndex();
     int index = 0;
     for (const char* key : row.itemKeys) {
-        combo->setItemText(index++, Tr(key));
+        if (key != nullptr) {
+            combo->setItemText(index++, Tr(key));
+        }
     }
     combo->setCurrentIndex(selected);
     // Some boxes are narrower than their texts: the open list shows them whole.
@@ -215,18 +235,29 @@ void ApplyItemTexts(const QObject* root, const ComboRow& row) {
 
 }  // namespace
 
+QStringList ItemTextsOfBothLanguages(const char* control) {
+    QStringList texts;
+    for (const ComboRow& row : kComboItems) {
+        if (qstrcmp(row.control, control) == 0) {
+            for (const char* key : row.itemKeys) {
+                if (key != nullptr) {
+                    texts << TrIn(key, true) << TrIn(key, false);
+                }
+            }
+        }
+    }
+    return texts;
+}
+
 void Tfrm_MainLx1::ApplyMainTexts() {
+    qtTexts_.Follow(LangList != nullptr && LangList->IsChinese);
     setWindowTitle(Tr("lang_System_Title") + " V" + QString::fromStdString(GetVersionString()));
 
     ApplyCaptions(this, kMenuTexts);
     Child<QAction>("Hint_Mouse_Enable")->setChecked(hints_->IsOn());
 
     ApplyCaptions(this, kApnLabel);
-    ApplyItemTexts(this, {"cbb_APN", {"lang_cbb_CMNET", "lang_cbb_UNINET", "lang_cbb_Other"}});
     ApplyCaptions(this, kCommonLabels);
-    ApplyItemTexts(this, {"cbb_WorkMode",
-                          {"lang_Cbb_DataTran", "lang_Cbb_ComCmd", "lang_Cbb_AtCmd",
-                           "lang_Cbb_HttpdClient", "lang_Cbb_SmsTrans"}});
 
     for (int socket = 1; socket <= kSockets; ++socket) {
         for (const TextRow& row : kSocketTexts) {
@@ -237,20 +268,28 @@ void Tfrm_MainLx1::ApplyMainTexts() {
         }
     }
     ApplyCaptions(this, kLabelTexts);
-    ApplyItemTexts(this, {"cbb_RegMode", {"lang_cbb_RegMode_0", "lang_cbb_RegMode_1"}});
-    ApplyItemTexts(this, {"cbb_HeartbeatTo", {"lang_cbb_HeartbeatTo_0", "lang_cbb_HeartbeatTo_1"}});
     ApplyCaptions(this, kCheckTexts);
     showMore_->setText(
         Tr(GetViewMode() == 0 ? "lang_btn_ShowMore_tidily" : "lang_btn_ShowMore_full"));
     ApplyCaptions(this, kButtonTexts);
+    for (const ComboRow& row : kComboItems) {
+        ApplyItemTexts(this, row);
+    }
+    find_->ApplyTexts();
 
     ApplyHints(this, kCommonHints);
     for (int socket = 1; socket <= kSockets; ++socket) {
         for (const TextRow& row : kSocketHints) {
-            Child<QWidget>(QString::fromUtf8(row.control).arg(socket))->setToolTip(Tr(row.key));
+            Child<QWidget>(QString::fromUtf8(row.control).arg(socket))
+                ->setToolTip(WrapHint(Tr(row.key)));
         }
     }
     ApplyHints(this, kNetEnableHints);
+    // The boxes' captions are alike; readers of the screen hear the number too.
+    for (int socket = 1; socket <= kSockets; ++socket) {
+        Child<QWidget>(QStringLiteral("chk_NetPort%1").arg(socket))
+            ->setAccessibleName(Tr("lang_Lbl_Enable").simplified() + ' ' + QString::number(socket));
+    }
     ApplyHints(this, kDataHints);
 
     for (const char* key : kUsageLines) {

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDateTime>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -10,6 +11,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QShowEvent>
 #include <QStackedWidget>
 #include <QStatusBar>
 
@@ -73,13 +75,6 @@ Tfrm_MainLx1::Tfrm_MainLx1(std::unique_ptr<IniFile> settings, QWidget* parent)
 
     ConnectOperations();
 
-    // The designed size is the least; the log and the send box take any room beyond it.
-    setMinimumSize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
-    resize(minimumSize());
-    if (const QScreen* shown = screen()) {
-        move(shown->availableGeometry().center() - rect().center());
-    }
-
     if (settings_ == nullptr) {
         const std::string languageError = InitLanguage(ConfigFilePath("Lx1Lang.txt").string());
         if (!languageError.empty()) {
@@ -91,6 +86,14 @@ Tfrm_MainLx1::Tfrm_MainLx1(std::unique_ptr<IniFile> settings, QWidget* parent)
     LoadSettings();
     ApplyMainTexts();
     InitView();
+
+    // The designed size, or wider where the texts need it, is the least; the
+    // log and the send box take any room beyond it.
+    setMinimumSize(kClientWidth + FitTextWidths(), kClientHeight + menuBar()->sizeHint().height());
+    resize(minimumSize());
+    if (const QScreen* shown = screen()) {
+        move(shown->availableGeometry().center() - rect().center());
+    }
     session_.SetListener(this);
 }
 
@@ -128,6 +131,10 @@ void Tfrm_MainLx1::showEvent(QShowEvent* event) {
         LoadButtonGlyphs();
     }
     QMainWindow::showEvent(event);
+    // Shown after a port opened: reading the device is the next step.
+    if (!event->spontaneous()) {
+        Child<QPushButton>("btn_Read")->setFocus(Qt::OtherFocusReason);
+    }
 }
 
 void Tfrm_MainLx1::ShowErrorLine(const std::string& text) {
@@ -165,6 +172,15 @@ void Tfrm_MainLx1::OnProgress(const Progress& progress) {
 
 void Tfrm_MainLx1::OnPortStatus(const std::string& text) {
     SetPortStatus(text);
+    const bool open = session_.PortIsOpen();
+    if (open && !portWasOpen_) {
+        // In batch work each device starts on a port opened anew.
+        info_->ShowSeparatorLine(
+            Tr("lang_Info_PortOpened")
+                .arg(FromGbk(session_.PortSettings()[0]),
+                     QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"))));
+    }
+    portWasOpen_ = open;
 }
 
 void Tfrm_MainLx1::OnRunFinished(const RunOutcome& outcome) {

@@ -8,7 +8,9 @@
 
 #include "mainwindow/find_control.h"
 #include "mainwindow/qt_event_poster.h"
+#include "mainwindow/qt_texts.h"
 #include "mainwindow/qt_timers.h"
+#include "mainwindow/send_history.h"
 #include "session/device_session.h"
 
 class QCheckBox;
@@ -27,6 +29,7 @@ class FormBinder;
 class HintSwitch;
 class InfoArea;
 class IniFile;
+class LogFind;
 
 // The tool's one working screen: the parameter form with its work-mode pages
 // and two views, the information area, the send area, the operations and menus.
@@ -48,6 +51,8 @@ public:
     DeviceSession& Session() { return session_; }
     QLineEdit* ApnField() const { return apnField_; }
     InfoArea* Info() const { return info_; }
+    const QtTexts& QtOwnTexts() const { return qtTexts_; }
+    LogFind* Find() const { return find_; }
 
     void ApplyMainTexts();
     void SetReopenItemVisible(bool visible);
@@ -99,6 +104,10 @@ private:
     void BuildBottomButtons(QWidget* central);
     void BuildStatusBar();
     void RecordStretchingRegions();
+    // Widens what is too narrow for its texts in either language; returns how
+    // much wider the form column became.
+    int FitTextWidths();
+    void WidenFormColumn(int extra);
     // The glyphs are read from disk, so only once the window is first shown.
     void LoadButtonGlyphs();
 
@@ -131,6 +140,9 @@ private:
     // Operations (main_operations.cpp).
     void ConnectOperations();
     void actDoExecute(int tag);
+    void SendFromSendBox();
+    // Up and Down in the send box; true when the key recalled a text.
+    bool RecallSent(int key);
     bool AskFactoryReset();
     // Closing during write all: true when the user chose to stop it.
     bool AskStopWriting();
@@ -159,6 +171,9 @@ private:
     bool settingsSaved_ = false;
     bool glyphsLoaded_ = false;
     QString logFolder_;  // where the log was last saved
+    bool portWasOpen_ = false;
+    SendHistory sendHistory_;
+    QtTexts qtTexts_;
 
     DigitsOnlyFilter* digitsOnly_ = nullptr;
     HintSwitch* hints_ = nullptr;
@@ -171,6 +186,9 @@ private:
     QLineEdit* apnField_ = nullptr;
     QPushButton* showMore_ = nullptr;
     InfoArea* info_ = nullptr;
+    LogFind* find_ = nullptr;
+    QCheckBox* hexView_ = nullptr;
+    QComboBox* lineEnd_ = nullptr;
     QLabel* portStatus_ = nullptr;
     // The last run's verdict, in view however much the device sends after it.
     QLabel* verdictStatus_ = nullptr;

@@ -1,6 +1,7 @@
 #include "mainwindow/save_failure.h"
 
 #include <QFile>
+#include <QLabel>
 #include <QMessageBox>
 
 #include "mainwindow/lang_qt.h"
@@ -9,12 +10,22 @@
 
 namespace dtu {
 
+namespace {
+
+// The box's texts end at its edge otherwise: a long path has nowhere to break.
+constexpr int kTextRightMargin = 12;
+
+}  // namespace
+
 bool AskRetryFailedSave(QWidget* parent, const IniWriteError& error) {
     // The path is file-name bytes, not necessarily UTF-8.
     QMessageBox box(QMessageBox::Warning, parent->windowTitle(), QFile::decodeName(error.what()),
                     QMessageBox::NoButton, parent);
     box.setObjectName("msg_SaveFailed");
     box.setInformativeText(QString::fromStdString(error.Reason()));
+    for (QLabel* text : box.findChildren<QLabel*>()) {
+        text->setContentsMargins(0, 0, kTextRightMargin, 0);
+    }
     return AskTwoWay(box, {Tr("lang_Save_Retry"), "btn_SaveRetry"},
                      {Tr("lang_Save_Close"), "btn_SaveClose"}, true);
 }

@@ -5,6 +5,8 @@ set -euo pipefail
 packages=(
   g++ clang libclang-rt-14-dev cmake ninja-build pkg-config
   qt6-base-dev libgl-dev
+  # Qt's own texts (standard buttons, file dialogs) in Chinese.
+  qt6-translations-l10n
   libgtest-dev libgmock-dev libbenchmark-dev
   libjpeg62-turbo-dev
   fonts-wqy-microhei fontconfig xdg-utils

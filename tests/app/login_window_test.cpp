@@ -132,6 +132,52 @@ private slots:
         QCOMPARE(login.cbb_Open_BaudRate->currentIndex() < 0, boxTexts[1].isEmpty());
     }
 
+    void firstStartChoosesThePortsNamedForTheRun_data() {
+        QTest::addColumn<QByteArray>("extra");
+        QTest::addColumn<QByteArray>("com");
+        QTest::addColumn<QString>("chosen");  // empty: the first port present, else COM1
+        QTest::newRow("first named port on a first start")
+            << QByteArray("/dev/ttyX8:/dev/ttyX9") << QByteArray() << "/dev/ttyX8";
+        QTest::newRow("empty names skipped")
+            << QByteArray("::/dev/ttyX9") << QByteArray() << "/dev/ttyX9";
+        QTest::newRow("a stored port wins") << QByteArray("/dev/ttyX8:/dev/ttyX9")
+                                            << QByteArray("ComName=/dev/ttyX9\n") << "/dev/ttyX9";
+        QTest::newRow("a stored port that is gone: the first listed")
+            << QByteArray("/dev/ttyX8") << QByteArray("ComName=/dev/ttyGONE\n") << QString();
+        QTest::newRow("no named port") << QByteArray() << QByteArray() << QString();
+    }
+    void firstStartChoosesThePortsNamedForTheRun() {
+        QFETCH(QByteArray, extra);
+        QFETCH(QByteArray, com);
+        QFETCH(QString, chosen);
+        qputenv("DTUCONFIG_EXTRA_PORTS", extra);
+        folder_->WriteSettings("[COM]\n" + com);
+        if (chosen.isEmpty()) {
+            const std::vector<std::string> present = ListSerialPorts();
+            chosen = present.empty() ? "COM1" : QString::fromStdString(present.front());
+        }
+        Tfrm_Login& login = Start();
+        QCOMPARE(login.cbb_Open_ComName->Text(), chosen);
+    }
+
+    void enterOnAClosedBoxOpens() {
+        Tfrm_Login& login = Start();
+        login.show();
+        QSignalSpy clicks(login.btn_Com, &QPushButton::clicked);
+        const QList<QComboBox*> boxes{login.cbb_Open_ComName, login.cbb_Open_BaudRate,
+                                      login.cbb_Open_Parity, login.cbb_Open_Byte,
+                                      login.cbb_Open_Stop};
+        for (QComboBox* box : boxes) {
+            box->setFocus();
+            QTest::keyClick(box, Qt::Key_Return);
+        }
+        QCOMPARE(clicks.count(), boxes.size());
+        // Other keys still choose.
+        login.cbb_Open_Parity->setCurrentIndex(0);
+        QTest::keyClick(login.cbb_Open_Parity, Qt::Key_Down);
+        QCOMPARE(login.cbb_Open_Parity->currentText(), QString("ODD"));
+    }
+
     void failedOpenShowsNote() {
         folder_->WriteSettings("[COM]\nComName=/dev/ttyNOWHERE\nBaudRate=12345\n");
         Tfrm_Login& login = Start();

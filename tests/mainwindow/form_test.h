@@ -14,9 +14,10 @@ QObject* NewCouplingsTest();
 QObject* NewSettingsTest();
 QObject* NewDeviceTest();
 QObject* NewProfileTest();
+QObject* NewEverydayTest();
 
 inline std::vector<QObject*> AllTests() {
     return {NewLayoutTest(), NewViewTest(),     NewTextsTest(),     NewInfoAreaTest(),
             NewInputTest(),  NewDispatchTest(), NewCouplingsTest(), NewSettingsTest(),
-            NewDeviceTest(), NewProfileTest()};
+            NewDeviceTest(), NewProfileTest(),  NewEverydayTest()};
 }

@@ -76,10 +76,17 @@ void ViewTest::fullViewRestoresFormPositions() {
     showMore->click();
     QCOMPARE(fixture.window().GetViewMode(), 0);
     QCOMPARE(showMore->text(), QString("Show Tidily -"));
+    // Socket 1 stands as socket 2 does, a row higher: at least as wide as
+    // designed, as its texts need.
     const QRect protocol = fixture.find("cbb_NetProtocol1")->geometry();
-    QCOMPARE(QList<int>({protocol.x(), protocol.y(), protocol.width()}), QList<int>({258, 19, 51}));
+    const QRect protocol2 = fixture.find("cbb_NetProtocol2")->geometry();
+    QCOMPARE(QList<int>({protocol.x(), protocol.y(), protocol.width()}),
+             QList<int>({258, 19, protocol2.width()}));
+    QVERIFY(protocol.width() >= 51);
     const QRect port = fixture.find("edt_Port1")->geometry();
-    QCOMPARE(QList<int>({port.x(), port.y(), port.width()}), QList<int>({317, 19, 51}));
+    const QRect port2 = fixture.find("edt_Port2")->geometry();
+    QCOMPARE(QList<int>({port.x(), port.y(), port.width()}), QList<int>({port2.x(), 19, 51}));
+    QVERIFY(port.x() >= 317 && port.x() > protocol.right());
     QCOMPARE(fixture.find("edt_HeartbeatTime")->y(), 129);
     QCOMPARE(fixture.find("edt_HeartbeatFormat")->y(), 213);
     QCOMPARE(fixture.find("chk_RegFormat")->y(), 240);

@@ -4,14 +4,18 @@
 #include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTest>
 #include <chrono>
 #include <cstdio>
 #include <memory>
@@ -26,6 +30,7 @@
 #include "lang/lang_list.h"
 #include "mainwindow/info_area.h"
 #include "mainwindow/lang_qt.h"
+#include "mainwindow/log_find.h"
 #include "mainwindow/main_window.h"
 #include "serial/open_error.h"
 #include "serial/port_identity.h"
@@ -205,6 +210,29 @@ void ShootLog(dtu::Tfrm_MainLx1& main, Shooter& shooter, const QString& language
     log->ShowErrorLine("\r\nERROR\r\n");
     log->ShowInfoLine(dtu::Tr("lang_Info_ReadSuccess"));
     shooter.Save(main, language + "_main_log_time_stamps");
+    // Noise from a wrong baud rate, seen as it came, and a search in the log.
+    auto* hex = main.findChild<QCheckBox*>("chk_HexView");
+    hex->setChecked(true);
+    log->ShowHexBlock(
+        QByteArray("\x00\xF8\x80\x1C\xFE\xE0~\x06\r\nOK\r\n\xFF\x7F\x80\x00\xE6\x18\xF0", 23));
+    log->ShowInfoLine("\xF8\x80\x1C\xFE");
+    log->Flush();
+    main.show();
+    QTest::keySequence(&main, QKeySequence::Find);
+    QTest::keyClicks(main.findChild<QLineEdit*>("edt_FindLog"), "OK");
+    shooter.Save(main, language + "_main_log_find_hex");
+    main.Find()->Close();
+    hex->setChecked(false);
+    // The send box with its line-end choice open.
+    main.findChild<QPlainTextEdit*>("mmo_Send")->setPlainText("AT+CSQ");
+    auto* lineEnd = main.findChild<QComboBox*>("cbb_SendLineEnd");
+    lineEnd->setCurrentIndex(1);
+    shooter.Save(main, language + "_main_send_line_end");
+    lineEnd->showPopup();
+    shooter.Save(*lineEnd->view()->window(), language + "_main_send_line_end_list");
+    lineEnd->hidePopup();
+    lineEnd->setCurrentIndex(0);
+    main.findChild<QPlainTextEdit*>("mmo_Send")->clear();
     main.showMaximized();
     shooter.Save(main, language + "_main_maximised");
     main.showNormal();
@@ -282,6 +310,10 @@ int main(int argc, char* argv[]) {
         }
         qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + screens.fileName().toLocal8Bit());
     }
+    // As ./run.sh starts it: its simulated device is chosen on a first start.
+    if (qEnvironmentVariableIsEmpty("DTUCONFIG_EXTRA_PORTS")) {
+        qputenv("DTUCONFIG_EXTRA_PORTS", "/tmp/dtusim0");
+    }
     if (qEnvironmentVariableIsEmpty("DTUCONFIG_CONFIG_DIR")) {
         qputenv("DTUCONFIG_CONFIG_DIR", configDir.path().toLocal8Bit());
     }
@@ -294,6 +326,15 @@ int main(int argc, char* argv[]) {
     }
     const auto windows = dtu::CreateAppWindows();
     Shooter shooter(folder);
+    // Before any port was opened: what a first start selects.
+    for (const bool chinese : {true, false}) {
+        dtu::LangList->IsChinese = chinese;
+        windows->login->ApplyLoginTexts();
+        windows->login->show();
+        shooter.Save(*windows->login,
+                     chinese ? "zh_port_window_first_start" : "en_port_window_first_start");
+        windows->login->hide();
+    }
     for (const bool chinese : {true, false}) {
         dtu::LangList->IsChinese = chinese;
         ShootLanguage(*windows, shooter, chinese ? "zh" : "en");

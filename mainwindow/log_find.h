@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QWidget>
+
+class QLineEdit;
+class QTextEdit;
+class QToolButton;
+
+namespace dtu {
+
+// A find bar over a read-only log: every match highlighted, the current one
+// selected and scrolled into view; next and previous wrap around the log.
+// Enter finds the next match, Shift+Enter the previous, Escape closes the bar.
+class LogFind : public QWidget {
+    Q_OBJECT
+public:
+    LogFind(QTextEdit* log, QWidget* parent);
+
+    // Shows the bar with the typed text selected and the focus in it.
+    void Open();
+    void Close();
+
+    // Selects the next (or previous) match from the log's selection; false
+    // when the text occurs nowhere.
+    bool FindNext();
+    bool FindPrevious();
+
+    void ApplyTexts();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    bool Find(bool backwards);
+    void HighlightAll();
+
+    QTextEdit* log_;
+    QLineEdit* text_;
+    QToolButton* previous_;
+    QToolButton* next_;
+};
+
+}  // namespace dtu

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QStringList>
+
+class QComboBox;
+class QLineEdit;
+
+namespace dtu {
+
+// The item texts of a box whose items are language texts, in both languages:
+// a box sized for them keeps its size across a language switch.
+QStringList ItemTextsOfBothLanguages(const char* control);
+
+// The width `box` needs to show the widest of `texts` whole, frame and arrow
+// included, in its own font and style.
+int ComboWidthFor(const QComboBox& box, const QStringList& texts);
+
+// The width `edit` needs to show `text` whole.
+int EditWidthFor(const QLineEdit& edit, const QString& text);
+
+}  // namespace dtu
