@@ -96,7 +96,9 @@ void Tfrm_MainLx1::actDoExecute(int tag) {
 void Tfrm_MainLx1::SendFromSendBox() {
     auto* box = Child<QPlainTextEdit>("mmo_Send");
     const auto end = static_cast<LineEnd>(lineEnd_->currentData().toInt());
-    session_.SendRaw(WithLineEnd(MemoText(box), end));
+    const std::string sent = WithLineEnd(MemoText(box), end);
+    session_.SendRaw(sent);
+    sentUnended_ = IsUnendedAtCommand(sent);
     sendHistory_.Add(box->toPlainText());
 }
 

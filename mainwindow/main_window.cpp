@@ -14,6 +14,7 @@
 #include <QShowEvent>
 #include <QStackedWidget>
 #include <QStatusBar>
+#include <utility>
 
 #include "lang/builtin_texts.h"
 #include "lang/lang_list.h"
@@ -191,6 +192,12 @@ void Tfrm_MainLx1::OnRunFinished(const RunOutcome& outcome) {
     verdictStatus_->setToolTip(verdict);
     verdictStatus_->setText(
         verdictStatus_->fontMetrics().elidedText(verdict, Qt::ElideRight, verdictStatus_->width()));
+    const bool unended = std::exchange(sentUnended_, false) && outcome.direct;
+    if (outcome.end == RunEnd::NoAnswer && unended) {
+        info_->ShowInfoLine(Tr("lang_Hint_NoLineEnd"));
+    } else if (outcome.end == RunEnd::NoAnswer || outcome.end == RunEnd::Garbled) {
+        info_->ShowInfoLine(Tr("lang_Hint_SeeHexView"));
+    }
 }
 
 }  // namespace dtu

@@ -193,6 +193,8 @@ private:
     // The last run's verdict, in view however much the device sends after it.
     QLabel* verdictStatus_ = nullptr;
     std::string lastLogLine_;
+    // The send box's last text was an AT command without a line end.
+    bool sentUnended_ = false;
     QProgressBar* progress_ = nullptr;
 
     // A region that follows the window beyond its designed size (main_layout.cpp).

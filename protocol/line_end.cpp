@@ -74,4 +74,10 @@ std::string WithLineEnd(std::string_view text, LineEnd end) {
     return bytes;
 }
 
+bool IsUnendedAtCommand(std::string_view sent) {
+    const bool at = sent.size() >= 2 && (sent[0] == 'A' || sent[0] == 'a') &&
+                    (sent[1] == 'T' || sent[1] == 't');
+    return at && sent.find_first_of("\r\n") == std::string_view::npos;
+}
+
 }  // namespace dtu

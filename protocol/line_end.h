@@ -29,4 +29,8 @@ std::optional<LineEnd> ParseLineEnd(std::string_view name);
 // text is CR LF, a lone LF or a lone CR; an empty text stays empty.
 std::string WithLineEnd(std::string_view text, LineEnd end);
 
+// An AT command sent without any line end: the device waits for the end of the
+// line and never answers.
+bool IsUnendedAtCommand(std::string_view sent);
+
 }  // namespace dtu

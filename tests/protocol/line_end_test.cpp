@@ -48,5 +48,14 @@ TEST(LineEndNameTest, EveryChoiceReadsBackFromItsName) {
     EXPECT_EQ(ParseLineEnd(""), std::nullopt);
 }
 
+TEST(UnendedAtCommandTest, OnlyAnAtCommandWithoutAnyLineEnd) {
+    EXPECT_TRUE(IsUnendedAtCommand("AT+CSQ"));
+    EXPECT_TRUE(IsUnendedAtCommand("at"));
+    EXPECT_FALSE(IsUnendedAtCommand("AT+CSQ\r"));
+    EXPECT_FALSE(IsUnendedAtCommand("AT+CSQ\r\nAT"));
+    EXPECT_FALSE(IsUnendedAtCommand("hello"));
+    EXPECT_FALSE(IsUnendedAtCommand("A"));
+}
+
 }  // namespace
 }  // namespace dtu
