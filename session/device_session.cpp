@@ -12,7 +12,11 @@
 namespace dtu {
 
 DeviceSession::DeviceSession(EventPoster& poster, Timers& timers)
-    : comm_(poster), control_(comm_), port_(control_), engine_(orders_, port_, timers, *this) {
+    : comm_(poster),
+      net_(poster),
+      control_(comm_, &net_),
+      port_(control_),
+      engine_(orders_, port_, timers, *this) {
     comm_.OnReceiveData = [this](const char* buffer, std::uint16_t length) {
         engine_.HandleReceived(std::string(buffer, length));
     };
@@ -21,11 +25,15 @@ DeviceSession::DeviceSession(EventPoster& poster, Timers& timers)
             engine_.HandlePortLost();
         }
     };
+    net_.OnReceiveData = [this](const std::string& block) { engine_.HandleReceived(block); };
+    net_.OnRequestHangup = comm_.OnRequestHangup;
 }
 
 DeviceSession::~DeviceSession() {
     comm_.OnReceiveData = nullptr;
     comm_.OnRequestHangup = nullptr;
+    net_.OnReceiveData = nullptr;
+    net_.OnRequestHangup = nullptr;
     control_.ClosePort();
 }
 
@@ -150,6 +158,10 @@ void DeviceSession::ShowPortStatus() {
         return;
     }
     const PortTexts& s = control_.settings;
+    if (control_.LineSetByServer()) {
+        listener_->OnPortStatus(FillTextArgs(LangText("lang_Info_NetLineByServer"), {s[0]}));
+        return;
+    }
     listener_->OnPortStatus(control_.PortIsOpen() ? PortStatusText(s[0], s[1], s[2], s[3], s[4])
                                                   : LangText("lang_Info_ComIsOpen"));
 }

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "form/form_model.h"
+#include "netport/net_link.h"
 #include "protocol/device_port.h"
 #include "protocol/engine.h"
 #include "protocol/engine_host.h"
@@ -31,9 +32,9 @@ public:
     virtual void OnRunFinished(const RunOutcome& /*outcome*/) {}
 };
 
-// One device on one serial port: the port, the protocol engine, the command list,
-// the reply timer and the form's values. The windows and the command line both
-// drive it; it runs on the thread that owns the poster and the timers.
+// One device on one serial port, local or behind a serial device server: the port, the protocol
+// engine, the command list, the reply timer and the form's values. The windows and the command line
+// both drive it; it runs on the thread that owns the poster and the timers.
 class DeviceSession : private EngineHost {
 public:
     DeviceSession(EventPoster& poster, Timers& timers);
@@ -106,6 +107,7 @@ private:
     SessionListener* listener_ = nullptr;
     FormModel form_;
     TComm comm_;
+    NetLink net_;  // a port name of a serial device server opens this instead
     PortControl control_;
     SerialDevicePort port_;
     OrderList orders_;
