@@ -140,7 +140,9 @@ void NetChannel::Run() {
     failed_ = true;
     {
         const std::lock_guard lock(answerMutex_);
-        comPort_ = ComPortState::Lost;
+        if (comPort_ == ComPortState::Waiting) {
+            comPort_ = ComPortState::Lost;
+        }
     }
     answered_.notify_all();
     sink_.lost();

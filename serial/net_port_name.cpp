@@ -95,9 +95,12 @@ std::optional<NetPortName> ParseNetPortName(std::string_view name) {
 std::size_t NetPortNameEnd(std::string_view text) {
     const SchemeRow* scheme = SchemeOf(text);
     const std::size_t start = scheme != nullptr ? scheme->prefix.size() : 0;
-    std::size_t hostEnd = HostEnd(text.substr(start));
-    if (scheme == nullptr || hostEnd == std::string_view::npos) {
+    if (scheme == nullptr) {
         return std::min(text.find(':'), text.size());
+    }
+    std::size_t hostEnd = HostEnd(text.substr(start));
+    if (hostEnd == std::string_view::npos) {
+        return text.size();  // an unclosed address takes the rest
     }
     hostEnd += start;
     return std::min(text.find(':', hostEnd + 1), text.size());

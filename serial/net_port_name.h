@@ -29,6 +29,7 @@ std::optional<NetPortName> ParseNetPortName(std::string_view name);
 
 // Where the network port name that starts `text` ends: the first ':' after its
 // port number, or the end. Lets colon-separated lists carry these names.
+// A name whose IPv6 address is not closed takes the rest of the text.
 std::size_t NetPortNameEnd(std::string_view text);
 
 }  // namespace dtu
