@@ -35,8 +35,8 @@ struct AddrInfoFree {
 };
 
 // The errno of a connect still under way once it ends within `timeout`;
-// ETIMEDOUT when it does not.
-int FinishConnect(int fd, std::chrono::milliseconds timeout) {
+// ETIMEDOUT when it does not, ECANCELED when `cancelFd` became readable.
+int FinishConnect(int fd, std::chrono::milliseconds timeout, int cancelFd) {
     const auto deadline = std::chrono::steady_clock::now() + timeout;
     for (;;) {
         const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
@@ -44,8 +44,8 @@ int FinishConnect(int fd, std::chrono::milliseconds timeout) {
         if (left.count() <= 0) {
             return ETIMEDOUT;
         }
-        pollfd entry{fd, POLLOUT, 0};
-        const int ready = poll(&entry, 1, static_cast<int>(left.count()));
+        std::array<pollfd, 2> entries{{{fd, POLLOUT, 0}, {cancelFd, POLLIN, 0}}};
+        const int ready = poll(entries.data(), entries.size(), static_cast<int>(left.count()));
         if (ready < 0 && errno == EINTR) {
             continue;
         }
@@ -54,6 +54,9 @@ int FinishConnect(int fd, std::chrono::milliseconds timeout) {
         }
         if (ready == 0) {
             return ETIMEDOUT;
+        }
+        if (entries[1].revents != 0) {
+            return ECANCELED;
         }
         int error = 0;
         socklen_t size = sizeof error;
@@ -90,7 +93,7 @@ OpenError LookupFailure(const std::string& name, int status) {
 }
 
 Connection ConnectTo(const NetPortName& server, const std::string& name,
-                     std::chrono::milliseconds timeout) {
+                     std::chrono::milliseconds timeout, int cancelFd) {
     addrinfo hints{};
     hints.ai_family = AF_UNSPEC;
     hints.ai_socktype = SOCK_STREAM;
@@ -113,8 +116,10 @@ Connection ConnectTo(const NetPortName& server, const std::string& name,
         }
         int error = connect(fd, at->ai_addr, at->ai_addrlen) == 0 ? 0 : errno;
         if (error == EINPROGRESS) {
-            error = FinishConnect(fd, std::chrono::duration_cast<std::chrono::milliseconds>(
-                                          deadline - std::chrono::steady_clock::now()));
+            error = FinishConnect(fd,
+                                  std::chrono::duration_cast<std::chrono::milliseconds>(
+                                      deadline - std::chrono::steady_clock::now()),
+                                  cancelFd);
         }
         if (error == 0) {
             // Each command line is one small write: send it at once.
@@ -124,7 +129,7 @@ Connection ConnectTo(const NetPortName& server, const std::string& name,
         }
         close(fd);
         lastError = error;
-        if (error == ETIMEDOUT) {
+        if (error == ETIMEDOUT || error == ECANCELED) {
             break;  // the time-out covers all the addresses
         }
     }

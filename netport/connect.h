@@ -16,9 +16,10 @@ struct Connection {
 
 // Connects to the server of `name` (the port name, for the error) within
 // `timeout`, trying each address the host resolves to. Resolving a host name
-// may take the resolver's own time.
+// may take the resolver's own time. A readable `cancelFd` (-1: none) ends the
+// wait at once.
 Connection ConnectTo(const NetPortName& server, const std::string& name,
-                     std::chrono::milliseconds timeout);
+                     std::chrono::milliseconds timeout, int cancelFd = -1);
 
 // The failure a connect that ended with `error` (an errno value) stands for.
 OpenError ConnectFailure(const std::string& name, int error);

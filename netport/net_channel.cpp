@@ -72,10 +72,19 @@ bool NetChannel::WriteRaw(std::string_view bytes) {
     return !failed_;
 }
 
+void NetChannel::Abort() {
+    {
+        const std::lock_guard lock(answerMutex_);
+        failed_ = true;
+    }
+    answered_.notify_all();
+}
+
 NetChannel::ComPortState NetChannel::WaitForComPort(std::chrono::milliseconds bound) {
     std::unique_lock lock(answerMutex_);
-    answered_.wait_for(lock, bound, [this] { return comPort_ != ComPortState::Waiting; });
-    return comPort_;
+    answered_.wait_for(lock, bound,
+                       [this] { return comPort_ != ComPortState::Waiting || failed_; });
+    return failed_ && comPort_ == ComPortState::Waiting ? ComPortState::Lost : comPort_;
 }
 
 std::optional<std::uint32_t> NetChannel::Ask(telnet::ComPortCommand command, std::uint32_t value,

@@ -39,6 +39,8 @@ public:
 
     // Thread-safe. False once the connection failed.
     bool Write(std::string_view data);
+    // Thread-safe: ends the waits below at once, as if the connection failed.
+    void Abort();
     void SetFramingInterval(std::uint32_t ms) { framingMs_ = ms; }
 
     // Waits up to `bound` for the server to take or refuse the com-port option.

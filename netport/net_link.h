@@ -5,6 +5,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <thread>
 
 #include "serial/event_poster.h"
 #include "serial/net_port_name.h"
@@ -31,6 +32,9 @@ public:
     NetLink& operator=(const NetLink&) = delete;
 
     OpenError Open(const std::string& name, const LineRequest& line) override;
+    void BeginOpen(const std::string& name, const LineRequest& line,
+                   std::function<void(const OpenError&)> done) override;
+    bool Opening() const override { return attempt_ != nullptr; }
     OpenError ChangeLine(const LineRequest& line) override;
     bool Write(const std::string& bytes) override;
     void Close() override;
@@ -47,11 +51,19 @@ private:
         NetLink& link;
         std::uint64_t currentOpen = 0;  // owner thread only; 0 while closed
     };
+    struct Attempt;
 
-    OpenError SendLine(const LineRequest& line);
+    // Owner thread: a new attempt for `name`, stamped as the current open.
+    std::shared_ptr<Attempt> Prepare(const std::string& name, const LineRequest& line);
+    // Connects and sets the line; on any thread.
+    void Connect(Attempt& attempt) const;
+    // Owner thread: the attempt's connection becomes the port, or its failure is returned.
+    OpenError Finish(Attempt& attempt);
 
     EventPoster& poster_;
     std::shared_ptr<Target> target_;
+    std::shared_ptr<Attempt> attempt_;  // a connect under way
+    std::thread connector_;             // runs attempt_
     std::unique_ptr<NetChannel> channel_;
     std::string name_;
     NetProtocol protocol_ = NetProtocol::RawTcp;

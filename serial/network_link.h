@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "serial/comm.h"
@@ -31,11 +32,17 @@ public:
 
     // Connects to the network port `name` and sets its line; kind None on success.
     virtual OpenError Open(const std::string& name, const LineRequest& line) = 0;
+    // The same without blocking: `done` runs on the owner thread once the port
+    // is open or has failed, unless Close or another open came first.
+    virtual void BeginOpen(const std::string& name, const LineRequest& line,
+                           std::function<void(const OpenError&)> done) = 0;
+    // A BeginOpen has not ended yet.
+    virtual bool Opening() const = 0;
     // New line settings on the open connection, instead of a reopen.
     virtual OpenError ChangeLine(const LineRequest& line) = 0;
     // False when closed or once the connection failed.
     virtual bool Write(const std::string& bytes) = 0;
-    // Idempotent.
+    // Idempotent; also gives up an open under way.
     virtual void Close() = 0;
     // The server's own line settings apply (plain TCP): ours are not sent.
     virtual bool LineSetByServer() const = 0;

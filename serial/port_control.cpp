@@ -45,8 +45,12 @@ bool PortControl::OpenPort() {
         network_->Close();
         onNetwork_ = false;
         if (HasNetScheme(settings[0])) {
-            comm_.StopPort();
-            return OpenNetworkPort();
+            const std::optional<LineRequest> line = PrepareNetworkOpen();
+            if (line) {
+                networkLine_ = *line;
+                NetworkOpened(network_->Open(settings[0], *line));
+            }
+            return portIsOpen_;
         }
     }
     try {
@@ -125,15 +129,40 @@ LineRequest PortControl::LineFromSettings() {
     return line;
 }
 
-bool PortControl::OpenNetworkPort() {
+std::optional<LineRequest> PortControl::PrepareNetworkOpen() {
+    comm_.StopPort();
+    portIsOpen_ = false;
     try {
-        networkLine_ = LineFromSettings();
-        lastOpenError_ = network_->Open(settings[0], networkLine_);
+        return LineFromSettings();
     } catch (const std::exception& error) {
         lastOpenError_ = OtherOpenError(settings[0], error.what());
+        return std::nullopt;
     }
-    onNetwork_ = portIsOpen_ = lastOpenError_.kind == OpenFailure::None;
-    return portIsOpen_;
+}
+
+void PortControl::NetworkOpened(const OpenError& result) {
+    lastOpenError_ = result;
+    onNetwork_ = portIsOpen_ = result.kind == OpenFailure::None;
+}
+
+void PortControl::BeginOpenPort(std::function<void(bool ok)> done) {
+    if (network_ == nullptr || !HasNetScheme(settings[0])) {
+        done(OpenPort());
+        return;
+    }
+    lastOpenError_ = {};
+    network_->Close();
+    onNetwork_ = false;
+    const std::optional<LineRequest> line = PrepareNetworkOpen();
+    if (!line) {
+        done(false);
+        return;
+    }
+    networkLine_ = *line;
+    network_->BeginOpen(settings[0], *line, [this, done](const OpenError& result) {
+        NetworkOpened(result);
+        done(portIsOpen_);
+    });
 }
 
 bool PortControl::FollowLineSettings() {

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <array>
+#include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -42,6 +44,12 @@ public:
 
     // (Re)opens the port with `settings`; never throws.
     bool OpenPort();
+    // The same without waiting for a network port's server: `done` runs on
+    // the owner thread with the result once it is known, at once for a
+    // serial port, never when ClosePort or another open came first.
+    void BeginOpenPort(std::function<void(bool ok)> done);
+    // A network port is connecting.
+    bool Opening() const { return network_ != nullptr && network_->Opening(); }
     void ClosePort();
     // The port takes the line settings now in `settings` after the device
     // changed its own: a serial port is opened again, a network port asks its
@@ -62,7 +70,10 @@ public:
     PortTexts settings;  // the current port settings
 
 private:
-    bool OpenNetworkPort();
+    // Closes whatever is open and checks the texts; the line to ask for, or
+    // nothing with LastOpenError set.
+    std::optional<LineRequest> PrepareNetworkOpen();
+    void NetworkOpened(const OpenError& result);
     // The settings texts as numbers; a parity, data-bits or stop-bits text
     // that is not one of the listed ones keeps the last value. Throws on a
     // text that is not a number.

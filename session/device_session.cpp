@@ -45,6 +45,16 @@ OpenResult DeviceSession::OpenPort(const PortTexts& texts) {
     return {ok, ok ? std::string() : OpenErrorText(control_.LastOpenError())};
 }
 
+void DeviceSession::BeginOpenPort(const PortTexts& texts,
+                                  std::function<void(const OpenResult&)> done) {
+    BeginAction();
+    control_.settings = texts;
+    control_.BeginOpenPort([this, done = std::move(done)](bool ok) {
+        ShowPortStatus();
+        done({ok, ok ? std::string() : OpenErrorText(control_.LastOpenError())});
+    });
+}
+
 void DeviceSession::ClosePort() {
     BeginAction();
     control_.ClosePort();

@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "form/form_model.h"
@@ -50,6 +51,11 @@ public:
     // Opens `texts` (port name, baud rate, parity, data bits, stop bits),
     // closing the port first; a running list ends as interrupted.
     OpenResult OpenPort(const PortTexts& texts);
+    // The same without blocking while a network port connects: `done` runs on
+    // the owner thread once the port is open or has failed; never when the
+    // port is closed or opened again first.
+    void BeginOpenPort(const PortTexts& texts, std::function<void(const OpenResult&)> done);
+    bool PortOpening() const { return control_.Opening(); }
     void ClosePort();
     // F8: closes the port and opens it with the saved settings.
     OpenResult ReopenWithSavedSettings();

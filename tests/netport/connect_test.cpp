@@ -12,6 +12,7 @@
 #include <mutex>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "netport/connect.h"
 #include "netport/net_link.h"
@@ -222,6 +223,37 @@ TEST(ConnectTest, Rfc2217SettingTheServerDoesNotKeepIsNamedInTheFailure) {
     keeper.join();
     EXPECT_EQ(failure.kind, OpenFailure::LineSettings);
     EXPECT_EQ(failure.systemText, "baud rate 115200 asked, server has 9600");
+}
+
+TEST(ConnectTest, ConnectingInTheBackgroundEndsOnTheOwnerThreadOrNotAtAll) {
+    QueuePoster poster;
+    NetLink link(poster);
+    std::vector<OpenFailure> results;
+    auto record = [&](const OpenError& result) { results.push_back(result.kind); };
+
+    const Listener server;
+    link.BeginOpen(server.Name("socket"), {}, record);
+    EXPECT_TRUE(link.Opening());
+    ASSERT_TRUE(poster.RunUntil([&] { return !results.empty(); }));
+    EXPECT_EQ(results, std::vector<OpenFailure>{OpenFailure::None});
+    EXPECT_FALSE(link.Opening());
+    EXPECT_TRUE(link.Write("AT\r\n"));
+
+    // A server that never answers: closing gives the connect up at once.
+    const Listener full(0);
+    const int queued = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_port = htons(full.port);
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    ASSERT_EQ(connect(queued, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
+    link.BeginOpen(full.Name("socket"), {}, record);
+    EXPECT_FALSE(link.Write("AT\r\n"));  // the earlier connection is gone
+    const auto closing = std::chrono::steady_clock::now();
+    link.Close();
+    EXPECT_LT(std::chrono::steady_clock::now() - closing, NetLink::kConnectTimeout / 2);
+    EXPECT_FALSE(poster.RunUntil([&] { return results.size() > 1; }));
+    close(queued);
 }
 
 }  // namespace
