@@ -7,10 +7,12 @@
 #include <QDesktopServices>
 #include <QGroupBox>
 #include <QHideEvent>
+#include <QInputDialog>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QShowEvent>
@@ -28,6 +30,7 @@
 #include "mainwindow/form_text.h"
 #include "mainwindow/lang_qt.h"
 #include "mainwindow/main_window.h"
+#include "serial/net_port_name.h"
 #include "serial/open_error_text.h"
 #include "serial/port_control.h"
 #include "serial/port_watch.h"
@@ -43,6 +46,8 @@ constexpr int kClientHeight = 315;
 // makes the window taller.
 constexpr int kStatusHeight = 34;
 constexpr int kPortRefreshMs = 150;
+// The network ports the user added, in the settings file.
+constexpr const char* kNetworkPortsKey = "NetPorts";
 
 enum MenuTag {
     kTagExit = 1,
@@ -157,6 +162,7 @@ void Tfrm_Login::BuildControls() {
 
     connect(btn_Com, &QPushButton::clicked, this, &Tfrm_Login::btn_ComClick);
     connect(cbb_Open_ComName, &PortComboBox::dropDown, this, &Tfrm_Login::cbb_Open_ComNameDropDown);
+    connect(cbb_Open_ComName, &PortComboBox::addRequested, this, &Tfrm_Login::AskForNetworkPort);
 }
 
 void Tfrm_Login::BuildMenu() {
@@ -190,6 +196,9 @@ void Tfrm_Login::BuildMenu() {
 }
 
 void Tfrm_Login::FormCreate(const StartupFiles& files) {
+    if (files.settings != nullptr) {
+        networkPorts_ = NetPortList(files.settings->ReadString("COM", kNetworkPortsKey, ""));
+    }
     RebuildPortList();
     if (cbb_Open_ComName->currentIndex() < 0 && cbb_Open_ComName->count() > 0) {
         cbb_Open_ComName->setCurrentIndex(0);
@@ -200,7 +209,44 @@ void Tfrm_Login::FormCreate(const StartupFiles& files) {
 }
 
 void Tfrm_Login::RebuildPortList() {
-    cbb_Open_ComName->SetPorts(portSource_.list());
+    std::vector<PortInfo> ports = portSource_.list();
+    for (const std::string& name : networkPorts_) {
+        PortInfo port;
+        port.path = name;
+        ports.push_back(port);
+    }
+    cbb_Open_ComName->SetPorts(ports);
+}
+
+bool Tfrm_Login::AddNetworkPort(const QString& name) {
+    const std::string text = name.trimmed().toStdString();
+    if (!ParseNetPortName(text)) {
+        OpenError error;
+        error.kind = OpenFailure::BadAddress;
+        error.path = ToGbk(name);
+        ShowOpenError(error);
+        return false;
+    }
+    if (std::find(networkPorts_.begin(), networkPorts_.end(), text) == networkPorts_.end()) {
+        networkPorts_.push_back(text);
+        if (IniFile* settings = main_().Settings()) {
+            settings->WriteString("COM", kNetworkPortsKey, NetPortListText(networkPorts_));
+        }
+        RebuildPortList();
+    }
+    cbb_Open_ComName->SetText(QString::fromStdString(text));
+    SetStatusNote({});
+    return true;
+}
+
+void Tfrm_Login::AskForNetworkPort() {
+    bool ok = false;
+    const QString name =
+        QInputDialog::getText(this, windowTitle(), Tr("lang_Login_NetPortPrompt"),
+                              QLineEdit::Normal, QStringLiteral("rfc2217://"), &ok);
+    if (ok) {
+        AddNetworkPort(name);
+    }
 }
 
 void Tfrm_Login::RestoreSettings(const StartupFiles& files) {
@@ -236,6 +282,7 @@ void Tfrm_Login::ApplyLoginTexts() {
     btn_Com->setText(Tr("lang_Command_Open"));
     lbl_PcCom->setText(Tr("lang_grp_OpenCom"));
     lbl_Open_ComName->setText(Tr("lang_Lbl_ComName"));
+    cbb_Open_ComName->SetAddEntryText(Tr("lang_Login_AddNetPort"));
     lbl_Open_BaudRate->setText(Tr("lang_Lbl_ComBaudRate"));
     lbl_Open_Param->setText(Tr("lang_Lbl_ComParam"));
 
@@ -262,13 +309,22 @@ PortTexts Tfrm_Login::ChosenPortTexts() const {
 
 void Tfrm_Login::btn_ComClick() {
     Tfrm_MainLx1& main = main_();
-    if (main.Session().OpenPort(ChosenPortTexts()).ok) {
-        main.show();
-        hide();
-        SetStatusNote({});
-        return;
-    }
-    ShowOpenError(main.Session().LastOpenError());
+    // A network port connects in the background; the button waits for it.
+    btn_Com->setEnabled(false);
+    const QPointer<Tfrm_Login> self(this);
+    main.Session().BeginOpenPort(ChosenPortTexts(), [self, &main](const OpenResult& open) {
+        if (self == nullptr) {
+            return;
+        }
+        self->btn_Com->setEnabled(true);
+        if (open.ok) {
+            main.show();
+            self->hide();
+            self->SetStatusNote({});
+            return;
+        }
+        self->ShowOpenError(main.Session().LastOpenError());
+    });
 }
 
 void Tfrm_Login::ShowOpenError(const OpenError& error) {

@@ -1,5 +1,6 @@
 #include "serial/net_port_name.h"
 
+#include <algorithm>
 #include <array>
 
 namespace dtu {
@@ -104,6 +105,27 @@ std::size_t NetPortNameEnd(std::string_view text) {
     }
     hostEnd += start;
     return std::min(text.find(':', hostEnd + 1), text.size());
+}
+
+std::vector<std::string> NetPortList(std::string_view stored) {
+    std::vector<std::string> names;
+    while (!stored.empty()) {
+        const std::size_t end = std::min(stored.find(','), stored.size());
+        const std::string name(stored.substr(0, end));
+        if (ParseNetPortName(name) && std::find(names.begin(), names.end(), name) == names.end()) {
+            names.push_back(name);
+        }
+        stored.remove_prefix(std::min(end + 1, stored.size()));
+    }
+    return names;
+}
+
+std::string NetPortListText(const std::vector<std::string>& names) {
+    std::string text;
+    for (const std::string& name : names) {
+        text += (text.empty() ? "" : ",") + name;
+    }
+    return text;
 }
 
 }  // namespace dtu

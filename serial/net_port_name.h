@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace dtu {
 
@@ -31,5 +32,10 @@ std::optional<NetPortName> ParseNetPortName(std::string_view name);
 // port number, or the end. Lets colon-separated lists carry these names.
 // A name whose IPv6 address is not closed takes the rest of the text.
 std::size_t NetPortNameEnd(std::string_view text);
+
+// The network ports kept in the settings file, comma-separated: the well-formed
+// names in their order, each once.
+std::vector<std::string> NetPortList(std::string_view stored);
+std::string NetPortListText(const std::vector<std::string>& names);
 
 }  // namespace dtu
