@@ -191,12 +191,19 @@ void NetLink::Connect(Attempt& attempt) const {
         return;
     }
     const bool rfc2217 = attempt.server->protocol == NetProtocol::Rfc2217;
-    auto channel = std::make_unique<NetChannel>(
-        connection.fd, rfc2217, FramingIntervalFor(attempt.line.baud), attempt.sink);
+    std::unique_ptr<NetChannel> channel;
+    try {
+        channel = std::make_unique<NetChannel>(connection.fd, rfc2217,
+                                               FramingIntervalFor(attempt.line.baud), attempt.sink);
+    } catch (const std::exception& error) {
+        attempt.result = OtherOpenError(attempt.name, error.what());
+        return;
+    }
     NetChannel& link = *channel;
     {
         const std::lock_guard lock(attempt.mutex);
         if (attempt.cancelled) {
+            attempt.result = OtherOpenError(attempt.name, "closed while connecting");
             return;
         }
         attempt.channel = std::move(channel);
@@ -210,6 +217,7 @@ OpenError NetLink::Finish(Attempt& attempt) {
     const std::lock_guard lock(attempt.mutex);
     if (attempt.result.kind != OpenFailure::None || !attempt.channel) {
         target_->currentOpen = 0;
+        attempt.channel.reset();
         return attempt.result;
     }
     channel_ = std::move(attempt.channel);

@@ -69,6 +69,19 @@ struct Listener {
         port = ntohs(address.sin_port);
     }
     ~Listener() { close(fd); }
+    // A client connection, which waits in the queue until accepted; -1 when refused.
+    int Connect() const {
+        const int client = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        address.sin_port = htons(port);
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        if (connect(client, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0) {
+            close(client);
+            return -1;
+        }
+        return client;
+    }
     std::string Name(const char* scheme) const {
         return std::string(scheme) + "://127.0.0.1:" + std::to_string(port);
     }
@@ -120,12 +133,8 @@ TEST(ConnectTest, OpenFailuresOfServersOnLoopback) {
 
     // A server whose queue of connections is full never answers the next one.
     const Listener full(0);
-    const int queued = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_port = htons(full.port);
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    ASSERT_EQ(connect(queued, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
+    const int queued = full.Connect();
+    ASSERT_GE(queued, 0);
     const auto started = std::chrono::steady_clock::now();
     EXPECT_EQ(link.Open(full.Name("socket"), {}).kind, OpenFailure::NoAnswer);
     EXPECT_LT(std::chrono::steady_clock::now() - started, 3s);  // bounded by the time-out
@@ -241,12 +250,8 @@ TEST(ConnectTest, ConnectingInTheBackgroundEndsOnTheOwnerThreadOrNotAtAll) {
 
     // A server that never answers: closing gives the connect up at once.
     const Listener full(0);
-    const int queued = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_port = htons(full.port);
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    ASSERT_EQ(connect(queued, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
+    const int queued = full.Connect();
+    ASSERT_GE(queued, 0);
     link.BeginOpen(full.Name("socket"), {}, record);
     EXPECT_FALSE(link.Write("AT\r\n"));  // the earlier connection is gone
     const auto closing = std::chrono::steady_clock::now();
