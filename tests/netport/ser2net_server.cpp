@@ -90,6 +90,8 @@ Ser2netServer::Ser2netServer(const std::string& devicePath) {
                           << "  connector: serialdev," << devicePath << ",115200n81,local\n";
     const std::string pidFile = dir_ + "/ser2net.pid";
     const std::string log = dir_ + "/ser2net.log";
+    // The child's freopen would write out what this process has buffered.
+    std::fflush(nullptr);
     pid_ = fork();
     if (pid_ == 0) {
         if (freopen(log.c_str(), "w", stdout) == nullptr ||
