@@ -34,7 +34,8 @@ public:
     OpenError Open(const std::string& name, const LineRequest& line) override;
     void BeginOpen(const std::string& name, const LineRequest& line,
                    std::function<void(const OpenError&)> done) override;
-    bool Opening() const override { return attempt_ != nullptr; }
+    // A BeginOpen has not ended yet.
+    bool Opening() const { return attempt_ != nullptr; }
     OpenError ChangeLine(const LineRequest& line) override;
     bool Write(const std::string& bytes) override;
     void Close() override;

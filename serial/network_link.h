@@ -36,8 +36,6 @@ public:
     // is open or has failed, unless Close or another open came first.
     virtual void BeginOpen(const std::string& name, const LineRequest& line,
                            std::function<void(const OpenError&)> done) = 0;
-    // A BeginOpen has not ended yet.
-    virtual bool Opening() const = 0;
     // New line settings on the open connection, instead of a reopen.
     virtual OpenError ChangeLine(const LineRequest& line) = 0;
     // False when closed or once the connection failed.

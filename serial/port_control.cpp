@@ -44,14 +44,12 @@ bool PortControl::OpenPort() {
     if (network_ != nullptr) {
         network_->Close();
         onNetwork_ = false;
-        if (HasNetScheme(settings[0])) {
-            const std::optional<LineRequest> line = PrepareNetworkOpen();
-            if (line) {
-                networkLine_ = *line;
-                NetworkOpened(network_->Open(settings[0], *line));
-            }
-            return portIsOpen_;
+    }
+    if (network_ != nullptr && HasNetScheme(settings[0])) {
+        if (std::optional<LineRequest> line = PrepareNetworkOpen()) {
+            NetworkOpened(network_->Open(settings[0], *line));
         }
+        return portIsOpen_;
     }
     try {
         comm_.StopPort();
@@ -130,10 +128,13 @@ LineRequest PortControl::LineFromSettings() {
 }
 
 std::optional<LineRequest> PortControl::PrepareNetworkOpen() {
+    lastOpenError_ = {};
+    network_->Close();
     comm_.StopPort();
-    portIsOpen_ = false;
+    onNetwork_ = portIsOpen_ = false;
     try {
-        return LineFromSettings();
+        networkLine_ = LineFromSettings();
+        return networkLine_;
     } catch (const std::exception& error) {
         lastOpenError_ = OtherOpenError(settings[0], error.what());
         return std::nullopt;
@@ -150,15 +151,11 @@ void PortControl::BeginOpenPort(std::function<void(bool ok)> done) {
         done(OpenPort());
         return;
     }
-    lastOpenError_ = {};
-    network_->Close();
-    onNetwork_ = false;
     const std::optional<LineRequest> line = PrepareNetworkOpen();
     if (!line) {
         done(false);
         return;
     }
-    networkLine_ = *line;
     network_->BeginOpen(settings[0], *line, [this, done](const OpenError& result) {
         NetworkOpened(result);
         done(portIsOpen_);

@@ -48,8 +48,6 @@ public:
     // the owner thread with the result once it is known, at once for a
     // serial port, never when ClosePort or another open came first.
     void BeginOpenPort(std::function<void(bool ok)> done);
-    // A network port is connecting.
-    bool Opening() const { return network_ != nullptr && network_->Opening(); }
     void ClosePort();
     // The port takes the line settings now in `settings` after the device
     // changed its own: a serial port is opened again, a network port asks its
@@ -70,8 +68,8 @@ public:
     PortTexts settings;  // the current port settings
 
 private:
-    // Closes whatever is open and checks the texts; the line to ask for, or
-    // nothing with LastOpenError set.
+    // Closes whatever is open and checks the texts; the line to ask a network
+    // port for, or nothing with LastOpenError set.
     std::optional<LineRequest> PrepareNetworkOpen();
     void NetworkOpened(const OpenError& result);
     // The settings texts as numbers; a parity, data-bits or stop-bits text

@@ -55,7 +55,6 @@ public:
     // the owner thread once the port is open or has failed; never when the
     // port is closed or opened again first.
     void BeginOpenPort(const PortTexts& texts, std::function<void(const OpenResult&)> done);
-    bool PortOpening() const { return control_.Opening(); }
     void ClosePort();
     // F8: closes the port and opens it with the saved settings.
     OpenResult ReopenWithSavedSettings();
