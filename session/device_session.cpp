@@ -61,9 +61,10 @@ void DeviceSession::ClosePort() {
     ShowPortStatus();
 }
 
-OpenResult DeviceSession::ReopenWithSavedSettings() {
+void DeviceSession::ReopenWithSavedSettings() {
     ClosePort();
-    return OpenPort(savedSettings);
+    // The window shows only the port's status, which the open brings up to date.
+    BeginOpenPort(savedSettings, [](const OpenResult&) {});
 }
 
 PortTexts DeviceSession::StoredPortSettings() const {

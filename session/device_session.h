@@ -56,8 +56,9 @@ public:
     // port is closed or opened again first.
     void BeginOpenPort(const PortTexts& texts, std::function<void(const OpenResult&)> done);
     void ClosePort();
-    // F8: closes the port and opens it with the saved settings.
-    OpenResult ReopenWithSavedSettings();
+    // F8: closes the port and opens it with the saved settings, a network
+    // port without blocking.
+    void ReopenWithSavedSettings();
     bool PortIsOpen() const { return control_.PortIsOpen(); }
     // Why the last open failed; kind None after a success.
     const OpenError& LastOpenError() const { return control_.LastOpenError(); }
