@@ -95,6 +95,17 @@ std::string ReadSome(int fd) {
     return count > 0 ? std::string(buffer, static_cast<std::size_t>(count)) : std::string();
 }
 
+void Say(int peer, const std::string& bytes) {
+    [[maybe_unused]] const ssize_t sent = write(peer, bytes.data(), bytes.size());
+}
+
+// The server's answer to a com-port setting: the request's bytes, command plus 100.
+std::string ServerAnswer(telnet::ComPortCommand command, std::uint32_t value) {
+    std::string answer = telnet::ComPortRequest(command, value);
+    answer[3] = static_cast<char>(answer[3] + telnet::kServerAnswer);
+    return answer;
+}
+
 TEST(ConnectTest, ConnectAndLookupErrorsBecomeTheirFailures) {
     struct Row {
         int error;
@@ -188,50 +199,50 @@ TEST(ConnectTest, NoticesOfAClosedConnectionNeverReachTheNextOne) {
     EXPECT_TRUE(poster.RunUntil([&] { return hangups == 1; }));
 }
 
-TEST(ConnectTest, Rfc2217ServerThatNeverTakesTheOptionIsALineSettingsFailure) {
-    QueuePoster poster;
-    NetLink link(poster);
-    const Listener server;
-    std::thread refuser([&] {
-        const int peer = accept4(server.fd, nullptr, nullptr, SOCK_CLOEXEC);
-        const std::string refusal = telnet::Negotiation(telnet::kDont, telnet::kComPort);
-        [[maybe_unused]] const ssize_t sent = write(peer, refusal.data(), refusal.size());
-        ReadSome(peer);
-        close(peer);
-    });
-    const OpenError failure = link.Open(server.Name("rfc2217"), {});
-    refuser.join();
-    EXPECT_EQ(failure.kind, OpenFailure::LineSettings);
-}
-
-TEST(ConnectTest, Rfc2217SettingTheServerDoesNotKeepIsNamedInTheFailure) {
-    QueuePoster poster;
-    NetLink link(poster);
-    const Listener server;
-    // Takes the option, then answers every baud rate with 9600.
-    std::thread keeper([&] {
-        const int peer = accept4(server.fd, nullptr, nullptr, SOCK_CLOEXEC);
-        std::string said = telnet::Negotiation(telnet::kDo, telnet::kComPort);
-        [[maybe_unused]] ssize_t sent = write(peer, said.data(), said.size());
-        std::string heard;
-        while (heard.find(std::string("\xFF\xFA\x2C\x01", 4)) == std::string::npos) {
-            const std::string more = ReadSome(peer);
-            if (more.empty()) {
-                break;
-            }
-            heard += more;
-        }
-        said = telnet::ComPortRequest(telnet::ComPortCommand::SetBaudRate, 9600);
-        said[3] = static_cast<char>(said[3] + telnet::kServerAnswer);
-        sent = write(peer, said.data(), said.size());
-        ReadSome(peer);
-        close(peer);
-    });
-    const OpenError failure = link.Open(server.Name("rfc2217"), {});
-    link.Close();
-    keeper.join();
-    EXPECT_EQ(failure.kind, OpenFailure::LineSettings);
-    EXPECT_EQ(failure.systemText, "baud rate 115200 asked, server has 9600");
+TEST(ConnectTest, Rfc2217ServersThatDoNotTakeTheLineAreLineSettingsFailures) {
+    struct Row {
+        const char* name;
+        std::function<void(int peer)> serve;  // one connection; closed afterwards
+        std::string detail;
+    };
+    const Row rows[] = {
+        {"refuses the option",
+         [](int peer) {
+             Say(peer, telnet::Negotiation(telnet::kDont, telnet::kComPort));
+             ReadSome(peer);
+         },
+         "the server does not offer the com-port option"},
+        {"keeps another baud rate",
+         [](int peer) {
+             Say(peer, telnet::Negotiation(telnet::kDo, telnet::kComPort));
+             std::string heard;
+             while (heard.find(std::string("\xFF\xFA\x2C\x01", 4)) == std::string::npos) {
+                 const std::string more = ReadSome(peer);
+                 if (more.empty()) {
+                     return;
+                 }
+                 heard += more;
+             }
+             Say(peer, ServerAnswer(telnet::ComPortCommand::SetBaudRate, 9600));
+             ReadSome(peer);
+         },
+         "baud rate 115200 asked, server has 9600"},
+    };
+    for (const Row& row : rows) {
+        QueuePoster poster;
+        NetLink link(poster);
+        const Listener server;
+        std::thread peer([&] {
+            const int fd = accept4(server.fd, nullptr, nullptr, SOCK_CLOEXEC);
+            row.serve(fd);
+            close(fd);
+        });
+        const OpenError failure = link.Open(server.Name("rfc2217"), {});
+        link.Close();
+        peer.join();
+        EXPECT_EQ(failure.kind, OpenFailure::LineSettings) << row.name;
+        EXPECT_EQ(failure.systemText, row.detail) << row.name;
+    }
 }
 
 TEST(ConnectTest, ConnectingInTheBackgroundEndsOnTheOwnerThreadOrNotAtAll) {
