@@ -309,10 +309,14 @@ PortTexts Tfrm_Login::ChosenPortTexts() const {
 
 void Tfrm_Login::btn_ComClick() {
     Tfrm_MainLx1& main = main_();
+    const PortTexts chosen = ChosenPortTexts();
     // A network port connects in the background; the button waits for it.
+    if (HasNetScheme(chosen[0])) {
+        SetStatusNote(FromGbk(FillTextArgs(LangText("lang_Info_NetConnecting"), {chosen[0]})));
+    }
     btn_Com->setEnabled(false);
     const QPointer<Tfrm_Login> self(this);
-    main.Session().BeginOpenPort(ChosenPortTexts(), [self, &main](const OpenResult& open) {
+    main.Session().BeginOpenPort(chosen, [self, &main](const OpenResult& open) {
         if (self == nullptr) {
             return;
         }

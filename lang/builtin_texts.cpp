@@ -817,6 +817,9 @@ constexpr BuiltinText kBuiltinTexts[] = {
      "\xCD\xF8\xC2\xE7\xB6\xCB\xBF\xDA(rfc2217://\xD6\xF7\xBB\xFA:\xB6\xCB\xBF\xDA \xBB\xF2 "
      "socket://\xD6\xF7\xBB\xFA:\xB6\xCB\xBF\xDA):",
      "Network port (rfc2217://HOST:PORT or socket://HOST:PORT):"},
+    // 190 [提示]:正在连接 %1 ...
+    {"lang_Info_NetConnecting", "[\xCC\xE1\xCA\xBE]:\xD5\xFD\xD4\xDA\xC1\xAC\xBD\xD3 %1 ...",
+     "[Note]: Connecting to %1 ..."},
 };
 
 }  // namespace

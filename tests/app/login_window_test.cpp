@@ -323,6 +323,9 @@ private slots:
         QVERIFY(login.AddNetworkPort(name));
         login.show();
         login.btn_Com->click();
+        QVERIFY(!login.btn_Com->isEnabled());
+        QCOMPARE(login.StatusText(),
+                 FromGbk(FillTextArgs(LangText("lang_Info_NetConnecting"), {name.toStdString()})));
         QTRY_VERIFY(login.btn_Com->isEnabled());
         QCOMPARE(windows_->main->Session().LastOpenError().kind, OpenFailure::Refused);
         QCOMPARE(login.StatusText(),
