@@ -3,6 +3,7 @@
 #include <arpa/inet.h>
 #include <netinet/in.h>
 #include <signal.h>
+#include <sys/prctl.h>
 #include <sys/socket.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -94,6 +95,8 @@ Ser2netServer::Ser2netServer(const std::string& devicePath) {
     std::fflush(nullptr);
     pid_ = fork();
     if (pid_ == 0) {
+        // A test that crashes takes its server with it.
+        prctl(PR_SET_PDEATHSIG, SIGTERM);
         if (freopen(log.c_str(), "w", stdout) == nullptr ||
             freopen(log.c_str(), "w", stderr) == nullptr) {
             _exit(127);
