@@ -5,10 +5,12 @@
 #include <QGroupBox>
 #include <QHideEvent>
 #include <QKeyEvent>
+#include <QInputDialog>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QShowEvent>
@@ -26,6 +28,7 @@
 #include "mainwindow/lang_qt.h"
 #include "mainwindow/main_window.h"
 #include "mainwindow/web_address.h"
+#include "serial/net_port_name.h"
 #include "serial/open_error_text.h"
 #include "serial/port_control.h"
 #include "serial/port_watch.h"
@@ -41,6 +44,8 @@ constexpr int kClientHeight = 315;
 // makes the window taller.
 constexpr int kStatusHeight = 34;
 constexpr int kPortRefreshMs = 150;
+// The network ports the user added, in the settings file.
+constexpr const char* kNetworkPortsKey = "NetPorts";
 
 enum MenuTag {
     kTagExit = 1,
@@ -172,6 +177,7 @@ void Tfrm_Login::BuildControls() {
         box->installEventFilter(this);
     }
     connect(cbb_Open_ComName, &PortComboBox::dropDown, this, &Tfrm_Login::cbb_Open_ComNameDropDown);
+    connect(cbb_Open_ComName, &PortComboBox::addRequested, this, &Tfrm_Login::AskForNetworkPort);
 }
 
 void Tfrm_Login::BuildMenu() {
@@ -205,6 +211,9 @@ void Tfrm_Login::BuildMenu() {
 }
 
 void Tfrm_Login::FormCreate(const StartupFiles& files) {
+    if (files.settings != nullptr) {
+        networkPorts_ = NetPortList(files.settings->ReadString("COM", kNetworkPortsKey, ""));
+    }
     RebuildPortList();
     if (cbb_Open_ComName->currentIndex() < 0 && cbb_Open_ComName->count() > 0) {
         cbb_Open_ComName->setCurrentIndex(0);
@@ -215,7 +224,44 @@ void Tfrm_Login::FormCreate(const StartupFiles& files) {
 }
 
 void Tfrm_Login::RebuildPortList() {
-    cbb_Open_ComName->SetPorts(portSource_.list());
+    std::vector<PortInfo> ports = portSource_.list();
+    for (const std::string& name : networkPorts_) {
+        PortInfo port;
+        port.path = name;
+        ports.push_back(port);
+    }
+    cbb_Open_ComName->SetPorts(ports);
+}
+
+bool Tfrm_Login::AddNetworkPort(const QString& name) {
+    const std::string text = name.trimmed().toStdString();
+    if (!ParseNetPortName(text)) {
+        OpenError error;
+        error.kind = OpenFailure::BadAddress;
+        error.path = ToGbk(name);
+        ShowOpenError(error);
+        return false;
+    }
+    if (std::find(networkPorts_.begin(), networkPorts_.end(), text) == networkPorts_.end()) {
+        networkPorts_.push_back(text);
+        if (IniFile* settings = main_().Settings()) {
+            settings->WriteString("COM", kNetworkPortsKey, NetPortListText(networkPorts_));
+        }
+        RebuildPortList();
+    }
+    cbb_Open_ComName->SetText(QString::fromStdString(text));
+    SetStatusNote({});
+    return true;
+}
+
+void Tfrm_Login::AskForNetworkPort() {
+    bool ok = false;
+    const QString name =
+        QInputDialog::getText(this, windowTitle(), Tr("lang_Login_NetPortPrompt"),
+                              QLineEdit::Normal, QStringLiteral("rfc2217://"), &ok);
+    if (ok) {
+        AddNetworkPort(name);
+    }
 }
 
 void Tfrm_Login::RestoreSettings(const StartupFiles& files) {
@@ -256,6 +302,7 @@ void Tfrm_Login::ApplyLoginTexts() {
     btn_Com->setText(Tr("lang_Command_Open"));
     lbl_PcCom->setText(Tr("lang_grp_OpenCom"));
     lbl_Open_ComName->setText(Tr("lang_Lbl_ComName"));
+    cbb_Open_ComName->SetAddEntryText(Tr("lang_Login_AddNetPort"));
     lbl_Open_BaudRate->setText(Tr("lang_Lbl_ComBaudRate"));
     lbl_Open_Param->setText(Tr("lang_Lbl_ComParam"));
 
@@ -282,13 +329,26 @@ PortTexts Tfrm_Login::ChosenPortTexts() const {
 
 void Tfrm_Login::btn_ComClick() {
     Tfrm_MainLx1& main = main_();
-    if (main.Session().OpenPort(ChosenPortTexts()).ok) {
-        main.show();
-        hide();
-        SetStatusNote({});
-        return;
+    const PortTexts chosen = ChosenPortTexts();
+    // A network port connects in the background; the button waits for it.
+    if (HasNetScheme(chosen[0])) {
+        SetStatusNote(FromGbk(FillTextArgs(LangText("lang_Info_NetConnecting"), {chosen[0]})));
     }
-    ShowOpenError(main.Session().LastOpenError());
+    btn_Com->setEnabled(false);
+    const QPointer<Tfrm_Login> self(this);
+    main.Session().BeginOpenPort(chosen, [self, &main](const OpenResult& open) {
+        if (self == nullptr) {
+            return;
+        }
+        self->btn_Com->setEnabled(true);
+        if (open.ok) {
+            main.show();
+            self->hide();
+            self->SetStatusNote({});
+            return;
+        }
+        self->ShowOpenError(main.Session().LastOpenError());
+    });
 }
 
 void Tfrm_Login::ShowOpenError(const OpenError& error) {

@@ -4,6 +4,7 @@
 #include <QTimer>
 #include <functional>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "serial/port_control.h"
@@ -59,6 +60,11 @@ public:
     // Says in the status bar why the port did not open.
     void ShowOpenError(const OpenError& error);
 
+    // Lists a port behind a serial device server ("rfc2217://HOST:PORT",
+    // "socket://HOST:PORT") from now on, remembers it in the settings and
+    // shows it; a malformed name is refused with a note.
+    bool AddNetworkPort(const QString& name);
+
     QLabel* lbl_PcCom;
     QGroupBox* grp_OpenCom;
     QLabel* lbl_Open_ComName;
@@ -98,6 +104,7 @@ private:
     void StartWatchingPorts();
     void StopWatchingPorts();
 
+    void AskForNetworkPort();
     void btn_ComClick();
     void MenuClick(int tag);
     void cbb_Open_ComNameDropDown();
@@ -106,6 +113,7 @@ private:
     std::function<Tfrm_About&()> about_;
     QWidget* client_ = nullptr;
     PortSource portSource_;
+    std::vector<std::string> networkPorts_;  // added by the user, after the serial ports
     std::unique_ptr<PortWatch> portWatch_;
     QSocketNotifier* portNotifier_ = nullptr;
     // Gathers the events of one plug-in (the node, then its by-id link) into one re-read.

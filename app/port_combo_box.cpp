@@ -29,12 +29,44 @@ protected:
 
 PortComboBox::PortComboBox(QWidget* parent) : QComboBox(parent) {
     connect(this, &QComboBox::currentIndexChanged, this, [this](int index) {
+        if (IsAddEntry(index)) {
+            return;  // no port: the one shown before comes back when it is activated
+        }
+        lastPort_ = index;
         // Picking an entry replaces the free text for good.
         if (index >= 0) {
             setPlaceholderText({});
         }
         ShowDescriptionHint();
     });
+    connect(this, &QComboBox::activated, this, [this](int index) {
+        if (IsAddEntry(index)) {
+            {
+                const QSignalBlocker quiet(this);
+                setCurrentIndex(lastPort_);
+            }
+            emit addRequested();
+        }
+    });
+}
+
+void PortComboBox::SetAddEntryText(const QString& text) {
+    const QSignalBlocker quiet(this);
+    if (IsAddEntry(count() - 1)) {
+        removeItem(count() - 1);
+    }
+    addText_ = text;
+    AppendAddEntry();
+}
+
+void PortComboBox::AppendAddEntry() {
+    if (!addText_.isEmpty()) {
+        addItem(addText_);
+    }
+}
+
+bool PortComboBox::IsAddEntry(int index) const {
+    return !addText_.isEmpty() && index >= 0 && static_cast<std::size_t>(index) == ports_.size();
 }
 
 void PortComboBox::SetPorts(const std::vector<PortInfo>& ports) {
@@ -42,7 +74,7 @@ void PortComboBox::SetPorts(const std::vector<PortInfo>& ports) {
     // An adapter plugged in again may come back under another number.
     const int chosen = currentIndex();
     const QString wanted =
-        chosen >= 0 && !ports_[static_cast<std::size_t>(chosen)].byId.empty()
+        chosen >= 0 && !IsAddEntry(chosen) && !ports_[static_cast<std::size_t>(chosen)].byId.empty()
             ? QString::fromStdString(ports_[static_cast<std::size_t>(chosen)].byId)
             : shown;
     {
@@ -55,8 +87,10 @@ void PortComboBox::SetPorts(const std::vector<PortInfo>& ports) {
             setItemData(count() - 1, QString::fromStdString(PortDescription(port)),
                         kDescriptionRole);
         }
+        AppendAddEntry();
         const int index = FindPort(wanted);
         setCurrentIndex(index);
+        lastPort_ = index;
         setPlaceholderText(index < 0 ? shown : QString());
     }
     ShowDescriptionHint();
@@ -69,6 +103,7 @@ int PortComboBox::FindPort(const QString& text) const {
 void PortComboBox::SetText(const QString& text) {
     const int index = FindPort(text);
     setCurrentIndex(index);
+    lastPort_ = index;
     setPlaceholderText(index < 0 ? text : QString());
 }
 

@@ -33,16 +33,26 @@ public:
     void SetText(const QString& text);
     QString Text() const;
 
+    // An entry after the ports that asks for a port to be added rather than
+    // naming one; choosing it keeps the port shown and emits addRequested.
+    // An empty text removes it.
+    void SetAddEntryText(const QString& text);
+
     void showPopup() override;
 
 signals:
     void dropDown();
+    void addRequested();
 
 private:
     void ShowDescriptionHint();
+    void AppendAddEntry();
+    bool IsAddEntry(int index) const;
 
     std::vector<PortInfo> ports_;
     bool describing_ = false;  // the open list shows descriptions
+    QString addText_;
+    int lastPort_ = -1;  // the entry shown before the add entry was chosen
 };
 
 }  // namespace dtu

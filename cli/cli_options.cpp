@@ -320,6 +320,10 @@ Commands:
                               otherwise; print the answer
   help                        this text
 
+A PORT is a device path, or a device behind a serial device server:
+rfc2217://HOST:PORT (the line settings go to the server) or socket://HOST:PORT
+(plain TCP: the server's own line settings apply).
+
 Options:
   --baud RATE     the PC port's speed (default 115200)
   --parity P      NONE, ODD or EVEN (default NONE)

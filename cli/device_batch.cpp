@@ -31,6 +31,8 @@ const char* MarkOf(LogKind kind) {
     return " ";
 }
 
+constexpr std::chrono::seconds kOpenBound{60};
+
 }  // namespace
 
 DeviceBatch::DeviceBatch(const std::vector<std::string>& ports, const RunPlan& plan) {
@@ -41,21 +43,32 @@ DeviceBatch::DeviceBatch(const std::vector<std::string>& ports, const RunPlan& p
 
 bool DeviceBatch::OpenAll(const PortTexts& line, const BatchOutput& output) {
     bool allOpen = true;
+    std::size_t opening = 0;
+    auto refuse = [&](DeviceRun& run, std::string reason) {
+        run.Refuse(std::move(reason));
+        output.notes << "dtuconfig-cli: " << run.Result().reason << '\n';
+        allOpen = false;
+    };
     for (const auto& run : runs_) {
-        const std::string& port = run->Result().port;
-        if (std::optional<std::string> unknown = UnknownPort(port)) {
-            run->Refuse(*unknown);
-        } else if (!run->Open(line).ok) {
-            run->Refuse(ExplainOpenFailure(run->WhyNotOpen()));
-        } else {
+        if (std::optional<std::string> unknown = UnknownPort(run->Result().port)) {
+            refuse(*run, *unknown);
             continue;
         }
-        output.notes << "dtuconfig-cli: " << run->Result().reason << '\n';
+        ++opening;
+        run->BeginOpen(line, [&, &device = *run](const OpenResult& open) {
+            --opening;
+            if (!open.ok) {
+                refuse(device, ExplainOpenFailure(device.WhyNotOpen()));
+            }
+        });
+    }
+    // Connects and line settings have their own time-outs; this only bounds a fault.
+    if (!loop_.RunUntil([&] { return opening == 0; }, kOpenBound)) {
         allOpen = false;
     }
     if (!allOpen) {
         for (const auto& run : runs_) {
-            run->Close();
+            run->Close();  // also gives up a connect still under way
         }
     }
     output.notes.flush();

@@ -27,8 +27,9 @@ class DeviceBatch {
 public:
     DeviceBatch(const std::vector<std::string>& ports, const RunPlan& plan);
 
-    // Opens every port. When one is unknown or does not open, closes them all,
-    // says why and returns false: nothing has been sent.
+    // Opens every port, the network ones connecting side by side. When one is
+    // unknown or does not open, closes them all, says why and returns false:
+    // nothing has been sent.
     bool OpenAll(const PortTexts& line, const BatchOutput& output);
     // Runs the plan on every device until each has ended; false when
     // `bound` ended it first, the runs then interrupted.

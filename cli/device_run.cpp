@@ -36,12 +36,11 @@ DeviceRun::~DeviceRun() {
     session_.SetListener(nullptr);
 }
 
-OpenResult DeviceRun::Open(const PortTexts& line) {
+void DeviceRun::BeginOpen(const PortTexts& line, std::function<void(const OpenResult&)> done) {
     PortTexts texts = line;
     texts[0] = result_.port;
-    const OpenResult open = session_.OpenPort(texts);
-    result_.line = LineText(session_.PortSettings());
-    return open;
+    result_.line = LineText(texts);
+    session_.BeginOpenPort(texts, std::move(done));
 }
 
 void DeviceRun::Refuse(std::string reason) {

@@ -33,8 +33,9 @@ public:
     DeviceRun(const DeviceRun&) = delete;
     DeviceRun& operator=(const DeviceRun&) = delete;
 
-    // Opens the port with `line`'s settings (its name is ignored).
-    OpenResult Open(const PortTexts& line);
+    // Opens the port with `line`'s settings (its name is ignored); `done` runs
+    // on the loop once it is open or has failed, at once for a serial port.
+    void BeginOpen(const PortTexts& line, std::function<void(const OpenResult&)> done);
     // The port could not be used: `reason` (UTF-8) is why.
     void Refuse(std::string reason);
     void Close() { session_.ClosePort(); }

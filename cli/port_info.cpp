@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "serial/net_port_name.h"
 #include "serial/port_identity.h"
 #include "serial/port_lock.h"
 
@@ -16,6 +17,9 @@ std::vector<PortEntry> ListPortEntries() {
 }
 
 std::optional<std::string> UnknownPort(const std::string& port) {
+    if (HasNetScheme(port)) {
+        return std::nullopt;  // the open tells what is wrong with it
+    }
     std::error_code error;
     if (std::filesystem::exists(DevicePathFor(port), error)) {
         return std::nullopt;
@@ -44,6 +48,13 @@ std::string ExplainOpenFailure(const OpenError& error) {
             return port + ": does not take these line settings: " + error.systemText;
         case OpenFailure::Other:
             return port + ": cannot be opened: " + error.systemText;
+        case OpenFailure::BadAddress:
+        case OpenFailure::NoSuchHost:
+        case OpenFailure::Refused:
+        case OpenFailure::Unreachable:
+        case OpenFailure::NoAnswer:
+        case OpenFailure::ServerLine:
+            return OpenErrorSummary(error);
     }
     return port + ": cannot be opened";
 }

@@ -869,6 +869,55 @@ constexpr BuiltinText kBuiltinTexts[] = {
      "\xAD\xCA\xBC\xD7\xD6\xBD\xDA",
      "[Hint]: Unreadable answers mostly mean a wrong baud rate; tick Hex in the information area "
      "to see the bytes as they came"},
+    // A port behind a serial device server: why it did not open, its status and the port window.
+    // 200 [提示]:%1 不是网络端口名(rfc2217://主机:端口 或 socket://主机:端口)。
+    {"lang_Info_NetBadAddress",
+     "[\xCC\xE1\xCA\xBE]:%1 "
+     "\xB2\xBB\xCA\xC7\xCD\xF8\xC2\xE7\xB6\xCB\xBF\xDA\xC3\xFB(rfc2217://"
+     "\xD6\xF7\xBB\xFA:\xB6\xCB\xBF\xDA \xBB\xF2 "
+     "socket://\xD6\xF7\xBB\xFA:\xB6\xCB\xBF\xDA)\xA1\xA3",
+     "[Note]: %1 is not a network port name (rfc2217://HOST:PORT or socket://HOST:PORT)."},
+    // 201 [提示]:%1 的主机名无法解析: %2
+    {"lang_Info_NetNoSuchHost",
+     "[\xCC\xE1\xCA\xBE]:%1 \xB5\xC4\xD6\xF7\xBB\xFA\xC3\xFB\xCE\xDE\xB7\xA8\xBD\xE2\xCE\xF6: %2",
+     "[Note]: The host name of %1 does not resolve: %2"},
+    // 202 [提示]:%1 的服务器拒绝连接(该端口无人监听)。
+    {"lang_Info_NetRefused",
+     "[\xCC\xE1\xCA\xBE]:%1 "
+     "\xB5\xC4\xB7\xFE\xCE\xF1\xC6\xF7\xBE\xDC\xBE\xF8\xC1\xAC\xBD\xD3("
+     "\xB8\xC3\xB6\xCB\xBF\xDA\xCE\xDE\xC8\xCB\xBC\xE0\xCC\xFD)\xA1\xA3",
+     "[Note]: The server of %1 refused the connection (nothing listens on that port)."},
+    // 203 [提示]:无法到达 %1 的服务器(没有路由)。
+    {"lang_Info_NetUnreachable",
+     "[\xCC\xE1\xCA\xBE]:\xCE\xDE\xB7\xA8\xB5\xBD\xB4\xEF %1 "
+     "\xB5\xC4\xB7\xFE\xCE\xF1\xC6\xF7(\xC3\xBB\xD3\xD0\xC2\xB7\xD3\xC9)\xA1\xA3",
+     "[Note]: The server of %1 cannot be reached (no route to it)."},
+    // 204 [提示]:%1 的服务器没有及时应答。
+    {"lang_Info_NetNoAnswer",
+     "[\xCC\xE1\xCA\xBE]:%1 "
+     "\xB5\xC4\xB7\xFE\xCE\xF1\xC6\xF7\xC3\xBB\xD3\xD0\xBC\xB0\xCA\xB1\xD3\xA6\xB4\xF0\xA1\xA3",
+     "[Note]: The server of %1 did not answer in time."},
+    // 205 [提示]:%1 的线路参数由服务器设定,请在服务器上改为 %2。
+    {"lang_Info_NetServerLine",
+     "[\xCC\xE1\xCA\xBE]:%1 "
+     "\xB5\xC4\xCF\xDF\xC2\xB7\xB2\xCE\xCA\xFD\xD3\xC9\xB7\xFE\xCE\xF1\xC6\xF7\xC9\xE8\xB6\xA8,"
+     "\xC7\xEB\xD4\xDA\xB7\xFE\xCE\xF1\xC6\xF7\xC9\xCF\xB8\xC4\xCE\xAA %2\xA1\xA3",
+     "[Note]: The server sets the line of %1; set it there to %2."},
+    // 206  "%1",线路参数由服务器设定
+    {"lang_Info_NetLineByServer",
+     " \"%1\",\xCF\xDF\xC2\xB7\xB2\xCE\xCA\xFD\xD3\xC9\xB7\xFE\xCE\xF1\xC6\xF7\xC9\xE8\xB6\xA8 ",
+     " \"%1\", line set by the server "},
+    // 207 添加网络端口…
+    {"lang_Login_AddNetPort", "\xCC\xED\xBC\xD3\xCD\xF8\xC2\xE7\xB6\xCB\xBF\xDA\xA1\xAD",
+     "Add network port..."},
+    // 208 网络端口(rfc2217://主机:端口 或 socket://主机:端口):
+    {"lang_Login_NetPortPrompt",
+     "\xCD\xF8\xC2\xE7\xB6\xCB\xBF\xDA(rfc2217://\xD6\xF7\xBB\xFA:\xB6\xCB\xBF\xDA \xBB\xF2 "
+     "socket://\xD6\xF7\xBB\xFA:\xB6\xCB\xBF\xDA):",
+     "Network port (rfc2217://HOST:PORT or socket://HOST:PORT):"},
+    // 209 [提示]:正在连接 %1 ...
+    {"lang_Info_NetConnecting", "[\xCC\xE1\xCA\xBE]:\xD5\xFD\xD4\xDA\xC1\xAC\xBD\xD3 %1 ...",
+     "[Note]: Connecting to %1 ..."},
 };
 
 }  // namespace

@@ -11,6 +11,8 @@ packages=(
   libjpeg62-turbo-dev
   fonts-wqy-microhei fontconfig xdg-utils
   clang-format
+  # The network-port tests start a serial device server in front of the simulated device.
+  ser2net
   # The icon, the package and their checks.
   librsvg2-bin dpkg-dev file desktop-file-utils appstream lintian
 )

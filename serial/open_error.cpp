@@ -201,6 +201,20 @@ std::string OpenErrorSummary(const OpenError& error) {
         case OpenFailure::LineSettings:
         case OpenFailure::Other:
             return error.path + ": " + error.systemText;
+        case OpenFailure::BadAddress:
+            return error.path +
+                   ": not a network port name (rfc2217://HOST:PORT or socket://HOST:PORT)";
+        case OpenFailure::NoSuchHost:
+            return error.path + ": the host name does not resolve (" + error.systemText + ")";
+        case OpenFailure::Refused:
+            return error.path + ": the server refused the connection (nothing listens there)";
+        case OpenFailure::Unreachable:
+            return error.path + ": no route to the server";
+        case OpenFailure::NoAnswer:
+            return error.path + ": the server did not answer in time";
+        case OpenFailure::ServerLine:
+            return error.path + ": the server sets the line itself; set it there to " +
+                   error.systemText;
     }
     return {};
 }

@@ -13,6 +13,13 @@ enum class OpenFailure {
     Missing,       // no such node, or no device behind it (unplugged)
     LineSettings,  // the port refused the line settings or kept others, told by `systemText`
     Other,         // anything else, told by `systemText`
+    // A port behind a serial device server (`path` is its network name).
+    BadAddress,   // not of the form rfc2217://HOST:PORT or socket://HOST:PORT
+    NoSuchHost,   // the host name does not resolve, told by `systemText`
+    Refused,      // nothing listens on that port
+    Unreachable,  // no route to the host
+    NoAnswer,     // the server did not answer within the connect time-out
+    ServerLine,   // a raw TCP server keeps its own line; `systemText` names the new one
 };
 
 // One failed open, captured where it happened; the windows only render it.

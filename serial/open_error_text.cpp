@@ -62,6 +62,20 @@ std::string OpenErrorText(const OpenError& error) {
         case OpenFailure::Other:
             return FillTextArgs(LangText("lang_Info_OpenOther"),
                                 {error.path, SystemTextAsGbk(error.systemText)});
+        case OpenFailure::BadAddress:
+            return FillTextArgs(LangText("lang_Info_NetBadAddress"), {error.path});
+        case OpenFailure::NoSuchHost:
+            return FillTextArgs(LangText("lang_Info_NetNoSuchHost"),
+                                {error.path, SystemTextAsGbk(error.systemText)});
+        case OpenFailure::Refused:
+            return FillTextArgs(LangText("lang_Info_NetRefused"), {error.path});
+        case OpenFailure::Unreachable:
+            return FillTextArgs(LangText("lang_Info_NetUnreachable"), {error.path});
+        case OpenFailure::NoAnswer:
+            return FillTextArgs(LangText("lang_Info_NetNoAnswer"), {error.path});
+        case OpenFailure::ServerLine:
+            return FillTextArgs(LangText("lang_Info_NetServerLine"),
+                                {error.path, error.systemText});
     }
     return {};
 }

@@ -3,6 +3,7 @@
 #include <limits>
 #include <stdexcept>
 
+#include "serial/net_port_name.h"
 #include "serial/port_texts.h"
 
 namespace dtu {
@@ -36,10 +37,20 @@ std::uint32_t BaudOrThrow(const std::string& text) {
 
 }  // namespace
 
-PortControl::PortControl(TComm& comm) : comm_(comm) {}
+PortControl::PortControl(TComm& comm, NetworkLink* network) : comm_(comm), network_(network) {}
 
 bool PortControl::OpenPort() {
     lastOpenError_ = {};
+    if (network_ != nullptr) {
+        network_->Close();
+        onNetwork_ = false;
+    }
+    if (network_ != nullptr && HasNetScheme(settings[0])) {
+        if (std::optional<LineRequest> line = PrepareNetworkOpen()) {
+            NetworkOpened(network_->Open(settings[0], *line));
+        }
+        return portIsOpen_;
+    }
     try {
         comm_.StopPort();
         // No flow control; DTR and RTS stay inactive.
@@ -99,8 +110,85 @@ bool PortControl::OpenPort() {
     return portIsOpen_;
 }
 
+LineRequest PortControl::LineFromSettings() {
+    LineRequest line = networkLine_;
+    line.baud = BaudOrThrow(settings[1]);
+    if (std::optional<ParityChoice> parity = ParityFromText(settings[2])) {
+        line.parity = parity->parity;
+    }
+    const std::int64_t dataBits = NumberOrThrow(settings[3], "invalid data bits");
+    if (dataBits == 7 || dataBits == 8) {
+        line.dataBits = static_cast<int>(dataBits);
+    }
+    const std::int64_t stopBits = NumberOrThrow(settings[4], "invalid stop bits");
+    if (stopBits == 1 || stopBits == 2) {
+        line.stopBits = static_cast<int>(stopBits);
+    }
+    return line;
+}
+
+std::optional<LineRequest> PortControl::PrepareNetworkOpen() {
+    lastOpenError_ = {};
+    network_->Close();
+    comm_.StopPort();
+    onNetwork_ = portIsOpen_ = false;
+    try {
+        networkLine_ = LineFromSettings();
+        return networkLine_;
+    } catch (const std::exception& error) {
+        lastOpenError_ = OtherOpenError(settings[0], error.what());
+        return std::nullopt;
+    }
+}
+
+void PortControl::NetworkOpened(const OpenError& result) {
+    lastOpenError_ = result;
+    onNetwork_ = portIsOpen_ = result.kind == OpenFailure::None;
+}
+
+void PortControl::BeginOpenPort(std::function<void(bool ok)> done) {
+    if (network_ == nullptr || !HasNetScheme(settings[0])) {
+        done(OpenPort());
+        return;
+    }
+    const std::optional<LineRequest> line = PrepareNetworkOpen();
+    if (!line) {
+        done(false);
+        return;
+    }
+    network_->BeginOpen(settings[0], *line, [this, done](const OpenError& result) {
+        NetworkOpened(result);
+        done(portIsOpen_);
+    });
+}
+
+bool PortControl::FollowLineSettings() {
+    if (!onNetwork_) {
+        return OpenPort();
+    }
+    lastOpenError_ = {};
+    try {
+        const LineRequest line = LineFromSettings();
+        lastOpenError_ = network_->ChangeLine(line);
+        if (lastOpenError_.kind == OpenFailure::None) {
+            networkLine_ = line;
+        }
+    } catch (const std::exception& error) {
+        lastOpenError_ = OtherOpenError(settings[0], error.what());
+    }
+    return lastOpenError_.kind == OpenFailure::None;
+}
+
+bool PortControl::LineSetByServer() const {
+    return portIsOpen_ && onNetwork_ && network_->LineSetByServer();
+}
+
 void PortControl::ClosePort() {
     comm_.StopPort();
+    if (network_ != nullptr) {
+        network_->Close();
+    }
+    onNetwork_ = false;
     portIsOpen_ = false;
 }
 
@@ -110,6 +198,9 @@ PortWrite PortControl::Write(const std::string& text) {
     }
     if (text.size() > kMaxBlock) {
         return PortWrite::TooLong;
+    }
+    if (onNetwork_) {
+        return text.empty() || network_->Write(text) ? PortWrite::Written : PortWrite::Refused;
     }
     if (!text.empty() && !comm_.WriteBlock(text.data(), static_cast<std::uint16_t>(text.size()))) {
         return PortWrite::Refused;

@@ -1,10 +1,13 @@
 #pragma once
 
 #include <array>
+#include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "serial/comm.h"
+#include "serial/network_link.h"
 
 namespace dtu {
 
@@ -32,13 +35,26 @@ enum class PortWrite {
 
 // Opens, closes and writes to the one serial port of the program. Shows
 // nothing: the caller tells the user. Runs on the thread that owns `comm`.
+// A port name of a serial device server ("rfc2217://HOST:PORT",
+// "socket://HOST:PORT") goes to `network`, which may be null where no network
+// ports are wanted.
 class PortControl {
 public:
-    explicit PortControl(TComm& comm);
+    explicit PortControl(TComm& comm, NetworkLink* network = nullptr);
 
     // (Re)opens the port with `settings`; never throws.
     bool OpenPort();
+    // The same without waiting for a network port's server: `done` runs on
+    // the owner thread with the result once it is known, at once for a
+    // serial port, never when ClosePort or another open came first.
+    void BeginOpenPort(std::function<void(bool ok)> done);
     void ClosePort();
+    // The port takes the line settings now in `settings` after the device
+    // changed its own: a serial port is opened again, a network port asks its
+    // server. False with LastOpenError set when it cannot.
+    bool FollowLineSettings();
+    // An open network port whose server keeps its own line settings.
+    bool LineSetByServer() const;
 
     // Writes the bytes if the port is open; an empty text is written as nothing.
     PortWrite Write(const std::string& text);
@@ -52,7 +68,19 @@ public:
     PortTexts settings;  // the current port settings
 
 private:
+    // Closes whatever is open and checks the texts; the line to ask a network
+    // port for, or nothing with LastOpenError set.
+    std::optional<LineRequest> PrepareNetworkOpen();
+    void NetworkOpened(const OpenError& result);
+    // The settings texts as numbers; a parity, data-bits or stop-bits text
+    // that is not one of the listed ones keeps the last value. Throws on a
+    // text that is not a number.
+    LineRequest LineFromSettings();
+
     TComm& comm_;
+    NetworkLink* network_;
+    bool onNetwork_ = false;  // the open port is `network_`
+    LineRequest networkLine_;
     bool portIsOpen_ = false;
     OpenError lastOpenError_;
 };

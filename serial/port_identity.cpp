@@ -5,6 +5,7 @@
 #include <fstream>
 #include <map>
 
+#include "serial/net_port_name.h"
 #include "serial/port_control.h"
 #include "serial/port_lock.h"
 
@@ -117,7 +118,8 @@ int FindStoredPort(const std::string& stored, const std::vector<PortInfo>& ports
     if (stored.empty()) {
         return -1;
     }
-    const std::string path = DevicePathFor(stored);
+    // A network port is listed by its name, which is no device path.
+    const std::string path = HasNetScheme(stored) ? stored : DevicePathFor(stored);
     for (std::size_t i = 0; i < ports.size(); ++i) {
         if (ports[i].path == path) {
             return static_cast<int>(i);

@@ -11,6 +11,7 @@
 #include <fstream>
 #include <string_view>
 
+#include "serial/net_port_name.h"
 #include "serial/port_control.h"
 #include "serial/port_scan.h"
 
@@ -121,7 +122,8 @@ std::vector<std::string> AppendExtraPorts(std::vector<std::string> ports,
                                           const std::string& extra) {
     std::size_t start = 0;
     while (start <= extra.size()) {
-        std::size_t end = std::min(extra.find(':', start), extra.size());
+        // A network port name carries colons of its own.
+        const std::size_t end = start + NetPortNameEnd(std::string_view(extra).substr(start));
         std::string part = extra.substr(start, end - start);
         if (!part.empty() && std::find(ports.begin(), ports.end(), part) == ports.end()) {
             ports.push_back(std::move(part));

@@ -18,7 +18,7 @@ std::vector<std::string> ScanTtyDevices(const std::string& sysClassTty, const st
                                         const PhantomTest& isPhantom);
 
 // `ports`, then each non-empty part of the colon-separated `extra` that is not
-// already among them.
+// already among them. Network port names ("rfc2217://host:port") stay whole.
 std::vector<std::string> AppendExtraPorts(std::vector<std::string> ports, const std::string& extra);
 
 // True for a serial8250 placeholder: the driver reports the port type as

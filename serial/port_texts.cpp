@@ -3,6 +3,7 @@
 #include <array>
 
 #include "lang/same_text.h"
+#include "serial/network_link.h"
 
 namespace dtu {
 
@@ -37,6 +38,20 @@ std::optional<ParityChoice> ParityFromText(const std::string& text) {
         }
     }
     return std::nullopt;
+}
+
+const char* ParityText(TParity parity) {
+    for (const ParityRow& row : kParityRows) {
+        if (row.choice.parity == parity) {
+            return row.text;
+        }
+    }
+    return parity == TParity::Mark ? "MARK" : "SPACE";
+}
+
+std::string LineRequestText(const LineRequest& line) {
+    return std::to_string(line.baud) + "," + ParityText(line.parity) + "," +
+           std::to_string(line.dataBits) + "," + std::to_string(line.stopBits);
 }
 
 std::uint32_t FramingIntervalFor(std::uint32_t baud) {

@@ -16,6 +16,8 @@ struct ParityChoice {
     bool check;
 };
 std::optional<ParityChoice> ParityFromText(const std::string& text);
+// "NONE", "ODD" or "EVEN" for those parities; "MARK" or "SPACE" otherwise.
+const char* ParityText(TParity parity);
 
 // Inter-byte pause that ends a received block at `baud`, in milliseconds.
 std::uint32_t FramingIntervalFor(std::uint32_t baud);

@@ -13,7 +13,11 @@
 namespace dtu {
 
 DeviceSession::DeviceSession(EventPoster& poster, Timers& timers)
-    : comm_(poster), control_(comm_), port_(control_), engine_(orders_, port_, timers, *this) {
+    : comm_(poster),
+      net_(poster),
+      control_(comm_, &net_),
+      port_(control_),
+      engine_(orders_, port_, timers, *this) {
     // Answers end at their final line; only the escape's bare answers need the line to fall quiet.
     comm_.SetDeliverAtLineEnd(true);
     comm_.OnReceiveData = [this](const char* buffer, std::uint16_t length) {
@@ -24,11 +28,15 @@ DeviceSession::DeviceSession(EventPoster& poster, Timers& timers)
             engine_.HandlePortLost();
         }
     };
+    net_.OnReceiveData = [this](const std::string& block) { engine_.HandleReceived(block); };
+    net_.OnRequestHangup = comm_.OnRequestHangup;
 }
 
 DeviceSession::~DeviceSession() {
     comm_.OnReceiveData = nullptr;
     comm_.OnRequestHangup = nullptr;
+    net_.OnReceiveData = nullptr;
+    net_.OnRequestHangup = nullptr;
     control_.ClosePort();
 }
 
@@ -40,15 +48,26 @@ OpenResult DeviceSession::OpenPort(const PortTexts& texts) {
     return {ok, ok ? std::string() : OpenErrorText(control_.LastOpenError())};
 }
 
+void DeviceSession::BeginOpenPort(const PortTexts& texts,
+                                  std::function<void(const OpenResult&)> done) {
+    BeginAction();
+    control_.settings = texts;
+    control_.BeginOpenPort([this, done = std::move(done)](bool ok) {
+        ShowPortStatus();
+        done({ok, ok ? std::string() : OpenErrorText(control_.LastOpenError())});
+    });
+}
+
 void DeviceSession::ClosePort() {
     BeginAction();
     control_.ClosePort();
     ShowPortStatus();
 }
 
-OpenResult DeviceSession::ReopenWithSavedSettings() {
+void DeviceSession::ReopenWithSavedSettings() {
     ClosePort();
-    return OpenPort(savedSettings);
+    // The window shows only the port's status, which the open brings up to date.
+    BeginOpenPort(savedSettings, [](const OpenResult&) {});
 }
 
 PortTexts DeviceSession::StoredPortSettings() const {
@@ -155,6 +174,10 @@ void DeviceSession::ShowPortStatus() {
         return;
     }
     const PortTexts& s = control_.settings;
+    if (control_.LineSetByServer()) {
+        listener_->OnPortStatus(FillTextArgs(LangText("lang_Info_NetLineByServer"), {s[0]}));
+        return;
+    }
     listener_->OnPortStatus(control_.PortIsOpen() ? PortStatusText(s[0], s[1], s[2], s[3], s[4])
                                                   : LangText("lang_Info_ComIsOpen"));
 }

@@ -2,11 +2,13 @@
 
 #include <chrono>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <set>
 #include <string>
 
 #include "form/form_model.h"
+#include "netport/net_link.h"
 #include "protocol/device_port.h"
 #include "protocol/engine.h"
 #include "protocol/engine_host.h"
@@ -33,9 +35,9 @@ public:
     virtual void OnRunFinished(const RunOutcome& /*outcome*/) {}
 };
 
-// One device on one serial port: the port, the protocol engine, the command list,
-// the reply timer and the form's values. The windows and the command line both
-// drive it; it runs on the thread that owns the poster and the timers.
+// One device on one serial port, local or behind a serial device server: the port, the protocol
+// engine, the command list, the reply timer and the form's values. The windows and the command line
+// both drive it; it runs on the thread that owns the poster and the timers.
 class DeviceSession : private EngineHost {
 public:
     DeviceSession(EventPoster& poster, Timers& timers);
@@ -51,9 +53,14 @@ public:
     // Opens `texts` (port name, baud rate, parity, data bits, stop bits),
     // closing the port first; a running list ends as interrupted.
     OpenResult OpenPort(const PortTexts& texts);
+    // The same without blocking while a network port connects: `done` runs on
+    // the owner thread once the port is open or has failed; never when the
+    // port is closed or opened again first.
+    void BeginOpenPort(const PortTexts& texts, std::function<void(const OpenResult&)> done);
     void ClosePort();
-    // F8: closes the port and opens it with the saved settings.
-    OpenResult ReopenWithSavedSettings();
+    // F8: closes the port and opens it with the saved settings, a network
+    // port without blocking.
+    void ReopenWithSavedSettings();
     bool PortIsOpen() const { return control_.PortIsOpen(); }
     // Why the last open failed; kind None after a success.
     const OpenError& LastOpenError() const { return control_.LastOpenError(); }
@@ -112,6 +119,7 @@ private:
     SessionListener* listener_ = nullptr;
     FormModel form_;
     TComm comm_;
+    NetLink net_;  // a port name of a serial device server opens this instead
     PortControl control_;
     SerialDevicePort port_;
     OrderList orders_;

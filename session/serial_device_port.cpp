@@ -41,7 +41,7 @@ OpenResult SerialDevicePort::Reopen(const LineChange& change) {
     Take(settings[kParitySetting], change.parity);
     Take(settings[kDataBitsSetting], change.dataBits);
     Take(settings[kStopBitsSetting], change.stopBits);
-    const bool ok = control_.OpenPort();
+    const bool ok = control_.FollowLineSettings();
     return {ok, ok ? std::string() : OpenErrorText(control_.LastOpenError())};
 }
 

@@ -5,8 +5,8 @@
 
 namespace dtu {
 
-// The engine's port over the serial component: the line settings are the five
-// texts of the port lists.
+// The engine's port over the port control, a serial port or one behind a
+// serial device server: the line settings are the five texts of the port lists.
 class SerialDevicePort : public DevicePort {
 public:
     explicit SerialDevicePort(PortControl& control) : control_(control) {}

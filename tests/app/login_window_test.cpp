@@ -1,4 +1,7 @@
+#include <arpa/inet.h>
+#include <netinet/in.h>
 #include <pty.h>
+#include <sys/socket.h>
 #include <unistd.h>
 
 #include <string>
@@ -23,6 +26,7 @@
 #include "mainwindow/main_window.h"
 #include "serial/open_error_text.h"
 #include "serial/port_control.h"
+#include "settings/ini_file.h"
 #include "test_support.h"
 
 using namespace dtu;
@@ -59,6 +63,19 @@ QByteArray ReadFile(const QString& path) {
 
 QAction* MainAction(Tfrm_MainLx1& main, const char* name) {
     return main.findChild<QAction*>(name);
+}
+
+// A TCP port on 127.0.0.1 that nothing listens on.
+std::uint16_t FreeLoopbackPort() {
+    const int fd = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t size = sizeof address;
+    bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address);
+    getsockname(fd, reinterpret_cast<sockaddr*>(&address), &size);
+    ::close(fd);
+    return ntohs(address.sin_port);
 }
 
 std::vector<PortInfo> Ports(const QStringList& paths) {
@@ -286,13 +303,80 @@ private slots:
         QFile node(folder_->FilePath("ttyUSB0"));
         QVERIFY(node.open(QIODevice::WriteOnly));
         node.close();
-        QTRY_COMPARE(login.cbb_Open_ComName->count(), 2);
+        // The ports, then the entry that adds a network port.
+        QTRY_COMPARE(login.cbb_Open_ComName->count(), 3);
         QCOMPARE(login.cbb_Open_ComName->currentIndex(), 0);
         ports = Ports({"/dev/ttyUSB0"});
         QVERIFY(node.remove());
-        QTRY_COMPARE(login.cbb_Open_ComName->count(), 1);
+        QTRY_COMPARE(login.cbb_Open_ComName->count(), 2);
         QCOMPARE(login.cbb_Open_ComName->currentIndex(), -1);
         QCOMPARE(login.cbb_Open_ComName->Text(), QString("/dev/ttyS0"));
+    }
+
+    void networkPortsAreAddedListedAndRemembered_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("accepted");
+        QTest::newRow("rfc2217") << "rfc2217://10.0.0.5:2001" << true;
+        QTest::newRow("raw tcp, IPv6") << " socket://[::1]:4001 " << true;
+        QTest::newRow("listed already") << "socket://cabinet-7:2000" << true;
+        QTest::newRow("no port number") << "rfc2217://10.0.0.5" << false;
+        QTest::newRow("a device path") << "/dev/ttyS0" << false;
+    }
+    void networkPortsAreAddedListedAndRemembered() {
+        QFETCH(QString, name);
+        QFETCH(bool, accepted);
+        folder_->WriteSettings("[COM]\nNetPorts=socket://cabinet-7:2000,bad\n");
+        Tfrm_Login& login = Start();
+        login.SetPortSource({[] { return Ports({"/dev/ttyS0"}); }, folder_->Path().toStdString()});
+        PortComboBox* box = login.cbb_Open_ComName;
+        QCOMPARE(box->itemText(1), QString("socket://cabinet-7:2000"));
+        const int before = box->count();
+        box->setCurrentIndex(0);
+
+        QCOMPARE(login.AddNetworkPort(name), accepted);
+        const bool added = accepted && name.trimmed() != "socket://cabinet-7:2000";
+        QCOMPARE(box->count(), before + (added ? 1 : 0));
+        QCOMPARE(box->Text(), accepted ? name.trimmed() : QString("/dev/ttyS0"));
+        QCOMPARE(login.StatusText().isEmpty(), accepted);
+        QCOMPARE(box->itemText(box->count() - 1), Tr("lang_Login_AddNetPort"));
+        const std::string stored = windows_->main->Settings()->ReadString("COM", "NetPorts", "");
+        QCOMPARE(QString::fromStdString(stored), added ? "socket://cabinet-7:2000," + name.trimmed()
+                                                       : QString("socket://cabinet-7:2000,bad"));
+    }
+
+    void choosingTheAddEntryAsksAndKeepsThePortShown() {
+        Tfrm_Login& login = Start();
+        login.SetPortSource({[] {
+                                 return Ports({"/dev/ttyS0", "/dev/ttyS1"});
+                             },
+                             folder_->Path().toStdString()});
+        PortComboBox* box = login.cbb_Open_ComName;
+        box->setCurrentIndex(1);
+        QSignalSpy asked(box, &PortComboBox::addRequested);
+        QString dialogText;
+        test::OnNextModal([&dialogText](const QString& text) { dialogText = text; });
+        box->setCurrentIndex(box->count() - 1);
+        emit box->activated(box->count() - 1);
+        QCOMPARE(asked.count(), 1);
+        QVERIFY(!dialogText.isEmpty());  // the question was put; closing it added nothing
+        QCOMPARE(box->Text(), QString("/dev/ttyS1"));
+        QCOMPARE(box->count(), 3);
+    }
+
+    void networkOpenWaitsWithoutBlockingAndSaysWhyItFailed() {
+        Tfrm_Login& login = Start();
+        const QString name = "rfc2217://127.0.0.1:" + QString::number(FreeLoopbackPort());
+        QVERIFY(login.AddNetworkPort(name));
+        login.show();
+        login.btn_Com->click();
+        QVERIFY(!login.btn_Com->isEnabled());
+        QCOMPARE(login.StatusText(),
+                 FromGbk(FillTextArgs(LangText("lang_Info_NetConnecting"), {name.toStdString()})));
+        QTRY_VERIFY(login.btn_Com->isEnabled());
+        QCOMPARE(windows_->main->Session().LastOpenError().kind, OpenFailure::Refused);
+        QCOMPARE(login.StatusText(),
+                 FromGbk(OpenErrorText(windows_->main->Session().LastOpenError())));
+        QVERIFY(login.isVisible());
     }
 
     void openButtonHasTheFocusAndTakesEnterAndSpace() {

@@ -19,6 +19,7 @@
 #include "session/device_session.h"
 #include "session/event_loop.h"
 #include "tests/lang/test_support.h"
+#include "tests/netport/ser2net_server.h"
 #include "tests/session/worked_example_model.h"
 #include "tools/dtusim/pty_device.h"
 
@@ -129,6 +130,22 @@ TEST_F(CliEndToEnd, WriteAndVerifyOnSeveralDevicesAtOnce) {
     EXPECT_TRUE(run.err.empty()) << run.err;
 }
 
+TEST_F(CliEndToEnd, DevicesBehindSerialDeviceServersRunBesideLocalOnes) {
+    StartDevices(3);
+    const dtu::testing::Ser2netServer rfc2217(Port(1));
+    const dtu::testing::Ser2netServer raw(Port(2));
+    ASSERT_EQ(rfc2217.Failure() + raw.Failure(), "");
+    const std::vector<std::string> ports = {Port(0), rfc2217.Rfc2217Name(), raw.RawName()};
+    const CliRun run = Run({"write", ports[0], ports[1], ports[2], "--profile",
+                            WorkedProfile("worked.ini"), "--verify"});
+    EXPECT_EQ(run.status, 0) << run.out << run.err;
+    for (std::size_t i = 0; i < ports.size(); ++i) {
+        SCOPED_TRACE(ports[i]);
+        EXPECT_TRUE(Has(run.out, ports[i] + ": success (firmware V3.38, ")) << run.out;
+        EXPECT_EQ(devices[i]->ReceivedLines().size(), 26u);
+    }
+}
+
 TEST_F(CliEndToEnd, ARefusedSettingFailsTheRunAndIsNamed) {
     StartDevices(2);
     // The device keeps at most five digits of the reconnect interval.
@@ -161,6 +178,8 @@ TEST_F(CliEndToEnd, ABadProfileOrAPortThatCannotBeUsedSendsNothing) {
     EventLoop loop;
     DeviceSession holder(loop, loop);
     ASSERT_TRUE(holder.OpenPort({Port(1), "115200", "NONE", "8", "1"}).ok);
+    const std::string refusing =
+        "rfc2217://127.0.0.1:" + std::to_string(dtu::testing::FreeLoopbackPort());
 
     struct Row {
         const char* name;
@@ -184,6 +203,14 @@ TEST_F(CliEndToEnd, ABadProfileOrAPortThatCannotBeUsedSendsNothing) {
          {"write", Port(0), Port(1), "--profile", good},
          4,
          "dtuconfig-cli: " + Port(1) + ": busy, held by "},
+        {"server_refuses",
+         {"version", Port(0), refusing},
+         4,
+         "dtuconfig-cli: " + refusing + ": the server refused the connection"},
+        {"bad_network_name",
+         {"version", "socket://127.0.0.1", Port(0)},
+         4,
+         "dtuconfig-cli: socket://127.0.0.1: not a network port name"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);

@@ -1,0 +1,297 @@
+#include "netport/net_link.h"
+
+#include <sys/eventfd.h>
+#include <unistd.h>
+
+#include <array>
+#include <mutex>
+#include <optional>
+
+#include "netport/connect.h"
+#include "netport/net_channel.h"
+#include "serial/port_texts.h"
+
+namespace dtu {
+
+namespace {
+
+using telnet::ComPortCommand;
+
+struct ParityCode {
+    TParity parity;
+    std::uint32_t code;
+};
+
+constexpr std::array<ParityCode, 5> kParityCodes = {{
+    {TParity::None, 1},
+    {TParity::Odd, 2},
+    {TParity::Even, 3},
+    {TParity::Mark, 4},
+    {TParity::Space, 5},
+}};
+
+std::uint32_t ParityCodeOf(TParity parity) {
+    for (const ParityCode& row : kParityCodes) {
+        if (row.parity == parity) {
+            return row.code;
+        }
+    }
+    return 1;
+}
+
+std::string ParityOfCode(std::uint32_t code) {
+    for (const ParityCode& row : kParityCodes) {
+        if (row.code == code) {
+            return ParityText(row.parity);
+        }
+    }
+    return "code " + std::to_string(code);
+}
+
+std::string Number(std::uint32_t value) {
+    return std::to_string(value);
+}
+
+// One line setting as the com-port option carries it.
+struct SettingRow {
+    ComPortCommand command;
+    const char* what;
+    std::uint32_t (*value)(const LineRequest&);
+    std::string (*text)(std::uint32_t);
+};
+
+constexpr std::array<SettingRow, 4> kSettings = {{
+    {ComPortCommand::SetBaudRate, "baud rate", [](const LineRequest& l) { return l.baud; }, Number},
+    {ComPortCommand::SetDataSize, "data bits",
+     [](const LineRequest& l) { return static_cast<std::uint32_t>(l.dataBits); }, Number},
+    {ComPortCommand::SetParity, "parity",
+     [](const LineRequest& l) { return ParityCodeOf(l.parity); }, ParityOfCode},
+    {ComPortCommand::SetStopSize, "stop bits",
+     [](const LineRequest& l) { return static_cast<std::uint32_t>(l.stopBits); }, Number},
+}};
+
+// Sets `line` on the server behind `channel`, the com-port option agreed first.
+OpenError SendLine(NetChannel& channel, const std::string& name, const LineRequest& line) {
+    switch (channel.WaitForComPort(NetLink::kSettingTimeout)) {
+        case NetChannel::ComPortState::Agreed:
+            break;
+        case NetChannel::ComPortState::Waiting:
+        case NetChannel::ComPortState::Refused:
+            return LineSettingsError(name, "the server does not offer the com-port option");
+        case NetChannel::ComPortState::Lost:
+            return OtherOpenError(name, "the server closed the connection");
+    }
+    for (const SettingRow& row : kSettings) {
+        const std::uint32_t asked = row.value(line);
+        const std::optional<std::uint32_t> kept =
+            channel.Ask(row.command, asked, NetLink::kSettingTimeout);
+        if (!kept) {
+            return LineSettingsError(name, std::string(row.what) + " " + row.text(asked) +
+                                               " asked, the server did not confirm it");
+        }
+        if (*kept != asked) {
+            return LineSettingsError(name, std::string(row.what) + " " + row.text(asked) +
+                                               " asked, server has " + row.text(*kept));
+        }
+    }
+    channel.SetFramingInterval(FramingIntervalFor(line.baud));
+    return {};
+}
+
+}  // namespace
+
+// One connect, handed from the owner thread to the connecting one and back.
+struct NetLink::Attempt {
+    Attempt(std::string portName, const LineRequest& request, NetChannel::Sink channelSink)
+        : name(std::move(portName)), line(request), sink(std::move(channelSink)) {}
+    ~Attempt() {
+        if (cancelFd >= 0) {
+            close(cancelFd);
+        }
+    }
+
+    // Any thread: ends the connect or the wait for the server at once.
+    void Cancel() {
+        const std::uint64_t one = 1;
+        [[maybe_unused]] const ssize_t written = write(cancelFd, &one, sizeof one);
+        const std::lock_guard lock(mutex);
+        cancelled = true;
+        if (channel) {
+            channel->Abort();
+        }
+    }
+
+    const std::string name;
+    const LineRequest line;
+    NetChannel::Sink sink;
+    int cancelFd = eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
+    std::optional<NetPortName> server;
+    std::uint64_t open = 0;
+
+    std::mutex mutex;
+    bool cancelled = false;
+    std::unique_ptr<NetChannel> channel;  // once connected
+    OpenError result;
+};
+
+NetLink::NetLink(EventPoster& poster) : poster_(poster), target_(std::make_shared<Target>(*this)) {}
+
+NetLink::~NetLink() {
+    Close();
+}
+
+std::shared_ptr<NetLink::Attempt> NetLink::Prepare(const std::string& name,
+                                                   const LineRequest& line) {
+    Close();
+    const std::uint64_t open = ++opens_;
+    target_->currentOpen = open;
+    EventPoster& poster = poster_;
+    const std::weak_ptr<Target> weak = target_;
+    // The reader's notices run on the owner thread, only while this open is current.
+    auto post = [&poster, weak, open](std::function<void(NetLink&)> notice) {
+        poster.Post([weak, open, notice = std::move(notice)] {
+            const std::shared_ptr<Target> target = weak.lock();
+            if (target && target->currentOpen == open) {
+                notice(target->link);
+            }
+        });
+    };
+    NetChannel::Sink sink{
+        [post](std::string block) {
+            post([block = std::move(block)](NetLink& link) {
+                if (link.OnReceiveData) {
+                    link.OnReceiveData(block);
+                }
+            });
+        },
+        [post] {
+            post([](NetLink& link) {
+                if (link.OnRequestHangup) {
+                    link.OnRequestHangup();
+                }
+            });
+        },
+    };
+    auto attempt = std::make_shared<Attempt>(name, line, std::move(sink));
+    attempt->open = open;
+    attempt->server = ParseNetPortName(name);
+    return attempt;
+}
+
+void NetLink::Connect(Attempt& attempt) const {
+    if (!attempt.server) {
+        attempt.result.kind = OpenFailure::BadAddress;
+        attempt.result.path = attempt.name;
+        return;
+    }
+    const Connection connection =
+        ConnectTo(*attempt.server, attempt.name, connectTimeout_, attempt.cancelFd);
+    if (connection.fd < 0) {
+        attempt.result = connection.error;
+        return;
+    }
+    const bool rfc2217 = attempt.server->protocol == NetProtocol::Rfc2217;
+    std::unique_ptr<NetChannel> channel;
+    try {
+        channel = std::make_unique<NetChannel>(connection.fd, rfc2217,
+                                               FramingIntervalFor(attempt.line.baud), attempt.sink);
+    } catch (const std::exception& error) {
+        attempt.result = OtherOpenError(attempt.name, error.what());
+        return;
+    }
+    NetChannel& link = *channel;
+    {
+        const std::lock_guard lock(attempt.mutex);
+        if (attempt.cancelled) {
+            attempt.result = OtherOpenError(attempt.name, "closed while connecting");
+            return;
+        }
+        attempt.channel = std::move(channel);
+    }
+    if (rfc2217) {
+        attempt.result = SendLine(link, attempt.name, attempt.line);
+    }
+}
+
+OpenError NetLink::Finish(Attempt& attempt) {
+    const std::lock_guard lock(attempt.mutex);
+    if (attempt.result.kind != OpenFailure::None || !attempt.channel) {
+        target_->currentOpen = 0;
+        attempt.channel.reset();
+        return attempt.result;
+    }
+    channel_ = std::move(attempt.channel);
+    name_ = attempt.name;
+    protocol_ = attempt.server->protocol;
+    line_ = attempt.line;
+    return {};
+}
+
+OpenError NetLink::Open(const std::string& name, const LineRequest& line) {
+    const std::shared_ptr<Attempt> attempt = Prepare(name, line);
+    Connect(*attempt);
+    return Finish(*attempt);
+}
+
+void NetLink::BeginOpen(const std::string& name, const LineRequest& line,
+                        std::function<void(const OpenError&)> done) {
+    attempt_ = Prepare(name, line);
+    const std::weak_ptr<Target> weak = target_;
+    connector_ = std::thread([this, attempt = attempt_, weak, done = std::move(done)] {
+        Connect(*attempt);
+        poster_.Post([attempt, weak, done] {
+            const std::shared_ptr<Target> target = weak.lock();
+            // Dropped when closed or opened again meanwhile.
+            if (!target || target->currentOpen != attempt->open) {
+                return;
+            }
+            NetLink& link = target->link;
+            link.connector_.join();
+            link.attempt_.reset();
+            done(link.Finish(*attempt));
+        });
+    });
+}
+
+OpenError NetLink::ChangeLine(const LineRequest& line) {
+    if (!channel_) {
+        return OtherOpenError(name_, "not connected");
+    }
+    if (protocol_ == NetProtocol::Rfc2217) {
+        OpenError failure = SendLine(*channel_, name_, line);
+        if (failure.kind == OpenFailure::None) {
+            line_ = line;
+        }
+        return failure;
+    }
+    if (line == line_) {
+        return {};
+    }
+    OpenError failure;
+    failure.kind = OpenFailure::ServerLine;
+    failure.path = name_;
+    failure.systemText = LineRequestText(line);
+    return failure;
+}
+
+bool NetLink::Write(const std::string& bytes) {
+    return channel_ && channel_->Write(bytes);
+}
+
+void NetLink::Close() {
+    target_->currentOpen = 0;
+    if (attempt_) {
+        attempt_->Cancel();
+        connector_.join();
+        const std::lock_guard lock(attempt_->mutex);
+        attempt_->channel.reset();
+        attempt_.reset();
+    }
+    channel_.reset();
+}
+
+bool NetLink::LineSetByServer() const {
+    return channel_ && protocol_ == NetProtocol::RawTcp;
+}
+
+}  // namespace dtu
