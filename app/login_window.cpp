@@ -4,8 +4,8 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QHideEvent>
-#include <QKeyEvent>
 #include <QInputDialog>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
