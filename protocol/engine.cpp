@@ -180,16 +180,24 @@ void Engine::SendCurrentOrder() {
         Complete();
         return;
     }
+    SendLine(line);
+}
+
+void Engine::SendLine(const std::string& line) {
     switch (Write(line)) {
         case SendResult::Sent:
-            saveSent_ = saveSent_ || line == kSaveLine;
+            saveSent_ = saveSent_ || (running_ && line == kSaveLine);
             AwaitAnswer(line);
             break;
         case SendResult::TooLong:
             // Counted as refused: the device never saw it.
             refused_.push_back(line);
-            ++orders_.OrderIndex;
-            NextLine(LineGap());
+            if (direct_) {
+                End(RunEnd::Incomplete);
+            } else {
+                ++orders_.OrderIndex;
+                NextLine(LineGap());
+            }
             break;
         case SendResult::Closed:
             End(RunEnd::NotOpen);
@@ -210,21 +218,7 @@ void Engine::SendDirect(const std::string& text) {
         waitingDirect_ = text;
         return;
     }
-    switch (Write(text)) {
-        case SendResult::Sent:
-            AwaitAnswer(text);
-            break;
-        case SendResult::TooLong:
-            refused_.push_back(text);
-            End(RunEnd::Incomplete);
-            break;
-        case SendResult::Closed:
-            End(RunEnd::NotOpen);
-            break;
-        case SendResult::Lost:
-            HandlePortLost();
-            break;
-    }
+    SendLine(text);
 }
 
 void Engine::HandleReceived(const std::string& rx) {

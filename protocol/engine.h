@@ -80,6 +80,8 @@ private:
     SendResult Write(const std::string& text);
     void SendCurrentOrder();
     void SendDirect(const std::string& text);
+    // Writes a list line or a direct send and waits for its answer.
+    void SendLine(const std::string& line);
     void AwaitAnswer(const std::string& sent);
     void HandleReplyTimeout();
     void HandleRefusal(const Response& response);
