@@ -296,7 +296,7 @@ TEST_F(CliEndToEnd, EveryDeviceFaultGivesItsTrueVerdict) {
         {"refuses, then says OK",
          [](sim::PtyDevice& d) {
              d.ErrorOn("AT+CIPSCONT", 1);
-             d.SetAnswerShape({.okAfterError = true});
+             d.SetAnswerShape({false, false, true, ""});
          },
          {"write", "--profile", profile},
          1,
@@ -308,7 +308,9 @@ TEST_F(CliEndToEnd, EveryDeviceFaultGivesItsTrueVerdict) {
          1,
          ": unreadable-answers in version"},
         {"no line end",
-         [](sim::PtyDevice& d) { d.SetAnswerShape({.noLineEnd = true}); },
+         [](sim::PtyDevice& d) {
+             d.SetAnswerShape({true, false, false, ""});
+         },
          {"send", "AT"},
          1,
          ": unreadable-answers in send"},

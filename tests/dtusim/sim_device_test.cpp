@@ -444,7 +444,7 @@ TEST(SimDevice, HangUpAfterAnswersThatManyAndHangsUpOnTheNext) {
 TEST(SimDevice, ShapeSpoilsTheAnswerButNotTheEcho) {
     SimDevice device;
     device.SetEcho(true);
-    device.SetAnswerShape({true, true});
+    device.SetAnswerShape({true, true, false, ""});
     EXPECT_EQ(Send(device, "AT+CIPR?\r\n"), "AT+CIPR?\r\n\r\0\n+CIPR:115200\r\0\n\r\0\nOK"s);
 }
 

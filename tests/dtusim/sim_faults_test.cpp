@@ -19,13 +19,22 @@ struct ShapeRow {
 
 const ShapeRow kShapeRows[] = {
     {"Untouched", {}, "\r\nOK\r\n", "\r\nOK\r\n"},
-    {"NoLineEnd", {true, false}, "\r\n+CIPR:9600\r\n\r\nOK\r\n", "\r\n+CIPR:9600\r\n\r\nOK"},
-    {"NoLineEndLeavesAnAnswerWithoutOne", {true, false}, "a", "a"},
+    {"NoLineEnd",
+     {true, false, false, ""},
+     "\r\n+CIPR:9600\r\n\r\nOK\r\n",
+     "\r\n+CIPR:9600\r\n\r\nOK"},
+    {"NoLineEndLeavesAnAnswerWithoutOne", {true, false, false, ""}, "a", "a"},
     {"NulLineEnd",
-     {false, true},
+     {false, true, false, ""},
      "\r\n+CIPR:9600\r\n\r\nOK\r\n",
      "\r\0\n+CIPR:9600\r\0\n\r\0\nOK\r\0\n"s},
-    {"Both", {true, true}, "\r\nERROR\r\n", "\r\0\nERROR"s},
+    {"Both", {true, true, false, ""}, "\r\nERROR\r\n", "\r\0\nERROR"s},
+    {"OkAfterARefusal", {false, false, true, ""}, "\r\nERROR\r\n", "\r\nERROR\r\n\r\nOK\r\n"},
+    {"OkAfterAnAnswerIsNotDoubled", {false, false, true, ""}, "\r\nOK\r\n", "\r\nOK\r\n"},
+    {"UnsolicitedLineFirst",
+     {false, false, false, "Call Ready"},
+     "\r\nOK\r\n",
+     "\r\nCall Ready\r\n\r\nOK\r\n"},
 };
 
 TEST(Shaped, SpoilsLineEndsAsAsked) {

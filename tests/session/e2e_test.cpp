@@ -192,8 +192,10 @@ TEST_F(EndToEndTest, EveryFaultOfTheDeviceEndsInItsTrueVerdict) {
          },
          version, RunEnd::Success},
         {"says something else first",
-         [](sim::PtyDevice& d) { d.SetAnswerShape({.unsolicited = "Call Ready"}); }, readAll,
-         RunEnd::Success},
+         [](sim::PtyDevice& d) {
+             d.SetAnswerShape({false, false, false, "Call Ready"});
+         },
+         readAll, RunEnd::Success},
         {"pauses after every line", [](sim::PtyDevice& d) { d.SplitEveryLine(200ms); }, readAll,
          RunEnd::Success},
         {"trickles slower than the time-out", [](sim::PtyDevice& d) { d.SetTrickle(33ms); },
@@ -203,18 +205,23 @@ TEST_F(EndToEndTest, EveryFaultOfTheDeviceEndsInItsTrueVerdict) {
         {"refuses, then says OK",
          [](sim::PtyDevice& d) {
              d.ErrorOn("AT+CIPPACK", 5);
-             d.SetAnswerShape({.okAfterError = true});
+             d.SetAnswerShape({false, false, true, ""});
          },
          writeAll, RunEnd::Incomplete},
         {"says OK to everything and keeps nothing", [](sim::PtyDevice& d) { d.SetForgetful(true); },
          readAll, RunEnd::Incomplete},
         {"puts NULs in its line ends",
-         [](sim::PtyDevice& d) { d.SetAnswerShape({.nulLineEnd = true}); }, readAll,
-         RunEnd::Incomplete},
+         [](sim::PtyDevice& d) {
+             d.SetAnswerShape({false, true, false, ""});
+         },
+         readAll, RunEnd::Incomplete},
         {"hangs up", [](sim::PtyDevice& d) { d.HangUpAfter(3); }, writeAll, RunEnd::PortLost},
         {"falls silent", [](sim::PtyDevice& d) { d.SilentAfter(2); }, readAll, RunEnd::NoAnswer},
         {"sends only noise", [](sim::PtyDevice& d) { d.SetNoise(50ms); }, readAll, RunEnd::Garbled},
-        {"ends no answer", [](sim::PtyDevice& d) { d.SetAnswerShape({.noLineEnd = true}); },
+        {"ends no answer",
+         [](sim::PtyDevice& d) {
+             d.SetAnswerShape({true, false, false, ""});
+         },
          readAll, RunEnd::Garbled},
     };
     for (const Row& row : rows) {
