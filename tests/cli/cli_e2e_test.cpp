@@ -318,8 +318,9 @@ TEST_F(CliEndToEnd, EveryDeviceFaultGivesItsTrueVerdict) {
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         devices.clear();
-        StartDevices(1);
-        row.fault(*devices[0]);
+        devices.push_back(std::make_unique<sim::PtyDevice>());
+        row.fault(*devices[0]);  // before the device's thread starts
+        devices[0]->Start();
         Lines args = row.args;
         args.push_back(Port(0));
         const CliRun run = Run(args);
