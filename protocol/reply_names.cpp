@@ -1,5 +1,7 @@
 #include "protocol/reply_names.h"
 
+#include <algorithm>
+#include <iterator>
 #include <optional>
 
 #include "lang/same_text.h"
@@ -9,17 +11,9 @@ namespace dtu {
 
 namespace {
 
-struct PageReply {
-    TCmd query;
-    TCmd reported;
-};
-
-constexpr PageReply kPageReplies[] = {
-    {TCmd::CIPSCONT, TCmd::CIPCFG},   {TCmd::CIPSCONT, TCmd::CIPPACK},
-    {TCmd::CIPSCONT, TCmd::CIPSTART}, {TCmd::CIPSCONT, TCmd::CIMOD},
-    {TCmd::CIPSCONT, TCmd::CINETAT},  {TCmd::CIPSCONT, TCmd::CICOMAT},
-    {TCmd::CIPSCONT, TCmd::CSTT},     {TCmd::CIPSCONT, TCmd::CIPNUM},
-};
+// The sockets query reports the whole data page under its commands' own names.
+constexpr TCmd kSocketsPageReplies[] = {TCmd::CIPCFG,  TCmd::CIPPACK, TCmd::CIPSTART, TCmd::CIMOD,
+                                        TCmd::CINETAT, TCmd::CICOMAT, TCmd::CSTT,     TCmd::CIPNUM};
 
 }  // namespace
 
@@ -36,17 +30,9 @@ bool AnswersCommand(std::string_view command, std::string_view name) {
     if (!name.empty() && SameText(command, name)) {
         return true;
     }
-    const std::optional<TCmd> query = CmdByName(command);
     const std::optional<TCmd> reported = CmdByName(name);
-    if (!query || !reported) {
-        return false;
-    }
-    for (const PageReply& row : kPageReplies) {
-        if (row.query == *query && row.reported == *reported) {
-            return true;
-        }
-    }
-    return false;
+    return reported && CmdByName(command) == TCmd::CIPSCONT &&
+           std::ranges::find(kSocketsPageReplies, *reported) != std::end(kSocketsPageReplies);
 }
 
 }  // namespace dtu
