@@ -48,6 +48,7 @@ enum class Field : std::uint8_t {
     chkCloudEnalbe,
     chk_CachEnable,
     lbledtResoc,
+    lbledtCloud,
     edt_IP5,
     edt_Port5,
     cbbHTPTP,
@@ -56,7 +57,6 @@ enum class Field : std::uint8_t {
     edt_TelNo,
     // Not kept in the settings file.
     cbb_WorkMode,
-    lbledtCloud,
     lbledtPswd,
     cbb_NetProtocol5,
     chk_NetPort5,

@@ -12,18 +12,30 @@ int StoredIndex(const IniFile& file, const ProfileKey& key, int count, int fallb
     return stored >= 0 && stored < count ? static_cast<int>(stored) : fallback;
 }
 
+ProfileEntry EntryOf(const FormModel& form, const FieldRow& row, const ProfileKey& key) {
+    const JsonType json = JsonTypeOf(row.field);
+    std::string value = StoredText(form, row);
+    const bool itemText = json == JsonType::ItemText || json == JsonType::ItemNumber;
+    std::string shown = itemText ? form.ItemText(row.field) : value;
+    return {key.section, key.key, row.kind, std::move(value), json, std::move(shown)};
+}
+
 }  // namespace
 
 std::vector<ProfileEntry> ProfileEntries(const FormModel& form) {
-    // The two profile keys lead "COMMON", the first section of the form keys.
+    // The work mode and the view lead "COMMON", the first section of the form
+    // keys; the cloud password follows the cloud number.
+    const std::string view = std::to_string(form.View());
     std::vector<ProfileEntry> entries = {
-        {kWorkModeKey.section, kWorkModeKey.key, FieldKind::Item,
-         std::to_string(form.Item(Field::cbb_WorkMode))},
-        {kViewKey.section, kViewKey.key, FieldKind::Item, std::to_string(form.View())},
+        EntryOf(form, RowOf(Field::cbb_WorkMode), kWorkModeKey),
+        {kViewKey.section, kViewKey.key, FieldKind::Item, view, JsonType::Index, view},
     };
     for (const FieldRow& row : FormFields()) {
         if (row.section != nullptr) {
-            entries.push_back({row.section, row.key, row.kind, StoredText(form, row)});
+            entries.push_back(EntryOf(form, row, {row.section, row.key}));
+        }
+        if (row.field == Field::lbledtCloud) {
+            entries.push_back(EntryOf(form, RowOf(Field::lbledtPswd), kCloudPasswordKey));
         }
     }
     return entries;
@@ -35,6 +47,8 @@ void LoadProfile(const IniFile& file, FormModel& form) {
     form.SetItem(Field::cbb_WorkMode, StoredIndex(file, kWorkModeKey, ItemCount(workMode),
                                                   std::stoi(workMode.defaultValue)));
     form.SetView(StoredIndex(file, kViewKey, kViewCount, kFullView));
+    form.SetText(Field::lbledtPswd,
+                 file.ReadString(kCloudPasswordKey.section, kCloudPasswordKey.key, ""));
 }
 
 void SaveProfile(const FormModel& form, IniFile& file) {

@@ -63,6 +63,8 @@ TEST(ProfileRender, IniKeepsTheSettingsFilesBytes) {
                          "Enable1=1\n"));
     EXPECT_TRUE(
         text.ends_with("Resoc=5\n"
+                       "CloudID=\n"
+                       "CloudPassword=\n"
                        "\n"
                        "[HCM]\n"
                        "IP=\xD6\xD0\n"

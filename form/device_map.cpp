@@ -1,0 +1,304 @@
+#include "form/device_map.h"
+
+#include <algorithm>
+
+#include "lang/same_text.h"
+#include "protocol/form_values.h"
+#include "protocol/text_helpers.h"
+#include "protocol/write_values.h"
+
+namespace dtu {
+
+namespace {
+
+using F = Field;
+using W = SentWhen;
+using R = ValueRule;
+using C = Compare;
+using J = JsonType;
+using T = TCmd;
+
+constexpr const char* kHost = kDefaultServerHost;
+
+constexpr DeviceFieldRow kRows[] = {
+    {F::edt_HeartbeatTime, T::CIPCFG, "CIPCFG", W::DataMode, R::Number, C::Number, J::Number},
+    {F::edt_WaitTime, T::CIPCFG, "CIPCFG", W::DataMode, R::Number, C::Number, J::Number},
+    {F::edt_RestartTime, T::CIPCFG, "CIPCFG", W::DataFullView, R::Number, C::Number, J::Number,
+     "1800"},
+    {F::edt_HeartbeatFormat, T::CIPPACK, "CIPPACK,0", W::DataMode, R::QuotedText, C::Packet,
+     J::Text},
+    {F::cbb_HeartbeatTo, T::CIPPACK, "CIPPACK,0", W::DataFullView, R::Choice, C::Item, J::Index,
+     "0"},
+    {F::edt_RegFormat, T::CIPPACK, "CIPPACK,1", W::DataMode, R::QuotedText, C::Packet, J::Text},
+    {F::cbb_RegMode, T::CIPPACK, "CIPPACK,1", W::DataFullView, R::Choice, C::Item, J::Index, "0"},
+    {F::cbb_NetProtocol1, T::CIPSCONT, "CIPSTART,1", W::DataMode, R::Choice, C::Item, J::ItemText},
+    {F::edt_IP1, T::CIPSCONT, "CIPSTART,1", W::DataMode, R::QuotedText, C::Text, J::Text},
+    {F::edt_Port1, T::CIPSCONT, "CIPSTART,1", W::DataMode, R::Port, C::Number, J::Number},
+    {F::chk_NetPort1, T::CIPSCONT, "CIPSTART,1", W::DataFullView, R::Choice, C::Tick, J::Bool, "1"},
+    {F::cbb_NetProtocol2, T::CIPSCONT, "CIPSTART,2", W::DataFullView, R::Choice, C::Item,
+     J::ItemText, "TCP"},
+    {F::edt_IP2, T::CIPSCONT, "CIPSTART,2", W::DataFullView, R::QuotedText, C::Text, J::Text, kHost},
+    {F::edt_Port2, T::CIPSCONT, "CIPSTART,2", W::DataFullView, R::Port, C::Number, J::Number,
+     "2317"},
+    {F::chk_NetPort2, T::CIPSCONT, "CIPSTART,2", W::DataFullView, R::Choice, C::Tick, J::Bool, "0"},
+    {F::cbb_NetProtocol3, T::CIPSCONT, "CIPSTART,3", W::DataFullView, R::Choice, C::Item,
+     J::ItemText, "TCP"},
+    {F::edt_IP3, T::CIPSCONT, "CIPSTART,3", W::DataFullView, R::QuotedText, C::Text, J::Text, kHost},
+    {F::edt_Port3, T::CIPSCONT, "CIPSTART,3", W::DataFullView, R::Port, C::Number, J::Number,
+     "2317"},
+    {F::chk_NetPort3, T::CIPSCONT, "CIPSTART,3", W::DataFullView, R::Choice, C::Tick, J::Bool, "0"},
+    {F::cbb_NetProtocol4, T::CIPSCONT, "CIPSTART,4", W::DataFullView, R::Choice, C::Item,
+     J::ItemText, "TCP"},
+    {F::edt_IP4, T::CIPSCONT, "CIPSTART,4", W::DataFullView, R::QuotedText, C::Text, J::Text, kHost},
+    {F::edt_Port4, T::CIPSCONT, "CIPSTART,4", W::DataFullView, R::Port, C::Number, J::Number,
+     "2317"},
+    {F::chk_NetPort4, T::CIPSCONT, "CIPSTART,4", W::DataFullView, R::Choice, C::Tick, J::Bool, "0"},
+    {F::chk_ComAtEnable, T::CICOMAT, "CICOMAT", W::DataFullView, R::Choice, C::Tick, J::Bool, "0"},
+    {F::chk_NetAtEnable, T::CINETAT, "CINETAT", W::DataFullView, R::Choice, C::Tick, J::Bool, "0"},
+    {F::chkCloudEnalbe, T::CLOUDEN, "CLOUDEN", W::DataFullFamily2, R::Choice, C::Tick, J::Bool,
+     "0"},
+    {F::lbledtCloud, T::CLOUDID, "CLOUDID", W::CloudOn, R::Text, C::Text, J::Text},
+    {F::lbledtPswd, T::CLOUDPA, "", W::CloudOn, R::Text, C::Text, J::Text},
+    {F::chk_CachEnable, T::CACHE, "CACHE", W::DataFullFamily2, R::Choice, C::Tick, J::Bool, "0"},
+    {F::lbledtResoc, T::RESOC, "RESOC", W::DataFullFamily2, R::SpacedNumber, C::Number, J::Number,
+     "5"},
+    {F::edt_IP5, T::CIPSCONT, "CIPSTART,1", W::HttpMode, R::QuotedText, C::Text, J::Text},
+    {F::edt_Port5, T::CIPSCONT, "CIPSTART,1", W::HttpMode, R::Port, C::Number, J::Number},
+    {F::edtHTPURL, T::HTPURL, "HTPURL", W::HttpFamily2, R::Text, C::Text, J::Text},
+    {F::mmoHTPHD, T::HTPHD, "HTPHD", W::HttpFamily2, R::Text, C::Text, J::Text},
+    {F::cbbHTPTP, T::HTPTP, "HTPTP", W::HttpFamily2, R::Choice, C::Item, J::ItemText},
+    {F::edt_TelNo, T::CIPNUM, "CIPNUM", W::SmsMode, R::Phone, C::Text, J::Text},
+    {F::cbb_WorkMode, T::CIMOD, "CIMOD", W::Always, R::Choice, C::Item, J::Index},
+    {F::edt_APN_other, T::CSTT, "CSTT", W::Always, R::Apn, C::Apn, J::Text},
+    {F::cbb_Com_Byte, T::ICF, "ICF", W::Always, R::Choice, C::Item, J::ItemNumber},
+    {F::cbb_Com_Stop, T::ICF, "ICF", W::Always, R::Choice, C::Item, J::ItemNumber},
+    {F::cbb_Com_Parity, T::ICF, "ICF", W::Always, R::Choice, C::Item, J::ItemText},
+    {F::cbb_Com_BaudRate, T::CIPR, "CIPR", W::Always, R::Choice, C::Item, J::ItemNumber},
+};
+
+constexpr std::size_t kMaxNumberDigits = 9;
+constexpr std::size_t kMaxPhoneDigits = 20;
+constexpr int kMaxPort = 65535;
+constexpr std::size_t kApnItems = 3;
+
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+bool AllDigits(std::string_view text, std::size_t most) {
+    return !text.empty() && text.size() <= most && std::all_of(text.begin(), text.end(), IsDigit);
+}
+
+bool HasControlByte(std::string_view text) {
+    return std::any_of(text.begin(), text.end(), [](char c) {
+        const auto byte = static_cast<unsigned char>(c);
+        return byte < 0x20 || byte == 0x7F;
+    });
+}
+
+// One to three texts, each between its own quotes, separated by commas.
+bool IsApn(std::string_view value) {
+    std::size_t items = 0;
+    std::size_t at = 0;
+    while (true) {
+        at = value.find_first_not_of(' ', at);
+        if (at == std::string_view::npos || value[at] != '"') {
+            return false;
+        }
+        const std::size_t close = value.find('"', at + 1);
+        if (close == std::string_view::npos || ++items > kApnItems) {
+            return false;
+        }
+        at = value.find_first_not_of(' ', close + 1);
+        if (at == std::string_view::npos) {
+            return true;
+        }
+        if (value[at++] != ',') {
+            return false;
+        }
+    }
+}
+
+bool ChoiceMade(const FormModel& form, Field field) {
+    const FieldRow& row = RowOf(field);
+    if (row.kind == FieldKind::Tick) {
+        return true;
+    }
+    const int item = form.Item(field);
+    return item >= 0 && item < ItemCount(row);
+}
+
+Field HexBoxOf(Field packet) {
+    return packet == Field::edt_RegFormat ? Field::chk_RegFormat : Field::chk_HeartbeatFormat;
+}
+
+std::vector<std::string> ApnItems(const std::string& value) {
+    std::vector<std::string> items = CommaTextToList(value);
+    for (std::string& item : items) {
+        item = DelQuotes(item);
+    }
+    if (items.size() < kApnItems) {
+        items.resize(kApnItems);
+    }
+    return items;
+}
+
+bool SentInView(const DeviceFieldRow& row, const FormModel& form, int view, bool familyTwo) {
+    const int mode = form.Item(Field::cbb_WorkMode);
+    const bool dataMode =
+        mode == kDataTransmissionMode && (view == kFullView || view == kCompactView);
+    const bool fullData = mode == kDataTransmissionMode && view == kFullView;
+    switch (row.when) {
+        case SentWhen::Always:
+            return true;
+        case SentWhen::DataMode:
+            return dataMode;
+        case SentWhen::DataFullView:
+            return fullData;
+        case SentWhen::DataFullFamily2:
+            return fullData && familyTwo;
+        case SentWhen::CloudOn:
+            return fullData && familyTwo && form.Tick(Field::chkCloudEnalbe);
+        case SentWhen::HttpMode:
+            return mode == kHttpdClientMode;
+        case SentWhen::HttpFamily2:
+            return mode == kHttpdClientMode && familyTwo;
+        case SentWhen::SmsMode:
+            return mode == kSmsTransmissionMode;
+    }
+    return false;
+}
+
+}  // namespace
+
+std::span<const DeviceFieldRow> DeviceFields() {
+    return kRows;
+}
+
+const DeviceFieldRow* DeviceRowOf(Field field) {
+    const auto row = std::find_if(std::begin(kRows), std::end(kRows),
+                                  [field](const DeviceFieldRow& r) { return r.field == field; });
+    return row == std::end(kRows) ? nullptr : row;
+}
+
+JsonType JsonTypeOf(Field field) {
+    if (const DeviceFieldRow* row = DeviceRowOf(field)) {
+        return row->json;
+    }
+    const FieldRow& row = RowOf(field);
+    switch (row.kind) {
+        case FieldKind::Tick:
+            return JsonType::Bool;
+        case FieldKind::Item:
+            return row.items.empty() ? JsonType::Index : JsonType::ItemText;
+        case FieldKind::Text:
+        case FieldKind::Memo:
+            break;
+    }
+    return field == Field::lbledt_D2D_ID ? JsonType::Number : JsonType::Text;
+}
+
+bool IsSent(const DeviceFieldRow& row, const FormModel& form, bool familyTwo) {
+    return SentInView(row, form, form.View(), familyTwo);
+}
+
+bool Keeps(ValueRule rule, std::string_view value) {
+    if (HasControlByte(value)) {
+        return false;
+    }
+    switch (rule) {
+        case ValueRule::Choice:
+        case ValueRule::Text:
+            return true;
+        case ValueRule::Number:
+            return AllDigits(value, kMaxNumberDigits);
+        case ValueRule::SpacedNumber:
+            return AllDigits(DelSpaces(value), kMaxNumberDigits);
+        case ValueRule::Port:
+            return value.empty() ||
+                   (AllDigits(value, kMaxNumberDigits) && std::stoll(std::string(value)) <= kMaxPort);
+        case ValueRule::Phone:
+            return AllDigits(value.starts_with('+') ? value.substr(1) : value, kMaxPhoneDigits);
+        case ValueRule::QuotedText:
+            return value.find('"') == std::string_view::npos;
+        case ValueRule::Apn:
+            return IsApn(value);
+    }
+    return false;
+}
+
+std::vector<ValueProblem> CheckBeforeWrite(const FormModel& form) {
+    std::vector<ValueProblem> problems;
+    for (const FieldRow& field : FormFields()) {
+        const DeviceFieldRow* row = DeviceRowOf(field.field);
+        if (row == nullptr || !IsSent(*row, form, true)) {
+            continue;
+        }
+        const bool kept = row->rule == ValueRule::Choice
+                              ? ChoiceMade(form, row->field)
+                              : !HasControlByte(form.Text(row->field)) &&
+                                    Keeps(row->rule, SentValue(*row, form));
+        if (!kept) {
+            problems.push_back({row->field, row->rule});
+        }
+    }
+    return problems;
+}
+
+std::string SentValue(const DeviceFieldRow& row, const FormModel& form) {
+    switch (row.compare) {
+        case Compare::Item: {
+            const std::string text = form.ItemText(row.field);
+            return text.empty() ? std::to_string(form.Item(row.field)) : text;
+        }
+        case Compare::Tick:
+            return form.Tick(row.field) ? "1" : "0";
+        case Compare::Packet:
+            return PacketHexText(form.Text(row.field), form.Tick(HexBoxOf(row.field)));
+        case Compare::Text:
+        case Compare::Number:
+        case Compare::Apn:
+            break;
+    }
+    return form.Text(row.field);
+}
+
+bool SameValue(Compare how, const std::string& written, const std::string& read) {
+    switch (how) {
+        case Compare::Number: {
+            const std::optional<std::int64_t> a = ParseDecimal(DelSpaces(written));
+            const std::optional<std::int64_t> b = ParseDecimal(DelSpaces(read));
+            return a && b ? *a == *b : written == read;
+        }
+        case Compare::Packet:
+            return SameText(written, read);
+        case Compare::Apn:
+            return ApnItems(written) == ApnItems(read);
+        case Compare::Text:
+        case Compare::Item:
+        case Compare::Tick:
+            break;
+    }
+    return written == read;
+}
+
+std::vector<HiddenChange> HiddenChanges(const FormModel& form, const FormModel& lastRead,
+                                        const std::set<std::string>& reported, bool familyTwo) {
+    std::vector<HiddenChange> changes;
+    if (form.Item(Field::cbb_WorkMode) != kDataTransmissionMode || form.View() != kCompactView) {
+        return changes;
+    }
+    for (const DeviceFieldRow& row : kRows) {
+        if (row.compactValue == nullptr || !SentInView(row, form, kFullView, familyTwo) ||
+            !reported.contains(row.reply)) {
+            continue;
+        }
+        std::string device = SentValue(row, lastRead);
+        if (!SameValue(row.compare, row.compactValue, device)) {
+            changes.push_back({row.field, std::move(device), row.compactValue});
+        }
+    }
+    return changes;
+}
+
+}  // namespace dtu
