@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "form/device_map.h"
 #include "form/form_model.h"
 
 namespace dtu::cli {
@@ -15,6 +16,7 @@ struct Mismatch {
     std::string wanted;
     std::string found;
     bool missing = false;  // the device reported nothing for it
+    JsonType json = JsonType::Text;
     bool operator==(const Mismatch&) const = default;
 };
 
