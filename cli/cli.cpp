@@ -99,19 +99,18 @@ bool PrintConfiguration(const Options& options, const DeviceRun& run, const Cons
 }
 
 // The plan of the runs, or why the profile cannot be written.
-std::optional<RunPlan> PlanFor(const Options& options, Action action, std::string& problem) {
+std::optional<RunPlan> PlanFor(const Options& options, Action action, std::string& problem,
+                               std::string& warnings) {
     RunPlan plan;
     plan.action = action;
     if (options.gap) {
         plan.gap = std::chrono::milliseconds(*options.gap);
     }
     if (action == Action::Write) {
-        if (std::optional<std::string> bad = LoadProfileFile(options.profile, plan.profile)) {
+        if (std::optional<std::string> bad =
+                LoadProfileFile(options.profile, plan.profile, options.view, warnings)) {
             problem = *bad;
             return std::nullopt;
-        }
-        if (options.view) {
-            plan.profile.SetView(*options.view);
         }
         plan.verify = options.verify;
     }
@@ -196,7 +195,9 @@ BatchEnd RunBatch(const Options& options, const RunPlan& plan, const Console& co
 int RunDevices(const Options& options, const CommandAction& command, const Console& console,
                OutputFiles& files) {
     std::string problem;
-    const std::optional<RunPlan> plan = PlanFor(options, command.action, problem);
+    std::string warnings;
+    const std::optional<RunPlan> plan = PlanFor(options, command.action, problem, warnings);
+    console.err << warnings;
     BatchEnd end;
     if (!plan) {
         console.err << "dtuconfig-cli: " << problem << '\n';

@@ -59,7 +59,11 @@ void DeviceRun::Start() {
             break;
         case Action::Write:
             session_.Form() = plan_.profile;
-            session_.WriteAll();
+            if (!session_.WriteAll().empty()) {
+                // The profile check refuses such values before any port opens.
+                result_.reason = "values the device cannot take; nothing was sent";
+                Finish(Verdict::NotStarted);
+            }
             break;
         case Action::Reset:
             session_.FactoryReset();

@@ -11,24 +11,30 @@
 
 namespace dtu::cli {
 
-// A profile value that write all could not send as meant.
+// A profile value write all could not send as meant, or one it loads otherwise.
 struct ProfileProblem {
     std::string key;       // "SECTION/Key"; empty when the file as a whole is wrong
-    std::size_t line = 0;  // 1 for the first line
-    std::string value;     // as stored, unescaped (GBK)
+    std::size_t line = 0;  // 1 for the first line; 0: the key is missing
+    std::string value;     // as loaded (GBK)
     std::string why;
     bool operator==(const ProfileProblem&) const = default;
 };
 
-// Every bad value among the profile keys of `text`, a profile's bytes, in file
-// order: an item index outside its list, a tick other than 0 or 1, a text that
-// is not the number, port or phone number due, a packet that is not
-// hexadecimal while its hex box is ticked. A file with none of the profile
-// keys is wrong as a whole. Keys that are missing are fine: they take their defaults.
-std::vector<ProfileProblem> CheckProfileText(std::string_view text);
+struct ProfileCheck {
+    std::vector<ProfileProblem> problems;  // the profile cannot be written
+    std::vector<ProfileProblem> warnings;  // loaded with a default instead
+};
 
-// Reads and checks the profile at `path`, then loads it into `form`. On
-// failure, the lines that say why (UTF-8), and `form` is left alone.
-std::optional<std::string> LoadProfileFile(const std::filesystem::path& path, FormModel& form);
+// Checks `form`, loaded from the profile whose bytes are `text`, as write all
+// would send it: every value it sends keeps its rule; ticks are 0 or 1; no
+// value holds a control byte; a list key outside its list is a warning (its
+// default was loaded). A file with none of the profile keys is wrong as a whole.
+ProfileCheck CheckProfile(std::string_view text, const FormModel& form);
+
+// Reads the profile at `path`, loads it into `form` (with `view` over the
+// file's when given) and checks it. On failure, the lines that say why
+// (UTF-8), and `form` is left alone; `warnings` gets a line for each warning.
+std::optional<std::string> LoadProfileFile(const std::filesystem::path& path, FormModel& form,
+                                           std::optional<int> view, std::string& warnings);
 
 }  // namespace dtu::cli

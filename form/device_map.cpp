@@ -37,19 +37,22 @@ constexpr DeviceFieldRow kRows[] = {
     {F::chk_NetPort1, T::CIPSCONT, "CIPSTART,1", W::DataFullView, R::Choice, C::Tick, J::Bool, "1"},
     {F::cbb_NetProtocol2, T::CIPSCONT, "CIPSTART,2", W::DataFullView, R::Choice, C::Item,
      J::ItemText, "TCP"},
-    {F::edt_IP2, T::CIPSCONT, "CIPSTART,2", W::DataFullView, R::QuotedText, C::Text, J::Text, kHost},
+    {F::edt_IP2, T::CIPSCONT, "CIPSTART,2", W::DataFullView, R::QuotedText, C::Text, J::Text,
+     kHost},
     {F::edt_Port2, T::CIPSCONT, "CIPSTART,2", W::DataFullView, R::Port, C::Number, J::Number,
      "2317"},
     {F::chk_NetPort2, T::CIPSCONT, "CIPSTART,2", W::DataFullView, R::Choice, C::Tick, J::Bool, "0"},
     {F::cbb_NetProtocol3, T::CIPSCONT, "CIPSTART,3", W::DataFullView, R::Choice, C::Item,
      J::ItemText, "TCP"},
-    {F::edt_IP3, T::CIPSCONT, "CIPSTART,3", W::DataFullView, R::QuotedText, C::Text, J::Text, kHost},
+    {F::edt_IP3, T::CIPSCONT, "CIPSTART,3", W::DataFullView, R::QuotedText, C::Text, J::Text,
+     kHost},
     {F::edt_Port3, T::CIPSCONT, "CIPSTART,3", W::DataFullView, R::Port, C::Number, J::Number,
      "2317"},
     {F::chk_NetPort3, T::CIPSCONT, "CIPSTART,3", W::DataFullView, R::Choice, C::Tick, J::Bool, "0"},
     {F::cbb_NetProtocol4, T::CIPSCONT, "CIPSTART,4", W::DataFullView, R::Choice, C::Item,
      J::ItemText, "TCP"},
-    {F::edt_IP4, T::CIPSCONT, "CIPSTART,4", W::DataFullView, R::QuotedText, C::Text, J::Text, kHost},
+    {F::edt_IP4, T::CIPSCONT, "CIPSTART,4", W::DataFullView, R::QuotedText, C::Text, J::Text,
+     kHost},
     {F::edt_Port4, T::CIPSCONT, "CIPSTART,4", W::DataFullView, R::Port, C::Number, J::Number,
      "2317"},
     {F::chk_NetPort4, T::CIPSCONT, "CIPSTART,4", W::DataFullView, R::Choice, C::Tick, J::Bool, "0"},
@@ -215,8 +218,8 @@ bool Keeps(ValueRule rule, std::string_view value) {
         case ValueRule::SpacedNumber:
             return AllDigits(DelSpaces(value), kMaxNumberDigits);
         case ValueRule::Port:
-            return value.empty() ||
-                   (AllDigits(value, kMaxNumberDigits) && std::stoll(std::string(value)) <= kMaxPort);
+            return value.empty() || (AllDigits(value, kMaxNumberDigits) &&
+                                     std::stoll(std::string(value)) <= kMaxPort);
         case ValueRule::Phone:
             return AllDigits(value.starts_with('+') ? value.substr(1) : value, kMaxPhoneDigits);
         case ValueRule::QuotedText:
@@ -234,10 +237,10 @@ std::vector<ValueProblem> CheckBeforeWrite(const FormModel& form) {
         if (row == nullptr || !IsSent(*row, form, true)) {
             continue;
         }
-        const bool kept = row->rule == ValueRule::Choice
-                              ? ChoiceMade(form, row->field)
-                              : !HasControlByte(form.Text(row->field)) &&
-                                    Keeps(row->rule, SentValue(*row, form));
+        const bool kept =
+            row->rule == ValueRule::Choice
+                ? ChoiceMade(form, row->field)
+                : !HasControlByte(form.Text(row->field)) && Keeps(row->rule, SentValue(*row, form));
         if (!kept) {
             problems.push_back({row->field, row->rule});
         }

@@ -54,7 +54,7 @@ enum class Compare : std::uint8_t {
 
 // How a value shows in JSON.
 enum class JsonType : std::uint8_t {
-    Number,      // digits as a number; anything else as a text, nothing as null
+    Number,  // digits as a number; anything else as a text, nothing as null
     Text,
     Bool,
     Index,       // the item index as a number

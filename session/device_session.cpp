@@ -5,6 +5,7 @@
 #include "form/reply_apply.h"
 #include "lang/lang_list.h"
 #include "protocol/commands.h"
+#include "protocol/firmware.h"
 #include "protocol/reply_names.h"
 #include "serial/open_error_text.h"
 #include "serial/port_identity.h"
@@ -60,6 +61,7 @@ void DeviceSession::BeginOpenPort(const PortTexts& texts,
 
 void DeviceSession::ClosePort() {
     BeginAction();
+    lastRead_.reset();
     control_.ClosePort();
     ShowPortStatus();
 }
@@ -87,9 +89,22 @@ void DeviceSession::ReadAll() {
     engine_.ReadAll();
 }
 
-void DeviceSession::WriteAll() {
+std::vector<ValueProblem> DeviceSession::WriteAll() {
+    std::vector<ValueProblem> problems = CheckBeforeWrite(form_);
+    if (!problems.empty()) {
+        return problems;
+    }
     BeginAction(kWriteAllOperation);
+    lastRead_.reset();
     engine_.WriteAll();
+    return problems;
+}
+
+std::vector<HiddenChange> DeviceSession::HiddenChangesOfWrite() const {
+    if (!lastRead_) {
+        return {};
+    }
+    return HiddenChanges(form_, *lastRead_, reported_, FirmwareFamily(firmware_) == 2);
 }
 
 void DeviceSession::FactoryReset() {
@@ -164,6 +179,11 @@ void DeviceSession::PortChanged() {
 }
 
 void DeviceSession::RunFinished(const RunOutcome& outcome) {
+    if (outcome.operation == kReadAllOperation && !outcome.direct) {
+        lastRead_ = form_;
+        lastRead_->onChanged = nullptr;
+        lastRead_->onStateChanged = nullptr;
+    }
     if (listener_ != nullptr) {
         listener_->OnRunFinished(outcome);
     }

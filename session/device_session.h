@@ -6,7 +6,9 @@
 #include <optional>
 #include <set>
 #include <string>
+#include <vector>
 
+#include "form/device_map.h"
 #include "form/form_model.h"
 #include "netport/net_link.h"
 #include "protocol/device_port.h"
@@ -75,7 +77,13 @@ public:
 
     // The actions. Each ends a running list first, as interrupted.
     void ReadAll();
-    void WriteAll();
+    // Starts only when every value it sends keeps its rule; else returns the
+    // fields that do not, and sends nothing.
+    std::vector<ValueProblem> WriteAll();
+    // For a write all now: the fields the compact view hides that it would
+    // change on the device, as the last read all found it; nothing when no
+    // read all has reported since the port opened or the last write.
+    std::vector<HiddenChange> HiddenChangesOfWrite() const;
     void FactoryReset();  // after the user confirmed
     void RestartDevice();
     void EnterCommandMode();
@@ -126,6 +134,7 @@ private:
     Engine engine_;
     std::string firmware_;
     std::set<std::string> reported_;
+    std::optional<FormModel> lastRead_;  // the form as the last read all left it
 };
 
 }  // namespace dtu

@@ -3,68 +3,81 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <vector>
 
-#include "form/form_snapshot.h"
 #include "tests/lang/test_support.h"
 
 namespace dtu::cli {
 namespace {
 
-using Problems = std::vector<ProfileProblem>;
 using testing::TempDir;
 using testing::WriteBytes;
 
-// Each row: a profile's bytes and the problems found, in file order.
-TEST(ProfileCheck, FindsEveryBadValueWithItsKeyAndLine) {
+const std::string kNumber = "a number of 1 to 9 digits is due";
+const std::string kPort = "a port number from 0 to 65535 or nothing is due";
+const std::string kQuoted = "text without double quotes or control characters is due";
+
+// Each row: a profile's bytes, the lines that refuse it (file order) and the
+// warnings it loads with; the path stands where "@" does.
+TEST(ProfileCheck, RefusesWhatWriteAllCannotSendAndWarnsOfDefaults) {
     struct Row {
         const char* name;
         std::string text;
-        Problems problems;
+        std::string refused;
+        std::string warnings;
     };
-    const std::string itemList = "an item index from 0 to 2 is due";
     const Row rows[] = {
         {"settings_file_as_saved",
-         "[COM]\nComName=COM1\n[COMMON]\nAPN Index=2\nAPN Str=x\nBaudRate=10\n[DTM]\n"
-         "Port1=2317\nPort2=\nHeartbeatTime=50\nD2D ID=\nResoc= 1 0\n[STM]\nTelNo=+8613800\n",
-         {}},
-        {"items_outside_lists",
-         "[COMMON]\nWorkMode=5\nView=-1\nAPN Index=3\nBaudRate=9600\n[HCM]\nHTPTP=0x1\n",
-         {{"COMMON/WorkMode", 2, "5", "an item index from 0 to 4 is due"},
-          {"COMMON/View", 3, "-1", "an item index from 0 to 1 is due"},
-          {"COMMON/APN Index", 4, "3", itemList},
-          {"COMMON/BaudRate", 5, "9600",
-           "an item index from 0 to 10 is due (0 = 300, 1 = 600, 2 = 1200, 3 = 2400, "
-           "4 = 4800, 5 = 9600, 6 = 14400, 7 = 19200, 8 = 38400, 9 = 57600, 10 = 115200)"}}},
-        {"ticks_and_numbers",
-         "[DTM]\r\nEnable1=yes\r\nEnable2=2\r\nPort3=65536\r\nPort4=80a\r\nWaitTime=\r\n"
-         "RestartTime=1e3\r\nD2D ID=x\r\nResoc=\r\n[STM]\r\nTelNo=10086-1\r\n",
-         {{"DTM/Enable1", 2, "yes", "1 or 0 is due"},
-          {"DTM/Enable2", 3, "2", "1 or 0 is due"},
-          {"DTM/Port3", 4, "65536", "a port number from 0 to 65535 or nothing is due"},
-          {"DTM/Port4", 5, "80a", "a port number from 0 to 65535 or nothing is due"},
-          {"DTM/WaitTime", 6, "", "a number is due"},
-          {"DTM/RestartTime", 7, "1e3", "a number is due"},
-          {"DTM/D2D ID", 8, "x", "a number or nothing is due"},
-          {"DTM/Resoc", 9, "", "a number is due"},
-          {"STM/TelNo", 11, "10086-1",
-           "a phone number (digits, a leading + allowed) or nothing is due"}}},
-        {"packets_hex_only_when_ticked",
-         "[DTM]\nHeartbeatFormat=LOG\nLoginFormat=4C4F4\nLoginFormatHex=1\n",
-         {{"DTM/LoginFormat", 3, "4C4F4",
-           "hexadecimal text (pairs of 0-9, A-F) is due while LoginFormatHex is 1"}}},
-        {"ticked_box_sends_the_default_packet",
-         "[DTM]\nRestartTime=1800\nHeartbeatFormatHex=1\n",
-         {{"DTM/HeartbeatFormat", 3, "LOG",
-           "hexadecimal text (pairs of 0-9, A-F) is due while HeartbeatFormatHex is 1 (the key "
-           "is missing: this is its default)"}}},
-        {"no_profile_key",
-         "{\"COMMON\": {}}\n[SYS]\nLang=1\n",
-         {{"", 0, "", "it holds none of the profile's keys (sections COMMON, DTM, HCM, STM)"}}},
+         "[COM]\nComName=COM1\n[COMMON]\nAPN Index=2\nAPN Str=\"x\", \"u\"\nBaudRate=10\n[DTM]\n"
+         "Port1=2317\nPort2=\nHeartbeatTime=50\nD2D ID=\nResoc= 1 0\n[STM]\nTelNo=+8613800138000\n",
+         "", ""},
+        {"items_outside_lists_take_defaults",
+         "[COMMON]\nWorkMode=5\nView=-1\nAPN Index=3\nBaudRate=-1\n", "",
+         "warning: @:2: COMMON/WorkMode=5: no item of its list; its default 0 is used\n"
+         "warning: @:3: COMMON/View=-1: no item of its list; its default 0 is used\n"
+         "warning: @:4: COMMON/APN Index=3: no item of its list; its default 0 is used\n"
+         "warning: @:5: COMMON/BaudRate=-1: no item of its list; its default 10 is used\n"},
+        {"full_view_rules",
+         "[DTM]\r\nEnable1=yes\r\nPort3=65536\r\nWaitTime=\r\nRestartTime=1e3\r\nResoc=\r\n",
+         "@:2: DTM/Enable1=yes: 1 or 0 is due\n@:3: DTM/Port3=65536: " + kPort +
+             "\n@:4: DTM/WaitTime=: " + kNumber + "\n@:5: DTM/RestartTime=1e3: " + kNumber +
+             "\n@:6: DTM/Resoc=: " + kNumber + " (blanks are ignored)",
+         ""},
+        {"quotes_and_control_bytes_cannot_reach_the_line",
+         "[COMMON]\nAPN Index=2\nAPN Str=\"a\"b\"\n[DTM]\nIP1=x\",1\nHeartbeatFormat=a\"\n"
+         "HeartbeatFormatHex=1\nLoginFormat=\"ok\"\nLoginFormatHex=0\nWaitTime=1\t0\n",
+         "@:3: COMMON/APN Str=\"a\"b\": one to three texts in double quotes, separated by commas, "
+         "are due\n@:5: DTM/IP1=x\",1: " +
+             kQuoted + "\n@:6: DTM/HeartbeatFormat=a\": " + kQuoted +
+             "\n@:10: DTM/WaitTime=1\t0: text on one line, without control characters, is due",
+         ""},
+        {"only_what_the_mode_and_view_send",
+         "[COMMON]\nWorkMode=4\n[DTM]\nHeartbeatTime=\nPort2=99999\nHeartbeatFormat=LOG\n"
+         "HeartbeatFormatHex=1\n[STM]\nTelNo=13800138000\n",
+         "", ""},
+        {"compact_view_hides_restart_time",
+         "[COMMON]\nView=1\n[DTM]\nRestartTime=\nPort2=x\nHeartbeatTime=\n",
+         "@:6: DTM/HeartbeatTime=: " + kNumber, ""},
+        {"sms_number", "[COMMON]\nWorkMode=4\n[STM]\nTelNo=10086-1\n",
+         "@:4: STM/TelNo=10086-1: a phone number (1 to 20 digits, a leading + allowed) is due", ""},
+        {"no_profile_key", "{\"COMMON\": {}}\n[SYS]\nLang=1\n",
+         "@: it holds none of the profile's keys (sections COMMON, DTM, HCM, STM)", ""},
     };
+    TempDir dir;
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        EXPECT_EQ(CheckProfileText(row.text), row.problems);
+        const auto path = dir / (std::string(row.name) + ".ini");
+        const auto withPath = [&path](std::string text) {
+            for (std::size_t at; (at = text.find('@')) != std::string::npos;) {
+                text.replace(at, 1, path.string());
+            }
+            return text;
+        };
+        WriteBytes(path, row.text);
+        FormModel form;
+        std::string warnings;
+        const auto refused = LoadProfileFile(path, form, std::nullopt, warnings);
+        EXPECT_EQ(refused.value_or(""), withPath(row.refused));
+        EXPECT_EQ(warnings, withPath(row.warnings));
     }
 }
 
@@ -73,17 +86,17 @@ TEST(ProfileCheck, LoadsAGoodProfileAndLeavesTheFormAloneOtherwise) {
     WriteBytes(dir / "good.ini", "[COMMON]\nWorkMode=4\n[STM]\nTelNo=10010\n");
     WriteBytes(dir / "bad.ini", "[COMMON]\nWorkMode=4\n[STM]\nTelNo=\xD6\xD0\n");
     FormModel form;
-    EXPECT_EQ(
-        LoadProfileFile(dir / "bad.ini", form),
-        (dir / "bad.ini").string() +
-            ":4: STM/TelNo=中: a phone number (digits, a leading + allowed) or nothing is due");
+    std::string warnings;
+    EXPECT_EQ(LoadProfileFile(dir / "bad.ini", form, std::nullopt, warnings),
+              (dir / "bad.ini").string() +
+                  ":4: STM/TelNo=中: a phone number (1 to 20 digits, a leading + allowed) is due");
     EXPECT_EQ(form.Item(Field::cbb_WorkMode), 0);
-    EXPECT_EQ(LoadProfileFile(dir / "missing.ini", form),
+    EXPECT_EQ(LoadProfileFile(dir / "missing.ini", form, std::nullopt, warnings),
               "cannot read the profile " + (dir / "missing.ini").string() + ": no such file");
-    EXPECT_EQ(LoadProfileFile(dir.Path(), form),
+    EXPECT_EQ(LoadProfileFile(dir.Path(), form, std::nullopt, warnings),
               "cannot read the profile " + dir.Path().string() + ": not a regular file");
-    EXPECT_EQ(LoadProfileFile(dir / "good.ini", form), std::nullopt);
-    EXPECT_EQ(SnapshotOf(form).cbb_WorkMode, 4);
+    EXPECT_EQ(LoadProfileFile(dir / "good.ini", form, std::nullopt, warnings), std::nullopt);
+    EXPECT_EQ(form.Item(Field::cbb_WorkMode), 4);
     EXPECT_EQ(form.Text(Field::edt_TelNo), "10010");
 }
 

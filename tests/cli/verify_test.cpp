@@ -110,7 +110,7 @@ TEST(Verify, ComparesWhatWriteAllSentForTheModeAndView) {
              f.SetItem(Field::cbb_Com_BaudRate, 9);
              f.SetText(Field::edt_APN_other, "\"CMNET\",\"u\",\"\"");
          },
-         {"COMMON/WorkMode", "COMMON/APN Str", "COMMON/BaudRate", "STM/TelNo"}},
+         {"STM/TelNo", "COMMON/WorkMode", "COMMON/APN Str", "COMMON/BaudRate"}},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -131,9 +131,10 @@ TEST(Verify, ShowsValuesAsTheyWentOut) {
     FormModel found = ReadBack(written);
     found.SetText(Field::edt_HeartbeatFormat, "4C4F48");
     found.SetItem(Field::cbb_Com_Parity, 2);
-    EXPECT_EQ(CompareWritten(written, found, kAllReported, true),
-              (std::vector<Mismatch>{{"COMMON/Parity", "NONE", "EVEN"},
-                                     {"DTM/HeartbeatFormat", "4C4F47", "4C4F48"}}));
+    EXPECT_EQ(
+        CompareWritten(written, found, kAllReported, true),
+        (std::vector<Mismatch>{{"DTM/HeartbeatFormat", "4C4F47", "4C4F48", false, JsonType::Text},
+                               {"COMMON/Parity", "NONE", "EVEN", false, JsonType::ItemText}}));
 }
 
 TEST(Verify, AFieldNoReplyReportedIsAMismatchWhateverTheFormHolds) {
