@@ -83,12 +83,15 @@ TEST_F(EndToEndTest, WriteAllNamesTheSettingsTheDeviceRefused) {
     LoadWorkedExample(form);
     form.SetTick(Field::chk_HeartbeatFormat, true);
     form.SetText(Field::edt_HeartbeatFormat, "HELLO");  // not hexadecimal
+    // A value that would break its line is never sent.
     form.SetText(Field::edt_Port2, "6060s");
-    session.WriteAll();
+    EXPECT_EQ(session.WriteAll(), (std::vector<ValueProblem>{{Field::edt_Port2, ValueRule::Port}}));
+    EXPECT_FALSE(session.Running());
+    form.SetText(Field::edt_Port2, "6060");
+    EXPECT_EQ(session.WriteAll(), std::vector<ValueProblem>{});
     ASSERT_TRUE(RunToVerdict());
     EXPECT_EQ(outcomes.back().end, RunEnd::Incomplete);
-    EXPECT_EQ(outcomes.back().refused, (Lines{"AT+CIPPACK=0,\"HELLO\",\"0\"\r\n",
-                                              "AT+CIPSCONT=2,\"TCP\",\"\", 6060s,0\r\n"}));
+    EXPECT_EQ(outcomes.back().refused, (Lines{"AT+CIPPACK=0,\"HELLO\",\"0\"\r\n"}));
     EXPECT_EQ(log.back().kind, LogKind::Error);
     EXPECT_EQ(device->ReceivedLines().back(), "ATW\r\n");
 }
