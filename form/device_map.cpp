@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "lang/same_text.h"
-#include "protocol/form_values.h"
 #include "protocol/text_helpers.h"
 #include "protocol/write_values.h"
 

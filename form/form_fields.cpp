@@ -2,8 +2,6 @@
 
 #include <array>
 
-#include "protocol/form_values.h"
-
 namespace dtu {
 
 namespace {

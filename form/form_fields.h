@@ -108,6 +108,10 @@ inline constexpr const char* kStopBitsItems[] = {"1", "2"};
 inline constexpr const char* kProtocolItems[] = {"TCP", "UDP"};
 inline constexpr const char* kHttpMethodItems[] = {"GET", "POST"};
 
+// The host name the socket host fields show by default; compact-view write all
+// sends it for sockets 2 to 4.
+inline constexpr const char* kDefaultServerHost = "dtu.example.net";
+
 inline constexpr int kWorkModeCount = 5;
 inline constexpr int kApnChoiceCount = 3;
 inline constexpr int kApnOtherChoice = 2;

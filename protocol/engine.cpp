@@ -8,7 +8,6 @@
 #include "protocol/firmware.h"
 #include "protocol/reply_names.h"
 #include "protocol/run_texts.h"
-#include "protocol/sequences.h"
 #include "protocol/text_helpers.h"
 
 namespace dtu {
@@ -21,6 +20,7 @@ constexpr std::string_view kQueryEnd = "?\r\n";
 constexpr std::string_view kSaveLine = "ATW\r\n";
 constexpr const char* kPortNotOpenKey = "lang_Info_ComIsOpen";
 constexpr const char* kTooLongKey = "lang_Info_TooLong";
+constexpr const char* kReadAllQueries[] = {"CIVER", "CIPR", "ICF", "CIPSCONT"};
 
 const char* SuccessTextKey(std::uint8_t operation) {
     switch (operation) {
@@ -69,12 +69,15 @@ void Engine::BeginAction() {
 }
 
 void Engine::ReadAll() {
-    BuildReadAllOrders(orders_);
+    orders_.ClearOrders();
+    for (const char* name : kReadAllQueries) {
+        orders_.AddQueryOrder(name);
+    }
     StartList();
 }
 
 void Engine::WriteAll() {
-    BuildWriteAllOrders(host_.ReadForm(), orders_);
+    host_.BuildWriteAll(orders_);
     StartList();
 }
 
@@ -115,9 +118,9 @@ void Engine::ExitToDataMode() {
 }
 
 void Engine::SendSms() {
-    const FormValues form = host_.ReadForm();
-    const std::string number = DelSpaces(form.edt_Sms_TelNo);
-    const std::string message = DelCrLf(form.mmo_Sms_Msg);
+    const auto [shownNumber, shownMessage] = host_.Sms();
+    const std::string number = DelSpaces(shownNumber);
+    const std::string message = DelCrLf(shownMessage);
     if (number.empty() || message.empty()) {
         return;
     }
@@ -375,15 +378,7 @@ bool Engine::FollowDeviceUartChange(bool& reopened) {
     if (!formatChanged && !speedChanged) {
         return true;
     }
-    const FormValues form = host_.ReadForm();
-    LineChange change;
-    if (formatChanged) {
-        change.parity = form.cbb_Com_ParityText;
-        change.dataBits = form.cbb_Com_ByteText;
-        change.stopBits = form.cbb_Com_StopText;
-    } else {
-        change.baudRate = form.cbb_Com_BaudRate;
-    }
+    const LineChange change = host_.DeviceUart(formatChanged);
     const OpenResult reopen = port_.Reopen(change);
     if (reopen.ok) {
         host_.PortChanged();
@@ -430,12 +425,11 @@ void Engine::ApplyFirmwareFamily(int family) {
     if (family != 2 || !running_) {
         return;
     }
-    const FormValues form = host_.ReadForm();
     if (CurrentOperation == kReadAllOperation) {
-        AppendFamilyQueries(form, orders_);
-        extendedModes_.insert(form.cbb_WorkMode);
+        host_.AppendFamilyQueries(orders_);
+        extendedModes_.insert(host_.WorkMode());
     } else if (CurrentOperation == kWriteAllOperation) {
-        InsertFamilySetLines(form, orders_);
+        host_.InsertFamilySetLines(orders_);
     }
 }
 
@@ -444,9 +438,8 @@ void Engine::FollowDeviceWorkMode() {
     if (!running_ || CurrentOperation != kReadAllOperation || extendedModes_.empty()) {
         return;
     }
-    const FormValues form = host_.ReadForm();
-    if (extendedModes_.insert(form.cbb_WorkMode).second) {
-        AppendFamilyQueries(form, orders_);
+    if (extendedModes_.insert(host_.WorkMode()).second) {
+        host_.AppendFamilyQueries(orders_);
     }
 }
 

@@ -1,8 +1,10 @@
 #pragma once
 
 #include <string>
+#include <utility>
 
-#include "protocol/form_values.h"
+#include "protocol/device_port.h"
+#include "protocol/order_list.h"
 #include "protocol/reply_parser.h"
 #include "protocol/run_outcome.h"
 
@@ -32,7 +34,16 @@ public:
     virtual void Log(LogKind kind, const std::string& text) = 0;
     virtual void ShowProgress(const Progress& progress) = 0;
 
-    virtual FormValues ReadForm() const = 0;
+    // The form's lines: write all's, and the firmware-family lines chosen by
+    // the form's work mode and view.
+    virtual void BuildWriteAll(OrderList& orders) const = 0;
+    virtual void AppendFamilyQueries(OrderList& orders) const = 0;
+    virtual void InsertFamilySetLines(OrderList& orders) const = 0;
+    virtual int WorkMode() const = 0;
+    // The PC port's settings that follow the device's new UART: its format, else its speed.
+    virtual LineChange DeviceUart(bool format) const = 0;
+    // The SMS to send: the number and the message as the form shows them.
+    virtual std::pair<std::string, std::string> Sms() const = 0;
     // One reply value into the form; the version reply comes here too. May throw
     // for a value the form cannot take: that value is dropped.
     virtual void ApplyReply(const ReplyValue& reply) = 0;

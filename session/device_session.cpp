@@ -1,8 +1,8 @@
 #include "session/device_session.h"
 
 #include "form/factory_reset.h"
-#include "form/form_snapshot.h"
 #include "form/reply_apply.h"
+#include "form/write_lines.h"
 #include "lang/lang_list.h"
 #include "protocol/commands.h"
 #include "protocol/firmware.h"
@@ -154,8 +154,36 @@ void DeviceSession::ShowProgress(const Progress& progress) {
     }
 }
 
-FormValues DeviceSession::ReadForm() const {
-    return SnapshotOf(form_);
+void DeviceSession::BuildWriteAll(OrderList& orders) const {
+    BuildWriteAllOrders(form_, orders);
+}
+
+void DeviceSession::AppendFamilyQueries(OrderList& orders) const {
+    dtu::AppendFamilyQueries(form_, orders);
+}
+
+void DeviceSession::InsertFamilySetLines(OrderList& orders) const {
+    dtu::InsertFamilySetLines(form_, orders);
+}
+
+int DeviceSession::WorkMode() const {
+    return form_.Item(Field::cbb_WorkMode);
+}
+
+LineChange DeviceSession::DeviceUart(bool format) const {
+    LineChange change;
+    if (format) {
+        change.parity = form_.ItemText(Field::cbb_Com_Parity);
+        change.dataBits = form_.ItemText(Field::cbb_Com_Byte);
+        change.stopBits = form_.ItemText(Field::cbb_Com_Stop);
+    } else {
+        change.baudRate = form_.ItemText(Field::cbb_Com_BaudRate);
+    }
+    return change;
+}
+
+std::pair<std::string, std::string> DeviceSession::Sms() const {
+    return {form_.Text(Field::edt_Sms_TelNo), form_.Text(Field::mmo_Sms_Msg)};
 }
 
 void DeviceSession::ApplyReply(const ReplyValue& reply) {

@@ -114,7 +114,12 @@ private:
     // EngineHost.
     void Log(LogKind kind, const std::string& text) override;
     void ShowProgress(const Progress& progress) override;
-    FormValues ReadForm() const override;
+    void BuildWriteAll(OrderList& orders) const override;
+    void AppendFamilyQueries(OrderList& orders) const override;
+    void InsertFamilySetLines(OrderList& orders) const override;
+    int WorkMode() const override;
+    LineChange DeviceUart(bool format) const override;
+    std::pair<std::string, std::string> Sms() const override;
     void ApplyReply(const ReplyValue& reply) override;
     void EnableFamilyControls(bool enable) override;
     void ResetFormForFactory() override;

@@ -15,10 +15,9 @@
 
 #include "form/form_model.h"
 #include "form/form_settings.h"
-#include "form/form_snapshot.h"
+#include "form/write_lines.h"
 #include "lang/gbk.h"
 #include "protocol/order_list.h"
-#include "protocol/sequences.h"
 #include "settings/ini_file.h"
 
 namespace {
@@ -76,9 +75,8 @@ int main(int argc, char** argv) {
         // What the window shows of it, and takes back unedited.
         const std::string shown = dtu::Utf8ToGbk(dtu::GbkToUtf8(form.Text(dtu::Field::mmoHTPHD)));
         dtu::OrderList orders;
-        const dtu::FormValues values = dtu::SnapshotOf(form);
-        dtu::BuildWriteAllOrders(values, orders);
-        dtu::InsertFamilySetLines(values, orders);
+        dtu::BuildWriteAllOrders(form, orders);
+        dtu::InsertFamilySetLines(form, orders);
         dtu::SaveFormSettings(form, ini);
         ini.Save();
         cpu.push_back(CpuMs() - cpuStart);

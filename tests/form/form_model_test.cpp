@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "form/factory_reset.h"
-#include "form/form_snapshot.h"
 
 namespace dtu {
 namespace {
@@ -71,7 +70,7 @@ TEST(FormModel, ProgramSetValuesAreKeptWholeAndAnnouncedOnce) {
     form.SetItemByText(Field::cbbHTPTP, "post");
     EXPECT_EQ(form.Text(Field::edt_Port1), port);
     EXPECT_EQ(form.Item(Field::cbb_Com_BaudRate), -1);
-    EXPECT_EQ(SnapshotOf(form).cbb_Com_BaudRate, "");
+    EXPECT_EQ(form.ItemText(Field::cbb_Com_BaudRate), "");
     EXPECT_EQ(form.ItemText(Field::cbbHTPTP), "POST");
     EXPECT_EQ(changed,
               (std::vector<Field>{Field::edt_Port1, Field::cbb_Com_BaudRate, Field::cbbHTPTP}));
@@ -95,18 +94,17 @@ TEST(FormModel, FactoryResetBlanksWhatTheDeviceForgets) {
     form.SetText(Field::edtHTPURL, "/kept");
     form.ChooseApn(1);
     ResetForFactory(form);
-    const FormValues values = SnapshotOf(form);
     EXPECT_FALSE(form.Tick(Field::chk_D2DEnable));
-    EXPECT_FALSE(values.chk_RegFormat);
-    EXPECT_EQ(values.edt_RegFormat, "");
-    EXPECT_EQ(values.cbb_WorkMode, 0);
+    EXPECT_FALSE(form.Tick(Field::chk_RegFormat));
+    EXPECT_EQ(form.Text(Field::edt_RegFormat), "");
+    EXPECT_EQ(form.Item(Field::cbb_WorkMode), 0);
     EXPECT_EQ(form.Item(Field::cbb_APN), 0);
-    EXPECT_EQ(values.edt_APN_other, "CMNET");
-    EXPECT_EQ(values.cbb_Com_BaudRate, "115200");
-    EXPECT_EQ(values.sockets[0].edt_IP, "");
-    EXPECT_TRUE(values.sockets[0].chk_NetPort);
+    EXPECT_EQ(form.Text(Field::edt_APN_other), "CMNET");
+    EXPECT_EQ(form.ItemText(Field::cbb_Com_BaudRate), "115200");
+    EXPECT_EQ(form.Text(Field::edt_IP1), "");
+    EXPECT_TRUE(form.Tick(Field::chk_NetPort1));
     EXPECT_TRUE(form.Tick(Field::chk_NetPort5));
-    EXPECT_EQ(values.edtHTPURL, "/kept");
+    EXPECT_EQ(form.Text(Field::edtHTPURL), "/kept");
     EXPECT_EQ(form.Text(Field::lbledt_D2D_ID), "7");
 }
 

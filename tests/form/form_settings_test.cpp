@@ -4,7 +4,6 @@
 
 #include <string>
 
-#include "form/form_snapshot.h"
 #include "tests/lang/test_support.h"
 
 namespace dtu {
@@ -28,11 +27,10 @@ TEST(FormSettings, IndexesOutsideTheirListsGiveTheDefaults) {
             EXPECT_EQ(form.Item(row.field), std::stoi(row.defaultValue)) << row.control;
         }
     }
-    const FormValues values = SnapshotOf(form);
-    EXPECT_EQ(values.edt_APN_other, "\"CMNET\",\"\",\"\"");
-    EXPECT_EQ(values.cbb_Com_BaudRate, "115200");
-    EXPECT_EQ(values.cbb_Com_ByteText, "8");
-    EXPECT_EQ(values.sockets[0].cbb_NetProtocol, "TCP");
+    EXPECT_EQ(form.Text(Field::edt_APN_other), "\"CMNET\",\"\",\"\"");
+    EXPECT_EQ(form.ItemText(Field::cbb_Com_BaudRate), "115200");
+    EXPECT_EQ(form.ItemText(Field::cbb_Com_Byte), "8");
+    EXPECT_EQ(form.ItemText(Field::cbb_NetProtocol1), "TCP");
 }
 
 TEST(FormSettings, EveryValueComesBackWhole) {

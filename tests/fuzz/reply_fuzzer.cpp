@@ -7,7 +7,6 @@
 #include <string>
 
 #include "form/factory_reset.h"
-#include "form/form_snapshot.h"
 #include "form/reply_apply.h"
 #include "protocol/engine.h"
 #include "tests/fuzz/form_round_trip.h"
@@ -17,11 +16,9 @@ namespace {
 
 class FormHost : public dtu::testing::FakeHost {
 public:
-    dtu::FormValues ReadForm() const override { return dtu::SnapshotOf(model); }
-    void ApplyReply(const dtu::ReplyValue& reply) override { dtu::ApplyReply(model, reply); }
-    void EnableFamilyControls(bool enable) override { model.EnableFamilyControls(enable); }
-    void ResetFormForFactory() override { dtu::ResetForFactory(model); }
-    dtu::FormModel model;
+    void ApplyReply(const dtu::ReplyValue& reply) override { dtu::ApplyReply(form, reply); }
+    void EnableFamilyControls(bool enable) override { form.EnableFamilyControls(enable); }
+    void ResetFormForFactory() override { dtu::ResetForFactory(form); }
 };
 
 constexpr std::size_t kMaxBlock = 2048;
@@ -33,8 +30,8 @@ void RunBlock(const std::string& block, std::uint8_t operation) {
     dtu::OrderList orders;
     dtu::Engine engine(orders, port, timers, host);
     // The block's length picks the form's work mode and view.
-    host.model.SetItem(dtu::Field::cbb_WorkMode, static_cast<int>(block.size() % 5));
-    host.model.SetView(static_cast<int>(block.size() / 5 % 2));
+    host.form.SetItem(dtu::Field::cbb_WorkMode, static_cast<int>(block.size() % 5));
+    host.form.SetView(static_cast<int>(block.size() / 5 % 2));
 
     engine.CurrentOperation = operation;
     if (operation == dtu::kReadAllOperation) {
@@ -50,7 +47,7 @@ void RunBlock(const std::string& block, std::uint8_t operation) {
     timers.Advance(dtu::Engine::kReplyTimeout * 3);
     // Every run ends, and once.
     dtu::fuzz::Check(orders.OrderIndex >= 0 && !engine.Running() && host.outcomes.size() == 1);
-    dtu::fuzz::CheckFormRoundTrip(host.model);
+    dtu::fuzz::CheckFormRoundTrip(host.form);
 }
 
 }  // namespace

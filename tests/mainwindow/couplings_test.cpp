@@ -18,6 +18,8 @@
 
 namespace {
 
+using dtu::Field;
+
 // Presses `button` of the factory-reset question as soon as it shows; records
 // what the box looked like.
 struct QuestionAnswer {
@@ -81,7 +83,7 @@ void CouplingsTest::factoryResetNoChangesNothing() {
     WindowFixture fixture;
     FillForm(fixture);
     fixture.window().Session().Orders().AddExecOrder("CIRESET");
-    const dtu::FormValues before = ReadForm(fixture.window());
+    const dtu::FormModel before = ReadForm(fixture.window());
     QuestionAnswer answer(QMessageBox::No);
     AnswerWhenShown(answer);
     fixture.find<QAction>("actReset")->trigger();
@@ -89,11 +91,11 @@ void CouplingsTest::factoryResetNoChangesNothing() {
     QCOMPARE(answer.caption, QString("Warning"));
     QVERIFY(answer.noIsDefault);
     QVERIFY(!answer.hasIcon);
-    const dtu::FormValues after = ReadForm(fixture.window());
-    QCOMPARE(after.edt_APN_other, before.edt_APN_other);
-    QCOMPARE(after.cbb_WorkMode, 4);
-    QVERIFY(after.chk_HeartbeatFormat);
-    QCOMPARE(after.edt_HeartbeatFormat, before.edt_HeartbeatFormat);
+    const dtu::FormModel after = ReadForm(fixture.window());
+    QCOMPARE(after.Text(Field::edt_APN_other), before.Text(Field::edt_APN_other));
+    QCOMPARE(after.Item(Field::cbb_WorkMode), 4);
+    QVERIFY(after.Tick(Field::chk_HeartbeatFormat));
+    QCOMPARE(after.Text(Field::edt_HeartbeatFormat), before.Text(Field::edt_HeartbeatFormat));
     QCOMPARE(fixture.window().Session().Orders().Lines(),
              std::vector<std::string>{"AT+CIRESET\r\n"});
 }
@@ -106,24 +108,26 @@ void CouplingsTest::factoryResetYesBlanksForm() {
     QuestionAnswer answer(QMessageBox::Yes);
     AnswerWhenShown(answer);
     fixture.find<QPushButton>("btn_Default")->click();
-    const dtu::FormValues form = ReadForm(fixture.window());
+    const dtu::FormModel form = ReadForm(fixture.window());
     QCOMPARE(fixture.find<QComboBox>("cbb_APN")->currentIndex(), 0);
-    QCOMPARE(form.edt_APN_other, std::string("CMNET"));
-    QCOMPARE(form.cbb_Com_BaudRate, std::string("115200"));
-    QCOMPARE(form.cbb_Com_ByteItem, 1);
-    QCOMPARE(form.cbb_WorkMode, 0);
+    QCOMPARE(form.Text(Field::edt_APN_other), std::string("CMNET"));
+    QCOMPARE(form.ItemText(Field::cbb_Com_BaudRate), std::string("115200"));
+    QCOMPARE(form.Item(Field::cbb_Com_Byte), 1);
+    QCOMPARE(form.Item(Field::cbb_WorkMode), 0);
     QCOMPARE(fixture.find<QStackedWidget>("rzpgcntrl_WorkMode")->currentIndex(), 0);
-    QVERIFY(form.sockets[0].chk_NetPort);
-    QVERIFY(!form.sockets[2].chk_NetPort);
-    QCOMPARE(form.sockets[1].cbb_NetProtocol, std::string("TCP"));
-    QVERIFY(form.sockets[0].edt_IP.empty() && form.edt_IP5.empty() && form.edt_Port5.empty());
+    QVERIFY(form.Tick(Field::chk_NetPort1));
+    QVERIFY(!form.Tick(Field::chk_NetPort3));
+    QCOMPARE(form.ItemText(Field::cbb_NetProtocol2), std::string("TCP"));
+    QVERIFY(form.Text(Field::edt_IP1).empty() && form.Text(Field::edt_IP5).empty() &&
+            form.Text(Field::edt_Port5).empty());
     QVERIFY(fixture.find<QCheckBox>("chk_NetPort5")->isChecked());
-    QVERIFY(form.edt_HeartbeatFormat.empty() && form.edt_RegFormat.empty());
-    QVERIFY(!form.chk_HeartbeatFormat && !form.chk_RegFormat);
+    QVERIFY(form.Text(Field::edt_HeartbeatFormat).empty() &&
+            form.Text(Field::edt_RegFormat).empty());
+    QVERIFY(!form.Tick(Field::chk_HeartbeatFormat) && !form.Tick(Field::chk_RegFormat));
     QVERIFY(!fixture.find<QCheckBox>("chk_D2DEnable")->isChecked());
-    QVERIFY(!form.chkCloudEnalbe && form.lbledtCloud.empty());
+    QVERIFY(!form.Tick(Field::chkCloudEnalbe) && form.Text(Field::lbledtCloud).empty());
     QVERIFY(!fixture.find("lbledtCloud")->isEnabled());
-    QVERIFY(form.edt_TelNo.empty() && form.lbledtResoc.empty());
+    QVERIFY(form.Text(Field::edt_TelNo).empty() && form.Text(Field::lbledtResoc).empty());
     // The port is closed, so the list stays with its one line unsent.
     QCOMPARE(fixture.window().Session().Orders().Lines(),
              std::vector<std::string>{"AT+CIRELOAD\r\n"});

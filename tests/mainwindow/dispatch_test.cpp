@@ -7,9 +7,9 @@
 #include <QStackedWidget>
 #include <QTest>
 
+#include "form/write_lines.h"
 #include "form_test.h"
 #include "protocol/order_list.h"
-#include "protocol/sequences.h"
 #include "tests/protocol/worked_example.h"
 #include "window_fixture.h"
 
@@ -178,16 +178,16 @@ void DispatchTest::unusableRepliesChangeNothing() {
     QFETCH(QString, value);
     WindowFixture fixture;
     dtu::Tfrm_MainLx1& window = fixture.window();
-    const dtu::FormValues before = ReadForm(window);
+    const dtu::FormModel before = ReadForm(window);
     const int apnItem = fixture.find<QComboBox>("cbb_APN")->currentIndex();
     window.Session().DispatchReply(name.toStdString(), value.toStdString());
-    const dtu::FormValues after = ReadForm(window);
+    const dtu::FormModel after = ReadForm(window);
     dtu::OrderList expected;
     dtu::OrderList actual;
     dtu::BuildWriteAllOrders(before, expected);
     dtu::BuildWriteAllOrders(after, actual);
     QCOMPARE(actual.Lines(), expected.Lines());
-    QCOMPARE(after.edt_TelNo, before.edt_TelNo);
+    QCOMPARE(after.Text(dtu::Field::edt_TelNo), before.Text(dtu::Field::edt_TelNo));
     QCOMPARE(fixture.find<QComboBox>("cbb_APN")->currentIndex(), apnItem);
 }
 

@@ -80,7 +80,7 @@ void ProfileTest::exportThenImportRestoresFormModeAndView() {
     QCOMPARE(fixture.shown("edt_IP5"), QString("http.example"));
     QCOMPARE(fixture.window().GetWorkMode(), 3);
     QCOMPARE(fixture.window().GetViewMode(), 1);
-    QCOMPARE(ReadForm(fixture.window()).btn_ShowMoreTag, 1);
+    QCOMPARE(ReadForm(fixture.window()).View(), 1);
     QVERIFY(fixture.window().Info()->toPlainText().contains(
         "[Note]: The form was imported from the profile " + path));
 }

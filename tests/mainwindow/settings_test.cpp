@@ -12,9 +12,9 @@
 #include <QTimer>
 #include <functional>
 
+#include "form/write_lines.h"
 #include "form_test.h"
 #include "mainwindow/info_area.h"
-#include "protocol/sequences.h"
 #include "window_fixture.h"
 
 namespace {
@@ -148,7 +148,8 @@ void SettingsTest::saveThenLoadRestoresEveryKey() {
     QVERIFY(file.contains("\nAPN Index=1\n"));
     QVERIFY(file.contains("\nAPN Str=\"UNINET\",\"\",\"\"\n"));
     QCOMPARE(fixture.shown("cbb_APN"), QString("联通"));
-    QCOMPARE(ReadForm(fixture.window()).mmoHTPHD, std::string("Host: x\r\nAccept: */*"));
+    QCOMPARE(ReadForm(fixture.window()).Text(dtu::Field::mmoHTPHD),
+             std::string("Host: x\r\nAccept: */*"));
 }
 
 void SettingsTest::apnChoiceFromFile_data() {

@@ -4,7 +4,7 @@
 #include <QWidget>
 #include <memory>
 
-#include "form/form_snapshot.h"
+#include "form/form_model.h"
 #include "mainwindow/find_control.h"
 #include "mainwindow/main_window.h"
 
@@ -38,6 +38,9 @@ private:
 };
 
 // What write all would read of the window's form now.
-inline dtu::FormValues ReadForm(dtu::Tfrm_MainLx1& window) {
-    return dtu::SnapshotOf(window.Session().Form());
+inline dtu::FormModel ReadForm(dtu::Tfrm_MainLx1& window) {
+    dtu::FormModel form = window.Session().Form();
+    form.onChanged = nullptr;
+    form.onStateChanged = nullptr;
+    return form;
 }

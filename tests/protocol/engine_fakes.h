@@ -4,8 +4,10 @@
 #include <map>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "form/write_lines.h"
 #include "protocol/commands.h"
 #include "protocol/device_port.h"
 #include "protocol/engine_host.h"
@@ -111,20 +113,34 @@ class FakeHost : public EngineHost {
 public:
     void Log(LogKind kind, const std::string& text) override { log.push_back({kind, text}); }
     void ShowProgress(const Progress& shown) override { progress.push_back(shown); }
-    FormValues ReadForm() const override { return form; }
+    void BuildWriteAll(OrderList& orders) const override { BuildWriteAllOrders(form, orders); }
+    void AppendFamilyQueries(OrderList& orders) const override {
+        dtu::AppendFamilyQueries(form, orders);
+    }
+    void InsertFamilySetLines(OrderList& orders) const override {
+        dtu::InsertFamilySetLines(form, orders);
+    }
+    int WorkMode() const override { return form.Item(Field::cbb_WorkMode); }
+    LineChange DeviceUart(bool format) const override {
+        const auto text = [this](Field field) { return form.ItemText(field); };
+        return format ? LineChange{std::nullopt, text(Field::cbb_Com_Parity),
+                                   text(Field::cbb_Com_Byte), text(Field::cbb_Com_Stop)}
+                      : LineChange{text(Field::cbb_Com_BaudRate), {}, {}, {}};
+    }
+    std::pair<std::string, std::string> Sms() const override { return sms; }
     void ApplyReply(const ReplyValue& reply) override {
         applied.push_back(reply);
         if (reply.name == throwOnName) {
             throw std::invalid_argument("not a number: " + reply.value);
         }
         if (CmdByName(reply.name) == TCmd::CIMOD && !reply.value.empty()) {
-            form.cbb_WorkMode = reply.value[0] - '0';
+            form.SetItem(Field::cbb_WorkMode, reply.value[0] - '0');
         }
     }
     void EnableFamilyControls(bool enable) override { familyControls.push_back(enable); }
     void ResetFormForFactory() override {
         ++factoryResets;
-        form.edt_APN_other = "CMNET";
+        form.SetText(Field::edt_APN_other, "CMNET");
     }
     void PortChanged() override { ++portChanged; }
     void RunFinished(const RunOutcome& outcome) override { outcomes.push_back(outcome); }
@@ -140,7 +156,8 @@ public:
     }
     const LoggedLine& Last() const { return log.back(); }
 
-    FormValues form;
+    FormModel form;
+    std::pair<std::string, std::string> sms;
     std::string throwOnName;
     std::vector<LoggedLine> log;
     std::vector<Progress> progress;

@@ -373,7 +373,7 @@ TEST_F(EngineTest, ReadAllWithFamilyTwoAppendsQueriesAndCountsThemAtOnce) {
     for (const Row row : {Row{0, 8}, Row{3, 7}, Row{1, 4}}) {
         port.written.clear();
         host.progress.clear();
-        host.form.cbb_WorkMode = row.workMode;
+        host.form.SetItem(Field::cbb_WorkMode, row.workMode);
         engine.CurrentOperation = 1;
         engine.ReadAll();
         Reply("\r\n+CIVER:V3.38\r\n\r\nOK\r\n");
@@ -386,7 +386,7 @@ TEST_F(EngineTest, ReadAllWithFamilyTwoAppendsQueriesAndCountsThemAtOnce) {
 }
 
 TEST_F(EngineTest, ReadAllAlsoQueriesThePageOfTheModeTheDeviceReports) {
-    host.form.cbb_WorkMode = 0;
+    host.form.SetItem(Field::cbb_WorkMode, 0);
     engine.CurrentOperation = 1;
     engine.ReadAll();
     Reply("\r\n+CIVER:V3.38\r\n\r\nOK\r\n");
@@ -425,10 +425,10 @@ TEST_F(EngineTest, WriteAllOfTheWorkedExampleSendsEighteenLines) {
 }
 
 TEST_F(EngineTest, AcknowledgedUartChangeReopensThePortWithTheFormsTexts) {
-    host.form.cbb_Com_ParityText = "EVEN";
-    host.form.cbb_Com_ByteText = "7";
-    host.form.cbb_Com_StopText = "2";
-    host.form.cbb_Com_BaudRate = "9600";
+    host.form.SetItem(Field::cbb_Com_Parity, 2);    // EVEN
+    host.form.SetItem(Field::cbb_Com_Byte, 0);      // 7
+    host.form.SetItem(Field::cbb_Com_Stop, 1);      // 2
+    host.form.SetItem(Field::cbb_Com_BaudRate, 5);  // 9600
     StartRun({"AT+ICF=4,1\r\n", "AT+CIPR=9600\r\n", "ATW\r\n"});
     Reply(kOk);
     ASSERT_EQ(port.reopens.size(), 1u);
@@ -582,16 +582,14 @@ TEST_F(EngineTest, ADirectSendAfterAnInterruptionWaitsForTheAbandonedAnswer) {
 }
 
 TEST_F(EngineTest, SmsNumberLosesBlanksAndMessageLosesCrLf) {
-    host.form.edt_Sms_TelNo = "12 34";
-    host.form.mmo_Sms_Msg = "hi, \"you\"\r\nthere\xD6\xD0";
+    host.sms = {"12 34", "hi, \"you\"\r\nthere\xD6\xD0"};
     engine.SendSms();
     EXPECT_EQ(Sent(), Lines{"AT+CISMSSEND=1234,3,hi, \"you\"there\xD6\xD0\r\n"});
 
     host.log.clear();
-    host.form.edt_Sms_TelNo = "  ";
+    host.sms.first = "  ";
     engine.SendSms();
-    host.form.edt_Sms_TelNo = "1";
-    host.form.mmo_Sms_Msg = "\r\n";
+    host.sms = {"1", "\r\n"};
     engine.SendSms();
     EXPECT_TRUE(host.log.empty());
 }

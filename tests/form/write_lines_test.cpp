@@ -1,4 +1,4 @@
-#include "protocol/sequences.h"
+#include "form/write_lines.h"
 
 #include <gtest/gtest.h>
 
@@ -20,13 +20,28 @@ Lines WithCrLf(const Lines& lines) {
     return result;
 }
 
-Lines WriteAllLines(const FormValues& form, bool family2) {
+Lines WriteAllLines(const FormModel& form, bool family2) {
     OrderList orders;
     BuildWriteAllOrders(form, orders);
     if (family2) {
         InsertFamilySetLines(form, orders);
     }
     return orders.Lines();
+}
+
+// Socket `socket` (1 to 4): protocol item, host, port and tick.
+void SetSocket(FormModel& form, int socket, int protocol, const char* host, const char* port,
+               bool enabled) {
+    const Field fields[][4] = {
+        {Field::chk_NetPort1, Field::edt_IP1, Field::edt_Port1, Field::cbb_NetProtocol1},
+        {Field::chk_NetPort2, Field::edt_IP2, Field::edt_Port2, Field::cbb_NetProtocol2},
+        {Field::chk_NetPort3, Field::edt_IP3, Field::edt_Port3, Field::cbb_NetProtocol3},
+    };
+    const auto& [tick, hostField, portField, protocolField] = fields[socket - 1];
+    form.SetTick(tick, enabled);
+    form.SetText(hostField, host);
+    form.SetText(portField, port);
+    form.SetItem(protocolField, protocol);
 }
 
 const Lines kTail = {"AT+CIMOD=\"0\"", "AT+CSTT=\"CMNET\",\"\",\"\"", "AT+ICF=3,3",
@@ -42,13 +57,13 @@ TEST(WriteAllTest, WorkedExampleByteForByte) {
 }
 
 TEST(WriteAllTest, FullViewSendsTicksOptionsAndUnselectedItems) {
-    FormValues form = WorkedExampleForm();
-    form.chk_HeartbeatFormat = true;  // already hex: sent as typed
-    form.cbb_HeartbeatTo = -1;
-    form.cbb_RegMode = 1;
-    form.sockets[2] = {"UDP", "h3", "502", true};
-    form.chk_ComAtEnable = true;
-    form.chk_NetAtEnable = true;
+    FormModel form = WorkedExampleForm();
+    form.SetTick(Field::chk_HeartbeatFormat, true);  // already hex: sent as typed
+    form.SetItem(Field::cbb_HeartbeatTo, -1);
+    form.SetItem(Field::cbb_RegMode, 1);
+    SetSocket(form, 3, 1, "h3", "502", true);
+    form.SetTick(Field::chk_ComAtEnable, true);
+    form.SetTick(Field::chk_NetAtEnable, true);
     const Lines lines = WriteAllLines(form, false);
     EXPECT_EQ(lines.at(2), "AT+CIPPACK=0,\"LOG\",\"-1\"\r\n");
     EXPECT_EQ(lines.at(3), "AT+CIPPACK=1,\"4C4F47494E3A31303031\",\"1\"\r\n");
@@ -58,12 +73,12 @@ TEST(WriteAllTest, FullViewSendsTicksOptionsAndUnselectedItems) {
 }
 
 TEST(WriteAllTest, CloudTickedInsertsNumberAndPassword) {
-    FormValues form = WorkedExampleForm();
-    form.chkCloudEnalbe = true;
-    form.lbledtCloud = "12345";
-    form.lbledtPswd = "pw";
-    form.chk_CachEnable = true;
-    form.lbledtResoc = " 1 0 ";
+    FormModel form = WorkedExampleForm();
+    form.SetTick(Field::chkCloudEnalbe, true);
+    form.SetText(Field::lbledtCloud, "12345");
+    form.SetText(Field::lbledtPswd, "pw");
+    form.SetTick(Field::chk_CachEnable, true);
+    form.SetText(Field::lbledtResoc, " 1 0 ");
     const Lines lines = WriteAllLines(form, true);
     const Lines inserted(lines.begin() + 10, lines.end() - 5);
     EXPECT_EQ(inserted, WithCrLf({"AT+CLOUDEN=ON", "AT+CLOUDID=12345", "AT+CLOUDPA=pw",
@@ -71,12 +86,12 @@ TEST(WriteAllTest, CloudTickedInsertsNumberAndPassword) {
 }
 
 TEST(WriteAllTest, CompactViewTakesOnlySocketOneAndTheTimes) {
-    FormValues form = WorkedExampleForm();
-    form.btn_ShowMoreTag = 1;
-    form.sockets[0] = {"UDP", "myhost", "5000", false};  // the tick is ignored
-    form.edt_RestartTime = "99";                         // ignored too
-    form.cbb_HeartbeatTo = 1;
-    form.chk_ComAtEnable = true;
+    FormModel form = WorkedExampleForm();
+    form.SetView(kCompactView);
+    SetSocket(form, 1, 1, "myhost", "5000", false);  // the tick is ignored
+    form.SetText(Field::edt_RestartTime, "99");      // ignored too
+    form.SetItem(Field::cbb_HeartbeatTo, 1);
+    form.SetTick(Field::chk_ComAtEnable, true);
     const Lines expected = WithCrLf(Concat(
         {
             "AT+CIVER?",
@@ -98,13 +113,13 @@ TEST(WriteAllTest, CompactViewTakesOnlySocketOneAndTheTimes) {
 }
 
 TEST(WriteAllTest, HttpdClientModeUsesSocketFiveAndTheHttpFields) {
-    FormValues form = WorkedExampleForm();
-    form.cbb_WorkMode = 3;
-    form.edt_IP5 = "web.example";
-    form.edt_Port5 = "80";
-    form.edtHTPURL = "/path?a=1";
-    form.mmoHTPHD = "Accept: */*\r\nX: y";
-    form.cbbHTPTP = "POST";
+    FormModel form = WorkedExampleForm();
+    form.SetItem(Field::cbb_WorkMode, 3);
+    form.SetText(Field::edt_IP5, "web.example");
+    form.SetText(Field::edt_Port5, "80");
+    form.SetText(Field::edtHTPURL, "/path?a=1");
+    form.SetText(Field::mmoHTPHD, "Accept: */*\r\nX: y");
+    form.SetItem(Field::cbbHTPTP, 1);  // POST
     Lines tail = kTail;
     tail[0] = "AT+CIMOD=\"3\"";
     const Lines expected = WithCrLf(Concat(
@@ -123,9 +138,9 @@ TEST(WriteAllTest, HttpdClientModeUsesSocketFiveAndTheHttpFields) {
 }
 
 TEST(WriteAllTest, SmsModeSendsTheTargetNumberSecond) {
-    FormValues form = WorkedExampleForm();
-    form.cbb_WorkMode = 4;
-    form.edt_TelNo = "10086";
+    FormModel form = WorkedExampleForm();
+    form.SetItem(Field::cbb_WorkMode, 4);
+    form.SetText(Field::edt_TelNo, "10086");
     const Lines lines = WriteAllLines(form, true);
     ASSERT_EQ(lines.size(), 7u);
     EXPECT_EQ(lines[1], "AT+CIPNUM=10086\r\n");
@@ -133,8 +148,8 @@ TEST(WriteAllTest, SmsModeSendsTheTargetNumberSecond) {
 }
 
 TEST(WriteAllTest, SerialCommandModeSendsVersionAndTailOnly) {
-    FormValues form = WorkedExampleForm();
-    form.cbb_WorkMode = 1;
+    FormModel form = WorkedExampleForm();
+    form.SetItem(Field::cbb_WorkMode, 1);
     Lines tail = kTail;
     tail[0] = "AT+CIMOD=\"1\"";
     const Lines expected = WithCrLf(Concat({"AT+CIVER?"}, tail));
@@ -143,47 +158,52 @@ TEST(WriteAllTest, SerialCommandModeSendsVersionAndTailOnly) {
 }
 
 TEST(WriteAllTest, UnknownViewAndNoWorkModeAddNoModeLines) {
-    FormValues form = WorkedExampleForm();
-    form.btn_ShowMoreTag = 7;
+    FormModel form = WorkedExampleForm();
+    form.SetView(7);
     EXPECT_EQ(WriteAllLines(form, true).size(), 6u);
-    form.cbb_WorkMode = -1;
+    form.SetItem(Field::cbb_WorkMode, -1);
     const Lines lines = WriteAllLines(form, true);
     ASSERT_EQ(lines.size(), 6u);
     EXPECT_EQ(lines[1], "AT+CIMOD=\"-1\"\r\n");
 }
 
 TEST(WriteAllTest, TailCarriesTheDeviceUartCode) {
-    FormValues form = WorkedExampleForm();
-    form.cbb_Com_ByteItem = 0;
-    form.cbb_Com_StopItem = 1;
-    form.cbb_Com_ParityItem = 2;
-    form.cbb_Com_BaudRate = "9600";
+    FormModel form = WorkedExampleForm();
+    form.SetItem(Field::cbb_Com_Byte, 0);
+    form.SetItem(Field::cbb_Com_Stop, 1);
+    form.SetItem(Field::cbb_Com_Parity, 2);
+    form.SetItem(Field::cbb_Com_BaudRate, 5);  // 9600
     const Lines lines = WriteAllLines(form, false);
     EXPECT_EQ(lines.at(lines.size() - 3), "AT+ICF=4,1\r\n");
     EXPECT_EQ(lines.at(lines.size() - 2), "AT+CIPR=9600\r\n");
 }
 
-TEST(ReadAllTest, FourQueriesThenFamilyQueriesByWorkMode) {
-    OrderList orders;
-    BuildReadAllOrders(orders);
-    EXPECT_EQ(orders.Lines(), WithCrLf({"AT+CIVER?", "AT+CIPR?", "AT+ICF?", "AT+CIPSCONT?"}));
+TEST(ReadAllTest, FamilyQueriesByWorkMode) {
+    const struct {
+        int workMode;
+        Lines queries;
+    } rows[] = {
+        {0, {"AT+CLOUDEN?", "AT+CLOUDID?", "AT+CACHE?", "AT+RESOC?"}},
+        {3, {"AT+HTPURL?", "AT+HTPHD?", "AT+HTPTP?"}},
+        {4, {}},
+    };
+    for (const auto& row : rows) {
+        FormModel form;
+        form.SetItem(Field::cbb_WorkMode, row.workMode);
+        OrderList orders;
+        AppendFamilyQueries(form, orders);
+        EXPECT_EQ(orders.Lines(), WithCrLf(row.queries)) << row.workMode;
+    }
+}
 
-    FormValues form;
-    form.cbb_WorkMode = 0;
-    AppendFamilyQueries(form, orders);
-    EXPECT_EQ(orders.Lines(), WithCrLf({"AT+CIVER?", "AT+CIPR?", "AT+ICF?", "AT+CIPSCONT?",
-                                        "AT+CLOUDEN?", "AT+CLOUDID?", "AT+CACHE?", "AT+RESOC?"}));
-
-    BuildReadAllOrders(orders);
-    form.cbb_WorkMode = 3;
-    AppendFamilyQueries(form, orders);
-    EXPECT_EQ(orders.OrderCount(), 7);
-    EXPECT_EQ(orders.GetOrder(6), "AT+HTPTP?\r\n");
-
-    BuildReadAllOrders(orders);
-    form.cbb_WorkMode = 4;
-    AppendFamilyQueries(form, orders);
-    EXPECT_EQ(orders.OrderCount(), 4);
+TEST(WriteAllTest, AnEmptyCloudPasswordIsNotSent) {
+    FormModel form = WorkedExampleForm();
+    form.SetTick(Field::chkCloudEnalbe, true);
+    form.SetText(Field::lbledtCloud, "12345");
+    const Lines lines = WriteAllLines(form, true);
+    const Lines inserted(lines.begin() + 10, lines.end() - 5);
+    EXPECT_EQ(inserted,
+              WithCrLf({"AT+CLOUDEN=ON", "AT+CLOUDID=12345", "AT+CACHE=0", "AT+RESOC=10"}));
 }
 
 }  // namespace
