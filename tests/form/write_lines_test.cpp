@@ -59,6 +59,7 @@ TEST(WriteAllTest, WorkedExampleByteForByte) {
 TEST(WriteAllTest, FullViewSendsTicksOptionsAndUnselectedItems) {
     FormModel form = WorkedExampleForm();
     form.SetTick(Field::chk_HeartbeatFormat, true);  // already hex: sent as typed
+    form.SetText(Field::edt_HeartbeatFormat, "LOG");
     form.SetItem(Field::cbb_HeartbeatTo, -1);
     form.SetItem(Field::cbb_RegMode, 1);
     SetSocket(form, 3, 1, "h3", "502", true);
