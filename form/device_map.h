@@ -44,7 +44,7 @@ inline constexpr int kValueRuleCount = 8;
 
 // How a written value and a reported one are compared.
 enum class Compare : std::uint8_t {
-    Text,
+    Text,    // blanks ignored: replies come without them
     Number,  // as numbers when both are, blanks ignored; else as texts
     Item,
     Tick,

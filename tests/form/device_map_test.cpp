@@ -1,0 +1,207 @@
+#include "form/device_map.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+#include <vector>
+
+#include "form/reply_apply.h"
+#include "form/write_lines.h"
+#include "protocol/reply_names.h"
+#include "protocol/reply_parser.h"
+#include "tests/session/worked_example_model.h"
+#include "tools/dtusim/sim_device.h"
+
+namespace dtu {
+namespace {
+
+// The worked example with a value of its own in every field write all may send.
+FormModel DistinctForm(int workMode, int view) {
+    FormModel form;
+    LoadWorkedExample(form);
+    const std::pair<Field, const char*> texts[] = {
+        {Field::edt_HeartbeatTime, "51"}, {Field::edt_WaitTime, "12"},
+        {Field::edt_RestartTime, "1801"}, {Field::edt_IP2, "h2"},
+        {Field::edt_Port2, "2"},          {Field::edt_IP3, "h3"},
+        {Field::edt_Port3, "3"},          {Field::edt_IP4, "h4"},
+        {Field::edt_Port4, "4"},          {Field::lbledtCloud, "777"},
+        {Field::lbledtResoc, "9"},        {Field::edt_IP5, "web"},
+        {Field::edt_Port5, "80"},         {Field::edtHTPURL, "/u"},
+        {Field::mmoHTPHD, "H: 1"},        {Field::edt_TelNo, "+8613800138000"},
+    };
+    for (const auto& [field, text] : texts) {
+        form.SetText(field, text);
+    }
+    form.SetTick(Field::chk_NetPort3, true);
+    form.SetItem(Field::cbb_NetProtocol2, 1);
+    form.SetItem(Field::cbb_HeartbeatTo, 1);
+    form.SetItem(Field::cbb_RegMode, 1);
+    form.SetTick(Field::chk_ComAtEnable, true);
+    form.SetTick(Field::chkCloudEnalbe, true);
+    form.SetTick(Field::chk_CachEnable, true);
+    form.SetItem(Field::cbbHTPTP, 1);
+    form.SetItem(Field::cbb_Com_BaudRate, 9);
+    form.SetItem(Field::cbb_Com_Parity, 2);
+    form.SetItem(Field::cbb_WorkMode, workMode);
+    form.SetView(view);
+    return form;
+}
+
+std::vector<std::string> Lines(const OrderList& orders) {
+    return orders.Lines();
+}
+
+// Sends `lines` to the simulated device; every value line of its answers goes
+// into `read`, and the reply keys into `reported`.
+void Exchange(sim::SimDevice& device, const std::vector<std::string>& lines, FormModel& read,
+              std::set<std::string>& reported) {
+    for (const std::string& line : lines) {
+        for (const sim::Burst& burst : device.Receive(line).bursts) {
+            std::size_t start = 0;
+            for (std::size_t end; (end = burst.bytes.find("\r\n", start)) != std::string::npos;
+                 start = end + 2) {
+                if (const auto value = ParseReplyLine(burst.bytes.substr(start, end - start))) {
+                    ApplyReply(read, *value);
+                    reported.insert(ReplyKey(*value));
+                }
+            }
+        }
+    }
+}
+
+// Write all of every mode and view to the simulated device, then read all:
+// each value the map says was sent is in its line and comes back through the
+// reply the map names; each value the compact view hides comes back as the
+// map's compact value.
+TEST(DeviceMap, WriteReadAndVerifyWalkTheSameMap) {
+    for (const int mode : {0, 1, 2, 3, 4}) {
+        for (const int view : {kFullView, kCompactView}) {
+            SCOPED_TRACE(std::to_string(mode) + "/" + std::to_string(view));
+            const FormModel form = DistinctForm(mode, view);
+            ASSERT_EQ(CheckBeforeWrite(form), std::vector<ValueProblem>{});
+            OrderList writes;
+            BuildWriteAllOrders(form, writes);
+            InsertFamilySetLines(form, writes);
+            sim::SimDevice device;
+            FormModel read;
+            std::set<std::string> reported;
+            Exchange(device, Lines(writes), read, reported);
+
+            OrderList reads;
+            for (const char* query : {"CIVER", "CIPR", "ICF", "CIPSCONT"}) {
+                reads.AddQueryOrder(query);
+            }
+            AppendFamilyQueries(form, reads);
+            read = FormModel();
+            reported.clear();
+            Exchange(device, Lines(reads), read, reported);
+
+            FormModel asFull = form;
+            asFull.SetView(kFullView);
+            for (const DeviceFieldRow& row : DeviceFields()) {
+                const bool sent = IsSent(row, form, true);
+                const bool hidden = row.compactValue != nullptr && !sent &&
+                                    mode == kDataTransmissionMode && IsSent(row, asFull, true);
+                if ((!sent && !hidden) || *row.reply == '\0') {
+                    continue;
+                }
+                SCOPED_TRACE(RowOf(row.field).control);
+                const std::string wanted = sent ? SentValue(row, form) : row.compactValue;
+                bool inLine = false;
+                for (const std::string& line : Lines(writes)) {
+                    inLine =
+                        inLine || (line.starts_with("AT+" + std::string(CmdName(row.command))) &&
+                                   line.find(wanted) != std::string::npos);
+                }
+                EXPECT_TRUE(inLine || row.compare == Compare::Tick || row.compare == Compare::Item)
+                    << wanted;
+                ASSERT_TRUE(reported.contains(row.reply));
+                EXPECT_TRUE(SameValue(row.compare, wanted, SentValue(row, read)))
+                    << wanted << " read back " << SentValue(row, read);
+            }
+        }
+    }
+}
+
+TEST(DeviceMap, EachRuleLetsThroughWhatItsLineCarries) {
+    const struct {
+        ValueRule rule;
+        const char* value;
+        bool kept;
+    } rows[] = {
+        {ValueRule::Number, "50", true},
+        {ValueRule::Number, "", false},
+        {ValueRule::Number, "1234567890", false},
+        {ValueRule::Number, "5 0", false},
+        {ValueRule::SpacedNumber, " 1 0 ", true},
+        {ValueRule::Port, "", true},
+        {ValueRule::Port, "65535", true},
+        {ValueRule::Port, "70000", false},
+        {ValueRule::Phone, "13800138000", true},
+        {ValueRule::Phone, "+861380013800012345678", false},
+        {ValueRule::Phone, "+8613800138000", true},
+        {ValueRule::Phone, "10086-1", false},
+        {ValueRule::QuotedText, "host.example", true},
+        {ValueRule::QuotedText, "x\",1", false},
+        {ValueRule::QuotedText, "x\r\nAT+CIRELOAD", false},
+        {ValueRule::Text, "Accept: */*", true},
+        {ValueRule::Text, "a\r\nAT+CIRELOAD", false},
+        {ValueRule::Text, "a\tb", false},
+        {ValueRule::Apn, "\"CMNET\",\"\",\"\"", true},
+        {ValueRule::Apn, "\"internet\", \"user\"", true},
+        {ValueRule::Apn, "\"a\"b\"", false},
+        {ValueRule::Apn, "CMNET", false},
+        {ValueRule::Apn, "\"a\",\"b\",\"c\",\"d\"", false},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(Keeps(row.rule, row.value), row.kept) << row.value;
+    }
+    EXPECT_FALSE(Keeps(ValueRule::Text, std::string("a\0b", 3)));
+}
+
+TEST(DeviceMap, ChecksOnlyWhatTheModeAndViewSend) {
+    FormModel form;
+    LoadWorkedExample(form);
+    form.SetText(Field::edt_RestartTime, "");
+    form.SetText(Field::edt_TelNo, "x");
+    form.SetText(Field::edt_IP2, "a\"b");
+    EXPECT_EQ(CheckBeforeWrite(form), (std::vector<ValueProblem>{
+                                          {Field::edt_IP2, ValueRule::QuotedText},
+                                          {Field::edt_RestartTime, ValueRule::Number},
+                                      }));
+    form.SetView(kCompactView);
+    EXPECT_EQ(CheckBeforeWrite(form), std::vector<ValueProblem>{});
+    form.SetItem(Field::cbb_WorkMode, kSmsTransmissionMode);
+    form.SetItem(Field::cbb_Com_BaudRate, -1);
+    EXPECT_EQ(CheckBeforeWrite(form), (std::vector<ValueProblem>{
+                                          {Field::cbb_Com_BaudRate, ValueRule::Choice},
+                                          {Field::edt_TelNo, ValueRule::Phone},
+                                      }));
+}
+
+TEST(DeviceMap, CompactViewNamesTheHiddenValuesItWouldChange) {
+    FormModel lastRead = DistinctForm(0, kFullView);
+    FormModel form = lastRead;
+    form.SetView(kCompactView);
+    std::set<std::string> reported;
+    for (const DeviceFieldRow& row : DeviceFields()) {
+        reported.insert(row.reply);
+    }
+    std::vector<Field> changed;
+    for (const HiddenChange& change : HiddenChanges(form, lastRead, reported, true)) {
+        changed.push_back(change.field);
+    }
+    EXPECT_EQ(changed, (std::vector<Field>{
+                           Field::edt_RestartTime, Field::cbb_HeartbeatTo, Field::cbb_RegMode,
+                           Field::cbb_NetProtocol2, Field::edt_IP2, Field::edt_Port2,
+                           Field::edt_IP3, Field::edt_Port3, Field::chk_NetPort3, Field::edt_IP4,
+                           Field::edt_Port4, Field::chk_ComAtEnable, Field::chkCloudEnalbe,
+                           Field::chk_CachEnable, Field::lbledtResoc}));
+    EXPECT_EQ(HiddenChanges(form, lastRead, {}, true), std::vector<HiddenChange>{});
+    form.SetView(kFullView);
+    EXPECT_EQ(HiddenChanges(form, lastRead, reported, true), std::vector<HiddenChange>{});
+}
+
+}  // namespace
+}  // namespace dtu
