@@ -44,6 +44,9 @@ struct DeviceResult {
     std::vector<std::string> unreadable;
     std::vector<std::string> notRead;  // queries answered without a value
     std::vector<Mismatch> mismatches;
+    // A compact-view write: hidden settings it changed, `found` as the device
+    // held them before, `wanted` as written.
+    std::vector<Mismatch> hiddenChanges;
     std::string firmware;  // e.g. "V3.38"; empty when the device did not say
     std::string answer;    // send and version: the device's answer
     std::string reason;    // why the port could not be opened or followed (UTF-8)

@@ -1,6 +1,8 @@
 #include "cli/device_run.h"
 
 #include "cli/progress_board.h"
+#include "form/device_map.h"
+#include "form/form_profile.h"
 #include "protocol/firmware.h"
 #include "protocol/order_list.h"
 
@@ -58,11 +60,14 @@ void DeviceRun::Start() {
             session_.ReadAll();
             break;
         case Action::Write:
-            session_.Form() = plan_.profile;
-            if (!session_.WriteAll().empty()) {
-                // The profile check refuses such values before any port opens.
-                result_.reason = "values the device cannot take; nothing was sent";
-                Finish(Verdict::NotStarted);
+            if (plan_.profile.Item(Field::cbb_WorkMode) == kDataTransmissionMode &&
+                plan_.profile.View() == kCompactView) {
+                phase_ = Phase::Surveying;
+                result_.stage = StageName();
+                session_.Form() = FormModel();
+                session_.ReadAll();
+            } else {
+                StartWrite();
             }
             break;
         case Action::Reset:
@@ -117,6 +122,16 @@ void DeviceRun::OnRunFinished(const RunOutcome& outcome) {
         Finish(refused ? Verdict::Refused : VerdictOf(outcome.end));
         return;
     }
+    if (phase_ == Phase::Surveying) {
+        // A device that does not answer the read would not take the write either.
+        if (outcome.end != RunEnd::Success && outcome.end != RunEnd::Incomplete) {
+            Take(outcome);
+            Finish(VerdictOf(outcome.end));
+            return;
+        }
+        loop_.Post([this] { StartWrite(); });
+        return;
+    }
     if (phase_ != Phase::Running && phase_ != Phase::Verifying) {
         return;
     }
@@ -158,6 +173,24 @@ void DeviceRun::Take(const RunOutcome& outcome) {
     result_.reason = outcome.reason;
 }
 
+void DeviceRun::StartWrite() {
+    if (done_) {
+        return;
+    }
+    phase_ = Phase::Running;
+    result_.stage = StageName();
+    session_.Form() = plan_.profile;
+    for (const HiddenChange& change : session_.HiddenChangesOfWrite()) {
+        result_.hiddenChanges.push_back({ProfileKeyName(change.field), change.written,
+                                         change.device, false, JsonTypeOf(change.field)});
+    }
+    if (!session_.WriteAll().empty()) {
+        // The profile check refuses such values before any port opens.
+        result_.reason = "values the device cannot take; nothing was sent";
+        Finish(Verdict::NotStarted);
+    }
+}
+
 void DeviceRun::StartVerify() {
     if (done_) {
         return;
@@ -191,6 +224,9 @@ void DeviceRun::Finish(Verdict verdict) {
 std::string DeviceRun::StageName() const {
     if (phase_ == Phase::Verifying) {
         return "verify";
+    }
+    if (phase_ == Phase::Surveying) {
+        return "read before write";
     }
     for (const ActionRow& row : kActions) {
         if (row.action == plan_.action) {

@@ -57,7 +57,9 @@ public:
     std::function<void()> onDone;
 
 private:
-    enum class Phase { Idle, Running, Verifying, AwaitingAnswer, Done };
+    // Surveying: a read before a compact-view write, to name the hidden
+    // settings the write changes.
+    enum class Phase { Idle, Surveying, Running, Verifying, AwaitingAnswer, Done };
 
     void OnLog(LogKind kind, const std::string& text) override;
     void OnProgress(const Progress& progress) override;
@@ -66,6 +68,7 @@ private:
 
     // The lines the outcome names, into the result.
     void Take(const RunOutcome& outcome);
+    void StartWrite();
     void StartVerify();
     void Finish(Verdict verdict);
     std::string StageName() const;

@@ -29,17 +29,6 @@ static_assert(std::size(kRuleTexts) == kValueRuleCount);
 
 constexpr std::string_view kFormSections = "COMMON, DTM, HCM, STM";
 
-ProfileKey KeyOf(Field field) {
-    if (field == Field::cbb_WorkMode) {
-        return kWorkModeKey;
-    }
-    if (field == Field::lbledtPswd) {
-        return kCloudPasswordKey;
-    }
-    const FieldRow& row = RowOf(field);
-    return {row.section, row.key};
-}
-
 std::string KeyName(const char* section, const char* key) {
     return std::string(section) + "/" + key;
 }
@@ -103,7 +92,7 @@ ProfileCheck CheckProfile(std::string_view text, const FormModel& form) {
         }
     }
     for (const ValueProblem& problem : CheckBeforeWrite(form)) {
-        const ProfileKey key = KeyOf(problem.field);
+        const ProfileKey key = ProfileKeyOf(problem.field);
         const std::string name = KeyName(key.section, key.key);
         const bool already =
             std::any_of(check.problems.begin(), check.problems.end(),

@@ -7,20 +7,6 @@ namespace dtu::cli {
 
 namespace {
 
-std::string KeyOf(Field field) {
-    const FieldRow& row = RowOf(field);
-    if (row.section != nullptr) {
-        return std::string(row.section) + "/" + row.key;
-    }
-    if (field == Field::cbb_WorkMode) {
-        return std::string(kWorkModeKey.section) + "/" + kWorkModeKey.key;
-    }
-    if (field == Field::lbledtPswd) {
-        return std::string(kCloudPasswordKey.section) + "/" + kCloudPasswordKey.key;
-    }
-    return row.control;
-}
-
 // Whether a packet or socket line carries the row's packet or socket: the
 // reply's item against the line's first argument.
 bool SameItem(const DeviceFieldRow& row, std::string_view line) {
@@ -49,13 +35,14 @@ std::vector<Mismatch> CompareWritten(const FormModel& wanted, const FormModel& f
         }
         std::string written = SentValue(row, wanted);
         if (!reported.contains(row.reply)) {
-            mismatches.push_back({KeyOf(row.field), std::move(written), {}, true, row.json});
+            mismatches.push_back(
+                {ProfileKeyName(row.field), std::move(written), {}, true, row.json});
             continue;
         }
         std::string read = SentValue(row, found);
         if (!SameValue(row.compare, written, read)) {
             mismatches.push_back(
-                {KeyOf(row.field), std::move(written), std::move(read), false, row.json});
+                {ProfileKeyName(row.field), std::move(written), std::move(read), false, row.json});
         }
     }
     return mismatches;
@@ -68,7 +55,7 @@ std::vector<std::string> KeysSentBy(const std::string& line, const FormModel& wa
     for (const DeviceFieldRow& row : DeviceFields()) {
         if (command == CmdName(row.command) && SameItem(row, line) &&
             IsSent(row, wanted, familyTwo)) {
-            keys.push_back(KeyOf(row.field));
+            keys.push_back(ProfileKeyName(row.field));
         }
     }
     return keys;

@@ -22,6 +22,23 @@ ProfileEntry EntryOf(const FormModel& form, const FieldRow& row, const ProfileKe
 
 }  // namespace
 
+ProfileKey ProfileKeyOf(Field field) {
+    if (field == Field::cbb_WorkMode) {
+        return kWorkModeKey;
+    }
+    if (field == Field::lbledtPswd) {
+        return kCloudPasswordKey;
+    }
+    const FieldRow& row = RowOf(field);
+    return {row.section, row.key};
+}
+
+std::string ProfileKeyName(Field field) {
+    const ProfileKey key = ProfileKeyOf(field);
+    return key.section == nullptr ? std::string(RowOf(field).control)
+                                  : std::string(key.section) + "/" + key.key;
+}
+
 std::vector<ProfileEntry> ProfileEntries(const FormModel& form) {
     // The work mode and the view lead "COMMON", the first section of the form
     // keys; the cloud password follows the cloud number.

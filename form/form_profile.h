@@ -24,6 +24,11 @@ inline constexpr ProfileKey kViewKey{"COMMON", "View"};
 inline constexpr ProfileKey kCloudPasswordKey{"DTM", "CloudPassword"};
 inline constexpr int kViewCount = 2;
 
+// The profile key that holds `field`; {nullptr, nullptr} for a field no profile keeps.
+ProfileKey ProfileKeyOf(Field field);
+// The same as "SECTION/Key", else the field's control name.
+std::string ProfileKeyName(Field field);
+
 // One key of a profile and its value as the file stores it, before escaping;
 // `shown` is the value JSON shows by `json`: an item's text for the lists
 // whose texts the device sees, else the stored value.

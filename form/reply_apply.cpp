@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "form/device_map.h"
 #include "lang/same_text.h"
 #include "protocol/commands.h"
 #include "protocol/text_helpers.h"
@@ -18,8 +19,6 @@ constexpr std::size_t kCipcfgItems = 6;
 constexpr std::size_t kPacketItems = 3;
 constexpr std::size_t kApnItems = 3;
 constexpr std::size_t kSocketItems = 5;
-constexpr int kDataMode = 0;
-constexpr int kHttpMode = 3;
 
 struct SocketFields {
     Field protocol, host, port, enabled;
@@ -114,12 +113,12 @@ void ApplyWorkMode(FormModel& form, const std::string& item) {
     }
     form.SetItem(Field::cbb_WorkMode, ItemFrom(*mode));
     const FormModel::Socket1Store& socket1 = form.socket1;
-    if (*mode == kDataMode) {
+    if (*mode == kDataTransmissionMode) {
         form.SetItemByText(Field::cbb_NetProtocol1, socket1.protocol);
         form.SetText(Field::edt_IP1, socket1.host);
         form.SetText(Field::edt_Port1, socket1.port);
         form.SetTick(Field::chk_NetPort1, socket1.enabled);
-    } else if (*mode == kHttpMode) {
+    } else if (*mode == kHttpdClientMode) {
         form.SetText(Field::edt_IP5, socket1.host);
         form.SetText(Field::edt_Port5, socket1.port);
     }
