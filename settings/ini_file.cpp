@@ -69,6 +69,13 @@ std::string IniFile::ReadString(const std::string& section, const std::string& k
                                 const std::string& defaultValue) const {
     Refresh();
     const auto stored = document_.StoredValue(section, key);
+    return stored ? std::string(*stored) : defaultValue;
+}
+
+std::string IniFile::ReadMultiLine(const std::string& section, const std::string& key,
+                                   const std::string& defaultValue) const {
+    Refresh();
+    const auto stored = document_.StoredValue(section, key);
     return stored ? UnescapeIniValue(*stored) : defaultValue;
 }
 
@@ -79,7 +86,7 @@ std::int64_t IniFile::ReadInteger(const std::string& section, const std::string&
     if (!stored) {
         return defaultValue;
     }
-    return ParseIniInteger(UnescapeIniValue(*stored)).value_or(defaultValue);
+    return ParseIniInteger(*stored).value_or(defaultValue);
 }
 
 bool IniFile::ReadBool(const std::string& section, const std::string& key,
@@ -89,10 +96,18 @@ bool IniFile::ReadBool(const std::string& section, const std::string& key,
 
 void IniFile::WriteString(const std::string& section, const std::string& key,
                           const std::string& value) {
+    WriteStored(section, key, OneLineIniValue(value));
+}
+
+void IniFile::WriteMultiLine(const std::string& section, const std::string& key,
+                             const std::string& value) {
+    WriteStored(section, key, EscapeIniValue(value));
+}
+
+void IniFile::WriteStored(const std::string& section, const std::string& key, std::string stored) {
     CheckName(section, "]\r\n");
     CheckName(key, "=\r\n");
     Refresh();
-    auto stored = EscapeIniValue(value);
     for (PendingValue& pending : pending_) {
         if (SameText(pending.section, section) && SameText(pending.key, key)) {
             document_.SetStoredValue(section, key, stored);

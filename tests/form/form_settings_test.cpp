@@ -10,6 +10,7 @@
 namespace dtu {
 namespace {
 
+using testing::ReadBytes;
 using testing::TempDir;
 using testing::WriteBytes;
 
@@ -63,6 +64,49 @@ TEST(FormSettings, EveryValueComesBackWhole) {
         EXPECT_EQ(loaded.Item(row.field), saved.Item(row.field)) << row.control;
         EXPECT_EQ(loaded.Tick(row.field), saved.Tick(row.field)) << row.control;
     }
+}
+
+// A hand-edited "\r\n" reaches the form as line ends only in the HTTP header,
+// the one text of several lines the tool writes escaped.
+TEST(FormSettings, OnlyTheHttpHeaderTakesEscapesAsLineEnds) {
+    struct Row {
+        Field field;
+        const char* file;
+        const char* text;
+    };
+    const Row rows[] = {
+        {Field::mmoHTPHD, "[HCM]\nHTPHD=Host: a\\r\\nX: \\\\b\n", "Host: a\r\nX: \\b"},
+        {Field::edtHTPURL, "[HCM]\nHTPURL=/a\\r\\nb\n", "/a\\r\\nb"},
+        {Field::edt_IP1, "[DTM]\nIP1=h\\r\\n\\\\x\n", "h\\r\\n\\\\x"},
+        {Field::edt_HeartbeatFormat, "[DTM]\nHeartbeatFormat=LOG\\n\n", "LOG\\n"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.file);
+        TempDir dir;
+        WriteBytes(dir / "Lx1Cfg.ini", row.file);
+        FormModel form;
+        LoadFormSettings(IniFile(dir / "Lx1Cfg.ini"), form);
+        EXPECT_EQ(form.Text(row.field), row.text);
+    }
+}
+
+TEST(FormSettings, BackslashesComeBackAndOneLineValuesAreStoredAsTyped) {
+    TempDir dir;
+    FormModel saved;
+    saved.SetText(Field::edt_IP1, "C:\\new\\r\\n");
+    saved.SetText(Field::mmoHTPHD, "A: \\n\r\nB: \\");
+    {
+        IniFile file(dir / "Lx1Cfg.ini");
+        SaveFormSettings(saved, file);
+        file.Save();
+    }
+    const std::string bytes = ReadBytes(dir / "Lx1Cfg.ini");
+    EXPECT_NE(bytes.find("\nIP1=C:\\new\\r\\n\n"), std::string::npos) << bytes;
+    EXPECT_NE(bytes.find("\nHTPHD=A: \\\\n\\r\\nB: \\\\\n"), std::string::npos) << bytes;
+    FormModel loaded;
+    LoadFormSettings(IniFile(dir / "Lx1Cfg.ini"), loaded);
+    EXPECT_EQ(loaded.Text(Field::edt_IP1), saved.Text(Field::edt_IP1));
+    EXPECT_EQ(loaded.Text(Field::mmoHTPHD), saved.Text(Field::mmoHTPHD));
 }
 
 }  // namespace

@@ -21,36 +21,84 @@ using testing::TempDir;
 using testing::WriteBytes;
 
 TEST(IniFile, ValuesComeBackUnchanged) {
-    const std::vector<std::string> values = {
-        "\"CMNET\",\"\",\"\"",
-        "  leading and trailing  ",
-        "a=b=c",
-        "Host: x\r\nAccept: */*\r\n",
-        "\xD6\xD0\xCE\xC4 GBK",
-        "",
-        "back\\slash\\n literal",
-        "\\",
-        "lone\rcr",
-        "\n",
-        ";not a comment",
-        "[not a section]",
-        std::string("nul\0byte", 8),
+    struct Row {
+        std::string value;
+        bool lines;  // a text of several lines
+    };
+    const std::vector<Row> rows = {
+        {"\"CMNET\",\"\",\"\"", false},
+        {"  leading and trailing  ", false},
+        {"a=b=c", false},
+        {"\xD6\xD0\xCE\xC4 GBK", false},
+        {"", false},
+        {"back\\slash\\n literal", false},
+        {"\\", false},
+        {";not a comment", false},
+        {"[not a section]", false},
+        {std::string("nul\0byte", 8), false},
+        {"Host: x\r\nAccept: */*\r\n", true},
+        {"back\\slash\\n literal", true},
+        {"lone\rcr", true},
+        {"\n", true},
+        {"\\", true},
     };
     TempDir dir;
     {
         IniFile ini(dir / "Lx1Cfg.ini");
-        for (std::size_t i = 0; i < values.size(); ++i) {
-            ini.WriteString("Values", "Key" + std::to_string(i), values[i]);
+        for (std::size_t i = 0; i < rows.size(); ++i) {
+            const std::string key = "Key" + std::to_string(i);
+            rows[i].lines ? ini.WriteMultiLine("Values", key, rows[i].value)
+                          : ini.WriteString("Values", key, rows[i].value);
         }
         ini.Save();
     }
     const IniFile reread(dir / "Lx1Cfg.ini");
-    for (std::size_t i = 0; i < values.size(); ++i) {
-        EXPECT_EQ(reread.ReadString("Values", "Key" + std::to_string(i), "default"), values[i])
-            << "Key" << i;
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const std::string key = "Key" + std::to_string(i);
+        EXPECT_EQ(rows[i].lines ? reread.ReadMultiLine("Values", key, "default")
+                                : reread.ReadString("Values", key, "default"),
+                  rows[i].value)
+            << key;
     }
     EXPECT_NE(ReadBytes(dir / "Lx1Cfg.ini").find("\nKey0=\"CMNET\",\"\",\"\"\n"), std::string::npos)
         << "ordinary values are stored as they are";
+}
+
+// Only a text of several lines reads backslash sequences as the bytes they
+// stand for: a hand-edited "\r\n" elsewhere stays the four characters typed.
+TEST(IniFile, BackslashesAreLiteralOutsideTextsOfSeveralLines) {
+    struct Row {
+        const char* stored;
+        std::string oneLine;
+        std::string lines;
+    };
+    const Row rows[] = {
+        {"a\\r\\nb", "a\\r\\nb", "a\r\nb"},
+        {"C:\\\\new", "C:\\\\new", "C:\\new"},
+        {"C:\\new", "C:\\new", "C:\new"},
+        {"tab\\t", "tab\\t", "tab\\t"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.stored);
+        TempDir dir;
+        WriteBytes(dir / "Lx1Cfg.ini", std::string("[S]\nk=") + row.stored + "\n");
+        const IniFile ini(dir / "Lx1Cfg.ini");
+        EXPECT_EQ(ini.ReadString("S", "k", ""), row.oneLine);
+        EXPECT_EQ(ini.ReadMultiLine("S", "k", ""), row.lines);
+    }
+}
+
+// A one-line value never breaks its line: a CR or LF in it is stored, and read
+// back, as the two characters that name it.
+TEST(IniFile, LineBreaksInAOneLineValueStayOnItsLine) {
+    TempDir dir;
+    {
+        IniFile ini(dir / "Lx1Cfg.ini");
+        ini.WriteString("S", "k", "a\r\nInjected=1");
+        ini.Save();
+    }
+    EXPECT_EQ(ReadBytes(dir / "Lx1Cfg.ini"), "[S]\nk=a\\r\\nInjected=1\n");
+    EXPECT_EQ(IniFile(dir / "Lx1Cfg.ini").ReadString("S", "k", ""), "a\\r\\nInjected=1");
 }
 
 TEST(IniFile, NamesIgnoreCaseAndWritesKeepUnknownLines) {
