@@ -91,7 +91,7 @@ bool PrintConfiguration(const Options& options, const DeviceRun& run, const Cons
         gbk = true;
     }
     if (!options.out.empty()) {
-        return files.Write(options.out, bytes, console.err);
+        return files.Write(options.out, bytes, console.err, ProfileFileAccess(run.Form()));
     }
     console.out << (gbk && console.outIsTerminal ? GbkToUtf8(bytes) : bytes);
     console.out.flush();

@@ -25,6 +25,10 @@ std::string ProfileIni(const FormModel& form, std::string_view comment) {
     return text;
 }
 
+FileAccess ProfileFileAccess(const FormModel& form) {
+    return form.Text(Field::lbledtPswd).empty() ? FileAccess::Kept : FileAccess::OwnerOnly;
+}
+
 void WriteProfileJson(const FormModel& form, JsonWriter& json) {
     json.BeginObject();
     std::string_view section;

@@ -131,35 +131,37 @@ void IniFile::WriteBool(const std::string& section, const std::string& key, bool
     WriteString(section, key, value ? "1" : "0");
 }
 
-void IniFile::Save() {
-    if (pending_.empty()) {
+void IniFile::Save(FileAccess access) {
+    if (pending_.empty() && access == FileAccess::Kept) {
         return;
     }
     for (int attempt = 1; attempt < kSaveAttempts; ++attempt) {
-        if (TrySave(true)) {
+        if (TrySave(true, access)) {
             return;
         }
         // Two versions can share a stamp (a reused inode, one clock tick): read anew.
         stale_ = true;
     }
     // Still racing: the merged file as last read goes in all the same.
-    TrySave(false);
+    TrySave(false, access);
 }
 
-bool IniFile::TrySave(bool checkDisk) {
+bool IniFile::TrySave(bool checkDisk, FileAccess access) {
     Refresh();
     const std::string text = document_.Text();
     FileStamp written;
     try {
-        const bool replaced =
-            WriteFileAtomically(path_, text, LinkPolicy::FollowTrusted, [&](int fd) {
+        const bool replaced = WriteFileAtomically(
+            path_, text, LinkPolicy::FollowTrusted,
+            [&](int fd) {
                 // What is on disk now must be what the merge started from.
                 if (checkDisk && ReadWholeLines(path_, readLimit_) != diskText_) {
                     return false;
                 }
                 written = FileStamp::OfOpenFile(fd);
                 return true;
-            });
+            },
+            access);
         if (!replaced) {
             return false;
         }

@@ -69,11 +69,12 @@ public:
     void WriteInteger(const std::string& section, const std::string& key, std::int64_t value);
     void WriteBool(const std::string& section, const std::string& key, bool value);
 
-    // Writes the whole file once (lang/atomic_write.h), or nothing when no value
-    // was written since the last save. On failure throws IniWriteError: the
-    // file on disk stays as it was and the written values stay pending, so a
-    // later Save() can try again.
-    void Save();
+    // Writes the whole file once (lang/atomic_write.h) with `access`, or
+    // nothing when no value was written since the last save and the file's
+    // access is to be kept. On failure throws IniWriteError: the file on disk
+    // stays as it was and the written values stay pending, so a later Save()
+    // can try again.
+    void Save(FileAccess access = FileAccess::Kept);
 
 private:
     struct PendingValue {
@@ -88,7 +89,7 @@ private:
     std::string FullPath() const;
     // One attempt: false when `checkDisk` finds that another writer changed
     // the file since it was last read.
-    bool TrySave(bool checkDisk);
+    bool TrySave(bool checkDisk, FileAccess access);
 
     std::filesystem::path path_;
     std::size_t readLimit_;

@@ -1,12 +1,15 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <sstream>
 #include <string>
 
 #include "cli/device_result.h"
 #include "cli/json_writer.h"
+#include "cli/output_files.h"
 #include "cli/profile_render.h"
 #include "cli/progress_board.h"
+#include "tests/lang/test_support.h"
 
 namespace dtu::cli {
 namespace {
@@ -87,6 +90,35 @@ TEST(ProfileRender, JsonTypesEachValueAndSpeaksUtf8) {
                              "\"IP\": \"中\",", "\"HTPTP\": 1,", "\"HTPHD\": \"A: 1\\r\\nB=\\\\\"",
                              "  },\n  \"STM\": {\n    \"TelNo\": \"10086\"\n  }\n}\n"}) {
         EXPECT_NE(text.find(part), std::string::npos) << part;
+    }
+}
+
+// A profile that holds the cloud password is its owner's alone to read.
+TEST(ProfileRender, AProfileWithThePasswordIsWrittenOwnerOnly) {
+    struct Row {
+        const char* name;
+        const char* password;
+        mode_t mode;
+    };
+    constexpr mode_t kMask = 022;
+    const Row rows[] = {
+        {"password", "12345678", 0600},
+        {"none", "", 0666 & ~kMask},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        testing::TempDir dir;
+        const std::string path = (dir / "profile.ini").string();
+        FormModel form;
+        form.SetText(Field::lbledtPswd, row.password);
+        std::ostringstream err;
+        const mode_t previousMask = ::umask(kMask);
+        OutputFiles files;
+        EXPECT_TRUE(files.Write(path, ProfileIni(form, ""), err, ProfileFileAccess(form)));
+        ::umask(previousMask);
+        struct stat info {};
+        ASSERT_EQ(::stat(path.c_str(), &info), 0);
+        EXPECT_EQ(info.st_mode & 07777, row.mode);
     }
 }
 

@@ -400,6 +400,20 @@ TEST(IniFile, ReplacementKeepsPermissions) {
     EXPECT_EQ(info.st_mode & 07777, 0640u);
 }
 
+// Made owner-only, a file is written even when it already held every value.
+TEST(IniFile, OwnerOnlySaveTightensAnUnchangedFile) {
+    TempDir dir;
+    WriteBytes(dir / "profile.ini", "[DTM]\nCloudPassword=12345678\n");
+    ASSERT_EQ(::chmod((dir / "profile.ini").c_str(), 0644), 0);
+    IniFile ini(dir / "profile.ini");
+    ini.WriteString("DTM", "CloudPassword", "12345678");
+    ini.Save(FileAccess::OwnerOnly);
+    struct stat info {};
+    ASSERT_EQ(::stat((dir / "profile.ini").c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, 0600u);
+    EXPECT_EQ(ReadBytes(dir / "profile.ini"), "[DTM]\nCloudPassword=12345678\n");
+}
+
 TEST(IniFile, NamesThatWouldBreakTheFileAreRefused) {
     TempDir dir;
     IniFile ini(dir / "Lx1Cfg.ini");
