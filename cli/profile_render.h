@@ -18,8 +18,8 @@ std::string ProfileIni(const FormModel& form, std::string_view comment);
 // cloud password.
 FileAccess ProfileFileAccess(const FormModel& form);
 
-// The form as one JSON object per section: item indexes as numbers, ticks as
-// true or false, texts as strings converted to UTF-8.
+// The form as one JSON object per section, keys without their blanks, each
+// value as its JSON type shows it (json_value.h).
 void WriteProfileJson(const FormModel& form, JsonWriter& json);
 
 }  // namespace dtu::cli
