@@ -64,43 +64,6 @@ TEST(IniFile, ValuesComeBackUnchanged) {
         << "ordinary values are stored as they are";
 }
 
-// Only a text of several lines reads backslash sequences as the bytes they
-// stand for: a hand-edited "\r\n" elsewhere stays the four characters typed.
-TEST(IniFile, BackslashesAreLiteralOutsideTextsOfSeveralLines) {
-    struct Row {
-        const char* stored;
-        std::string oneLine;
-        std::string lines;
-    };
-    const Row rows[] = {
-        {"a\\r\\nb", "a\\r\\nb", "a\r\nb"},
-        {"C:\\\\new", "C:\\\\new", "C:\\new"},
-        {"C:\\new", "C:\\new", "C:\new"},
-        {"tab\\t", "tab\\t", "tab\\t"},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.stored);
-        TempDir dir;
-        WriteBytes(dir / "Lx1Cfg.ini", std::string("[S]\nk=") + row.stored + "\n");
-        const IniFile ini(dir / "Lx1Cfg.ini");
-        EXPECT_EQ(ini.ReadString("S", "k", ""), row.oneLine);
-        EXPECT_EQ(ini.ReadMultiLine("S", "k", ""), row.lines);
-    }
-}
-
-// A one-line value never breaks its line: a CR or LF in it is stored, and read
-// back, as the two characters that name it.
-TEST(IniFile, LineBreaksInAOneLineValueStayOnItsLine) {
-    TempDir dir;
-    {
-        IniFile ini(dir / "Lx1Cfg.ini");
-        ini.WriteString("S", "k", "a\r\nInjected=1");
-        ini.Save();
-    }
-    EXPECT_EQ(ReadBytes(dir / "Lx1Cfg.ini"), "[S]\nk=a\\r\\nInjected=1\n");
-    EXPECT_EQ(IniFile(dir / "Lx1Cfg.ini").ReadString("S", "k", ""), "a\\r\\nInjected=1");
-}
-
 TEST(IniFile, NamesIgnoreCaseAndWritesKeepUnknownLines) {
     TempDir dir;
     const std::string before =
