@@ -29,11 +29,12 @@ public:
 // are not part of it; the value is everything after the first "=", byte for
 // byte, and is taken as it is. Only in a text of several lines (ReadMultiLine,
 // WriteMultiLine) do "\\", "\r" and "\n" stand for a backslash, CR and LF;
-// elsewhere a hand-edited "\r\n" must not become line ends that reach the
-// device (ini_value.h). Lines starting with ";" or "#" are comments. New lines take the file's own
-// line end (LF for a new file). A name that would break its line (a line
-// break, "=" in a key, "]" in a section, blanks at either end, empty) makes a
-// write throw std::invalid_argument.
+// elsewhere they are the characters typed, so that a hand-edited file cannot
+// slip line ends into a one-line value (ini_value.h). Lines starting with ";"
+// or "#" are comments. New lines take the file's own line end (LF for a new
+// file). A name that would break its line (a line break, "=" in a key, "]" in
+// a section, blanks at either end, empty) makes a write throw
+// std::invalid_argument.
 //
 // The parsed file is kept in memory and read again when the file on disk
 // changed (another stamp); the values written since the last save are then
