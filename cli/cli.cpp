@@ -70,16 +70,17 @@ int ListPorts(const Console& console) {
     return kExitSuccess;
 }
 
-// Read: the device's configuration as INI (GBK, UTF-8 on a terminal) or JSON.
+// Read: the device's configuration as INI or JSON. A file takes the INI in the
+// settings file's GBK; the output is UTF-8, to a terminal or a pipe alike.
 bool PrintConfiguration(const Options& options, const DeviceRun& run, const Console& console,
                         OutputFiles& files) {
     const DeviceResult& result = run.Result();
     std::string bytes;
-    bool gbk = false;
     if (options.json) {
         JsonWriter json;
         json.BeginObject();
         json.Key("port").String(result.port);
+        json.Key("outcome").String(VerdictName(result.verdict));
         json.Key("firmware").String(GbkToUtf8(result.firmware));
         json.Key("profile");
         WriteProfileJson(run.Form(), json);
@@ -88,14 +89,26 @@ bool PrintConfiguration(const Options& options, const DeviceRun& run, const Cons
     } else {
         bytes = ProfileIni(run.Form(),
                            "read from " + result.port + ", firmware " + GbkToUtf8(result.firmware));
-        gbk = true;
     }
     if (!options.out.empty()) {
-        return files.Write(options.out, bytes, console.err);
+        return files.Write(options.out, bytes, console.err, ProfileFileAccess(run.Form()));
     }
-    console.out << (gbk && console.outIsTerminal ? GbkToUtf8(bytes) : bytes);
+    console.out << (options.json ? bytes : GbkToUtf8(bytes));
     console.out.flush();
     return true;
+}
+
+// A read that failed still gives a JSON reader an object: the device's result
+// as the report has it, without a profile. It goes to the output, never over
+// the --out file.
+void PrintReadFailure(const DeviceResult& result, const Console& console) {
+    JsonWriter json;
+    json.BeginObject();
+    WriteDeviceFields(json, result);
+    json.Key("profile").Null();
+    json.EndObject();
+    console.out << json.Text();
+    console.out.flush();
 }
 
 // The plan of the runs, or why the profile cannot be written.
@@ -189,6 +202,9 @@ BatchEnd RunBatch(const Options& options, const RunPlan& plan, const Console& co
     }
     end.results = batch.Results();
     end.seconds = batch.Seconds();
+    if (read && options.json && end.results.at(0).verdict != Verdict::Success) {
+        PrintReadFailure(end.results.at(0), console);
+    }
     return end;
 }
 

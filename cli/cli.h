@@ -11,7 +11,6 @@ namespace dtu::cli {
 struct Console {
     std::ostream& out;
     std::ostream& err;
-    bool outIsTerminal = false;  // texts in UTF-8 rather than GBK
     bool errIsTerminal = false;  // a progress line per port
     bool catchSignals = false;   // Ctrl-C ends the runs as interrupted (stop signals blocked)
     // Whether `err` has taken what was written to it: a progress redraw is

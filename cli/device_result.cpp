@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "cli/json_value.h"
 #include "cli/json_writer.h"
 #include "lang/gbk.h"
 
@@ -145,6 +146,49 @@ std::string SummaryLine(const std::vector<DeviceResult>& results, double seconds
            Seconds(seconds);
 }
 
+void WriteDeviceFields(JsonWriter& json, const DeviceResult& result) {
+    json.Key("port").String(result.port);
+    json.Key("outcome").String(VerdictName(result.verdict));
+    json.Key("stage").String(result.stage);
+    json.Key("firmware").String(GbkToUtf8(result.firmware));
+    json.Key("seconds").Number(result.seconds, 3);
+    json.Key("line").String(result.line);
+    json.Key("refused").BeginArray();
+    for (const RefusedSetting& refused : result.refused) {
+        json.BeginObject().Key("command").String(refused.command);
+        json.Key("keys").BeginArray();
+        for (const std::string& key : refused.keys) {
+            json.String(key);
+        }
+        json.EndArray().EndObject();
+    }
+    json.EndArray();
+    json.Key("unreadable").BeginArray();
+    for (const std::string& name : result.unreadable) {
+        json.String(name);
+    }
+    json.EndArray();
+    json.Key("notRead").BeginArray();
+    for (const std::string& name : result.notRead) {
+        json.String(name);
+    }
+    json.EndArray();
+    json.Key("mismatches").BeginArray();
+    for (const Mismatch& mismatch : result.mismatches) {
+        json.BeginObject().Key("key").String(mismatch.key);
+        WriteJsonValue(json.Key("written"), mismatch.json, mismatch.wanted);
+        if (mismatch.missing) {
+            json.Key("read").Null();
+        } else {
+            WriteJsonValue(json.Key("read"), mismatch.json, mismatch.found);
+        }
+        json.EndObject();
+    }
+    json.EndArray();
+    json.Key("answer").String(GbkToUtf8(result.answer));
+    json.Key("reason").String(result.reason);
+}
+
 std::string ReportJson(std::string_view command, const std::vector<DeviceResult>& results,
                        double seconds, std::string_view reason) {
     const auto succeeded = std::count_if(results.begin(), results.end(), [](const auto& result) {
@@ -162,43 +206,7 @@ std::string ReportJson(std::string_view command, const std::vector<DeviceResult>
     json.Key("devices").BeginArray();
     for (const DeviceResult& result : results) {
         json.BeginObject();
-        json.Key("port").String(result.port);
-        json.Key("outcome").String(VerdictName(result.verdict));
-        json.Key("stage").String(result.stage);
-        json.Key("firmware").String(GbkToUtf8(result.firmware));
-        json.Key("seconds").Number(result.seconds, 3);
-        json.Key("line").String(result.line);
-        json.Key("refused").BeginArray();
-        for (const RefusedSetting& refused : result.refused) {
-            json.BeginObject().Key("command").String(refused.command);
-            json.Key("keys").BeginArray();
-            for (const std::string& key : refused.keys) {
-                json.String(key);
-            }
-            json.EndArray().EndObject();
-        }
-        json.EndArray();
-        json.Key("unreadable").BeginArray();
-        for (const std::string& name : result.unreadable) {
-            json.String(name);
-        }
-        json.EndArray();
-        json.Key("notRead").BeginArray();
-        for (const std::string& name : result.notRead) {
-            json.String(name);
-        }
-        json.EndArray();
-        json.Key("mismatches").BeginArray();
-        for (const Mismatch& mismatch : result.mismatches) {
-            json.BeginObject().Key("key").String(mismatch.key);
-            json.Key("written").String(GbkToUtf8(mismatch.wanted));
-            json.Key("read");
-            mismatch.missing ? json.Null() : json.String(GbkToUtf8(mismatch.found));
-            json.EndObject();
-        }
-        json.EndArray();
-        json.Key("answer").String(GbkToUtf8(result.answer));
-        json.Key("reason").String(result.reason);
+        WriteDeviceFields(json, result);
         json.EndObject();
     }
     json.EndArray();

@@ -4,6 +4,7 @@
 #include <string_view>
 #include <vector>
 
+#include "cli/json_writer.h"
 #include "cli/verify.h"
 #include "protocol/run_outcome.h"
 
@@ -61,6 +62,9 @@ std::string PrintableText(std::string_view gbk);
 std::string ResultLine(const DeviceResult& result);
 // "N devices: S succeeded, F failed, in T s".
 std::string SummaryLine(const std::vector<DeviceResult>& results, double seconds);
+// One device's result as the report gives it, into an open JSON object;
+// mismatched values as their JSON type shows them (json_value.h).
+void WriteDeviceFields(JsonWriter& json, const DeviceResult& result);
 // The report file: the command, the totals and every device's result, UTF-8 JSON.
 // A command that ended before or without its runs says why in a top-level
 // "reason" (bad arguments, bad profile, no port, interrupted, ...).

@@ -21,10 +21,8 @@ int main(int argc, char** argv) {
     dtu::cli::NonBlockingOutput errBuffer(STDERR_FILENO);
     std::ostream out(&outBuffer);
     std::ostream err(&errBuffer);
-    const dtu::cli::Console console{
-        out, err, isatty(STDOUT_FILENO) == 1, isatty(STDERR_FILENO) == 1, true, [&errBuffer] {
-            return errBuffer.Drained();
-        }};
+    const dtu::cli::Console console{out, err, isatty(STDERR_FILENO) == 1, true,
+                                    [&errBuffer] { return errBuffer.Drained(); }};
     const int status = dtu::cli::RunCli(std::vector<std::string>(argv + 1, argv + argc), console);
     out.flush();
     err.flush();

@@ -4,8 +4,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "lang/atomic_write.h"
-
 namespace dtu::cli {
 
 OutputFiles::OutputFiles() {
@@ -29,11 +27,12 @@ void OutputFiles::Release() {
     }
 }
 
-bool OutputFiles::Write(const std::string& path, std::string_view bytes, std::ostream& err) {
+bool OutputFiles::Write(const std::string& path, std::string_view bytes, std::ostream& err,
+                        FileAccess access) {
     Release();
     bool written = false;
     try {
-        WriteFileAtomically(path, bytes, LinkPolicy::Refuse);
+        WriteFileAtomically(path, bytes, LinkPolicy::Refuse, {}, access);
         written = true;
     } catch (const FileWriteError& error) {
         err << "dtuconfig-cli: " << error.what() << ": " << error.Reason() << '\n';

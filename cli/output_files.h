@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "lang/atomic_write.h"
+
 namespace dtu::cli {
 
 // The files the command line writes (--out, --report). They are written whole
@@ -17,8 +19,9 @@ public:
     OutputFiles(const OutputFiles&) = delete;
     OutputFiles& operator=(const OutputFiles&) = delete;
 
-    // Writes `bytes` to `path`; says why on `err` when it cannot.
-    bool Write(const std::string& path, std::string_view bytes, std::ostream& err);
+    // Writes `bytes` to `path` with `access`; says why on `err` when it cannot.
+    bool Write(const std::string& path, std::string_view bytes, std::ostream& err,
+               FileAccess access = FileAccess::Kept);
 
 private:
     void Reserve();

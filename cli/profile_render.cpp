@@ -1,7 +1,7 @@
 #include "cli/profile_render.h"
 
+#include "cli/json_value.h"
 #include "form/form_profile.h"
-#include "lang/gbk.h"
 #include "settings/ini_value.h"
 
 namespace dtu::cli {
@@ -18,9 +18,15 @@ std::string ProfileIni(const FormModel& form, std::string_view comment) {
             section = entry.section;
             text += "[" + std::string(section) + "]\n";
         }
-        text += std::string(entry.key) + "=" + EscapeIniValue(entry.value) + "\n";
+        const bool lines = entry.kind == FieldKind::Memo;
+        text += std::string(entry.key) + "=" +
+                (lines ? EscapeIniValue(entry.value) : OneLineIniValue(entry.value)) + "\n";
     }
     return text;
+}
+
+FileAccess ProfileFileAccess(const FormModel& form) {
+    return form.Text(Field::lbledtPswd).empty() ? FileAccess::Kept : FileAccess::OwnerOnly;
 }
 
 void WriteProfileJson(const FormModel& form, JsonWriter& json) {
@@ -34,19 +40,8 @@ void WriteProfileJson(const FormModel& form, JsonWriter& json) {
             section = entry.section;
             json.Key(section).BeginObject();
         }
-        json.Key(entry.key);
-        switch (entry.kind) {
-            case FieldKind::Item:
-                json.Integer(std::stoi(entry.value));
-                break;
-            case FieldKind::Tick:
-                json.Bool(entry.value == "1");
-                break;
-            case FieldKind::Text:
-            case FieldKind::Memo:
-                json.String(GbkToUtf8(entry.value));
-                break;
-        }
+        json.Key(JsonKeyName(entry.key));
+        WriteJsonValue(json, entry.json, entry.shown);
     }
     json.EndObject().EndObject();
 }

@@ -5,6 +5,7 @@
 
 #include "cli/json_writer.h"
 #include "form/form_model.h"
+#include "lang/atomic_write.h"
 
 namespace dtu::cli {
 
@@ -13,8 +14,12 @@ namespace dtu::cli {
 // settings file stores them. GBK bytes, LF line ends.
 std::string ProfileIni(const FormModel& form, std::string_view comment);
 
-// The form as one JSON object per section: item indexes as numbers, ticks as
-// true or false, texts as strings converted to UTF-8.
+// Who may read a profile file of the form: its owner only when it holds the
+// cloud password.
+FileAccess ProfileFileAccess(const FormModel& form);
+
+// The form as one JSON object per section, keys without their blanks, each
+// value as its JSON type shows it (json_value.h).
 void WriteProfileJson(const FormModel& form, JsonWriter& json);
 
 }  // namespace dtu::cli

@@ -22,7 +22,9 @@ void LoadRow(const IniFile& file, const FieldRow& row, FormModel& form) {
             if (row.field == Field::edt_APN_other && form.Item(Field::cbb_APN) != kApnOtherChoice) {
                 return;  // the first two choices stand for their own value
             }
-            form.SetText(row.field, file.ReadString(row.section, row.key, row.defaultValue));
+            form.SetText(row.field, row.kind == FieldKind::Memo
+                                        ? file.ReadMultiLine(row.section, row.key, row.defaultValue)
+                                        : file.ReadString(row.section, row.key, row.defaultValue));
             break;
         case FieldKind::Item:
             if (row.field == Field::cbb_APN) {
@@ -62,8 +64,17 @@ void LoadFormSettings(const IniFile& file, FormModel& form) {
 void SaveFormSettings(const FormModel& form, IniFile& file) {
     for (const FieldRow& row : FormFields()) {
         if (row.section != nullptr) {
-            file.WriteString(row.section, row.key, StoredText(form, row));
+            WriteStoredText(file, row.section, row.key, row.kind, StoredText(form, row));
         }
+    }
+}
+
+void WriteStoredText(IniFile& file, const char* section, const char* key, FieldKind kind,
+                     const std::string& text) {
+    if (kind == FieldKind::Memo) {
+        file.WriteMultiLine(section, key, text);
+    } else {
+        file.WriteString(section, key, text);
     }
 }
 

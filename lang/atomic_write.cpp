@@ -26,6 +26,7 @@ constexpr const char* kNotRegularFile = "not a regular file";
 constexpr const char* kLinkRefused = "a symbolic link, which this file is not written through";
 constexpr const char* kForeignLink = "a symbolic link of another user in a shared folder";
 constexpr std::string_view kTempMark = ".tmp-";
+constexpr mode_t kOwnerOnlyMode = 0600;
 
 [[noreturn]] void Fail(const std::filesystem::path& path, const std::string& reason) {
     throw FileWriteError("Unable to write to " + path.string(), reason);
@@ -142,14 +143,15 @@ bool ProcessIsGone(pid_t pid) {
     return ::kill(pid, 0) != 0 && errno == ESRCH;
 }
 
-// Creates a temporary file for `target` in `folder`; `name` receives its name.
+// Creates a temporary file for `target` in `folder` with `mode` (less the
+// umask); `name` receives its name.
 int CreateTempFile(int folder, const std::string& target, const std::filesystem::path& path,
-                   std::string& name) {
+                   mode_t mode, std::string& name) {
     for (int attempt = 0;; ++attempt) {
         name = TempNameFor(target, attempt);
         const int fd =
             ::openat(folder, name.c_str(),
-                     O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY | O_NOFOLLOW, 0666);
+                     O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY | O_NOFOLLOW, mode);
         if (fd >= 0) {
             return fd;
         }
@@ -159,11 +161,24 @@ int CreateTempFile(int folder, const std::string& target, const std::filesystem:
     }
 }
 
+// The permissions the written file is given; nothing for a new file's own, as
+// the umask allows.
+std::optional<mode_t> ModeToSet(FileAccess access, const struct stat* existing) {
+    if (access == FileAccess::OwnerOnly) {
+        // Set, not only asked for at creation: the umask may take the owner's bits.
+        return kOwnerOnlyMode;
+    }
+    if (existing != nullptr) {
+        return existing->st_mode & 07777;
+    }
+    return std::nullopt;
+}
+
 // The temporary file beside the target; removed again unless it was renamed.
 class TempFile {
 public:
-    TempFile(int folder, const std::string& target, const std::filesystem::path& path)
-        : folder_(folder), file_(CreateTempFile(folder, target, path, name_)) {}
+    TempFile(int folder, const std::string& target, const std::filesystem::path& path, mode_t mode)
+        : folder_(folder), file_(CreateTempFile(folder, target, path, mode, name_)) {}
     TempFile(const TempFile&) = delete;
     TempFile& operator=(const TempFile&) = delete;
     ~TempFile() {
@@ -190,7 +205,7 @@ bool LinkMayBeFollowed(const LinkOwners& owners) {
 }
 
 bool WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes,
-                         LinkPolicy links, const BeforeReplace& beforeReplace) {
+                         LinkPolicy links, const BeforeReplace& beforeReplace, FileAccess access) {
     const auto target = FollowLinks(path, links);
     const std::string name = target.filename().string();
     if (name.empty() || name == "." || name == "..") {
@@ -216,10 +231,11 @@ bool WriteFileAtomically(const std::filesystem::path& path, std::string_view byt
         Fail(path, kNotRegularFile);
     }
 
-    TempFile temp(folder.Get(), name, path);
+    TempFile temp(folder.Get(), name, path,
+                  access == FileAccess::OwnerOnly ? kOwnerOnlyMode : 0666);
     const int fd = temp.File().Get();
-    if ((exists && ::fchmod(fd, existing.st_mode & 07777) != 0) || !WriteAll(fd, bytes) ||
-        ::fsync(fd) != 0) {
+    const std::optional<mode_t> mode = ModeToSet(access, exists ? &existing : nullptr);
+    if ((mode && ::fchmod(fd, *mode) != 0) || !WriteAll(fd, bytes) || ::fsync(fd) != 0) {
         FailWithErrno(path);
     }
     std::optional<FolderTurn> turn;

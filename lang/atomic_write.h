@@ -33,6 +33,12 @@ enum class LinkPolicy {
     Refuse,
 };
 
+// Who may read and write the file a write leaves.
+enum class FileAccess {
+    Kept,       // an existing file's permissions; a new file's as the umask allows
+    OwnerOnly,  // 0600, for a new file and a replaced one alike: it holds a secret
+};
+
 // A link and the folder it lies in, for the protected-symlinks rule.
 struct LinkOwners {
     unsigned folderMode;
@@ -56,12 +62,14 @@ using BeforeReplace = std::function<bool(int fd)>;
 // are synced, the temporary file is renamed over the file and the folder is
 // synced. Links are treated as `links` says; a link to anything but a regular
 // file (a device, a FIFO, a folder), like any such file itself, is refused.
-// An existing file's permissions are kept. Returns false when `beforeReplace`
-// abandoned the write. Throws FileWriteError. Either way no temporary file is
-// left behind.
+// The file's permissions are as `access` says; an owner-only file is never
+// readable by others, not even while it is written. Returns false when
+// `beforeReplace` abandoned the write. Throws FileWriteError. Either way no
+// temporary file is left behind.
 bool WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes,
                          LinkPolicy links = LinkPolicy::FollowTrusted,
-                         const BeforeReplace& beforeReplace = {});
+                         const BeforeReplace& beforeReplace = {},
+                         FileAccess access = FileAccess::Kept);
 
 // Removes the temporary files that earlier writes of `path` by processes no
 // longer running left behind (killed part-way); a live writer's are kept.

@@ -44,7 +44,9 @@ void Tfrm_MainLx1::ExportProfile() {
     try {
         IniFile file(FilePath(path));
         SaveProfile(session_.Form(), file);
-        file.Save();
+        // The cloud password is nobody else's to read.
+        const bool secret = !session_.Form().Text(Field::lbledtPswd).empty();
+        file.Save(secret ? FileAccess::OwnerOnly : FileAccess::Kept);
     } catch (const IniWriteError&) {
         info_->ShowErrorLine(WithPath("lang_Profile_Unwritable", path));
         return;

@@ -1,5 +1,8 @@
 #include "settings/ini_document.h"
 
+#include <map>
+#include <utility>
+
 #include "lang/same_text.h"
 #include "settings/ini_value.h"
 
@@ -144,6 +147,26 @@ std::vector<IniKeyName> IniDocument::KeyNames() const {
         }
     }
     return names;
+}
+
+std::vector<IniDuplicatedKey> IniDocument::DuplicatedKeys() const {
+    std::vector<IniDuplicatedKey> duplicates;
+    // The first line of each key, by its section's and its own folded names.
+    std::map<std::pair<std::string, std::string>, std::size_t> firstLines;
+    const std::string* section = nullptr;
+    for (std::size_t i = 0; i < lines_.size(); ++i) {
+        const auto& line = lines_[i];
+        if (line.kind == Kind::kSection) {
+            section = &line.name;
+        } else if (line.kind == Kind::kKey && section != nullptr) {
+            const auto [first, added] =
+                firstLines.try_emplace({FoldedText(*section), FoldedText(line.name)}, i + 1);
+            if (!added) {
+                duplicates.push_back({*section, line.name, first->second, i + 1});
+            }
+        }
+    }
+    return duplicates;
 }
 
 }  // namespace dtu

@@ -12,6 +12,16 @@ struct IniKeyName {
     std::string key;
 };
 
+// A key given again in its section: the line (1 for the first) that takes
+// effect and the later one that does not.
+struct IniDuplicatedKey {
+    std::string section;
+    std::string key;
+    std::size_t firstLine;
+    std::size_t line;
+    bool operator==(const IniDuplicatedKey&) const = default;
+};
+
 // The lines of an INI file, kept byte for byte so that writing one value leaves
 // every other line (unknown keys, comments, blank lines, line ends) as it was.
 // Section and key names compare ASCII case-insensitively; blanks around a key
@@ -37,6 +47,10 @@ public:
 
     // Every key that lies in a section, in file order.
     std::vector<IniKeyName> KeyNames() const;
+
+    // Every later line of a key its section already has, in file order. A
+    // section named twice is one section, as reading sees it.
+    std::vector<IniDuplicatedKey> DuplicatedKeys() const;
 
 private:
     enum class Kind { kOther, kSection, kKey };

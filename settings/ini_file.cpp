@@ -69,6 +69,13 @@ std::string IniFile::ReadString(const std::string& section, const std::string& k
                                 const std::string& defaultValue) const {
     Refresh();
     const auto stored = document_.StoredValue(section, key);
+    return stored ? std::string(*stored) : defaultValue;
+}
+
+std::string IniFile::ReadMultiLine(const std::string& section, const std::string& key,
+                                   const std::string& defaultValue) const {
+    Refresh();
+    const auto stored = document_.StoredValue(section, key);
     return stored ? UnescapeIniValue(*stored) : defaultValue;
 }
 
@@ -79,7 +86,7 @@ std::int64_t IniFile::ReadInteger(const std::string& section, const std::string&
     if (!stored) {
         return defaultValue;
     }
-    return ParseIniInteger(UnescapeIniValue(*stored)).value_or(defaultValue);
+    return ParseIniInteger(*stored).value_or(defaultValue);
 }
 
 bool IniFile::ReadBool(const std::string& section, const std::string& key,
@@ -89,10 +96,18 @@ bool IniFile::ReadBool(const std::string& section, const std::string& key,
 
 void IniFile::WriteString(const std::string& section, const std::string& key,
                           const std::string& value) {
+    WriteStored(section, key, OneLineIniValue(value));
+}
+
+void IniFile::WriteMultiLine(const std::string& section, const std::string& key,
+                             const std::string& value) {
+    WriteStored(section, key, EscapeIniValue(value));
+}
+
+void IniFile::WriteStored(const std::string& section, const std::string& key, std::string stored) {
     CheckName(section, "]\r\n");
     CheckName(key, "=\r\n");
     Refresh();
-    auto stored = EscapeIniValue(value);
     for (PendingValue& pending : pending_) {
         if (SameText(pending.section, section) && SameText(pending.key, key)) {
             document_.SetStoredValue(section, key, stored);
@@ -116,35 +131,37 @@ void IniFile::WriteBool(const std::string& section, const std::string& key, bool
     WriteString(section, key, value ? "1" : "0");
 }
 
-void IniFile::Save() {
-    if (pending_.empty()) {
+void IniFile::Save(FileAccess access) {
+    if (pending_.empty() && access == FileAccess::Kept) {
         return;
     }
     for (int attempt = 1; attempt < kSaveAttempts; ++attempt) {
-        if (TrySave(true)) {
+        if (TrySave(true, access)) {
             return;
         }
         // Two versions can share a stamp (a reused inode, one clock tick): read anew.
         stale_ = true;
     }
     // Still racing: the merged file as last read goes in all the same.
-    TrySave(false);
+    TrySave(false, access);
 }
 
-bool IniFile::TrySave(bool checkDisk) {
+bool IniFile::TrySave(bool checkDisk, FileAccess access) {
     Refresh();
     const std::string text = document_.Text();
     FileStamp written;
     try {
-        const bool replaced =
-            WriteFileAtomically(path_, text, LinkPolicy::FollowTrusted, [&](int fd) {
+        const bool replaced = WriteFileAtomically(
+            path_, text, LinkPolicy::FollowTrusted,
+            [&](int fd) {
                 // What is on disk now must be what the merge started from.
                 if (checkDisk && ReadWholeLines(path_, readLimit_) != diskText_) {
                     return false;
                 }
                 written = FileStamp::OfOpenFile(fd);
                 return true;
-            });
+            },
+            access);
         if (!replaced) {
             return false;
         }

@@ -23,17 +23,18 @@ public:
 // Reading never fails: anything missing or unreadable gives the default. Writes
 // change the file in memory, where reads see them at once; Save() then writes
 // the whole file in one go, keeping unknown keys, their order and comments.
-// Values are GBK bytes; line breaks in a value are stored escaped and come back
-// unchanged.
+// Values are GBK bytes.
 //
 // File syntax: "[Section]" lines, then "key=value" lines; blanks around a key
 // are not part of it; the value is everything after the first "=", byte for
-// byte. In a value, "\\", "\r" and "\n" stand for a backslash, CR and LF
-// (the only bytes escaped); a backslash before any other character is itself.
-// Lines starting with ";" or "#" are comments. New lines take the file's own
-// line end (LF for a new file). A name that would break its line (a line
-// break, "=" in a key, "]" in a section, blanks at either end, empty) makes a
-// write throw std::invalid_argument.
+// byte, and is taken as it is. Only in a text of several lines (ReadMultiLine,
+// WriteMultiLine) do "\\", "\r" and "\n" stand for a backslash, CR and LF;
+// elsewhere they are the characters typed, so that a hand-edited file cannot
+// slip line ends into a one-line value (ini_value.h). Lines starting with ";"
+// or "#" are comments. New lines take the file's own line end (LF for a new
+// file). A name that would break its line (a line break, "=" in a key, "]" in
+// a section, blanks at either end, empty) makes a write throw
+// std::invalid_argument.
 //
 // The parsed file is kept in memory and read again when the file on disk
 // changed (another stamp); the values written since the last save are then
@@ -49,6 +50,7 @@ public:
 
     const std::filesystem::path& Path() const { return path_; }
 
+    // A one-line value, as stored.
     std::string ReadString(const std::string& section, const std::string& key,
                            const std::string& defaultValue) const;
     // Decimal, or hexadecimal after "0x" or "$".
@@ -57,16 +59,23 @@ public:
     // Any non-zero number is true.
     bool ReadBool(const std::string& section, const std::string& key, bool defaultValue) const;
 
+    // A text of several lines, stored escaped (the HTTP header).
+    std::string ReadMultiLine(const std::string& section, const std::string& key,
+                              const std::string& defaultValue) const;
+
     // Change the file in memory only; Save() writes them.
     void WriteString(const std::string& section, const std::string& key, const std::string& value);
+    void WriteMultiLine(const std::string& section, const std::string& key,
+                        const std::string& value);
     void WriteInteger(const std::string& section, const std::string& key, std::int64_t value);
     void WriteBool(const std::string& section, const std::string& key, bool value);
 
-    // Writes the whole file once (lang/atomic_write.h), or nothing when no value
-    // was written since the last save. On failure throws IniWriteError: the
-    // file on disk stays as it was and the written values stay pending, so a
-    // later Save() can try again.
-    void Save();
+    // Writes the whole file once (lang/atomic_write.h) with `access`, or
+    // nothing when no value was written since the last save and the file's
+    // access is to be kept. On failure throws IniWriteError: the file on disk
+    // stays as it was and the written values stay pending, so a later Save()
+    // can try again.
+    void Save(FileAccess access = FileAccess::Kept);
 
 private:
     struct PendingValue {
@@ -77,10 +86,11 @@ private:
 
     // Reads the file again when it changed on disk since it was last seen.
     void Refresh() const;
+    void WriteStored(const std::string& section, const std::string& key, std::string stored);
     std::string FullPath() const;
     // One attempt: false when `checkDisk` finds that another writer changed
     // the file since it was last read.
-    bool TrySave(bool checkDisk);
+    bool TrySave(bool checkDisk, FileAccess access);
 
     std::filesystem::path path_;
     std::size_t readLimit_;

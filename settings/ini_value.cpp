@@ -41,6 +41,19 @@ std::string UnescapeIniValue(std::string_view stored) {
     return value;
 }
 
+std::string OneLineIniValue(std::string_view value) {
+    std::string stored;
+    stored.reserve(value.size());
+    for (const char c : value) {
+        if (c == '\r' || c == '\n') {
+            stored += c == '\r' ? "\\r" : "\\n";
+        } else {
+            stored += c;
+        }
+    }
+    return stored;
+}
+
 namespace {
 
 bool IsHexDigit(char c) {

@@ -86,7 +86,7 @@ int main(int argc, char** argv) {
             std::any_of(orders.Lines().begin(), orders.Lines().end(),
                         [&](const std::string& line) { return line.find(header) != line.npos; });
     }
-    whole = whole && dtu::IniFile(file).ReadString("HCM", "HTPHD", "") == header;
+    whole = whole && dtu::IniFile(file).ReadMultiLine("HCM", "HTPHD", "") == header;
     std::filesystem::remove_all(folder);
     std::sort(wall.begin(), wall.end());
     std::sort(cpu.begin(), cpu.end());

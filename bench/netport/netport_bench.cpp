@@ -95,7 +95,7 @@ std::optional<double> CliWrite(std::size_t count, const std::string& profile) {
     args.insert(args.end(), {"--profile", profile});
     std::ostringstream out;
     std::ostringstream err;
-    const dtu::cli::Console console{out, err, false, false, false};
+    const dtu::cli::Console console{out, err, false, false};
     const auto start = Clock::now();
     const int status = dtu::cli::RunCli(args, console);
     const double wall = Ms(Clock::now() - start).count();

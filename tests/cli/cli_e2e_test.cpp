@@ -66,7 +66,7 @@ protected:
     CliRun Run(const std::vector<std::string>& args) {
         std::ostringstream out;
         std::ostringstream err;
-        const Console console{out, err, false, false, false};
+        const Console console{out, err, false, false};
         CliRun run;
         run.status = RunCli(args, console);
         run.out = out.str();
@@ -252,6 +252,35 @@ TEST_F(CliEndToEnd, ReadPrintsAProfileThatFollowsTheDevicesNewUart) {
     const std::string out = (dir / "read.ini").string();
     ASSERT_EQ(Run({"read", Port(0), "--baud", "57600", "--out", out}).status, 0);
     EXPECT_EQ(ReadBytes(out), ini.out);
+}
+
+// The output is UTF-8 whatever reads it, the --out file GBK as the settings
+// file; a read that fails still prints its JSON, with the report's outcome.
+TEST_F(CliEndToEnd, ReadPrintsUtf8WritesGbkAndAlwaysAnswersInJson) {
+    StartDevices(1);
+    const std::string profile =
+        WorkedProfile("gbk.ini", [](FormModel& f) { f.SetText(Field::edt_IP1, "\xD6\xD0"); });
+    ASSERT_EQ(Run({"write", Port(0), "--profile", profile}).status, 0);
+    const CliRun ini = Run({"read", Port(0)});
+    EXPECT_TRUE(Has(ini.out, "\nIP1=中\n")) << ini.out;
+    const std::string out = (dir / "read.ini").string();
+    ASSERT_EQ(Run({"read", Port(0), "--out", out}).status, 0);
+    EXPECT_TRUE(Has(ReadBytes(out), "\nIP1=\xD6\xD0\n"));
+    const CliRun json = Run({"read", Port(0), "--json"});
+    EXPECT_TRUE(Has(json.out, "\"outcome\": \"success\",\n  \"firmware\": \"V3.38\",")) << json.out;
+    EXPECT_TRUE(Has(json.out, "\"IP1\": \"中\","));
+
+    devices.push_back(std::make_unique<sim::PtyDevice>());
+    devices[1]->SetForgetful(true);
+    devices[1]->Start();
+    const CliRun failed = Run({"read", Port(1), "--json", "--out", out});
+    EXPECT_EQ(failed.status, 1);
+    EXPECT_TRUE(
+        failed.out.starts_with("{\n  \"port\": \"" + Port(1) +
+                               "\",\n  \"outcome\": \"incomplete\",\n  \"stage\": \"read\","))
+        << failed.out;
+    EXPECT_TRUE(failed.out.ends_with("\"profile\": null\n}\n")) << failed.out;
+    EXPECT_TRUE(Has(ReadBytes(out), "\nIP1=\xD6\xD0\n")) << "the file is left as it was";
 }
 
 TEST_F(CliEndToEnd, DirectSendsEndWithTheAnswer) {

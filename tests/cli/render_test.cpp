@@ -1,12 +1,16 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <sstream>
 #include <string>
 
 #include "cli/device_result.h"
+#include "cli/json_value.h"
 #include "cli/json_writer.h"
+#include "cli/output_files.h"
 #include "cli/profile_render.h"
 #include "cli/progress_board.h"
+#include "tests/lang/test_support.h"
 
 namespace dtu::cli {
 namespace {
@@ -83,10 +87,70 @@ TEST(ProfileRender, JsonTypesEachValueAndSpeaksUtf8) {
     WriteProfileJson(SampleForm(), json);
     const std::string& text = json.Text();
     EXPECT_TRUE(text.starts_with("{\n  \"COMMON\": {\n    \"WorkMode\": 3,\n    \"View\": 1,\n"));
-    for (const char* part : {"\"Enable1\": true,", "\"Enable2\": false,", "\"Port1\": \"2317\",",
-                             "\"IP\": \"中\",", "\"HTPTP\": 1,", "\"HTPHD\": \"A: 1\\r\\nB=\\\\\"",
-                             "  },\n  \"STM\": {\n    \"TelNo\": \"10086\"\n  }\n}\n"}) {
+    for (const char* part :
+         {"\"Enable1\": true,", "\"Enable2\": false,", "\"Port1\": 2317,", "\"IP\": \"中\",",
+          "\"HTPTP\": \"POST\",", "\"HTPHD\": \"A: 1\\r\\nB=\\\\\"", "\"APNIndex\": 0,",
+          "\"BaudRate\": 115200,", "\"Parity\": \"NONE\",", "\"Byte\": 8,",
+          "\"Protocol1\": \"TCP\",", "\"D2DID\": 100,", "\"CloudID\": \"\",", "\"HTPURL\": \"\",",
+          "  },\n  \"STM\": {\n    \"TelNo\": \"10086\"\n  }\n}\n"}) {
         EXPECT_NE(text.find(part), std::string::npos) << part;
+    }
+}
+
+// A profile that holds the cloud password is its owner's alone to read.
+TEST(ProfileRender, AProfileWithThePasswordIsWrittenOwnerOnly) {
+    struct Row {
+        const char* name;
+        const char* password;
+        mode_t mode;
+    };
+    constexpr mode_t kMask = 022;
+    const Row rows[] = {
+        {"password", "12345678", 0600},
+        {"none", "", 0666 & ~kMask},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        testing::TempDir dir;
+        const std::string path = (dir / "profile.ini").string();
+        FormModel form;
+        form.SetText(Field::lbledtPswd, row.password);
+        std::ostringstream err;
+        const mode_t previousMask = ::umask(kMask);
+        OutputFiles files;
+        EXPECT_TRUE(files.Write(path, ProfileIni(form, ""), err, ProfileFileAccess(form)));
+        ::umask(previousMask);
+        struct stat info {};
+        ASSERT_EQ(::stat(path.c_str(), &info), 0);
+        EXPECT_EQ(info.st_mode & 07777, row.mode);
+    }
+}
+
+TEST(JsonValue, EachTypeShowsItsValue) {
+    struct Row {
+        JsonType type;
+        std::string value;
+        const char* json;
+    };
+    const Row rows[] = {
+        {JsonType::Number, "2317", "2317"},
+        {JsonType::Number, "", "null"},
+        {JsonType::Number, "5 0", "\"5 0\""},
+        {JsonType::Number, "99999999999999999999", "\"99999999999999999999\""},
+        {JsonType::ItemNumber, "115200", "115200"},
+        {JsonType::Bool, "1", "true"},
+        {JsonType::Index, "3", "3"},
+        {JsonType::Index, "x", "\"x\""},
+        {JsonType::ItemText, "NONE", "\"NONE\""},
+        {JsonType::Text, "007", "\"007\""},
+        {JsonType::Text, "a\r\n\xD6\xD0", "\"a\\r\\n中\""},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.value);
+        JsonWriter json;
+        WriteJsonValue(json.BeginArray(), row.type, row.value);
+        json.EndArray();
+        EXPECT_EQ(json.Text(), std::string("[\n  ") + row.json + "\n]\n");
     }
 }
 
@@ -174,6 +238,19 @@ TEST(DeviceResult, ReportNamesOutcomesRefusalsAndMismatches) {
               "    }\n"
               "  ]\n"
               "}\n");
+}
+
+TEST(DeviceResult, ReportShowsMismatchedValuesByTheirJsonType) {
+    DeviceResult result = Result(Verdict::Mismatch);
+    result.mismatches = {{"COMMON/BaudRate", "115200", "9600", false, JsonType::ItemNumber},
+                         {"DTM/Enable2", "1", "0", false, JsonType::Bool},
+                         {"DTM/Port2", "2317", "", true, JsonType::Number}};
+    const std::string report = ReportJson("write", {result}, 1);
+    for (const char* part : {"\"written\": 115200,\n          \"read\": 9600\n",
+                             "\"written\": true,\n          \"read\": false\n",
+                             "\"written\": 2317,\n          \"read\": null\n"}) {
+        EXPECT_NE(report.find(part), std::string::npos) << part << report;
+    }
 }
 
 TEST(ProgressBoard, RedrawsInPlaceAndKeepsOtherLinesAbove) {

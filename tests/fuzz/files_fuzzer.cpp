@@ -2,8 +2,8 @@
 // program reads them. Settings: the form loaded from them is saved and loaded
 // again unchanged; and, for every key of the file, read every value and take it
 // through the conversions the window makes, write it back, save, load again:
-// every value must come back byte for byte, and a second round must change
-// nothing. Language file: the bounds hold however the bytes arrive, and the
+// every value without a CR must come back byte for byte, and a third round
+// must change nothing. Language file: the bounds hold however the bytes arrive, and the
 // hashed lookups find what a search of every row finds.
 #include <cstddef>
 #include <cstdint>
@@ -72,8 +72,13 @@ void SettingsRoundTrip(std::string_view bytes) {
     FormRoundTrip(file.Path());
     const auto keys = dtu::IniDocument(bytes).KeyNames();
     const auto first = RoundTrip(file.Path(), keys);
+    const auto second = RoundTrip(file.Path(), keys);
+    for (std::size_t i = 0; i < first.size(); ++i) {
+        // A CR, which a one-line value cannot keep, is saved as "\r".
+        Check(second[i] == first[i] || first[i].find('\r') != std::string::npos);
+    }
     const std::string saved = Read(file.Path());
-    Check(RoundTrip(file.Path(), keys) == first);
+    Check(RoundTrip(file.Path(), keys) == second);
     Check(Read(file.Path()) == saved);
 }
 

@@ -6,13 +6,15 @@
 #include "form/form_settings.h"
 #include "lang/gbk.h"
 #include "settings/ini_file.h"
+#include "settings/ini_value.h"
 #include "tests/fuzz/scratch_file.h"
 
 namespace dtu::fuzz {
 
 // The form saved to a settings file and loaded into a fresh form: every value
 // comes back as it was, and the window's conversion of every text gives it back
-// byte for byte. An item nothing was selected in loads as its default.
+// byte for byte. An item nothing was selected in loads as its default; a line
+// break in a one-line text comes back as the characters that name it.
 inline void CheckFormRoundTrip(const FormModel& form) {
     const ScratchFile file;
     IniFile saved(file.Path());
@@ -29,8 +31,9 @@ inline void CheckFormRoundTrip(const FormModel& form) {
             case FieldKind::Memo: {
                 const std::string& text = form.Text(row.field);
                 Check(Utf8ToGbk(GbkToUtf8(text)) == text);
+                const std::string kept = row.kind == FieldKind::Memo ? text : OneLineIniValue(text);
                 // The APN value of the first two choices is the choice's own.
-                Check(loaded.Text(row.field) == text ||
+                Check(loaded.Text(row.field) == kept ||
                       (row.field == Field::edt_APN_other &&
                        form.Item(Field::cbb_APN) != kApnOtherChoice));
                 break;

@@ -222,6 +222,41 @@ TEST(AtomicWrite, AbandonedWriteLeavesTheOldFile) {
     EXPECT_EQ(CountEntries(dir.Path()), 1u);
 }
 
+// An owner-only file is 0600 whatever it was and whatever the umask; otherwise
+// an existing file keeps its permissions and a new one gets the umask's.
+TEST(AtomicWrite, OwnerOnlyAccessOverridesTheOldModeAndTheUmask) {
+    constexpr int kNew = -1;
+    struct Case {
+        const char* name;
+        int before;  // the file's mode, or kNew
+        mode_t mask;
+        FileAccess access;
+        mode_t after;
+    };
+    const Case cases[] = {
+        {"new_kept", kNew, 022, FileAccess::Kept, 0644},
+        {"new_owner_only", kNew, 022, FileAccess::OwnerOnly, 0600},
+        {"new_owner_only_under_a_tight_umask", kNew, 0277, FileAccess::OwnerOnly, 0600},
+        {"existing_kept", 0640, 022, FileAccess::Kept, 0640},
+        {"existing_owner_only", 0644, 022, FileAccess::OwnerOnly, 0600},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempDir dir;
+        if (c.before != kNew) {
+            WriteBytes(dir / "profile.ini", "old");
+            ASSERT_EQ(::chmod((dir / "profile.ini").c_str(), static_cast<mode_t>(c.before)), 0);
+        }
+        const mode_t previousMask = ::umask(c.mask);
+        WriteFileAtomically(dir / "profile.ini", "new", LinkPolicy::Refuse, {}, c.access);
+        ::umask(previousMask);
+        struct stat info {};
+        ASSERT_EQ(::stat((dir / "profile.ini").c_str(), &info), 0);
+        EXPECT_EQ(info.st_mode & 07777, c.after);
+        EXPECT_EQ(ReadBytes(dir / "profile.ini"), "new");
+    }
+}
+
 // Only the temporary files of this file whose writer is gone are removed.
 TEST(AtomicWrite, DeadWritersTempFilesAreRemoved) {
     const pid_t child = ::fork();

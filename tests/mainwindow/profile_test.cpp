@@ -48,6 +48,8 @@ class ProfileTest : public QObject {
 private slots:
     void exportThenImportRestoresFormModeAndView();
     void cancelledOrUnreadableImportLeavesTheForm();
+    void exportWithThePasswordIsOwnerOnly_data();
+    void exportWithThePasswordIsOwnerOnly();
 };
 
 void ProfileTest::exportThenImportRestoresFormModeAndView() {
@@ -103,6 +105,30 @@ void ProfileTest::cancelledOrUnreadableImportLeavesTheForm() {
     QCOMPARE(fixture.shown("edt_IP1"), QString("kept.example"));
     QVERIFY(fixture.window().Info()->toPlainText().contains("[Error]: Cannot read the profile " +
                                                             pipe));
+}
+
+void ProfileTest::exportWithThePasswordIsOwnerOnly_data() {
+    QTest::addColumn<QString>("password");
+    QTest::addColumn<uint>("mode");
+    QTest::newRow("password") << QString("12345678") << 0600u;
+    QTest::newRow("none") << QString() << 0644u;
+}
+
+void ProfileTest::exportWithThePasswordIsOwnerOnly() {
+    QFETCH(QString, password);
+    QFETCH(uint, mode);
+    WindowFixture fixture(false);
+    const QString path = QDir(fixture.dir()).filePath("cloud.ini");
+    fixture.set("lbledtPswd", password);
+    const mode_t previousMask = umask(022);
+    QString title;
+    ChooseWhenShown(path, title);
+    fixture.find<QAction>("mni_ExportProfile")->trigger();
+    umask(previousMask);
+    struct stat info {};
+    QCOMPARE(stat(QFile::encodeName(path).constData(), &info), 0);
+    QCOMPARE(static_cast<uint>(info.st_mode & 07777), mode);
+    QVERIFY(FileBytes(path).contains("\nCloudPassword=" + password.toUtf8() + "\n"));
 }
 
 QObject* NewProfileTest() {

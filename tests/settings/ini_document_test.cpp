@@ -87,5 +87,25 @@ TEST(IniDocument, KeyNamesAreTheKeysOfSectionsInFileOrder) {
     EXPECT_EQ(names, (std::vector<std::string>{"COM/ComName", "Dtm/IP1", "Dtm/IP1"}));
 }
 
+TEST(IniDocument, DuplicatedKeysNameTheLineThatCountsAndTheLaterOne) {
+    struct Row {
+        const char* name;
+        std::string text;
+        std::vector<IniDuplicatedKey> duplicates;
+    };
+    const Row rows[] = {
+        {"none", "[COM]\nA=1\nB=2\n[DTM]\nA=3\n", {}},
+        {"same_section", "[DTM]\nIP1=a\nPort1=1\nIP1=b\n", {{"DTM", "IP1", 2, 4}}},
+        {"other_case_and_blanks", "[DTM]\r\nip1=a\r\n  IP1 =b\r\n", {{"DTM", "IP1", 2, 3}}},
+        {"section_named_again", "[DTM]\nIP1=a\n[COM]\nA=1\n[dtm]\nIP1=b\n", {{"dtm", "IP1", 2, 6}}},
+        {"three_times", "[S]\nk=1\nk=2\n;k=x\nk=3\n", {{"S", "k", 2, 3}, {"S", "k", 2, 5}}},
+        {"before_any_section", "k=1\nk=2\n[S]\nk=3\n", {}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(IniDocument(row.text).DuplicatedKeys(), row.duplicates);
+    }
+}
+
 }  // namespace
 }  // namespace dtu

@@ -21,33 +21,44 @@ using testing::TempDir;
 using testing::WriteBytes;
 
 TEST(IniFile, ValuesComeBackUnchanged) {
-    const std::vector<std::string> values = {
-        "\"CMNET\",\"\",\"\"",
-        "  leading and trailing  ",
-        "a=b=c",
-        "Host: x\r\nAccept: */*\r\n",
-        "\xD6\xD0\xCE\xC4 GBK",
-        "",
-        "back\\slash\\n literal",
-        "\\",
-        "lone\rcr",
-        "\n",
-        ";not a comment",
-        "[not a section]",
-        std::string("nul\0byte", 8),
+    struct Row {
+        std::string value;
+        bool lines;  // a text of several lines
+    };
+    const std::vector<Row> rows = {
+        {"\"CMNET\",\"\",\"\"", false},
+        {"  leading and trailing  ", false},
+        {"a=b=c", false},
+        {"\xD6\xD0\xCE\xC4 GBK", false},
+        {"", false},
+        {"back\\slash\\n literal", false},
+        {"\\", false},
+        {";not a comment", false},
+        {"[not a section]", false},
+        {std::string("nul\0byte", 8), false},
+        {"Host: x\r\nAccept: */*\r\n", true},
+        {"back\\slash\\n literal", true},
+        {"lone\rcr", true},
+        {"\n", true},
+        {"\\", true},
     };
     TempDir dir;
     {
         IniFile ini(dir / "Lx1Cfg.ini");
-        for (std::size_t i = 0; i < values.size(); ++i) {
-            ini.WriteString("Values", "Key" + std::to_string(i), values[i]);
+        for (std::size_t i = 0; i < rows.size(); ++i) {
+            const std::string key = "Key" + std::to_string(i);
+            rows[i].lines ? ini.WriteMultiLine("Values", key, rows[i].value)
+                          : ini.WriteString("Values", key, rows[i].value);
         }
         ini.Save();
     }
     const IniFile reread(dir / "Lx1Cfg.ini");
-    for (std::size_t i = 0; i < values.size(); ++i) {
-        EXPECT_EQ(reread.ReadString("Values", "Key" + std::to_string(i), "default"), values[i])
-            << "Key" << i;
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const std::string key = "Key" + std::to_string(i);
+        EXPECT_EQ(rows[i].lines ? reread.ReadMultiLine("Values", key, "default")
+                                : reread.ReadString("Values", key, "default"),
+                  rows[i].value)
+            << key;
     }
     EXPECT_NE(ReadBytes(dir / "Lx1Cfg.ini").find("\nKey0=\"CMNET\",\"\",\"\"\n"), std::string::npos)
         << "ordinary values are stored as they are";
@@ -350,6 +361,20 @@ TEST(IniFile, ReplacementKeepsPermissions) {
     struct stat info {};
     ASSERT_EQ(::stat((dir / "Lx1Cfg.ini").c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 07777, 0640u);
+}
+
+// Made owner-only, a file is written even when it already held every value.
+TEST(IniFile, OwnerOnlySaveTightensAnUnchangedFile) {
+    TempDir dir;
+    WriteBytes(dir / "profile.ini", "[DTM]\nCloudPassword=12345678\n");
+    ASSERT_EQ(::chmod((dir / "profile.ini").c_str(), 0644), 0);
+    IniFile ini(dir / "profile.ini");
+    ini.WriteString("DTM", "CloudPassword", "12345678");
+    ini.Save(FileAccess::OwnerOnly);
+    struct stat info {};
+    ASSERT_EQ(::stat((dir / "profile.ini").c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, 0600u);
+    EXPECT_EQ(ReadBytes(dir / "profile.ini"), "[DTM]\nCloudPassword=12345678\n");
 }
 
 TEST(IniFile, NamesThatWouldBreakTheFileAreRefused) {

@@ -73,6 +73,23 @@ TEST(IniValue, EscapingOnlyTouchesBackslashCrLf) {
     }
 }
 
+TEST(IniValue, OneLineValuesAreStoredAsTheyAreSaveLineBreaks) {
+    struct Row {
+        std::string value;
+        std::string stored;
+    };
+    const Row rows[] = {
+        {"C:\\new", "C:\\new"},
+        {"a\\r\\n", "a\\r\\n"},
+        {"\xD6\xD0 x=y ", "\xD6\xD0 x=y "},
+        {"a\r\nb\n", "a\\r\\nb\\n"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.value);
+        EXPECT_EQ(OneLineIniValue(row.value), row.stored);
+    }
+}
+
 TEST(IniValue, HandWrittenBackslashesStayAsTheyAre) {
     EXPECT_EQ(UnescapeIniValue("a\\tb"), "a\\tb");
     EXPECT_EQ(UnescapeIniValue("end\\"), "end\\");
