@@ -83,13 +83,21 @@ ProfileCheck CheckProfile(std::string_view text, const FormModel& form) {
             continue;
         }
         anyKey = true;
-        const std::string value = UnescapeIniValue(*stored);
+        const std::string value = entry.kind == FieldKind::Memo ? UnescapeIniValue(*stored)
+                                                                : UnescapeOneLineIniValue(*stored);
         const bool badTick = entry.kind == FieldKind::Tick && value != "0" && value != "1";
         if (badTick || HasControlByte(entry.value)) {
             check.problems.push_back({KeyName(entry.section, entry.key),
                                       line({entry.section, entry.key}), value,
                                       badTick ? "1 or 0 is due" : kRuleTexts[6]});
         }
+    }
+    // Which of the two counts depends on the reader: neither is sure to be meant.
+    for (const IniDuplicatedKey& twice : document.DuplicatedKeys()) {
+        check.problems.push_back({"", twice.line, "",
+                                  twice.section + "/" + twice.key + " is given twice, on lines " +
+                                      std::to_string(twice.firstLine) + " and " +
+                                      std::to_string(twice.line)});
     }
     for (const ValueProblem& problem : CheckBeforeWrite(form)) {
         const ProfileKey key = ProfileKeyOf(problem.field);

@@ -18,9 +18,7 @@ std::string ProfileIni(const FormModel& form, std::string_view comment) {
             section = entry.section;
             text += "[" + std::string(section) + "]\n";
         }
-        const bool lines = entry.kind == FieldKind::Memo;
-        text += std::string(entry.key) + "=" +
-                (lines ? EscapeIniValue(entry.value) : OneLineIniValue(entry.value)) + "\n";
+        text += std::string(entry.key) + "=" + EscapeIniValue(entry.value) + "\n";
     }
     return text;
 }

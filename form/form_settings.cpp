@@ -64,17 +64,8 @@ void LoadFormSettings(const IniFile& file, FormModel& form) {
 void SaveFormSettings(const FormModel& form, IniFile& file) {
     for (const FieldRow& row : FormFields()) {
         if (row.section != nullptr) {
-            WriteStoredText(file, row.section, row.key, row.kind, StoredText(form, row));
+            file.WriteString(row.section, row.key, StoredText(form, row));
         }
-    }
-}
-
-void WriteStoredText(IniFile& file, const char* section, const char* key, FieldKind kind,
-                     const std::string& text) {
-    if (kind == FieldKind::Memo) {
-        file.WriteMultiLine(section, key, text);
-    } else {
-        file.WriteString(section, key, text);
     }
 }
 

@@ -12,10 +12,6 @@ namespace dtu {
 void LoadFormSettings(const IniFile& file, FormModel& form);
 // Every form key into the file, in the order of the file; IniFile::Save writes it.
 void SaveFormSettings(const FormModel& form, IniFile& file);
-// Writes a field's stored text: a memo's lines escaped, any other value as it is
-// (settings/ini_file.h).
-void WriteStoredText(IniFile& file, const char* section, const char* key, FieldKind kind,
-                     const std::string& text);
 // The value of `row` as the file stores it, before escaping: a text as it is,
 // an item index in decimal, a tick as "1" or "0".
 std::string StoredText(const FormModel& form, const FieldRow& row);

@@ -69,7 +69,7 @@ std::string IniFile::ReadString(const std::string& section, const std::string& k
                                 const std::string& defaultValue) const {
     Refresh();
     const auto stored = document_.StoredValue(section, key);
-    return stored ? std::string(*stored) : defaultValue;
+    return stored ? UnescapeOneLineIniValue(*stored) : defaultValue;
 }
 
 std::string IniFile::ReadMultiLine(const std::string& section, const std::string& key,
@@ -96,11 +96,6 @@ bool IniFile::ReadBool(const std::string& section, const std::string& key,
 
 void IniFile::WriteString(const std::string& section, const std::string& key,
                           const std::string& value) {
-    WriteStored(section, key, OneLineIniValue(value));
-}
-
-void IniFile::WriteMultiLine(const std::string& section, const std::string& key,
-                             const std::string& value) {
     WriteStored(section, key, EscapeIniValue(value));
 }
 

@@ -27,8 +27,8 @@ public:
 //
 // File syntax: "[Section]" lines, then "key=value" lines; blanks around a key
 // are not part of it; the value is everything after the first "=", byte for
-// byte, and is taken as it is. Only in a text of several lines (ReadMultiLine,
-// WriteMultiLine) do "\\", "\r" and "\n" stand for a backslash, CR and LF;
+// byte, with a backslash written "\\" and CR and LF as "\r" and "\n". Only a
+// text of several lines (ReadMultiLine) reads "\r" and "\n" back as line ends;
 // elsewhere they are the characters typed, so that a hand-edited file cannot
 // slip line ends into a one-line value (ini_value.h). Lines starting with ";"
 // or "#" are comments. New lines take the file's own line end (LF for a new
@@ -65,8 +65,6 @@ public:
 
     // Change the file in memory only; Save() writes them.
     void WriteString(const std::string& section, const std::string& key, const std::string& value);
-    void WriteMultiLine(const std::string& section, const std::string& key,
-                        const std::string& value);
     void WriteInteger(const std::string& section, const std::string& key, std::int64_t value);
     void WriteBool(const std::string& section, const std::string& key, bool value);
 

@@ -41,17 +41,16 @@ std::string UnescapeIniValue(std::string_view stored) {
     return value;
 }
 
-std::string OneLineIniValue(std::string_view value) {
-    std::string stored;
-    stored.reserve(value.size());
-    for (const char c : value) {
-        if (c == '\r' || c == '\n') {
-            stored += c == '\r' ? "\\r" : "\\n";
-        } else {
-            stored += c;
+std::string UnescapeOneLineIniValue(std::string_view stored) {
+    std::string value;
+    value.reserve(stored.size());
+    for (std::size_t i = 0; i < stored.size(); ++i) {
+        value += stored[i];
+        if (stored[i] == '\\' && i + 1 < stored.size() && stored[i + 1] == '\\') {
+            ++i;
         }
     }
-    return stored;
+    return value;
 }
 
 namespace {

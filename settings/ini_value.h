@@ -14,11 +14,12 @@ namespace dtu {
 std::string EscapeIniValue(std::string_view value);
 std::string UnescapeIniValue(std::string_view stored);
 
-// How a one-line value is stored: as it is, backslashes included, and read back
-// the same way, so a hand-edited "\r\n" stays those four characters. A CR or LF,
-// which no one-line value should hold, would end the line: each is written as
-// "\r" or "\n" and so reads back as those two characters.
-std::string OneLineIniValue(std::string_view value);
+// A one-line value as read: "\\" is one backslash, as the tool has always
+// written it, and every other sequence is taken literally, so a hand-edited
+// "\r\n" stays those four characters and cannot end the device's line. A CR or
+// LF, which no one-line value holds, comes back as the two characters it was
+// stored as.
+std::string UnescapeOneLineIniValue(std::string_view stored);
 
 // Decimal (optionally negative), or hexadecimal after "0x", "0X" or "$";
 // blanks around the number are allowed. Anything else, and numbers out of

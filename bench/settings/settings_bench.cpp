@@ -26,11 +26,7 @@ bool OfSeveralLines(const Setting& setting) {
 }
 
 void Write(dtu::IniFile& ini, const Setting& setting, const std::string& value) {
-    if (OfSeveralLines(setting)) {
-        ini.WriteMultiLine(setting.section, setting.key, value);
-    } else {
-        ini.WriteString(setting.section, setting.key, value);
-    }
+    ini.WriteString(setting.section, setting.key, value);
 }
 
 std::string Read(const dtu::IniFile& ini, const Setting& setting) {

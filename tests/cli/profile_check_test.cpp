@@ -59,6 +59,8 @@ TEST(ProfileCheck, RefusesWhatWriteAllCannotSendAndWarnsOfDefaults) {
          "@:6: DTM/HeartbeatTime=: " + kNumber, ""},
         {"sms_number", "[COMMON]\nWorkMode=4\n[STM]\nTelNo=10086-1\n",
          "@:4: STM/TelNo=10086-1: a phone number (1 to 20 digits, a leading + allowed) is due", ""},
+        {"duplicated_key", "[DTM]\nIP1=a\nPort1=1\nip1=b\n",
+         "@: DTM/ip1 is given twice, on lines 2 and 4", ""},
         {"no_profile_key", "{\"COMMON\": {}}\n[SYS]\nLang=1\n",
          "@: it holds none of the profile's keys (sections COMMON, DTM, HCM, STM)", ""},
     };

@@ -64,7 +64,8 @@ TEST(FormSettings, EveryValueComesBackWhole) {
 }
 
 // A hand-edited "\r\n" reaches the form as line ends only in the HTTP header,
-// the one text of several lines the tool writes escaped.
+// the one text of several lines; elsewhere only the tool's doubled backslash
+// is read as one.
 TEST(FormSettings, OnlyTheHttpHeaderTakesEscapesAsLineEnds) {
     struct Row {
         Field field;
@@ -74,7 +75,8 @@ TEST(FormSettings, OnlyTheHttpHeaderTakesEscapesAsLineEnds) {
     const Row rows[] = {
         {Field::mmoHTPHD, "[HCM]\nHTPHD=Host: a\\r\\nX: \\\\b\n", "Host: a\r\nX: \\b"},
         {Field::edtHTPURL, "[HCM]\nHTPURL=/a\\r\\nb\n", "/a\\r\\nb"},
-        {Field::edt_IP1, "[DTM]\nIP1=h\\r\\n\\\\x\n", "h\\r\\n\\\\x"},
+        {Field::edt_IP1, "[DTM]\nIP1=h\\r\\n\\\\x\n",
+         "h\\r\\n\\x"},  // "\\\\": the tool's backslash
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.file);

@@ -31,7 +31,9 @@ inline void CheckFormRoundTrip(const FormModel& form) {
             case FieldKind::Memo: {
                 const std::string& text = form.Text(row.field);
                 Check(Utf8ToGbk(GbkToUtf8(text)) == text);
-                const std::string kept = row.kind == FieldKind::Memo ? text : OneLineIniValue(text);
+                const std::string kept = row.kind == FieldKind::Memo
+                                             ? text
+                                             : UnescapeOneLineIniValue(EscapeIniValue(text));
                 // The APN value of the first two choices is the choice's own.
                 Check(loaded.Text(row.field) == kept ||
                       (row.field == Field::edt_APN_other &&

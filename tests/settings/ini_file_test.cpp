@@ -47,8 +47,7 @@ TEST(IniFile, ValuesComeBackUnchanged) {
         IniFile ini(dir / "Lx1Cfg.ini");
         for (std::size_t i = 0; i < rows.size(); ++i) {
             const std::string key = "Key" + std::to_string(i);
-            rows[i].lines ? ini.WriteMultiLine("Values", key, rows[i].value)
-                          : ini.WriteString("Values", key, rows[i].value);
+            ini.WriteString("Values", key, rows[i].value);
         }
         ini.Save();
     }

@@ -73,20 +73,21 @@ TEST(IniValue, EscapingOnlyTouchesBackslashCrLf) {
     }
 }
 
-TEST(IniValue, OneLineValuesAreStoredAsTheyAreSaveLineBreaks) {
+TEST(IniValue, OneLineValuesReadOnlyTheDoubledBackslash) {
     struct Row {
-        std::string value;
         std::string stored;
+        std::string value;
     };
     const Row rows[] = {
-        {"C:\\new", "C:\\new"},
-        {"a\\r\\n", "a\\r\\n"},
+        {"C:\\\\new", "C:\\new"},  // as the tool writes a backslash
+        {"C:\\new", "C:\\new"},    // as a hand types it
+        {"a\\r\\n", "a\\r\\n"},    // typed, never a line end
         {"\xD6\xD0 x=y ", "\xD6\xD0 x=y "},
-        {"a\r\nb\n", "a\\r\\nb\\n"},
+        {"end\\", "end\\"},
     };
     for (const auto& row : rows) {
-        SCOPED_TRACE(row.value);
-        EXPECT_EQ(OneLineIniValue(row.value), row.stored);
+        SCOPED_TRACE(row.stored);
+        EXPECT_EQ(UnescapeOneLineIniValue(row.stored), row.value);
     }
 }
 
