@@ -23,6 +23,7 @@
 #include "mainwindow/hint_switch.h"
 #include "mainwindow/info_area.h"
 #include "mainwindow/lang_qt.h"
+#include "mainwindow/refused_mark.h"
 #include "settings/config_location.h"
 #include "settings/ini_file.h"
 
@@ -70,6 +71,7 @@ Tfrm_MainLx1::Tfrm_MainLx1(std::unique_ptr<IniFile> settings, QWidget* parent)
     binder_ = new FormBinder(this, form);
     form.onChanged = [this](Field field) {
         binder_->Show(field);
+        ClearRefused(binder_->Control(field));
         FieldChanged(field);
     };
     form.onStateChanged = [this] { ShowFamilyControls(); };
