@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDateTime>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -88,6 +89,8 @@ Tfrm_MainLx1::Tfrm_MainLx1(std::unique_ptr<IniFile> settings, QWidget* parent)
     }
     LoadSettings();
     ApplyMainTexts();
+    // After the texts: the defaults are named by their items in the window's language.
+    ShowIndexesOutsideLists(*settings_, false, QFile::decodeName(settings_->Path().c_str()));
     InitView();
 
     // The designed size, or wider where the texts need it, is the least; the

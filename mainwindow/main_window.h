@@ -164,6 +164,9 @@ private:
     // Creation steps (main_settings.cpp).
     void LoadSettings();
     void SaveSettings();
+    // A line in the log for each list key of `file` whose stored index was
+    // replaced by its default.
+    void ShowIndexesOutsideLists(const IniFile& file, bool profile, const QString& fileName);
 
     template <class T>
     T* Child(const QString& name) const {
