@@ -55,10 +55,8 @@ private slots:
     void refusedValuesAreMarkedLoggedAndFocused_data();
     void refusedValuesAreMarkedLoggedAndFocused();
     void editingAFieldTakesItsMarkAway();
-    void hiddenChangesAreAskedAbout_data();
-    void hiddenChangesAreAskedAbout();
-    void noQuestionWithoutHiddenChanges_data();
-    void noQuestionWithoutHiddenChanges();
+    void compactViewAsksOnlyWhenHiddenValuesChange_data();
+    void compactViewAsksOnlyWhenHiddenValuesChange();
 };
 
 void WriteAllTest::refusedValuesAreMarkedLoggedAndFocused_data() {
@@ -129,61 +127,32 @@ void WriteAllTest::editingAFieldTakesItsMarkAway() {
     QVERIFY(IsMarked(fixture, "edt_HeartbeatTime"));
 }
 
-void WriteAllTest::hiddenChangesAreAskedAbout_data() {
+void WriteAllTest::compactViewAsksOnlyWhenHiddenValuesChange_data() {
+    QTest::addColumn<QStringList>("before");  // actions and clicks, in turn
     QTest::addColumn<QString>("button");
+    QTest::addColumn<bool>("asked");
     QTest::addColumn<bool>("written");
     QTest::addColumn<int>("view");
-    QTest::newRow("write") << "btn_WriteHidden" << true << 1;
-    QTest::newRow("show full view") << "btn_ShowFullView" << false << 0;
-    QTest::newRow("cancel") << "btn_CancelWrite" << false << 1;
+    // The simulated device has no host or port on sockets 2 to 4; the compact
+    // view writes the defaults there.
+    const QStringList read{"actAskAll"};
+    QTest::newRow("write") << read << "btn_WriteHidden" << true << true << 1;
+    QTest::newRow("show full view") << read << "btn_ShowFullView" << true << false << 0;
+    QTest::newRow("cancel") << read << "btn_CancelWrite" << true << false << 1;
+    QTest::newRow("no read since the port opened")
+        << QStringList{} << "btn_CancelWrite" << false << true << 1;
+    QTest::newRow("full view") << QStringList{"actAskAll", "btn_ShowMore"} << "btn_CancelWrite"
+                               << false << true << 0;
+    QTest::newRow("device holds what the compact view writes")
+        << QStringList{"actSetAll", "actAskAll"} << "btn_CancelWrite" << false << true << 1;
 }
 
-// The simulated device has no host or port on sockets 2 to 4; the compact view
-// would write the defaults there.
-void WriteAllTest::hiddenChangesAreAskedAbout() {
+void WriteAllTest::compactViewAsksOnlyWhenHiddenValuesChange() {
+    QFETCH(QStringList, before);
     QFETCH(QString, button);
+    QFETCH(bool, asked);
     QFETCH(bool, written);
     QFETCH(int, view);
-    dtu::sim::PtyDevice device;
-    device.Start();
-    WindowFixture fixture(false);
-    dtu::Tfrm_MainLx1& window = fixture.window();
-    QVERIFY(window.Session().OpenPort({device.SlavePath(), "115200", "NONE", "8", "1"}).ok);
-    RunToEnd(fixture, "actAskAll");
-    QCOMPARE(window.GetViewMode(), 1);
-    const std::size_t linesBefore = device.ReceivedLines().size();
-
-    std::optional<Asked> asked;
-    AnswerWhenShown(button, asked);
-    fixture.find<QAction>("actSetAll")->trigger();
-
-    QVERIFY(asked.has_value());
-    QCOMPARE(asked->name, QString("msg_HiddenChanges"));
-    QCOMPARE(asked->defaultButton, QString("btn_CancelWrite"));
-    QVERIFY2(asked->list.contains(u"Transfer Net 2 Port: (empty) \u2192 2317"),
-             qPrintable(asked->list));
-    QCOMPARE(window.Session().Running(), written);
-    QCOMPARE(window.GetViewMode(), view);
-    if (written) {
-        QTRY_VERIFY_WITH_TIMEOUT(device.ReceivedLines().size() > linesBefore, 10000);
-    } else {
-        QTest::qWait(100);
-        QCOMPARE(device.ReceivedLines().size(), linesBefore);
-    }
-    window.Session().ClosePort();
-    device.Stop();
-}
-
-void WriteAllTest::noQuestionWithoutHiddenChanges_data() {
-    QTest::addColumn<QStringList>("before");  // actions and clicks, in turn
-    QTest::newRow("no read since the port opened") << QStringList{};
-    QTest::newRow("full view") << QStringList{"actAskAll", "btn_ShowMore"};
-    QTest::newRow("device holds what the compact view writes")
-        << QStringList{"actSetAll", "actAskAll"};
-}
-
-void WriteAllTest::noQuestionWithoutHiddenChanges() {
-    QFETCH(QStringList, before);
     dtu::sim::PtyDevice device;
     device.Start();
     WindowFixture fixture(false);
@@ -196,14 +165,28 @@ void WriteAllTest::noQuestionWithoutHiddenChanges() {
             RunToEnd(fixture, qPrintable(step));
         }
     }
+    const std::size_t linesBefore = device.ReceivedLines().size();
 
-    std::optional<Asked> asked;
-    AnswerWhenShown("btn_CancelWrite", asked);
+    std::optional<Asked> question;
+    AnswerWhenShown(button, question);
     fixture.find<QAction>("actSetAll")->trigger();
-
-    QVERIFY(window.Session().Running());
     QTest::qWait(0);
-    QVERIFY(!asked.has_value());
+
+    QCOMPARE(question.has_value(), asked);
+    if (asked) {
+        QCOMPARE(question->name, QString("msg_HiddenChanges"));
+        QCOMPARE(question->defaultButton, QString("btn_CancelWrite"));
+        QVERIFY2(question->list.contains(u"Transfer Net 2 Port: (empty) \u2192 2317"),
+                 qPrintable(question->list));
+    }
+    QCOMPARE(window.Session().Running(), written);
+    QCOMPARE(window.GetViewMode(), view);
+    if (written) {
+        QTRY_VERIFY_WITH_TIMEOUT(device.ReceivedLines().size() > linesBefore, 10000);
+    } else {
+        QTest::qWait(100);
+        QCOMPARE(device.ReceivedLines().size(), linesBefore);
+    }
     window.Session().ClosePort();
     device.Stop();
 }
