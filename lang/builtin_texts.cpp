@@ -918,6 +918,79 @@ constexpr BuiltinText kBuiltinTexts[] = {
     // 209 [提示]:正在连接 %1 ...
     {"lang_Info_NetConnecting", "[\xCC\xE1\xCA\xBE]:\xD5\xFD\xD4\xDA\xC1\xAC\xBD\xD3 %1 ...",
      "[Note]: Connecting to %1 ..."},
+    // Values checked before write all, the compact view's question and the lists' stored indexes.
+    // 210 须选择列表中的一项
+    {"lang_Rule_Choice", "\xD0\xEB\xD1\xA1\xD4\xF1\xC1\xD0\xB1\xED\xD6\xD0\xB5\xC4\xD2\xBB\xCF\xEE",
+     "choose an item of its list"},
+    // 211 须为1至9位数字
+    {"lang_Rule_Number",
+     "\xD0\xEB\xCE\xAA"
+     "1\xD6\xC1"
+     "9\xCE\xBB\xCA\xFD\xD7\xD6",
+     "1 to 9 digits"},
+    // 212 须为1至9位数字(空格不计)
+    {"lang_Rule_SpacedNumber",
+     "\xD0\xEB\xCE\xAA"
+     "1\xD6\xC1"
+     "9\xCE\xBB\xCA\xFD\xD7\xD6(\xBF\xD5\xB8\xF1\xB2\xBB\xBC\xC6)",
+     "1 to 9 digits, blanks aside"},
+    // 213 须为0至65535的数字,或留空
+    {"lang_Rule_Port",
+     "\xD0\xEB\xCE\xAA"
+     "0\xD6\xC1"
+     "65535\xB5\xC4\xCA\xFD\xD7\xD6,\xBB\xF2\xC1\xF4\xBF\xD5",
+     "a number from 0 to 65535, or nothing"},
+    // 214 须为1至20位数字,可以+开头
+    {"lang_Rule_Phone",
+     "\xD0\xEB\xCE\xAA"
+     "1\xD6\xC1"
+     "20\xCE\xBB\xCA\xFD\xD7\xD6,\xBF\xC9\xD2\xD4+\xBF\xAA\xCD\xB7",
+     "1 to 20 digits, a leading + allowed"},
+    // 215 不能含双引号或控制字符
+    {"lang_Rule_QuotedText",
+     "\xB2\xBB\xC4\xDC\xBA\xAC\xCB\xAB\xD2\xFD\xBA\xC5\xBB\xF2\xBF\xD8\xD6\xC6\xD7\xD6\xB7\xFB",
+     "no double quote or control character"},
+    // 216 须为一行文字,不含控制字符
+    {"lang_Rule_Text",
+     "\xD0\xEB\xCE\xAA\xD2\xBB\xD0\xD0\xCE\xC4\xD7\xD6,"
+     "\xB2\xBB\xBA\xAC\xBF\xD8\xD6\xC6\xD7\xD6\xB7\xFB",
+     "one line of text without control characters"},
+    // 217 须为1至3项以逗号分隔的带引号文字,各项不含引号
+    {"lang_Rule_Apn",
+     "\xD0\xEB\xCE\xAA"
+     "1\xD6\xC1"
+     "3\xCF\xEE\xD2\xD4\xB6\xBA\xBA\xC5\xB7\xD6\xB8\xF4\xB5\xC4\xB4\xF8\xD2\xFD\xBA\xC5\xCE\xC4\xD7"
+     "\xD6,\xB8\xF7\xCF\xEE\xB2\xBB\xBA\xAC\xD2\xFD\xBA\xC5",
+     "1 to 3 quoted texts separated by commas, none holding a quote"},
+    // 218 [错误]: 以下参数不符合要求,没有写入任何参数: %s
+    {"lang_Info_WriteRefused",
+     "[\xB4\xED\xCE\xF3]: "
+     "\xD2\xD4\xCF\xC2\xB2\xCE\xCA\xFD\xB2\xBB\xB7\xFB\xBA\xCF\xD2\xAA\xC7\xF3,"
+     "\xC3\xBB\xD3\xD0\xD0\xB4\xC8\xEB\xC8\xCE\xBA\xCE\xB2\xCE\xCA\xFD: %s",
+     "[Error]: Nothing written; these values break their rules: %s"},
+    // 219 精简显示隐藏的以下参数与设备中的不同,配置全部参数将改写它们:
+    {"lang_Compact_Question",
+     "\xBE\xAB\xBC\xF2\xCF\xD4\xCA\xBE\xD2\xFE\xB2\xD8\xB5\xC4\xD2\xD4\xCF\xC2\xB2\xCE\xCA\xFD\xD3"
+     "\xEB\xC9\xE8\xB1\xB8\xD6\xD0\xB5\xC4\xB2\xBB\xCD\xAC,"
+     "\xC5\xE4\xD6\xC3\xC8\xAB\xB2\xBF\xB2\xCE\xCA\xFD\xBD\xAB\xB8\xC4\xD0\xB4\xCB\xFC\xC3\xC7:",
+     "Write all in the compact view changes these values that the view hides:"},
+    // 220 写入
+    {"lang_Compact_Write", "\xD0\xB4\xC8\xEB", "Write"},
+    // 221 显示完整
+    {"lang_Compact_ShowFull", "\xCF\xD4\xCA\xBE\xCD\xEA\xD5\xFB", "Show full view"},
+    // 222 取消
+    {"lang_Compact_Cancel", "\xC8\xA1\xCF\xFB", "Cancel"},
+    // 223 启用
+    {"lang_Value_On", "\xC6\xF4\xD3\xC3", "on"},
+    // 224 不启用
+    {"lang_Value_Off", "\xB2\xBB\xC6\xF4\xD3\xC3", "off"},
+    // 225 (空)
+    {"lang_Value_Empty", "(\xBF\xD5)", "(empty)"},
+    // 226 [提示]: %s 中 %s 的值 %s 不在列表中,已改用默认值 %s
+    {"lang_Info_IndexOutsideList",
+     "[\xCC\xE1\xCA\xBE]: %s \xD6\xD0 %s \xB5\xC4\xD6\xB5 %s "
+     "\xB2\xBB\xD4\xDA\xC1\xD0\xB1\xED\xD6\xD0,\xD2\xD1\xB8\xC4\xD3\xC3\xC4\xAC\xC8\xCF\xD6\xB5 %s",
+     "[Note]: In %s, %s holds %s, no item of its list; the default %s is used instead"},
 };
 
 }  // namespace

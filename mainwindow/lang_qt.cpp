@@ -20,6 +20,22 @@ QString TrIn(const char* key, bool chinese) {
     return text;
 }
 
+QString TrWith(const char* key, const QStringList& values) {
+    QString text = Tr(key);
+    const QString placeholder = QStringLiteral("%s");
+    qsizetype at = 0;
+    for (const QString& value : values) {
+        at = text.indexOf(placeholder, at);
+        if (at < 0) {
+            break;
+        }
+        text.replace(at, placeholder.size(), value);
+        // A value holding "%s" is not filled in again.
+        at += value.size();
+    }
+    return text;
+}
+
 QString FromGbk(const std::string& gbk) {
     return QString::fromStdString(GbkToUtf8(gbk));
 }

@@ -63,7 +63,7 @@ void Tfrm_MainLx1::actDoExecute(int tag) {
             session_.ReadAll();
             break;
         case kWriteAllTag:
-            session_.WriteAll();
+            WriteAllFromForm();
             break;
         case kFactoryResetTag:
             if (AskFactoryReset()) {

@@ -68,13 +68,15 @@ void Tfrm_MainLx1::ImportProfile() {
             path));
         return;
     }
-    LoadProfile(IniFile(FilePath(path), kProfileMaxBytes), session_.Form());
+    const IniFile file(FilePath(path), kProfileMaxBytes);
+    LoadProfile(file, session_.Form());
     if (session_.Form().View() == kCompactView) {
         ShowCompactView();
     } else {
         ShowFullView();
     }
     info_->ShowInfoLine(WithPath("lang_Profile_Imported", path));
+    ShowIndexesOutsideLists(file, true, path);
 }
 
 }  // namespace dtu

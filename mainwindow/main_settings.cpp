@@ -1,8 +1,11 @@
 #include <QAction>
 #include <QComboBox>
 #include <chrono>
+#include <cstring>
 
+#include "form/form_profile.h"
 #include "form/form_settings.h"
+#include "form/stored_indexes.h"
 #include "lang/lang_list.h"
 #include "mainwindow/form_binder.h"
 #include "mainwindow/form_text.h"
@@ -23,7 +26,36 @@ constexpr std::int64_t kLongestCommandGapMs = 10000;
 // The port the tool last opened, in the order of PortTexts.
 constexpr const char* kPortKeys[] = {"ComName", "BaudRate", "Parity", "Byte", "Stop"};
 
+// The list a stored index selects in, by its control's name; nullptr for the view.
+const char* ListControl(const IndexOutsideList& index) {
+    const auto is = [&index](const char* section, const char* key) {
+        return std::strcmp(index.section, section) == 0 && std::strcmp(index.key, key) == 0;
+    };
+    if (is(kWorkModeKey.section, kWorkModeKey.key)) {
+        return RowOf(Field::cbb_WorkMode).control;
+    }
+    for (const FieldRow& row : FormFields()) {
+        if (row.section != nullptr && is(row.section, row.key)) {
+            return row.control;
+        }
+    }
+    return nullptr;
+}
+
 }  // namespace
+
+void Tfrm_MainLx1::ShowIndexesOutsideLists(const IniFile& file, bool profile,
+                                           const QString& fileName) {
+    for (const IndexOutsideList& index : IndexesOutsideLists(file, profile)) {
+        QString used = QString::number(index.used);
+        if (const char* control = ListControl(index)) {
+            used += QStringLiteral(" (%1)").arg(Child<QComboBox>(control)->itemText(index.used));
+        }
+        info_->ShowInfoLine(TrWith("lang_Info_IndexOutsideList",
+                                   {fileName, QStringLiteral("%1/%2").arg(index.section, index.key),
+                                    FromGbk(index.found), used}));
+    }
+}
 
 void Tfrm_MainLx1::LoadSettings() {
     isCustom_ = settings_->ReadBool("SYS", "Custom", false);

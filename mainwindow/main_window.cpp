@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDateTime>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -23,6 +24,7 @@
 #include "mainwindow/hint_switch.h"
 #include "mainwindow/info_area.h"
 #include "mainwindow/lang_qt.h"
+#include "mainwindow/refused_mark.h"
 #include "settings/config_location.h"
 #include "settings/ini_file.h"
 
@@ -70,6 +72,7 @@ Tfrm_MainLx1::Tfrm_MainLx1(std::unique_ptr<IniFile> settings, QWidget* parent)
     binder_ = new FormBinder(this, form);
     form.onChanged = [this](Field field) {
         binder_->Show(field);
+        ClearRefused(binder_->Control(field));
         FieldChanged(field);
     };
     form.onStateChanged = [this] { ShowFamilyControls(); };
@@ -86,6 +89,8 @@ Tfrm_MainLx1::Tfrm_MainLx1(std::unique_ptr<IniFile> settings, QWidget* parent)
     }
     LoadSettings();
     ApplyMainTexts();
+    // After the texts: the defaults are named by their items in the window's language.
+    ShowIndexesOutsideLists(*settings_, false, QFile::decodeName(settings_->Path().c_str()));
     InitView();
 
     // The designed size, or wider where the texts need it, is the least; the

@@ -147,6 +147,14 @@ private:
     // Closing during write all: true when the user chose to stop it.
     bool AskStopWriting();
 
+    // Write all from the form (main_write_all.cpp): values that break their
+    // rules are marked and nothing is sent; in the compact view, changes to
+    // values it hides are asked about first.
+    void WriteAllFromForm();
+    // True when the write may go on.
+    bool AskHiddenChanges(const std::vector<HiddenChange>& changes);
+    void ShowRefused(const std::vector<ValueProblem>& problems);
+
     // The session's news (main_window.cpp).
     void OnLog(LogKind kind, const std::string& text) override;
     void OnProgress(const Progress& progress) override;
@@ -156,6 +164,9 @@ private:
     // Creation steps (main_settings.cpp).
     void LoadSettings();
     void SaveSettings();
+    // A line in the log for each list key of `file` whose stored index was
+    // replaced by its default.
+    void ShowIndexesOutsideLists(const IniFile& file, bool profile, const QString& fileName);
 
     template <class T>
     T* Child(const QString& name) const {

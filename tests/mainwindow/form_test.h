@@ -15,9 +15,10 @@ QObject* NewSettingsTest();
 QObject* NewDeviceTest();
 QObject* NewProfileTest();
 QObject* NewEverydayTest();
+QObject* NewWriteAllTest();
 
 inline std::vector<QObject*> AllTests() {
     return {NewLayoutTest(), NewViewTest(),     NewTextsTest(),     NewInfoAreaTest(),
             NewInputTest(),  NewDispatchTest(), NewCouplingsTest(), NewSettingsTest(),
-            NewDeviceTest(), NewProfileTest(),  NewEverydayTest()};
+            NewDeviceTest(), NewProfileTest(),  NewEverydayTest(),  NewWriteAllTest()};
 }

@@ -50,6 +50,7 @@ private slots:
     void cancelledOrUnreadableImportLeavesTheForm();
     void exportWithThePasswordIsOwnerOnly_data();
     void exportWithThePasswordIsOwnerOnly();
+    void importNamesIndexesOutsideTheirLists();
 };
 
 void ProfileTest::exportThenImportRestoresFormModeAndView() {
@@ -129,6 +130,28 @@ void ProfileTest::exportWithThePasswordIsOwnerOnly() {
     QCOMPARE(stat(QFile::encodeName(path).constData(), &info), 0);
     QCOMPARE(static_cast<uint>(info.st_mode & 07777), mode);
     QVERIFY(FileBytes(path).contains("\nCloudPassword=" + password.toUtf8() + "\n"));
+}
+
+// The work mode and a protocol take their defaults, and the log says so.
+void ProfileTest::importNamesIndexesOutsideTheirLists() {
+    WindowFixture fixture(false);
+    const QString path = QDir(fixture.dir()).filePath("odd.ini");
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("[COMMON]\nWorkMode=9\nView=1\n[DTM]\nProtocol2=UDP\n");
+    file.close();
+    QString title;
+    ChooseWhenShown(path, title);
+    fixture.find<QAction>("mni_ImportProfile")->trigger();
+    const QString log = fixture.window().Info()->toPlainText();
+    QVERIFY2(log.contains("[Note]: In " + path +
+                          ", COMMON/WorkMode holds 9, no item of its list; the default 0 (Data "
+                          "Transmission mode) is used instead"),
+             qPrintable(log));
+    QVERIFY(log.contains("[Note]: In " + path +
+                         ", DTM/Protocol2 holds UDP, no item of its list; the default 0 (TCP) is "
+                         "used instead"));
+    QVERIFY(!log.contains("COMMON/View"));
 }
 
 QObject* NewProfileTest() {

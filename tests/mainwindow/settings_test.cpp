@@ -115,6 +115,8 @@ private slots:
     void customIsNeverWritten();
     void portOfTheRunIsWritten();
     void indexesOutsideTheirListsStartOnDefaults();
+    void indexOutsideItsListIsLogged_data();
+    void indexOutsideItsListIsLogged();
     void timeStampsAndLogFolderKept();
     void failedSaveIsShownAndStillCloses();
     void retryAfterTheCauseIsGoneSaves();
@@ -274,6 +276,30 @@ void SettingsTest::indexesOutsideTheirListsStartOnDefaults() {
     const std::vector<std::string> tail(lines.end() - 4, lines.end());
     QCOMPARE(tail, (std::vector<std::string>{"AT+CSTT=\"CMNET\",\"\",\"\"\r\n", "AT+ICF=3,3\r\n",
                                              "AT+CIPR=115200\r\n", "ATW\r\n"}));
+}
+
+void SettingsTest::indexOutsideItsListIsLogged_data() {
+    QTest::addColumn<QByteArray>("stored");
+    QTest::addColumn<QString>("note");  // after the file's name
+    QTest::newRow("baud rate beyond the list")
+        << QByteArray("[COMMON]\nBaudRate=99\n")
+        << ", COMMON/BaudRate holds 99, no item of its list; the default 10 (115200) is used "
+           "instead";
+    QTest::newRow("heartbeat direction not a number")
+        << QByteArray("[DTM]\nHeartbeatTo=x\n")
+        << ", DTM/HeartbeatTo holds x, no item of its list; the default 0 (ToNetSendHeartbeat) "
+           "is used instead";
+}
+
+// A value the file does not keep is never replaced in silence.
+void SettingsTest::indexOutsideItsListIsLogged() {
+    QFETCH(QByteArray, stored);
+    QFETCH(QString, note);
+    WindowFixture fixture(false, stored);
+    const QString log = fixture.window().Info()->toPlainText();
+    const QString file = QDir(fixture.dir()).filePath("Lx1Cfg.ini");
+    QVERIFY2(log.contains("[Note]: In " + file + note), qPrintable(log));
+    QCOMPARE(log.count("no item of its list"), 1);
 }
 
 void SettingsTest::timeStampsAndLogFolderKept() {

@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <chrono>
 #include <cstdio>
 #include <memory>
@@ -145,7 +146,6 @@ void ShootVerdicts(dtu::Tfrm_MainLx1& main, Shooter& shooter, const QString& lan
     form.SetView(dtu::kFullView);
     form.SetTick(dtu::Field::chk_HeartbeatFormat, true);
     form.SetText(dtu::Field::edt_HeartbeatFormat, "HELLO");  // not hexadecimal: refused
-    form.SetText(dtu::Field::edt_Port2, "6060s");
     session.WriteAll();
     WaitForVerdict(session);
     session.WriteAll();
@@ -180,7 +180,62 @@ void ShootVerdicts(dtu::Tfrm_MainLx1& main, Shooter& shooter, const QString& lan
     session.SetReplyTimeout(dtu::Engine::kReplyTimeout);
     form.SetTick(dtu::Field::chk_HeartbeatFormat, false);
     form.SetText(dtu::Field::edt_HeartbeatFormat, "LOG");
-    form.SetText(dtu::Field::edt_Port2, "2317");
+    main.hide();
+}
+
+// Write all refused before anything went out: the values to fix framed and named.
+void ShootRefusedWrite(dtu::Tfrm_MainLx1& main, Shooter& shooter, const QString& language) {
+    dtu::FormModel& form = main.Session().Form();
+    const dtu::FormModel kept = form;
+    main.Info()->ClearArea();
+    main.show();
+    form.SetText(dtu::Field::edt_IP1, "dtu.example.net\"");
+    form.SetText(dtu::Field::edt_Port1, "70000");
+    form.SetText(dtu::Field::edt_HeartbeatTime, "");
+    main.findChild<QAction*>("actSetAll")->trigger();
+    shooter.Save(main, language + "_main_write_refused");
+    for (const dtu::Field field :
+         {dtu::Field::edt_IP1, dtu::Field::edt_Port1, dtu::Field::edt_HeartbeatTime}) {
+        form.SetText(field, kept.Text(field));
+    }
+    main.hide();
+}
+
+// The compact view's question before a write that would change what it hides:
+// the device has socket 2 on and restarts every 900 s.
+void ShootHiddenChanges(dtu::Tfrm_MainLx1& main, Shooter& shooter, const QString& language) {
+    dtu::DeviceSession& session = main.Session();
+    dtu::sim::PtyDevice device;
+    device.Start();
+    main.Info()->ClearArea();
+    main.show();
+    if (!session.OpenPort({device.SlavePath(), "115200", "NONE", "8", "1"}).ok) {
+        return;
+    }
+    auto* showMore = main.findChild<QPushButton*>("btn_ShowMore");
+    showMore->click();  // full view
+    dtu::FormModel& form = session.Form();
+    form.SetTick(dtu::Field::chk_NetPort2, true);
+    form.SetText(dtu::Field::edt_IP2, "backup.example.net");
+    form.SetText(dtu::Field::edt_RestartTime, "900");
+    session.WriteAll();
+    WaitForVerdict(session);
+    session.ReadAll();
+    WaitForVerdict(session);
+    showMore->click();  // compact view
+    QTimer::singleShot(0, [&shooter, &language] {
+        QWidget* question = QApplication::activeModalWidget();
+        if (question == nullptr) {
+            return;
+        }
+        shooter.Save(*question, language + "_main_hidden_changes_question");
+        question->findChild<QPushButton*>("btn_CancelWrite")->click();
+    });
+    main.findChild<QAction*>("actSetAll")->trigger();
+    session.ClosePort();
+    device.Stop();
+    form.SetTick(dtu::Field::chk_NetPort2, false);
+    form.SetText(dtu::Field::edt_RestartTime, "1800");
     main.hide();
 }
 
@@ -284,6 +339,8 @@ void ShootLanguage(dtu::AppWindows& windows, Shooter& shooter, const QString& la
     }
     main.hide();
     ShootVerdicts(main, shooter, language);
+    ShootRefusedWrite(main, shooter, language);
+    ShootHiddenChanges(main, shooter, language);
 
     windows.About().show();
     shooter.Save(windows.About(), language + "_about");

@@ -1,0 +1,76 @@
+#include <QMessageBox>
+#include <QStringList>
+
+#include "mainwindow/field_words.h"
+#include "mainwindow/form_binder.h"
+#include "mainwindow/info_area.h"
+#include "mainwindow/lang_qt.h"
+#include "mainwindow/main_window.h"
+#include "mainwindow/refused_mark.h"
+#include "mainwindow/two_way_question.h"
+
+namespace dtu {
+
+namespace {
+
+// The answers to the hidden-changes question, in the order of its buttons.
+enum HiddenChangesAnswer { kWriteHidden, kShowFullView, kCancelWrite };
+
+}  // namespace
+
+void Tfrm_MainLx1::WriteAllFromForm() {
+    // A write that would be refused asks nothing: its values are fixed first.
+    std::vector<ValueProblem> problems = CheckBeforeWrite(session_.Form());
+    if (problems.empty()) {
+        const std::vector<HiddenChange> changes = session_.HiddenChangesOfWrite();
+        if (!changes.empty() && !AskHiddenChanges(changes)) {
+            return;
+        }
+        problems = session_.WriteAll();
+    }
+    ShowRefused(problems);
+}
+
+bool Tfrm_MainLx1::AskHiddenChanges(const std::vector<HiddenChange>& changes) {
+    QStringList lines;
+    for (const HiddenChange& change : changes) {
+        const QWidget* control = binder_->Control(change.field);
+        lines << QStringLiteral("%1: %2 \u2192 %3")
+                     .arg(ShownFieldName(change.field),
+                          ShownValue(change.field, change.device, control),
+                          ShownValue(change.field, change.written, control));
+    }
+    QMessageBox question(QMessageBox::Warning, windowTitle(), Tr("lang_Compact_Question"),
+                         QMessageBox::NoButton, this);
+    question.setObjectName("msg_HiddenChanges");
+    question.setInformativeText(lines.join(u'\n'));
+    // Unread, the question must not write: Enter and Escape both cancel.
+    const int answer =
+        AskOneOf(question,
+                 {{Tr("lang_Compact_Write"), "btn_WriteHidden", QMessageBox::AcceptRole},
+                  {Tr("lang_Compact_ShowFull"), "btn_ShowFullView", QMessageBox::ActionRole},
+                  {Tr("lang_Compact_Cancel"), "btn_CancelWrite", QMessageBox::RejectRole}},
+                 kCancelWrite);
+    if (answer == kShowFullView) {
+        ShowFullView();
+    }
+    return answer == kWriteHidden;
+}
+
+void Tfrm_MainLx1::ShowRefused(const std::vector<ValueProblem>& problems) {
+    for (const DeviceFieldRow& row : DeviceFields()) {
+        ClearRefused(binder_->Control(row.field));
+    }
+    if (problems.empty()) {
+        return;
+    }
+    QStringList named;
+    for (const ValueProblem& problem : problems) {
+        MarkRefused(binder_->Control(problem.field));
+        named << ShownFieldName(problem.field) + QStringLiteral(": ") + RuleText(problem.rule);
+    }
+    info_->ShowErrorLine(TrWith("lang_Info_WriteRefused", {named.join(QStringLiteral("; "))}));
+    binder_->Control(problems.front().field)->setFocus(Qt::OtherFocusReason);
+}
+
+}  // namespace dtu

@@ -1,0 +1,198 @@
+// Write all from the window: values checked first, and the compact view's question.
+#include <QAction>
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <optional>
+
+#include "form/device_map.h"
+#include "form_test.h"
+#include "mainwindow/info_area.h"
+#include "mainwindow/lang_qt.h"
+#include "mainwindow/refused_mark.h"
+#include "tools/dtusim/pty_device.h"
+#include "window_fixture.h"
+
+namespace {
+
+struct Asked {
+    QString name;
+    QString defaultButton;
+    QString list;
+};
+
+// Answers a question shown by the next action with the button named `button`;
+// `asked` records it. No question: `asked` stays empty.
+void AnswerWhenShown(const QString& button, std::optional<Asked>& asked) {
+    QTimer::singleShot(0, [button, &asked] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box == nullptr) {
+            return;
+        }
+        asked =
+            Asked{box->objectName(), box->defaultButton()->objectName(), box->informativeText()};
+        box->findChild<QPushButton*>(button)->click();
+    });
+}
+
+bool IsMarked(WindowFixture& fixture, const char* control) {
+    return fixture.find(control)->property(dtu::kRefusedProperty).toBool();
+}
+
+// Runs `action` and waits until the run it started has ended.
+void RunToEnd(WindowFixture& fixture, const char* action) {
+    fixture.find<QAction>(action)->trigger();
+    QTRY_VERIFY_WITH_TIMEOUT(!fixture.window().Session().Running(), 20000);
+}
+
+}  // namespace
+
+class WriteAllTest : public QObject {
+    Q_OBJECT
+private slots:
+    void refusedValuesAreMarkedLoggedAndFocused_data();
+    void refusedValuesAreMarkedLoggedAndFocused();
+    void editingAFieldTakesItsMarkAway();
+    void compactViewAsksOnlyWhenHiddenValuesChange_data();
+    void compactViewAsksOnlyWhenHiddenValuesChange();
+};
+
+void WriteAllTest::refusedValuesAreMarkedLoggedAndFocused_data() {
+    QTest::addColumn<QStringList>("values");  // control=value pairs
+    QTest::addColumn<QStringList>("marked");  // in the order of the form
+    QTest::addColumn<QString>("line");
+    QTest::newRow("port beyond 65535")
+        << QStringList{"edt_Port1=70000"} << QStringList{"edt_Port1"}
+        << "[Error]: Nothing written; these values break their rules: Transfer Net 1 Port: a "
+           "number from 0 to 65535, or nothing";
+    QTest::newRow("no heartbeat") << QStringList{"edt_HeartbeatTime="}
+                                  << QStringList{"edt_HeartbeatTime"}
+                                  << "[Error]: Nothing written; these values break their rules: "
+                                     "Heartbeat: 1 to 9 digits";
+    QTest::newRow("three at once")
+        << QStringList{"edt_HeartbeatTime=", "edt_Port1=70000", "edt_IP1=a\"b"}
+        << QStringList{"edt_IP1", "edt_Port1", "edt_HeartbeatTime"}
+        << "[Error]: Nothing written; these values break their rules: Transfer Net 1 IP/Domain: "
+           "no double quote or control character; Transfer Net 1 Port: a number from 0 to "
+           "65535, or nothing; Heartbeat: 1 to 9 digits";
+}
+
+// Nothing goes out; each value to fix is framed, named with its rule in one
+// red line, and the first has the focus.
+void WriteAllTest::refusedValuesAreMarkedLoggedAndFocused() {
+    QFETCH(QStringList, values);
+    QFETCH(QStringList, marked);
+    QFETCH(QString, line);
+    dtu::sim::PtyDevice device;
+    device.Start();
+    WindowFixture fixture(false);
+    dtu::Tfrm_MainLx1& window = fixture.window();
+    QVERIFY(window.Session().OpenPort({device.SlavePath(), "115200", "NONE", "8", "1"}).ok);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    for (const QString& value : values) {
+        fixture.set(value.section('=', 0, 0), value.section('=', 1));
+    }
+    const int linesBefore = window.Info()->LineCount();
+
+    fixture.find<QPushButton>("btn_SetAll")->click();
+
+    QVERIFY(!window.Session().Running());
+    for (const dtu::DeviceFieldRow& row : dtu::DeviceFields()) {
+        const char* control = dtu::RowOf(row.field).control;
+        QVERIFY2(IsMarked(fixture, control) == marked.contains(control), control);
+    }
+    QCOMPARE(window.Info()->LineCount(), linesBefore + 1);
+    QCOMPARE(window.Info()->toPlainText().section('\n', -2, -2), line);
+    QCOMPARE(QApplication::focusWidget()->objectName(), marked.first());
+    QTest::qWait(100);
+    QVERIFY(device.ReceivedLines().empty());
+    window.Session().ClosePort();
+    device.Stop();
+}
+
+void WriteAllTest::editingAFieldTakesItsMarkAway() {
+    WindowFixture fixture;
+    fixture.set("edt_Port1", "70000");
+    fixture.set("edt_HeartbeatTime", "");
+    fixture.find<QAction>("actSetAll")->trigger();
+    QVERIFY(IsMarked(fixture, "edt_Port1"));
+
+    fixture.set("edt_Port1", "7000");
+
+    QVERIFY(!IsMarked(fixture, "edt_Port1"));
+    QVERIFY(fixture.find("edt_Port1")->styleSheet().isEmpty());
+    QVERIFY(IsMarked(fixture, "edt_HeartbeatTime"));
+}
+
+void WriteAllTest::compactViewAsksOnlyWhenHiddenValuesChange_data() {
+    QTest::addColumn<QStringList>("before");  // actions and clicks, in turn
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<bool>("asked");
+    QTest::addColumn<bool>("written");
+    QTest::addColumn<int>("view");
+    // The simulated device has no host or port on sockets 2 to 4; the compact
+    // view writes the defaults there.
+    const QStringList read{"actAskAll"};
+    QTest::newRow("write") << read << "btn_WriteHidden" << true << true << 1;
+    QTest::newRow("show full view") << read << "btn_ShowFullView" << true << false << 0;
+    QTest::newRow("cancel") << read << "btn_CancelWrite" << true << false << 1;
+    QTest::newRow("no read since the port opened")
+        << QStringList{} << "btn_CancelWrite" << false << true << 1;
+    QTest::newRow("full view") << QStringList{"actAskAll", "btn_ShowMore"} << "btn_CancelWrite"
+                               << false << true << 0;
+    QTest::newRow("device holds what the compact view writes")
+        << QStringList{"actSetAll", "actAskAll"} << "btn_CancelWrite" << false << true << 1;
+}
+
+void WriteAllTest::compactViewAsksOnlyWhenHiddenValuesChange() {
+    QFETCH(QStringList, before);
+    QFETCH(QString, button);
+    QFETCH(bool, asked);
+    QFETCH(bool, written);
+    QFETCH(int, view);
+    dtu::sim::PtyDevice device;
+    device.Start();
+    WindowFixture fixture(false);
+    dtu::Tfrm_MainLx1& window = fixture.window();
+    QVERIFY(window.Session().OpenPort({device.SlavePath(), "115200", "NONE", "8", "1"}).ok);
+    for (const QString& step : before) {
+        if (step.startsWith("btn_")) {
+            fixture.find<QPushButton>(step)->click();
+        } else {
+            RunToEnd(fixture, qPrintable(step));
+        }
+    }
+    const std::size_t linesBefore = device.ReceivedLines().size();
+
+    std::optional<Asked> question;
+    AnswerWhenShown(button, question);
+    fixture.find<QAction>("actSetAll")->trigger();
+    QTest::qWait(0);
+
+    QCOMPARE(question.has_value(), asked);
+    if (asked) {
+        QCOMPARE(question->name, QString("msg_HiddenChanges"));
+        QCOMPARE(question->defaultButton, QString("btn_CancelWrite"));
+        QVERIFY2(question->list.contains(u"Transfer Net 2 Port: (empty) \u2192 2317"),
+                 qPrintable(question->list));
+    }
+    QCOMPARE(window.Session().Running(), written);
+    QCOMPARE(window.GetViewMode(), view);
+    if (written) {
+        QTRY_VERIFY_WITH_TIMEOUT(device.ReceivedLines().size() > linesBefore, 10000);
+    } else {
+        QTest::qWait(100);
+        QCOMPARE(device.ReceivedLines().size(), linesBefore);
+    }
+    window.Session().ClosePort();
+    device.Stop();
+}
+
+QObject* NewWriteAllTest() {
+    return new WriteAllTest;
+}
+
+#include "write_all_test.moc"
