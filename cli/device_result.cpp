@@ -73,6 +73,10 @@ std::string Details(const DeviceResult& result) {
                                      : "read \"" + PrintableText(mismatch.found) + "\"";
         add(mismatch.key + " written \"" + PrintableText(mismatch.wanted) + "\", " + read);
     }
+    for (const Mismatch& change : result.hiddenChanges) {
+        add("hidden by the compact view: " + change.key + " \"" + PrintableText(change.found) +
+            "\" -> \"" + PrintableText(change.wanted) + "\"");
+    }
     if (!result.answer.empty()) {
         add("answer \"" + PrintableText(result.answer) + "\"");
     }
@@ -182,6 +186,14 @@ void WriteDeviceFields(JsonWriter& json, const DeviceResult& result) {
         } else {
             WriteJsonValue(json.Key("read"), mismatch.json, mismatch.found);
         }
+        json.EndObject();
+    }
+    json.EndArray();
+    json.Key("hiddenChanges").BeginArray();
+    for (const Mismatch& change : result.hiddenChanges) {
+        json.BeginObject().Key("key").String(change.key);
+        WriteJsonValue(json.Key("device"), change.json, change.found);
+        WriteJsonValue(json.Key("written"), change.json, change.wanted);
         json.EndObject();
     }
     json.EndArray();

@@ -98,6 +98,24 @@ protected:
     std::vector<std::unique_ptr<sim::PtyDevice>> devices;
 };
 
+// A compact-view write reads first and names the settings it changes out of sight.
+TEST_F(CliEndToEnd, CompactViewWriteNamesTheHiddenSettingsItChanges) {
+    StartDevices(1);
+    const std::string full =
+        WorkedProfile("full.ini", [](FormModel& f) { f.SetText(Field::edt_RestartTime, "900"); });
+    ASSERT_EQ(Run({"write", Port(0), "--profile", full}).status, 0);
+    const std::string compact =
+        WorkedProfile("compact.ini", [](FormModel& f) { f.SetView(kCompactView); });
+    const CliRun run = Run({"write", Port(0), "--profile", compact, "--verify"});
+    EXPECT_EQ(run.status, 0) << run.out << run.err;
+    EXPECT_TRUE(Has(run.out,
+                    ": success: hidden by the compact view: DTM/RestartTime \"900\" -> "
+                    "\"1800\"; "))
+        << run.out;
+    EXPECT_TRUE(Has(run.out, "; hidden by the compact view: DTM/Resoc \"10\" -> \"5\""));
+    EXPECT_EQ(devices[0]->Saved().timing[5], "1800");
+}
+
 TEST_F(CliEndToEnd, WriteAndVerifyOnSeveralDevicesAtOnce) {
     StartDevices(3);
     const std::string profile = WorkedProfile("worked.ini");

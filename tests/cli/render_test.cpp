@@ -179,6 +179,8 @@ TEST(DeviceResult, OneLinePerDevice) {
     answered.stage = "send";
     answered.answer = "\r\nOK\r\n";
     answered.firmware.clear();
+    DeviceResult compact = Result(Verdict::Success);
+    compact.hiddenChanges = {{"DTM/RestartTime", "1800", "900", false, JsonType::Number}};
     const std::pair<DeviceResult, const char*> rows[] = {
         {Result(Verdict::Success), "/dev/ttyUSB1: success (firmware V3.38, 1.50 s)"},
         {refused,
@@ -189,6 +191,9 @@ TEST(DeviceResult, OneLinePerDevice) {
          "(firmware V3.38, 1.50 s)"},
         {lost, "/dev/ttyUSB1: port-lost in write: gone (1.50 s)"},
         {answered, "/dev/ttyUSB1: success: answer \"\\r\\nOK\\r\\n\" (1.50 s)"},
+        {compact,
+         "/dev/ttyUSB1: success: hidden by the compact view: DTM/RestartTime \"900\" -> \"1800\" "
+         "(firmware V3.38, 1.50 s)"},
     };
     for (const auto& [result, line] : rows) {
         EXPECT_EQ(ResultLine(result), line);
@@ -233,6 +238,7 @@ TEST(DeviceResult, ReportNamesOutcomesRefusalsAndMismatches) {
               "          \"read\": \"中\"\n"
               "        }\n"
               "      ],\n"
+              "      \"hiddenChanges\": [],\n"
               "      \"answer\": \"\",\n"
               "      \"reason\": \"\"\n"
               "    }\n"
@@ -245,10 +251,12 @@ TEST(DeviceResult, ReportShowsMismatchedValuesByTheirJsonType) {
     result.mismatches = {{"COMMON/BaudRate", "115200", "9600", false, JsonType::ItemNumber},
                          {"DTM/Enable2", "1", "0", false, JsonType::Bool},
                          {"DTM/Port2", "2317", "", true, JsonType::Number}};
+    result.hiddenChanges = {{"DTM/Enable3", "0", "1", false, JsonType::Bool}};
     const std::string report = ReportJson("write", {result}, 1);
     for (const char* part : {"\"written\": 115200,\n          \"read\": 9600\n",
                              "\"written\": true,\n          \"read\": false\n",
-                             "\"written\": 2317,\n          \"read\": null\n"}) {
+                             "\"written\": 2317,\n          \"read\": null\n",
+                             "\"device\": true,\n          \"written\": false\n"}) {
         EXPECT_NE(report.find(part), std::string::npos) << part << report;
     }
 }
