@@ -247,6 +247,18 @@ std::vector<ValueProblem> CheckBeforeWrite(const FormModel& form) {
     return problems;
 }
 
+std::vector<ValueProblem> CheckSms(const FormModel& form) {
+    std::vector<ValueProblem> problems;
+    const std::string number = DelSpaces(form.Text(Field::edt_Sms_TelNo));
+    if (!number.empty() && !Keeps(ValueRule::Phone, number)) {
+        problems.push_back({Field::edt_Sms_TelNo, ValueRule::Phone});
+    }
+    if (!Keeps(ValueRule::Text, DelCrLf(form.Text(Field::mmo_Sms_Msg)))) {
+        problems.push_back({Field::mmo_Sms_Msg, ValueRule::Text});
+    }
+    return problems;
+}
+
 std::string SentValue(const DeviceFieldRow& row, const FormModel& form) {
     switch (row.compare) {
         case Compare::Item: {

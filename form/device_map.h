@@ -101,6 +101,10 @@ struct ValueProblem {
 // family) whose value breaks its rule, in the order of the form.
 std::vector<ValueProblem> CheckBeforeWrite(const FormModel& form);
 
+// The SMS action's number (blanks removed) and message (CR LF pairs removed)
+// as they would go out, or the fields that would break the line.
+std::vector<ValueProblem> CheckSms(const FormModel& form);
+
 // The value as write all sends it and a mismatch shows it (GBK).
 std::string SentValue(const DeviceFieldRow& row, const FormModel& form);
 bool SameValue(Compare how, const std::string& written, const std::string& read);

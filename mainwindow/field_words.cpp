@@ -71,6 +71,8 @@ constexpr NameRow kNames[] = {
     {F::edtHTPURL, "lang_lblHTPURL"},
     {F::mmoHTPHD, "lang_lblHTPHD"},
     {F::edt_TelNo, "lang_lbl_TelNo"},
+    {F::edt_Sms_TelNo, "lang_lbl_TelNo"},
+    {F::mmo_Sms_Msg, "lang_lbl_Sms_Msg"},
 };
 
 constexpr const char* kRuleKeys[kValueRuleCount] = {

@@ -86,7 +86,7 @@ void Tfrm_MainLx1::actDoExecute(int tag) {
             session_.QueryVersion();
             break;
         case kSendSmsTag:
-            session_.SendSms();
+            ShowRefused(session_.SendSms());
             break;
         default:
             break;

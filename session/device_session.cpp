@@ -137,9 +137,14 @@ void DeviceSession::SendRaw(const std::string& text) {
     engine_.SendRawData(text);
 }
 
-void DeviceSession::SendSms() {
+std::vector<ValueProblem> DeviceSession::SendSms() {
+    std::vector<ValueProblem> problems = CheckSms(form_);
+    if (!problems.empty()) {
+        return problems;
+    }
     BeginAction();
     engine_.SendSms();
+    return problems;
 }
 
 void DeviceSession::Log(LogKind kind, const std::string& text) {

@@ -90,7 +90,9 @@ public:
     void ExitToDataMode();
     void QueryVersion();
     void SendRaw(const std::string& text);
-    void SendSms();
+    // Sends only a number and message that keep their rules; else returns the
+    // fields that do not, and sends nothing.
+    std::vector<ValueProblem> SendSms();
 
     // One reply line's name and value, as if the device had sent it.
     void DispatchReply(const std::string& name, const std::string& value) {

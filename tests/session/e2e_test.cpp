@@ -111,9 +111,16 @@ TEST_F(EndToEndTest, FactoryResetRestoresTheDefaults) {
 }
 
 TEST_F(EndToEndTest, DataModeAndSmsAreDirectSends) {
+    // Neither the number nor a lone line end in the message may end the line early.
+    session.Form().SetText(Field::edt_Sms_TelNo, "1\r\nAT+CIRELOAD");
+    session.Form().SetText(Field::mmo_Sms_Msg, "hi\rAT+CIRELOAD");
+    EXPECT_EQ(session.SendSms(),
+              (std::vector<ValueProblem>{{Field::edt_Sms_TelNo, ValueRule::Phone},
+                                         {Field::mmo_Sms_Msg, ValueRule::Text}}));
+    EXPECT_TRUE(device->ReceivedLines().empty());
     session.Form().SetText(Field::edt_Sms_TelNo, "138 0000");
     session.Form().SetText(Field::mmo_Sms_Msg, "hello,\r\nworld");
-    session.SendSms();
+    EXPECT_EQ(session.SendSms(), std::vector<ValueProblem>{});
     ASSERT_TRUE(RunUntilLogged("lang_Info_DoSuccess"));
     EXPECT_EQ(device->SentSms(), (std::vector<sim::Sms>{{"1380000", "hello,world"}}));
 
