@@ -11,8 +11,11 @@
 #include <QTest>
 #include <QTimer>
 
+#include "cli/profile_check.h"
+#include "form/write_lines.h"
 #include "form_test.h"
 #include "mainwindow/info_area.h"
+#include "mainwindow/refused_mark.h"
 #include "window_fixture.h"
 
 namespace {
@@ -51,6 +54,7 @@ private slots:
     void exportWithThePasswordIsOwnerOnly_data();
     void exportWithThePasswordIsOwnerOnly();
     void importNamesIndexesOutsideTheirLists();
+    void bothFrontEndsJudgeAFileAlike();
 };
 
 void ProfileTest::exportThenImportRestoresFormModeAndView() {
@@ -152,6 +156,49 @@ void ProfileTest::importNamesIndexesOutsideTheirLists() {
                          ", DTM/Protocol2 holds UDP, no item of its list; the default 0 (TCP) is "
                          "used instead"));
     QVERIFY(!log.contains("COMMON/View"));
+}
+
+// The settings file the window saved, taken as a profile by the command line
+// and imported by the window, gives the same lines; a bad profile is refused by
+// both, for the same fields.
+void ProfileTest::bothFrontEndsJudgeAFileAlike() {
+    WindowFixture fixture(false);
+    fixture.set("edt_IP1", "a.example");
+    fixture.set("edt_HeartbeatTime", "77");
+    fixture.reopen();
+    const QString saved = QDir(fixture.dir()).filePath("Lx1Cfg.ini");
+    dtu::FormModel fromCli;
+    std::string warnings;
+    QCOMPARE(dtu::cli::LoadProfileFile(saved.toStdString(), fromCli, std::nullopt, warnings),
+             std::nullopt);
+    QString title;
+    ChooseWhenShown(saved, title);
+    fixture.find<QAction>("mni_ImportProfile")->trigger();
+    dtu::OrderList windowLines;
+    dtu::OrderList cliLines;
+    dtu::BuildWriteAllOrders(ReadForm(fixture.window()), windowLines);
+    dtu::BuildWriteAllOrders(fromCli, cliLines);
+    QCOMPARE(windowLines.Lines(), cliLines.Lines());
+    QVERIFY(windowLines.Lines().at(1).starts_with("AT+CIPCFG=1,77,"));
+
+    const QString bad = QDir(fixture.dir()).filePath("bad.ini");
+    QFile file(bad);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("[DTM]\nPort2=70000\nHeartbeatTime=\nIP3=x\"\n");
+    file.close();
+    const auto refused =
+        dtu::cli::LoadProfileFile(bad.toStdString(), fromCli, std::nullopt, warnings);
+    QVERIFY(refused.has_value());
+    ChooseWhenShown(bad, title);
+    fixture.find<QAction>("mni_ImportProfile")->trigger();
+    fixture.find<QPushButton>("btn_SetAll")->click();
+    for (const char* key : {"Port2", "HeartbeatTime", "IP3"}) {
+        QVERIFY2(refused->find("DTM/" + std::string(key) + "=") != std::string::npos, key);
+    }
+    for (const char* name : {"edt_Port2", "edt_HeartbeatTime", "edt_IP3", "edt_IP1"}) {
+        const bool marked = fixture.find(name)->property(dtu::kRefusedProperty).toBool();
+        QCOMPARE(marked, std::string_view(name) != "edt_IP1");
+    }
 }
 
 QObject* NewProfileTest() {
