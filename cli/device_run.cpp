@@ -3,8 +3,10 @@
 #include "cli/progress_board.h"
 #include "form/device_map.h"
 #include "form/form_profile.h"
+#include "lang/lang_list.h"
 #include "protocol/firmware.h"
 #include "protocol/order_list.h"
+#include "render/note_text.h"
 
 namespace dtu::cli {
 
@@ -103,6 +105,12 @@ void DeviceRun::Interrupt() {
 void DeviceRun::OnLog(LogKind kind, const std::string& text) {
     if (onLog) {
         onLog(kind, text);
+    }
+}
+
+void DeviceRun::OnNote(const EngineNote& note) {
+    if (onLog) {
+        onLog(NoteLogKind(note), NoteText(note, CurrentLangList()));
     }
 }
 

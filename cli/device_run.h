@@ -62,8 +62,9 @@ private:
     enum class Phase { Idle, Surveying, Running, Verifying, AwaitingAnswer, Done };
 
     void OnLog(LogKind kind, const std::string& text) override;
+    void OnNote(const EngineNote& note) override;
     void OnProgress(const Progress& progress) override;
-    void OnPortStatus(const std::string&) override {}
+    void OnPortStatus(const PortStatus&) override {}
     void OnRunFinished(const RunOutcome& outcome) override;
 
     // The lines the outcome names, into the result.

@@ -82,4 +82,9 @@ std::string LangText(const std::string& key) {
     return LangList != nullptr ? LangList->GetText(key) : key;
 }
 
+const TLangList& CurrentLangList() {
+    static const TLangList kEmpty;
+    return LangList != nullptr ? *LangList : kEmpty;
+}
+
 }  // namespace dtu

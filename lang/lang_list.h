@@ -43,5 +43,7 @@ extern TLangList* LangList;
 
 // GetText of LangList; the key itself while there is no table.
 std::string LangText(const std::string& key);
+// LangList, or an empty table (every key stands for itself) while there is none.
+const TLangList& CurrentLangList();
 
 }  // namespace dtu

@@ -25,6 +25,8 @@
 #include "mainwindow/info_area.h"
 #include "mainwindow/lang_qt.h"
 #include "mainwindow/refused_mark.h"
+#include "render/note_text.h"
+#include "render/port_status_text.h"
 #include "settings/config_location.h"
 #include "settings/ini_file.h"
 
@@ -170,14 +172,18 @@ void Tfrm_MainLx1::OnLog(LogKind kind, const std::string& text) {
     }
 }
 
+void Tfrm_MainLx1::OnNote(const EngineNote& note) {
+    OnLog(NoteLogKind(note), NoteText(note, CurrentLangList()));
+}
+
 void Tfrm_MainLx1::OnProgress(const Progress& progress) {
     progress_->setRange(0, progress.maximum);
     progress_->setValue(progress.position);
     progress_->setVisible(progress.visible);
 }
 
-void Tfrm_MainLx1::OnPortStatus(const std::string& text) {
-    SetPortStatus(text);
+void Tfrm_MainLx1::OnPortStatus(const PortStatus& status) {
+    SetPortStatus(PortStatusLine(status, CurrentLangList()));
     const bool open = session_.PortIsOpen();
     if (open && !portWasOpen_) {
         // In batch work each device starts on a port opened anew.

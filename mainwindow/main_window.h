@@ -157,8 +157,9 @@ private:
 
     // The session's news (main_window.cpp).
     void OnLog(LogKind kind, const std::string& text) override;
+    void OnNote(const EngineNote& note) override;
     void OnProgress(const Progress& progress) override;
-    void OnPortStatus(const std::string& text) override;
+    void OnPortStatus(const PortStatus& status) override;
     void OnRunFinished(const RunOutcome& outcome) override;
 
     // Creation steps (main_settings.cpp).

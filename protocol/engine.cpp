@@ -3,11 +3,9 @@
 #include <climits>
 #include <exception>
 
-#include "lang/lang_list.h"
 #include "protocol/commands.h"
 #include "protocol/firmware.h"
 #include "protocol/reply_names.h"
-#include "protocol/run_texts.h"
 #include "protocol/text_helpers.h"
 
 namespace dtu {
@@ -18,19 +16,19 @@ constexpr std::string_view kIcfSetPrefix = "AT+ICF=";
 constexpr std::string_view kCiprSetPrefix = "AT+CIPR=";
 constexpr std::string_view kQueryEnd = "?\r\n";
 constexpr std::string_view kSaveLine = "ATW\r\n";
-constexpr const char* kPortNotOpenKey = "lang_Info_ComIsOpen";
-constexpr const char* kTooLongKey = "lang_Info_TooLong";
 constexpr const char* kReadAllQueries[] = {"CIVER", "CIPR", "ICF", "CIPSCONT"};
 
-const char* SuccessTextKey(std::uint8_t operation) {
-    switch (operation) {
-        case kReadAllOperation:
-            return "lang_Info_ReadSuccess";
-        case kWriteAllOperation:
-            return "lang_Info_SetSuccess";
-        default:
-            return "lang_Info_DoSuccess";
-    }
+EngineNote NoteOf(NoteKind kind) {
+    EngineNote note;
+    note.kind = kind;
+    return note;
+}
+
+EngineNote PortNote(NoteKind kind, std::string port, std::string baudRate) {
+    EngineNote note = NoteOf(kind);
+    note.port = std::move(port);
+    note.baudRate = std::move(baudRate);
+    return note;
 }
 
 }  // namespace
@@ -51,7 +49,10 @@ std::chrono::milliseconds Engine::LineGap() const {
 void Engine::BeginAction() {
     const bool outstanding = reader_.Expecting();
     if (running_) {
-        host_.Log(LogKind::Error, InterruptedText(orders_.OrderIndex, orders_.OrderCount()));
+        EngineNote note = NoteOf(NoteKind::Interrupted);
+        note.linesDone = orders_.OrderIndex;
+        note.linesTotal = orders_.OrderCount();
+        host_.Note(note);
         End(RunEnd::Interrupted);
     } else if (direct_) {
         End(RunEnd::Interrupted);
@@ -156,10 +157,10 @@ SendResult Engine::Write(const std::string& text) {
             lastSent_ = text;
             break;
         case SendResult::Closed:
-            host_.Log(LogKind::Error, LangText(kPortNotOpenKey));
+            host_.Note(NoteOf(NoteKind::PortNotOpen));
             break;
         case SendResult::TooLong:
-            host_.Log(LogKind::Error, LangText(kTooLongKey));
+            host_.Note(NoteOf(NoteKind::TooLong));
             break;
         case SendResult::Lost:
             break;
@@ -336,14 +337,14 @@ void Engine::HandleReplyTimeout() {
     if (!reader_.Pending().empty()) {
         // Bytes without a final line: the device speaks, but not at these line settings.
         DropPartialAnswer();
-        host_.Log(LogKind::Error, GarbledText(port_.Name(), port_.BaudRate()));
+        host_.Note(PortNote(NoteKind::Garbled, port_.Name(), port_.BaudRate()));
         End(RunEnd::Garbled);
         return;
     }
     reader_.Reset();
     const int index = orders_.OrderIndex;
     if (direct_ || retryIndex_ >= index) {
-        host_.Log(LogKind::Error, NoAnswerText(port_.Name(), port_.BaudRate()));
+        host_.Note(PortNote(NoteKind::NoAnswer, port_.Name(), port_.BaudRate()));
         End(RunEnd::NoAnswer);
         return;
     }
@@ -355,19 +356,19 @@ void Engine::HandleReplyTimeout() {
 }
 
 void Engine::HandlePortLost() {
-    ClosePortAfter(PortLostText(port_.Name()));
+    ClosePortAfter(PortNote(NoteKind::PortLost, port_.Name(), {}));
     if (running_ || direct_) {
         End(RunEnd::PortLost);
     }
 }
 
-void Engine::ClosePortAfter(const std::string& errorText) {
+void Engine::ClosePortAfter(const EngineNote& note) {
     replyTimer_.Stop();
     pauseTimer_.Stop();
     settleTimer_.Stop();
     boundTimer_.Stop();
     DropPartialAnswer();
-    host_.Log(LogKind::Error, errorText);
+    host_.Note(note);
     port_.Close();
     host_.PortChanged();
 }
@@ -385,7 +386,10 @@ bool Engine::FollowDeviceUartChange(bool& reopened) {
         reopened = true;
         return true;
     }
-    ClosePortAfter(ReopenFailedText(change, reopen.reason));
+    EngineNote note = NoteOf(NoteKind::ReopenFailed);
+    note.change = change;
+    note.reason = reopen.reason;
+    ClosePortAfter(note);
     if (running_ || direct_) {
         End(RunEnd::ReopenFailed, reopen.reason);
     }
@@ -448,11 +452,17 @@ void Engine::Complete() {
         if (!direct_) {
             host_.ShowProgress({false, orders_.OrderCount() - 1, orders_.OrderIndex});
         }
-        host_.Log(LogKind::Info, LangText(SuccessTextKey(CurrentOperation)));
+        EngineNote success = NoteOf(NoteKind::Success);
+        success.operation = CurrentOperation;
+        host_.Note(success);
         End(RunEnd::Success);
         return;
     }
-    host_.Log(LogKind::Error, IncompleteText(refused_, unreadable_, notRead_));
+    EngineNote note = NoteOf(NoteKind::Incomplete);
+    note.refused = refused_;
+    note.unreadable = unreadable_;
+    note.notRead = notRead_;
+    host_.Note(note);
     End(RunEnd::Incomplete);
 }
 
@@ -485,7 +495,7 @@ void Engine::End(RunEnd end, std::string reason) {
     direct_ = false;
     if (wasList && outcome.operation == kWriteAllOperation && !saveSent_) {
         // What the device took lives only until its next restart.
-        host_.Log(LogKind::Error, LangText("lang_Run_NotSaved"));
+        host_.Note(NoteOf(NoteKind::NotSaved));
     }
     if (wasList && end != RunEnd::Success) {
         host_.ShowProgress({});

@@ -99,7 +99,7 @@ private:
     void Settled();
     void Complete();
     void End(RunEnd end, std::string reason = {});
-    void ClosePortAfter(const std::string& errorText);
+    void ClosePortAfter(const EngineNote& note);
 
     OrderList& orders_;
     DevicePort& port_;

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "protocol/device_port.h"
+#include "protocol/engine_note.h"
 #include "protocol/order_list.h"
 #include "protocol/reply_parser.h"
 #include "protocol/run_outcome.h"
@@ -31,7 +32,10 @@ class EngineHost {
 public:
     virtual ~EngineHost() = default;
 
+    // A line of the exchange as sent or received.
     virtual void Log(LogKind kind, const std::string& text) = 0;
+    // What the engine tells besides: the front end puts it into words.
+    virtual void Note(const EngineNote& note) = 0;
     virtual void ShowProgress(const Progress& progress) = 0;
 
     // The form's lines: write all's, and the firmware-family lines chosen by

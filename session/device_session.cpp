@@ -3,13 +3,11 @@
 #include "form/factory_reset.h"
 #include "form/reply_apply.h"
 #include "form/write_lines.h"
-#include "lang/lang_list.h"
 #include "protocol/commands.h"
 #include "protocol/firmware.h"
 #include "protocol/reply_names.h"
 #include "serial/open_error_text.h"
 #include "serial/port_identity.h"
-#include "serial/port_texts.h"
 
 namespace dtu {
 
@@ -153,6 +151,12 @@ void DeviceSession::Log(LogKind kind, const std::string& text) {
     }
 }
 
+void DeviceSession::Note(const EngineNote& note) {
+    if (listener_ != nullptr) {
+        listener_->OnNote(note);
+    }
+}
+
 void DeviceSession::ShowProgress(const Progress& progress) {
     if (listener_ != nullptr) {
         listener_->OnProgress(progress);
@@ -226,13 +230,7 @@ void DeviceSession::ShowPortStatus() {
     if (listener_ == nullptr) {
         return;
     }
-    const PortTexts& s = control_.settings;
-    if (control_.LineSetByServer()) {
-        listener_->OnPortStatus(FillTextArgs(LangText("lang_Info_NetLineByServer"), {s[0]}));
-        return;
-    }
-    listener_->OnPortStatus(control_.PortIsOpen() ? PortStatusText(s[0], s[1], s[2], s[3], s[4])
-                                                  : LangText("lang_Info_ComIsOpen"));
+    listener_->OnPortStatus({control_.PortIsOpen(), control_.LineSetByServer(), control_.settings});
 }
 
 }  // namespace dtu

@@ -24,15 +24,23 @@
 
 namespace dtu {
 
+// The port part of the status bar: the port's settings while open, whether
+// the serial device server sets the line, else not open.
+struct PortStatus {
+    bool open = false;
+    bool lineByServer = false;
+    PortTexts settings;
+};
+
 // What a front end hears from the session. Texts are GBK bytes.
 class SessionListener {
 public:
     virtual ~SessionListener() = default;
     virtual void OnLog(LogKind kind, const std::string& text) = 0;
+    // How a run ended, a lost port, a line that could not go out: put into words here.
+    virtual void OnNote(const EngineNote& note) = 0;
     virtual void OnProgress(const Progress& progress) = 0;
-    // The port part of the status bar: its settings while open, else the
-    // port-not-open note.
-    virtual void OnPortStatus(const std::string& text) = 0;
+    virtual void OnPortStatus(const PortStatus& status) = 0;
     // Every run of the command list ends here, once, after its last log line.
     virtual void OnRunFinished(const RunOutcome& /*outcome*/) {}
 };
@@ -115,6 +123,7 @@ public:
 private:
     // EngineHost.
     void Log(LogKind kind, const std::string& text) override;
+    void Note(const EngineNote& note) override;
     void ShowProgress(const Progress& progress) override;
     void BuildWriteAll(OrderList& orders) const override;
     void AppendFamilyQueries(OrderList& orders) const override;

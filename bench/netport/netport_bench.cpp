@@ -37,7 +37,8 @@ class RunWatch : public dtu::SessionListener {
 public:
     void OnLog(dtu::LogKind, const std::string&) override {}
     void OnProgress(const dtu::Progress&) override {}
-    void OnPortStatus(const std::string&) override {}
+    void OnNote(const dtu::EngineNote&) override {}
+    void OnPortStatus(const dtu::PortStatus&) override {}
     void OnRunFinished(const dtu::RunOutcome& outcome) override { end = outcome.end; }
     std::optional<dtu::RunEnd> end;
 };

@@ -34,7 +34,8 @@ public:
         }
     }
     void OnProgress(const dtu::Progress&) override {}
-    void OnPortStatus(const std::string&) override {}
+    void OnNote(const dtu::EngineNote&) override {}
+    void OnPortStatus(const dtu::PortStatus&) override {}
     void OnRunFinished(const dtu::RunOutcome& outcome) override { end = outcome.end; }
     std::optional<Clock::time_point> firstError;
     std::optional<dtu::RunEnd> end;

@@ -12,6 +12,7 @@
 #include "protocol/device_port.h"
 #include "protocol/engine_host.h"
 #include "protocol/timers.h"
+#include "render/note_text.h"
 
 namespace dtu::testing {
 
@@ -112,6 +113,10 @@ struct LoggedLine {
 class FakeHost : public EngineHost {
 public:
     void Log(LogKind kind, const std::string& text) override { log.push_back({kind, text}); }
+    // Without a language table, each key stands for its text.
+    void Note(const EngineNote& note) override {
+        log.push_back({NoteLogKind(note), NoteText(note, TLangList())});
+    }
     void ShowProgress(const Progress& shown) override { progress.push_back(shown); }
     void BuildWriteAll(OrderList& orders) const override { BuildWriteAllOrders(form, orders); }
     void AppendFamilyQueries(OrderList& orders) const override {

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "render/note_text.h"
+#include "render/port_status_text.h"
 #include "session/device_session.h"
 #include "session/event_loop.h"
 #include "tools/dtusim/pty_device.h"
@@ -36,8 +38,14 @@ protected:
     PortTexts PortAt115200() const { return {device->SlavePath(), "115200", "NONE", "8", "1"}; }
 
     void OnLog(LogKind kind, const std::string& text) override { log.push_back({kind, text}); }
+    // Without a language table, each key stands for its text.
+    void OnNote(const EngineNote& note) override {
+        log.push_back({NoteLogKind(note), NoteText(note, TLangList())});
+    }
     void OnProgress(const Progress& progress) override { lastProgress = progress; }
-    void OnPortStatus(const std::string& text) override { status = text; }
+    void OnPortStatus(const PortStatus& port) override {
+        status = PortStatusLine(port, TLangList());
+    }
     void OnRunFinished(const RunOutcome& outcome) override { outcomes.push_back(outcome); }
 
     // Runs the loop until the run in progress has ended.

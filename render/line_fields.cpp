@@ -1,4 +1,4 @@
-#include "protocol/line_fields.h"
+#include "render/line_fields.h"
 
 #include <optional>
 
@@ -67,7 +67,7 @@ std::string FirstArgument(std::string_view line) {
 
 }  // namespace
 
-std::string LineFieldName(std::string_view line) {
+std::string LineFieldName(std::string_view line, const TLangList& table) {
     const std::string command = LineCommandName(line);
     const std::optional<TCmd> cmd = CmdByName(command);
     for (const LineField& row : kLineFields) {
@@ -76,9 +76,9 @@ std::string LineFieldName(std::string_view line) {
         }
         const std::string argument = FirstArgument(line);
         if (row.argument == Argument::Packet && argument == "1") {
-            return Trimmed(LangText(kRegistrationPacketKey));
+            return Trimmed(table.GetText(kRegistrationPacketKey));
         }
-        std::string name = Trimmed(LangText(row.labelKey));
+        std::string name = Trimmed(table.GetText(row.labelKey));
         if (row.argument == Argument::Numbered && !argument.empty()) {
             name += " " + argument;
         }

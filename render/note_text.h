@@ -1,0 +1,19 @@
+#pragma once
+
+#include <string>
+
+#include "lang/lang_list.h"
+#include "protocol/engine_host.h"
+#include "protocol/engine_note.h"
+
+namespace dtu {
+
+// The log line a note of the engine stands for, in `table`'s language (GBK):
+// a success note, or the red line that ends a run that did not succeed, a
+// lost port or a line that could not go out. Lines are named by the fields
+// they carry.
+std::string NoteText(const EngineNote& note, const TLangList& table);
+// A success is information; everything else is an error.
+LogKind NoteLogKind(const EngineNote& note);
+
+}  // namespace dtu

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <string>
+
+#include "lang/lang_list.h"
+#include "session/device_session.h"
+
+namespace dtu {
+
+// The port part of the status bar in `table`'s language (GBK): the port's
+// settings while open, the server's note when it sets the line, else the
+// port-not-open note.
+std::string PortStatusLine(const PortStatus& status, const TLangList& table);
+
+}  // namespace dtu
