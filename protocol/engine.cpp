@@ -46,7 +46,7 @@ std::chrono::milliseconds Engine::LineGap() const {
     return gap_ ? *gap_ : port_.FramingPause();
 }
 
-void Engine::BeginAction() {
+void Engine::BeginAction(std::uint8_t operation) {
     const bool outstanding = reader_.Expecting();
     if (running_) {
         EngineNote note = NoteOf(NoteKind::Interrupted);
@@ -66,7 +66,7 @@ void Engine::BeginAction() {
     }
     waitingToStart_ = false;
     waitingDirect_.reset();
-    CurrentOperation = kOtherOperation;
+    operation_ = operation;
 }
 
 void Engine::ReadAll() {
@@ -429,17 +429,17 @@ void Engine::ApplyFirmwareFamily(int family) {
     if (family != 2 || !running_) {
         return;
     }
-    if (CurrentOperation == kReadAllOperation) {
+    if (operation_ == kReadAllOperation) {
         host_.AppendFamilyQueries(orders_);
         extendedModes_.insert(host_.WorkMode());
-    } else if (CurrentOperation == kWriteAllOperation) {
+    } else if (operation_ == kWriteAllOperation) {
         host_.InsertFamilySetLines(orders_);
     }
 }
 
 void Engine::FollowDeviceWorkMode() {
     // The queries were chosen by the form's mode before the device told its own.
-    if (!running_ || CurrentOperation != kReadAllOperation || extendedModes_.empty()) {
+    if (!running_ || operation_ != kReadAllOperation || extendedModes_.empty()) {
         return;
     }
     if (extendedModes_.insert(host_.WorkMode()).second) {
@@ -453,7 +453,7 @@ void Engine::Complete() {
             host_.ShowProgress({false, orders_.OrderCount() - 1, orders_.OrderIndex});
         }
         EngineNote success = NoteOf(NoteKind::Success);
-        success.operation = CurrentOperation;
+        success.operation = operation_;
         host_.Note(success);
         End(RunEnd::Success);
         return;
@@ -471,7 +471,7 @@ void Engine::End(RunEnd end, std::string reason) {
     pauseTimer_.Stop();
     boundTimer_.Stop();
     RunOutcome outcome;
-    outcome.operation = CurrentOperation;
+    outcome.operation = operation_;
     outcome.direct = direct_;
     outcome.end = end;
     if (direct_) {

@@ -33,13 +33,10 @@ public:
 
     Engine(OrderList& orders, DevicePort& port, Timers& timers, EngineHost& host);
 
-    // Set by the caller after BeginAction, before ReadAll or WriteAll; nothing
-    // resets it when a run ends.
-    std::uint8_t CurrentOperation = kOtherOperation;
-
-    // Every action starts here: a running list ends with the interrupted
-    // verdict, and CurrentOperation goes back to kOtherOperation.
-    void BeginAction();
+    // Every action starts here, naming what it is: a running list ends with
+    // the interrupted verdict. Nothing resets the operation when a run ends.
+    void BeginAction(std::uint8_t operation = kOtherOperation);
+    std::uint8_t Operation() const { return operation_; }
     bool Running() const { return running_; }
 
     // The list operations.
@@ -113,6 +110,7 @@ private:
     std::string lastSent_;
     ReplyReader reader_;
 
+    std::uint8_t operation_ = kOtherOperation;
     bool running_ = false;
     bool direct_ = false;
     bool saveSent_ = false;  // this run sent ATW

@@ -77,8 +77,7 @@ PortTexts DeviceSession::StoredPortSettings() const {
 }
 
 void DeviceSession::BeginAction(std::uint8_t operation) {
-    engine_.BeginAction();
-    engine_.CurrentOperation = operation;
+    engine_.BeginAction(operation);
 }
 
 void DeviceSession::ReadAll() {

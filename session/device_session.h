@@ -112,7 +112,7 @@ public:
     const std::set<std::string>& Reported() const { return reported_; }
     // The pause after each final line; nothing: the port's framing pause.
     void SetLineGap(std::optional<std::chrono::milliseconds> gap) { engine_.SetLineGap(gap); }
-    std::uint8_t CurrentOperation() const { return engine_.CurrentOperation; }
+    std::uint8_t CurrentOperation() const { return engine_.Operation(); }
     // The version text of the last version reply, e.g. "3.38".
     const std::string& FirmwareVersion() const { return firmware_; }
 

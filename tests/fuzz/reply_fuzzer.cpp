@@ -33,7 +33,7 @@ void RunBlock(const std::string& block, std::uint8_t operation) {
     host.form.SetItem(dtu::Field::cbb_WorkMode, static_cast<int>(block.size() % 5));
     host.form.SetView(static_cast<int>(block.size() / 5 % 2));
 
-    engine.CurrentOperation = operation;
+    engine.BeginAction(operation);
     if (operation == dtu::kReadAllOperation) {
         engine.ReadAll();
     } else {

@@ -77,7 +77,7 @@ TEST_F(EngineTest, RunOfThreeLinesMovesProgressThenShowsTheOperationsSuccessText
                           Row{0, "lang_Info_DoSuccess"}, Row{7, "lang_Info_DoSuccess"}}) {
         host.progress.clear();
         port.written.clear();
-        engine.CurrentOperation = row.operation;
+        engine.BeginAction(row.operation);
         StartRun(kThreeSets);
         Reply(kOk);
         Reply(kOk);
@@ -166,7 +166,7 @@ TEST_F(EngineTest, EchoOfOurOwnAIsShownGreenAndNotParsed) {
 
 TEST_F(EngineTest, ErrorsSkipTheLineAndTheVerdictNamesThem) {
     const Lines five = {"AT+A=1\r\n", "AT+B=1\r\n", "AT+C=2\r\n", "AT+D\r\n", "AT+E=3\r\n"};
-    engine.CurrentOperation = 1;
+    engine.BeginAction(1);
     StartRun(five);
     Reply(kOk);
     Reply(kOk);
@@ -294,7 +294,7 @@ TEST_F(EngineTest, EveryRunEndsWithExactlyOneVerdict) {
         port = FakePort();
         host = FakeHost();
         EngineTest& t = *this;
-        t.engine.CurrentOperation = 1;
+        t.engine.BeginAction(1);
         t.engine.ReadAll();
         row.run(t);
         ASSERT_EQ(t.host.outcomes.size(), 1u) << row.name;
@@ -356,7 +356,7 @@ TEST_F(EngineTest, TextOverSixteenBitsIsRefusedAndAListLineIsCountedAsRefused) {
 }
 
 TEST_F(EngineTest, ReadAllWithFamilyOneSendsFourQueries) {
-    engine.CurrentOperation = 1;
+    engine.BeginAction(1);
     engine.ReadAll();
     Reply("\r\n+CIVER:V3.36\r\n\r\nOK\r\n");
     EXPECT_EQ(host.familyControls, std::vector<bool>{false});
@@ -374,7 +374,7 @@ TEST_F(EngineTest, ReadAllWithFamilyTwoAppendsQueriesAndCountsThemAtOnce) {
         port.written.clear();
         host.progress.clear();
         host.form.SetItem(Field::cbb_WorkMode, row.workMode);
-        engine.CurrentOperation = 1;
+        engine.BeginAction(1);
         engine.ReadAll();
         Reply("\r\n+CIVER:V3.38\r\n\r\nOK\r\n");
         ASSERT_FALSE(host.progress.empty());
@@ -387,7 +387,7 @@ TEST_F(EngineTest, ReadAllWithFamilyTwoAppendsQueriesAndCountsThemAtOnce) {
 
 TEST_F(EngineTest, ReadAllAlsoQueriesThePageOfTheModeTheDeviceReports) {
     host.form.SetItem(Field::cbb_WorkMode, 0);
-    engine.CurrentOperation = 1;
+    engine.BeginAction(1);
     engine.ReadAll();
     Reply("\r\n+CIVER:V3.38\r\n\r\nOK\r\n");
     Reply("\r\n+CIPR:9600\r\n\r\nOK\r\n");
@@ -402,7 +402,7 @@ TEST_F(EngineTest, ReadAllAlsoQueriesThePageOfTheModeTheDeviceReports) {
 
 TEST_F(EngineTest, WriteAllOfTheWorkedExampleSendsEighteenLines) {
     host.form = WorkedExampleForm();
-    engine.CurrentOperation = 2;
+    engine.BeginAction(2);
     engine.WriteAll();
     Reply("\r\n+CIVER:V3.38\r\n\r\nOK\r\n");
     AnswerUntilIdle(kOk);
@@ -468,11 +468,11 @@ TEST_F(EngineTest, OnlyAnExactUartSetPrefixReopens) {
 }
 
 TEST_F(EngineTest, NewActionInterruptsTheRunAfterTheLinesDone) {
+    engine.BeginAction(kWriteAllOperation);
     StartRun(kThreeQueries);
     Reply(kOk);
-    engine.CurrentOperation = 2;
     engine.BeginAction();
-    EXPECT_EQ(engine.CurrentOperation, kOtherOperation);
+    EXPECT_EQ(engine.Operation(), kOtherOperation);
     // A write all stopped before ATW says the device keeps nothing for good.
     EXPECT_EQ(host.Lines(LogKind::Error), (Lines{"lang_Run_Interrupted", "lang_Run_NotSaved"}));
     ASSERT_EQ(host.outcomes.size(), 1u);
@@ -628,7 +628,7 @@ TEST_F(EngineTest, HostileBlocksAreClassifiedWithoutFault) {
         "\r\n+CIVER:V3.38\0\r\nOK\r\n"s,
         std::string(2048, '\r'),
     };
-    engine.CurrentOperation = 1;
+    engine.BeginAction(1);
     engine.ReadAll();
     for (const std::string& block : blocks) {
         Reply(block);
