@@ -45,26 +45,29 @@ int ItemFrom(std::int64_t number) {
     return number >= 0 && number <= INT32_MAX ? static_cast<int>(number) : -1;
 }
 
-void ApplyIcf(FormModel& form, const std::vector<std::string>& items) {
+bool ApplyIcf(FormModel& form, const std::vector<std::string>& items) {
     if (items.size() != kIcfItems) {
-        return;
+        return false;
     }
-    if (const auto format = IcfFormatItemsOf(items[0])) {
+    const auto format = IcfFormatItemsOf(items[0]);
+    const auto parity = IcfParityItemOf(items[1]);
+    if (format) {
         form.SetItem(Field::cbb_Com_Byte, format->dataBitsItem);
         form.SetItem(Field::cbb_Com_Stop, format->stopBitsItem);
     }
-    if (const auto parity = IcfParityItemOf(items[1])) {
+    if (parity) {
         form.SetItem(Field::cbb_Com_Parity, *parity);
     }
+    return format && parity;
 }
 
-void ApplyPacket(FormModel& form, const std::vector<std::string>& items) {
+bool ApplyPacket(FormModel& form, const std::vector<std::string>& items) {
     if (items.size() != kPacketItems) {
-        return;
+        return false;
     }
     const std::optional<std::int64_t> option = ParseDecimal(items[2]);
     if (!option) {
-        return;
+        return false;
     }
     Field box, packet, options;
     if (items[0] == "0") {
@@ -76,40 +79,39 @@ void ApplyPacket(FormModel& form, const std::vector<std::string>& items) {
         packet = Field::edt_RegFormat;
         options = Field::cbb_RegMode;
     } else {
-        return;
+        return false;
     }
     // The box converts the old text first; the reply's text then replaces it.
     form.SetTick(box, true);
     form.SetText(packet, items[1]);
     form.SetItem(options, ItemFrom(*option));
+    return true;
 }
 
-void ApplySocket(FormModel& form, const std::vector<std::string>& items) {
+bool ApplySocket(FormModel& form, const std::vector<std::string>& items) {
     if (items.size() != kSocketItems) {
-        return;
+        return false;
     }
     const std::optional<std::int64_t> socket = ParseDecimal(items[0]);
-    if (!socket) {
-        return;
+    if (!socket || *socket < 1 || *socket > 4) {
+        return false;
     }
     if (*socket == 1) {
         form.socket1 = {UpperText(items[1]), items[2], items[3], items[4] == "1"};
-        return;
-    }
-    if (*socket < 2 || *socket > 4) {
-        return;
+        return true;
     }
     const SocketFields& fields = kSockets2To4[*socket - 2];
     form.SetItemByText(fields.protocol, UpperText(items[1]));
     form.SetText(fields.host, items[2]);
     form.SetText(fields.port, items[3]);
     form.SetTick(fields.enabled, items[4] == "1");
+    return true;
 }
 
-void ApplyWorkMode(FormModel& form, const std::string& item) {
+bool ApplyWorkMode(FormModel& form, const std::string& item) {
     const std::optional<std::int64_t> mode = ParseDecimal(item);
     if (!mode) {
-        return;
+        return false;
     }
     form.SetItem(Field::cbb_WorkMode, ItemFrom(*mode));
     const FormModel::Socket1Store& socket1 = form.socket1;
@@ -122,92 +124,93 @@ void ApplyWorkMode(FormModel& form, const std::string& item) {
         form.SetText(Field::edt_IP5, socket1.host);
         form.SetText(Field::edt_Port5, socket1.port);
     }
+    return true;
 }
 
-void ApplyFirstItemTick(FormModel& form, Field box, const std::vector<std::string>& items) {
-    if (!items.empty()) {
-        form.SetTick(box, items[0] == "1");
+bool ApplyFirstItemTick(FormModel& form, Field box, const std::vector<std::string>& items) {
+    if (items.empty()) {
+        return false;
     }
+    form.SetTick(box, items[0] == "1");
+    return true;
 }
 
 }  // namespace
 
-void ApplyReply(FormModel& form, const ReplyValue& reply) {
+bool ApplyReply(FormModel& form, const ReplyValue& reply) {
     const std::optional<TCmd> cmd = CmdByName(reply.name);
     if (!cmd) {
-        return;
+        return false;
     }
     const std::string& value = reply.value;
     const std::vector<std::string> items = CommaTextToList(value);
     switch (*cmd) {
+        case TCmd::CIVER:
+            return true;
         case TCmd::CIPR:
+            // A rate outside the list leaves the box blank, as the device said.
             form.SetItemByText(Field::cbb_Com_BaudRate, value);
-            break;
+            return true;
         case TCmd::ICF:
-            ApplyIcf(form, items);
-            break;
+            return ApplyIcf(form, items);
         case TCmd::CIPCFG:
-            if (items.size() == kCipcfgItems) {
-                form.SetText(Field::edt_HeartbeatTime, items[1]);
-                form.SetText(Field::edt_WaitTime, items[3]);
-                form.SetText(Field::edt_RestartTime, items[5]);
+            if (items.size() != kCipcfgItems) {
+                return false;
             }
-            break;
+            form.SetText(Field::edt_HeartbeatTime, items[1]);
+            form.SetText(Field::edt_WaitTime, items[3]);
+            form.SetText(Field::edt_RestartTime, items[5]);
+            return true;
         case TCmd::CIPPACK:
-            ApplyPacket(form, items);
-            break;
+            return ApplyPacket(form, items);
         case TCmd::CSTT:
-            if (items.size() == kApnItems) {
-                form.SetText(Field::edt_APN_other, QuoteText(items[0]) + "," + QuoteText(items[1]) +
-                                                       "," + QuoteText(items[2]));
-                form.SetItem(Field::cbb_APN, ApnItem(items[0]));
+            if (items.size() != kApnItems) {
+                return false;
             }
-            break;
+            form.SetText(Field::edt_APN_other, QuoteText(items[0]) + "," + QuoteText(items[1]) +
+                                                   "," + QuoteText(items[2]));
+            form.SetItem(Field::cbb_APN, ApnItem(items[0]));
+            return true;
         case TCmd::CIPNUM:
-            if (items.size() == 1) {
-                form.SetText(Field::edt_TelNo, items[0]);
+            if (items.size() != 1) {
+                return false;
             }
-            break;
+            form.SetText(Field::edt_TelNo, items[0]);
+            return true;
         case TCmd::CIPSTART:
-            ApplySocket(form, items);
-            break;
+            return ApplySocket(form, items);
         case TCmd::CIMOD:
-            if (!items.empty()) {
-                ApplyWorkMode(form, items[0]);
-            }
-            break;
+            return !items.empty() && ApplyWorkMode(form, items[0]);
         case TCmd::CINETAT:
-            ApplyFirstItemTick(form, Field::chk_NetAtEnable, items);
-            break;
+            return ApplyFirstItemTick(form, Field::chk_NetAtEnable, items);
         case TCmd::CICOMAT:
-            ApplyFirstItemTick(form, Field::chk_ComAtEnable, items);
-            break;
+            return ApplyFirstItemTick(form, Field::chk_ComAtEnable, items);
         case TCmd::HTPTP:
             form.SetItemByText(Field::cbbHTPTP, value);
-            break;
+            return true;
         case TCmd::HTPURL:
             form.SetText(Field::edtHTPURL, value);
-            break;
+            return true;
         case TCmd::HTPHD:
             form.SetText(Field::mmoHTPHD, value);
-            break;
+            return true;
         case TCmd::CLOUDID:
             form.SetText(Field::lbledtCloud, value);
-            break;
+            return true;
         case TCmd::CLOUDPA:
             form.SetText(Field::lbledtPswd, value);
-            break;
+            return true;
         case TCmd::CLOUDEN:
             form.SetTick(Field::chkCloudEnalbe, value == "ON");
-            break;
+            return true;
         case TCmd::CACHE:
             form.SetTick(Field::chk_CachEnable, value == "1");
-            break;
+            return true;
         case TCmd::RESOC:
             form.SetText(Field::lbledtResoc, value);
-            break;
+            return true;
         default:
-            break;
+            return false;
     }
 }
 

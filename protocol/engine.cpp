@@ -410,9 +410,7 @@ int Engine::DispatchValues(const Response& response) {
 }
 
 bool Engine::DispatchReply(const ReplyValue& reply) {
-    try {
-        host_.ApplyReply(reply);
-    } catch (const std::exception&) {
+    if (!host_.ApplyReply(reply)) {
         return false;  // a value the form cannot take is not a value read
     }
     const std::optional<TCmd> cmd = CmdByName(reply.name);

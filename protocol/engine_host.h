@@ -48,9 +48,9 @@ public:
     virtual LineChange DeviceUart(bool format) const = 0;
     // The SMS to send: the number and the message as the form shows them.
     virtual std::pair<std::string, std::string> Sms() const = 0;
-    // One reply value into the form; the version reply comes here too. May throw
-    // for a value the form cannot take: that value is dropped.
-    virtual void ApplyReply(const ReplyValue& reply) = 0;
+    // One reply value into the form; the version reply comes here too. False
+    // for a value the form cannot take: that value was not read.
+    virtual bool ApplyReply(const ReplyValue& reply) = 0;
     // The cloud, cache, reconnect and HTTP controls follow the firmware family.
     virtual void EnableFamilyControls(bool enable) = 0;
     // Blanks the form the way a factory reset leaves the device.

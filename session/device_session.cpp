@@ -194,12 +194,15 @@ std::pair<std::string, std::string> DeviceSession::Sms() const {
     return {form_.Text(Field::edt_Sms_TelNo), form_.Text(Field::mmo_Sms_Msg)};
 }
 
-void DeviceSession::ApplyReply(const ReplyValue& reply) {
+bool DeviceSession::ApplyReply(const ReplyValue& reply) {
     if (CmdByName(reply.name) == TCmd::CIVER) {
         firmware_ = reply.value;
     }
-    dtu::ApplyReply(form_, reply);
+    if (!dtu::ApplyReply(form_, reply)) {
+        return false;
+    }
     reported_.insert(ReplyKey(reply));
+    return true;
 }
 
 void DeviceSession::EnableFamilyControls(bool enable) {

@@ -131,7 +131,7 @@ private:
     int WorkMode() const override;
     LineChange DeviceUart(bool format) const override;
     std::pair<std::string, std::string> Sms() const override;
-    void ApplyReply(const ReplyValue& reply) override;
+    bool ApplyReply(const ReplyValue& reply) override;
     void EnableFamilyControls(bool enable) override;
     void ResetFormForFactory() override;
     void PortChanged() override;

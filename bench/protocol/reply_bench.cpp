@@ -27,8 +27,9 @@ std::string FullValueBlock() {
 class CountingHost : public dtu::testing::FakeHost {
 public:
     void Log(dtu::LogKind, const std::string&) override { ++shown; }
-    void ApplyReply(const dtu::ReplyValue& reply) override {
+    bool ApplyReply(const dtu::ReplyValue& reply) override {
         items += reply.name.size() + dtu::CommaTextToList(reply.value).size();
+        return true;
     }
     std::size_t shown = 0;
     std::size_t items = 0;

@@ -16,7 +16,7 @@ namespace {
 
 class FormHost : public dtu::testing::FakeHost {
 public:
-    void ApplyReply(const dtu::ReplyValue& reply) override { dtu::ApplyReply(form, reply); }
+    bool ApplyReply(const dtu::ReplyValue& reply) override { return dtu::ApplyReply(form, reply); }
     void EnableFamilyControls(bool enable) override { form.EnableFamilyControls(enable); }
     void ResetFormForFactory() override { dtu::ResetForFactory(form); }
 };

@@ -2,7 +2,6 @@
 
 #include <chrono>
 #include <map>
-#include <stdexcept>
 #include <string>
 #include <utility>
 #include <vector>
@@ -133,14 +132,15 @@ public:
                       : LineChange{text(Field::cbb_Com_BaudRate), {}, {}, {}};
     }
     std::pair<std::string, std::string> Sms() const override { return sms; }
-    void ApplyReply(const ReplyValue& reply) override {
+    bool ApplyReply(const ReplyValue& reply) override {
         applied.push_back(reply);
-        if (reply.name == throwOnName) {
-            throw std::invalid_argument("not a number: " + reply.value);
+        if (reply.name == refuseName) {
+            return false;
         }
         if (CmdByName(reply.name) == TCmd::CIMOD && !reply.value.empty()) {
             form.SetItem(Field::cbb_WorkMode, reply.value[0] - '0');
         }
+        return true;
     }
     void EnableFamilyControls(bool enable) override { familyControls.push_back(enable); }
     void ResetFormForFactory() override {
@@ -163,7 +163,7 @@ public:
 
     FormModel form;
     std::pair<std::string, std::string> sms;
-    std::string throwOnName;
+    std::string refuseName;  // replies of this name the form cannot take
     std::vector<LoggedLine> log;
     std::vector<Progress> progress;
     std::vector<ReplyValue> applied;

@@ -603,7 +603,7 @@ TEST_F(EngineTest, FactoryResetBlanksTheFormAndReloads) {
 }
 
 TEST_F(EngineTest, ValueTheFormRefusesIsNotReadAndDoesNotStopTheRun) {
-    host.throwOnName = "CIPR";
+    host.refuseName = "CIPR";
     StartRun({"AT+CIPR?\r\n", "ATW\r\n"});
     Reply("\r\n+CIPR:abc\r\n+ICF:3,3\r\n\r\nOK\r\n");
     EXPECT_EQ(host.applied, (std::vector<ReplyValue>{{"CIPR", "abc"}}));  // ICF answers no CIPR
