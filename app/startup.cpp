@@ -16,6 +16,7 @@
 #include "app/app_style.h"
 #include "app/first_frame.h"
 #include "app/login_window.h"
+#include "app/port_window_host.h"
 #include "app/quit_signals.h"
 #include "app/startup_probe.h"
 #include "lang/builtin_texts.h"
@@ -59,6 +60,21 @@ private:
     std::function<void(QObject*)> shown_;
     std::function<void()> allHidden_;
     std::vector<QWidget*> windows_;
+};
+
+// The main window behind the port window, built when the port window first needs it.
+class MainWindowHost : public PortWindowHost {
+public:
+    explicit MainWindowHost(AppWindows& windows) : windows_(windows) {}
+
+    DeviceSession& Session() override { return windows_.Main().Session(); }
+    IniFile* Settings() override { return windows_.Main().Settings(); }
+    void ShowPortOpened() override { windows_.Main().show(); }
+    void ApplyTexts() override { windows_.Main().ApplyMainTexts(); }
+    void OfferReopen() override { windows_.Main().SetReopenItemVisible(true); }
+
+private:
+    AppWindows& windows_;
 };
 
 // Where the tool keeps `fileName`, as Qt names files.
@@ -168,9 +184,9 @@ std::unique_ptr<AppWindows> CreatePortWindow() {
     auto windows = std::make_unique<AppWindows>();
     windows->files = LoadStartupFiles();
     AppWindows* owner = windows.get();
+    windows->loginHost = std::make_unique<MainWindowHost>(*owner);
     windows->login = std::make_unique<Tfrm_Login>(
-        windows->files, [owner]() -> Tfrm_MainLx1& { return owner->Main(); },
-        [owner]() -> Tfrm_About& { return owner->About(); });
+        windows->files, *windows->loginHost, [owner]() -> Tfrm_About& { return owner->About(); });
     return windows;
 }
 
