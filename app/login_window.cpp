@@ -25,15 +25,15 @@
 #include "app/startup_files.h"
 #include "app/version_string.h"
 #include "lang/lang_list.h"
-#include "mainwindow/form_text.h"
-#include "mainwindow/lang_qt.h"
-#include "mainwindow/web_address.h"
 #include "serial/net_port_name.h"
 #include "serial/open_error_text.h"
 #include "serial/port_control.h"
 #include "serial/port_watch.h"
 #include "session/device_session.h"
 #include "settings/ini_file.h"
+#include "widgets/form_text.h"
+#include "widgets/lang_qt.h"
+#include "widgets/web_address.h"
 
 namespace dtu {
 

@@ -19,6 +19,7 @@
 #include "app/port_window_host.h"
 #include "app/quit_signals.h"
 #include "app/startup_probe.h"
+#include "app/version_string.h"
 #include "lang/builtin_texts.h"
 #include "mainwindow/main_window.h"
 #include "settings/config_location.h"
@@ -117,7 +118,8 @@ Tfrm_MainLx1& AppWindows::Main() {
     if (main != nullptr) {
         return *main;
     }
-    main = std::make_unique<Tfrm_MainLx1>(std::move(files.settings));
+    main = std::make_unique<Tfrm_MainLx1>(std::move(files.settings),
+                                          QString::fromStdString(GetVersionString()));
     if (!files.languageError.empty()) {
         main->ShowErrorLine(files.languageError);
     }

@@ -14,13 +14,13 @@
 #include <algorithm>
 #include <iterator>
 
-#include "mainwindow/clickable_label.h"
 #include "mainwindow/form_controls.h"
 #include "mainwindow/info_area.h"
 #include "mainwindow/log_find.h"
 #include "mainwindow/main_window.h"
 #include "mainwindow/text_fit.h"
 #include "protocol/line_end.h"
+#include "widgets/clickable_label.h"
 
 namespace dtu {
 

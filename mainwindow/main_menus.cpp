@@ -12,10 +12,10 @@
 #include "lang/lang_list.h"
 #include "mainwindow/hint_switch.h"
 #include "mainwindow/info_area.h"
-#include "mainwindow/lang_qt.h"
 #include "mainwindow/main_window.h"
-#include "mainwindow/web_address.h"
 #include "mainwindow/widget_tags.h"
+#include "widgets/lang_qt.h"
+#include "widgets/web_address.h"
 
 namespace dtu {
 

@@ -8,12 +8,12 @@
 #include <QPushButton>
 
 #include "mainwindow/caps_lock.h"
-#include "mainwindow/form_text.h"
 #include "mainwindow/info_area.h"
-#include "mainwindow/lang_qt.h"
 #include "mainwindow/main_window.h"
 #include "mainwindow/two_way_question.h"
 #include "protocol/line_end.h"
+#include "widgets/form_text.h"
+#include "widgets/lang_qt.h"
 
 namespace dtu {
 

@@ -8,14 +8,14 @@
 #include "form/stored_indexes.h"
 #include "lang/lang_list.h"
 #include "mainwindow/form_binder.h"
-#include "mainwindow/form_text.h"
 #include "mainwindow/hint_switch.h"
 #include "mainwindow/info_area.h"
-#include "mainwindow/lang_qt.h"
 #include "mainwindow/main_window.h"
 #include "mainwindow/save_failure.h"
 #include "protocol/line_end.h"
 #include "settings/ini_file.h"
+#include "widgets/form_text.h"
+#include "widgets/lang_qt.h"
 
 namespace dtu {
 

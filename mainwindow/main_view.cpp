@@ -5,10 +5,10 @@
 #include <QPushButton>
 #include <QStackedWidget>
 
-#include "mainwindow/labelled_edit.h"
-#include "mainwindow/lang_qt.h"
 #include "mainwindow/main_window.h"
 #include "mainwindow/widget_tags.h"
+#include "widgets/labelled_edit.h"
+#include "widgets/lang_qt.h"
 
 namespace dtu {
 

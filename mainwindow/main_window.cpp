@@ -23,10 +23,10 @@
 #include "mainwindow/form_binder.h"
 #include "mainwindow/hint_switch.h"
 #include "mainwindow/info_area.h"
-#include "mainwindow/lang_qt.h"
 #include "mainwindow/refused_mark.h"
 #include "settings/config_location.h"
 #include "settings/ini_file.h"
+#include "widgets/lang_qt.h"
 
 namespace dtu {
 
@@ -41,14 +41,17 @@ QFont FormFont() {
 
 }  // namespace
 
-Tfrm_MainLx1::Tfrm_MainLx1(QWidget* parent) : Tfrm_MainLx1(nullptr, parent) {}
+Tfrm_MainLx1::Tfrm_MainLx1(const QString& version, QWidget* parent)
+    : Tfrm_MainLx1(nullptr, version, parent) {}
 
-Tfrm_MainLx1::Tfrm_MainLx1(std::unique_ptr<IniFile> settings, QWidget* parent)
+Tfrm_MainLx1::Tfrm_MainLx1(std::unique_ptr<IniFile> settings, const QString& version,
+                           QWidget* parent)
     : QMainWindow(parent),
       poster_(this),
       timers_(this),
       session_(poster_, timers_),
       settings_(std::move(settings)),
+      version_(version),
       digitsOnly_(new DigitsOnlyFilter(this)),
       hints_(new HintSwitch(this)) {
     setObjectName("frm_MainLx1");

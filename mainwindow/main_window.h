@@ -39,11 +39,13 @@ public:
     static constexpr int kClientWidth = 819;
     static constexpr int kClientHeight = 668;
 
-    // Loads the language and settings files itself.
-    explicit Tfrm_MainLx1(QWidget* parent = nullptr);
+    // Loads the language and settings files itself; `version` follows the name
+    // in the title.
+    explicit Tfrm_MainLx1(const QString& version, QWidget* parent = nullptr);
     // Start-up hands over the settings it loaded with the language table and
     // its language.
-    explicit Tfrm_MainLx1(std::unique_ptr<IniFile> settings, QWidget* parent = nullptr);
+    Tfrm_MainLx1(std::unique_ptr<IniFile> settings, const QString& version,
+                 QWidget* parent = nullptr);
     ~Tfrm_MainLx1() override;
 
     IniFile* Settings() const { return settings_.get(); }
@@ -177,6 +179,7 @@ private:
     QtTimers timers_;
     DeviceSession session_;
     std::unique_ptr<IniFile> settings_;
+    QString version_;
     FormBinder* binder_ = nullptr;
     bool isCustom_ = false;
     bool settingsSaved_ = false;
