@@ -19,18 +19,6 @@ namespace dtu {
 
 namespace {
 
-enum OperationTag {
-    kReadAllTag = 1,
-    kWriteAllTag,
-    kFactoryResetTag,
-    kRestartTag,
-    kSendTag,
-    kEnterCommandModeTag,
-    kExitToDataModeTag,
-    kVersionTag,
-    kSendSmsTag,
-};
-
 bool IsEnterKey(const QKeyEvent& key) {
     return (key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter) &&
            !(key.modifiers() & Qt::ControlModifier);
@@ -40,7 +28,6 @@ bool IsEnterKey(const QKeyEvent& key) {
 
 void Tfrm_MainLx1::ConnectOperations() {
     progress_ = Child<QProgressBar>("pbWhile");
-    connect(this, &Tfrm_MainLx1::operationRequested, this, &Tfrm_MainLx1::actDoExecute);
     for (const char* name : {"mmo_Send", "mmo_Sms_Msg", "lbledt_D2D_ID"}) {
         Child<QWidget>(name)->installEventFilter(this);
     }
@@ -55,42 +42,6 @@ void Tfrm_MainLx1::ConnectOperations() {
     };
     // Tool-tip events of a scrolled memo go to its viewport.
     Child<QPlainTextEdit>("mmo_Send")->viewport()->installEventFilter(this);
-}
-
-void Tfrm_MainLx1::actDoExecute(int tag) {
-    switch (tag) {
-        case kReadAllTag:
-            session_.ReadAll();
-            break;
-        case kWriteAllTag:
-            WriteAllFromForm();
-            break;
-        case kFactoryResetTag:
-            if (AskFactoryReset()) {
-                session_.FactoryReset();
-            }
-            break;
-        case kRestartTag:
-            session_.RestartDevice();
-            break;
-        case kSendTag:
-            SendFromSendBox();
-            break;
-        case kEnterCommandModeTag:
-            session_.EnterCommandMode();
-            break;
-        case kExitToDataModeTag:
-            session_.ExitToDataMode();
-            break;
-        case kVersionTag:
-            session_.QueryVersion();
-            break;
-        case kSendSmsTag:
-            session_.SendSms();
-            break;
-        default:
-            break;
-    }
 }
 
 void Tfrm_MainLx1::SendFromSendBox() {

@@ -1,5 +1,6 @@
 #include <QAction>
 #include <QComboBox>
+#include <QMenu>
 #include <chrono>
 #include <cstring>
 
@@ -61,7 +62,7 @@ void Tfrm_MainLx1::LoadSettings() {
     isCustom_ = settings_->ReadBool("SYS", "Custom", false);
     hints_->SetOn(settings_->ReadBool("SYS", "RealTimeHelp", true));
     info_->SetTimeStamps(settings_->ReadBool("SYS", "TimeStamps", false));
-    Child<QAction>("mni_TimeStamps")->setChecked(info_->TimeStamps());
+    timeStampsItem_->setChecked(info_->TimeStamps());
     logFolder_ = FromGbk(settings_->ReadString("SYS", "LogFolder", ""));
     // The pause after each answer; without the key, the port's framing pause.
     const std::int64_t gap = settings_->ReadInteger("SYS", "CommandGap", -1);
@@ -72,7 +73,7 @@ void Tfrm_MainLx1::LoadSettings() {
         ParseLineEnd(settings_->ReadString("SYS", "SendLineEnd", "")).value_or(LineEnd::AsTyped);
     lineEnd_->setCurrentIndex(lineEnd_->findData(static_cast<int>(end)));
     if (isCustom_) {
-        Child<QAction>("N4")->setVisible(false);
+        helpMenu_->menuAction()->setVisible(false);
     }
     LoadFormSettings(*settings_, session_.Form());
     binder_->ShowAll();

@@ -253,7 +253,7 @@ void Tfrm_MainLx1::ApplyMainTexts() {
     setWindowTitle(Tr("lang_System_Title") + " V" + version_);
 
     ApplyCaptions(this, kMenuTexts);
-    Child<QAction>("Hint_Mouse_Enable")->setChecked(hints_->IsOn());
+    hintsItem_->setChecked(hints_->IsOn());
 
     ApplyCaptions(this, kApnLabel);
     ApplyCaptions(this, kCommonLabels);

@@ -13,10 +13,13 @@
 #include "mainwindow/send_history.h"
 #include "session/device_session.h"
 
+class QAction;
+class QActionGroup;
 class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QProgressBar;
 class QPushButton;
 class QStackedWidget;
@@ -85,7 +88,8 @@ public:
     std::function<void()> showApn;
 
 signals:
-    // An operation button, its menu entry or its shortcut, by the action's tag 1-9.
+    // An operation button, its menu entry or its shortcut, by the action's tag
+    // 1-9, just before the operation runs.
     void operationRequested(int tag);
 
 protected:
@@ -115,8 +119,14 @@ private:
 
     // Actions and menus (main_menus.cpp).
     void BuildActions();
+    // An operation, run by its action, the button named `button` and any shortcut.
+    QAction* AddOperation(QActionGroup* list, const char* name, int tag, const char* button,
+                          const std::function<void()>& run);
     void BuildMenus();
-    void MenuClick(int tag);
+    void BuildHelpMenu(QMenu* help);
+    QAction* AddMenuItem(QMenu* menu, const char* name, int tag, const char* caption,
+                         const std::function<void()>& run);
+    void ClosePortToLogin();
     void SwitchLanguage();
     void ToggleHints();
     void ToggleTimeStamps();
@@ -141,7 +151,6 @@ private:
 
     // Operations (main_operations.cpp).
     void ConnectOperations();
-    void actDoExecute(int tag);
     void SendFromSendBox();
     // Up and Down in the send box; true when the key recalled a text.
     bool RecallSent(int key);
@@ -192,6 +201,13 @@ private:
     DigitsOnlyFilter* digitsOnly_ = nullptr;
     HintSwitch* hints_ = nullptr;
     QShortcut* reopenShortcut_ = nullptr;
+    QAction* readAll_ = nullptr;
+    QAction* writeAll_ = nullptr;
+    QAction* factoryReset_ = nullptr;
+    QAction* reopenItem_ = nullptr;
+    QAction* timeStampsItem_ = nullptr;
+    QAction* hintsItem_ = nullptr;
+    QMenu* helpMenu_ = nullptr;
 
     QStackedWidget* pages_ = nullptr;
     QWidget* dataPage_ = nullptr;
