@@ -13,6 +13,7 @@
 #include <QStyle>
 #include <algorithm>
 #include <iterator>
+#include <string_view>
 
 #include "mainwindow/form_controls.h"
 #include "mainwindow/info_area.h"
@@ -243,21 +244,21 @@ void Tfrm_MainLx1::BuildInfoGroup(QWidget* central) {
     auto* findKey = new QShortcut(QKeySequence::Find, this);
     findKey->setObjectName("findLog_shortcut");
     connect(findKey, &QShortcut::activated, find_, &LogFind::Open);
-    auto* progress = new QProgressBar(group);
-    progress->setObjectName("pbWhile");
-    progress->setGeometry(2, 455, 364, 13);
-    progress->setTextVisible(false);
-    progress->hide();
+    progress_ = new QProgressBar(group);
+    progress_->setObjectName("pbWhile");
+    progress_->setGeometry(2, 455, 364, 13);
+    progress_->setTextVisible(false);
+    progress_->hide();
 }
 
 void Tfrm_MainLx1::BuildSendGroup(QWidget* central) {
     auto* group = new QGroupBox(central);
     group->setObjectName("grp_Send");
     group->setGeometry(435, 466, 368, 117);
-    CreateControls(group, kSendGroup, digitsOnly_);
+    const auto created = CreateControls(group, kSendGroup, digitsOnly_);
+    sendBox_ = static_cast<QPlainTextEdit*>(created[RowIndex(kSendGroup, "mmo_Send")]);
     ClickableLabel* clear = AddClearLabel(group, "lbl_ClearSend", "清空发送区", 248, 16);
-    auto* send = Child<QPlainTextEdit>("mmo_Send");
-    connect(clear, &ClickableLabel::clicked, send, &QPlainTextEdit::clear);
+    connect(clear, &ClickableLabel::clicked, sendBox_, &QPlainTextEdit::clear);
     lineEnd_ = new QComboBox(group);
     lineEnd_->setObjectName("cbb_SendLineEnd");
     lineEnd_->setGeometry(kLineEndBox);
@@ -272,13 +273,17 @@ void Tfrm_MainLx1::BuildBottomButtons(QWidget* central) {
         auto* button = new QPushButton(central);
         button->setObjectName(row.name);
         button->setGeometry(row.left, kBottomTop, kBottomWidth, kBottomHeight);
+        bottomButtons_.push_back(button);
+        if (std::string_view(row.name) == "btn_Read") {
+            readButton_ = button;
+        }
     }
 }
 
 void Tfrm_MainLx1::LoadButtonGlyphs() {
-    for (const BottomButton& row : kBottomButtons) {
-        if (row.glyph != QStyle::SP_CustomBase) {
-            auto* button = Child<QPushButton>(row.name);
+    for (std::size_t i = 0; i < std::size(kBottomButtons); ++i) {
+        if (const BottomButton& row = kBottomButtons[i]; row.glyph != QStyle::SP_CustomBase) {
+            QPushButton* button = bottomButtons_[i];
             button->setIcon(style()->standardIcon(row.glyph));
             button->setIconSize(QSize(kGlyphSize, kGlyphSize));
         }

@@ -2,6 +2,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QProgressBar>
@@ -27,9 +28,9 @@ bool IsEnterKey(const QKeyEvent& key) {
 }  // namespace
 
 void Tfrm_MainLx1::ConnectOperations() {
-    progress_ = Child<QProgressBar>("pbWhile");
-    for (const char* name : {"mmo_Send", "mmo_Sms_Msg", "lbledt_D2D_ID"}) {
-        Child<QWidget>(name)->installEventFilter(this);
+    for (QWidget* control : {static_cast<QWidget*>(sendBox_), static_cast<QWidget*>(smsMessage_),
+                             static_cast<QWidget*>(d2dId_)}) {
+        control->installEventFilter(this);
     }
     // With the hex view on, each block shows as it came before the reply
     // handling reads it.
@@ -41,11 +42,11 @@ void Tfrm_MainLx1::ConnectOperations() {
         handle(buffer, length);
     };
     // Tool-tip events of a scrolled memo go to its viewport.
-    Child<QPlainTextEdit>("mmo_Send")->viewport()->installEventFilter(this);
+    sendBox_->viewport()->installEventFilter(this);
 }
 
 void Tfrm_MainLx1::SendFromSendBox() {
-    auto* box = Child<QPlainTextEdit>("mmo_Send");
+    QPlainTextEdit* box = sendBox_;
     const auto end = static_cast<LineEnd>(lineEnd_->currentData().toInt());
     const std::string sent = WithLineEnd(MemoText(box), end);
     session_.SendRaw(sent);
@@ -54,7 +55,7 @@ void Tfrm_MainLx1::SendFromSendBox() {
 }
 
 bool Tfrm_MainLx1::RecallSent(int key) {
-    auto* box = Child<QPlainTextEdit>("mmo_Send");
+    QPlainTextEdit* box = sendBox_;
     QString text;
     if (!sendHistory_.Shows(box->toPlainText()) ||
         !(key == Qt::Key_Up ? sendHistory_.Older(text) : sendHistory_.Newer(text))) {

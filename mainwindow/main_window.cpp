@@ -64,10 +64,6 @@ Tfrm_MainLx1::Tfrm_MainLx1(std::unique_ptr<IniFile> settings, const QString& ver
     BuildForm();
     BuildActions();
     BuildMenus();
-    workMode_ = Child<QComboBox>("cbb_WorkMode");
-    apnChoice_ = Child<QComboBox>("cbb_APN");
-    apnField_ = Child<QLineEdit>("edt_APN_other");
-    showMore_ = Child<QPushButton>("btn_ShowMore");
     connect(showMore_, &QPushButton::clicked, this, &Tfrm_MainLx1::btn_ShowMoreClick);
     connect(workMode_, &QComboBox::currentIndexChanged, this, &Tfrm_MainLx1::ShowWorkModePage);
     connect(apnChoice_, &QComboBox::activated, this, &Tfrm_MainLx1::cbb_APNChange);
@@ -142,7 +138,7 @@ void Tfrm_MainLx1::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     // Shown after a port opened: reading the device is the next step.
     if (!event->spontaneous()) {
-        Child<QPushButton>("btn_Read")->setFocus(Qt::OtherFocusReason);
+        readButton_->setFocus(Qt::OtherFocusReason);
     }
 }
 

@@ -19,6 +19,7 @@ class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QPlainTextEdit;
 class QMenu;
 class QProgressBar;
 class QPushButton;
@@ -226,6 +227,27 @@ private:
     // The send box's last text was an AT command without a line end.
     bool sentUnended_ = false;
     QProgressBar* progress_ = nullptr;
+
+    // Controls the code reaches, kept as they are created; in the order of
+    // their tables.
+    std::vector<QPushButton*> bottomButtons_;
+    QPushButton* readButton_ = nullptr;
+    QPlainTextEdit* sendBox_ = nullptr;
+    QPlainTextEdit* smsMessage_ = nullptr;
+    QLineEdit* d2dId_ = nullptr;
+    QLineEdit* regFormat_ = nullptr;
+    QLineEdit* cloudName_ = nullptr;
+    QLineEdit* cloudPassword_ = nullptr;
+    QCheckBox* cloudEnable_ = nullptr;
+    QCheckBox* cacheEnable_ = nullptr;
+    QWidget* host1_ = nullptr;
+    QWidget* protocol1_ = nullptr;
+    QWidget* port1_ = nullptr;
+    QWidget* protocol2_ = nullptr;
+    QWidget* port2_ = nullptr;
+    QWidget* hostLabel1_ = nullptr;
+    QWidget* protocolLabel1_ = nullptr;
+    QWidget* portLabel1_ = nullptr;
 
     // A region that follows the window beyond its designed size (main_layout.cpp).
     struct StretchingRegion {

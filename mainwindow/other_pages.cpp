@@ -1,4 +1,7 @@
+#include <QComboBox>
 #include <QGroupBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QStackedWidget>
 
 #include "mainwindow/form_controls.h"
@@ -85,7 +88,10 @@ void Tfrm_MainLx1::BuildCommonGroup(QWidget* central) {
     auto* group = new QGroupBox(central);
     group->setObjectName("grp_common");
     group->setGeometry(16, 7, 405, 126);
-    CreateControls(group, kCommonGroup, digitsOnly_);
+    const auto created = CreateControls(group, kCommonGroup, digitsOnly_);
+    apnChoice_ = static_cast<QComboBox*>(created[RowIndex(kCommonGroup, "cbb_APN")]);
+    apnField_ = static_cast<QLineEdit*>(created[RowIndex(kCommonGroup, "edt_APN_other")]);
+    workMode_ = static_cast<QComboBox*>(created[RowIndex(kCommonGroup, "cbb_WorkMode")]);
 }
 
 void Tfrm_MainLx1::BuildPages(QWidget* central) {
@@ -107,9 +113,11 @@ void Tfrm_MainLx1::BuildPages(QWidget* central) {
 }
 
 void Tfrm_MainLx1::BuildAtCmdPage(QWidget* page) {
-    CreateControls(page, kAtCmdPage, digitsOnly_);
-    CreateControls(Child<QWidget>("grp_CommonAtCmd"), kAtCommandGroup, digitsOnly_);
-    CreateControls(Child<QWidget>("grp_SendSms"), kSendSmsGroup, digitsOnly_);
+    const auto groups = CreateControls(page, kAtCmdPage, digitsOnly_);
+    CreateControls(groups[RowIndex(kAtCmdPage, "grp_CommonAtCmd")], kAtCommandGroup, digitsOnly_);
+    const auto sms =
+        CreateControls(groups[RowIndex(kAtCmdPage, "grp_SendSms")], kSendSmsGroup, digitsOnly_);
+    smsMessage_ = static_cast<QPlainTextEdit*>(sms[RowIndex(kSendSmsGroup, "mmo_Sms_Msg")]);
 }
 
 }  // namespace dtu
