@@ -97,6 +97,8 @@ void Tfrm_MainLx1::BuildDataPage(QWidget* page) {
     hostLabel1_ = created[RowIndex(kDataPage, "lbl_ShowLessIP1")];
     protocolLabel1_ = created[RowIndex(kDataPage, "lbl_ShowLessNetProtocol1")];
     portLabel1_ = created[RowIndex(kDataPage, "lbl_ShowLessPort1")];
+    buttons_.commandMode = static_cast<QPushButton*>(created[RowIndex(kDataPage, "btn_PPPA")]);
+    buttons_.dataMode = static_cast<QPushButton*>(created[RowIndex(kDataPage, "btn_ENTM")]);
     cloudName_->setToolTip("length is 20");
     cloudPassword_->setToolTip("length is 8");
     int row = 1;
@@ -105,6 +107,7 @@ void Tfrm_MainLx1::BuildDataPage(QWidget* page) {
         marker->setObjectName(QStringLiteral("btn%1").arg(row++));
         marker->setGeometry(kRowMarkerLeft, top, kRowMarkerWidth, kRowMarkerHeight);
         marker->setFocusPolicy(Qt::NoFocus);
+        rowMarkers_.push_back(marker);
     }
 }
 

@@ -13,7 +13,6 @@
 #include <QStyle>
 #include <algorithm>
 #include <iterator>
-#include <string_view>
 
 #include "mainwindow/form_controls.h"
 #include "mainwindow/info_area.h"
@@ -51,12 +50,15 @@ struct BottomButton {
     const char* name;
     int left;
     QStyle::StandardPixmap glyph;  // SP_CustomBase: none
+    QPushButton* OperationButtons::*kept;
 };
 
 constexpr BottomButton kBottomButtons[] = {
-    {"btn_SetAll", 16, QStyle::SP_DialogSaveButton},    {"btn_Read", 178, QStyle::SP_BrowserReload},
-    {"btn_Default", 340, QStyle::SP_DialogResetButton}, {"btn_ReStart", 502, QStyle::SP_CustomBase},
-    {"btn_Send", 664, QStyle::SP_CustomBase},
+    {"btn_SetAll", 16, QStyle::SP_DialogSaveButton, &OperationButtons::writeAll},
+    {"btn_Read", 178, QStyle::SP_BrowserReload, &OperationButtons::readAll},
+    {"btn_Default", 340, QStyle::SP_DialogResetButton, &OperationButtons::factoryReset},
+    {"btn_ReStart", 502, QStyle::SP_CustomBase, &OperationButtons::restart},
+    {"btn_Send", 664, QStyle::SP_CustomBase, &OperationButtons::send},
 };
 constexpr int kBottomTop = 609;
 constexpr int kBottomMargin = 16;
@@ -273,17 +275,14 @@ void Tfrm_MainLx1::BuildBottomButtons(QWidget* central) {
         auto* button = new QPushButton(central);
         button->setObjectName(row.name);
         button->setGeometry(row.left, kBottomTop, kBottomWidth, kBottomHeight);
-        bottomButtons_.push_back(button);
-        if (std::string_view(row.name) == "btn_Read") {
-            readButton_ = button;
-        }
+        buttons_.*row.kept = button;
     }
 }
 
 void Tfrm_MainLx1::LoadButtonGlyphs() {
-    for (std::size_t i = 0; i < std::size(kBottomButtons); ++i) {
-        if (const BottomButton& row = kBottomButtons[i]; row.glyph != QStyle::SP_CustomBase) {
-            QPushButton* button = bottomButtons_[i];
+    for (const BottomButton& row : kBottomButtons) {
+        if (row.glyph != QStyle::SP_CustomBase) {
+            QPushButton* button = buttons_.*row.kept;
             button->setIcon(style()->standardIcon(row.glyph));
             button->setIconSize(QSize(kGlyphSize, kGlyphSize));
         }

@@ -44,7 +44,7 @@ QMenu* AddSubMenu(QMenu* parent, const char* name, const char* caption) {
 }  // namespace
 
 QAction* Tfrm_MainLx1::AddOperation(QActionGroup* list, const char* name, int tag,
-                                    const char* button, const std::function<void()>& run) {
+                                    QPushButton* button, const std::function<void()>& run) {
     QAction* action = NamedAction(list, name, tag, name);
     list->addAction(action);
     addAction(action);
@@ -52,7 +52,7 @@ QAction* Tfrm_MainLx1::AddOperation(QActionGroup* list, const char* name, int ta
         emit operationRequested(tag);
         run();
     });
-    connect(Child<QPushButton>(button), &QPushButton::clicked, action, &QAction::trigger);
+    connect(button, &QPushButton::clicked, action, &QAction::trigger);
     return action;
 }
 
@@ -60,22 +60,24 @@ void Tfrm_MainLx1::BuildActions() {
     auto* list = new QActionGroup(this);
     list->setObjectName("actlstDo");
     list->setExclusionPolicy(QActionGroup::ExclusionPolicy::None);
-    readAll_ = AddOperation(list, "actAskAll", 1, "btn_Read", [this] { session_.ReadAll(); });
-    writeAll_ = AddOperation(list, "actSetAll", 2, "btn_SetAll", [this] { WriteAllFromForm(); });
+    readAll_ = AddOperation(list, "actAskAll", 1, buttons_.readAll, [this] { session_.ReadAll(); });
+    writeAll_ =
+        AddOperation(list, "actSetAll", 2, buttons_.writeAll, [this] { WriteAllFromForm(); });
     writeAll_->setShortcut(QKeySequence(Qt::Key_F9));
-    factoryReset_ = AddOperation(list, "actReset", 3, "btn_Default", [this] {
+    factoryReset_ = AddOperation(list, "actReset", 3, buttons_.factoryReset, [this] {
         if (AskFactoryReset()) {
             session_.FactoryReset();
         }
     });
-    AddOperation(list, "actRestart", 4, "btn_ReStart", [this] { session_.RestartDevice(); });
-    AddOperation(list, "actSend", 5, "btn_Send", [this] {
+    AddOperation(list, "actRestart", 4, buttons_.restart, [this] { session_.RestartDevice(); });
+    AddOperation(list, "actSend", 5, buttons_.send, [this] {
         SendFromSendBox();
     })->setShortcut(QKeySequence(Qt::ControlModifier | Qt::Key_Return));
-    AddOperation(list, "actIntoCfg", 6, "btn_PPPA", [this] { session_.EnterCommandMode(); });
-    AddOperation(list, "actIntoEntm", 7, "btn_ENTM", [this] { session_.ExitToDataMode(); });
-    AddOperation(list, "actAskVer", 8, "btn_At_GetCiver", [this] { session_.QueryVersion(); });
-    AddOperation(list, "actSendSms", 9, "btn_Sms_Send", [this] { session_.SendSms(); });
+    AddOperation(list, "actIntoCfg", 6, buttons_.commandMode,
+                 [this] { session_.EnterCommandMode(); });
+    AddOperation(list, "actIntoEntm", 7, buttons_.dataMode, [this] { session_.ExitToDataMode(); });
+    AddOperation(list, "actAskVer", 8, buttons_.version, [this] { session_.QueryVersion(); });
+    AddOperation(list, "actSendSms", 9, buttons_.sendSms, [this] { session_.SendSms(); });
 }
 
 QAction* Tfrm_MainLx1::AddMenuItem(QMenu* menu, const char* name, int tag, const char* caption,

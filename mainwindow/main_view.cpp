@@ -24,11 +24,6 @@ constexpr const char* kRegPacketRow[] = {"lbl_RegFormat", "edt_RegFormat", "chk_
 constexpr const char* kFamilyControls[] = {"lbledtResoc", "lblResocS", "cbbHTPTP",  "edtHTPURL",
                                            "mmoHTPHD",    "lblHTPTP",  "lblHTPURL", "lblHTPHD"};
 
-// Top of the row marker of row `row` (1 to 12).
-int RowTop(const QWidget* page, int row) {
-    return FindControl<QWidget>(page, QStringLiteral("btn%1").arg(row))->y();
-}
-
 template <std::size_t N>
 void MoveRow(const QWidget* page, const char* const (&names)[N], int top) {
     for (const char* name : names) {
@@ -85,15 +80,15 @@ void Tfrm_MainLx1::ShowCompactView() {
         }
     }
     const QWidget* page = dataPage_;
-    hostLabel1_->move(hostLabel1_->x(), RowTop(page, 1));
-    protocolLabel1_->move(protocolLabel1_->x(), RowTop(page, 3));
-    portLabel1_->move(portLabel1_->x(), RowTop(page, 5));
+    hostLabel1_->move(hostLabel1_->x(), RowTop(1));
+    protocolLabel1_->move(protocolLabel1_->x(), RowTop(3));
+    portLabel1_->move(portLabel1_->x(), RowTop(5));
     const QRect host = host1_->geometry();
-    protocol1_->setGeometry(host.x(), RowTop(page, 3), host.width(), protocol1_->height());
-    port1_->setGeometry(host.x(), RowTop(page, 5), host.width(), port1_->height());
-    MoveRow(page, kHeartbeatTimeRow, RowTop(page, 7));
-    MoveRow(page, kHeartbeatPacketRow, RowTop(page, 9));
-    MoveRow(page, kRegPacketRow, RowTop(page, 11));
+    protocol1_->setGeometry(host.x(), RowTop(3), host.width(), protocol1_->height());
+    port1_->setGeometry(host.x(), RowTop(5), host.width(), port1_->height());
+    MoveRow(page, kHeartbeatTimeRow, RowTop(7));
+    MoveRow(page, kHeartbeatPacketRow, RowTop(9));
+    MoveRow(page, kRegPacketRow, RowTop(11));
     session_.Form().SetView(kCompactView);
 }
 
@@ -113,10 +108,14 @@ void Tfrm_MainLx1::ShowFullView() {
     protocol1_->setGeometry(protocol2.x(), hostTop, protocol2.width(), protocol1_->height());
     const QRect port2 = port2_->geometry();
     port1_->setGeometry(port2.x(), hostTop, port2.width(), port1_->height());
-    MoveRow(page, kHeartbeatTimeRow, RowTop(page, 5));
-    MoveRow(page, kHeartbeatPacketRow, RowTop(page, 8));
-    MoveRow(page, kRegPacketRow, RowTop(page, 9));
+    MoveRow(page, kHeartbeatTimeRow, RowTop(5));
+    MoveRow(page, kHeartbeatPacketRow, RowTop(8));
+    MoveRow(page, kRegPacketRow, RowTop(9));
     session_.Form().SetView(kFullView);
+}
+
+int Tfrm_MainLx1::RowTop(int row) const {
+    return rowMarkers_[static_cast<std::size_t>(row - 1)]->y();
 }
 
 void Tfrm_MainLx1::FieldChanged(Field field) {

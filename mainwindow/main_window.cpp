@@ -138,7 +138,7 @@ void Tfrm_MainLx1::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     // Shown after a port opened: reading the device is the next step.
     if (!event->spontaneous()) {
-        readButton_->setFocus(Qt::OtherFocusReason);
+        buttons_.readAll->setFocus(Qt::OtherFocusReason);
     }
 }
 

@@ -35,6 +35,19 @@ class InfoArea;
 class IniFile;
 class LogFind;
 
+// The buttons that run the operations, one each.
+struct OperationButtons {
+    QPushButton* readAll = nullptr;
+    QPushButton* writeAll = nullptr;
+    QPushButton* factoryReset = nullptr;
+    QPushButton* restart = nullptr;
+    QPushButton* send = nullptr;
+    QPushButton* commandMode = nullptr;
+    QPushButton* dataMode = nullptr;
+    QPushButton* version = nullptr;
+    QPushButton* sendSms = nullptr;
+};
+
 // The tool's one working screen: the parameter form with its work-mode pages
 // and two views, the information area, the send area, the operations and menus.
 class Tfrm_MainLx1 : public QMainWindow, private SessionListener {
@@ -120,8 +133,8 @@ private:
 
     // Actions and menus (main_menus.cpp).
     void BuildActions();
-    // An operation, run by its action, the button named `button` and any shortcut.
-    QAction* AddOperation(QActionGroup* list, const char* name, int tag, const char* button,
+    // An operation, run by its action, `button` and any shortcut.
+    QAction* AddOperation(QActionGroup* list, const char* name, int tag, QPushButton* button,
                           const std::function<void()>& run);
     void BuildMenus();
     void BuildHelpMenu(QMenu* help);
@@ -149,6 +162,8 @@ private:
     void ShowD2DState();
     void ShowCloudState();
     void ShowFamilyControls();
+    // Top of the data page's row `row` (1 to 12).
+    int RowTop(int row) const;
 
     // Operations (main_operations.cpp).
     void ConnectOperations();
@@ -230,8 +245,8 @@ private:
 
     // Controls the code reaches, kept as they are created; in the order of
     // their tables.
-    std::vector<QPushButton*> bottomButtons_;
-    QPushButton* readButton_ = nullptr;
+    OperationButtons buttons_;
+    std::vector<QWidget*> rowMarkers_;  // the data page's rows 1 to 12
     QPlainTextEdit* sendBox_ = nullptr;
     QPlainTextEdit* smsMessage_ = nullptr;
     QLineEdit* d2dId_ = nullptr;

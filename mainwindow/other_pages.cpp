@@ -2,6 +2,7 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QStackedWidget>
 
 #include "mainwindow/form_controls.h"
@@ -114,10 +115,14 @@ void Tfrm_MainLx1::BuildPages(QWidget* central) {
 
 void Tfrm_MainLx1::BuildAtCmdPage(QWidget* page) {
     const auto groups = CreateControls(page, kAtCmdPage, digitsOnly_);
-    CreateControls(groups[RowIndex(kAtCmdPage, "grp_CommonAtCmd")], kAtCommandGroup, digitsOnly_);
+    const auto commands = CreateControls(groups[RowIndex(kAtCmdPage, "grp_CommonAtCmd")],
+                                         kAtCommandGroup, digitsOnly_);
+    buttons_.version =
+        static_cast<QPushButton*>(commands[RowIndex(kAtCommandGroup, "btn_At_GetCiver")]);
     const auto sms =
         CreateControls(groups[RowIndex(kAtCmdPage, "grp_SendSms")], kSendSmsGroup, digitsOnly_);
     smsMessage_ = static_cast<QPlainTextEdit*>(sms[RowIndex(kSendSmsGroup, "mmo_Sms_Msg")]);
+    buttons_.sendSms = static_cast<QPushButton*>(sms[RowIndex(kSendSmsGroup, "btn_Sms_Send")]);
 }
 
 }  // namespace dtu
