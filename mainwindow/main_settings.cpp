@@ -3,6 +3,7 @@
 #include <QMenu>
 #include <chrono>
 #include <cstring>
+#include <optional>
 
 #include "form/form_profile.h"
 #include "form/form_settings.h"
@@ -27,20 +28,20 @@ constexpr std::int64_t kLongestCommandGapMs = 10000;
 // The port the tool last opened, in the order of PortTexts.
 constexpr const char* kPortKeys[] = {"ComName", "BaudRate", "Parity", "Byte", "Stop"};
 
-// The list a stored index selects in, by its control's name; nullptr for the view.
-const char* ListControl(const IndexOutsideList& index) {
+// The field whose list a stored index selects in; none for the view.
+std::optional<Field> ListField(const IndexOutsideList& index) {
     const auto is = [&index](const char* section, const char* key) {
         return std::strcmp(index.section, section) == 0 && std::strcmp(index.key, key) == 0;
     };
     if (is(kWorkModeKey.section, kWorkModeKey.key)) {
-        return RowOf(Field::cbb_WorkMode).control;
+        return Field::cbb_WorkMode;
     }
     for (const FieldRow& row : FormFields()) {
         if (row.section != nullptr && is(row.section, row.key)) {
-            return row.control;
+            return row.field;
         }
     }
-    return nullptr;
+    return std::nullopt;
 }
 
 }  // namespace
@@ -49,8 +50,9 @@ void Tfrm_MainLx1::ShowIndexesOutsideLists(const IniFile& file, bool profile,
                                            const QString& fileName) {
     for (const IndexOutsideList& index : IndexesOutsideLists(file, profile)) {
         QString used = QString::number(index.used);
-        if (const char* control = ListControl(index)) {
-            used += QStringLiteral(" (%1)").arg(Child<QComboBox>(control)->itemText(index.used));
+        if (const std::optional<Field> field = ListField(index)) {
+            const auto* list = static_cast<const QComboBox*>(binder_->Control(*field));
+            used += QStringLiteral(" (%1)").arg(list->itemText(index.used));
         }
         info_->ShowInfoLine(TrWith("lang_Info_IndexOutsideList",
                                    {fileName, QStringLiteral("%1/%2").arg(index.section, index.key),
