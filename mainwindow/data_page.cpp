@@ -99,6 +99,16 @@ void Tfrm_MainLx1::BuildDataPage(QWidget* page) {
     portLabel1_ = created[RowIndex(kDataPage, "lbl_ShowLessPort1")];
     buttons_.commandMode = static_cast<QPushButton*>(created[RowIndex(kDataPage, "btn_PPPA")]);
     buttons_.dataMode = static_cast<QPushButton*>(created[RowIndex(kDataPage, "btn_ENTM")]);
+    heartbeatTimeRow_ = {created[RowIndex(kDataPage, "lbl_HeartbeatTime")],
+                         created[RowIndex(kDataPage, "edt_HeartbeatTime")],
+                         created[RowIndex(kDataPage, "lbl_HeartbeatTime_s")]};
+    heartbeatPacketRow_ = {created[RowIndex(kDataPage, "lbl_HeartbeatFormat")],
+                           created[RowIndex(kDataPage, "edt_HeartbeatFormat")],
+                           created[RowIndex(kDataPage, "chk_HeartbeatFormat")]};
+    regPacketRow_ = {created[RowIndex(kDataPage, "lbl_RegFormat")], regFormat_,
+                     created[RowIndex(kDataPage, "chk_RegFormat")]};
+    familyControls_.push_back(created[RowIndex(kDataPage, "lbledtResoc")]);
+    familyControls_.push_back(created[RowIndex(kDataPage, "lblResocS")]);
     cloudName_->setToolTip("length is 20");
     cloudPassword_->setToolTip("length is 8");
     int row = 1;

@@ -14,20 +14,8 @@ namespace dtu {
 
 namespace {
 
-constexpr const char* kHeartbeatTimeRow[] = {"lbl_HeartbeatTime", "edt_HeartbeatTime",
-                                             "lbl_HeartbeatTime_s"};
-constexpr const char* kHeartbeatPacketRow[] = {"lbl_HeartbeatFormat", "edt_HeartbeatFormat",
-                                               "chk_HeartbeatFormat"};
-constexpr const char* kRegPacketRow[] = {"lbl_RegFormat", "edt_RegFormat", "chk_RegFormat"};
-
-// Controls that only firmware families with cloud, cache and HTTP support enable.
-constexpr const char* kFamilyControls[] = {"lbledtResoc", "lblResocS", "cbbHTPTP",  "edtHTPURL",
-                                           "mmoHTPHD",    "lblHTPTP",  "lblHTPURL", "lblHTPHD"};
-
-template <std::size_t N>
-void MoveRow(const QWidget* page, const char* const (&names)[N], int top) {
-    for (const char* name : names) {
-        QWidget* control = FindControl<QWidget>(page, name);
+void MoveRow(const std::vector<QWidget*>& row, int top) {
+    for (QWidget* control : row) {
         control->move(control->x(), top);
     }
 }
@@ -79,16 +67,15 @@ void Tfrm_MainLx1::ShowCompactView() {
             control->show();
         }
     }
-    const QWidget* page = dataPage_;
     hostLabel1_->move(hostLabel1_->x(), RowTop(1));
     protocolLabel1_->move(protocolLabel1_->x(), RowTop(3));
     portLabel1_->move(portLabel1_->x(), RowTop(5));
     const QRect host = host1_->geometry();
     protocol1_->setGeometry(host.x(), RowTop(3), host.width(), protocol1_->height());
     port1_->setGeometry(host.x(), RowTop(5), host.width(), port1_->height());
-    MoveRow(page, kHeartbeatTimeRow, RowTop(7));
-    MoveRow(page, kHeartbeatPacketRow, RowTop(9));
-    MoveRow(page, kRegPacketRow, RowTop(11));
+    MoveRow(heartbeatTimeRow_, RowTop(7));
+    MoveRow(heartbeatPacketRow_, RowTop(9));
+    MoveRow(regPacketRow_, RowTop(11));
     session_.Form().SetView(kCompactView);
 }
 
@@ -102,15 +89,14 @@ void Tfrm_MainLx1::ShowFullView() {
             control->hide();
         }
     }
-    const QWidget* page = dataPage_;
     const int hostTop = host1_->y();
     const QRect protocol2 = protocol2_->geometry();
     protocol1_->setGeometry(protocol2.x(), hostTop, protocol2.width(), protocol1_->height());
     const QRect port2 = port2_->geometry();
     port1_->setGeometry(port2.x(), hostTop, port2.width(), port1_->height());
-    MoveRow(page, kHeartbeatTimeRow, RowTop(5));
-    MoveRow(page, kHeartbeatPacketRow, RowTop(8));
-    MoveRow(page, kRegPacketRow, RowTop(9));
+    MoveRow(heartbeatTimeRow_, RowTop(5));
+    MoveRow(heartbeatPacketRow_, RowTop(8));
+    MoveRow(regPacketRow_, RowTop(9));
     session_.Form().SetView(kFullView);
 }
 
@@ -145,8 +131,8 @@ void Tfrm_MainLx1::ShowFamilyControls() {
     const bool enable = session_.Form().FamilyControlsEnabled();
     cloudEnable_->setEnabled(enable);
     cacheEnable_->setEnabled(enable);
-    for (const char* name : kFamilyControls) {
-        Child<QWidget>(name)->setEnabled(enable);
+    for (QWidget* control : familyControls_) {
+        control->setEnabled(enable);
     }
 }
 

@@ -247,6 +247,12 @@ private:
     // their tables.
     OperationButtons buttons_;
     std::vector<QWidget*> rowMarkers_;  // the data page's rows 1 to 12
+    // The rows the compact view moves.
+    std::vector<QWidget*> heartbeatTimeRow_;
+    std::vector<QWidget*> heartbeatPacketRow_;
+    std::vector<QWidget*> regPacketRow_;
+    // Controls that only firmware families with cloud, cache and HTTP support enable.
+    std::vector<QWidget*> familyControls_;
     QPlainTextEdit* sendBox_ = nullptr;
     QPlainTextEdit* smsMessage_ = nullptr;
     QLineEdit* d2dId_ = nullptr;

@@ -109,7 +109,13 @@ void Tfrm_MainLx1::BuildPages(QWidget* central) {
     BuildDataPage(dataPage_);
     CreateControls(pages_->widget(1), kComCmdPage, digitsOnly_);
     BuildAtCmdPage(pages_->widget(2));
-    CreateControls(pages_->widget(3), kHttpPage, digitsOnly_);
+    const auto http = CreateControls(pages_->widget(3), kHttpPage, digitsOnly_);
+    for (const std::size_t row :
+         {RowIndex(kHttpPage, "cbbHTPTP"), RowIndex(kHttpPage, "edtHTPURL"),
+          RowIndex(kHttpPage, "mmoHTPHD"), RowIndex(kHttpPage, "lblHTPTP"),
+          RowIndex(kHttpPage, "lblHTPURL"), RowIndex(kHttpPage, "lblHTPHD")}) {
+        familyControls_.push_back(http[row]);
+    }
     CreateControls(pages_->widget(4), kSmsPage, digitsOnly_);
 }
 
