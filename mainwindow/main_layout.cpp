@@ -200,7 +200,7 @@ void Tfrm_MainLx1::WidenFormColumn(int extra) {
     const int span = kClientWidth + extra - 2 * kBottomMargin - kBottomWidth;
     int index = 0;
     for (const BottomButton& row : kBottomButtons) {
-        Child<QWidget>(row.name)->move(kBottomMargin + index++ * span / last, kBottomTop);
+        (buttons_.*row.kept)->move(kBottomMargin + index++ * span / last, kBottomTop);
     }
 }
 
@@ -211,7 +211,7 @@ void Tfrm_MainLx1::RecordStretchingRegions() {
         stretching_.push_back({widget, widget->geometry(), row.follow});
     }
     for (const BottomButton& row : kBottomButtons) {
-        auto* button = Child<QWidget>(row.name);
+        QPushButton* button = buttons_.*row.kept;
         stretching_.push_back({button, button->geometry(), kMoveDown});
     }
 }
