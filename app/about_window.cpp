@@ -12,9 +12,9 @@
 
 #include "app/jpeg_image.h"
 #include "app/version_string.h"
-#include "mainwindow/clickable_label.h"
-#include "mainwindow/lang_qt.h"
-#include "mainwindow/web_address.h"
+#include "widgets/clickable_label.h"
+#include "widgets/lang_qt.h"
+#include "widgets/web_address.h"
 
 // The built-in picture is a resource of this static library; registering it by
 // name keeps the linker from dropping it. Must be called outside any namespace.

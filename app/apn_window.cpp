@@ -5,8 +5,8 @@
 #include <QPushButton>
 #include <QScreen>
 
-#include "mainwindow/labelled_edit.h"
-#include "mainwindow/lang_qt.h"
+#include "widgets/labelled_edit.h"
+#include "widgets/lang_qt.h"
 
 namespace dtu {
 

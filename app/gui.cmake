@@ -17,7 +17,7 @@ add_library(dtu_app STATIC
 set_target_properties(dtu_app PROPERTIES AUTOMOC ON AUTORCC ON)
 target_include_directories(dtu_app PUBLIC ${PROJECT_SOURCE_DIR})
 set_property(SOURCE startup.cpp APPEND PROPERTY COMPILE_DEFINITIONS DTU_APP_ID="${DTU_APP_ID}")
-target_link_libraries(dtu_app PUBLIC dtu_mainwindow dtu_shell JPEG::JPEG Qt6::Widgets)
+target_link_libraries(dtu_app PUBLIC dtu_mainwindow dtu_widgets dtu_shell JPEG::JPEG Qt6::Widgets)
 dtu_warnings(dtu_app)
 
 add_executable(dtuconfig main.cpp)

@@ -21,18 +21,19 @@
 
 #include "app/about_window.h"
 #include "app/port_combo_box.h"
+#include "app/port_window_host.h"
 #include "app/startup_files.h"
 #include "app/version_string.h"
 #include "lang/lang_list.h"
-#include "mainwindow/form_text.h"
-#include "mainwindow/lang_qt.h"
-#include "mainwindow/main_window.h"
-#include "mainwindow/web_address.h"
 #include "serial/net_port_name.h"
 #include "serial/open_error_text.h"
 #include "serial/port_control.h"
 #include "serial/port_watch.h"
+#include "session/device_session.h"
 #include "settings/ini_file.h"
+#include "widgets/form_text.h"
+#include "widgets/lang_qt.h"
+#include "widgets/web_address.h"
 
 namespace dtu {
 
@@ -46,16 +47,6 @@ constexpr int kStatusHeight = 34;
 constexpr int kPortRefreshMs = 150;
 // The network ports the user added, in the settings file.
 constexpr const char* kNetworkPortsKey = "NetPorts";
-
-enum MenuTag {
-    kTagExit = 1,
-    kTagLanguage = 2,
-    kTagAbout = 3,
-    kTagUpdate = 4,
-    kTagWebsite = 5,
-    kTagSaveComConf = 6,
-    kTagWorkOrder = 7,
-};
 
 QLabel* MakeLabel(QWidget* parent, const char* name, QRect geometry, Qt::Alignment alignment) {
     auto* label = new QLabel(parent);
@@ -92,12 +83,12 @@ int FirstStartIndex(const PortComboBox& box) {
 
 }  // namespace
 
-Tfrm_Login::Tfrm_Login(const StartupFiles& files, std::function<Tfrm_MainLx1&()> mainWindow,
+Tfrm_Login::Tfrm_Login(const StartupFiles& files, PortWindowHost& host,
                        std::function<Tfrm_About&()> about, QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                               Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                               Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint),
-      main_(std::move(mainWindow)),
+      host_(host),
       about_(std::move(about)) {
     setObjectName("frm_Login");
     portRefresh_.setSingleShot(true);
@@ -181,32 +172,32 @@ void Tfrm_Login::BuildControls() {
 }
 
 void Tfrm_Login::BuildMenu() {
-    auto addItem = [this](QMenu* menu, const char* name, int tag) {
+    auto addItem = [this](QMenu* menu, const char* name, auto handler) {
         QAction* action = menu->addAction(QString());
         action->setObjectName(name);
-        connect(action, &QAction::triggered, this, [this, tag] { MenuClick(tag); });
+        connect(action, &QAction::triggered, this, handler);
         return action;
     };
 
     N3 = menuBar()->addMenu(QString());
     N3->setObjectName("N3");
     N3->setToolTipsVisible(true);
-    N_SaveComConf = addItem(N3, "N_SaveComConf", kTagSaveComConf);
+    N_SaveComConf = addItem(N3, "N_SaveComConf", [this] { SaveComConf(); });
     N_SaveComConf->setToolTip(QString::fromUtf8("用于批量设置"));
-    N_Exit = addItem(N3, "N_Exit", kTagExit);
+    N_Exit = addItem(N3, "N_Exit", [this] { close(); });
 
     N1 = menuBar()->addAction(QString());
     N1->setObjectName("N1");
-    connect(N1, &QAction::triggered, this, [this] { MenuClick(kTagLanguage); });
+    connect(N1, &QAction::triggered, this, &Tfrm_Login::SwitchLanguage);
 
     N2 = menuBar()->addMenu(QString());
     N2->setObjectName("N2");
-    N5 = addItem(N2, "N5", kTagAbout);
-    N6 = addItem(N2, "N6", kTagUpdate);
+    N5 = addItem(N2, "N5", [this] { about_().exec(); });
+    N6 = addItem(N2, "N6", [] { OpenWebAddress(Tr("lang_DownWeb")); });
     N6->setVisible(false);
-    N7 = addItem(N2, "N7", kTagWebsite);
+    N7 = addItem(N2, "N7", [] { OpenWebAddress(Tr("lang_About_Website")); });
     N7->setVisible(false);
-    mni_WorkOrder = addItem(N2, "mni_WorkOrder", kTagWorkOrder);
+    mni_WorkOrder = addItem(N2, "mni_WorkOrder", [] { OpenWebAddress(Tr("lang_WorkOrder")); });
     mni_WorkOrder->setVisible(false);
 }
 
@@ -244,7 +235,7 @@ bool Tfrm_Login::AddNetworkPort(const QString& name) {
     }
     if (std::find(networkPorts_.begin(), networkPorts_.end(), text) == networkPorts_.end()) {
         networkPorts_.push_back(text);
-        if (IniFile* settings = main_().Settings()) {
+        if (IniFile* settings = host_.Settings()) {
             settings->WriteString("COM", kNetworkPortsKey, NetPortListText(networkPorts_));
         }
         RebuildPortList();
@@ -328,7 +319,7 @@ PortTexts Tfrm_Login::ChosenPortTexts() const {
 }
 
 void Tfrm_Login::btn_ComClick() {
-    Tfrm_MainLx1& main = main_();
+    DeviceSession& session = host_.Session();
     const PortTexts chosen = ChosenPortTexts();
     // A network port connects in the background; the button waits for it.
     if (HasNetScheme(chosen[0])) {
@@ -336,18 +327,18 @@ void Tfrm_Login::btn_ComClick() {
     }
     btn_Com->setEnabled(false);
     const QPointer<Tfrm_Login> self(this);
-    main.Session().BeginOpenPort(chosen, [self, &main](const OpenResult& open) {
+    session.BeginOpenPort(chosen, [self, &session](const OpenResult& open) {
         if (self == nullptr) {
             return;
         }
         self->btn_Com->setEnabled(true);
         if (open.ok) {
-            main.show();
+            self->host_.ShowPortOpened();
             self->hide();
             self->SetStatusNote({});
             return;
         }
-        self->ShowOpenError(main.Session().LastOpenError());
+        self->ShowOpenError(session.LastOpenError());
     });
 }
 
@@ -364,42 +355,18 @@ void Tfrm_Login::SetStatusNote(const QString& note) {
     setFixedSize(kClientWidth, client_->height() + menuBar()->sizeHint().height());
 }
 
-void Tfrm_Login::MenuClick(int tag) {
-    try {
-        switch (tag) {
-            case kTagExit:
-                close();
-                break;
-            case kTagLanguage:
-                if (LangList != nullptr) {
-                    LangList->IsChinese = !LangList->IsChinese;
-                }
-                ApplyLoginTexts();
-                main_().ApplyMainTexts();
-                break;
-            case kTagAbout:
-                about_().exec();
-                break;
-            case kTagUpdate:
-                OpenWebAddress(Tr("lang_DownWeb"));
-                break;
-            case kTagWebsite:
-                OpenWebAddress(Tr("lang_About_Website"));
-                break;
-            case kTagSaveComConf:
-                main_().SetReopenItemVisible(true);
-                main_().Session().savedSettings = ChosenPortTexts();
-                QMessageBox::information(this, windowTitle(), Tr("lang_Menu_ManySet"));
-                break;
-            case kTagWorkOrder:
-                OpenWebAddress(Tr("lang_WorkOrder"));
-                break;
-            default:
-                break;
-        }
-    } catch (...) {
-        // A menu action that fails (a browser that cannot start, say) has no one to tell.
+void Tfrm_Login::SwitchLanguage() {
+    if (LangList != nullptr) {
+        LangList->IsChinese = !LangList->IsChinese;
     }
+    ApplyLoginTexts();
+    host_.ApplyTexts();
+}
+
+void Tfrm_Login::SaveComConf() {
+    host_.OfferReopen();
+    host_.Session().savedSettings = ChosenPortTexts();
+    QMessageBox::information(this, windowTitle(), Tr("lang_Menu_ManySet"));
 }
 
 void Tfrm_Login::cbb_Open_ComNameDropDown() {
@@ -440,7 +407,7 @@ void Tfrm_Login::showEvent(QShowEvent* event) {
             // Back from the main window: ports may have come and gone meanwhile,
             // and a write all may have changed the line settings.
             RebuildPortList();
-            if (const PortTexts& current = main_().Session().PortSettings(); !current[0].empty()) {
+            if (const PortTexts& current = host_.Session().PortSettings(); !current[0].empty()) {
                 ShowPortTexts(current);
             }
         }

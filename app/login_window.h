@@ -22,8 +22,8 @@ namespace dtu {
 
 class PortComboBox;
 class PortWatch;
+class PortWindowHost;
 class Tfrm_About;
-class Tfrm_MainLx1;
 struct StartupFiles;
 
 // Where the port list comes from, and the device folder whose changes make the
@@ -39,10 +39,10 @@ struct PortSource {
 class Tfrm_Login : public QMainWindow {
     Q_OBJECT
 public:
-    // Reads its choices from the start-up's files; `mainWindow` and `about` give
-    // those windows, building them if start-up has not done so yet.
-    Tfrm_Login(const StartupFiles& files, std::function<Tfrm_MainLx1&()> mainWindow,
-               std::function<Tfrm_About&()> about, QWidget* parent = nullptr);
+    // Reads its choices from the start-up's files; `host` opens the port and
+    // `about` gives that window, building it if start-up has not done so yet.
+    Tfrm_Login(const StartupFiles& files, PortWindowHost& host, std::function<Tfrm_About&()> about,
+               QWidget* parent = nullptr);
     ~Tfrm_Login() override;
 
     // Lists the ports from `source` from now on.
@@ -106,10 +106,11 @@ private:
 
     void AskForNetworkPort();
     void btn_ComClick();
-    void MenuClick(int tag);
+    void SwitchLanguage();
+    void SaveComConf();
     void cbb_Open_ComNameDropDown();
 
-    std::function<Tfrm_MainLx1&()> main_;
+    PortWindowHost& host_;
     std::function<Tfrm_About&()> about_;
     QWidget* client_ = nullptr;
     PortSource portSource_;

@@ -16,8 +16,10 @@
 #include "app/app_style.h"
 #include "app/first_frame.h"
 #include "app/login_window.h"
+#include "app/port_window_host.h"
 #include "app/quit_signals.h"
 #include "app/startup_probe.h"
+#include "app/version_string.h"
 #include "lang/builtin_texts.h"
 #include "mainwindow/main_window.h"
 #include "settings/config_location.h"
@@ -61,6 +63,21 @@ private:
     std::vector<QWidget*> windows_;
 };
 
+// The main window behind the port window, built when the port window first needs it.
+class MainWindowHost : public PortWindowHost {
+public:
+    explicit MainWindowHost(AppWindows& windows) : windows_(windows) {}
+
+    DeviceSession& Session() override { return windows_.Main().Session(); }
+    IniFile* Settings() override { return windows_.Main().Settings(); }
+    void ShowPortOpened() override { windows_.Main().show(); }
+    void ApplyTexts() override { windows_.Main().ApplyMainTexts(); }
+    void OfferReopen() override { windows_.Main().SetReopenItemVisible(true); }
+
+private:
+    AppWindows& windows_;
+};
+
 // Where the tool keeps `fileName`, as Qt names files.
 QString ToolFile(const char* fileName) {
     return QFile::decodeName(ConfigFilePath(fileName).c_str());
@@ -101,7 +118,8 @@ Tfrm_MainLx1& AppWindows::Main() {
     if (main != nullptr) {
         return *main;
     }
-    main = std::make_unique<Tfrm_MainLx1>(std::move(files.settings));
+    main = std::make_unique<Tfrm_MainLx1>(std::move(files.settings),
+                                          QString::fromStdString(GetVersionString()));
     if (!files.languageError.empty()) {
         main->ShowErrorLine(files.languageError);
     }
@@ -168,9 +186,9 @@ std::unique_ptr<AppWindows> CreatePortWindow() {
     auto windows = std::make_unique<AppWindows>();
     windows->files = LoadStartupFiles();
     AppWindows* owner = windows.get();
+    windows->loginHost = std::make_unique<MainWindowHost>(*owner);
     windows->login = std::make_unique<Tfrm_Login>(
-        windows->files, [owner]() -> Tfrm_MainLx1& { return owner->Main(); },
-        [owner]() -> Tfrm_About& { return owner->About(); });
+        windows->files, *windows->loginHost, [owner]() -> Tfrm_About& { return owner->About(); });
     return windows;
 }
 

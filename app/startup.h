@@ -11,6 +11,7 @@ class QWidget;
 
 namespace dtu {
 
+class PortWindowHost;
 class Tfrm_About;
 class Tfrm_APN;
 class Tfrm_Login;
@@ -22,6 +23,8 @@ struct AppWindows {
     std::unique_ptr<Tfrm_MainLx1> main;
     std::unique_ptr<Tfrm_About> about;
     std::unique_ptr<Tfrm_APN> apn;
+    // The port window's way to the main window.
+    std::unique_ptr<PortWindowHost> loginHost;
     std::unique_ptr<Tfrm_Login> login;
     // The files start-up read; the main window takes the settings when built.
     StartupFiles files;

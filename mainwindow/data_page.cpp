@@ -1,3 +1,4 @@
+#include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -80,15 +81,43 @@ constexpr int kRowMarkerHeight = 21;
 }  // namespace
 
 void Tfrm_MainLx1::BuildDataPage(QWidget* page) {
-    CreateControls(page, kDataPage, digitsOnly_);
-    Child<QLineEdit>("lbledtCloud")->setToolTip("length is 20");
-    Child<QLineEdit>("lbledtPswd")->setToolTip("length is 8");
+    const auto created = CreateControls(page, kDataPage, digitsOnly_);
+    showMore_ = static_cast<QPushButton*>(created[RowIndex(kDataPage, "btn_ShowMore")]);
+    d2dId_ = static_cast<QLineEdit*>(created[RowIndex(kDataPage, "lbledt_D2D_ID")]);
+    regFormat_ = static_cast<QLineEdit*>(created[RowIndex(kDataPage, "edt_RegFormat")]);
+    cloudName_ = static_cast<QLineEdit*>(created[RowIndex(kDataPage, "lbledtCloud")]);
+    cloudPassword_ = static_cast<QLineEdit*>(created[RowIndex(kDataPage, "lbledtPswd")]);
+    cloudEnable_ = static_cast<QCheckBox*>(created[RowIndex(kDataPage, "chkCloudEnalbe")]);
+    cacheEnable_ = static_cast<QCheckBox*>(created[RowIndex(kDataPage, "chk_CachEnable")]);
+    host1_ = created[RowIndex(kDataPage, "edt_IP1")];
+    protocol1_ = created[RowIndex(kDataPage, "cbb_NetProtocol1")];
+    port1_ = created[RowIndex(kDataPage, "edt_Port1")];
+    protocol2_ = created[RowIndex(kDataPage, "cbb_NetProtocol2")];
+    port2_ = created[RowIndex(kDataPage, "edt_Port2")];
+    hostLabel1_ = created[RowIndex(kDataPage, "lbl_ShowLessIP1")];
+    protocolLabel1_ = created[RowIndex(kDataPage, "lbl_ShowLessNetProtocol1")];
+    portLabel1_ = created[RowIndex(kDataPage, "lbl_ShowLessPort1")];
+    buttons_.commandMode = static_cast<QPushButton*>(created[RowIndex(kDataPage, "btn_PPPA")]);
+    buttons_.dataMode = static_cast<QPushButton*>(created[RowIndex(kDataPage, "btn_ENTM")]);
+    heartbeatTimeRow_ = {created[RowIndex(kDataPage, "lbl_HeartbeatTime")],
+                         created[RowIndex(kDataPage, "edt_HeartbeatTime")],
+                         created[RowIndex(kDataPage, "lbl_HeartbeatTime_s")]};
+    heartbeatPacketRow_ = {created[RowIndex(kDataPage, "lbl_HeartbeatFormat")],
+                           created[RowIndex(kDataPage, "edt_HeartbeatFormat")],
+                           created[RowIndex(kDataPage, "chk_HeartbeatFormat")]};
+    regPacketRow_ = {created[RowIndex(kDataPage, "lbl_RegFormat")], regFormat_,
+                     created[RowIndex(kDataPage, "chk_RegFormat")]};
+    familyControls_.push_back(created[RowIndex(kDataPage, "lbledtResoc")]);
+    familyControls_.push_back(created[RowIndex(kDataPage, "lblResocS")]);
+    cloudName_->setToolTip("length is 20");
+    cloudPassword_->setToolTip("length is 8");
     int row = 1;
     for (int top : kRowTops) {
         auto* marker = new QPushButton(page);
         marker->setObjectName(QStringLiteral("btn%1").arg(row++));
         marker->setGeometry(kRowMarkerLeft, top, kRowMarkerWidth, kRowMarkerHeight);
         marker->setFocusPolicy(Qt::NoFocus);
+        rowMarkers_.push_back(marker);
     }
 }
 

@@ -3,7 +3,7 @@
 #include <QComboBox>
 #include <algorithm>
 
-#include "mainwindow/lang_qt.h"
+#include "widgets/lang_qt.h"
 
 namespace dtu {
 

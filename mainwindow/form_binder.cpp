@@ -6,9 +6,9 @@
 #include <QPlainTextEdit>
 
 #include "mainwindow/find_control.h"
-#include "mainwindow/form_text.h"
-#include "mainwindow/lang_qt.h"
 #include "mainwindow/typing_limit.h"
+#include "widgets/form_text.h"
+#include "widgets/lang_qt.h"
 
 namespace dtu {
 

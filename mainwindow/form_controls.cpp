@@ -8,8 +8,8 @@
 #include <QPushButton>
 
 #include "mainwindow/digits_only_filter.h"
-#include "mainwindow/labelled_edit.h"
 #include "mainwindow/widget_tags.h"
+#include "widgets/labelled_edit.h"
 
 namespace dtu {
 

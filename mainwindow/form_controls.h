@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QWidget>
+#include <array>
+#include <cstddef>
+#include <string_view>
 
 namespace dtu {
 
@@ -35,11 +38,26 @@ struct FormControl {
 // Creates the control on `parent` at the row's geometry.
 QWidget* CreateControl(QWidget* parent, const FormControl& row, DigitsOnlyFilter* digitsOnly);
 
+// The created controls in row order, so that the window keeps those it uses.
 template <std::size_t N>
-void CreateControls(QWidget* parent, const FormControl (&rows)[N], DigitsOnlyFilter* digitsOnly) {
-    for (const FormControl& row : rows) {
-        CreateControl(parent, row, digitsOnly);
+std::array<QWidget*, N> CreateControls(QWidget* parent, const FormControl (&rows)[N],
+                                       DigitsOnlyFilter* digitsOnly) {
+    std::array<QWidget*, N> created{};
+    for (std::size_t i = 0; i < N; ++i) {
+        created[i] = CreateControl(parent, rows[i], digitsOnly);
     }
+    return created;
+}
+
+// The index of the row named `name`; a name no row has does not compile.
+template <std::size_t N>
+consteval std::size_t RowIndex(const FormControl (&rows)[N], std::string_view name) {
+    for (std::size_t i = 0; i < N; ++i) {
+        if (name == rows[i].name) {
+            return i;
+        }
+    }
+    throw "no row of that name";
 }
 
 }  // namespace dtu

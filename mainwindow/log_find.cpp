@@ -6,7 +6,7 @@
 #include <QTextEdit>
 #include <QToolButton>
 
-#include "mainwindow/lang_qt.h"
+#include "widgets/lang_qt.h"
 
 namespace dtu {
 

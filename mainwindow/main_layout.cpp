@@ -14,13 +14,13 @@
 #include <algorithm>
 #include <iterator>
 
-#include "mainwindow/clickable_label.h"
 #include "mainwindow/form_controls.h"
 #include "mainwindow/info_area.h"
 #include "mainwindow/log_find.h"
 #include "mainwindow/main_window.h"
 #include "mainwindow/text_fit.h"
 #include "protocol/line_end.h"
+#include "widgets/clickable_label.h"
 
 namespace dtu {
 
@@ -50,12 +50,15 @@ struct BottomButton {
     const char* name;
     int left;
     QStyle::StandardPixmap glyph;  // SP_CustomBase: none
+    QPushButton* OperationButtons::*kept;
 };
 
 constexpr BottomButton kBottomButtons[] = {
-    {"btn_SetAll", 16, QStyle::SP_DialogSaveButton},    {"btn_Read", 178, QStyle::SP_BrowserReload},
-    {"btn_Default", 340, QStyle::SP_DialogResetButton}, {"btn_ReStart", 502, QStyle::SP_CustomBase},
-    {"btn_Send", 664, QStyle::SP_CustomBase},
+    {"btn_SetAll", 16, QStyle::SP_DialogSaveButton, &OperationButtons::writeAll},
+    {"btn_Read", 178, QStyle::SP_BrowserReload, &OperationButtons::readAll},
+    {"btn_Default", 340, QStyle::SP_DialogResetButton, &OperationButtons::factoryReset},
+    {"btn_ReStart", 502, QStyle::SP_CustomBase, &OperationButtons::restart},
+    {"btn_Send", 664, QStyle::SP_CustomBase, &OperationButtons::send},
 };
 constexpr int kBottomTop = 609;
 constexpr int kBottomMargin = 16;
@@ -197,7 +200,7 @@ void Tfrm_MainLx1::WidenFormColumn(int extra) {
     const int span = kClientWidth + extra - 2 * kBottomMargin - kBottomWidth;
     int index = 0;
     for (const BottomButton& row : kBottomButtons) {
-        Child<QWidget>(row.name)->move(kBottomMargin + index++ * span / last, kBottomTop);
+        (buttons_.*row.kept)->move(kBottomMargin + index++ * span / last, kBottomTop);
     }
 }
 
@@ -208,7 +211,7 @@ void Tfrm_MainLx1::RecordStretchingRegions() {
         stretching_.push_back({widget, widget->geometry(), row.follow});
     }
     for (const BottomButton& row : kBottomButtons) {
-        auto* button = Child<QWidget>(row.name);
+        QPushButton* button = buttons_.*row.kept;
         stretching_.push_back({button, button->geometry(), kMoveDown});
     }
 }
@@ -243,21 +246,21 @@ void Tfrm_MainLx1::BuildInfoGroup(QWidget* central) {
     auto* findKey = new QShortcut(QKeySequence::Find, this);
     findKey->setObjectName("findLog_shortcut");
     connect(findKey, &QShortcut::activated, find_, &LogFind::Open);
-    auto* progress = new QProgressBar(group);
-    progress->setObjectName("pbWhile");
-    progress->setGeometry(2, 455, 364, 13);
-    progress->setTextVisible(false);
-    progress->hide();
+    progress_ = new QProgressBar(group);
+    progress_->setObjectName("pbWhile");
+    progress_->setGeometry(2, 455, 364, 13);
+    progress_->setTextVisible(false);
+    progress_->hide();
 }
 
 void Tfrm_MainLx1::BuildSendGroup(QWidget* central) {
     auto* group = new QGroupBox(central);
     group->setObjectName("grp_Send");
     group->setGeometry(435, 466, 368, 117);
-    CreateControls(group, kSendGroup, digitsOnly_);
+    const auto created = CreateControls(group, kSendGroup, digitsOnly_);
+    sendBox_ = static_cast<QPlainTextEdit*>(created[RowIndex(kSendGroup, "mmo_Send")]);
     ClickableLabel* clear = AddClearLabel(group, "lbl_ClearSend", "清空发送区", 248, 16);
-    auto* send = Child<QPlainTextEdit>("mmo_Send");
-    connect(clear, &ClickableLabel::clicked, send, &QPlainTextEdit::clear);
+    connect(clear, &ClickableLabel::clicked, sendBox_, &QPlainTextEdit::clear);
     lineEnd_ = new QComboBox(group);
     lineEnd_->setObjectName("cbb_SendLineEnd");
     lineEnd_->setGeometry(kLineEndBox);
@@ -272,13 +275,14 @@ void Tfrm_MainLx1::BuildBottomButtons(QWidget* central) {
         auto* button = new QPushButton(central);
         button->setObjectName(row.name);
         button->setGeometry(row.left, kBottomTop, kBottomWidth, kBottomHeight);
+        buttons_.*row.kept = button;
     }
 }
 
 void Tfrm_MainLx1::LoadButtonGlyphs() {
     for (const BottomButton& row : kBottomButtons) {
         if (row.glyph != QStyle::SP_CustomBase) {
-            auto* button = Child<QPushButton>(row.name);
+            QPushButton* button = buttons_.*row.kept;
             button->setIcon(style()->standardIcon(row.glyph));
             button->setIconSize(QSize(kGlyphSize, kGlyphSize));
         }

@@ -2,34 +2,23 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
 
 #include "mainwindow/caps_lock.h"
-#include "mainwindow/form_text.h"
 #include "mainwindow/info_area.h"
-#include "mainwindow/lang_qt.h"
 #include "mainwindow/main_window.h"
 #include "mainwindow/two_way_question.h"
 #include "protocol/line_end.h"
+#include "widgets/form_text.h"
+#include "widgets/lang_qt.h"
 
 namespace dtu {
 
 namespace {
-
-enum OperationTag {
-    kReadAllTag = 1,
-    kWriteAllTag,
-    kFactoryResetTag,
-    kRestartTag,
-    kSendTag,
-    kEnterCommandModeTag,
-    kExitToDataModeTag,
-    kVersionTag,
-    kSendSmsTag,
-};
 
 bool IsEnterKey(const QKeyEvent& key) {
     return (key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter) &&
@@ -39,10 +28,9 @@ bool IsEnterKey(const QKeyEvent& key) {
 }  // namespace
 
 void Tfrm_MainLx1::ConnectOperations() {
-    progress_ = Child<QProgressBar>("pbWhile");
-    connect(this, &Tfrm_MainLx1::operationRequested, this, &Tfrm_MainLx1::actDoExecute);
-    for (const char* name : {"mmo_Send", "mmo_Sms_Msg", "lbledt_D2D_ID"}) {
-        Child<QWidget>(name)->installEventFilter(this);
+    for (QWidget* control : {static_cast<QWidget*>(sendBox_), static_cast<QWidget*>(smsMessage_),
+                             static_cast<QWidget*>(d2dId_)}) {
+        control->installEventFilter(this);
     }
     // With the hex view on, each block shows as it came before the reply
     // handling reads it.
@@ -54,47 +42,11 @@ void Tfrm_MainLx1::ConnectOperations() {
         handle(buffer, length);
     };
     // Tool-tip events of a scrolled memo go to its viewport.
-    Child<QPlainTextEdit>("mmo_Send")->viewport()->installEventFilter(this);
-}
-
-void Tfrm_MainLx1::actDoExecute(int tag) {
-    switch (tag) {
-        case kReadAllTag:
-            session_.ReadAll();
-            break;
-        case kWriteAllTag:
-            WriteAllFromForm();
-            break;
-        case kFactoryResetTag:
-            if (AskFactoryReset()) {
-                session_.FactoryReset();
-            }
-            break;
-        case kRestartTag:
-            session_.RestartDevice();
-            break;
-        case kSendTag:
-            SendFromSendBox();
-            break;
-        case kEnterCommandModeTag:
-            session_.EnterCommandMode();
-            break;
-        case kExitToDataModeTag:
-            session_.ExitToDataMode();
-            break;
-        case kVersionTag:
-            session_.QueryVersion();
-            break;
-        case kSendSmsTag:
-            ShowRefused(session_.SendSms());
-            break;
-        default:
-            break;
-    }
+    sendBox_->viewport()->installEventFilter(this);
 }
 
 void Tfrm_MainLx1::SendFromSendBox() {
-    auto* box = Child<QPlainTextEdit>("mmo_Send");
+    QPlainTextEdit* box = sendBox_;
     const auto end = static_cast<LineEnd>(lineEnd_->currentData().toInt());
     const std::string sent = WithLineEnd(MemoText(box), end);
     session_.SendRaw(sent);
@@ -103,7 +55,7 @@ void Tfrm_MainLx1::SendFromSendBox() {
 }
 
 bool Tfrm_MainLx1::RecallSent(int key) {
-    auto* box = Child<QPlainTextEdit>("mmo_Send");
+    QPlainTextEdit* box = sendBox_;
     QString text;
     if (!sendHistory_.Shows(box->toPlainText()) ||
         !(key == Qt::Key_Up ? sendHistory_.Older(text) : sendHistory_.Newer(text))) {

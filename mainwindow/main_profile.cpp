@@ -5,9 +5,9 @@
 #include "form/form_profile.h"
 #include "lang/file_io.h"
 #include "mainwindow/info_area.h"
-#include "mainwindow/lang_qt.h"
 #include "mainwindow/main_window.h"
 #include "settings/ini_file.h"
+#include "widgets/lang_qt.h"
 
 namespace dtu {
 

@@ -1,21 +1,23 @@
 #include <QAction>
 #include <QComboBox>
+#include <QMenu>
 #include <chrono>
 #include <cstring>
+#include <optional>
 
 #include "form/form_profile.h"
 #include "form/form_settings.h"
 #include "form/stored_indexes.h"
 #include "lang/lang_list.h"
 #include "mainwindow/form_binder.h"
-#include "mainwindow/form_text.h"
 #include "mainwindow/hint_switch.h"
 #include "mainwindow/info_area.h"
-#include "mainwindow/lang_qt.h"
 #include "mainwindow/main_window.h"
 #include "mainwindow/save_failure.h"
 #include "protocol/line_end.h"
 #include "settings/ini_file.h"
+#include "widgets/form_text.h"
+#include "widgets/lang_qt.h"
 
 namespace dtu {
 
@@ -26,20 +28,20 @@ constexpr std::int64_t kLongestCommandGapMs = 10000;
 // The port the tool last opened, in the order of PortTexts.
 constexpr const char* kPortKeys[] = {"ComName", "BaudRate", "Parity", "Byte", "Stop"};
 
-// The list a stored index selects in, by its control's name; nullptr for the view.
-const char* ListControl(const IndexOutsideList& index) {
+// The field whose list a stored index selects in; none for the view.
+std::optional<Field> ListField(const IndexOutsideList& index) {
     const auto is = [&index](const char* section, const char* key) {
         return std::strcmp(index.section, section) == 0 && std::strcmp(index.key, key) == 0;
     };
     if (is(kWorkModeKey.section, kWorkModeKey.key)) {
-        return RowOf(Field::cbb_WorkMode).control;
+        return Field::cbb_WorkMode;
     }
     for (const FieldRow& row : FormFields()) {
         if (row.section != nullptr && is(row.section, row.key)) {
-            return row.control;
+            return row.field;
         }
     }
-    return nullptr;
+    return std::nullopt;
 }
 
 }  // namespace
@@ -48,8 +50,9 @@ void Tfrm_MainLx1::ShowIndexesOutsideLists(const IniFile& file, bool profile,
                                            const QString& fileName) {
     for (const IndexOutsideList& index : IndexesOutsideLists(file, profile)) {
         QString used = QString::number(index.used);
-        if (const char* control = ListControl(index)) {
-            used += QStringLiteral(" (%1)").arg(Child<QComboBox>(control)->itemText(index.used));
+        if (const std::optional<Field> field = ListField(index)) {
+            const auto* list = static_cast<const QComboBox*>(binder_->Control(*field));
+            used += QStringLiteral(" (%1)").arg(list->itemText(index.used));
         }
         info_->ShowInfoLine(TrWith("lang_Info_IndexOutsideList",
                                    {fileName, QStringLiteral("%1/%2").arg(index.section, index.key),
@@ -61,7 +64,7 @@ void Tfrm_MainLx1::LoadSettings() {
     isCustom_ = settings_->ReadBool("SYS", "Custom", false);
     hints_->SetOn(settings_->ReadBool("SYS", "RealTimeHelp", true));
     info_->SetTimeStamps(settings_->ReadBool("SYS", "TimeStamps", false));
-    Child<QAction>("mni_TimeStamps")->setChecked(info_->TimeStamps());
+    timeStampsItem_->setChecked(info_->TimeStamps());
     logFolder_ = FromGbk(settings_->ReadString("SYS", "LogFolder", ""));
     // The pause after each answer; without the key, the port's framing pause.
     const std::int64_t gap = settings_->ReadInteger("SYS", "CommandGap", -1);
@@ -72,7 +75,7 @@ void Tfrm_MainLx1::LoadSettings() {
         ParseLineEnd(settings_->ReadString("SYS", "SendLineEnd", "")).value_or(LineEnd::AsTyped);
     lineEnd_->setCurrentIndex(lineEnd_->findData(static_cast<int>(end)));
     if (isCustom_) {
-        Child<QAction>("N4")->setVisible(false);
+        helpMenu_->menuAction()->setVisible(false);
     }
     LoadFormSettings(*settings_, session_.Form());
     binder_->ShowAll();

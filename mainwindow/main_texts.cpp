@@ -8,16 +8,15 @@
 #include <QPushButton>
 #include <array>
 
-#include "app/version_string.h"
 #include "lang/lang_list.h"
 #include "mainwindow/hint_switch.h"
 #include "mainwindow/info_area.h"
-#include "mainwindow/labelled_edit.h"
-#include "mainwindow/lang_qt.h"
 #include "mainwindow/log_find.h"
 #include "mainwindow/main_window.h"
 #include "mainwindow/text_fit.h"
 #include "mainwindow/widget_tags.h"
+#include "widgets/labelled_edit.h"
+#include "widgets/lang_qt.h"
 
 namespace dtu {
 
@@ -251,10 +250,10 @@ QStringList ItemTextsOfBothLanguages(const char* control) {
 
 void Tfrm_MainLx1::ApplyMainTexts() {
     qtTexts_.Follow(LangList != nullptr && LangList->IsChinese);
-    setWindowTitle(Tr("lang_System_Title") + " V" + QString::fromStdString(GetVersionString()));
+    setWindowTitle(Tr("lang_System_Title") + " V" + version_);
 
     ApplyCaptions(this, kMenuTexts);
-    Child<QAction>("Hint_Mouse_Enable")->setChecked(hints_->IsOn());
+    hintsItem_->setChecked(hints_->IsOn());
 
     ApplyCaptions(this, kApnLabel);
     ApplyCaptions(this, kCommonLabels);

@@ -5,34 +5,17 @@
 #include <QPushButton>
 #include <QStackedWidget>
 
-#include "mainwindow/labelled_edit.h"
-#include "mainwindow/lang_qt.h"
 #include "mainwindow/main_window.h"
 #include "mainwindow/widget_tags.h"
+#include "widgets/labelled_edit.h"
+#include "widgets/lang_qt.h"
 
 namespace dtu {
 
 namespace {
 
-constexpr const char* kHeartbeatTimeRow[] = {"lbl_HeartbeatTime", "edt_HeartbeatTime",
-                                             "lbl_HeartbeatTime_s"};
-constexpr const char* kHeartbeatPacketRow[] = {"lbl_HeartbeatFormat", "edt_HeartbeatFormat",
-                                               "chk_HeartbeatFormat"};
-constexpr const char* kRegPacketRow[] = {"lbl_RegFormat", "edt_RegFormat", "chk_RegFormat"};
-
-// Controls that only firmware families with cloud, cache and HTTP support enable.
-constexpr const char* kFamilyControls[] = {"lbledtResoc", "lblResocS", "cbbHTPTP",  "edtHTPURL",
-                                           "mmoHTPHD",    "lblHTPTP",  "lblHTPURL", "lblHTPHD"};
-
-// Top of the row marker of row `row` (1 to 12).
-int RowTop(const QWidget* page, int row) {
-    return FindControl<QWidget>(page, QStringLiteral("btn%1").arg(row))->y();
-}
-
-template <std::size_t N>
-void MoveRow(const QWidget* page, const char* const (&names)[N], int top) {
-    for (const char* name : names) {
-        QWidget* control = FindControl<QWidget>(page, name);
+void MoveRow(const std::vector<QWidget*>& row, int top) {
+    for (QWidget* control : row) {
         control->move(control->x(), top);
     }
 }
@@ -84,21 +67,15 @@ void Tfrm_MainLx1::ShowCompactView() {
             control->show();
         }
     }
-    const QWidget* page = dataPage_;
-    auto* hostLabel = Child<QWidget>("lbl_ShowLessIP1");
-    hostLabel->move(hostLabel->x(), RowTop(page, 1));
-    auto* protocolLabel = Child<QWidget>("lbl_ShowLessNetProtocol1");
-    protocolLabel->move(protocolLabel->x(), RowTop(page, 3));
-    auto* portLabel = Child<QWidget>("lbl_ShowLessPort1");
-    portLabel->move(portLabel->x(), RowTop(page, 5));
-    const QRect host = Child<QWidget>("edt_IP1")->geometry();
-    auto* protocol = Child<QWidget>("cbb_NetProtocol1");
-    protocol->setGeometry(host.x(), RowTop(page, 3), host.width(), protocol->height());
-    auto* port = Child<QWidget>("edt_Port1");
-    port->setGeometry(host.x(), RowTop(page, 5), host.width(), port->height());
-    MoveRow(page, kHeartbeatTimeRow, RowTop(page, 7));
-    MoveRow(page, kHeartbeatPacketRow, RowTop(page, 9));
-    MoveRow(page, kRegPacketRow, RowTop(page, 11));
+    hostLabel1_->move(hostLabel1_->x(), RowTop(1));
+    protocolLabel1_->move(protocolLabel1_->x(), RowTop(3));
+    portLabel1_->move(portLabel1_->x(), RowTop(5));
+    const QRect host = host1_->geometry();
+    protocol1_->setGeometry(host.x(), RowTop(3), host.width(), protocol1_->height());
+    port1_->setGeometry(host.x(), RowTop(5), host.width(), port1_->height());
+    MoveRow(heartbeatTimeRow_, RowTop(7));
+    MoveRow(heartbeatPacketRow_, RowTop(9));
+    MoveRow(regPacketRow_, RowTop(11));
     session_.Form().SetView(kCompactView);
 }
 
@@ -112,18 +89,19 @@ void Tfrm_MainLx1::ShowFullView() {
             control->hide();
         }
     }
-    const QWidget* page = dataPage_;
-    const int hostTop = Child<QWidget>("edt_IP1")->y();
-    const QRect protocol2 = Child<QWidget>("cbb_NetProtocol2")->geometry();
-    auto* protocol = Child<QWidget>("cbb_NetProtocol1");
-    protocol->setGeometry(protocol2.x(), hostTop, protocol2.width(), protocol->height());
-    const QRect port2 = Child<QWidget>("edt_Port2")->geometry();
-    auto* port = Child<QWidget>("edt_Port1");
-    port->setGeometry(port2.x(), hostTop, port2.width(), port->height());
-    MoveRow(page, kHeartbeatTimeRow, RowTop(page, 5));
-    MoveRow(page, kHeartbeatPacketRow, RowTop(page, 8));
-    MoveRow(page, kRegPacketRow, RowTop(page, 9));
+    const int hostTop = host1_->y();
+    const QRect protocol2 = protocol2_->geometry();
+    protocol1_->setGeometry(protocol2.x(), hostTop, protocol2.width(), protocol1_->height());
+    const QRect port2 = port2_->geometry();
+    port1_->setGeometry(port2.x(), hostTop, port2.width(), port1_->height());
+    MoveRow(heartbeatTimeRow_, RowTop(5));
+    MoveRow(heartbeatPacketRow_, RowTop(8));
+    MoveRow(regPacketRow_, RowTop(9));
     session_.Form().SetView(kFullView);
+}
+
+int Tfrm_MainLx1::RowTop(int row) const {
+    return rowMarkers_[static_cast<std::size_t>(row - 1)]->y();
 }
 
 void Tfrm_MainLx1::FieldChanged(Field field) {
@@ -136,26 +114,25 @@ void Tfrm_MainLx1::FieldChanged(Field field) {
 
 void Tfrm_MainLx1::ShowD2DState() {
     const bool on = session_.Form().Tick(Field::chk_D2DEnable);
-    auto* id = Child<QLineEdit>("lbledt_D2D_ID");
-    id->setEnabled(on);
-    Child<QLineEdit>("edt_RegFormat")->setEnabled(!on);
+    d2dId_->setEnabled(on);
+    regFormat_->setEnabled(!on);
     if (on && GetViewMode() == kFullView) {
-        id->setFocus();
+        d2dId_->setFocus();
     }
 }
 
 void Tfrm_MainLx1::ShowCloudState() {
     const bool on = session_.Form().Tick(Field::chkCloudEnalbe);
-    Child<QWidget>("lbledtCloud")->setEnabled(on);
-    Child<QWidget>("lbledtPswd")->setEnabled(on);
+    cloudName_->setEnabled(on);
+    cloudPassword_->setEnabled(on);
 }
 
 void Tfrm_MainLx1::ShowFamilyControls() {
     const bool enable = session_.Form().FamilyControlsEnabled();
-    Child<QCheckBox>("chkCloudEnalbe")->setEnabled(enable);
-    Child<QCheckBox>("chk_CachEnable")->setEnabled(enable);
-    for (const char* name : kFamilyControls) {
-        Child<QWidget>(name)->setEnabled(enable);
+    cloudEnable_->setEnabled(enable);
+    cacheEnable_->setEnabled(enable);
+    for (QWidget* control : familyControls_) {
+        control->setEnabled(enable);
     }
 }
 

@@ -23,12 +23,12 @@
 #include "mainwindow/form_binder.h"
 #include "mainwindow/hint_switch.h"
 #include "mainwindow/info_area.h"
-#include "mainwindow/lang_qt.h"
 #include "mainwindow/refused_mark.h"
 #include "render/note_text.h"
 #include "render/port_status_text.h"
 #include "settings/config_location.h"
 #include "settings/ini_file.h"
+#include "widgets/lang_qt.h"
 
 namespace dtu {
 
@@ -43,14 +43,17 @@ QFont FormFont() {
 
 }  // namespace
 
-Tfrm_MainLx1::Tfrm_MainLx1(QWidget* parent) : Tfrm_MainLx1(nullptr, parent) {}
+Tfrm_MainLx1::Tfrm_MainLx1(const QString& version, QWidget* parent)
+    : Tfrm_MainLx1(nullptr, version, parent) {}
 
-Tfrm_MainLx1::Tfrm_MainLx1(std::unique_ptr<IniFile> settings, QWidget* parent)
+Tfrm_MainLx1::Tfrm_MainLx1(std::unique_ptr<IniFile> settings, const QString& version,
+                           QWidget* parent)
     : QMainWindow(parent),
       poster_(this),
       timers_(this),
       session_(poster_, timers_),
       settings_(std::move(settings)),
+      version_(version),
       digitsOnly_(new DigitsOnlyFilter(this)),
       hints_(new HintSwitch(this)) {
     setObjectName("frm_MainLx1");
@@ -63,10 +66,6 @@ Tfrm_MainLx1::Tfrm_MainLx1(std::unique_ptr<IniFile> settings, QWidget* parent)
     BuildForm();
     BuildActions();
     BuildMenus();
-    workMode_ = Child<QComboBox>("cbb_WorkMode");
-    apnChoice_ = Child<QComboBox>("cbb_APN");
-    apnField_ = Child<QLineEdit>("edt_APN_other");
-    showMore_ = Child<QPushButton>("btn_ShowMore");
     connect(showMore_, &QPushButton::clicked, this, &Tfrm_MainLx1::btn_ShowMoreClick);
     connect(workMode_, &QComboBox::currentIndexChanged, this, &Tfrm_MainLx1::ShowWorkModePage);
     connect(apnChoice_, &QComboBox::activated, this, &Tfrm_MainLx1::cbb_APNChange);
@@ -141,7 +140,7 @@ void Tfrm_MainLx1::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     // Shown after a port opened: reading the device is the next step.
     if (!event->spontaneous()) {
-        Child<QPushButton>("btn_Read")->setFocus(Qt::OtherFocusReason);
+        buttons_.readAll->setFocus(Qt::OtherFocusReason);
     }
 }
 

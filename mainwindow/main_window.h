@@ -13,10 +13,14 @@
 #include "mainwindow/send_history.h"
 #include "session/device_session.h"
 
+class QAction;
+class QActionGroup;
 class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QPlainTextEdit;
+class QMenu;
 class QProgressBar;
 class QPushButton;
 class QStackedWidget;
@@ -31,6 +35,19 @@ class InfoArea;
 class IniFile;
 class LogFind;
 
+// The buttons that run the operations, one each.
+struct OperationButtons {
+    QPushButton* readAll = nullptr;
+    QPushButton* writeAll = nullptr;
+    QPushButton* factoryReset = nullptr;
+    QPushButton* restart = nullptr;
+    QPushButton* send = nullptr;
+    QPushButton* commandMode = nullptr;
+    QPushButton* dataMode = nullptr;
+    QPushButton* version = nullptr;
+    QPushButton* sendSms = nullptr;
+};
+
 // The tool's one working screen: the parameter form with its work-mode pages
 // and two views, the information area, the send area, the operations and menus.
 class Tfrm_MainLx1 : public QMainWindow, private SessionListener {
@@ -39,11 +56,13 @@ public:
     static constexpr int kClientWidth = 819;
     static constexpr int kClientHeight = 668;
 
-    // Loads the language and settings files itself.
-    explicit Tfrm_MainLx1(QWidget* parent = nullptr);
+    // Loads the language and settings files itself; `version` follows the name
+    // in the title.
+    explicit Tfrm_MainLx1(const QString& version, QWidget* parent = nullptr);
     // Start-up hands over the settings it loaded with the language table and
     // its language.
-    explicit Tfrm_MainLx1(std::unique_ptr<IniFile> settings, QWidget* parent = nullptr);
+    Tfrm_MainLx1(std::unique_ptr<IniFile> settings, const QString& version,
+                 QWidget* parent = nullptr);
     ~Tfrm_MainLx1() override;
 
     IniFile* Settings() const { return settings_.get(); }
@@ -83,7 +102,8 @@ public:
     std::function<void()> showApn;
 
 signals:
-    // An operation button, its menu entry or its shortcut, by the action's tag 1-9.
+    // An operation button, its menu entry or its shortcut, by the action's tag
+    // 1-9, just before the operation runs.
     void operationRequested(int tag);
 
 protected:
@@ -113,8 +133,14 @@ private:
 
     // Actions and menus (main_menus.cpp).
     void BuildActions();
+    // An operation, run by its action, `button` and any shortcut.
+    QAction* AddOperation(QActionGroup* list, const char* name, int tag, QPushButton* button,
+                          const std::function<void()>& run);
     void BuildMenus();
-    void MenuClick(int tag);
+    void BuildHelpMenu(QMenu* help);
+    QAction* AddMenuItem(QMenu* menu, const char* name, int tag, const char* caption,
+                         const std::function<void()>& run);
+    void ClosePortToLogin();
     void SwitchLanguage();
     void ToggleHints();
     void ToggleTimeStamps();
@@ -136,10 +162,11 @@ private:
     void ShowD2DState();
     void ShowCloudState();
     void ShowFamilyControls();
+    // Top of the data page's row `row` (1 to 12).
+    int RowTop(int row) const;
 
     // Operations (main_operations.cpp).
     void ConnectOperations();
-    void actDoExecute(int tag);
     void SendFromSendBox();
     // Up and Down in the send box; true when the key recalled a text.
     bool RecallSent(int key);
@@ -178,6 +205,7 @@ private:
     QtTimers timers_;
     DeviceSession session_;
     std::unique_ptr<IniFile> settings_;
+    QString version_;
     FormBinder* binder_ = nullptr;
     bool isCustom_ = false;
     bool settingsSaved_ = false;
@@ -190,6 +218,13 @@ private:
     DigitsOnlyFilter* digitsOnly_ = nullptr;
     HintSwitch* hints_ = nullptr;
     QShortcut* reopenShortcut_ = nullptr;
+    QAction* readAll_ = nullptr;
+    QAction* writeAll_ = nullptr;
+    QAction* factoryReset_ = nullptr;
+    QAction* reopenItem_ = nullptr;
+    QAction* timeStampsItem_ = nullptr;
+    QAction* hintsItem_ = nullptr;
+    QMenu* helpMenu_ = nullptr;
 
     QStackedWidget* pages_ = nullptr;
     QWidget* dataPage_ = nullptr;
@@ -208,6 +243,33 @@ private:
     // The send box's last text was an AT command without a line end.
     bool sentUnended_ = false;
     QProgressBar* progress_ = nullptr;
+
+    // Controls the code reaches, kept as they are created; in the order of
+    // their tables.
+    OperationButtons buttons_;
+    std::vector<QWidget*> rowMarkers_;  // the data page's rows 1 to 12
+    // The rows the compact view moves.
+    std::vector<QWidget*> heartbeatTimeRow_;
+    std::vector<QWidget*> heartbeatPacketRow_;
+    std::vector<QWidget*> regPacketRow_;
+    // Controls that only firmware families with cloud, cache and HTTP support enable.
+    std::vector<QWidget*> familyControls_;
+    QPlainTextEdit* sendBox_ = nullptr;
+    QPlainTextEdit* smsMessage_ = nullptr;
+    QLineEdit* d2dId_ = nullptr;
+    QLineEdit* regFormat_ = nullptr;
+    QLineEdit* cloudName_ = nullptr;
+    QLineEdit* cloudPassword_ = nullptr;
+    QCheckBox* cloudEnable_ = nullptr;
+    QCheckBox* cacheEnable_ = nullptr;
+    QWidget* host1_ = nullptr;
+    QWidget* protocol1_ = nullptr;
+    QWidget* port1_ = nullptr;
+    QWidget* protocol2_ = nullptr;
+    QWidget* port2_ = nullptr;
+    QWidget* hostLabel1_ = nullptr;
+    QWidget* protocolLabel1_ = nullptr;
+    QWidget* portLabel1_ = nullptr;
 
     // A region that follows the window beyond its designed size (main_layout.cpp).
     struct StretchingRegion {

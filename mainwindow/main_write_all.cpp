@@ -4,10 +4,10 @@
 #include "mainwindow/field_words.h"
 #include "mainwindow/form_binder.h"
 #include "mainwindow/info_area.h"
-#include "mainwindow/lang_qt.h"
 #include "mainwindow/main_window.h"
 #include "mainwindow/refused_mark.h"
 #include "mainwindow/two_way_question.h"
+#include "widgets/lang_qt.h"
 
 namespace dtu {
 

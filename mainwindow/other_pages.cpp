@@ -1,4 +1,8 @@
+#include <QComboBox>
 #include <QGroupBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QStackedWidget>
 
 #include "mainwindow/form_controls.h"
@@ -85,7 +89,10 @@ void Tfrm_MainLx1::BuildCommonGroup(QWidget* central) {
     auto* group = new QGroupBox(central);
     group->setObjectName("grp_common");
     group->setGeometry(16, 7, 405, 126);
-    CreateControls(group, kCommonGroup, digitsOnly_);
+    const auto created = CreateControls(group, kCommonGroup, digitsOnly_);
+    apnChoice_ = static_cast<QComboBox*>(created[RowIndex(kCommonGroup, "cbb_APN")]);
+    apnField_ = static_cast<QLineEdit*>(created[RowIndex(kCommonGroup, "edt_APN_other")]);
+    workMode_ = static_cast<QComboBox*>(created[RowIndex(kCommonGroup, "cbb_WorkMode")]);
 }
 
 void Tfrm_MainLx1::BuildPages(QWidget* central) {
@@ -102,14 +109,26 @@ void Tfrm_MainLx1::BuildPages(QWidget* central) {
     BuildDataPage(dataPage_);
     CreateControls(pages_->widget(1), kComCmdPage, digitsOnly_);
     BuildAtCmdPage(pages_->widget(2));
-    CreateControls(pages_->widget(3), kHttpPage, digitsOnly_);
+    const auto http = CreateControls(pages_->widget(3), kHttpPage, digitsOnly_);
+    for (const std::size_t row :
+         {RowIndex(kHttpPage, "cbbHTPTP"), RowIndex(kHttpPage, "edtHTPURL"),
+          RowIndex(kHttpPage, "mmoHTPHD"), RowIndex(kHttpPage, "lblHTPTP"),
+          RowIndex(kHttpPage, "lblHTPURL"), RowIndex(kHttpPage, "lblHTPHD")}) {
+        familyControls_.push_back(http[row]);
+    }
     CreateControls(pages_->widget(4), kSmsPage, digitsOnly_);
 }
 
 void Tfrm_MainLx1::BuildAtCmdPage(QWidget* page) {
-    CreateControls(page, kAtCmdPage, digitsOnly_);
-    CreateControls(Child<QWidget>("grp_CommonAtCmd"), kAtCommandGroup, digitsOnly_);
-    CreateControls(Child<QWidget>("grp_SendSms"), kSendSmsGroup, digitsOnly_);
+    const auto groups = CreateControls(page, kAtCmdPage, digitsOnly_);
+    const auto commands = CreateControls(groups[RowIndex(kAtCmdPage, "grp_CommonAtCmd")],
+                                         kAtCommandGroup, digitsOnly_);
+    buttons_.version =
+        static_cast<QPushButton*>(commands[RowIndex(kAtCommandGroup, "btn_At_GetCiver")]);
+    const auto sms =
+        CreateControls(groups[RowIndex(kAtCmdPage, "grp_SendSms")], kSendSmsGroup, digitsOnly_);
+    smsMessage_ = static_cast<QPlainTextEdit*>(sms[RowIndex(kSendSmsGroup, "mmo_Sms_Msg")]);
+    buttons_.sendSms = static_cast<QPushButton*>(sms[RowIndex(kSendSmsGroup, "btn_Sms_Send")]);
 }
 
 }  // namespace dtu

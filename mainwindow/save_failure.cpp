@@ -4,9 +4,9 @@
 #include <QLabel>
 #include <QMessageBox>
 
-#include "mainwindow/lang_qt.h"
 #include "mainwindow/two_way_question.h"
 #include "settings/ini_file.h"
+#include "widgets/lang_qt.h"
 
 namespace dtu {
 

@@ -11,10 +11,10 @@
 #include "app/jpeg_image.h"
 #include "app/version_string.h"
 #include "lang/builtin_texts.h"
-#include "mainwindow/clickable_label.h"
-#include "mainwindow/labelled_edit.h"
-#include "mainwindow/lang_qt.h"
 #include "test_support.h"
+#include "widgets/clickable_label.h"
+#include "widgets/labelled_edit.h"
+#include "widgets/lang_qt.h"
 
 using namespace dtu;
 

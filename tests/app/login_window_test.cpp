@@ -22,12 +22,12 @@
 #include "app/port_combo_box.h"
 #include "app/startup.h"
 #include "lang/lang_list.h"
-#include "mainwindow/lang_qt.h"
 #include "mainwindow/main_window.h"
 #include "serial/open_error_text.h"
 #include "serial/port_control.h"
 #include "settings/ini_file.h"
 #include "test_support.h"
+#include "widgets/lang_qt.h"
 
 using namespace dtu;
 

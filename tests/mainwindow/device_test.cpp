@@ -12,8 +12,8 @@
 
 #include "form_test.h"
 #include "mainwindow/info_area.h"
-#include "mainwindow/lang_qt.h"
 #include "tools/dtusim/pty_device.h"
+#include "widgets/lang_qt.h"
 #include "window_fixture.h"
 
 class DeviceTest : public QObject {

@@ -21,10 +21,10 @@
 #include "form_test.h"
 #include "mainwindow/hint_switch.h"
 #include "mainwindow/info_area.h"
-#include "mainwindow/lang_qt.h"
 #include "mainwindow/log_find.h"
 #include "mainwindow/log_text.h"
 #include "mainwindow/text_fit.h"
+#include "widgets/lang_qt.h"
 #include "window_fixture.h"
 
 namespace {

@@ -12,8 +12,8 @@
 #include "form_test.h"
 #include "lang/lang_list.h"
 #include "mainwindow/info_area.h"
-#include "mainwindow/web_address.h"
 #include "settings/ini_file.h"
+#include "widgets/web_address.h"
 #include "window_fixture.h"
 
 namespace {

@@ -9,7 +9,7 @@
 
 #include "form_test.h"
 #include "lang/lang_list.h"
-#include "mainwindow/lang_qt.h"
+#include "widgets/lang_qt.h"
 #include "window_fixture.h"
 
 namespace {

@@ -6,6 +6,8 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
+#include "app/version_string.h"
+
 WindowFixture::WindowFixture(bool chinese, const QByteArray& extraSysKeys) {
     qputenv("DTUCONFIG_CONFIG_DIR", dir_.path().toUtf8());
     QFile settings(dir_.filePath("Lx1Cfg.ini"));
@@ -13,7 +15,7 @@ WindowFixture::WindowFixture(bool chinese, const QByteArray& extraSysKeys) {
         settings.write("[SYS]\nLang=" + QByteArray(chinese ? "1" : "0") + "\n" + extraSysKeys);
     }
     settings.close();
-    window_ = std::make_unique<dtu::Tfrm_MainLx1>();
+    window_ = std::make_unique<dtu::Tfrm_MainLx1>(QString::fromStdString(dtu::GetVersionString()));
 }
 
 QByteArray WindowFixture::settingsFile() const {
@@ -25,7 +27,7 @@ void WindowFixture::reopen() {
     window_->close();
     window_->SaveSettingsOnQuit();
     window_.reset();
-    window_ = std::make_unique<dtu::Tfrm_MainLx1>();
+    window_ = std::make_unique<dtu::Tfrm_MainLx1>(QString::fromStdString(dtu::GetVersionString()));
 }
 
 QString WindowFixture::shown(const QString& name) {

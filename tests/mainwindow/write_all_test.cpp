@@ -10,9 +10,9 @@
 #include "form/device_map.h"
 #include "form_test.h"
 #include "mainwindow/info_area.h"
-#include "mainwindow/lang_qt.h"
 #include "mainwindow/refused_mark.h"
 #include "tools/dtusim/pty_device.h"
+#include "widgets/lang_qt.h"
 #include "window_fixture.h"
 
 namespace {

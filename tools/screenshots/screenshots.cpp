@@ -30,12 +30,12 @@
 #include "app/startup.h"
 #include "lang/lang_list.h"
 #include "mainwindow/info_area.h"
-#include "mainwindow/lang_qt.h"
 #include "mainwindow/log_find.h"
 #include "mainwindow/main_window.h"
 #include "serial/open_error.h"
 #include "serial/port_identity.h"
 #include "tools/dtusim/pty_device.h"
+#include "widgets/lang_qt.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "mainwindow/labelled_edit.h"
+#include "widgets/labelled_edit.h"
 
 #include <QEvent>
 

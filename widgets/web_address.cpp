@@ -1,4 +1,4 @@
-#include "mainwindow/web_address.h"
+#include "widgets/web_address.h"
 
 #include <QDesktopServices>
 #include <QUrl>

@@ -1,4 +1,4 @@
-#include "mainwindow/lang_qt.h"
+#include "widgets/lang_qt.h"
 
 #include "lang/gbk.h"
 #include "lang/lang_list.h"

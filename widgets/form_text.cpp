@@ -1,11 +1,11 @@
-#include "mainwindow/form_text.h"
+#include "widgets/form_text.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QPlainTextEdit>
 
 #include "lang/gbk.h"
-#include "mainwindow/lang_qt.h"
+#include "widgets/lang_qt.h"
 
 namespace dtu {
 
