@@ -11,7 +11,7 @@
 #include <utility>
 
 #include "app/jpeg_image.h"
-#include "app/version_string.h"
+#include "shell/version_string.h"
 #include "widgets/clickable_label.h"
 #include "widgets/lang_qt.h"
 #include "widgets/web_address.h"

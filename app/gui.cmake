@@ -15,7 +15,7 @@ add_library(dtu_app STATIC
     startup_files.cpp
     startup_probe.cpp)
 set_target_properties(dtu_app PROPERTIES AUTOMOC ON AUTORCC ON)
-target_include_directories(dtu_app PUBLIC ${PROJECT_SOURCE_DIR})
+dtu_layer(dtu_app)
 set_property(SOURCE startup.cpp APPEND PROPERTY COMPILE_DEFINITIONS DTU_APP_ID="${DTU_APP_ID}")
 target_link_libraries(dtu_app PUBLIC dtu_mainwindow dtu_widgets dtu_shell JPEG::JPEG Qt6::Widgets)
 dtu_warnings(dtu_app)

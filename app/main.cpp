@@ -1,9 +1,9 @@
 #include <QApplication>
 #include <iostream>
 
-#include "app/command_line.h"
-#include "app/run_once.h"
 #include "app/startup.h"
+#include "shell/command_line.h"
+#include "shell/run_once.h"
 
 int main(int argc, char* argv[]) {
     // Answered without a display, before anything of a run is set up.

@@ -19,11 +19,11 @@
 #include "app/port_window_host.h"
 #include "app/quit_signals.h"
 #include "app/startup_probe.h"
-#include "app/version_string.h"
 #include "lang/builtin_texts.h"
 #include "mainwindow/main_window.h"
 #include "settings/config_location.h"
 #include "settings/ini_file.h"
+#include "shell/version_string.h"
 
 namespace dtu {
 

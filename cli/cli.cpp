@@ -7,7 +7,6 @@
 #include <cstring>
 #include <optional>
 
-#include "app/version_string.h"
 #include "cli/cli_options.h"
 #include "cli/device_batch.h"
 #include "cli/exit_codes.h"
@@ -18,6 +17,7 @@
 #include "cli/profile_render.h"
 #include "lang/builtin_texts.h"
 #include "lang/gbk.h"
+#include "shell/version_string.h"
 
 namespace dtu::cli {
 

@@ -8,11 +8,11 @@
 #include <QTest>
 #include <QUrl>
 
-#include "app/version_string.h"
 #include "form_test.h"
 #include "lang/lang_list.h"
 #include "mainwindow/info_area.h"
 #include "settings/ini_file.h"
+#include "shell/version_string.h"
 #include "widgets/web_address.h"
 #include "window_fixture.h"
 

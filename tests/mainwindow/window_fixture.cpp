@@ -6,7 +6,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
-#include "app/version_string.h"
+#include "shell/version_string.h"
 
 WindowFixture::WindowFixture(bool chinese, const QByteArray& extraSysKeys) {
     qputenv("DTUCONFIG_CONFIG_DIR", dir_.path().toUtf8());

@@ -1,10 +1,10 @@
-#include "app/command_line.h"
+#include "shell/command_line.h"
 
 #include <gtest/gtest.h>
 
 #include <sstream>
 
-#include "app/version_string.h"
+#include "shell/version_string.h"
 
 namespace dtu {
 namespace {

@@ -1,4 +1,4 @@
-#include "app/version_string.h"
+#include "shell/version_string.h"
 
 #include <gtest/gtest.h>
 

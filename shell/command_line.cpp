@@ -1,6 +1,6 @@
-#include "app/command_line.h"
+#include "shell/command_line.h"
 
-#include "app/version_string.h"
+#include "shell/version_string.h"
 
 namespace dtu {
 

@@ -1,4 +1,4 @@
-#include "app/run_once.h"
+#include "shell/run_once.h"
 
 #include <fcntl.h>
 #include <sys/file.h>
