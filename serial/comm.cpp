@@ -11,7 +11,6 @@
 
 #include "serial/line_check.h"
 #include "serial/line_settings.h"
-#include "serial/modem_watch.h"
 #include "serial/port_lock.h"
 #include "serial/port_session.h"
 #include "serial/read_worker.h"
@@ -35,7 +34,6 @@ struct OpenedPort {
     WriteQueue queue;
     std::thread reader;
     std::thread writer;
-    ModemWatch modemWatch;
 
     // Signals the close, waits for every worker, then releases the port with
     // its settings as they were found. Unsent output is dropped first: a UART
@@ -46,7 +44,6 @@ struct OpenedPort {
             [[maybe_unused]] ssize_t n = write(closeFd, &one, sizeof one);
         }
         queue.Close();
-        modemWatch.Stop();
         if (reader.joinable()) {
             reader.join();
         }
@@ -169,7 +166,6 @@ void TComm::StartPort() {
             RaiseThreadPriority(ThreadRole::Reader);
             RunReader(session);
         });
-        o.modemWatch.Start(*o.session);
     } catch (const std::system_error&) {
         impl_->open.reset();
         throw ECommsError("Unable to create read thread");

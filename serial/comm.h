@@ -39,7 +39,6 @@ class TComm {
 public:
     using ReceiveDataEvent = std::function<void(const char* buffer, std::uint16_t length)>;
     using ReceiveErrorEvent = std::function<void(std::uint32_t eventMask)>;
-    using ModemStateChangeEvent = std::function<void(std::uint32_t modemEvent)>;
     using NotifyEvent = std::function<void()>;
 
     explicit TComm(EventPoster& poster);
@@ -125,7 +124,6 @@ public:
 
     ReceiveDataEvent OnReceiveData;
     ReceiveErrorEvent OnReceiveError;
-    ModemStateChangeEvent OnModemStateChange;
     NotifyEvent OnRequestHangup;  // once per open that the port was lost in
     NotifyEvent OnSendDataEmpty;
 

@@ -31,14 +31,6 @@ void NoticeSink::ReceiveError(std::uint32_t flags) const {
     });
 }
 
-void NoticeSink::ModemStateChange(std::uint32_t value) const {
-    Post([value](TComm& comm) {
-        if (comm.OnModemStateChange) {
-            comm.OnModemStateChange(value);
-        }
-    });
-}
-
 void NoticeSink::RequestHangup() const {
     Post([](TComm& comm) {
         if (comm.OnRequestHangup) {
