@@ -23,14 +23,6 @@ void NoticeSink::ReceiveData(std::string block) const {
     });
 }
 
-void NoticeSink::ReceiveError(std::uint32_t flags) const {
-    Post([flags](TComm& comm) {
-        if (comm.OnReceiveError) {
-            comm.OnReceiveError(flags);
-        }
-    });
-}
-
 void NoticeSink::RequestHangup() const {
     Post([](TComm& comm) {
         if (comm.OnRequestHangup) {

@@ -87,10 +87,6 @@ bool PortControl::OpenPort() {
                 break;
         }
         comm_.SetReadIntervalTimeout(FramingIntervalFor(comm_.BaudRate()));
-        comm_.SetReadTotalTimeoutMultiplier(0);
-        comm_.SetReadTotalTimeoutConstant(0);
-        comm_.SetWriteTotalTimeoutMultiplier(0);
-        comm_.SetWriteTotalTimeoutConstant(0);
 
         comm_.StartPort();
         portIsOpen_ = true;
