@@ -183,7 +183,7 @@ void Tfrm_MainLx1::OnPortStatus(const std::string& text) {
         // In batch work each device starts on a port opened anew.
         info_->ShowSeparatorLine(
             Tr("lang_Info_PortOpened")
-                .arg(FromGbk(session_.PortSettings()[0]),
+                .arg(FromGbk(session_.PortSettings().port),
                      QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"))));
     }
     portWasOpen_ = open;

@@ -11,9 +11,16 @@
 
 namespace dtu {
 
-// The five texts of a port choice, in this order: port name, baud rate,
-// parity, data bits, stop bits.
-using PortTexts = std::array<std::string, 5>;
+// A port choice as the port lists show it.
+struct PortTexts {
+    std::string port;
+    std::string baudRate;
+    std::string parity;
+    std::string dataBits;
+    std::string stopBits;
+
+    bool operator==(const PortTexts&) const = default;
+};
 
 inline constexpr std::array<const char*, 11> kBaudRates = {
     "300", "600", "1200", "2400", "4800", "9600", "14400", "19200", "38400", "57600", "115200"};

@@ -74,7 +74,7 @@ void DeviceSession::ReopenWithSavedSettings() {
 
 PortTexts DeviceSession::StoredPortSettings() const {
     PortTexts stored = control_.settings;
-    stored[0] = StablePortName(stored[0]);
+    stored.port = StablePortName(stored.port);
     return stored;
 }
 
@@ -223,11 +223,12 @@ void DeviceSession::ShowPortStatus() {
     }
     const PortTexts& s = control_.settings;
     if (control_.LineSetByServer()) {
-        listener_->OnPortStatus(FillTextArgs(LangText("lang_Info_NetLineByServer"), {s[0]}));
+        listener_->OnPortStatus(FillTextArgs(LangText("lang_Info_NetLineByServer"), {s.port}));
         return;
     }
-    listener_->OnPortStatus(control_.PortIsOpen() ? PortStatusText(s[0], s[1], s[2], s[3], s[4])
-                                                  : LangText("lang_Info_ComIsOpen"));
+    listener_->OnPortStatus(
+        control_.PortIsOpen() ? PortStatusText(s.port, s.baudRate, s.parity, s.dataBits, s.stopBits)
+                              : LangText("lang_Info_ComIsOpen"));
 }
 
 }  // namespace dtu

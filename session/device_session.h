@@ -52,8 +52,7 @@ public:
     FormModel& Form() { return form_; }
     const FormModel& Form() const { return form_; }
 
-    // Opens `texts` (port name, baud rate, parity, data bits, stop bits),
-    // closing the port first; a running list ends as interrupted.
+    // Opens `texts`, closing the port first; a running list ends as interrupted.
     OpenResult OpenPort(const PortTexts& texts);
     // The same without blocking while a network port connects: `done` runs on
     // the owner thread once the port is open or has failed; never when the

@@ -7,12 +7,6 @@ namespace dtu {
 
 namespace {
 
-// Positions in PortTexts.
-constexpr std::size_t kBaudSetting = 1;
-constexpr std::size_t kParitySetting = 2;
-constexpr std::size_t kDataBitsSetting = 3;
-constexpr std::size_t kStopBitsSetting = 4;
-
 void Take(std::string& setting, const std::optional<std::string>& changed) {
     if (changed) {
         setting = *changed;
@@ -37,10 +31,10 @@ SendResult SerialDevicePort::Send(const std::string& bytes) {
 
 OpenResult SerialDevicePort::Reopen(const LineChange& change) {
     PortTexts& settings = control_.settings;
-    Take(settings[kBaudSetting], change.baudRate);
-    Take(settings[kParitySetting], change.parity);
-    Take(settings[kDataBitsSetting], change.dataBits);
-    Take(settings[kStopBitsSetting], change.stopBits);
+    Take(settings.baudRate, change.baudRate);
+    Take(settings.parity, change.parity);
+    Take(settings.dataBits, change.dataBits);
+    Take(settings.stopBits, change.stopBits);
     const bool ok = control_.FollowLineSettings();
     return {ok, ok ? std::string() : OpenErrorText(control_.LastOpenError())};
 }

@@ -15,8 +15,8 @@ public:
     SendResult Send(const std::string& bytes) override;
     OpenResult Reopen(const LineChange& change) override;
     void Close() override { control_.ClosePort(); }
-    std::string Name() const override { return control_.settings[0]; }
-    std::string BaudRate() const override { return control_.settings[1]; }
+    std::string Name() const override { return control_.settings.port; }
+    std::string BaudRate() const override { return control_.settings.baudRate; }
     std::chrono::milliseconds FramingPause() const override;
 
 private:
