@@ -188,20 +188,20 @@ void PortControl::ClosePort() {
     portIsOpen_ = false;
 }
 
-PortWrite PortControl::Write(const std::string& text) {
+SendResult PortControl::Write(const std::string& text) {
     if (!portIsOpen_) {
-        return PortWrite::NotOpen;
+        return SendResult::Closed;
     }
     if (text.size() > kMaxBlock) {
-        return PortWrite::TooLong;
+        return SendResult::TooLong;
     }
     if (onNetwork_) {
-        return text.empty() || network_->Write(text) ? PortWrite::Written : PortWrite::Refused;
+        return text.empty() || network_->Write(text) ? SendResult::Sent : SendResult::Lost;
     }
     if (!text.empty() && !comm_.WriteBlock(text.data(), static_cast<std::uint16_t>(text.size()))) {
-        return PortWrite::Refused;
+        return SendResult::Lost;
     }
-    return PortWrite::Written;
+    return SendResult::Sent;
 }
 
 }  // namespace dtu

@@ -8,6 +8,7 @@
 
 #include "serial/comm.h"
 #include "serial/network_link.h"
+#include "serial/send_result.h"
 
 namespace dtu {
 
@@ -31,14 +32,6 @@ inline constexpr std::array<const char*, 2> kStopBits = {"1", "2"};
 // Serial ports present on this machine as device paths, then every path listed
 // in DTUCONFIG_EXTRA_PORTS (colon-separated).
 std::vector<std::string> ListSerialPorts();
-
-// What became of one write.
-enum class PortWrite {
-    Written,
-    TooLong,  // over 65535 bytes: nothing written
-    NotOpen,
-    Refused,  // the component refused it: the port is gone
-};
 
 // Opens, closes and writes to the one serial port of the program. Shows
 // nothing: the caller tells the user. Runs on the thread that owns `comm`.
@@ -64,7 +57,7 @@ public:
     bool LineSetByServer() const;
 
     // Writes the bytes if the port is open; an empty text is written as nothing.
-    PortWrite Write(const std::string& text);
+    SendResult Write(const std::string& text);
 
     bool PortIsOpen() const { return portIsOpen_; }
     // Why the last OpenPort failed; kind None after a success.

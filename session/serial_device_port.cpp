@@ -15,20 +15,6 @@ void Take(std::string& setting, const std::optional<std::string>& changed) {
 
 }  // namespace
 
-SendResult SerialDevicePort::Send(const std::string& bytes) {
-    switch (control_.Write(bytes)) {
-        case PortWrite::Written:
-            return SendResult::Sent;
-        case PortWrite::TooLong:
-            return SendResult::TooLong;
-        case PortWrite::NotOpen:
-            return SendResult::Closed;
-        case PortWrite::Refused:
-            return SendResult::Lost;
-    }
-    return SendResult::Lost;
-}
-
 OpenResult SerialDevicePort::Reopen(const LineChange& change) {
     PortTexts& settings = control_.settings;
     Take(settings.baudRate, change.baudRate);

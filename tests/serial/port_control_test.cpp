@@ -134,17 +134,17 @@ TEST_F(PortControlTest, MissingPortFailsWithTheReasonKept) {
 }
 
 TEST_F(PortControlTest, WritesAreRefusedByWhatStandsInTheirWay) {
-    EXPECT_EQ(control.Write("AT+CIVER?\r\n"), PortWrite::NotOpen);
+    EXPECT_EQ(control.Write("AT+CIVER?\r\n"), SendResult::Closed);
     ASSERT_TRUE(control.OpenPort());
     const std::string largest(65535, 'y');
-    EXPECT_EQ(control.Write(std::string(65536, 'x')), PortWrite::TooLong);
-    EXPECT_EQ(control.Write(largest), PortWrite::Written);
-    EXPECT_EQ(control.Write(""), PortWrite::Written);
-    EXPECT_EQ(control.Write("a"), PortWrite::Written);
+    EXPECT_EQ(control.Write(std::string(65536, 'x')), SendResult::TooLong);
+    EXPECT_EQ(control.Write(largest), SendResult::Sent);
+    EXPECT_EQ(control.Write(""), SendResult::Sent);
+    EXPECT_EQ(control.Write("a"), SendResult::Sent);
     EXPECT_EQ(pty.Read(largest.size() + 1), largest + "a");
     control.ClosePort();
     EXPECT_FALSE(comm.IsOpen());
-    EXPECT_EQ(control.Write("a"), PortWrite::NotOpen);
+    EXPECT_EQ(control.Write("a"), SendResult::Closed);
 }
 
 }  // namespace
