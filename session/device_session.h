@@ -107,7 +107,11 @@ public:
 
     void SetReplyTimeout(std::chrono::milliseconds timeout) { engine_.SetReplyTimeout(timeout); }
     OrderList& Orders() { return orders_; }
-    TComm& Comm() { return comm_; }
+
+    // Sees each block a local serial port receives; calling `pass` hands it to the engine.
+    using ReceiveHook =
+        std::function<void(const std::string& block, const std::function<void()>& pass)>;
+    void SetReceiveHook(ReceiveHook hook) { receiveHook_ = std::move(hook); }
 
 private:
     // EngineHost.
@@ -139,6 +143,7 @@ private:
     std::string firmware_;
     std::set<std::string> reported_;
     std::optional<FormModel> lastRead_;  // the form as the last read all left it
+    ReceiveHook receiveHook_;
 };
 
 }  // namespace dtu
