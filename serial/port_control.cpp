@@ -39,6 +39,10 @@ std::uint32_t BaudOrThrow(const std::string& text) {
 
 PortControl::PortControl(TComm& comm, NetworkLink* network) : comm_(comm), network_(network) {}
 
+std::uint32_t PortControl::FramingInterval() const {
+    return FramingIntervalFor(comm_.BaudRate());
+}
+
 bool PortControl::OpenPort() {
     lastOpenError_ = {};
     if (network_ != nullptr) {

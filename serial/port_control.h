@@ -63,7 +63,8 @@ public:
     // Why the last OpenPort failed; kind None after a success.
     const OpenError& LastOpenError() const { return lastOpenError_; }
 
-    TComm& Comm() { return comm_; }
+    // The read interval of the serial line last set up, in milliseconds.
+    std::uint32_t FramingInterval() const;
 
     PortTexts settings;  // the current port settings
 

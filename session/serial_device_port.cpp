@@ -1,7 +1,6 @@
 #include "session/serial_device_port.h"
 
 #include "serial/open_error_text.h"
-#include "serial/port_texts.h"
 
 namespace dtu {
 
@@ -26,7 +25,7 @@ OpenResult SerialDevicePort::Reopen(const LineChange& change) {
 }
 
 std::chrono::milliseconds SerialDevicePort::FramingPause() const {
-    return std::chrono::milliseconds(FramingIntervalFor(control_.Comm().BaudRate()));
+    return std::chrono::milliseconds(control_.FramingInterval());
 }
 
 }  // namespace dtu
