@@ -281,11 +281,11 @@ void Tfrm_Login::RestoreSettings(const StartupFiles& files) {
 }
 
 void Tfrm_Login::ShowPortTexts(const PortTexts& texts) {
-    cbb_Open_ComName->SetText(FromGbk(texts[0]));
-    SetComboByText(cbb_Open_BaudRate, texts[1]);
-    SetComboByText(cbb_Open_Parity, texts[2]);
-    SetComboByText(cbb_Open_Byte, texts[3]);
-    SetComboByText(cbb_Open_Stop, texts[4]);
+    cbb_Open_ComName->SetText(FromGbk(texts.port));
+    SetComboByText(cbb_Open_BaudRate, texts.baudRate);
+    SetComboByText(cbb_Open_Parity, texts.parity);
+    SetComboByText(cbb_Open_Byte, texts.dataBits);
+    SetComboByText(cbb_Open_Stop, texts.stopBits);
 }
 
 void Tfrm_Login::ApplyLoginTexts() {
@@ -322,8 +322,8 @@ void Tfrm_Login::btn_ComClick() {
     DeviceSession& session = host_.Session();
     const PortTexts chosen = ChosenPortTexts();
     // A network port connects in the background; the button waits for it.
-    if (HasNetScheme(chosen[0])) {
-        SetStatusNote(FromGbk(FillTextArgs(LangText("lang_Info_NetConnecting"), {chosen[0]})));
+    if (HasNetScheme(chosen.port)) {
+        SetStatusNote(FromGbk(FillTextArgs(LangText("lang_Info_NetConnecting"), {chosen.port})));
     }
     btn_Com->setEnabled(false);
     const QPointer<Tfrm_Login> self(this);
@@ -407,7 +407,7 @@ void Tfrm_Login::showEvent(QShowEvent* event) {
             // Back from the main window: ports may have come and gone meanwhile,
             // and a write all may have changed the line settings.
             RebuildPortList();
-            if (const PortTexts& current = host_.Session().PortSettings(); !current[0].empty()) {
+            if (const PortTexts& current = host_.Session().PortSettings(); !current.port.empty()) {
                 ShowPortTexts(current);
             }
         }

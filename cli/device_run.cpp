@@ -25,7 +25,8 @@ constexpr ActionRow kActions[] = {
 constexpr int kFamilyWithCloud = 2;
 
 std::string LineText(const PortTexts& settings) {
-    return settings[1] + "," + settings[2] + "," + settings[3] + "," + settings[4];
+    return settings.baudRate + "," + settings.parity + "," + settings.dataBits + "," +
+           settings.stopBits;
 }
 
 }  // namespace
@@ -42,7 +43,7 @@ DeviceRun::~DeviceRun() {
 
 void DeviceRun::BeginOpen(const PortTexts& line, std::function<void(const OpenResult&)> done) {
     PortTexts texts = line;
-    texts[0] = result_.port;
+    texts.port = result_.port;
     result_.line = LineText(texts);
     session_.BeginOpenPort(texts, std::move(done));
 }

@@ -34,13 +34,12 @@ void Tfrm_MainLx1::ConnectOperations() {
     }
     // With the hex view on, each block shows as it came before the reply
     // handling reads it.
-    session_.Comm().OnReceiveData = [this, handle = session_.Comm().OnReceiveData](
-                                        const char* buffer, std::uint16_t length) {
+    session_.SetReceiveHook([this](const std::string& block, const std::function<void()>& pass) {
         if (hexView_->isChecked()) {
-            info_->ShowHexBlock(QByteArray(buffer, length));
+            info_->ShowHexBlock(QByteArray(block.data(), static_cast<qsizetype>(block.size())));
         }
-        handle(buffer, length);
-    };
+        pass();
+    });
     // Tool-tip events of a scrolled memo go to its viewport.
     sendBox_->viewport()->installEventFilter(this);
 }

@@ -25,8 +25,16 @@ namespace {
 
 constexpr std::int64_t kLongestCommandGapMs = 10000;
 
-// The port the tool last opened, in the order of PortTexts.
-constexpr const char* kPortKeys[] = {"ComName", "BaudRate", "Parity", "Byte", "Stop"};
+// Where the settings file keeps the port the tool last opened, in the file's order.
+struct PortKey {
+    const char* key;
+    std::string PortTexts::*text;
+};
+constexpr PortKey kPortKeys[] = {{"ComName", &PortTexts::port},
+                                 {"BaudRate", &PortTexts::baudRate},
+                                 {"Parity", &PortTexts::parity},
+                                 {"Byte", &PortTexts::dataBits},
+                                 {"Stop", &PortTexts::stopBits}};
 
 // The field whose list a stored index selects in; none for the view.
 std::optional<Field> ListField(const IndexOutsideList& index) {
@@ -83,10 +91,10 @@ void Tfrm_MainLx1::LoadSettings() {
 
 void Tfrm_MainLx1::SaveSettings() {
     // Before any port was opened there is no port to remember; keep the stored one.
-    if (!session_.PortSettings()[0].empty()) {
+    if (!session_.PortSettings().port.empty()) {
         const PortTexts stored = session_.StoredPortSettings();
-        for (std::size_t i = 0; i < stored.size(); ++i) {
-            settings_->WriteString("COM", kPortKeys[i], stored[i]);
+        for (const PortKey& key : kPortKeys) {
+            settings_->WriteString("COM", key.key, stored.*key.text);
         }
     }
     settings_->WriteBool("SYS", "Lang", LangList->IsChinese);

@@ -188,7 +188,7 @@ void Tfrm_MainLx1::OnPortStatus(const PortStatus& status) {
         // In batch work each device starts on a port opened anew.
         info_->ShowSeparatorLine(
             Tr("lang_Info_PortOpened")
-                .arg(FromGbk(session_.PortSettings()[0]),
+                .arg(FromGbk(session_.PortSettings().port),
                      QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"))));
     }
     portWasOpen_ = open;

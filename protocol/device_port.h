@@ -4,15 +4,9 @@
 #include <optional>
 #include <string>
 
-namespace dtu {
+#include "serial/send_result.h"
 
-// What became of one write to the device's port.
-enum class SendResult {
-    Sent,
-    TooLong,  // over 65535 bytes: nothing written
-    Closed,   // the port is not open
-    Lost,     // the port refused the write: the device or the adapter is gone
-};
+namespace dtu {
 
 // New line settings for the PC port once the device has taken them; the parts
 // left empty stay as they are. Texts as the port lists show them.

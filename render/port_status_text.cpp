@@ -8,9 +8,9 @@ namespace dtu {
 std::string PortStatusLine(const PortStatus& status, const TLangList& table) {
     const PortTexts& s = status.settings;
     if (status.lineByServer) {
-        return FillTextArgs(table.GetText("lang_Info_NetLineByServer"), {s[0]});
+        return FillTextArgs(table.GetText("lang_Info_NetLineByServer"), {s.port});
     }
-    return status.open ? PortStatusText(s[0], s[1], s[2], s[3], s[4])
+    return status.open ? PortStatusText(s.port, s.baudRate, s.parity, s.dataBits, s.stopBits)
                        : table.GetText("lang_Info_ComIsOpen");
 }
 

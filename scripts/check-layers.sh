@@ -8,7 +8,7 @@ cd "$(dirname "$0")/.."
 declare -A allowed=(
   [lang]=""
   [settings]="lang"
-  [protocol]="lang"
+  [protocol]="serial lang"
   [serial]="lang"
   [netport]="serial lang"
   [form]="protocol settings lang"

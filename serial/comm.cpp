@@ -11,7 +11,6 @@
 
 #include "serial/line_check.h"
 #include "serial/line_settings.h"
-#include "serial/modem_watch.h"
 #include "serial/port_lock.h"
 #include "serial/port_session.h"
 #include "serial/read_worker.h"
@@ -35,7 +34,6 @@ struct OpenedPort {
     WriteQueue queue;
     std::thread reader;
     std::thread writer;
-    ModemWatch modemWatch;
 
     // Signals the close, waits for every worker, then releases the port with
     // its settings as they were found. Unsent output is dropped first: a UART
@@ -46,7 +44,6 @@ struct OpenedPort {
             [[maybe_unused]] ssize_t n = write(closeFd, &one, sizeof one);
         }
         queue.Close();
-        modemWatch.Stop();
         if (reader.joinable()) {
             reader.join();
         }
@@ -80,7 +77,6 @@ struct TComm::Impl {
         built = BuildTermios(line, current);
         std::optional<std::string> refused = ApplyLine(fd, *built, line.baudRate);
         ApplyModemLines(fd, line);
-        open->session->ignoreNullChar = line.ignoreNullChar;
         if (refused) {
             throw ECommsError(kOpenError, LineSettingsError(commName, *refused));
         }
@@ -169,7 +165,6 @@ void TComm::StartPort() {
             RaiseThreadPriority(ThreadRole::Reader);
             RunReader(session);
         });
-        o.modemWatch.Start(*o.session);
     } catch (const std::system_error&) {
         impl_->open.reset();
         throw ECommsError("Unable to create read thread");
@@ -248,59 +243,17 @@ TDtrControl TComm::DtrControl() const {
 void TComm::SetDtrControl(TDtrControl value) {
     impl_->SetLine(impl_->line.dtrControl, value);
 }
-bool TComm::DsrSensitivity() const {
-    return impl_->line.dsrSensitivity;
-}
-void TComm::SetDsrSensitivity(bool on) {
-    impl_->SetLine(impl_->line.dsrSensitivity, on);
-}
 bool TComm::TxContinueOnXoff() const {
     return impl_->line.txContinueOnXoff;
 }
 void TComm::SetTxContinueOnXoff(bool on) {
     impl_->SetLine(impl_->line.txContinueOnXoff, on);
 }
-bool TComm::OutxXonXoffFlow() const {
-    return impl_->line.outxXonXoffFlow;
-}
-void TComm::SetOutxXonXoffFlow(bool on) {
-    impl_->SetLine(impl_->line.outxXonXoffFlow, on);
-}
-bool TComm::InxXonXoffFlow() const {
-    return impl_->line.inxXonXoffFlow;
-}
-void TComm::SetInxXonXoffFlow(bool on) {
-    impl_->SetLine(impl_->line.inxXonXoffFlow, on);
-}
-bool TComm::ReplaceWhenParityError() const {
-    return impl_->line.replaceWhenParityError;
-}
-void TComm::SetReplaceWhenParityError(bool on) {
-    impl_->SetLine(impl_->line.replaceWhenParityError, on);
-}
-bool TComm::IgnoreNullChar() const {
-    return impl_->line.ignoreNullChar;
-}
-void TComm::SetIgnoreNullChar(bool on) {
-    impl_->SetLine(impl_->line.ignoreNullChar, on);
-}
 TRtsControl TComm::RtsControl() const {
     return impl_->line.rtsControl;
 }
 void TComm::SetRtsControl(TRtsControl value) {
     impl_->SetLine(impl_->line.rtsControl, value);
-}
-std::uint16_t TComm::XonLimit() const {
-    return impl_->line.xonLimit;
-}
-void TComm::SetXonLimit(std::uint16_t value) {
-    impl_->SetLine(impl_->line.xonLimit, value);
-}
-std::uint16_t TComm::XoffLimit() const {
-    return impl_->line.xoffLimit;
-}
-void TComm::SetXoffLimit(std::uint16_t value) {
-    impl_->SetLine(impl_->line.xoffLimit, value);
 }
 TByteSize TComm::ByteSize() const {
     return impl_->line.byteSize;
@@ -321,28 +274,7 @@ TStopBits TComm::StopBits() const {
 void TComm::SetStopBits(TStopBits value) {
     impl_->SetLine(impl_->line.stopBits, value);
 }
-char TComm::XonChar() const {
-    return impl_->line.xonChar;
-}
-void TComm::SetXonChar(char c) {
-    impl_->SetLine(impl_->line.xonChar, c);
-}
-char TComm::XoffChar() const {
-    return impl_->line.xoffChar;
-}
-void TComm::SetXoffChar(char c) {
-    impl_->SetLine(impl_->line.xoffChar, c);
-}
-char TComm::ReplacedChar() const {
-    return impl_->line.replacedChar;
-}
-void TComm::SetReplacedChar(char c) {
-    impl_->SetLine(impl_->line.replacedChar, c);
-}
 
-bool TComm::DeliverAtLineEnd() const {
-    return impl_->timeouts.deliverAtLineEnd;
-}
 void TComm::SetDeliverAtLineEnd(bool on) {
     impl_->SetTimeout(impl_->timeouts.deliverAtLineEnd, on);
 }
@@ -351,30 +283,6 @@ std::uint32_t TComm::ReadIntervalTimeout() const {
 }
 void TComm::SetReadIntervalTimeout(std::uint32_t ms) {
     impl_->SetTimeout(impl_->timeouts.readInterval, ms);
-}
-std::uint32_t TComm::ReadTotalTimeoutMultiplier() const {
-    return impl_->timeouts.readTotalMultiplier;
-}
-void TComm::SetReadTotalTimeoutMultiplier(std::uint32_t ms) {
-    impl_->SetTimeout(impl_->timeouts.readTotalMultiplier, ms);
-}
-std::uint32_t TComm::ReadTotalTimeoutConstant() const {
-    return impl_->timeouts.readTotalConstant;
-}
-void TComm::SetReadTotalTimeoutConstant(std::uint32_t ms) {
-    impl_->SetTimeout(impl_->timeouts.readTotalConstant, ms);
-}
-std::uint32_t TComm::WriteTotalTimeoutMultiplier() const {
-    return impl_->timeouts.writeTotalMultiplier;
-}
-void TComm::SetWriteTotalTimeoutMultiplier(std::uint32_t ms) {
-    impl_->SetTimeout(impl_->timeouts.writeTotalMultiplier, ms);
-}
-std::uint32_t TComm::WriteTotalTimeoutConstant() const {
-    return impl_->timeouts.writeTotalConstant;
-}
-void TComm::SetWriteTotalTimeoutConstant(std::uint32_t ms) {
-    impl_->SetTimeout(impl_->timeouts.writeTotalConstant, ms);
 }
 
 }  // namespace dtu

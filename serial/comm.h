@@ -38,8 +38,6 @@ enum class TStopBits { _1, _1_5, _2 };
 class TComm {
 public:
     using ReceiveDataEvent = std::function<void(const char* buffer, std::uint16_t length)>;
-    using ReceiveErrorEvent = std::function<void(std::uint32_t eventMask)>;
-    using ModemStateChangeEvent = std::function<void(std::uint32_t modemEvent)>;
     using NotifyEvent = std::function<void()>;
 
     explicit TComm(EventPoster& poster);
@@ -79,53 +77,22 @@ public:
     void SetOutxDsrFlow(bool on);
     TDtrControl DtrControl() const;
     void SetDtrControl(TDtrControl value);
-    bool DsrSensitivity() const;
-    void SetDsrSensitivity(bool on);
     bool TxContinueOnXoff() const;
     void SetTxContinueOnXoff(bool on);
-    bool OutxXonXoffFlow() const;
-    void SetOutxXonXoffFlow(bool on);
-    bool InxXonXoffFlow() const;
-    void SetInxXonXoffFlow(bool on);
-    bool ReplaceWhenParityError() const;
-    void SetReplaceWhenParityError(bool on);
-    bool IgnoreNullChar() const;
-    void SetIgnoreNullChar(bool on);
     TRtsControl RtsControl() const;
     void SetRtsControl(TRtsControl value);
-    std::uint16_t XonLimit() const;
-    void SetXonLimit(std::uint16_t value);
-    std::uint16_t XoffLimit() const;
-    void SetXoffLimit(std::uint16_t value);
     TByteSize ByteSize() const;
     void SetByteSize(TByteSize value);
     TParity Parity() const;
     void SetParity(TParity value);
     TStopBits StopBits() const;
     void SetStopBits(TStopBits value);
-    char XonChar() const;
-    void SetXonChar(char c);
-    char XoffChar() const;
-    void SetXoffChar(char c);
-    char ReplacedChar() const;
-    void SetReplacedChar(char c);
     // Off by default: every read is framed by the read interval alone.
-    bool DeliverAtLineEnd() const;
     void SetDeliverAtLineEnd(bool on);
     std::uint32_t ReadIntervalTimeout() const;
     void SetReadIntervalTimeout(std::uint32_t ms);
-    std::uint32_t ReadTotalTimeoutMultiplier() const;
-    void SetReadTotalTimeoutMultiplier(std::uint32_t ms);
-    std::uint32_t ReadTotalTimeoutConstant() const;
-    void SetReadTotalTimeoutConstant(std::uint32_t ms);
-    std::uint32_t WriteTotalTimeoutMultiplier() const;
-    void SetWriteTotalTimeoutMultiplier(std::uint32_t ms);
-    std::uint32_t WriteTotalTimeoutConstant() const;
-    void SetWriteTotalTimeoutConstant(std::uint32_t ms);
 
     ReceiveDataEvent OnReceiveData;
-    ReceiveErrorEvent OnReceiveError;
-    ModemStateChangeEvent OnModemStateChange;
     NotifyEvent OnRequestHangup;  // once per open that the port was lost in
     NotifyEvent OnSendDataEmpty;
 

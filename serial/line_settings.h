@@ -16,30 +16,20 @@ struct LineSettings {
     bool outxCtsFlow = true;
     bool outxDsrFlow = true;
     TDtrControl dtrControl = TDtrControl::DtrEnable;
-    bool dsrSensitivity = false;
     bool txContinueOnXoff = true;
     bool outxXonXoffFlow = false;
     bool inxXonXoffFlow = false;
-    bool replaceWhenParityError = false;
-    bool ignoreNullChar = false;
     TRtsControl rtsControl = TRtsControl::RtsEnable;
-    std::uint16_t xonLimit = 10;
-    std::uint16_t xoffLimit = 10;
     TByteSize byteSize = TByteSize::_8;
     TParity parity = TParity::None;
     TStopBits stopBits = TStopBits::_1;
     char xonChar = 0x11;
     char xoffChar = 0x13;
-    char replacedChar = 0x00;
 };
 
 // The time-out properties, in milliseconds.
 struct TimeoutSettings {
     std::uint32_t readInterval = 10;
-    std::uint32_t readTotalMultiplier = 0;
-    std::uint32_t readTotalConstant = 0;
-    std::uint32_t writeTotalMultiplier = 0;
-    std::uint32_t writeTotalConstant = 0;
     // A read that ends at a line end is handed over at once, and no byte waits
     // longer than the read interval: answers read line by line are complete
     // without waiting for the line to fall quiet, and a slow device is heard

@@ -23,22 +23,6 @@ void NoticeSink::ReceiveData(std::string block) const {
     });
 }
 
-void NoticeSink::ReceiveError(std::uint32_t flags) const {
-    Post([flags](TComm& comm) {
-        if (comm.OnReceiveError) {
-            comm.OnReceiveError(flags);
-        }
-    });
-}
-
-void NoticeSink::ModemStateChange(std::uint32_t value) const {
-    Post([value](TComm& comm) {
-        if (comm.OnModemStateChange) {
-            comm.OnModemStateChange(value);
-        }
-    });
-}
-
 void NoticeSink::RequestHangup() const {
     Post([](TComm& comm) {
         if (comm.OnRequestHangup) {

@@ -10,16 +10,6 @@ namespace dtu {
 
 class TComm;
 
-// Line-error flags of OnReceiveError.
-inline constexpr std::uint32_t kErrorRxOver = 0x01;
-inline constexpr std::uint32_t kErrorOverrun = 0x02;
-inline constexpr std::uint32_t kErrorParity = 0x04;
-inline constexpr std::uint32_t kErrorFrame = 0x08;
-inline constexpr std::uint32_t kErrorBreak = 0x10;
-// Values of OnModemStateChange, or-ed together.
-inline constexpr std::uint32_t kModemRing = 4;
-inline constexpr std::uint32_t kModemCarrier = 8;
-
 // Where notices go on the owner thread: the component, and which of its opens
 // is the current one. Touched only on the owner thread.
 struct NoticeTarget {
@@ -38,8 +28,6 @@ public:
         : poster_(poster), target_(std::move(target)), open_(open) {}
 
     void ReceiveData(std::string block) const;
-    void ReceiveError(std::uint32_t flags) const;
-    void ModemStateChange(std::uint32_t value) const;
     void RequestHangup() const;
     void SendDataEmpty() const;
 

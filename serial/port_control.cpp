@@ -39,15 +39,19 @@ std::uint32_t BaudOrThrow(const std::string& text) {
 
 PortControl::PortControl(TComm& comm, NetworkLink* network) : comm_(comm), network_(network) {}
 
+std::uint32_t PortControl::FramingInterval() const {
+    return FramingIntervalFor(comm_.BaudRate());
+}
+
 bool PortControl::OpenPort() {
     lastOpenError_ = {};
     if (network_ != nullptr) {
         network_->Close();
         onNetwork_ = false;
     }
-    if (network_ != nullptr && HasNetScheme(settings[0])) {
+    if (network_ != nullptr && HasNetScheme(settings.port)) {
         if (std::optional<LineRequest> line = PrepareNetworkOpen()) {
-            NetworkOpened(network_->Open(settings[0], *line));
+            NetworkOpened(network_->Open(settings.port, *line));
         }
         return portIsOpen_;
     }
@@ -60,13 +64,13 @@ bool PortControl::OpenPort() {
         comm_.SetTxContinueOnXoff(false);
         comm_.SetRtsControl(TRtsControl::RtsDisable);
 
-        comm_.SetCommName(settings[0]);
-        comm_.SetBaudRate(BaudOrThrow(settings[1]));
-        if (std::optional<ParityChoice> parity = ParityFromText(settings[2])) {
+        comm_.SetCommName(settings.port);
+        comm_.SetBaudRate(BaudOrThrow(settings.baudRate));
+        if (std::optional<ParityChoice> parity = ParityFromText(settings.parity)) {
             comm_.SetParityCheck(parity->check);
             comm_.SetParity(parity->parity);
         }
-        switch (NumberOrThrow(settings[3], "invalid data bits")) {
+        switch (NumberOrThrow(settings.dataBits, "invalid data bits")) {
             case 7:
                 comm_.SetByteSize(TByteSize::_7);
                 break;
@@ -76,7 +80,7 @@ bool PortControl::OpenPort() {
             default:
                 break;
         }
-        switch (NumberOrThrow(settings[4], "invalid stop bits")) {
+        switch (NumberOrThrow(settings.stopBits, "invalid stop bits")) {
             case 1:
                 comm_.SetStopBits(TStopBits::_1);
                 break;
@@ -87,20 +91,16 @@ bool PortControl::OpenPort() {
                 break;
         }
         comm_.SetReadIntervalTimeout(FramingIntervalFor(comm_.BaudRate()));
-        comm_.SetReadTotalTimeoutMultiplier(0);
-        comm_.SetReadTotalTimeoutConstant(0);
-        comm_.SetWriteTotalTimeoutMultiplier(0);
-        comm_.SetWriteTotalTimeoutConstant(0);
 
         comm_.StartPort();
         portIsOpen_ = true;
     } catch (const ECommsError& error) {
         lastOpenError_ = error.Failure().kind != OpenFailure::None
                              ? error.Failure()
-                             : OtherOpenError(settings[0], error.what());
+                             : OtherOpenError(settings.port, error.what());
         portIsOpen_ = false;
     } catch (const std::exception& error) {
-        lastOpenError_ = OtherOpenError(settings[0], error.what());
+        lastOpenError_ = OtherOpenError(settings.port, error.what());
         portIsOpen_ = false;
     }
     if (!portIsOpen_) {
@@ -112,15 +112,15 @@ bool PortControl::OpenPort() {
 
 LineRequest PortControl::LineFromSettings() {
     LineRequest line = networkLine_;
-    line.baud = BaudOrThrow(settings[1]);
-    if (std::optional<ParityChoice> parity = ParityFromText(settings[2])) {
+    line.baud = BaudOrThrow(settings.baudRate);
+    if (std::optional<ParityChoice> parity = ParityFromText(settings.parity)) {
         line.parity = parity->parity;
     }
-    const std::int64_t dataBits = NumberOrThrow(settings[3], "invalid data bits");
+    const std::int64_t dataBits = NumberOrThrow(settings.dataBits, "invalid data bits");
     if (dataBits == 7 || dataBits == 8) {
         line.dataBits = static_cast<int>(dataBits);
     }
-    const std::int64_t stopBits = NumberOrThrow(settings[4], "invalid stop bits");
+    const std::int64_t stopBits = NumberOrThrow(settings.stopBits, "invalid stop bits");
     if (stopBits == 1 || stopBits == 2) {
         line.stopBits = static_cast<int>(stopBits);
     }
@@ -136,7 +136,7 @@ std::optional<LineRequest> PortControl::PrepareNetworkOpen() {
         networkLine_ = LineFromSettings();
         return networkLine_;
     } catch (const std::exception& error) {
-        lastOpenError_ = OtherOpenError(settings[0], error.what());
+        lastOpenError_ = OtherOpenError(settings.port, error.what());
         return std::nullopt;
     }
 }
@@ -147,7 +147,7 @@ void PortControl::NetworkOpened(const OpenError& result) {
 }
 
 void PortControl::BeginOpenPort(std::function<void(bool ok)> done) {
-    if (network_ == nullptr || !HasNetScheme(settings[0])) {
+    if (network_ == nullptr || !HasNetScheme(settings.port)) {
         done(OpenPort());
         return;
     }
@@ -156,7 +156,7 @@ void PortControl::BeginOpenPort(std::function<void(bool ok)> done) {
         done(false);
         return;
     }
-    network_->BeginOpen(settings[0], *line, [this, done](const OpenError& result) {
+    network_->BeginOpen(settings.port, *line, [this, done](const OpenError& result) {
         NetworkOpened(result);
         done(portIsOpen_);
     });
@@ -174,7 +174,7 @@ bool PortControl::FollowLineSettings() {
             networkLine_ = line;
         }
     } catch (const std::exception& error) {
-        lastOpenError_ = OtherOpenError(settings[0], error.what());
+        lastOpenError_ = OtherOpenError(settings.port, error.what());
     }
     return lastOpenError_.kind == OpenFailure::None;
 }
@@ -192,20 +192,20 @@ void PortControl::ClosePort() {
     portIsOpen_ = false;
 }
 
-PortWrite PortControl::Write(const std::string& text) {
+SendResult PortControl::Write(const std::string& text) {
     if (!portIsOpen_) {
-        return PortWrite::NotOpen;
+        return SendResult::Closed;
     }
     if (text.size() > kMaxBlock) {
-        return PortWrite::TooLong;
+        return SendResult::TooLong;
     }
     if (onNetwork_) {
-        return text.empty() || network_->Write(text) ? PortWrite::Written : PortWrite::Refused;
+        return text.empty() || network_->Write(text) ? SendResult::Sent : SendResult::Lost;
     }
     if (!text.empty() && !comm_.WriteBlock(text.data(), static_cast<std::uint16_t>(text.size()))) {
-        return PortWrite::Refused;
+        return SendResult::Lost;
     }
-    return PortWrite::Written;
+    return SendResult::Sent;
 }
 
 }  // namespace dtu

@@ -8,12 +8,20 @@
 
 #include "serial/comm.h"
 #include "serial/network_link.h"
+#include "serial/send_result.h"
 
 namespace dtu {
 
-// The five texts of a port choice, in this order: port name, baud rate,
-// parity, data bits, stop bits.
-using PortTexts = std::array<std::string, 5>;
+// A port choice as the port lists show it.
+struct PortTexts {
+    std::string port;
+    std::string baudRate;
+    std::string parity;
+    std::string dataBits;
+    std::string stopBits;
+
+    bool operator==(const PortTexts&) const = default;
+};
 
 inline constexpr std::array<const char*, 11> kBaudRates = {
     "300", "600", "1200", "2400", "4800", "9600", "14400", "19200", "38400", "57600", "115200"};
@@ -24,14 +32,6 @@ inline constexpr std::array<const char*, 2> kStopBits = {"1", "2"};
 // Serial ports present on this machine as device paths, then every path listed
 // in DTUCONFIG_EXTRA_PORTS (colon-separated).
 std::vector<std::string> ListSerialPorts();
-
-// What became of one write.
-enum class PortWrite {
-    Written,
-    TooLong,  // over 65535 bytes: nothing written
-    NotOpen,
-    Refused,  // the component refused it: the port is gone
-};
 
 // Opens, closes and writes to the one serial port of the program. Shows
 // nothing: the caller tells the user. Runs on the thread that owns `comm`.
@@ -57,13 +57,14 @@ public:
     bool LineSetByServer() const;
 
     // Writes the bytes if the port is open; an empty text is written as nothing.
-    PortWrite Write(const std::string& text);
+    SendResult Write(const std::string& text);
 
     bool PortIsOpen() const { return portIsOpen_; }
     // Why the last OpenPort failed; kind None after a success.
     const OpenError& LastOpenError() const { return lastOpenError_; }
 
-    TComm& Comm() { return comm_; }
+    // The read interval of the serial line last set up, in milliseconds.
+    std::uint32_t FramingInterval() const;
 
     PortTexts settings;  // the current port settings
 

@@ -17,10 +17,6 @@ struct PortSession {
     // Called by the owner thread; the workers pick the values up at their next wait.
     void ApplyTimeouts(const TimeoutSettings& t) {
         readInterval = t.readInterval;
-        readTotalMultiplier = t.readTotalMultiplier;
-        readTotalConstant = t.readTotalConstant;
-        writeTotalMultiplier = t.writeTotalMultiplier;
-        writeTotalConstant = t.writeTotalConstant;
         deliverAtLineEnd = t.deliverAtLineEnd;
     }
 
@@ -41,11 +37,6 @@ struct PortSession {
     std::atomic<bool> lost{false};
 
     std::atomic<std::uint32_t> readInterval{0};
-    std::atomic<std::uint32_t> readTotalMultiplier{0};
-    std::atomic<std::uint32_t> readTotalConstant{0};
-    std::atomic<std::uint32_t> writeTotalMultiplier{0};
-    std::atomic<std::uint32_t> writeTotalConstant{0};
-    std::atomic<bool> ignoreNullChar{false};
     std::atomic<bool> deliverAtLineEnd{false};
 };
 

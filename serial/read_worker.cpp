@@ -1,8 +1,6 @@
 #include "serial/read_worker.h"
 
-#include <linux/serial.h>
 #include <poll.h>
-#include <sys/ioctl.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -18,51 +16,9 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-struct ErrorCounter {
-    int serial_icounter_struct::*counter;
-    std::uint32_t flag;
-};
-
-constexpr std::array<ErrorCounter, 5> kErrorCounters = {{
-    {&serial_icounter_struct::buf_overrun, kErrorRxOver},
-    {&serial_icounter_struct::overrun, kErrorOverrun},
-    {&serial_icounter_struct::parity, kErrorParity},
-    {&serial_icounter_struct::frame, kErrorFrame},
-    {&serial_icounter_struct::brk, kErrorBreak},
-}};
-
-// Line-error counters of the driver; a pseudo-terminal has none.
-class LineErrorCounts {
-public:
-    explicit LineErrorCounts(int fd) : fd_(fd) {
-        supported_ = ioctl(fd_, TIOCGICOUNT, &last_) == 0;
-    }
-
-    // Flags of the counters that grew since the last call.
-    std::uint32_t NewErrors() {
-        serial_icounter_struct now{};
-        if (!supported_ || ioctl(fd_, TIOCGICOUNT, &now) != 0) {
-            return 0;
-        }
-        std::uint32_t flags = 0;
-        for (const auto& [counter, flag] : kErrorCounters) {
-            if (now.*counter != last_.*counter) {
-                flags |= flag;
-            }
-        }
-        last_ = now;
-        return flags;
-    }
-
-private:
-    int fd_;
-    bool supported_ = false;
-    serial_icounter_struct last_{};
-};
-
 class BlockFramer {
 public:
-    explicit BlockFramer(PortSession& session) : session_(session), errors_(session.fd) {}
+    explicit BlockFramer(PortSession& session) : session_(session) {}
 
     void Run() {
         for (;;) {
@@ -116,12 +72,6 @@ private:
             deadline = (session_.deliverAtLineEnd ? firstByte_ : lastByte_) +
                        std::chrono::milliseconds(interval);
         }
-        std::uint64_t total = std::uint64_t{session_.readTotalMultiplier} * kReadBlockSize +
-                              session_.readTotalConstant;
-        if (total != 0) {
-            auto byTotal = firstByte_ + std::chrono::milliseconds(total);
-            deadline = deadline ? std::min(*deadline, byTotal) : byTotal;
-        }
         if (!deadline) {
             return std::nullopt;
         }
@@ -140,9 +90,6 @@ private:
         }
         char* first = buffer_.data() + length_;
         char* last = first + n;
-        if (session_.ignoreNullChar) {
-            last = std::remove(first, last, '\0');
-        }
         if (last != first) {
             auto now = Clock::now();
             if (length_ == 0) {
@@ -150,9 +97,6 @@ private:
             }
             lastByte_ = now;
             length_ += static_cast<std::size_t>(last - first);
-        }
-        if (std::uint32_t flags = errors_.NewErrors(); flags != 0) {
-            session_.notices.ReceiveError(flags);
         }
         if (length_ == buffer_.size() || (session_.deliverAtLineEnd && EndsAtLineEnd())) {
             Deliver();
@@ -178,7 +122,6 @@ private:
     }
 
     PortSession& session_;
-    LineErrorCounts errors_;
     std::array<char, kReadBlockSize> buffer_{};
     std::size_t length_ = 0;
     Clock::time_point firstByte_;

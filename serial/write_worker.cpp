@@ -5,32 +5,23 @@
 
 #include <array>
 #include <cerrno>
-#include <chrono>
 
 namespace dtu {
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
 enum class WriteResult { Written, Closing, Failed };
 
-// Waits until the port takes more bytes; `deadline` bounds the wait when set.
-WriteResult WaitWritable(const PortSession& session,
-                         const std::optional<Clock::time_point>& deadline) {
+// Waits until the port takes more bytes or closes.
+WriteResult WaitWritable(const PortSession& session) {
     for (;;) {
         std::array<pollfd, 2> fds = {{{session.closeFd, POLLIN, 0}, {session.fd, POLLOUT, 0}}};
-        int timeoutMs = -1;
-        if (deadline) {
-            auto left = std::chrono::ceil<std::chrono::milliseconds>(*deadline - Clock::now());
-            timeoutMs = static_cast<int>(std::max<std::int64_t>(0, left.count()));
-        }
-        int ready = poll(fds.data(), fds.size(), timeoutMs);
+        int ready = poll(fds.data(), fds.size(), -1);
         if (ready < 0 && errno == EINTR) {
             continue;
         }
-        if (ready < 0 || ready == 0) {
-            return WriteResult::Failed;  // a write that outlives its time-out counts as failed
+        if (ready < 0) {
+            return WriteResult::Failed;
         }
         if (fds[0].revents != 0) {
             return WriteResult::Closing;
@@ -43,12 +34,6 @@ WriteResult WaitWritable(const PortSession& session,
 }
 
 WriteResult WriteWhole(const PortSession& session, const std::string& block) {
-    std::optional<Clock::time_point> deadline;
-    std::uint64_t totalMs =
-        std::uint64_t{session.writeTotalMultiplier} * block.size() + session.writeTotalConstant;
-    if (totalMs != 0) {
-        deadline = Clock::now() + std::chrono::milliseconds(totalMs);
-    }
     std::size_t done = 0;
     while (done < block.size()) {
         ssize_t n = write(session.fd, block.data() + done, block.size() - done);
@@ -60,8 +45,7 @@ WriteResult WriteWhole(const PortSession& session, const std::string& block) {
             continue;
         }
         if (n < 0 && errno == EAGAIN) {
-            if (WriteResult waited = WaitWritable(session, deadline);
-                waited != WriteResult::Written) {
+            if (WriteResult waited = WaitWritable(session); waited != WriteResult::Written) {
                 return waited;
             }
             continue;

@@ -20,7 +20,12 @@ DeviceSession::DeviceSession(EventPoster& poster, Timers& timers)
     // Answers end at their final line; only the escape's bare answers need the line to fall quiet.
     comm_.SetDeliverAtLineEnd(true);
     comm_.OnReceiveData = [this](const char* buffer, std::uint16_t length) {
-        engine_.HandleReceived(std::string(buffer, length));
+        std::string block(buffer, length);
+        if (!receiveHook_) {
+            engine_.HandleReceived(block);
+            return;
+        }
+        receiveHook_(block, [this, &block] { engine_.HandleReceived(block); });
     };
     comm_.OnRequestHangup = [this] {
         if (control_.PortIsOpen()) {
@@ -72,7 +77,7 @@ void DeviceSession::ReopenWithSavedSettings() {
 
 PortTexts DeviceSession::StoredPortSettings() const {
     PortTexts stored = control_.settings;
-    stored[0] = StablePortName(stored[0]);
+    stored.port = StablePortName(stored.port);
     return stored;
 }
 

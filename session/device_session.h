@@ -60,8 +60,7 @@ public:
     FormModel& Form() { return form_; }
     const FormModel& Form() const { return form_; }
 
-    // Opens `texts` (port name, baud rate, parity, data bits, stop bits),
-    // closing the port first; a running list ends as interrupted.
+    // Opens `texts`, closing the port first; a running list ends as interrupted.
     OpenResult OpenPort(const PortTexts& texts);
     // The same without blocking while a network port connects: `done` runs on
     // the owner thread once the port is open or has failed; never when the
@@ -118,7 +117,11 @@ public:
 
     void SetReplyTimeout(std::chrono::milliseconds timeout) { engine_.SetReplyTimeout(timeout); }
     OrderList& Orders() { return orders_; }
-    TComm& Comm() { return comm_; }
+
+    // Sees each block a local serial port receives; calling `pass` hands it to the engine.
+    using ReceiveHook =
+        std::function<void(const std::string& block, const std::function<void()>& pass)>;
+    void SetReceiveHook(ReceiveHook hook) { receiveHook_ = std::move(hook); }
 
 private:
     // EngineHost.
@@ -151,6 +154,7 @@ private:
     std::string firmware_;
     std::set<std::string> reported_;
     std::optional<FormModel> lastRead_;  // the form as the last read all left it
+    ReceiveHook receiveHook_;
 };
 
 }  // namespace dtu

@@ -12,11 +12,11 @@ public:
     explicit SerialDevicePort(PortControl& control) : control_(control) {}
 
     bool IsOpen() const override { return control_.PortIsOpen(); }
-    SendResult Send(const std::string& bytes) override;
+    SendResult Send(const std::string& bytes) override { return control_.Write(bytes); }
     OpenResult Reopen(const LineChange& change) override;
     void Close() override { control_.ClosePort(); }
-    std::string Name() const override { return control_.settings[0]; }
-    std::string BaudRate() const override { return control_.settings[1]; }
+    std::string Name() const override { return control_.settings.port; }
+    std::string BaudRate() const override { return control_.settings.baudRate; }
     std::chrono::milliseconds FramingPause() const override;
 
 private:

@@ -63,15 +63,14 @@ bool RunOnce(std::optional<std::chrono::milliseconds> gap, RunFigures& figures) 
     session.SetLineGap(gap);
     std::vector<double> engineMs;
     std::size_t replyBytes = 0;
-    auto handle = session.Comm().OnReceiveData;
-    session.Comm().OnReceiveData = [&](const char* buffer, std::uint16_t length) {
-        replyBytes += length;
+    session.SetReceiveHook([&](const std::string& block, const std::function<void()>& pass) {
+        replyBytes += block.size();
         const auto start = Clock::now();
-        handle(buffer, length);
+        pass();
         const auto end = Clock::now();
         engineMs.push_back(Ms(end - start).count());
         watch.lastReceive = end;
-    };
+    });
     const dtu::OpenResult open = session.OpenPort({device.SlavePath(), "115200", "NONE", "8", "1"});
     if (!open.ok) {
         std::fprintf(stderr, "cannot open %s: %s\n", device.SlavePath().c_str(),

@@ -137,7 +137,8 @@ private slots:
         Tfrm_Login& login = Start();
         const PortTexts chosen = login.ChosenPortTexts();
         QStringList shown;
-        for (const std::string& text : chosen) {
+        for (const std::string& text :
+             {chosen.port, chosen.baudRate, chosen.parity, chosen.dataBits, chosen.stopBits}) {
             shown << QString::fromStdString(text);
         }
         // A stored port that is not present gives way to the first present one.
@@ -220,7 +221,8 @@ private slots:
         QVERIFY2(windows_->main->isVisible(), qPrintable(login.StatusText()));
         QVERIFY(!login.isVisible());
         QCOMPARE(login.StatusText(), QString());
-        QCOMPARE(QString::fromStdString(windows_->main->Session().PortSettings()[0]), port.Path());
+        QCOMPARE(QString::fromStdString(windows_->main->Session().PortSettings().port),
+                 port.Path());
         windows_->main->Session().ClosePort();
     }
 

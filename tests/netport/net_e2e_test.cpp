@@ -126,7 +126,7 @@ TEST_F(Rfc2217Test, TheServerLineFollowsTheDevicesNewUart) {
     EXPECT_EQ(received[17], "ATW\r\n");  // heard only if the terminal followed
     EXPECT_EQ(device->IgnoredBytes(), 0u);
     EXPECT_EQ(TerminalSpeed(), 57600u);
-    EXPECT_EQ(session.PortSettings()[1], "57600");
+    EXPECT_EQ(session.PortSettings().baudRate, "57600");
     EXPECT_NE(status.find("57600"), std::string::npos);
 }
 

@@ -78,13 +78,6 @@ TEST_F(CommIo, ZeroBytesInsideABlockKeepTheCount) {
     EXPECT_EQ(blocks[0], burst);
 }
 
-TEST_F(CommIo, IgnoreNullCharDropsZeroBytes) {
-    comm.SetIgnoreNullChar(true);
-    pty.Write(std::string("\0AB\0C\0", 6));
-    ASSERT_TRUE(poster.PumpUntil([&] { return !blocks.empty(); }));
-    EXPECT_EQ(AllReceived(), "ABC");
-}
-
 TEST_F(CommIo, BlocksGoOutWholeAndInWriteOrder) {
     std::string expected;
     for (int i = 0; i < 20; ++i) {

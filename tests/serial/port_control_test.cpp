@@ -86,7 +86,7 @@ TEST_F(PortControlTest, ConversionTable) {
         comm.SetByteSize(TByteSize::_7);
         comm.SetStopBits(TStopBits::_2);
         control.settings = row.texts;
-        control.settings[0] = pty.SlavePath();
+        control.settings.port = pty.SlavePath();
         ASSERT_TRUE(control.OpenPort())
             << row.name << ": " << OpenErrorSummary(control.LastOpenError());
         EXPECT_EQ(comm.ReadIntervalTimeout(), row.interval) << row.name;
@@ -99,21 +99,24 @@ TEST_F(PortControlTest, ConversionTable) {
 
 struct BadTextRow {
     const char* name;
-    std::size_t field;
+    std::string PortTexts::*field;
     const char* text;
 };
 
 const BadTextRow kBadTextRows[] = {
-    {"empty data bits", 3, ""},       {"empty baud", 1, ""},
-    {"baud with letters", 1, "96OO"}, {"negative baud", 1, "-9600"},
-    {"stop bits word", 4, "one"},     {"baud too large", 1, "4294967296"},
+    {"empty data bits", &PortTexts::dataBits, ""},
+    {"empty baud", &PortTexts::baudRate, ""},
+    {"baud with letters", &PortTexts::baudRate, "96OO"},
+    {"negative baud", &PortTexts::baudRate, "-9600"},
+    {"stop bits word", &PortTexts::stopBits, "one"},
+    {"baud too large", &PortTexts::baudRate, "4294967296"},
 };
 
 TEST_F(PortControlTest, UnusableTextFailsAndLeavesThePortClosed) {
     for (const BadTextRow& row : kBadTextRows) {
         control.settings = {pty.SlavePath(), "115200", "NONE", "8", "1"};
         ASSERT_TRUE(control.OpenPort()) << row.name;
-        control.settings[row.field] = row.text;
+        control.settings.*row.field = row.text;
         EXPECT_FALSE(control.OpenPort()) << row.name;
         EXPECT_FALSE(control.PortIsOpen()) << row.name;
         EXPECT_FALSE(comm.IsOpen()) << row.name;
@@ -123,7 +126,7 @@ TEST_F(PortControlTest, UnusableTextFailsAndLeavesThePortClosed) {
 }
 
 TEST_F(PortControlTest, MissingPortFailsWithTheReasonKept) {
-    control.settings[0] = "/dev/no-such-serial-port";
+    control.settings.port = "/dev/no-such-serial-port";
     EXPECT_FALSE(control.OpenPort());
     EXPECT_FALSE(control.PortIsOpen());
     EXPECT_EQ(control.LastOpenError().kind, OpenFailure::Missing)
@@ -131,17 +134,17 @@ TEST_F(PortControlTest, MissingPortFailsWithTheReasonKept) {
 }
 
 TEST_F(PortControlTest, WritesAreRefusedByWhatStandsInTheirWay) {
-    EXPECT_EQ(control.Write("AT+CIVER?\r\n"), PortWrite::NotOpen);
+    EXPECT_EQ(control.Write("AT+CIVER?\r\n"), SendResult::Closed);
     ASSERT_TRUE(control.OpenPort());
     const std::string largest(65535, 'y');
-    EXPECT_EQ(control.Write(std::string(65536, 'x')), PortWrite::TooLong);
-    EXPECT_EQ(control.Write(largest), PortWrite::Written);
-    EXPECT_EQ(control.Write(""), PortWrite::Written);
-    EXPECT_EQ(control.Write("a"), PortWrite::Written);
+    EXPECT_EQ(control.Write(std::string(65536, 'x')), SendResult::TooLong);
+    EXPECT_EQ(control.Write(largest), SendResult::Sent);
+    EXPECT_EQ(control.Write(""), SendResult::Sent);
+    EXPECT_EQ(control.Write("a"), SendResult::Sent);
     EXPECT_EQ(pty.Read(largest.size() + 1), largest + "a");
     control.ClosePort();
     EXPECT_FALSE(comm.IsOpen());
-    EXPECT_EQ(control.Write("a"), PortWrite::NotOpen);
+    EXPECT_EQ(control.Write("a"), SendResult::Closed);
 }
 
 }  // namespace

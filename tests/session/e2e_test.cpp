@@ -283,7 +283,7 @@ TEST_F(EndToEndTest, RateWithoutAStandardConstantIsHeard) {
     session.Form().SetItem(Field::cbb_Com_BaudRate, 6);  // 14400: the port follows the device
     session.SendRaw("AT+CIPR=14400\r\n");
     ASSERT_TRUE(RunUntilLogged("lang_Info_DoSuccess"));
-    EXPECT_EQ(session.PortSettings()[1], "14400");
+    EXPECT_EQ(session.PortSettings().baudRate, "14400");
     EXPECT_NE(status.find("14400"), std::string::npos);
     session.ReadAll();
     ASSERT_TRUE(RunToVerdict());
