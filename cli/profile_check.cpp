@@ -27,15 +27,14 @@ constexpr const char* kRuleTexts[] = {
 };
 static_assert(std::size(kRuleTexts) == kValueRuleCount);
 
+const char* RuleText(ValueRule rule) {
+    return kRuleTexts[static_cast<int>(rule)];
+}
+
 constexpr std::string_view kFormSections = "COMMON, DTM, HCM, STM";
 
 std::string KeyName(const char* section, const char* key) {
     return std::string(section) + "/" + key;
-}
-
-bool HasControlByte(std::string_view text) {
-    return std::any_of(text.begin(), text.end(),
-                       [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7F; });
 }
 
 std::string WhyUnreadable(const std::filesystem::path& path) {
@@ -86,10 +85,11 @@ ProfileCheck CheckProfile(std::string_view text, const FormModel& form) {
         const std::string value = entry.kind == FieldKind::Memo ? UnescapeIniValue(*stored)
                                                                 : UnescapeOneLineIniValue(*stored);
         const bool badTick = entry.kind == FieldKind::Tick && value != "0" && value != "1";
-        if (badTick || HasControlByte(entry.value)) {
+        // No value holds a control byte, whatever its rule.
+        if (badTick || !Keeps(ValueRule::Text, entry.value)) {
             check.problems.push_back({KeyName(entry.section, entry.key),
                                       line({entry.section, entry.key}), value,
-                                      badTick ? "1 or 0 is due" : kRuleTexts[6]});
+                                      badTick ? "1 or 0 is due" : RuleText(ValueRule::Text)});
         }
     }
     // Which of the two counts depends on the reader: neither is sure to be meant.
@@ -106,8 +106,8 @@ ProfileCheck CheckProfile(std::string_view text, const FormModel& form) {
             std::any_of(check.problems.begin(), check.problems.end(),
                         [&name](const ProfileProblem& p) { return p.key == name; });
         if (!already) {
-            check.problems.push_back({name, line(key), form.Text(problem.field),
-                                      kRuleTexts[static_cast<int>(problem.rule)]});
+            check.problems.push_back(
+                {name, line(key), form.Text(problem.field), RuleText(problem.rule)});
         }
     }
     const auto byLine = [](const ProfileProblem& a, const ProfileProblem& b) {
