@@ -30,15 +30,12 @@ void OutputFiles::Release() {
 bool OutputFiles::Write(const std::string& path, std::string_view bytes, std::ostream& err,
                         FileAccess access) {
     Release();
-    bool written = false;
-    try {
-        WriteFileAtomically(path, bytes, LinkPolicy::Refuse, {}, access);
-        written = true;
-    } catch (const FileWriteError& error) {
-        err << "dtuconfig-cli: " << error.what() << ": " << error.Reason() << '\n';
+    const WriteResult result = WriteFileAtomically(path, bytes, LinkPolicy::Refuse, {}, access);
+    if (result.error) {
+        err << "dtuconfig-cli: " << result.error->What() << ": " << result.error->reason << '\n';
     }
     Reserve();
-    return written;
+    return result.written;
 }
 
 void RemoveEarlierFile(const std::string& path) {

@@ -28,8 +28,13 @@ constexpr const char* kForeignLink = "a symbolic link of another user in a share
 constexpr std::string_view kTempMark = ".tmp-";
 constexpr mode_t kOwnerOnlyMode = 0600;
 
+// Unwinds a write from wherever it stands, its temporary file removed on the way.
+struct WriteFailed {
+    FileWriteError error;
+};
+
 [[noreturn]] void Fail(const std::filesystem::path& path, const std::string& reason) {
-    throw FileWriteError("Unable to write to " + path.string(), reason);
+    throw WriteFailed{{path.string(), reason}};
 }
 
 [[noreturn]] void FailWithErrno(const std::filesystem::path& path) {
@@ -204,8 +209,11 @@ bool LinkMayBeFollowed(const LinkOwners& owners) {
     return !shared || owners.linkUid == owners.userUid || owners.linkUid == owners.folderUid;
 }
 
-bool WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes,
-                         LinkPolicy links, const BeforeReplace& beforeReplace, FileAccess access) {
+namespace {
+
+// Throws WriteFailed; false when `beforeReplace` abandoned the write.
+bool ReplaceFile(const std::filesystem::path& path, std::string_view bytes, LinkPolicy links,
+                 const BeforeReplace& beforeReplace, FileAccess access) {
     const auto target = FollowLinks(path, links);
     const std::string name = target.filename().string();
     if (name.empty() || name == "." || name == "..") {
@@ -255,6 +263,18 @@ bool WriteFileAtomically(const std::filesystem::path& path, std::string_view byt
         FailWithErrno(path);
     }
     return true;
+}
+
+}  // namespace
+
+WriteResult WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes,
+                                LinkPolicy links, const BeforeReplace& beforeReplace,
+                                FileAccess access) {
+    try {
+        return {ReplaceFile(path, bytes, links, beforeReplace, access), std::nullopt};
+    } catch (const WriteFailed& failed) {
+        return {false, failed.error};
+    }
 }
 
 void RemoveDeadWritersTempFiles(const std::filesystem::path& path) {

@@ -2,23 +2,27 @@
 
 #include <filesystem>
 #include <functional>
-#include <stdexcept>
+#include <optional>
 #include <string>
 #include <string_view>
 
 namespace dtu {
 
-// A file that could not be written. what() is "Unable to write to <path>";
-// Reason() says why in a few words ("No space left on device", "not a regular
-// file").
-class FileWriteError : public std::runtime_error {
-public:
-    FileWriteError(const std::string& what, std::string reason)
-        : std::runtime_error(what), reason_(std::move(reason)) {}
-    const std::string& Reason() const { return reason_; }
+// A file that could not be written, and why in a few words ("No space left on
+// device", "not a regular file").
+struct FileWriteError {
+    std::string path;
+    std::string reason;
 
-private:
-    std::string reason_;
+    // "Unable to write to <path>"
+    std::string What() const { return "Unable to write to " + path; }
+};
+
+// How a write ended: the file replaced, the write abandoned before the
+// replacement, or `error`.
+struct WriteResult {
+    bool written = false;
+    std::optional<FileWriteError> error;
 };
 
 // How a write treats a symbolic link at the path it is given.
@@ -63,13 +67,13 @@ using BeforeReplace = std::function<bool(int fd)>;
 // synced. Links are treated as `links` says; a link to anything but a regular
 // file (a device, a FIFO, a folder), like any such file itself, is refused.
 // The file's permissions are as `access` says; an owner-only file is never
-// readable by others, not even while it is written. Returns false when
-// `beforeReplace` abandoned the write. Throws FileWriteError. Either way no
+// readable by others, not even while it is written. However it ends, no
 // temporary file is left behind.
-bool WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes,
-                         LinkPolicy links = LinkPolicy::FollowTrusted,
-                         const BeforeReplace& beforeReplace = {},
-                         FileAccess access = FileAccess::Kept);
+[[nodiscard]] WriteResult WriteFileAtomically(const std::filesystem::path& path,
+                                              std::string_view bytes,
+                                              LinkPolicy links = LinkPolicy::FollowTrusted,
+                                              const BeforeReplace& beforeReplace = {},
+                                              FileAccess access = FileAccess::Kept);
 
 // Removes the temporary files that earlier writes of `path` by processes no
 // longer running left behind (killed part-way); a live writer's are kept.

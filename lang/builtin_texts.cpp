@@ -1009,17 +1009,17 @@ std::string InitLanguage(const std::string& fileName) {
     delete LangList;
     LangList = new TLangList;
     FillLangTable(*LangList);
-    try {
-        if (!LangList->LoadLangFile(fileName)) {
-            std::string line = LangText("lang_Info_LangFileTooLong");
-            // The text may come from the file itself, placeholder or not.
-            if (const auto at = line.find("%s"); at != std::string::npos) {
-                line.replace(at, 2, fileName);
-            }
-            return line;
+    const LangLoad load = LangList->LoadLangFile(fileName);
+    if (load.unwritten) {
+        return load.unwritten->What() + ": " + load.unwritten->reason;
+    }
+    if (!load.complete) {
+        std::string line = LangText("lang_Info_LangFileTooLong");
+        // The text may come from the file itself, placeholder or not.
+        if (const auto at = line.find("%s"); at != std::string::npos) {
+            line.replace(at, 2, fileName);
         }
-    } catch (const FileWriteError& e) {
-        return std::string(e.what()) + ": " + e.Reason();
+        return line;
     }
     return {};
 }

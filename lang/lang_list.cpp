@@ -29,19 +29,21 @@ std::string TLangList::GetText(const std::string& key) const {
     return key;
 }
 
-bool TLangList::LoadLangFile(const std::string& fileName) {
+LangLoad TLangList::LoadLangFile(const std::string& fileName) {
     if (fileName.empty()) {
-        return true;
+        return {};
     }
     std::error_code ec;
     if (!std::filesystem::exists(fileName, ec) && !ec) {
-        WriteLangFile(fileName);
+        if (std::optional<FileWriteError> error = WriteLangFile(fileName)) {
+            return {true, std::move(error)};
+        }
     }
-    return ReadLangFile(fileName);
+    return {ReadLangFile(fileName), std::nullopt};
 }
 
-void TLangList::WriteLangFile(const std::string& fileName) const {
-    WriteFileAtomically(fileName, FormatLangFile(builtIn_.Rows()));
+std::optional<FileWriteError> TLangList::WriteLangFile(const std::string& fileName) const {
+    return WriteFileAtomically(fileName, FormatLangFile(builtIn_.Rows())).error;
 }
 
 bool TLangList::ReadLangFile(const std::string& fileName) {

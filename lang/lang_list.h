@@ -1,10 +1,19 @@
 #pragma once
 
+#include <optional>
 #include <string>
+
+#include "lang/atomic_write.h"
 
 #include "lang/lang_rows.h"
 
 namespace dtu {
+
+// How loading the language file went.
+struct LangLoad {
+    bool complete = true;                     // false: the file went on past kLangMaxFileBytes
+    std::optional<FileWriteError> unwritten;  // the missing file could not be written
+};
 
 // The language table: built-in rows plus rows read from the language file, each
 // a key, a Chinese text and an English text (GBK bytes, never converted here).
@@ -17,10 +26,8 @@ public:
     std::string GetText(const std::string& key) const;
 
     // Writes the file from the built-in rows when it is missing, then reads it.
-    // Throws FileWriteError (lang/atomic_write.h) when the file cannot be written.
-    // False when the file was longer than kLangMaxFileBytes.
-    bool LoadLangFile(const std::string& fileName);
-    void WriteLangFile(const std::string& fileName) const;
+    [[nodiscard]] LangLoad LoadLangFile(const std::string& fileName);
+    [[nodiscard]] std::optional<FileWriteError> WriteLangFile(const std::string& fileName) const;
     // Reads what it can, within the limits of lang/lang_file.h; errors end the
     // reading silently. False when the file went on past kLangMaxFileBytes.
     bool ReadLangFile(const std::string& fileName);

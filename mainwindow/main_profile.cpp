@@ -41,13 +41,11 @@ void Tfrm_MainLx1::ExportProfile() {
     if (path.isEmpty()) {
         return;
     }
-    try {
-        IniFile file(FilePath(path));
-        SaveProfile(session_.Form(), file);
-        // The cloud password is nobody else's to read.
-        const bool secret = !session_.Form().Text(Field::lbledtPswd).empty();
-        file.Save(secret ? FileAccess::OwnerOnly : FileAccess::Kept);
-    } catch (const IniWriteError&) {
+    IniFile file(FilePath(path));
+    SaveProfile(session_.Form(), file);
+    // The cloud password is nobody else's to read.
+    const bool secret = !session_.Form().Text(Field::lbledtPswd).empty();
+    if (file.Save(secret ? FileAccess::OwnerOnly : FileAccess::Kept)) {
         info_->ShowErrorLine(WithPath("lang_Profile_Unwritable", path));
         return;
     }

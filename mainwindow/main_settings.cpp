@@ -106,14 +106,9 @@ void Tfrm_MainLx1::SaveSettings() {
     SaveFormSettings(session_.Form(), *settings_);
     // A failed save leaves the file as it was; the window closes all the same
     // unless the user, having freed space or fixed the folder, tries again.
-    for (;;) {
-        try {
-            settings_->Save();
+    while (const std::optional<FileWriteError> error = settings_->Save()) {
+        if (!AskRetryFailedSave(this, *error)) {
             return;
-        } catch (const IniWriteError& error) {
-            if (!AskRetryFailedSave(this, error)) {
-                return;
-            }
         }
     }
 }

@@ -17,12 +17,12 @@ constexpr int kTextRightMargin = 12;
 
 }  // namespace
 
-bool AskRetryFailedSave(QWidget* parent, const IniWriteError& error) {
+bool AskRetryFailedSave(QWidget* parent, const FileWriteError& error) {
     // The path is file-name bytes, not necessarily UTF-8.
-    QMessageBox box(QMessageBox::Warning, parent->windowTitle(), QFile::decodeName(error.what()),
-                    QMessageBox::NoButton, parent);
+    QMessageBox box(QMessageBox::Warning, parent->windowTitle(),
+                    QFile::decodeName(error.What().c_str()), QMessageBox::NoButton, parent);
     box.setObjectName("msg_SaveFailed");
-    box.setInformativeText(QString::fromStdString(error.Reason()));
+    box.setInformativeText(QString::fromStdString(error.reason));
     for (QLabel* text : box.findChildren<QLabel*>()) {
         text->setContentsMargins(0, 0, kTextRightMargin, 0);
     }

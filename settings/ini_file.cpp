@@ -126,42 +126,42 @@ void IniFile::WriteBool(const std::string& section, const std::string& key, bool
     WriteString(section, key, value ? "1" : "0");
 }
 
-void IniFile::Save(FileAccess access) {
+std::optional<FileWriteError> IniFile::Save(FileAccess access) {
     if (pending_.empty() && access == FileAccess::Kept) {
-        return;
+        return std::nullopt;
     }
     for (int attempt = 1; attempt < kSaveAttempts; ++attempt) {
-        if (TrySave(true, access)) {
-            return;
+        WriteResult result = TrySave(true, access);
+        if (result.written || result.error) {
+            return std::move(result.error);
         }
         // Two versions can share a stamp (a reused inode, one clock tick): read anew.
         stale_ = true;
     }
     // Still racing: the merged file as last read goes in all the same.
-    TrySave(false, access);
+    return TrySave(false, access).error;
 }
 
-bool IniFile::TrySave(bool checkDisk, FileAccess access) {
+WriteResult IniFile::TrySave(bool checkDisk, FileAccess access) {
     Refresh();
     const std::string text = document_.Text();
     FileStamp written;
-    try {
-        const bool replaced = WriteFileAtomically(
-            path_, text, LinkPolicy::FollowTrusted,
-            [&](int fd) {
-                // What is on disk now must be what the merge started from.
-                if (checkDisk && ReadWholeLines(path_, readLimit_) != diskText_) {
-                    return false;
-                }
-                written = FileStamp::OfOpenFile(fd);
-                return true;
-            },
-            access);
-        if (!replaced) {
-            return false;
-        }
-    } catch (const FileWriteError& error) {
-        throw IniWriteError("Unable to write to " + FullPath(), error.Reason());
+    WriteResult result = WriteFileAtomically(
+        path_, text, LinkPolicy::FollowTrusted,
+        [&](int fd) {
+            // What is on disk now must be what the merge started from.
+            if (checkDisk && ReadWholeLines(path_, readLimit_) != diskText_) {
+                return false;
+            }
+            written = FileStamp::OfOpenFile(fd);
+            return true;
+        },
+        access);
+    if (result.error) {
+        result.error->path = FullPath();
+    }
+    if (!result.written) {
+        return result;
     }
     for (const PendingValue& value : pending_) {
         base_.SetStoredValue(value.section, value.key, value.stored);
@@ -170,7 +170,7 @@ bool IniFile::TrySave(bool checkDisk, FileAccess access) {
     // The file this program wrote, not whatever is there by now.
     stamp_ = written;
     diskText_ = text;
-    return true;
+    return result;
 }
 
 }  // namespace dtu

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <limits>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -11,13 +12,6 @@
 #include "settings/ini_document.h"
 
 namespace dtu {
-
-// A failed save: what() is "Unable to write to <full path>", Reason() the
-// system's reason ("No space left on device", "not a regular file").
-class IniWriteError : public FileWriteError {
-public:
-    using FileWriteError::FileWriteError;
-};
 
 // The INI settings file. Section and key names compare ASCII case-insensitively.
 // Reading never fails: anything missing or unreadable gives the default. Writes
@@ -70,10 +64,10 @@ public:
 
     // Writes the whole file once (lang/atomic_write.h) with `access`, or
     // nothing when no value was written since the last save and the file's
-    // access is to be kept. On failure throws IniWriteError: the file on disk
-    // stays as it was and the written values stay pending, so a later Save()
-    // can try again.
-    void Save(FileAccess access = FileAccess::Kept);
+    // access is to be kept. On failure (the error names the full path) the
+    // file on disk stays as it was and the written values stay pending, so a
+    // later Save() can try again.
+    [[nodiscard]] std::optional<FileWriteError> Save(FileAccess access = FileAccess::Kept);
 
 private:
     struct PendingValue {
@@ -86,9 +80,9 @@ private:
     void Refresh() const;
     void WriteStored(const std::string& section, const std::string& key, std::string stored);
     std::string FullPath() const;
-    // One attempt: false when `checkDisk` finds that another writer changed
-    // the file since it was last read.
-    bool TrySave(bool checkDisk, FileAccess access);
+    // One attempt: not written, without an error, when `checkDisk` finds that
+    // another writer changed the file since it was last read.
+    WriteResult TrySave(bool checkDisk, FileAccess access);
 
     std::filesystem::path path_;
     std::size_t readLimit_;

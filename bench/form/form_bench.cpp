@@ -60,7 +60,10 @@ int main(int argc, char** argv) {
         form.SetText(dtu::Field::mmoHTPHD, header);
         dtu::IniFile ini(file);
         dtu::SaveFormSettings(form, ini);
-        ini.Save();
+        if (ini.Save()) {
+            std::fprintf(stderr, "cannot save the settings file\n");
+            std::abort();
+        }
     }
     std::vector<double> wall;
     std::vector<double> cpu;
@@ -78,7 +81,10 @@ int main(int argc, char** argv) {
         dtu::BuildWriteAllOrders(form, orders);
         dtu::InsertFamilySetLines(form, orders);
         dtu::SaveFormSettings(form, ini);
-        ini.Save();
+        if (ini.Save()) {
+            std::fprintf(stderr, "cannot save the settings file\n");
+            std::abort();
+        }
         cpu.push_back(CpuMs() - cpuStart);
         wall.push_back(Ms(Clock::now() - start).count());
         whole =

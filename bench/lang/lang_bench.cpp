@@ -8,6 +8,8 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -34,7 +36,10 @@ void Fill(Tables& t) {
     std::string pattern = (std::filesystem::temp_directory_path() / "dtu-bench-XXXXXX").string();
     const std::filesystem::path dir = ::mkdtemp(pattern.data());
     const auto file = dir / "Lx1Lang.txt";
-    t.withFile.LoadLangFile(file);
+    if (t.withFile.LoadLangFile(file).unwritten) {
+        std::fprintf(stderr, "cannot write %s\n", file.c_str());
+        std::abort();
+    }
     std::ifstream in(file, std::ios::binary);
     const std::string text{std::istreambuf_iterator<char>(in), {}};
     std::filesystem::remove_all(dir);
@@ -121,7 +126,9 @@ private:
 void StartWith(const std::string& file) {
     dtu::TLangList list;
     dtu::FillLangTable(list);
-    list.LoadLangFile(file);
+    if (list.LoadLangFile(file).unwritten) {
+        std::abort();
+    }
     for (const auto& row : dtu::BuiltinTexts()) {
         benchmark::DoNotOptimize(list.GetText(row.key));
     }

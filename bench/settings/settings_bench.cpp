@@ -5,6 +5,8 @@
 #include <benchmark/benchmark.h>
 #include <stdlib.h>
 
+#include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -107,7 +109,10 @@ void Save(const std::filesystem::path& file, const std::vector<Setting>& keys) {
     for (const auto& setting : keys) {
         Write(ini, setting, setting.value);
     }
-    ini.Save();
+    if (ini.Save()) {
+        std::fprintf(stderr, "cannot save the settings file\n");
+        std::abort();
+    }
 }
 
 void BM_FullSave(benchmark::State& state) {
@@ -161,7 +166,10 @@ void BM_NonGbkHeaderLoadConvertSave(benchmark::State& state) {
         for (const auto& setting : keys) {
             Write(ini, setting, dtu::Utf8ToGbk(dtu::GbkToUtf8(Read(ini, setting))));
         }
-        ini.Save();
+        if (ini.Save()) {
+            std::fprintf(stderr, "cannot save the settings file\n");
+            std::abort();
+        }
     }
     if (dtu::IniFile(dir.File()).ReadMultiLine("HCM", "HTPHD", "") != header) {
         state.SkipWithError("the header did not come back byte for byte");

@@ -54,7 +54,7 @@ TEST(FormProfile, SavedProfileLoadsBackAndKeepsTheFilesOtherKeys) {
     {
         IniFile file(dir / "profile.ini");
         SaveProfile(saved, file);
-        file.Save();
+        EXPECT_FALSE(file.Save().has_value());
     }
     const IniFile file(dir / "profile.ini");
     EXPECT_EQ(file.ReadString("COM", "ComName", ""), "/dev/ttyUSB0");

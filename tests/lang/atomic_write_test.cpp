@@ -65,7 +65,7 @@ TEST(AtomicWrite, LinksToRegularOrMissingFilesAreFollowed) {
         c.setUp(dir);
         const auto entries = CountEntries(dir / "a") + CountEntries(dir / "b");
 
-        WriteFileAtomically(dir / "a/Lx1Cfg.ini", "new bytes");
+        EXPECT_TRUE(WriteFileAtomically(dir / "a/Lx1Cfg.ini", "new bytes").written);
 
         EXPECT_EQ(ReadBytes(dir / c.written), "new bytes");
         EXPECT_EQ(ReadBytes(dir / "a/Lx1Cfg.ini"), "new bytes");
@@ -124,14 +124,11 @@ TEST(AtomicWrite, OtherTargetsAreRefusedAndLeftAlone) {
         ::stat((dir / "a/Lx1Cfg.ini").c_str(), &before);
         const auto entries = CountEntries(dir / "a") + CountEntries(dir / "b");
 
-        try {
-            WriteFileAtomically(dir / "a/Lx1Cfg.ini", "new bytes");
-            ADD_FAILURE() << "written";
-        } catch (const FileWriteError& e) {
-            EXPECT_EQ(std::string(e.what()),
-                      "Unable to write to " + (dir / "a/Lx1Cfg.ini").string());
-            EXPECT_EQ(e.Reason(), c.reason);
-        }
+        const WriteResult result = WriteFileAtomically(dir / "a/Lx1Cfg.ini", "new bytes");
+        EXPECT_FALSE(result.written);
+        ASSERT_TRUE(result.error.has_value());
+        EXPECT_EQ(result.error->What(), "Unable to write to " + (dir / "a/Lx1Cfg.ini").string());
+        EXPECT_EQ(result.error->reason, c.reason);
 
         struct stat after {};
         ::stat((dir / "a/Lx1Cfg.ini").c_str(), &after);
@@ -194,13 +191,9 @@ TEST(AtomicWrite, PlantedLinksAreRefused) {
         if (c.foreignOwner && ::lchown((dir / "shared/report.json").c_str(), kOtherUser, -1) != 0) {
             GTEST_SKIP() << "only root gives a link to another user";
         }
-        try {
-            WriteFileAtomically(dir / "shared/report.json", "{}", c.policy);
-            EXPECT_TRUE(c.written);
-        } catch (const FileWriteError& e) {
-            EXPECT_FALSE(c.written);
-            EXPECT_EQ(e.Reason(), c.reason);
-        }
+        const WriteResult result = WriteFileAtomically(dir / "shared/report.json", "{}", c.policy);
+        EXPECT_EQ(result.written, c.written);
+        EXPECT_EQ(result.error ? result.error->reason : std::string(), c.reason);
         EXPECT_EQ(ReadBytes(dir / "victim"), c.written ? "{}" : "secret");
         EXPECT_TRUE(fs::is_symlink(dir / "shared/report.json"));
         EXPECT_EQ(CountEntries(dir / "shared"), 1u) << "no temporary file left behind";
@@ -212,11 +205,13 @@ TEST(AtomicWrite, AbandonedWriteLeavesTheOldFile) {
     TempDir dir;
     WriteBytes(dir / "Lx1Cfg.ini", "old");
     int seen = -1;
-    EXPECT_FALSE(
+    const WriteResult result =
         WriteFileAtomically(dir / "Lx1Cfg.ini", "new", LinkPolicy::FollowTrusted, [&seen](int fd) {
             seen = fd;
             return false;
-        }));
+        });
+    EXPECT_FALSE(result.written);
+    EXPECT_FALSE(result.error.has_value());
     EXPECT_GE(seen, 0);
     EXPECT_EQ(ReadBytes(dir / "Lx1Cfg.ini"), "old");
     EXPECT_EQ(CountEntries(dir.Path()), 1u);
@@ -248,7 +243,9 @@ TEST(AtomicWrite, OwnerOnlyAccessOverridesTheOldModeAndTheUmask) {
             ASSERT_EQ(::chmod((dir / "profile.ini").c_str(), static_cast<mode_t>(c.before)), 0);
         }
         const mode_t previousMask = ::umask(c.mask);
-        WriteFileAtomically(dir / "profile.ini", "new", LinkPolicy::Refuse, {}, c.access);
+        EXPECT_TRUE(
+            WriteFileAtomically(dir / "profile.ini", "new", LinkPolicy::Refuse, {}, c.access)
+                .written);
         ::umask(previousMask);
         struct stat info {};
         ASSERT_EQ(::stat((dir / "profile.ini").c_str(), &info), 0);
