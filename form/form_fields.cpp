@@ -113,13 +113,4 @@ const FieldRow& RowOf(Field field) {
     return kRows[static_cast<std::size_t>(field)];
 }
 
-std::optional<Field> FieldByControl(std::string_view control) {
-    for (const FieldRow& row : kRows) {
-        if (control == row.control) {
-            return row.field;
-        }
-    }
-    return std::nullopt;
-}
-
 }  // namespace dtu

@@ -97,7 +97,6 @@ struct FieldRow {
 std::span<const FieldRow> FormFields();
 const FieldRow& RowOf(Field field);
 int ItemCount(const FieldRow& row);
-std::optional<Field> FieldByControl(std::string_view control);
 
 // Item texts of the combos whose texts go to the device.
 inline constexpr const char* kBaudRateItems[] = {
