@@ -41,10 +41,11 @@ constexpr CommandAction kDeviceCommands[] = {
 };
 
 // The engine's own lines (shown when verbose) come from the built-in language
-// rows in the user's language; the language file is the windows' business.
-void FillEngineTexts(TLangList& table) {
+// rows in the language asked for, else the user's; the language file is the
+// windows' business.
+void FillEngineTexts(TLangList& table, const Options& options) {
     FillLangTable(table);
-    table.IsChinese = SystemIsChinese();
+    table.IsChinese = options.chinese.value_or(SystemIsChinese());
 }
 
 int ListPorts(const Console& console) {
@@ -153,7 +154,7 @@ BatchEnd RunBatch(const Options& options, const RunPlan& plan, const Console& co
     const BatchOutput output{read ? console.err : console.out, console.err, console.errIsTerminal,
                              options.verbose, console.errDrained};
     TLangList texts;
-    FillEngineTexts(texts);
+    FillEngineTexts(texts, options);
     DeviceBatch batch(options.ports, plan, texts);
     const PortTexts line{"", options.baudRate, options.parity, options.dataBits, options.stopBits};
     BatchEnd end;

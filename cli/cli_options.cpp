@@ -25,9 +25,10 @@ enum OptionBit : unsigned {
     kVerboseBit = 1u << 9,
     kGapBit = 1u << 10,
     kEolBit = 1u << 11,
+    kLangBit = 1u << 12,
 };
 
-constexpr unsigned kDeviceBits = kLineBit | kReportBit | kVerboseBit | kGapBit;
+constexpr unsigned kDeviceBits = kLineBit | kReportBit | kVerboseBit | kGapBit | kLangBit;
 constexpr int kLongestGapMs = 10000;
 constexpr int kManyPorts = INT_MAX;
 
@@ -43,7 +44,8 @@ struct CommandRow {
 constexpr CommandRow kCommands[] = {
     {"help", Command::Help, 0, 0, 0, false},
     {"ports", Command::Ports, 0, 0, 0, false},
-    {"read", Command::Read, 1, 1, kLineBit | kOutBit | kJsonBit | kVerboseBit | kGapBit, false},
+    {"read", Command::Read, 1, 1, kLineBit | kOutBit | kJsonBit | kVerboseBit | kGapBit | kLangBit,
+     false},
     {"write", Command::Write, 1, kManyPorts, kDeviceBits | kProfileBit | kVerifyBit | kViewBit,
      false},
     {"reset", Command::Reset, 1, kManyPorts, kDeviceBits | kYesBit, false},
@@ -151,6 +153,14 @@ constexpr OptionRow kOptions[] = {
                     std::to_string(kLongestGapMs);
          }
          o.gap = static_cast<int>(*ms);
+         return std::nullopt;
+     }},
+    {"--lang", kLangBit, true,
+     [](Options& o, std::string_view v) -> Problem {
+         if (v != "zh" && v != "en") {
+             return "--lang " + std::string(v) + ": not one of zh, en";
+         }
+         o.chinese = v == "zh";
          return std::nullopt;
      }},
     {"--verbose", kVerboseBit, false,
@@ -344,6 +354,8 @@ Options:
   --gap MS        the pause after each answer before the next line (default: the
                   port's framing pause, 60 ms; 80 at 4800 baud, 150 at 2400)
   --verbose       show every exchange on the error output
+  --lang L        the language of the device's notes --verbose shows: zh or en
+                  (default: the system's)
   -h, --help      this text
   --version       the program's version
 

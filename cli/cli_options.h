@@ -20,18 +20,19 @@ struct Options {
     std::string parity = "NONE";
     std::string dataBits = "8";
     std::string stopBits = "1";
-    std::string profile = {};      // write
-    std::optional<int> view = {};  // write: --view full|compact over the profile's
-    bool verify = false;           // write
-    std::string report = {};       // every device command
-    std::string out = {};          // read
-    bool json = false;             // read
-    std::string text = {};         // send
-    bool raw = false;              // send: the text's bytes exactly
-    LineEnd eol = LineEnd::CrLf;   // send: what ends each line of the text
-    bool yes = false;              // reset: the confirmation
-    bool verbose = false;          // every exchange on the error stream
-    std::optional<int> gap = {};   // ms after each final line before the next line
+    std::string profile = {};          // write
+    std::optional<int> view = {};      // write: --view full|compact over the profile's
+    bool verify = false;               // write
+    std::string report = {};           // every device command
+    std::string out = {};              // read
+    bool json = false;                 // read
+    std::string text = {};             // send
+    bool raw = false;                  // send: the text's bytes exactly
+    LineEnd eol = LineEnd::CrLf;       // send: what ends each line of the text
+    bool yes = false;                  // reset: the confirmation
+    bool verbose = false;              // every exchange on the error stream
+    std::optional<int> gap = {};       // ms after each final line before the next line
+    std::optional<bool> chinese = {};  // --lang: the verbose notes' language; unset: the system's
     bool operator==(const Options&) const = default;
 };
 

@@ -317,6 +317,11 @@ TEST_F(CliEndToEnd, DirectSendsEndWithTheAnswer) {
                                         " < \\r\\n+CIPR:115200"))
         << verbose.err;
     EXPECT_EQ(devices[1]->ReceivedLines().back(), "AT+CIPR?\r\n");
+    for (const auto& [lang, note] :
+         {std::pair{"en", "[Note]: Successful operation."}, std::pair{"zh", "[提示]:操作成功."}}) {
+        const CliRun said = Run({"send", "AT+CIPR?", Port(1), "--verbose", "--lang", lang});
+        EXPECT_TRUE(Has(said.err, Port(1) + " - " + note)) << said.err;
+    }
 }
 
 TEST_F(CliEndToEnd, EveryDeviceFaultGivesItsTrueVerdict) {

@@ -44,12 +44,13 @@ TEST(CliOptions, ReadsEveryCommandWithItsOptions) {
           .verify = true,
           .report = "r.json"}},
         {"send_text_first",
-         {"send", "AT+CSQ", "a", "b", "--raw", "--verbose"},
+         {"send", "AT+CSQ", "a", "b", "--raw", "--verbose", "--lang", "zh"},
          {.command = Command::Send,
           .ports = {"a", "b"},
           .text = "AT+CSQ",
           .raw = true,
-          .verbose = true}},
+          .verbose = true,
+          .chinese = true}},
         {"send_dash_text",
          {"send", "--", "-x", "a"},
          {.command = Command::Send, .ports = {"a"}, .text = "-x"}},
@@ -109,6 +110,7 @@ TEST(CliOptions, NamesTheArgumentThatIsWrong) {
         {{"version", "a", "--report", ""}, "--report needs a file name"},
         {{"version", "a", "--report="}, "--report needs a file name"},
         {{"read", "a", "--out", ""}, "--out needs a file name"},
+        {{"read", "a", "--lang", "fr"}, "--lang fr: not one of zh, en"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.why);
