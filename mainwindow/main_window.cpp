@@ -66,11 +66,15 @@ Tfrm_MainLx1::Tfrm_MainLx1(std::unique_ptr<IniFile> settings, const QString& ver
     BuildForm();
     BuildActions();
     BuildMenus();
+    BindTexts();
     connect(showMore_, &QPushButton::clicked, this, &Tfrm_MainLx1::btn_ShowMoreClick);
     connect(workMode_, &QComboBox::currentIndexChanged, this, &Tfrm_MainLx1::ShowWorkModePage);
     connect(apnChoice_, &QComboBox::activated, this, &Tfrm_MainLx1::cbb_APNChange);
     FormModel& form = session_.Form();
-    binder_ = new FormBinder(this, form);
+    binder_ = new FormBinder(this, named_, form);
+    for (const std::string& name : named_.Missing()) {
+        qWarning("no control named %s", name.c_str());
+    }
     form.onChanged = [this](Field field) {
         binder_->Show(field);
         ClearRefused(binder_->Control(field));

@@ -5,7 +5,6 @@
 #include <memory>
 
 #include "form/form_model.h"
-#include "mainwindow/find_control.h"
 #include "mainwindow/main_window.h"
 
 // A main window over a fresh settings folder, in the language asked for.
@@ -21,9 +20,14 @@ public:
     // starts a new window on them.
     void reopen();
 
+    // A test that names a control the window lacks cannot go on.
     template <class T = QWidget>
     T* find(const QString& name) {
-        return dtu::FindControl<T>(window_.get(), name);
+        T* control = window_->findChild<T*>(name);
+        if (control == nullptr) {
+            qFatal("no control named %s", qPrintable(name));
+        }
+        return control;
     }
 
     // A control's value as one text: an edit's or memo's text, a combo's item
