@@ -1,6 +1,5 @@
 #include <arpa/inet.h>
 #include <netinet/in.h>
-#include <pty.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -32,29 +31,6 @@
 using namespace dtu;
 
 namespace {
-
-// A pseudo-terminal whose far end stands in for a serial port.
-class FakePort {
-public:
-    FakePort() {
-        char name[128] = {};
-        if (openpty(&master_, &slave_, name, nullptr, nullptr) == 0) {
-            path_ = QString::fromLocal8Bit(name);
-        }
-    }
-    ~FakePort() {
-        if (master_ >= 0) {
-            ::close(master_);
-            ::close(slave_);
-        }
-    }
-    QString Path() const { return path_; }
-
-private:
-    int master_ = -1;
-    int slave_ = -1;
-    QString path_;
-};
 
 QByteArray ReadFile(const QString& path) {
     QFile file(path);
@@ -211,7 +187,7 @@ private slots:
     }
 
     void openedPortHandsOverToMainWindow() {
-        FakePort port;
+        test::FakePort port;
         QVERIFY(!port.Path().isEmpty());
         qputenv("DTUCONFIG_EXTRA_PORTS", port.Path().toLocal8Bit());
         folder_->WriteSettings("[COM]\nComName=" + port.Path().toLocal8Bit() + "\n");
@@ -393,7 +369,7 @@ private slots:
     }
 
     void shownAgainShowsTheCurrentLineSettings() {
-        FakePort port;
+        test::FakePort port;
         qputenv("DTUCONFIG_EXTRA_PORTS", port.Path().toLocal8Bit());
         folder_->WriteSettings("[COM]\nComName=" + port.Path().toLocal8Bit() + "\n");
         Tfrm_Login& login = Start();
