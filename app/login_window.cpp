@@ -24,8 +24,8 @@
 #include "app/port_window_host.h"
 #include "app/startup_files.h"
 #include "lang/lang_list.h"
+#include "render/open_error_text.h"
 #include "serial/net_port_name.h"
-#include "serial/open_error_text.h"
 #include "serial/port_control.h"
 #include "serial/port_watch.h"
 #include "session/device_session.h"
@@ -327,23 +327,23 @@ void Tfrm_Login::btn_ComClick() {
     }
     btn_Com->setEnabled(false);
     const QPointer<Tfrm_Login> self(this);
-    session.BeginOpenPort(chosen, [self, &session](const OpenResult& open) {
+    session.BeginOpenPort(chosen, [self](const OpenError& open) {
         if (self == nullptr) {
             return;
         }
         self->btn_Com->setEnabled(true);
-        if (open.ok) {
+        if (open.Opened()) {
             self->host_.ShowPortOpened();
             self->hide();
             self->SetStatusNote({});
             return;
         }
-        self->ShowOpenError(session.LastOpenError());
+        self->ShowOpenError(open);
     });
 }
 
 void Tfrm_Login::ShowOpenError(const OpenError& error) {
-    SetStatusNote(FromGbk(OpenErrorText(error)));
+    SetStatusNote(FromGbk(OpenErrorText(error, CurrentLangList())));
 }
 
 void Tfrm_Login::SetStatusNote(const QString& note) {
@@ -365,7 +365,7 @@ void Tfrm_Login::SwitchLanguage() {
 
 void Tfrm_Login::SaveComConf() {
     host_.OfferReopen();
-    host_.Session().savedSettings = ChosenPortTexts();
+    host_.Session().KeepForReopen(ChosenPortTexts());
     QMessageBox::information(this, windowTitle(), Tr("lang_Menu_ManySet"));
 }
 

@@ -41,22 +41,11 @@ constexpr CommandAction kDeviceCommands[] = {
 };
 
 // The engine's own lines (shown when verbose) come from the built-in language
-// rows; the language file is the windows' business.
-class BuiltinLanguage {
-public:
-    BuiltinLanguage() : previous_(LangList) {
-        FillLangTable(table_);
-        table_.IsChinese = SystemIsChinese();
-        LangList = &table_;
-    }
-    ~BuiltinLanguage() { LangList = previous_; }
-    BuiltinLanguage(const BuiltinLanguage&) = delete;
-    BuiltinLanguage& operator=(const BuiltinLanguage&) = delete;
-
-private:
-    TLangList table_;
-    TLangList* previous_;
-};
+// rows in the user's language; the language file is the windows' business.
+void FillEngineTexts(TLangList& table) {
+    FillLangTable(table);
+    table.IsChinese = SystemIsChinese();
+}
 
 int ListPorts(const Console& console) {
     const std::vector<PortEntry> entries = ListPortEntries();
@@ -163,7 +152,9 @@ BatchEnd RunBatch(const Options& options, const RunPlan& plan, const Console& co
     // Read keeps the output for the configuration.
     const BatchOutput output{read ? console.err : console.out, console.err, console.errIsTerminal,
                              options.verbose, console.errDrained};
-    DeviceBatch batch(options.ports, plan);
+    TLangList texts;
+    FillEngineTexts(texts);
+    DeviceBatch batch(options.ports, plan, texts);
     const PortTexts line{"", options.baudRate, options.parity, options.dataBits, options.stopBits};
     BatchEnd end;
     if (!batch.OpenAll(line, output)) {
@@ -259,7 +250,6 @@ int RunCli(const std::vector<std::string>& args, const Console& console) {
     if (options.command == Command::Ports) {
         return ListPorts(console);
     }
-    const BuiltinLanguage language;
     for (const CommandAction& command : kDeviceCommands) {
         if (command.command == options.command) {
             return RunDevices(options, command, console, files);

@@ -35,9 +35,10 @@ constexpr std::chrono::seconds kOpenBound{60};
 
 }  // namespace
 
-DeviceBatch::DeviceBatch(const std::vector<std::string>& ports, const RunPlan& plan) {
+DeviceBatch::DeviceBatch(const std::vector<std::string>& ports, const RunPlan& plan,
+                         const TLangList& texts) {
     for (const std::string& port : ports) {
-        runs_.push_back(std::make_unique<DeviceRun>(loop_, port, plan));
+        runs_.push_back(std::make_unique<DeviceRun>(loop_, port, plan, texts));
     }
 }
 
@@ -55,10 +56,10 @@ bool DeviceBatch::OpenAll(const PortTexts& line, const BatchOutput& output) {
             continue;
         }
         ++opening;
-        run->BeginOpen(line, [&, &device = *run](const OpenResult& open) {
+        run->BeginOpen(line, [&, &device = *run](const OpenError& open) {
             --opening;
-            if (!open.ok) {
-                refuse(device, ExplainOpenFailure(device.WhyNotOpen()));
+            if (!open.Opened()) {
+                refuse(device, ExplainOpenFailure(open));
             }
         });
     }

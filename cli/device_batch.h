@@ -25,7 +25,8 @@ struct BatchOutput {
 // the line, so the devices run side by side without queueing behind each other.
 class DeviceBatch {
 public:
-    DeviceBatch(const std::vector<std::string>& ports, const RunPlan& plan);
+    // `texts` words the engine's notes in the verbose log.
+    DeviceBatch(const std::vector<std::string>& ports, const RunPlan& plan, const TLangList& texts);
 
     // Opens every port, the network ones connecting side by side. When one is
     // unknown or does not open, closes them all, says why and returns false:

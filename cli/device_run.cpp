@@ -1,9 +1,9 @@
 #include "cli/device_run.h"
 
+#include "cli/port_info.h"
 #include "cli/progress_board.h"
 #include "form/device_map.h"
 #include "form/form_profile.h"
-#include "lang/lang_list.h"
 #include "protocol/firmware.h"
 #include "protocol/order_list.h"
 #include "render/note_text.h"
@@ -31,8 +31,12 @@ std::string LineText(const PortTexts& settings) {
 
 }  // namespace
 
-DeviceRun::DeviceRun(EventLoop& loop, std::string port, const RunPlan& plan)
-    : loop_(loop), plan_(plan), session_(loop, loop), started_(std::chrono::steady_clock::now()) {
+DeviceRun::DeviceRun(EventLoop& loop, std::string port, const RunPlan& plan, const TLangList& texts)
+    : loop_(loop),
+      plan_(plan),
+      texts_(texts),
+      session_(loop, loop),
+      started_(std::chrono::steady_clock::now()) {
     result_.port = std::move(port);
     session_.SetListener(this);
 }
@@ -41,7 +45,7 @@ DeviceRun::~DeviceRun() {
     session_.SetListener(nullptr);
 }
 
-void DeviceRun::BeginOpen(const PortTexts& line, std::function<void(const OpenResult&)> done) {
+void DeviceRun::BeginOpen(const PortTexts& line, std::function<void(const OpenError&)> done) {
     PortTexts texts = line;
     texts.port = result_.port;
     result_.line = LineText(texts);
@@ -111,7 +115,7 @@ void DeviceRun::OnLog(LogKind kind, const std::string& text) {
 
 void DeviceRun::OnNote(const EngineNote& note) {
     if (onLog) {
-        onLog(NoteLogKind(note), NoteText(note, CurrentLangList()));
+        onLog(NoteLogKind(note), NoteText(note, texts_));
     }
 }
 
@@ -179,7 +183,9 @@ void DeviceRun::Take(const RunOutcome& outcome) {
     for (const std::string& line : outcome.notRead) {
         result_.notRead.push_back(LineCommandName(line));
     }
-    result_.reason = outcome.reason;
+    if (!outcome.reopenError.Opened()) {
+        result_.reason = ExplainOpenFailure(outcome.reopenError);
+    }
 }
 
 void DeviceRun::StartWrite() {

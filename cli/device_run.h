@@ -7,6 +7,7 @@
 
 #include "cli/device_result.h"
 #include "form/form_model.h"
+#include "lang/lang_list.h"
 #include "session/device_session.h"
 #include "session/event_loop.h"
 
@@ -28,19 +29,19 @@ struct RunPlan {
 // the plan, for write the read back, and the result.
 class DeviceRun : private SessionListener {
 public:
-    DeviceRun(EventLoop& loop, std::string port, const RunPlan& plan);
+    // `texts` puts the engine's notes into words for the log.
+    DeviceRun(EventLoop& loop, std::string port, const RunPlan& plan, const TLangList& texts);
     ~DeviceRun() override;
     DeviceRun(const DeviceRun&) = delete;
     DeviceRun& operator=(const DeviceRun&) = delete;
 
     // Opens the port with `line`'s settings (its name is ignored); `done` runs
     // on the loop once it is open or has failed, at once for a serial port.
-    void BeginOpen(const PortTexts& line, std::function<void(const OpenResult&)> done);
+    void BeginOpen(const PortTexts& line, std::function<void(const OpenError&)> done);
     // The port could not be used: `reason` (UTF-8) is why.
     void Refuse(std::string reason);
     void Close() { session_.ClosePort(); }
     // Why the last Open failed.
-    const OpenError& WhyNotOpen() const { return session_.LastOpenError(); }
     void Start();
     // Ends the run in progress as interrupted.
     void Interrupt();
@@ -77,6 +78,7 @@ private:
 
     EventLoop& loop_;
     const RunPlan& plan_;
+    const TLangList& texts_;
     DeviceSession session_;
     DeviceResult result_;
     Phase phase_ = Phase::Idle;

@@ -49,12 +49,17 @@ std::string ExplainOpenFailure(const OpenError& error) {
         case OpenFailure::Other:
             return port + ": cannot be opened: " + error.systemText;
         case OpenFailure::BadAddress:
+            return port + ": not a network port name (rfc2217://HOST:PORT or socket://HOST:PORT)";
         case OpenFailure::NoSuchHost:
+            return port + ": the host name does not resolve (" + error.systemText + ")";
         case OpenFailure::Refused:
+            return port + ": the server refused the connection (nothing listens there)";
         case OpenFailure::Unreachable:
+            return port + ": no route to the server";
         case OpenFailure::NoAnswer:
+            return port + ": the server did not answer in time";
         case OpenFailure::ServerLine:
-            return OpenErrorSummary(error);
+            return port + ": the server sets the line itself; set it there to " + error.systemText;
     }
     return port + ": cannot be opened";
 }

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "serial/open_error.h"
 #include "serial/send_result.h"
 
 namespace dtu {
@@ -17,12 +18,6 @@ struct LineChange {
     std::optional<std::string> stopBits;
 };
 
-// Why an open or a reopen failed; empty after a success.
-struct OpenResult {
-    bool ok = false;
-    std::string reason;
-};
-
 // The one port the engine talks through. Everything runs on the owner thread.
 class DevicePort {
 public:
@@ -30,8 +25,9 @@ public:
 
     virtual bool IsOpen() const = 0;
     virtual SendResult Send(const std::string& bytes) = 0;
-    // Closes and opens the same port again with the changed line settings.
-    virtual OpenResult Reopen(const LineChange& change) = 0;
+    // Closes and opens the same port again with the changed line settings;
+    // what went wrong when it cannot.
+    virtual OpenError Reopen(const LineChange& change) = 0;
     // Closes the port after it was lost.
     virtual void Close() = 0;
     // The port's name and baud rate, for the texts that tell what to check.

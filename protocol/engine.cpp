@@ -50,7 +50,7 @@ void Engine::BeginAction(std::uint8_t operation) {
     const bool outstanding = reader_.Expecting();
     if (running_) {
         EngineNote note = NoteOf(NoteKind::Interrupted);
-        note.linesDone = orders_.OrderIndex;
+        note.linesDone = orders_.Index();
         note.linesTotal = orders_.OrderCount();
         host_.Note(note);
         End(RunEnd::Interrupted);
@@ -179,7 +179,7 @@ void Engine::SendCurrentOrder() {
         waitingToStart_ = true;
         return;
     }
-    const std::string line = orders_.GetOrder(orders_.OrderIndex);
+    const std::string line = orders_.GetOrder(orders_.Index());
     if (line.empty()) {
         Complete();
         return;
@@ -199,7 +199,7 @@ void Engine::SendLine(const std::string& line) {
             if (direct_) {
                 End(RunEnd::Incomplete);
             } else {
-                ++orders_.OrderIndex;
+                orders_.Advance();
                 NextLine(LineGap());
             }
             break;
@@ -265,10 +265,8 @@ void Engine::HandleRefusal(const Response& response) {
         End(RunEnd::Incomplete);
         return;
     }
-    if (orders_.OrderIndex < INT32_MAX) {
-        ++orders_.OrderIndex;
-    }
-    if (orders_.OrderIndex >= orders_.OrderCount()) {
+    orders_.Advance();
+    if (orders_.Index() >= orders_.OrderCount()) {
         Complete();
         return;
     }
@@ -296,12 +294,12 @@ void Engine::HandleAccepted(const Response& response) {
     }
     // Counted after the parse, so lines the version reply added are included.
     const int lastIndex = orders_.OrderCount() - 1;
-    if (orders_.OrderIndex >= lastIndex) {
+    if (orders_.Index() >= lastIndex) {
         Complete();
         return;
     }
-    host_.ShowProgress({true, lastIndex, orders_.OrderIndex});
-    ++orders_.OrderIndex;
+    host_.ShowProgress({true, lastIndex, orders_.Index()});
+    orders_.Advance();
     // After a reopen the device also gets the settling time on its new settings.
     NextLine(reopened ? LineGap() + kReopenPause : LineGap());
 }
@@ -342,7 +340,7 @@ void Engine::HandleReplyTimeout() {
         return;
     }
     reader_.Reset();
-    const int index = orders_.OrderIndex;
+    const int index = orders_.Index();
     if (direct_ || retryIndex_ >= index) {
         host_.Note(PortNote(NoteKind::NoAnswer, port_.Name(), port_.BaudRate()));
         End(RunEnd::NoAnswer);
@@ -380,18 +378,18 @@ bool Engine::FollowDeviceUartChange(bool& reopened) {
         return true;
     }
     const LineChange change = host_.DeviceUart(formatChanged);
-    const OpenResult reopen = port_.Reopen(change);
-    if (reopen.ok) {
+    const OpenError reopen = port_.Reopen(change);
+    if (reopen.Opened()) {
         host_.PortChanged();
         reopened = true;
         return true;
     }
     EngineNote note = NoteOf(NoteKind::ReopenFailed);
     note.change = change;
-    note.reason = reopen.reason;
+    note.reopenError = reopen;
     ClosePortAfter(note);
     if (running_ || direct_) {
-        End(RunEnd::ReopenFailed, reopen.reason);
+        End(RunEnd::ReopenFailed, reopen);
     }
     return false;
 }
@@ -448,7 +446,7 @@ void Engine::FollowDeviceWorkMode() {
 void Engine::Complete() {
     if (refused_.empty() && unreadable_.empty() && notRead_.empty()) {
         if (!direct_) {
-            host_.ShowProgress({false, orders_.OrderCount() - 1, orders_.OrderIndex});
+            host_.ShowProgress({false, orders_.OrderCount() - 1, orders_.Index()});
         }
         EngineNote success = NoteOf(NoteKind::Success);
         success.operation = operation_;
@@ -464,7 +462,7 @@ void Engine::Complete() {
     End(RunEnd::Incomplete);
 }
 
-void Engine::End(RunEnd end, std::string reason) {
+void Engine::End(RunEnd end, OpenError reopenError) {
     replyTimer_.Stop();
     pauseTimer_.Stop();
     boundTimer_.Stop();
@@ -477,13 +475,13 @@ void Engine::End(RunEnd end, std::string reason) {
         outcome.linesDone = end == RunEnd::Success || end == RunEnd::Incomplete ? 1 : 0;
     } else {
         outcome.linesTotal = orders_.OrderCount();
-        outcome.linesDone = end == RunEnd::Success ? outcome.linesTotal : orders_.OrderIndex;
+        outcome.linesDone = end == RunEnd::Success ? outcome.linesTotal : orders_.Index();
     }
     outcome.refused = std::move(refused_);
     outcome.unreadable = std::move(unreadable_);
     outcome.notRead = std::move(notRead_);
     outcome.answer = std::move(answer_);
-    outcome.reason = std::move(reason);
+    outcome.reopenError = std::move(reopenError);
     refused_.clear();
     unreadable_.clear();
     notRead_.clear();

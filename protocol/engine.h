@@ -45,7 +45,7 @@ public:
     void FactoryReset();  // after the user confirmed
     void RestartDevice();
     void EnterCommandMode();
-    // Runs the list as it stands, from OrderIndex.
+    // Runs the list as it stands, from the list's current line.
     void StartList();
 
     // Direct sends: one line outside any list, waited for like a list line,
@@ -95,7 +95,7 @@ private:
 
     void Settled();
     void Complete();
-    void End(RunEnd end, std::string reason = {});
+    void End(RunEnd end, OpenError reopenError = {});
     void ClosePortAfter(const EngineNote& note);
 
     OrderList& orders_;

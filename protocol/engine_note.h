@@ -31,7 +31,7 @@ struct EngineNote {
     std::string port;                          // NoAnswer, Garbled, PortLost
     std::string baudRate;                      // NoAnswer, Garbled
     LineChange change;                         // ReopenFailed: the settings asked for
-    std::string reason;                        // ReopenFailed: why the port did not follow
+    OpenError reopenError;                     // ReopenFailed: why the port did not follow
     int linesDone = 0;                         // Interrupted
     int linesTotal = 0;
     // Incomplete: the lines as sent.

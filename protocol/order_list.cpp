@@ -1,5 +1,7 @@
 #include "protocol/order_list.h"
 
+#include <limits>
+
 namespace dtu {
 
 namespace {
@@ -18,7 +20,13 @@ std::string AtLine(const std::string& body) {
 
 void OrderList::ClearOrders() {
     lines_.clear();
-    OrderIndex = 0;
+    index_ = 0;
+}
+
+void OrderList::Advance() {
+    if (index_ < std::numeric_limits<int>::max()) {
+        ++index_;
+    }
 }
 
 void OrderList::AddRawOrder(const std::string& text) {
@@ -47,15 +55,15 @@ void OrderList::AddSetOrderCmd(TCmd cmd, const std::string& value) {
 
 void OrderList::InsertEnterCfgOrders() {
     // Past the end there is no outstanding line to recover.
-    if (OrderIndex < 0 || OrderIndex > OrderCount()) {
+    if (index_ > OrderCount()) {
         return;
     }
-    if (GetOrder(OrderIndex) == kEscape) {
+    if (GetOrder(index_) == kEscape) {
         return;
     }
-    lines_.insert(lines_.begin() + OrderIndex, kEscape);
-    if (GetOrder(std::int64_t{OrderIndex} + 1) != kEscapeAck) {
-        lines_.insert(lines_.begin() + OrderIndex + 1, kEscapeAck);
+    lines_.insert(lines_.begin() + index_, kEscape);
+    if (GetOrder(std::int64_t{index_} + 1) != kEscapeAck) {
+        lines_.insert(lines_.begin() + index_ + 1, kEscapeAck);
     }
 }
 

@@ -29,11 +29,14 @@ public:
     int OrderCount() const { return static_cast<int>(lines_.size()); }
     const std::vector<std::string>& Lines() const { return lines_; }
 
-    // Advanced only by the receive handling; reset only by ClearOrders.
-    std::int32_t OrderIndex = 0;
+    // The line being executed; ClearOrders starts again at 0.
+    int Index() const { return index_; }
+    // On to the next line; past the end the list is done.
+    void Advance();
 
 private:
     std::vector<std::string> lines_;
+    int index_ = 0;
 };
 
 // The command name of a list line, for messages: "AT+CIPR=9600\r\n" gives "CIPR",

@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "serial/open_error.h"
+
 namespace dtu {
 
 // Values of Engine::CurrentOperation.
@@ -35,7 +37,7 @@ struct RunOutcome {
     std::vector<std::string> unreadable;
     std::vector<std::string> notRead;  // queries whose answer carried no value
     std::string answer;                // a direct send: every byte of its answer
-    std::string reason;                // why a reopen failed
+    OpenError reopenError;             // ReopenFailed: why the port did not follow
 
     bool operator==(const RunOutcome&) const = default;
 };

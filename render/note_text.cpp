@@ -4,6 +4,7 @@
 
 #include "protocol/write_values.h"
 #include "render/line_fields.h"
+#include "render/open_error_text.h"
 
 namespace dtu {
 
@@ -51,7 +52,8 @@ std::string ReopenFailedText(const EngineNote& note, const TLangList& table) {
             settings.push_back(**part);
         }
     }
-    return FormatValue(table.GetText("lang_Run_ReopenFailed"), {Joined(settings), note.reason});
+    return FormatValue(table.GetText("lang_Run_ReopenFailed"),
+                       {Joined(settings), OpenErrorText(note.reopenError, table)});
 }
 
 const char* SuccessKey(std::uint8_t operation) {

@@ -1,6 +1,6 @@
 #include "render/port_status_text.h"
 
-#include "serial/open_error_text.h"
+#include "render/open_error_text.h"
 #include "serial/port_texts.h"
 
 namespace dtu {

@@ -184,39 +184,4 @@ int FlockHolderOf(const std::string& path) {
     return FlockHolder(text.str(), major(info.st_dev), minor(info.st_dev), info.st_ino);
 }
 
-std::string OpenErrorSummary(const OpenError& error) {
-    switch (error.kind) {
-        case OpenFailure::None:
-            return "opened";
-        case OpenFailure::Permission:
-            return error.path + ": permission denied" +
-                   (error.rootOnly ? " (root only)" : " (group " + error.group + ")");
-        case OpenFailure::Busy:
-            return error.path + ": in use" +
-                   (error.holderPid > 0 ? " by PID " + std::to_string(error.holderPid) + " (" +
-                                              error.holderProgram + ")"
-                                        : std::string());
-        case OpenFailure::Missing:
-            return error.path + ": not present";
-        case OpenFailure::LineSettings:
-        case OpenFailure::Other:
-            return error.path + ": " + error.systemText;
-        case OpenFailure::BadAddress:
-            return error.path +
-                   ": not a network port name (rfc2217://HOST:PORT or socket://HOST:PORT)";
-        case OpenFailure::NoSuchHost:
-            return error.path + ": the host name does not resolve (" + error.systemText + ")";
-        case OpenFailure::Refused:
-            return error.path + ": the server refused the connection (nothing listens there)";
-        case OpenFailure::Unreachable:
-            return error.path + ": no route to the server";
-        case OpenFailure::NoAnswer:
-            return error.path + ": the server did not answer in time";
-        case OpenFailure::ServerLine:
-            return error.path + ": the server sets the line itself; set it there to " +
-                   error.systemText;
-    }
-    return {};
-}
-
 }  // namespace dtu

@@ -31,6 +31,10 @@ struct OpenError {
     int holderPid = 0;          // Busy: the holding process, 0 when unknown
     std::string holderProgram;  // Busy: its program name
     std::string systemText;     // Other: the reason, in the system's words (UTF-8)
+
+    // The port opened: there is nothing to tell.
+    bool Opened() const { return kind == OpenFailure::None; }
+    bool operator==(const OpenError&) const = default;
 };
 
 // What stat tells about a device node.
@@ -62,8 +66,5 @@ int FlockHolder(std::string_view procLocks, unsigned devMajor, unsigned devMinor
 
 // The PID holding an flock on `path` now; 0 when none is seen.
 int FlockHolderOf(const std::string& path);
-
-// One English line for logs and test messages.
-std::string OpenErrorSummary(const OpenError& error);
 
 }  // namespace dtu

@@ -43,18 +43,24 @@ std::uint32_t PortControl::FramingInterval() const {
     return FramingIntervalFor(comm_.BaudRate());
 }
 
-bool PortControl::OpenPort() {
-    lastOpenError_ = {};
+OpenError PortControl::OpenPort() {
     if (network_ != nullptr) {
         network_->Close();
         onNetwork_ = false;
     }
-    if (network_ != nullptr && HasNetScheme(settings.port)) {
-        if (std::optional<LineRequest> line = PrepareNetworkOpen()) {
-            NetworkOpened(network_->Open(settings.port, *line));
-        }
-        return portIsOpen_;
+    if (network_ == nullptr || !HasNetScheme(settings.port)) {
+        return OpenSerialPort();
     }
+    OpenError failure;
+    if (std::optional<LineRequest> line = PrepareNetworkOpen(failure)) {
+        failure = network_->Open(settings.port, *line);
+        NetworkOpened(failure);
+    }
+    return failure;
+}
+
+OpenError PortControl::OpenSerialPort() {
+    OpenError failure;
     try {
         comm_.StopPort();
         // No flow control; DTR and RTS stay inactive.
@@ -95,19 +101,18 @@ bool PortControl::OpenPort() {
         comm_.StartPort();
         portIsOpen_ = true;
     } catch (const ECommsError& error) {
-        lastOpenError_ = error.Failure().kind != OpenFailure::None
-                             ? error.Failure()
-                             : OtherOpenError(settings.port, error.what());
+        failure = error.Failure().Opened() ? OtherOpenError(settings.port, error.what())
+                                           : error.Failure();
         portIsOpen_ = false;
     } catch (const std::exception& error) {
-        lastOpenError_ = OtherOpenError(settings.port, error.what());
+        failure = OtherOpenError(settings.port, error.what());
         portIsOpen_ = false;
     }
     if (!portIsOpen_) {
         // A failure after the start must not leave the port open behind the flag.
         comm_.StopPort();
     }
-    return portIsOpen_;
+    return failure;
 }
 
 LineRequest PortControl::LineFromSettings() {
@@ -127,8 +132,7 @@ LineRequest PortControl::LineFromSettings() {
     return line;
 }
 
-std::optional<LineRequest> PortControl::PrepareNetworkOpen() {
-    lastOpenError_ = {};
+std::optional<LineRequest> PortControl::PrepareNetworkOpen(OpenError& failure) {
     network_->Close();
     comm_.StopPort();
     onNetwork_ = portIsOpen_ = false;
@@ -136,47 +140,46 @@ std::optional<LineRequest> PortControl::PrepareNetworkOpen() {
         networkLine_ = LineFromSettings();
         return networkLine_;
     } catch (const std::exception& error) {
-        lastOpenError_ = OtherOpenError(settings.port, error.what());
+        failure = OtherOpenError(settings.port, error.what());
         return std::nullopt;
     }
 }
 
 void PortControl::NetworkOpened(const OpenError& result) {
-    lastOpenError_ = result;
-    onNetwork_ = portIsOpen_ = result.kind == OpenFailure::None;
+    onNetwork_ = portIsOpen_ = result.Opened();
 }
 
-void PortControl::BeginOpenPort(std::function<void(bool ok)> done) {
+void PortControl::BeginOpenPort(std::function<void(const OpenError&)> done) {
     if (network_ == nullptr || !HasNetScheme(settings.port)) {
         done(OpenPort());
         return;
     }
-    const std::optional<LineRequest> line = PrepareNetworkOpen();
+    OpenError failure;
+    const std::optional<LineRequest> line = PrepareNetworkOpen(failure);
     if (!line) {
-        done(false);
+        done(failure);
         return;
     }
     network_->BeginOpen(settings.port, *line, [this, done](const OpenError& result) {
         NetworkOpened(result);
-        done(portIsOpen_);
+        done(result);
     });
 }
 
-bool PortControl::FollowLineSettings() {
+OpenError PortControl::FollowLineSettings() {
     if (!onNetwork_) {
         return OpenPort();
     }
-    lastOpenError_ = {};
     try {
         const LineRequest line = LineFromSettings();
-        lastOpenError_ = network_->ChangeLine(line);
-        if (lastOpenError_.kind == OpenFailure::None) {
+        OpenError result = network_->ChangeLine(line);
+        if (result.Opened()) {
             networkLine_ = line;
         }
+        return result;
     } catch (const std::exception& error) {
-        lastOpenError_ = OtherOpenError(settings.port, error.what());
+        return OtherOpenError(settings.port, error.what());
     }
-    return lastOpenError_.kind == OpenFailure::None;
 }
 
 bool PortControl::LineSetByServer() const {

@@ -42,17 +42,18 @@ class PortControl {
 public:
     explicit PortControl(TComm& comm, NetworkLink* network = nullptr);
 
-    // (Re)opens the port with `settings`; never throws.
-    bool OpenPort();
+    // (Re)opens the port with `settings`; never throws. What went wrong, or
+    // nothing (Opened()) when the port is open.
+    OpenError OpenPort();
     // The same without waiting for a network port's server: `done` runs on
     // the owner thread with the result once it is known, at once for a
     // serial port, never when ClosePort or another open came first.
-    void BeginOpenPort(std::function<void(bool ok)> done);
+    void BeginOpenPort(std::function<void(const OpenError&)> done);
     void ClosePort();
     // The port takes the line settings now in `settings` after the device
     // changed its own: a serial port is opened again, a network port asks its
-    // server. False with LastOpenError set when it cannot.
-    bool FollowLineSettings();
+    // server. What went wrong when it cannot.
+    OpenError FollowLineSettings();
     // An open network port whose server keeps its own line settings.
     bool LineSetByServer() const;
 
@@ -60,8 +61,6 @@ public:
     SendResult Write(const std::string& text);
 
     bool PortIsOpen() const { return portIsOpen_; }
-    // Why the last OpenPort failed; kind None after a success.
-    const OpenError& LastOpenError() const { return lastOpenError_; }
 
     // The read interval of the serial line last set up, in milliseconds.
     std::uint32_t FramingInterval() const;
@@ -70,9 +69,10 @@ public:
 
 private:
     // Closes whatever is open and checks the texts; the line to ask a network
-    // port for, or nothing with LastOpenError set.
-    std::optional<LineRequest> PrepareNetworkOpen();
+    // port for, or nothing with `failure` set.
+    std::optional<LineRequest> PrepareNetworkOpen(OpenError& failure);
     void NetworkOpened(const OpenError& result);
+    OpenError OpenSerialPort();
     // The settings texts as numbers; a parity, data-bits or stop-bits text
     // that is not one of the listed ones keeps the last value. Throws on a
     // text that is not a number.
@@ -83,7 +83,6 @@ private:
     bool onNetwork_ = false;  // the open port is `network_`
     LineRequest networkLine_;
     bool portIsOpen_ = false;
-    OpenError lastOpenError_;
 };
 
 }  // namespace dtu

@@ -6,7 +6,6 @@
 #include "protocol/commands.h"
 #include "protocol/firmware.h"
 #include "protocol/reply_names.h"
-#include "serial/open_error_text.h"
 #include "serial/port_identity.h"
 
 namespace dtu {
@@ -44,21 +43,21 @@ DeviceSession::~DeviceSession() {
     control_.ClosePort();
 }
 
-OpenResult DeviceSession::OpenPort(const PortTexts& texts) {
+OpenError DeviceSession::OpenPort(const PortTexts& texts) {
     BeginAction();
     control_.settings = texts;
-    const bool ok = control_.OpenPort();
+    OpenError result = control_.OpenPort();
     ShowPortStatus();
-    return {ok, ok ? std::string() : OpenErrorText(control_.LastOpenError())};
+    return result;
 }
 
 void DeviceSession::BeginOpenPort(const PortTexts& texts,
-                                  std::function<void(const OpenResult&)> done) {
+                                  std::function<void(const OpenError&)> done) {
     BeginAction();
     control_.settings = texts;
-    control_.BeginOpenPort([this, done = std::move(done)](bool ok) {
+    control_.BeginOpenPort([this, done = std::move(done)](const OpenError& result) {
         ShowPortStatus();
-        done({ok, ok ? std::string() : OpenErrorText(control_.LastOpenError())});
+        done(result);
     });
 }
 
@@ -72,7 +71,7 @@ void DeviceSession::ClosePort() {
 void DeviceSession::ReopenWithSavedSettings() {
     ClosePort();
     // The window shows only the port's status, which the open brings up to date.
-    BeginOpenPort(savedSettings, [](const OpenResult&) {});
+    BeginOpenPort(keptForReopen_, [](const OpenError&) {});
 }
 
 PortTexts DeviceSession::StoredPortSettings() const {

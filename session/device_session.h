@@ -61,26 +61,26 @@ public:
     const FormModel& Form() const { return form_; }
 
     // Opens `texts`, closing the port first; a running list ends as interrupted.
-    OpenResult OpenPort(const PortTexts& texts);
+    // Why the port did not open, or nothing (Opened()) when it did.
+    OpenError OpenPort(const PortTexts& texts);
     // The same without blocking while a network port connects: `done` runs on
     // the owner thread once the port is open or has failed; never when the
     // port is closed or opened again first.
-    void BeginOpenPort(const PortTexts& texts, std::function<void(const OpenResult&)> done);
+    void BeginOpenPort(const PortTexts& texts, std::function<void(const OpenError&)> done);
     void ClosePort();
     // F8: closes the port and opens it with the saved settings, a network
     // port without blocking.
     void ReopenWithSavedSettings();
     bool PortIsOpen() const { return control_.PortIsOpen(); }
-    // Why the last open failed; kind None after a success.
-    const OpenError& LastOpenError() const { return control_.LastOpenError(); }
     // The settings the port was last opened with (after a write all, the
     // device's new UART).
     const PortTexts& PortSettings() const { return control_.settings; }
     // The same as the settings file keeps them: an adapter by its by-id name,
     // which finds it again under another ttyUSB number.
     PortTexts StoredPortSettings() const;
-    // Kept by the port window for batch work; never stored on disk.
-    PortTexts savedSettings;
+    // The settings the port window kept for reopening later; never stored on disk.
+    void KeepForReopen(const PortTexts& texts) { keptForReopen_ = texts; }
+    const PortTexts& KeptForReopen() const { return keptForReopen_; }
 
     // The actions. Each ends a running list first, as interrupted.
     void ReadAll();
@@ -155,6 +155,7 @@ private:
     std::set<std::string> reported_;
     std::optional<FormModel> lastRead_;  // the form as the last read all left it
     ReceiveHook receiveHook_;
+    PortTexts keptForReopen_;
 };
 
 }  // namespace dtu

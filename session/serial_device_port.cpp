@@ -1,7 +1,5 @@
 #include "session/serial_device_port.h"
 
-#include "serial/open_error_text.h"
-
 namespace dtu {
 
 namespace {
@@ -14,14 +12,13 @@ void Take(std::string& setting, const std::optional<std::string>& changed) {
 
 }  // namespace
 
-OpenResult SerialDevicePort::Reopen(const LineChange& change) {
+OpenError SerialDevicePort::Reopen(const LineChange& change) {
     PortTexts& settings = control_.settings;
     Take(settings.baudRate, change.baudRate);
     Take(settings.parity, change.parity);
     Take(settings.dataBits, change.dataBits);
     Take(settings.stopBits, change.stopBits);
-    const bool ok = control_.FollowLineSettings();
-    return {ok, ok ? std::string() : OpenErrorText(control_.LastOpenError())};
+    return control_.FollowLineSettings();
 }
 
 std::chrono::milliseconds SerialDevicePort::FramingPause() const {

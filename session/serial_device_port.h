@@ -13,7 +13,7 @@ public:
 
     bool IsOpen() const override { return control_.PortIsOpen(); }
     SendResult Send(const std::string& bytes) override { return control_.Write(bytes); }
-    OpenResult Reopen(const LineChange& change) override;
+    OpenError Reopen(const LineChange& change) override;
     void Close() override { control_.ClosePort(); }
     std::string Name() const override { return control_.settings.port; }
     std::string BaudRate() const override { return control_.settings.baudRate; }

@@ -61,9 +61,9 @@ std::optional<double> WriteAll(bool throughServer) {
     dtu::DeviceSession session(loop, loop);
     RunWatch watch;
     session.SetListener(&watch);
-    const dtu::OpenResult open = session.OpenPort({port, "115200", "NONE", "8", "1"});
-    if (!open.ok) {
-        std::fprintf(stderr, "cannot open %s: %s\n", port.c_str(), open.reason.c_str());
+    const dtu::OpenError open = session.OpenPort({port, "115200", "NONE", "8", "1"});
+    if (!open.Opened()) {
+        std::fprintf(stderr, "cannot open %s: %s\n", port.c_str(), open.systemText.c_str());
         return std::nullopt;
     }
     dtu::LoadWorkedExample(session.Form());

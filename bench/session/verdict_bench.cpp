@@ -83,7 +83,7 @@ bool HangUpOnce(double& ms) {
     dtu::DeviceSession session(loop, loop);
     Watch watch;
     session.SetListener(&watch);
-    if (!session.OpenPort({device->SlavePath(), "115200", "NONE", "8", "1"}).ok) {
+    if (!session.OpenPort({device->SlavePath(), "115200", "NONE", "8", "1"}).Opened()) {
         return false;
     }
     const auto start = Clock::now();
@@ -100,7 +100,7 @@ bool NoiseOnce(double& ms) {
     dtu::DeviceSession session(loop, loop);
     Watch watch;
     session.SetListener(&watch);
-    if (!session.OpenPort({line.Path(), "115200", "NONE", "8", "1"}).ok) {
+    if (!session.OpenPort({line.Path(), "115200", "NONE", "8", "1"}).Opened()) {
         return false;
     }
     const auto start = Clock::now();

@@ -71,10 +71,10 @@ bool RunOnce(std::optional<std::chrono::milliseconds> gap, RunFigures& figures) 
         engineMs.push_back(Ms(end - start).count());
         watch.lastReceive = end;
     });
-    const dtu::OpenResult open = session.OpenPort({device.SlavePath(), "115200", "NONE", "8", "1"});
-    if (!open.ok) {
+    const dtu::OpenError open = session.OpenPort({device.SlavePath(), "115200", "NONE", "8", "1"});
+    if (!open.Opened()) {
         std::fprintf(stderr, "cannot open %s: %s\n", device.SlavePath().c_str(),
-                     open.reason.c_str());
+                     open.systemText.c_str());
         return false;
     }
     dtu::LoadWorkedExample(session.Form());

@@ -22,7 +22,7 @@
 #include "app/startup.h"
 #include "lang/lang_list.h"
 #include "mainwindow/main_window.h"
-#include "serial/open_error_text.h"
+#include "render/open_error_text.h"
 #include "serial/port_control.h"
 #include "settings/ini_file.h"
 #include "test_support.h"
@@ -178,9 +178,6 @@ private slots:
         login.show();
         login.btn_Com->click();
         // The empty baud box is the reason, whichever port was chosen.
-        QCOMPARE(windows_->main->Session().LastOpenError().kind, OpenFailure::Other);
-        QCOMPARE(login.StatusText(),
-                 FromGbk(OpenErrorText(windows_->main->Session().LastOpenError())));
         QVERIFY(login.StatusText().endsWith("invalid baud rate \"\""));
         QVERIFY(login.isVisible());
         QVERIFY(!windows_->main->isVisible());
@@ -351,9 +348,10 @@ private slots:
         QCOMPARE(login.StatusText(),
                  FromGbk(FillTextArgs(LangText("lang_Info_NetConnecting"), {name.toStdString()})));
         QTRY_VERIFY(login.btn_Com->isEnabled());
-        QCOMPARE(windows_->main->Session().LastOpenError().kind, OpenFailure::Refused);
-        QCOMPARE(login.StatusText(),
-                 FromGbk(OpenErrorText(windows_->main->Session().LastOpenError())));
+        OpenError refused;
+        refused.kind = OpenFailure::Refused;
+        refused.path = name.toStdString();
+        QCOMPARE(login.StatusText(), FromGbk(OpenErrorText(refused, CurrentLangList())));
         QVERIFY(login.isVisible());
     }
 
@@ -378,7 +376,9 @@ private slots:
         Tfrm_MainLx1& main = *windows_->main;
         QVERIFY(main.isVisible());
         // A write all moved the device, and the PC port with it, to other settings.
-        QVERIFY(main.Session().OpenPort({port.Path().toStdString(), "9600", "EVEN", "8", "2"}).ok);
+        QVERIFY(main.Session()
+                    .OpenPort({port.Path().toStdString(), "9600", "EVEN", "8", "2"})
+                    .Opened());
         MainAction(main, "N14")->trigger();
         QVERIFY(login.isVisible());
         const PortTexts expected{port.Path().toStdString(), "9600", "EVEN", "8", "2"};
@@ -395,7 +395,7 @@ private slots:
         permission.path = "/dev/serial/by-id/usb-Silicon_Labs_CP2102_USB_to_UART_0001-if00-port0";
         permission.group = "dialout";
         login.ShowOpenError(permission);
-        QCOMPARE(login.StatusText(), FromGbk(OpenErrorText(permission)));
+        QCOMPARE(login.StatusText(), FromGbk(OpenErrorText(permission, CurrentLangList())));
         QVERIFY(login.height() > height);
         QVERIFY(login.stat1->height() >= login.stat1->heightForWidth(login.stat1->width()));
         QCOMPARE(login.stat1->geometry().bottom(), login.centralWidget()->height() - 1);
@@ -429,7 +429,7 @@ private slots:
         login.N_SaveComConf->trigger();
         QCOMPARE(message, Tr("lang_Menu_ManySet"));
         const PortTexts expected{"/dev/ttyX9", "4800", "ODD", "8", "1"};
-        QCOMPARE(windows_->main->Session().savedSettings, expected);
+        QCOMPARE(windows_->main->Session().KeptForReopen(), expected);
         QVERIFY(reopen->isVisible());
         // Kept in memory only: the settings file is not touched.
         QCOMPARE(ReadFile(folder_->FilePath("Lx1Cfg.ini")), before);

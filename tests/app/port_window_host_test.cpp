@@ -121,7 +121,7 @@ private slots:
         Control<QAction>(login, "N_SaveComConf")->trigger();
         QCOMPARE(host_->asked, QStringList({"ShowPortOpened", "OfferReopen"}));
         const PortTexts expected{port.Path().toStdString(), "9600", "NONE", "8", "1"};
-        QCOMPARE(host_->Session().savedSettings, expected);
+        QCOMPARE(host_->Session().KeptForReopen(), expected);
     }
 
     void languageSwitchAsksTheHostToo() {

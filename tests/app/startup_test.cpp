@@ -201,7 +201,7 @@ private slots:
         bool locked = false;
         const int result = RunWithLoop([&] {
             Tfrm_MainLx1* main = TopLevel<Tfrm_MainLx1>();
-            opened = main->Session().OpenPort({port, "115200", "NONE", "8", "1"}).ok;
+            opened = main->Session().OpenPort({port, "115200", "NONE", "8", "1"}).Opened();
             locked = lock.empty() || QFileInfo::exists(QString::fromStdString(lock));
             main->show();
             TopLevel<Tfrm_Login>()->hide();

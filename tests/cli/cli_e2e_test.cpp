@@ -197,7 +197,7 @@ TEST_F(CliEndToEnd, ABadProfileOrAPortThatCannotBeUsedSendsNothing) {
     // Another program holds the second device's port.
     EventLoop loop;
     DeviceSession holder(loop, loop);
-    ASSERT_TRUE(holder.OpenPort({Port(1), "115200", "NONE", "8", "1"}).ok);
+    ASSERT_TRUE(holder.OpenPort({Port(1), "115200", "NONE", "8", "1"}).Opened());
     const std::string refusing =
         "rfc2217://127.0.0.1:" + std::to_string(dtu::testing::FreeLoopbackPort());
 
@@ -393,7 +393,8 @@ TEST_F(CliEndToEnd, AnInterruptEndsEveryRunAndReleasesThePorts) {
         RunPlan plan;
         plan.action = action;
         LoadWorkedExample(plan.profile);
-        DeviceBatch batch({Port(0), Port(1)}, plan);
+        TLangList texts;
+        DeviceBatch batch({Port(0), Port(1)}, plan, texts);
         std::ostringstream results;
         const BatchOutput output{results, results};
         ASSERT_TRUE(batch.OpenAll({"", "115200", "NONE", "8", "1"}, output));
@@ -407,7 +408,7 @@ TEST_F(CliEndToEnd, AnInterruptEndsEveryRunAndReleasesThePorts) {
     }
     EventLoop loop;
     DeviceSession next(loop, loop);
-    EXPECT_TRUE(next.OpenPort({Port(0), "115200", "NONE", "8", "1"}).ok);
+    EXPECT_TRUE(next.OpenPort({Port(0), "115200", "NONE", "8", "1"}).Opened());
 }
 
 // Whatever ends a command, the report is this run's, with the reason, or there

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
 #include <string>
 
 #include "tests/lang/test_support.h"
@@ -47,6 +48,20 @@ TEST(PortInfo, SaysWhyAPortDidNotOpenAndWhatToDo) {
     };
     for (const Row& row : rows) {
         EXPECT_EQ(ExplainOpenFailure(row.error), row.said);
+    }
+}
+
+// Each way a port can fail to open reads differently and names the port.
+TEST(PortInfo, EveryFailureHasItsOwnLine) {
+    std::set<std::string> lines;
+    for (const OpenFailure kind :
+         {OpenFailure::Permission, OpenFailure::Busy, OpenFailure::Missing,
+          OpenFailure::LineSettings, OpenFailure::Other, OpenFailure::BadAddress,
+          OpenFailure::NoSuchHost, OpenFailure::Refused, OpenFailure::Unreachable,
+          OpenFailure::NoAnswer, OpenFailure::ServerLine}) {
+        const std::string line = ExplainOpenFailure(Failed(kind));
+        EXPECT_EQ(line.rfind("/dev/ttyUSB7: ", 0), 0u) << line;
+        EXPECT_TRUE(lines.insert(line).second) << line;
     }
 }
 

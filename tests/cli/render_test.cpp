@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <set>
 #include <sstream>
 #include <string>
 
@@ -201,6 +202,18 @@ TEST(DeviceResult, OneLinePerDevice) {
     EXPECT_EQ(SummaryLine({Result(Verdict::Success), refused, lost}, 2.25),
               "3 devices: 1 succeeded, 2 failed, in 2.25 s");
     EXPECT_EQ(SummaryLine({lost}, 0.5), "1 device: 0 succeeded, 1 failed, in 0.50 s");
+}
+
+// Each way a run ends has its own outcome name; none falls back to another's.
+TEST(DeviceResult, EveryRunEndHasItsOwnOutcome) {
+    std::set<std::string_view> names;
+    for (const RunEnd end :
+         {RunEnd::Success, RunEnd::Incomplete, RunEnd::NoAnswer, RunEnd::Garbled, RunEnd::PortLost,
+          RunEnd::NotOpen, RunEnd::ReopenFailed, RunEnd::Interrupted}) {
+        const std::string_view name = VerdictName(VerdictOf(end));
+        EXPECT_NE(name, "unknown");
+        EXPECT_TRUE(names.insert(name).second) << name;
+    }
 }
 
 TEST(DeviceResult, ReportNamesOutcomesRefusalsAndMismatches) {

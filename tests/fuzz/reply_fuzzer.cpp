@@ -46,7 +46,7 @@ void RunBlock(const std::string& block, std::uint8_t operation) {
     engine.HandleReceived(block);
     timers.Advance(dtu::Engine::kReplyTimeout * 3);
     // Every run ends, and once.
-    dtu::fuzz::Check(orders.OrderIndex >= 0 && !engine.Running() && host.outcomes.size() == 1);
+    dtu::fuzz::Check(orders.Index() >= 0 && !engine.Running() && host.outcomes.size() == 1);
     dtu::fuzz::CheckFormRoundTrip(host.form);
 }
 

@@ -31,7 +31,7 @@ void DeviceTest::readAllFillsFormFromDevice() {
     device.Start();
     WindowFixture fixture;
     dtu::Tfrm_MainLx1& window = fixture.window();
-    QVERIFY(window.Session().OpenPort({device.SlavePath(), "115200", "NONE", "8", "1"}).ok);
+    QVERIFY(window.Session().OpenPort({device.SlavePath(), "115200", "NONE", "8", "1"}).Opened());
     fixture.find<QPushButton>("btn_ShowMore")->click();  // full view
     // Values the device does not hold, so the read has to replace them.
     fixture.set("edt_HeartbeatTime", "99");
@@ -91,7 +91,8 @@ void DeviceTest::verdictStaysInViewWhateverFollows() {
         device.Start();
         WindowFixture fixture;
         dtu::Tfrm_MainLx1& window = fixture.window();
-        QVERIFY(window.Session().OpenPort({device.SlavePath(), "115200", "NONE", "8", "1"}).ok);
+        QVERIFY(
+            window.Session().OpenPort({device.SlavePath(), "115200", "NONE", "8", "1"}).Opened());
         window.Session().SetReplyTimeout(400ms);
         fixture.set("edt_HeartbeatTime", "99");
         fixture.find<QAction>("actAskAll")->trigger();
@@ -125,7 +126,7 @@ void DeviceTest::closingDuringWriteAllAsksFirst() {
     WindowFixture fixture;
     dtu::Tfrm_MainLx1& window = fixture.window();
     window.Session().SetReplyTimeout(std::chrono::minutes(1));
-    QVERIFY(window.Session().OpenPort({device.SlavePath(), "115200", "NONE", "8", "1"}).ok);
+    QVERIFY(window.Session().OpenPort({device.SlavePath(), "115200", "NONE", "8", "1"}).Opened());
     window.show();
     fixture.find<QAction>("actSetAll")->trigger();
     // The replies reach the session through this thread's event loop.

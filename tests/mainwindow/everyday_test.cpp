@@ -248,13 +248,13 @@ void EverydayTest::portOpeningSetsOffTheNextDevice() {
         window.Info()->Flush();
         return window.Info()->toPlainText().count(marker);
     };
-    QVERIFY(session.OpenPort({port.Path(), "115200", "NONE", "8", "1"}).ok);
+    QVERIFY(session.OpenPort({port.Path(), "115200", "NONE", "8", "1"}).Opened());
     QCOMPARE(separators(), 1);
     // A second open of the open port (a new UART after write all) is the same device.
-    QVERIFY(session.OpenPort({port.Path(), "9600", "NONE", "8", "1"}).ok);
+    QVERIFY(session.OpenPort({port.Path(), "9600", "NONE", "8", "1"}).Opened());
     QCOMPARE(separators(), 1);
     // F8 in batch work: closed, then opened for the next device.
-    session.savedSettings = {port.Path(), "115200", "NONE", "8", "1"};
+    session.KeepForReopen({port.Path(), "115200", "NONE", "8", "1"});
     session.ReopenWithSavedSettings();
     QVERIFY(session.PortIsOpen());
     QCOMPARE(separators(), 2);
@@ -285,7 +285,7 @@ void EverydayTest::sendBoxLineEnds() {
     PortEnd port;
     WindowFixture fixture;
     dtu::Tfrm_MainLx1& window = fixture.window();
-    QVERIFY(window.Session().OpenPort({port.Path(), "115200", "NONE", "8", "1"}).ok);
+    QVERIFY(window.Session().OpenPort({port.Path(), "115200", "NONE", "8", "1"}).Opened());
     fixture.find<QComboBox>("cbb_SendLineEnd")->setCurrentIndex(choice);
     auto* box = fixture.find<QPlainTextEdit>("mmo_Send");
     box->setFocus();
@@ -450,7 +450,7 @@ void EverydayTest::hexViewShowsBlocksAsTheyCame() {
     PortEnd port;
     WindowFixture fixture(false);
     dtu::Tfrm_MainLx1& window = fixture.window();
-    QVERIFY(window.Session().OpenPort({port.Path(), "115200", "NONE", "8", "1"}).ok);
+    QVERIFY(window.Session().OpenPort({port.Path(), "115200", "NONE", "8", "1"}).Opened());
     auto* hex = fixture.find<QCheckBox>("chk_HexView");
     QCOMPARE(hex->text(), QString("Hex"));
     QVERIFY(port.Write("first"));

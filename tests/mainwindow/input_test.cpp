@@ -267,7 +267,7 @@ void InputTest::reopenShortcutWorksWhileHidden() {
     auto* reopen = fixture.find<QAction>("N7");
     QSignalSpy triggered(reopen, &QAction::triggered);
     const dtu::PortTexts saved = {"/nonexistent/tty", "9600", "NONE", "8", "1"};
-    window.Session().savedSettings = saved;
+    window.Session().KeepForReopen(saved);
     QVERIFY(!reopen->isVisible());
     QTest::keyClick(&window, Qt::Key_F8);
     QCOMPARE(triggered.count(), 1);

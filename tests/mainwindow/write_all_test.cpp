@@ -89,7 +89,7 @@ void WriteAllTest::refusedValuesAreMarkedLoggedAndFocused() {
     device.Start();
     WindowFixture fixture(false);
     dtu::Tfrm_MainLx1& window = fixture.window();
-    QVERIFY(window.Session().OpenPort({device.SlavePath(), "115200", "NONE", "8", "1"}).ok);
+    QVERIFY(window.Session().OpenPort({device.SlavePath(), "115200", "NONE", "8", "1"}).Opened());
     window.show();
     QVERIFY(QTest::qWaitForWindowActive(&window));
     for (const QString& value : values) {
@@ -157,7 +157,7 @@ void WriteAllTest::compactViewAsksOnlyWhenHiddenValuesChange() {
     device.Start();
     WindowFixture fixture(false);
     dtu::Tfrm_MainLx1& window = fixture.window();
-    QVERIFY(window.Session().OpenPort({device.SlavePath(), "115200", "NONE", "8", "1"}).ok);
+    QVERIFY(window.Session().OpenPort({device.SlavePath(), "115200", "NONE", "8", "1"}).Opened());
     for (const QString& step : before) {
         if (step.startsWith("btn_")) {
             fixture.find<QPushButton>(step)->click();

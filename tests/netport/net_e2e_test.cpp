@@ -33,10 +33,10 @@ protected:
         ASSERT_EQ(server->Failure(), "");
     }
     void Open(Server kind) {
-        const OpenResult open = session.OpenPort(
+        const OpenError open = session.OpenPort(
             PortTexts{kind == Server::Rfc2217 ? server->Rfc2217Name() : server->RawName(), "115200",
                       "NONE", "8", "1"});
-        ASSERT_TRUE(open.ok) << open.reason;
+        ASSERT_TRUE(open.Opened()) << open.systemText;
     }
     // The speed the terminal has now, as its reader sees it.
     std::uint32_t TerminalSpeed() const {
@@ -132,10 +132,9 @@ TEST_F(Rfc2217Test, TheServerLineFollowsTheDevicesNewUart) {
 
 TEST_F(Rfc2217Test, APlainTcpServerIsNoRfc2217Server) {
     const std::string name = server->RawName();
-    const OpenResult open = session.OpenPort(
+    const OpenError open = session.OpenPort(
         PortTexts{"rfc2217" + name.substr(name.find(':')), "115200", "NONE", "8", "1"});
-    EXPECT_FALSE(open.ok);
-    EXPECT_EQ(session.LastOpenError().kind, OpenFailure::LineSettings);
+    EXPECT_EQ(open.kind, OpenFailure::LineSettings);
 }
 
 class RawTcpTest : public NetworkFixture {};
@@ -153,8 +152,8 @@ TEST_F(RawTcpTest, WriteAllThatChangesTheUartTellsToSetTheServer) {
     session.WriteAll();
     ASSERT_TRUE(RunToVerdict());
     EXPECT_EQ(outcomes.back().end, RunEnd::ReopenFailed);
-    EXPECT_EQ(session.LastOpenError().kind, OpenFailure::ServerLine);
-    EXPECT_EQ(session.LastOpenError().systemText, "57600,NONE,8,1");
+    EXPECT_EQ(outcomes.back().reopenError.kind, OpenFailure::ServerLine);
+    EXPECT_EQ(outcomes.back().reopenError.systemText, "57600,NONE,8,1");
     EXPECT_EQ(device->ReceivedLines().back(), "AT+CIPR=57600\r\n");
     EXPECT_FALSE(session.PortIsOpen());
 }

@@ -33,10 +33,10 @@ public:
         written.push_back(bytes);
         return SendResult::Sent;
     }
-    OpenResult Reopen(const LineChange& change) override {
+    OpenError Reopen(const LineChange& change) override {
         reopens.push_back(change);
         open = !failReopen;
-        return {open, failReopen ? "no such port" : ""};
+        return failReopen ? OtherOpenError(Name(), "no such port") : OpenError{};
     }
     void Close() override { open = false; }
     std::string Name() const override { return "/dev/ttyFAKE0"; }

@@ -35,7 +35,7 @@ public:
     const Lines& Sent() const { return port.written; }
     Lines RemainingOrders() const {
         const Lines& all = orders.Lines();
-        return Lines(all.begin() + orders.OrderIndex, all.end());
+        return Lines(all.begin() + orders.Index(), all.end());
     }
     void StartRun(const Lines& lines) {
         orders.ClearOrders();
@@ -151,7 +151,7 @@ TEST_F(EngineTest, CommandModeExchangeAdvancesOnTheTwoAnswers) {
     EXPECT_EQ(Sent(), (Lines{"+++", "a"}));
     Reply("+ok");  // not framed by CR LF
     EXPECT_EQ(host.Last().kind, LogKind::Tx);
-    EXPECT_EQ(orders.OrderIndex, 1);
+    EXPECT_EQ(orders.Index(), 1);
     Reply("\r\n+ok\r\n");
     EXPECT_EQ(host.Last().text, "lang_Info_DoSuccess");
 }
@@ -454,7 +454,7 @@ TEST_F(EngineTest, FailedReopenEndsTheRunWithThePortClosed) {
     EXPECT_EQ(Sent().size(), 1u);
     ASSERT_EQ(host.outcomes.size(), 1u);
     EXPECT_EQ(host.outcomes[0].end, RunEnd::ReopenFailed);
-    EXPECT_EQ(host.outcomes[0].reason, "no such port");
+    EXPECT_EQ(host.outcomes[0].reopenError.systemText, "no such port");
     EXPECT_EQ(host.Last().text, "lang_Run_ReopenFailed");
     EXPECT_FALSE(TimerArmed());
 }
@@ -633,7 +633,7 @@ TEST_F(EngineTest, HostileBlocksAreClassifiedWithoutFault) {
     for (const std::string& block : blocks) {
         Reply(block);
     }
-    EXPECT_GE(orders.OrderIndex, 0);
+    EXPECT_GE(orders.Index(), 0);
     EXPECT_LE(orders.OrderCount(), 12);
 }
 

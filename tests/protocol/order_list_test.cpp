@@ -43,10 +43,10 @@ TEST(OrderListTest, ClearOrdersEmptiesAndResetsTheIndex) {
     OrderList list;
     list.AddQueryOrder("CIVER");
     list.AddQueryOrder("CIPR");
-    list.OrderIndex = 1;
+    list.Advance();
     list.ClearOrders();
     EXPECT_EQ(list.OrderCount(), 0);
-    EXPECT_EQ(list.OrderIndex, 0);
+    EXPECT_EQ(list.Index(), 0);
 }
 
 struct EnterCfgCase {
@@ -64,10 +64,12 @@ TEST_P(InsertEnterCfgOrdersTest, InsertsEscapeAndAckOnlyWhereMissing) {
     for (const std::string& line : c.before) {
         list.AddRawOrder(line);
     }
-    list.OrderIndex = c.index;
+    for (int i = 0; i < c.index; ++i) {
+        list.Advance();
+    }
     list.InsertEnterCfgOrders();
     EXPECT_EQ(list.Lines(), c.after);
-    EXPECT_EQ(list.OrderIndex, c.index);
+    EXPECT_EQ(list.Index(), c.index);
 }
 
 const std::string kL1 = "AT+CIPR?\r\n";

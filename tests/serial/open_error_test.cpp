@@ -8,10 +8,7 @@
 #include <string>
 
 #include "comm_fixture.h"
-#include "lang/builtin_texts.h"
-#include "lang/lang_list.h"
 #include "serial/open_error.h"
-#include "serial/open_error_text.h"
 
 namespace dtu::test {
 namespace {
@@ -136,45 +133,6 @@ TEST(OpenError, EmptyPortNameIsNoPortChosen) {
         EXPECT_EQ(error.Failure().kind, OpenFailure::Missing);
         EXPECT_TRUE(error.Failure().path.empty());
     }
-}
-
-// The notes in English, with the built-in texts.
-class OpenErrorNotes : public ::testing::Test {
-protected:
-    OpenErrorNotes() {
-        LangList = new TLangList;
-        FillLangTable(*LangList);
-    }
-    ~OpenErrorNotes() override { FreeLanguage(); }
-};
-
-TEST_F(OpenErrorNotes, LeadsWithTheReason) {
-    OpenError permission = ClassifyOpenErrno("/dev/ttyUSB0", EACCES, Node(0, 20, 0660, "dialout"));
-    EXPECT_EQ(OpenErrorText(permission),
-              "[Note]: No permission to open /dev/ttyUSB0. Join its group dialout with: sudo "
-              "usermod -aG dialout $USER, then log out and log in again.");
-    OpenError rootOnly = ClassifyOpenErrno("/dev/ttyS0", EACCES, Node(0, 0, 0600, "root"));
-    EXPECT_EQ(OpenErrorText(rootOnly).rfind("[Note]: Only root may open /dev/ttyS0", 0), 0u);
-    OpenError busy;
-    busy.kind = OpenFailure::Busy;
-    busy.holderPid = 4242;
-    busy.holderProgram = "minicom";
-    EXPECT_EQ(OpenErrorText(busy), LangText("lang_Info_ComInuse") + " Held by PID 4242 (minicom).");
-    busy.holderPid = 0;
-    EXPECT_EQ(OpenErrorText(busy), LangText("lang_Info_ComInuse"));
-    OpenError missing = ClassifyOpenErrno("/dev/ttyUSB3", ENOENT, {});
-    EXPECT_EQ(OpenErrorText(missing),
-              "[Note]: /dev/ttyUSB3 is not there. Was the adapter unplugged?");
-    missing.path.clear();
-    EXPECT_EQ(OpenErrorText(missing), "[Note]: Choose a serial port first.");
-    EXPECT_EQ(OpenErrorText(OtherOpenError("/dev/ttyS1", "Input/output error")),
-              "[Note]: Cannot open /dev/ttyS1: Input/output error");
-}
-
-TEST(FillTextArgs, ReplacesInOnePass) {
-    EXPECT_EQ(FillTextArgs("%1 and %2", {"a%2", "b"}), "a%2 and b");
-    EXPECT_EQ(FillTextArgs("100% %3 %1", {"x"}), "100% %3 x");
-    EXPECT_EQ(FillTextArgs("%", {"x"}), "%");
 }
 
 }  // namespace

@@ -15,7 +15,8 @@ protected:
 };
 
 TEST_F(PortControlTest, OpenSetsTheLine) {
-    ASSERT_TRUE(control.OpenPort()) << OpenErrorSummary(control.LastOpenError());
+    const OpenError open = control.OpenPort();
+    ASSERT_TRUE(open.Opened()) << open.systemText;
     EXPECT_TRUE(control.PortIsOpen());
     EXPECT_TRUE(comm.IsOpen());
     EXPECT_FALSE(comm.OutxCtsFlow());
@@ -23,7 +24,6 @@ TEST_F(PortControlTest, OpenSetsTheLine) {
     EXPECT_FALSE(comm.TxContinueOnXoff());
     EXPECT_EQ(comm.DtrControl(), TDtrControl::DtrDisable);
     EXPECT_EQ(comm.RtsControl(), TRtsControl::RtsDisable);
-    EXPECT_EQ(control.LastOpenError().kind, OpenFailure::None);
 }
 
 struct ConversionRow {
@@ -87,8 +87,8 @@ TEST_F(PortControlTest, ConversionTable) {
         comm.SetStopBits(TStopBits::_2);
         control.settings = row.texts;
         control.settings.port = pty.SlavePath();
-        ASSERT_TRUE(control.OpenPort())
-            << row.name << ": " << OpenErrorSummary(control.LastOpenError());
+        const OpenError open = control.OpenPort();
+        ASSERT_TRUE(open.Opened()) << row.name << ": " << open.systemText;
         EXPECT_EQ(comm.ReadIntervalTimeout(), row.interval) << row.name;
         EXPECT_EQ(comm.Parity(), row.parity) << row.name;
         EXPECT_EQ(comm.ParityCheck(), row.parityCheck) << row.name;
@@ -115,27 +115,26 @@ const BadTextRow kBadTextRows[] = {
 TEST_F(PortControlTest, UnusableTextFailsAndLeavesThePortClosed) {
     for (const BadTextRow& row : kBadTextRows) {
         control.settings = {pty.SlavePath(), "115200", "NONE", "8", "1"};
-        ASSERT_TRUE(control.OpenPort()) << row.name;
+        ASSERT_TRUE(control.OpenPort().Opened()) << row.name;
         control.settings.*row.field = row.text;
-        EXPECT_FALSE(control.OpenPort()) << row.name;
+        const OpenError failure = control.OpenPort();
         EXPECT_FALSE(control.PortIsOpen()) << row.name;
         EXPECT_FALSE(comm.IsOpen()) << row.name;
-        EXPECT_EQ(control.LastOpenError().kind, OpenFailure::Other) << row.name;
-        EXPECT_FALSE(control.LastOpenError().systemText.empty()) << row.name;
+        EXPECT_EQ(failure.kind, OpenFailure::Other) << row.name;
+        EXPECT_FALSE(failure.systemText.empty()) << row.name;
     }
 }
 
 TEST_F(PortControlTest, MissingPortFailsWithTheReasonKept) {
     control.settings.port = "/dev/no-such-serial-port";
-    EXPECT_FALSE(control.OpenPort());
+    const OpenError failure = control.OpenPort();
     EXPECT_FALSE(control.PortIsOpen());
-    EXPECT_EQ(control.LastOpenError().kind, OpenFailure::Missing)
-        << OpenErrorSummary(control.LastOpenError());
+    EXPECT_EQ(failure.kind, OpenFailure::Missing) << failure.systemText;
 }
 
 TEST_F(PortControlTest, WritesAreRefusedByWhatStandsInTheirWay) {
     EXPECT_EQ(control.Write("AT+CIVER?\r\n"), SendResult::Closed);
-    ASSERT_TRUE(control.OpenPort());
+    ASSERT_TRUE(control.OpenPort().Opened());
     const std::string largest(65535, 'y');
     EXPECT_EQ(control.Write(std::string(65536, 'x')), SendResult::TooLong);
     EXPECT_EQ(control.Write(largest), SendResult::Sent);

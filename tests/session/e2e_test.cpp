@@ -239,7 +239,7 @@ TEST_F(EndToEndTest, EveryFaultOfTheDeviceEndsInItsTrueVerdict) {
         auto faulty = std::make_unique<sim::PtyDevice>();
         row.fault(*faulty);
         faulty->Start();
-        ASSERT_TRUE(session.OpenPort({faulty->SlavePath(), "115200", "NONE", "8", "1"}).ok);
+        ASSERT_TRUE(session.OpenPort({faulty->SlavePath(), "115200", "NONE", "8", "1"}).Opened());
         session.SetReplyTimeout(400ms);
         LoadWorkedExample(session.Form());
         session.Form().SetText(Field::edt_HeartbeatTime, "77");  // the device holds 50

@@ -32,8 +32,8 @@ protected:
     ~SessionFixture() override { session.SetListener(nullptr); }
 
     void SetUp() override {
-        const OpenResult open = session.OpenPort(PortAt115200());
-        ASSERT_TRUE(open.ok) << open.reason;
+        const OpenError open = session.OpenPort(PortAt115200());
+        ASSERT_TRUE(open.Opened()) << open.systemText;
     }
     PortTexts PortAt115200() const { return {device->SlavePath(), "115200", "NONE", "8", "1"}; }
 

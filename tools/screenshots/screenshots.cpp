@@ -139,7 +139,7 @@ void ShootVerdicts(dtu::Tfrm_MainLx1& main, Shooter& shooter, const QString& lan
     device->Start();
     main.Info()->ClearArea();
     main.show();
-    if (!session.OpenPort({device->SlavePath(), "115200", "NONE", "8", "1"}).ok) {
+    if (!session.OpenPort({device->SlavePath(), "115200", "NONE", "8", "1"}).Opened()) {
         return;
     }
     dtu::FormModel& form = session.Form();
@@ -169,7 +169,7 @@ void ShootVerdicts(dtu::Tfrm_MainLx1& main, Shooter& shooter, const QString& lan
         device = std::make_unique<dtu::sim::PtyDevice>();
         fault(*device);
         device->Start();
-        if (session.OpenPort({device->SlavePath(), "115200", "NONE", "8", "1"}).ok) {
+        if (session.OpenPort({device->SlavePath(), "115200", "NONE", "8", "1"}).Opened()) {
             session.ReadAll();
             WaitForVerdict(session);
         }
@@ -209,7 +209,7 @@ void ShootHiddenChanges(dtu::Tfrm_MainLx1& main, Shooter& shooter, const QString
     device.Start();
     main.Info()->ClearArea();
     main.show();
-    if (!session.OpenPort({device.SlavePath(), "115200", "NONE", "8", "1"}).ok) {
+    if (!session.OpenPort({device.SlavePath(), "115200", "NONE", "8", "1"}).Opened()) {
         return;
     }
     auto* showMore = main.findChild<QPushButton*>("btn_ShowMore");

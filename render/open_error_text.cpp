@@ -1,4 +1,4 @@
-#include "serial/open_error_text.h"
+#include "render/open_error_text.h"
 
 #include <langinfo.h>
 
@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "lang/gbk.h"
-#include "lang/lang_list.h"
 
 namespace dtu {
 
@@ -36,46 +35,45 @@ std::string FillTextArgs(const std::string& pattern, std::initializer_list<std::
     return text;
 }
 
-std::string OpenErrorText(const OpenError& error) {
+std::string OpenErrorText(const OpenError& error, const TLangList& table) {
+    const auto words = [&table](const char* key) { return table.GetText(key); };
     switch (error.kind) {
         case OpenFailure::None:
             return {};
         case OpenFailure::Permission:
-            return error.rootOnly ? FillTextArgs(LangText("lang_Info_OpenRootOnly"), {error.path})
-                                  : FillTextArgs(LangText("lang_Info_OpenNoPermission"),
+            return error.rootOnly ? FillTextArgs(words("lang_Info_OpenRootOnly"), {error.path})
+                                  : FillTextArgs(words("lang_Info_OpenNoPermission"),
                                                  {error.path, error.group});
         case OpenFailure::Busy: {
-            std::string text = LangText("lang_Info_ComInuse");
+            std::string text = words("lang_Info_ComInuse");
             if (error.holderPid > 0) {
-                text += FillTextArgs(LangText("lang_Info_OpenHolder"),
+                text += FillTextArgs(words("lang_Info_OpenHolder"),
                                      {std::to_string(error.holderPid), error.holderProgram});
             }
             return text;
         }
         case OpenFailure::Missing:
-            return error.path.empty()
-                       ? LangText("lang_Info_OpenNoPort")
-                       : FillTextArgs(LangText("lang_Info_OpenMissing"), {error.path});
+            return error.path.empty() ? words("lang_Info_OpenNoPort")
+                                      : FillTextArgs(words("lang_Info_OpenMissing"), {error.path});
         case OpenFailure::LineSettings:
-            return FillTextArgs(LangText("lang_Info_OpenLineSettings"),
+            return FillTextArgs(words("lang_Info_OpenLineSettings"),
                                 {error.path, error.systemText});
         case OpenFailure::Other:
-            return FillTextArgs(LangText("lang_Info_OpenOther"),
+            return FillTextArgs(words("lang_Info_OpenOther"),
                                 {error.path, SystemTextAsGbk(error.systemText)});
         case OpenFailure::BadAddress:
-            return FillTextArgs(LangText("lang_Info_NetBadAddress"), {error.path});
+            return FillTextArgs(words("lang_Info_NetBadAddress"), {error.path});
         case OpenFailure::NoSuchHost:
-            return FillTextArgs(LangText("lang_Info_NetNoSuchHost"),
+            return FillTextArgs(words("lang_Info_NetNoSuchHost"),
                                 {error.path, SystemTextAsGbk(error.systemText)});
         case OpenFailure::Refused:
-            return FillTextArgs(LangText("lang_Info_NetRefused"), {error.path});
+            return FillTextArgs(words("lang_Info_NetRefused"), {error.path});
         case OpenFailure::Unreachable:
-            return FillTextArgs(LangText("lang_Info_NetUnreachable"), {error.path});
+            return FillTextArgs(words("lang_Info_NetUnreachable"), {error.path});
         case OpenFailure::NoAnswer:
-            return FillTextArgs(LangText("lang_Info_NetNoAnswer"), {error.path});
+            return FillTextArgs(words("lang_Info_NetNoAnswer"), {error.path});
         case OpenFailure::ServerLine:
-            return FillTextArgs(LangText("lang_Info_NetServerLine"),
-                                {error.path, error.systemText});
+            return FillTextArgs(words("lang_Info_NetServerLine"), {error.path, error.systemText});
     }
     return {};
 }

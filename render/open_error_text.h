@@ -2,13 +2,14 @@
 
 #include <string>
 
+#include "lang/lang_list.h"
 #include "serial/open_error.h"
 
 namespace dtu {
 
-// The note that tells the user why the port did not open, in the current
+// The note that tells the user why the port did not open, in `table`'s
 // language (GBK bytes), the reason first.
-std::string OpenErrorText(const OpenError& error);
+std::string OpenErrorText(const OpenError& error, const TLangList& table);
 
 // `pattern` with %1, %2, ... replaced by `args` in one pass, so an argument
 // that itself holds "%2" stays as it is.
