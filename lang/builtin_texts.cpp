@@ -1005,13 +1005,11 @@ void FillLangTable(TLangList& list) {
     }
 }
 
-std::string InitLanguage(const std::string& fileName) {
-    delete LangList;
-    LangList = new TLangList;
-    FillLangTable(*LangList);
+std::string LoadLanguage(TLangList& table, const std::string& fileName) {
+    FillLangTable(table);
     try {
-        if (!LangList->LoadLangFile(fileName)) {
-            std::string line = LangText("lang_Info_LangFileTooLong");
+        if (!table.LoadLangFile(fileName)) {
+            std::string line = table.GetText("lang_Info_LangFileTooLong");
             // The text may come from the file itself, placeholder or not.
             if (const auto at = line.find("%s"); at != std::string::npos) {
                 line.replace(at, 2, fileName);
@@ -1022,11 +1020,6 @@ std::string InitLanguage(const std::string& fileName) {
         return std::string(e.what()) + ": " + e.Reason();
     }
     return {};
-}
-
-void FreeLanguage() {
-    delete LangList;
-    LangList = nullptr;
 }
 
 }  // namespace dtu

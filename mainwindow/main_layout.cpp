@@ -124,7 +124,7 @@ int Tfrm_MainLx1::FitTextWidths() {
         row.target->setGeometry(
             std::max(row.target->x(), hexRight + kColumnGap), row.target->y(),
             std::max(row.target->width(),
-                     ComboWidthFor(*row.target, ItemTextsOfBothLanguages(*row.target))),
+                     ComboWidthFor(*row.target, ItemTextsOfBothLanguages(language_, *row.target))),
             row.target->height());
         right = std::max(right, row.target->geometry().right() + 1);
     }
@@ -143,8 +143,9 @@ int Tfrm_MainLx1::FitTextWidths() {
         right = std::max(right, port->geometry().right() + 1);
     }
     for (QComboBox* box : {apnChoice_, workMode_, lineEnd_}) {
-        box->resize(std::max(box->width(), ComboWidthFor(*box, ItemTextsOfBothLanguages(*box))),
-                    box->height());
+        box->resize(
+            std::max(box->width(), ComboWidthFor(*box, ItemTextsOfBothLanguages(language_, *box))),
+            box->height());
     }
     const int extra = std::max(0, right + kPageRightMargin - pages_->width());
     if (extra > 0) {

@@ -10,7 +10,6 @@
 #include <QPushButton>
 #include <QShortcut>
 
-#include "lang/lang_list.h"
 #include "mainwindow/hint_switch.h"
 #include "mainwindow/info_area.h"
 #include "mainwindow/main_window.h"
@@ -138,7 +137,9 @@ void Tfrm_MainLx1::BuildHelpMenu(QMenu* help) {
     auto openPage = [](const char* url) {
         return [url] { OpenWebAddress(QString::fromUtf8(url)); };
     };
-    auto openTextAddress = [](const char* key) { return [key] { OpenWebAddress(Tr(key)); }; };
+    auto openTextAddress = [this](const char* key) {
+        return [this, key] { OpenWebAddress(Tr(language_, key)); };
+    };
 
     QMenu* manuals = help->addMenu(QString::fromUtf8("使用手册"));
     NameMenu(manuals, "N15", named_);
@@ -149,8 +150,9 @@ void Tfrm_MainLx1::BuildHelpMenu(QMenu* help) {
                 openPage("https://velkor.example.com/manuals/product"));
     AddMenuItem(manuals, "N18", 15, "知识问答", openPage("https://velkor.example.com/faq"));
     AddMenuItem(manuals, "D2D1", 16, "D2D服务", openPage("https://velkor.example.com/d2d"));
-    AddMenuItem(manuals, "N13", 9, "其他配置方式",
-                [this] { QMessageBox::information(this, windowTitle(), Tr("lang_Hint_Message")); });
+    AddMenuItem(manuals, "N13", 9, "其他配置方式", [this] {
+        QMessageBox::information(this, windowTitle(), Tr(language_, "lang_Hint_Message"));
+    });
     help->addSeparator()->setVisible(false);
     AddMenuItem(help, "N8", 6, "关于...", [this] {
         if (showAbout) {
@@ -181,9 +183,7 @@ void Tfrm_MainLx1::ClosePortToLogin() {
 }
 
 void Tfrm_MainLx1::SwitchLanguage() {
-    if (LangList != nullptr) {
-        LangList->IsChinese = !LangList->IsChinese;
-    }
+    language_.IsChinese = !language_.IsChinese;
     ApplyMainTexts();
     if (applyDialogTexts) {
         applyDialogTexts();
@@ -199,9 +199,9 @@ void Tfrm_MainLx1::SaveLogAs() {
     const QString folder = QDir(logFolder_).exists() ? logFolder_ : QDir::homePath();
     const QString name = QDateTime::currentDateTime().toString(kLogFileName);
     QString filter;
-    QString path =
-        QFileDialog::getSaveFileName(this, Tr("lang_Menu_SaveLog"), QDir(folder).filePath(name),
-                                     Tr("lang_SaveLog_Filter"), &filter);
+    QString path = QFileDialog::getSaveFileName(this, Tr(language_, "lang_Menu_SaveLog"),
+                                                QDir(folder).filePath(name),
+                                                Tr(language_, "lang_SaveLog_Filter"), &filter);
     if (path.isEmpty()) {
         return;
     }
@@ -214,11 +214,12 @@ void Tfrm_MainLx1::SaveLogAs() {
 void Tfrm_MainLx1::SaveLogTo(const QString& path) {
     const QString error = info_->SaveLog(path);
     if (!error.isEmpty()) {
-        QMessageBox::warning(this, windowTitle(), Tr("lang_Info_LogNotSaved").arg(path, error));
+        QMessageBox::warning(this, windowTitle(),
+                             Tr(language_, "lang_Info_LogNotSaved").arg(path, error));
         return;
     }
     logFolder_ = QFileInfo(path).absolutePath();
-    info_->ShowInfoLine(Tr("lang_Info_LogSaved").arg(QDir::toNativeSeparators(path)));
+    info_->ShowInfoLine(Tr(language_, "lang_Info_LogSaved").arg(QDir::toNativeSeparators(path)));
 }
 
 void Tfrm_MainLx1::ToggleHints() {

@@ -198,13 +198,13 @@ void BindHints(TextTargets& texts, NamedControls& named, const TextRow (&rows)[N
 
 }  // namespace
 
-QStringList ItemTextsOfBothLanguages(const QComboBox& box) {
+QStringList ItemTextsOfBothLanguages(const TLangList& table, const QComboBox& box) {
     QStringList texts;
     for (const ComboRow& row : kComboItems) {
         if (box.objectName() == QLatin1String(row.control)) {
             for (const char* key : row.itemKeys) {
                 if (key != nullptr) {
-                    texts << TrIn(key, true) << TrIn(key, false);
+                    texts << TrIn(table, key, true) << TrIn(table, key, false);
                 }
             }
         }
@@ -238,21 +238,21 @@ void Tfrm_MainLx1::BindTexts() {
 }
 
 void Tfrm_MainLx1::ApplyMainTexts() {
-    qtTexts_.Follow(LangList != nullptr && LangList->IsChinese);
-    setWindowTitle(Tr("lang_System_Title") + " V" + version_);
+    qtTexts_.Follow(language_.IsChinese);
+    setWindowTitle(Tr(language_, "lang_System_Title") + " V" + version_);
     hintsItem_->setChecked(hints_->IsOn());
     showMore_->setText(
-        Tr(GetViewMode() == 0 ? "lang_btn_ShowMore_tidily" : "lang_btn_ShowMore_full"));
-    texts_.Apply();
-    find_->ApplyTexts();
+        Tr(language_, GetViewMode() == 0 ? "lang_btn_ShowMore_tidily" : "lang_btn_ShowMore_full"));
+    texts_.Apply(language_);
+    find_->ApplyTexts(language_);
     // The boxes' captions are alike; readers of the screen hear the number too.
     int socket = 1;
     for (QCheckBox* enable : socketEnables_) {
-        enable->setAccessibleName(Tr("lang_Lbl_Enable").simplified() + ' ' +
+        enable->setAccessibleName(Tr(language_, "lang_Lbl_Enable").simplified() + ' ' +
                                   QString::number(socket++));
     }
     for (const char* key : kUsageLines) {
-        info_->ShowInfoLine(Tr(key));
+        info_->ShowInfoLine(Tr(language_, key));
     }
 }
 

@@ -59,7 +59,7 @@ void Tfrm_MainLx1::btn_ShowMoreClick() {
 
 void Tfrm_MainLx1::ShowCompactView() {
     SetTag(showMore_, kCompactView);
-    showMore_->setText(Tr("lang_btn_ShowMore_full"));
+    showMore_->setText(Tr(language_, "lang_btn_ShowMore_full"));
     for (QWidget* control : dataPage_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
         if (Tag(control) == kTagFullViewOnly) {
             control->hide();
@@ -81,7 +81,7 @@ void Tfrm_MainLx1::ShowCompactView() {
 
 void Tfrm_MainLx1::ShowFullView() {
     SetTag(showMore_, kFullView);
-    showMore_->setText(Tr("lang_btn_ShowMore_tidily"));
+    showMore_->setText(Tr(language_, "lang_btn_ShowMore_tidily"));
     for (QWidget* control : dataPage_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
         if (Tag(control) == kTagFullViewOnly) {
             control->show();

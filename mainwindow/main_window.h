@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "lang/lang_list.h"
 #include "mainwindow/named_controls.h"
 #include "mainwindow/qt_event_poster.h"
 #include "mainwindow/qt_texts.h"
@@ -59,12 +60,12 @@ public:
     static constexpr int kClientHeight = 668;
     static constexpr std::size_t kSockets = 4;
 
-    // Loads the language and settings files itself; `version` follows the name
-    // in the title.
-    explicit Tfrm_MainLx1(const QString& version, QWidget* parent = nullptr);
-    // Start-up hands over the settings it loaded with the language table and
-    // its language.
-    Tfrm_MainLx1(std::unique_ptr<IniFile> settings, const QString& version,
+    // Loads the language file into `language`, which it shows its texts from,
+    // and the settings file itself; `version` follows the name in the title.
+    Tfrm_MainLx1(TLangList& language, const QString& version, QWidget* parent = nullptr);
+    // Start-up hands over the language table it loaded, in the language the
+    // settings chose, and those settings.
+    Tfrm_MainLx1(TLangList& language, std::unique_ptr<IniFile> settings, const QString& version,
                  QWidget* parent = nullptr);
     ~Tfrm_MainLx1() override;
 
@@ -205,6 +206,7 @@ private:
     // replaced by its default.
     void ShowIndexesOutsideLists(const IniFile& file, bool profile, const QString& fileName);
 
+    TLangList& language_;
     QtEventPoster poster_;
     QtTimers timers_;
     DeviceSession session_;

@@ -33,12 +33,12 @@ void SetCaption(QObject* control, const QString& text) {
 }
 
 // Items are re-texted in place, so the selection stays where it was.
-void SetItemTexts(QComboBox* combo, std::span<const char* const> keys) {
+void SetItemTexts(const TLangList& table, QComboBox* combo, std::span<const char* const> keys) {
     const int selected = combo->currentIndex();
     int index = 0;
     for (const char* key : keys) {
         if (key != nullptr) {
-            combo->setItemText(index++, Tr(key));
+            combo->setItemText(index++, Tr(table, key));
         }
     }
     combo->setCurrentIndex(selected);
@@ -60,15 +60,15 @@ void TextTargets::AddItems(QComboBox* box, std::span<const char* const> keys) {
     items_.push_back({box, keys});
 }
 
-void TextTargets::Apply() const {
+void TextTargets::Apply(const TLangList& table) const {
     for (const Caption& caption : captions_) {
-        SetCaption(caption.control, Tr(caption.key));
+        SetCaption(caption.control, Tr(table, caption.key));
     }
     for (const Items& items : items_) {
-        SetItemTexts(items.box, items.keys);
+        SetItemTexts(table, items.box, items.keys);
     }
     for (const Hint& hint : hints_) {
-        hint.control->setToolTip(WrapHint(Tr(hint.key)));
+        hint.control->setToolTip(WrapHint(Tr(table, hint.key)));
     }
 }
 

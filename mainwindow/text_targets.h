@@ -9,6 +9,8 @@ class QWidget;
 
 namespace dtu {
 
+class TLangList;
+
 // Language texts tied to the controls that show them, so that a language
 // switch re-texts every control without looking it up.
 class TextTargets {
@@ -18,7 +20,7 @@ public:
     // `keys` name the items in order; a null key ends them.
     void AddItems(QComboBox* box, std::span<const char* const> keys);
 
-    void Apply() const;
+    void Apply(const TLangList& table) const;
 
 private:
     struct Caption {

@@ -13,6 +13,7 @@
 #include "app/port_window_host.h"
 #include "app/startup_files.h"
 #include "lang/builtin_texts.h"
+#include "lang/lang_list.h"
 #include "mainwindow/qt_event_poster.h"
 #include "mainwindow/qt_timers.h"
 #include "session/device_session.h"
@@ -66,13 +67,14 @@ class PortWindowHostTest : public QObject {
 private slots:
     void init() {
         folder_ = std::make_unique<test::ConfigFolder>();
-        InitLanguage(folder_->FilePath("Lx1Lang.txt").toStdString());
+        language_ = std::make_unique<TLangList>();
+        LoadLanguage(*language_, folder_->FilePath("Lx1Lang.txt").toStdString());
     }
     void cleanup() {
         login_.reset();
         about_.reset();
         host_.reset();
-        FreeLanguage();
+        language_.reset();
         folder_.reset();
     }
 
@@ -158,16 +160,18 @@ private slots:
 private:
     Tfrm_Login& Start(std::unique_ptr<IniFile> settings) {
         host_ = std::make_unique<StandInHost>(std::move(settings));
-        login_ = std::make_unique<Tfrm_Login>(StartupFiles(), *host_, [this]() -> Tfrm_About& {
-            about_ = std::make_unique<Tfrm_About>(folder_->Path());
-            return *about_;
-        });
+        login_ = std::make_unique<Tfrm_Login>(
+            StartupFiles(), *language_, *host_, [this]() -> Tfrm_About& {
+                about_ = std::make_unique<Tfrm_About>(*language_, folder_->Path());
+                return *about_;
+            });
         login_->SetPortSource(
             {[] { return std::vector<PortInfo>(); }, folder_->Path().toStdString()});
         return *login_;
     }
 
     std::unique_ptr<test::ConfigFolder> folder_;
+    std::unique_ptr<TLangList> language_;
     std::unique_ptr<StandInHost> host_;
     std::unique_ptr<Tfrm_About> about_;
     std::unique_ptr<Tfrm_Login> login_;

@@ -99,7 +99,7 @@ void TextsTest::switchKeepsSelectionsAndRetextsItems() {
     QCOMPARE(workMode->currentText(), QString("Httpd Client mode"));
     QCOMPARE(workMode->count(), 5);
     QCOMPARE(dialogTexts, 1);
-    QVERIFY(!dtu::LangList->IsChinese);
+    QVERIFY(!fixture.language().IsChinese);
     fixture.find<QAction>("N3")->trigger();
     QCOMPARE(apn->currentText(), QString("其他"));
     QCOMPARE(workMode->currentText(), QString("Httpd Client模式"));

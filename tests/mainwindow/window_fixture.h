@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "form/form_model.h"
+#include "lang/lang_list.h"
 #include "mainwindow/main_window.h"
 
 // A main window over a fresh settings folder, in the language asked for.
@@ -13,6 +14,7 @@ public:
     explicit WindowFixture(bool chinese = true, const QByteArray& extraSysKeys = {});
 
     dtu::Tfrm_MainLx1& window() { return *window_; }
+    const dtu::TLangList& language() const { return *language_; }
     QString dir() const { return dir_.path(); }
     QByteArray settingsFile() const;
 
@@ -38,6 +40,8 @@ public:
 
 private:
     QTemporaryDir dir_;
+    // Each window loads the language file into a table of its own, which outlives it.
+    std::unique_ptr<dtu::TLangList> language_;
     std::unique_ptr<dtu::Tfrm_MainLx1> window_;
 };
 
