@@ -51,11 +51,12 @@ QImage BuiltInPicture() {
 
 }  // namespace
 
-Tfrm_About::Tfrm_About(QString pictureDir, QWidget* parent)
+Tfrm_About::Tfrm_About(const TLangList& language, QString pictureDir, QWidget* parent)
     // Stays on top: it is opened from the port window too, which stays on top itself.
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                           Qt::WindowStaysOnTopHint),
+      language_(language),
       pictureDir_(std::move(pictureDir)) {
     setObjectName("frm_About");
     setModal(true);
@@ -101,15 +102,15 @@ Tfrm_About::Tfrm_About(QString pictureDir, QWidget* parent)
 }
 
 void Tfrm_About::ApplyAboutTexts() {
-    setWindowTitle(Tr("lang_About_Title"));
-    lbl_About_version->setText(Tr("lang_About_Version"));
+    setWindowTitle(Tr(language_, "lang_About_Title"));
+    lbl_About_version->setText(Tr(language_, "lang_About_Version"));
     FitVersionCaption();
-    btn_About_Yes->setText(Tr("lang_About_Yes"));
-    lbl_Aboutl_Description->setText(Tr("lang_About_Description"));
-    lbl_About_Contact->setText(Tr("lang_About_Contact"));
-    lbl_About_Website->setText(Tr("lang_About_Website"));
-    lbl_About_Tel->setText(Tr("lang_About_Tel"));
-    lbl_About_Email->setText(Tr("lang_About_Email"));
+    btn_About_Yes->setText(Tr(language_, "lang_About_Yes"));
+    lbl_Aboutl_Description->setText(Tr(language_, "lang_About_Description"));
+    lbl_About_Contact->setText(Tr(language_, "lang_About_Contact"));
+    lbl_About_Website->setText(Tr(language_, "lang_About_Website"));
+    lbl_About_Tel->setText(Tr(language_, "lang_About_Tel"));
+    lbl_About_Email->setText(Tr(language_, "lang_About_Email"));
 }
 
 void Tfrm_About::FitVersionCaption() {

@@ -11,13 +11,15 @@ class QPushButton;
 namespace dtu {
 
 class ClickableLabel;
+class TLangList;
 
 // The About dialog: name, version, description, picture and the publisher's address.
 class Tfrm_About : public QDialog {
     Q_OBJECT
 public:
-    // `pictureDir` is where an "About.jpg" that replaces the built-in picture is looked for.
-    explicit Tfrm_About(QString pictureDir, QWidget* parent = nullptr);
+    // Shows `language`'s texts; `pictureDir` is where an "About.jpg" that
+    // replaces the built-in picture is looked for.
+    Tfrm_About(const TLangList& language, QString pictureDir, QWidget* parent = nullptr);
 
     void ApplyAboutTexts();
 
@@ -41,6 +43,7 @@ private:
     void FitVersionCaption();
     void lbl_About_WebsiteClick();
 
+    const TLangList& language_;
     QString pictureDir_;
     QImage storedPicture_;
 };

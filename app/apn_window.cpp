@@ -48,9 +48,10 @@ QString BuildApnValue(const QString& apn, const QString& account, const QString&
     return value;
 }
 
-Tfrm_APN::Tfrm_APN(QLineEdit* target, QWidget* parent)
+Tfrm_APN::Tfrm_APN(const TLangList& language, QLineEdit* target, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+      language_(language),
       target_(target) {
     setObjectName("frm_APN");
     setModal(true);
@@ -73,11 +74,11 @@ Tfrm_APN::Tfrm_APN(QLineEdit* target, QWidget* parent)
 }
 
 void Tfrm_APN::ApplyApnTexts() {
-    setWindowTitle(Tr("lang_APN_Title"));
-    lbledt_APN->SetLabelText(Tr("lang_APN_APN"));
-    lbledt_account->SetLabelText(Tr("lang_APN_Account"));
-    lbledt_password->SetLabelText(Tr("lang_APN_Password"));
-    btn_APN->setText(Tr("lang_APN_OK"));
+    setWindowTitle(Tr(language_, "lang_APN_Title"));
+    lbledt_APN->SetLabelText(Tr(language_, "lang_APN_APN"));
+    lbledt_account->SetLabelText(Tr(language_, "lang_APN_Account"));
+    lbledt_password->SetLabelText(Tr(language_, "lang_APN_Password"));
+    btn_APN->setText(Tr(language_, "lang_APN_OK"));
 }
 
 void Tfrm_APN::showEvent(QShowEvent* event) {
@@ -99,7 +100,7 @@ void Tfrm_APN::btn_APNClick() {
         target_->setText(value);
     }
     if (FApn.isEmpty()) {
-        QMessageBox::information(this, windowTitle(), Tr("lang_APN_APNEmpty"));
+        QMessageBox::information(this, windowTitle(), Tr(language_, "lang_APN_APNEmpty"));
         return;
     }
     accept();

@@ -9,6 +9,7 @@ class QPushButton;
 namespace dtu {
 
 class LabelledEdit;
+class TLangList;
 
 // The quoted APN value the device takes: "apn", then ,"account" and, only with an
 // account, ,"password". Spaces are removed from all three first; an empty APN
@@ -20,7 +21,8 @@ QString BuildApnValue(const QString& apn, const QString& account, const QString&
 class Tfrm_APN : public QDialog {
     Q_OBJECT
 public:
-    explicit Tfrm_APN(QLineEdit* target, QWidget* parent = nullptr);
+    // Shows `language`'s texts.
+    Tfrm_APN(const TLangList& language, QLineEdit* target, QWidget* parent = nullptr);
 
     void ApplyApnTexts();
 
@@ -39,6 +41,7 @@ protected:
 private:
     void btn_APNClick();
 
+    const TLangList& language_;
     QLineEdit* target_;
 };
 

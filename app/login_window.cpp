@@ -83,11 +83,12 @@ int FirstStartIndex(const PortComboBox& box) {
 
 }  // namespace
 
-Tfrm_Login::Tfrm_Login(const StartupFiles& files, PortWindowHost& host,
+Tfrm_Login::Tfrm_Login(const StartupFiles& files, TLangList& language, PortWindowHost& host,
                        std::function<Tfrm_About&()> about, QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                               Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                               Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint),
+      language_(language),
       host_(host),
       about_(std::move(about)) {
     setObjectName("frm_Login");
@@ -193,11 +194,12 @@ void Tfrm_Login::BuildMenu() {
     N2 = menuBar()->addMenu(QString());
     N2->setObjectName("N2");
     N5 = addItem(N2, "N5", [this] { about_().exec(); });
-    N6 = addItem(N2, "N6", [] { OpenWebAddress(Tr("lang_DownWeb")); });
+    N6 = addItem(N2, "N6", [this] { OpenWebAddress(Tr(language_, "lang_DownWeb")); });
     N6->setVisible(false);
-    N7 = addItem(N2, "N7", [] { OpenWebAddress(Tr("lang_About_Website")); });
+    N7 = addItem(N2, "N7", [this] { OpenWebAddress(Tr(language_, "lang_About_Website")); });
     N7->setVisible(false);
-    mni_WorkOrder = addItem(N2, "mni_WorkOrder", [] { OpenWebAddress(Tr("lang_WorkOrder")); });
+    mni_WorkOrder =
+        addItem(N2, "mni_WorkOrder", [this] { OpenWebAddress(Tr(language_, "lang_WorkOrder")); });
     mni_WorkOrder->setVisible(false);
 }
 
@@ -248,7 +250,7 @@ bool Tfrm_Login::AddNetworkPort(const QString& name) {
 void Tfrm_Login::AskForNetworkPort() {
     bool ok = false;
     const QString name =
-        QInputDialog::getText(this, windowTitle(), Tr("lang_Login_NetPortPrompt"),
+        QInputDialog::getText(this, windowTitle(), Tr(language_, "lang_Login_NetPortPrompt"),
                               QLineEdit::Normal, QStringLiteral("rfc2217://"), &ok);
     if (ok) {
         AddNetworkPort(name);
@@ -289,23 +291,24 @@ void Tfrm_Login::ShowPortTexts(const PortTexts& texts) {
 }
 
 void Tfrm_Login::ApplyLoginTexts() {
-    setWindowTitle(Tr("Brantec-GPRS-DTU") + " V" + QString::fromStdString(GetVersionString()));
-    btn_Com->setText(Tr("lang_Command_Open"));
-    lbl_PcCom->setText(Tr("lang_grp_OpenCom"));
-    lbl_Open_ComName->setText(Tr("lang_Lbl_ComName"));
-    cbb_Open_ComName->SetAddEntryText(Tr("lang_Login_AddNetPort"));
-    lbl_Open_BaudRate->setText(Tr("lang_Lbl_ComBaudRate"));
-    lbl_Open_Param->setText(Tr("lang_Lbl_ComParam"));
+    setWindowTitle(Tr(language_, "Brantec-GPRS-DTU") + " V" +
+                   QString::fromStdString(GetVersionString()));
+    btn_Com->setText(Tr(language_, "lang_Command_Open"));
+    lbl_PcCom->setText(Tr(language_, "lang_grp_OpenCom"));
+    lbl_Open_ComName->setText(Tr(language_, "lang_Lbl_ComName"));
+    cbb_Open_ComName->SetAddEntryText(Tr(language_, "lang_Login_AddNetPort"));
+    lbl_Open_BaudRate->setText(Tr(language_, "lang_Lbl_ComBaudRate"));
+    lbl_Open_Param->setText(Tr(language_, "lang_Lbl_ComParam"));
 
-    N3->setTitle(Tr("lang_Menu_File"));
-    N1->setText(Tr("lang_Menu_Lang"));
-    N2->setTitle(Tr("lang_Menu_Help"));
-    N_SaveComConf->setText(Tr("lang_Menu_SaveComConf"));
-    N_Exit->setText(Tr("lang_Menu_Exit"));
-    N5->setText(Tr("lang_Menu_About"));
-    N6->setText(Tr("lang_Menu_Update"));
-    N7->setText(Tr("lang_Menu_Web"));
-    mni_WorkOrder->setText(Tr("lang_Menu_WorkOrder"));
+    N3->setTitle(Tr(language_, "lang_Menu_File"));
+    N1->setText(Tr(language_, "lang_Menu_Lang"));
+    N2->setTitle(Tr(language_, "lang_Menu_Help"));
+    N_SaveComConf->setText(Tr(language_, "lang_Menu_SaveComConf"));
+    N_Exit->setText(Tr(language_, "lang_Menu_Exit"));
+    N5->setText(Tr(language_, "lang_Menu_About"));
+    N6->setText(Tr(language_, "lang_Menu_Update"));
+    N7->setText(Tr(language_, "lang_Menu_Web"));
+    mni_WorkOrder->setText(Tr(language_, "lang_Menu_WorkOrder"));
 }
 
 QString Tfrm_Login::StatusText() const {
@@ -323,7 +326,8 @@ void Tfrm_Login::btn_ComClick() {
     const PortTexts chosen = ChosenPortTexts();
     // A network port connects in the background; the button waits for it.
     if (HasNetScheme(chosen.port)) {
-        SetStatusNote(FromGbk(FillTextArgs(LangText("lang_Info_NetConnecting"), {chosen.port})));
+        SetStatusNote(
+            FromGbk(FillTextArgs(language_.GetText("lang_Info_NetConnecting"), {chosen.port})));
     }
     btn_Com->setEnabled(false);
     const QPointer<Tfrm_Login> self(this);
@@ -343,7 +347,7 @@ void Tfrm_Login::btn_ComClick() {
 }
 
 void Tfrm_Login::ShowOpenError(const OpenError& error) {
-    SetStatusNote(FromGbk(OpenErrorText(error, CurrentLangList())));
+    SetStatusNote(FromGbk(OpenErrorText(error, language_)));
 }
 
 void Tfrm_Login::SetStatusNote(const QString& note) {
@@ -356,9 +360,7 @@ void Tfrm_Login::SetStatusNote(const QString& note) {
 }
 
 void Tfrm_Login::SwitchLanguage() {
-    if (LangList != nullptr) {
-        LangList->IsChinese = !LangList->IsChinese;
-    }
+    language_.IsChinese = !language_.IsChinese;
     ApplyLoginTexts();
     host_.ApplyTexts();
 }
@@ -366,7 +368,7 @@ void Tfrm_Login::SwitchLanguage() {
 void Tfrm_Login::SaveComConf() {
     host_.OfferReopen();
     host_.Session().KeepForReopen(ChosenPortTexts());
-    QMessageBox::information(this, windowTitle(), Tr("lang_Menu_ManySet"));
+    QMessageBox::information(this, windowTitle(), Tr(language_, "lang_Menu_ManySet"));
 }
 
 void Tfrm_Login::cbb_Open_ComNameDropDown() {

@@ -23,6 +23,7 @@ namespace dtu {
 class PortComboBox;
 class PortWatch;
 class PortWindowHost;
+class TLangList;
 class Tfrm_About;
 struct StartupFiles;
 
@@ -39,10 +40,11 @@ struct PortSource {
 class Tfrm_Login : public QMainWindow {
     Q_OBJECT
 public:
-    // Reads its choices from the start-up's files; `host` opens the port and
+    // Reads its choices from the start-up's files and shows `language`'s
+    // texts, switching its language on demand; `host` opens the port and
     // `about` gives that window, building it if start-up has not done so yet.
-    Tfrm_Login(const StartupFiles& files, PortWindowHost& host, std::function<Tfrm_About&()> about,
-               QWidget* parent = nullptr);
+    Tfrm_Login(const StartupFiles& files, TLangList& language, PortWindowHost& host,
+               std::function<Tfrm_About&()> about, QWidget* parent = nullptr);
     ~Tfrm_Login() override;
 
     // Lists the ports from `source` from now on.
@@ -110,6 +112,7 @@ private:
     void SaveComConf();
     void cbb_Open_ComNameDropDown();
 
+    TLangList& language_;
     PortWindowHost& host_;
     std::function<Tfrm_About&()> about_;
     QWidget* client_ = nullptr;

@@ -19,7 +19,6 @@
 #include "app/port_window_host.h"
 #include "app/quit_signals.h"
 #include "app/startup_probe.h"
-#include "lang/builtin_texts.h"
 #include "mainwindow/main_window.h"
 #include "settings/config_location.h"
 #include "settings/ini_file.h"
@@ -107,23 +106,18 @@ void FinishStartupProbe(AppWindows& windows) {
 
 AppWindows::AppWindows() = default;
 
-AppWindows::~AppWindows() {
-    // Until the main window exists, the language table is start-up's to free.
-    if (main == nullptr) {
-        FreeLanguage();
-    }
-}
+AppWindows::~AppWindows() = default;
 
 Tfrm_MainLx1& AppWindows::Main() {
     if (main != nullptr) {
         return *main;
     }
-    main = std::make_unique<Tfrm_MainLx1>(std::move(files.settings),
+    main = std::make_unique<Tfrm_MainLx1>(language, std::move(files.settings),
                                           QString::fromStdString(GetVersionString()));
     if (!files.languageError.empty()) {
         main->ShowErrorLine(files.languageError);
     }
-    apn = std::make_unique<Tfrm_APN>(main->ApnField());
+    apn = std::make_unique<Tfrm_APN>(language, main->ApnField());
 
     Tfrm_APN* apnWindow = apn.get();
     Tfrm_Login* loginWindow = login.get();
@@ -145,7 +139,7 @@ Tfrm_MainLx1& AppWindows::Main() {
 
 Tfrm_About& AppWindows::About() {
     if (about == nullptr) {
-        about = std::make_unique<Tfrm_About>(QFileInfo(ToolFile("About.jpg")).path());
+        about = std::make_unique<Tfrm_About>(language, QFileInfo(ToolFile("About.jpg")).path());
     }
     return *about;
 }
@@ -184,11 +178,12 @@ void AppWindows::Quit() {
 
 std::unique_ptr<AppWindows> CreatePortWindow() {
     auto windows = std::make_unique<AppWindows>();
-    windows->files = LoadStartupFiles();
+    windows->files = LoadStartupFiles(windows->language);
     AppWindows* owner = windows.get();
     windows->loginHost = std::make_unique<MainWindowHost>(*owner);
-    windows->login = std::make_unique<Tfrm_Login>(
-        windows->files, *windows->loginHost, [owner]() -> Tfrm_About& { return owner->About(); });
+    windows->login =
+        std::make_unique<Tfrm_Login>(windows->files, windows->language, *windows->loginHost,
+                                     [owner]() -> Tfrm_About& { return owner->About(); });
     return windows;
 }
 

@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "app/startup_files.h"
+#include "lang/lang_list.h"
 
 class QApplication;
 class QObject;
@@ -20,6 +21,8 @@ class Tfrm_MainLx1;
 // The four windows of a run, created once and afterwards only shown and hidden.
 // Members are destroyed in reverse order: each window before those it refers to.
 struct AppWindows {
+    // The texts every window shows, in the language the user chose.
+    TLangList language;
     std::unique_ptr<Tfrm_MainLx1> main;
     std::unique_ptr<Tfrm_About> about;
     std::unique_ptr<Tfrm_APN> apn;

@@ -13,16 +13,16 @@ StartupFiles::StartupFiles(StartupFiles&&) noexcept = default;
 StartupFiles& StartupFiles::operator=(StartupFiles&&) noexcept = default;
 StartupFiles::~StartupFiles() = default;
 
-StartupFiles LoadStartupFiles() {
+StartupFiles LoadStartupFiles(TLangList& language) {
     StartupFiles files;
     const auto languageFile = ConfigFilePath("Lx1Lang.txt");
     const auto settingsFile = ConfigFilePath("Lx1Cfg.ini");
     // What saves killed part-way in earlier runs left beside the files.
     RemoveDeadWritersTempFiles(languageFile);
     RemoveDeadWritersTempFiles(settingsFile);
-    files.languageError = InitLanguage(languageFile.string());
+    files.languageError = LoadLanguage(language, languageFile.string());
     files.settings = std::make_unique<IniFile>(settingsFile);
-    LangList->IsChinese = files.settings->ReadBool("SYS", "Lang", SystemIsChinese());
+    language.IsChinese = files.settings->ReadBool("SYS", "Lang", SystemIsChinese());
     files.isCustom = files.settings->ReadBool("SYS", "Custom", false);
     return files;
 }

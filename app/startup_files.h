@@ -6,10 +6,10 @@
 namespace dtu {
 
 class IniFile;
+class TLangList;
 
 // The two files a run reads before its first window, and what the port window
-// needs of them. Loading creates the language table (LangList) in the language
-// the settings chose; the main window takes over the settings once it is built.
+// needs of them. The main window takes over the settings once it is built.
 struct StartupFiles {
     std::unique_ptr<IniFile> settings;
     bool isCustom = false;
@@ -22,6 +22,7 @@ struct StartupFiles {
     ~StartupFiles();
 };
 
-StartupFiles LoadStartupFiles();
+// Loads the language file into `language`, in the language the settings chose.
+StartupFiles LoadStartupFiles(TLangList& language);
 
 }  // namespace dtu

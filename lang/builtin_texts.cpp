@@ -1005,16 +1005,14 @@ void FillLangTable(TLangList& list) {
     }
 }
 
-std::string InitLanguage(const std::string& fileName) {
-    delete LangList;
-    LangList = new TLangList;
-    FillLangTable(*LangList);
-    const LangLoad load = LangList->LoadLangFile(fileName);
+std::string LoadLanguage(TLangList& table, const std::string& fileName) {
+    FillLangTable(table);
+    const LangLoad load = table.LoadLangFile(fileName);
     if (load.unwritten) {
         return load.unwritten->What() + ": " + load.unwritten->reason;
     }
     if (!load.complete) {
-        std::string line = LangText("lang_Info_LangFileTooLong");
+        std::string line = table.GetText("lang_Info_LangFileTooLong");
         // The text may come from the file itself, placeholder or not.
         if (const auto at = line.find("%s"); at != std::string::npos) {
             line.replace(at, 2, fileName);
@@ -1022,11 +1020,6 @@ std::string InitLanguage(const std::string& fileName) {
         return line;
     }
     return {};
-}
-
-void FreeLanguage() {
-    delete LangList;
-    LangList = nullptr;
 }
 
 }  // namespace dtu

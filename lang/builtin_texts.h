@@ -20,10 +20,10 @@ std::span<const BuiltinText> BuiltinTexts();
 // Adds the built-in rows to `list`, in table order.
 void FillLangTable(TLangList& list);
 
-// Creates LangList, fills it and loads the language file `fileName`. A file that
-// cannot be written, or one longer than the tool reads, is reported through the
-// returned text (empty on success); the table answers lookups either way.
-std::string InitLanguage(const std::string& fileName);
-void FreeLanguage();
+// Fills `table` with the built-in rows and loads the language file `fileName`
+// into it. A file that cannot be written, or one longer than the tool reads, is
+// reported through the returned text (empty on success); the table answers
+// lookups either way.
+std::string LoadLanguage(TLangList& table, const std::string& fileName);
 
 }  // namespace dtu

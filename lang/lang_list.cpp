@@ -11,19 +11,17 @@
 
 namespace dtu {
 
-TLangList* LangList = nullptr;
-
 void TLangList::AddText(const std::string& key, const std::string& chinese,
                         const std::string& english) {
     builtIn_.Add({key, chinese, english});
 }
 
-std::string TLangList::GetText(const std::string& key) const {
+std::string TLangList::GetTextIn(const std::string& key, bool chinese) const {
     const std::string folded = FoldedText(key);
-    if (const auto* text = file_.Find(folded, IsChinese)) {
+    if (const auto* text = file_.Find(folded, chinese)) {
         return *text;
     }
-    if (const auto* text = builtIn_.Find(folded, IsChinese)) {
+    if (const auto* text = builtIn_.Find(folded, chinese)) {
         return *text;
     }
     return key;
@@ -78,15 +76,6 @@ bool SystemIsChinese() {
         }
     }
     return false;
-}
-
-std::string LangText(const std::string& key) {
-    return LangList != nullptr ? LangList->GetText(key) : key;
-}
-
-const TLangList& CurrentLangList() {
-    static const TLangList kEmpty;
-    return LangList != nullptr ? *LangList : kEmpty;
 }
 
 }  // namespace dtu

@@ -23,7 +23,9 @@ public:
 
     // Text of the first entry whose key, Chinese or English text equals `key`
     // (ASCII case-insensitive), file rows before built-in rows; else `key`.
-    std::string GetText(const std::string& key) const;
+    std::string GetText(const std::string& key) const { return GetTextIn(key, IsChinese); }
+    // The same in the language asked for, whichever the table shows.
+    std::string GetTextIn(const std::string& key, bool chinese) const;
 
     // Writes the file from the built-in rows when it is missing, then reads it.
     [[nodiscard]] LangLoad LoadLangFile(const std::string& fileName);
@@ -44,13 +46,5 @@ private:
 
 // True when the user's locale (LC_ALL, LC_MESSAGES, LANG, in that order) is Chinese.
 bool SystemIsChinese();
-
-// The program's one language table, from the main window's creation to its close.
-extern TLangList* LangList;
-
-// GetText of LangList; the key itself while there is no table.
-std::string LangText(const std::string& key);
-// LangList, or an empty table (every key stands for itself) while there is none.
-const TLangList& CurrentLangList();
 
 }  // namespace dtu

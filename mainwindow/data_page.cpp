@@ -1,4 +1,5 @@
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -81,7 +82,7 @@ constexpr int kRowMarkerHeight = 21;
 }  // namespace
 
 void Tfrm_MainLx1::BuildDataPage(QWidget* page) {
-    const auto created = CreateControls(page, kDataPage, digitsOnly_);
+    const auto created = CreateControls(page, kDataPage, digitsOnly_, named_);
     showMore_ = static_cast<QPushButton*>(created[RowIndex(kDataPage, "btn_ShowMore")]);
     d2dId_ = static_cast<QLineEdit*>(created[RowIndex(kDataPage, "lbledt_D2D_ID")]);
     regFormat_ = static_cast<QLineEdit*>(created[RowIndex(kDataPage, "edt_RegFormat")]);
@@ -90,10 +91,22 @@ void Tfrm_MainLx1::BuildDataPage(QWidget* page) {
     cloudEnable_ = static_cast<QCheckBox*>(created[RowIndex(kDataPage, "chkCloudEnalbe")]);
     cacheEnable_ = static_cast<QCheckBox*>(created[RowIndex(kDataPage, "chk_CachEnable")]);
     host1_ = created[RowIndex(kDataPage, "edt_IP1")];
-    protocol1_ = created[RowIndex(kDataPage, "cbb_NetProtocol1")];
-    port1_ = created[RowIndex(kDataPage, "edt_Port1")];
-    protocol2_ = created[RowIndex(kDataPage, "cbb_NetProtocol2")];
-    port2_ = created[RowIndex(kDataPage, "edt_Port2")];
+    socketEnables_ = {static_cast<QCheckBox*>(created[RowIndex(kDataPage, "chk_NetPort1")]),
+                      static_cast<QCheckBox*>(created[RowIndex(kDataPage, "chk_NetPort2")]),
+                      static_cast<QCheckBox*>(created[RowIndex(kDataPage, "chk_NetPort3")]),
+                      static_cast<QCheckBox*>(created[RowIndex(kDataPage, "chk_NetPort4")])};
+    protocols_ = {static_cast<QComboBox*>(created[RowIndex(kDataPage, "cbb_NetProtocol1")]),
+                  static_cast<QComboBox*>(created[RowIndex(kDataPage, "cbb_NetProtocol2")]),
+                  static_cast<QComboBox*>(created[RowIndex(kDataPage, "cbb_NetProtocol3")]),
+                  static_cast<QComboBox*>(created[RowIndex(kDataPage, "cbb_NetProtocol4")])};
+    ports_ = {created[RowIndex(kDataPage, "edt_Port1")], created[RowIndex(kDataPage, "edt_Port2")],
+              created[RowIndex(kDataPage, "edt_Port3")], created[RowIndex(kDataPage, "edt_Port4")]};
+    packetRows_ = {
+        PacketRow{static_cast<QLineEdit*>(created[RowIndex(kDataPage, "edt_HeartbeatFormat")]),
+                  created[RowIndex(kDataPage, "chk_HeartbeatFormat")],
+                  static_cast<QComboBox*>(created[RowIndex(kDataPage, "cbb_HeartbeatTo")])},
+        PacketRow{regFormat_, created[RowIndex(kDataPage, "chk_RegFormat")],
+                  static_cast<QComboBox*>(created[RowIndex(kDataPage, "cbb_RegMode")])}};
     hostLabel1_ = created[RowIndex(kDataPage, "lbl_ShowLessIP1")];
     protocolLabel1_ = created[RowIndex(kDataPage, "lbl_ShowLessNetProtocol1")];
     portLabel1_ = created[RowIndex(kDataPage, "lbl_ShowLessPort1")];

@@ -81,8 +81,8 @@ constexpr const char* kRuleKeys[kValueRuleCount] = {
 };
 
 // A label's text without the blanks and colon that lay it out.
-QString LabelText(const char* key) {
-    QString text = Tr(key).simplified();
+QString LabelText(const TLangList& table, const char* key) {
+    QString text = Tr(table, key).simplified();
     while (text.endsWith(u':') || text.endsWith(u'\uFF1A')) {
         text.chop(1);
     }
@@ -91,32 +91,34 @@ QString LabelText(const char* key) {
 
 }  // namespace
 
-QString ShownFieldName(Field field) {
+QString ShownFieldName(const TLangList& table, Field field) {
     const auto row = std::find_if(std::begin(kNames), std::end(kNames),
                                   [field](const NameRow& r) { return r.field == field; });
     if (row == std::end(kNames)) {
         return QString::fromLatin1(RowOf(field).control);
     }
-    const QString label = LabelText(row->key);
+    const QString label = LabelText(table, row->key);
     switch (row->naming) {
         case Naming::Label:
             break;
         case Naming::Numbered:
             return label + ' ' + QString::number(row->socket);
         case Naming::Socket:
-            return LabelText("lang_Lbl_TSNet") + ' ' + QString::number(row->socket) + ' ' + label;
+            return LabelText(table, "lang_Lbl_TSNet") + ' ' + QString::number(row->socket) + ' ' +
+                   label;
     }
     return label;
 }
 
-QString RuleText(ValueRule rule) {
-    return Tr(kRuleKeys[static_cast<int>(rule)]);
+QString RuleText(const TLangList& table, ValueRule rule) {
+    return Tr(table, kRuleKeys[static_cast<int>(rule)]);
 }
 
-QString ShownValue(Field field, const std::string& value, const QWidget* control) {
+QString ShownValue(const TLangList& table, Field field, const std::string& value,
+                   const QWidget* control) {
     const FieldRow& row = RowOf(field);
     if (row.kind == FieldKind::Tick) {
-        return Tr(value == "1" ? "lang_Value_On" : "lang_Value_Off");
+        return Tr(table, value == "1" ? "lang_Value_On" : "lang_Value_Off");
     }
     const auto* combo = qobject_cast<const QComboBox*>(control);
     bool isIndex = false;
@@ -125,7 +127,7 @@ QString ShownValue(Field field, const std::string& value, const QWidget* control
         index >= 0 && index < combo->count()) {
         return combo->itemText(index);
     }
-    return value.empty() ? Tr("lang_Value_Empty") : FromGbk(value);
+    return value.empty() ? Tr(table, "lang_Value_Empty") : FromGbk(value);
 }
 
 }  // namespace dtu

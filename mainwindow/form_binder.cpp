@@ -5,17 +5,20 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
-#include "mainwindow/find_control.h"
+#include "mainwindow/named_controls.h"
 #include "mainwindow/typing_limit.h"
 #include "widgets/form_text.h"
 #include "widgets/lang_qt.h"
 
 namespace dtu {
 
-FormBinder::FormBinder(QWidget* form, FormModel& model) : QObject(form), model_(model) {
+FormBinder::FormBinder(QObject* parent, NamedControls& controls, FormModel& model)
+    : QObject(parent), model_(model) {
     for (const FieldRow& row : FormFields()) {
-        controls_[static_cast<std::size_t>(row.field)] = FindControl<QWidget>(form, row.control);
-        Connect(row.field);
+        if (QWidget* control = controls.Find<QWidget>(row.control)) {
+            controls_[static_cast<std::size_t>(row.field)] = control;
+            Connect(row.field);
+        }
     }
 }
 
@@ -80,6 +83,9 @@ void FormBinder::Take(Field field) {
 
 void FormBinder::Show(Field field) {
     QWidget* control = Control(field);
+    if (control == nullptr) {
+        return;
+    }
     const bool wasShowing = showing_;
     showing_ = true;
     switch (RowOf(field).kind) {

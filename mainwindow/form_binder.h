@@ -9,6 +9,7 @@ class QWidget;
 
 namespace dtu {
 
+class NamedControls;
 class TypingLimit;
 
 // Keeps the form's controls and the form's values in step: what a user (or a
@@ -17,8 +18,9 @@ class TypingLimit;
 class FormBinder : public QObject {
     Q_OBJECT
 public:
-    // Finds each field's control among the children of `form` by its name.
-    FormBinder(QWidget* form, FormModel& model);
+    // Each field's control is the one `controls` holds under the field's name;
+    // a field without one is left out.
+    FormBinder(QObject* parent, NamedControls& controls, FormModel& model);
 
     // Shows every value in its control.
     void ShowAll();

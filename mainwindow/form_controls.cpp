@@ -8,6 +8,7 @@
 #include <QPushButton>
 
 #include "mainwindow/digits_only_filter.h"
+#include "mainwindow/named_controls.h"
 #include "mainwindow/widget_tags.h"
 #include "widgets/labelled_edit.h"
 
@@ -98,7 +99,8 @@ QWidget* CreateWidget(QWidget* parent, const FormControl& row, DigitsOnlyFilter*
 
 }  // namespace
 
-QWidget* CreateControl(QWidget* parent, const FormControl& row, DigitsOnlyFilter* digitsOnly) {
+QWidget* CreateControl(QWidget* parent, const FormControl& row, DigitsOnlyFilter* digitsOnly,
+                       NamedControls& named) {
     QWidget* widget = CreateWidget(parent, row, digitsOnly);
     widget->setObjectName(row.name);
     widget->setGeometry(row.left, row.top, row.width > 0 ? row.width : UsualWidth(row.kind),
@@ -115,6 +117,7 @@ QWidget* CreateControl(QWidget* parent, const FormControl& row, DigitsOnlyFilter
     if (row.flags & kHidden) {
         widget->hide();
     }
+    named.Record(widget);
     return widget;
 }
 

@@ -8,6 +8,7 @@
 namespace dtu {
 
 class DigitsOnlyFilter;
+class NamedControls;
 
 // One control of a form page as a table row: its kind, objectName, geometry,
 // view tag, design-time text (combo items separated by '|') and settings. The
@@ -35,16 +36,17 @@ struct FormControl {
     int value;  // combos: selected index
 };
 
-// Creates the control on `parent` at the row's geometry.
-QWidget* CreateControl(QWidget* parent, const FormControl& row, DigitsOnlyFilter* digitsOnly);
+// Creates the control on `parent` at the row's geometry and records it in `named`.
+QWidget* CreateControl(QWidget* parent, const FormControl& row, DigitsOnlyFilter* digitsOnly,
+                       NamedControls& named);
 
 // The created controls in row order, so that the window keeps those it uses.
 template <std::size_t N>
 std::array<QWidget*, N> CreateControls(QWidget* parent, const FormControl (&rows)[N],
-                                       DigitsOnlyFilter* digitsOnly) {
+                                       DigitsOnlyFilter* digitsOnly, NamedControls& named) {
     std::array<QWidget*, N> created{};
     for (std::size_t i = 0; i < N; ++i) {
-        created[i] = CreateControl(parent, rows[i], digitsOnly);
+        created[i] = CreateControl(parent, rows[i], digitsOnly, named);
     }
     return created;
 }

@@ -74,10 +74,10 @@ bool LogFind::FindPrevious() {
     return Find(true);
 }
 
-void LogFind::ApplyTexts() {
-    text_->setPlaceholderText(Tr("lang_Find_Placeholder"));
-    previous_->setToolTip(Tr("lang_Find_Previous"));
-    next_->setToolTip(Tr("lang_Find_Next"));
+void LogFind::ApplyTexts(const TLangList& table) {
+    text_->setPlaceholderText(Tr(table, "lang_Find_Placeholder"));
+    previous_->setToolTip(Tr(table, "lang_Find_Previous"));
+    next_->setToolTip(Tr(table, "lang_Find_Next"));
 }
 
 bool LogFind::Find(bool backwards) {

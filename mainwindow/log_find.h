@@ -8,6 +8,8 @@ class QToolButton;
 
 namespace dtu {
 
+class TLangList;
+
 // A find bar over a read-only log: every match highlighted, the current one
 // selected and scrolled into view; next and previous wrap around the log.
 // Enter finds the next match, Shift+Enter the previous, Escape closes the bar.
@@ -25,7 +27,7 @@ public:
     bool FindNext();
     bool FindPrevious();
 
-    void ApplyTexts();
+    void ApplyTexts(const TLangList& table);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

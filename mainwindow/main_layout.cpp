@@ -18,6 +18,7 @@
 #include "mainwindow/info_area.h"
 #include "mainwindow/log_find.h"
 #include "mainwindow/main_window.h"
+#include "mainwindow/named_controls.h"
 #include "mainwindow/text_fit.h"
 #include "protocol/line_end.h"
 #include "widgets/clickable_label.h"
@@ -76,48 +77,16 @@ enum Follow : unsigned {
     kHeighten = 1u << 3,
 };
 
-struct StretchRow {
-    const char* name;
-    unsigned follow;
-};
-
-constexpr StretchRow kStretchRows[] = {
-    {"grp_Info", kWiden | kHeighten},
-    {"edtDialog", kWiden | kHeighten},
-    {"findLog", kMoveDown | kWiden},
-    {"lbl_ClearInfo", kMoveRight},
-    {"pbWhile", kMoveDown | kWiden},
-    {"grp_Send", kMoveDown | kWiden},
-    {"mmo_Send", kWiden},
-    {"lbl_ClearSend", kMoveRight},
-};
-
-// The packet rows of the data page: the edit, its hex box and the box that
-// says where the packet goes, left to right.
-struct PacketRow {
-    const char* edit;
-    const char* hex;
-    const char* target;
-};
-
-constexpr PacketRow kPacketRows[] = {
-    {"edt_HeartbeatFormat", "chk_HeartbeatFormat", "cbb_HeartbeatTo"},
-    {"edt_RegFormat", "chk_RegFormat", "cbb_RegMode"},
-};
 // The default registration packet in hex: a packet edit shows it whole.
 constexpr const char* kLongestDefaultPacket = "4C4F47494E3A31303031";
 constexpr int kColumnGap = 6;
-constexpr int kSocketRows = 4;
 constexpr int kPageRightMargin = 4;
 
-// Regions beside the form, which give way when the form column widens.
-constexpr const char* kFormColumn[] = {"grp_common", "rzpgcntrl_WorkMode"};
-constexpr const char* kBesideForm[] = {"grp_Info", "grp_Send"};
-
 ClickableLabel* AddClearLabel(QWidget* parent, const char* name, const char* text, int left,
-                              int top) {
+                              int top, NamedControls& named) {
     auto* label = new ClickableLabel(parent);
     label->setObjectName(name);
+    named.Record(label);
     label->setText(QString::fromUtf8(text));
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     label->setGeometry(left, top, 96, 16);
@@ -145,24 +114,24 @@ void Tfrm_MainLx1::BuildForm() {
 int Tfrm_MainLx1::FitTextWidths() {
     // This platform's fonts are wider than those the form was drawn for.
     int right = 0;
-    for (const PacketRow& row : kPacketRows) {
-        auto* edit = Child<QLineEdit>(row.edit);
-        auto* hex = Child<QWidget>(row.hex);
-        auto* target = Child<QComboBox>(row.target);
-        edit->resize(std::max(edit->width(), EditWidthFor(*edit, kLongestDefaultPacket)),
-                     edit->height());
-        hex->move(std::max(hex->x(), edit->geometry().right() + 1 + kColumnGap), hex->y());
-        const int hexRight = hex->x() + hex->sizeHint().width();
-        target->setGeometry(
-            std::max(target->x(), hexRight + kColumnGap), target->y(),
-            std::max(target->width(), ComboWidthFor(*target, ItemTextsOfBothLanguages(row.target))),
-            target->height());
-        right = std::max(right, target->geometry().right() + 1);
+    for (const PacketRow& row : packetRows_) {
+        row.edit->resize(
+            std::max(row.edit->width(), EditWidthFor(*row.edit, kLongestDefaultPacket)),
+            row.edit->height());
+        row.hex->move(std::max(row.hex->x(), row.edit->geometry().right() + 1 + kColumnGap),
+                      row.hex->y());
+        const int hexRight = row.hex->x() + row.hex->sizeHint().width();
+        row.target->setGeometry(
+            std::max(row.target->x(), hexRight + kColumnGap), row.target->y(),
+            std::max(row.target->width(),
+                     ComboWidthFor(*row.target, ItemTextsOfBothLanguages(language_, *row.target))),
+            row.target->height());
+        right = std::max(right, row.target->geometry().right() + 1);
     }
     // Socket 1 takes its full-view place from socket 2 (main_view.cpp).
-    for (int socket = 2; socket <= kSocketRows; ++socket) {
-        auto* protocol = Child<QComboBox>(QStringLiteral("cbb_NetProtocol%1").arg(socket));
-        auto* port = Child<QWidget>(QStringLiteral("edt_Port%1").arg(socket));
+    for (std::size_t socket = 1; socket < protocols_.size(); ++socket) {
+        QComboBox* protocol = protocols_[socket];
+        QWidget* port = ports_[socket];
         const int gap = port->x() - protocol->geometry().right() - 1;
         QStringList items;
         for (int item = 0; item < protocol->count(); ++item) {
@@ -173,26 +142,24 @@ int Tfrm_MainLx1::FitTextWidths() {
         port->move(std::max(port->x(), protocol->geometry().right() + 1 + gap), port->y());
         right = std::max(right, port->geometry().right() + 1);
     }
-    for (const char* name : {"cbb_APN", "cbb_WorkMode", "cbb_SendLineEnd"}) {
-        auto* box = Child<QComboBox>(name);
-        box->resize(std::max(box->width(), ComboWidthFor(*box, ItemTextsOfBothLanguages(name))),
-                    box->height());
+    for (QComboBox* box : {apnChoice_, workMode_, lineEnd_}) {
+        box->resize(
+            std::max(box->width(), ComboWidthFor(*box, ItemTextsOfBothLanguages(language_, *box))),
+            box->height());
     }
     const int extra = std::max(0, right + kPageRightMargin - pages_->width());
     if (extra > 0) {
         WidenFormColumn(extra);
     }
-    RecordStretchingRegions();
+    KeepDesignedPlaces();
     return extra;
 }
 
 void Tfrm_MainLx1::WidenFormColumn(int extra) {
-    for (const char* name : kFormColumn) {
-        auto* region = Child<QWidget>(name);
+    for (QWidget* region : {commonGroup_, static_cast<QWidget*>(pages_)}) {
         region->resize(region->width() + extra, region->height());
     }
-    for (const char* name : kBesideForm) {
-        auto* region = Child<QWidget>(name);
+    for (QWidget* region : {infoGroup_, sendGroup_}) {
         region->move(region->x() + extra, region->y());
     }
     // The bottom buttons spread evenly over the wider window, edge to edge.
@@ -204,15 +171,13 @@ void Tfrm_MainLx1::WidenFormColumn(int extra) {
     }
 }
 
-void Tfrm_MainLx1::RecordStretchingRegions() {
-    stretching_.clear();
-    for (const StretchRow& row : kStretchRows) {
-        auto* widget = Child<QWidget>(row.name);
-        stretching_.push_back({widget, widget->geometry(), row.follow});
-    }
-    for (const BottomButton& row : kBottomButtons) {
-        QPushButton* button = buttons_.*row.kept;
-        stretching_.push_back({button, button->geometry(), kMoveDown});
+void Tfrm_MainLx1::Stretch(QWidget* widget, unsigned follow) {
+    stretching_.push_back({widget, widget->geometry(), follow});
+}
+
+void Tfrm_MainLx1::KeepDesignedPlaces() {
+    for (StretchingRegion& region : stretching_) {
+        region.designed = region.widget->geometry();
     }
 }
 
@@ -230,19 +195,25 @@ void Tfrm_MainLx1::resizeEvent(QResizeEvent* event) {
 }
 
 void Tfrm_MainLx1::BuildInfoGroup(QWidget* central) {
-    auto* group = new QGroupBox(central);
+    infoGroup_ = new QGroupBox(central);
+    QWidget* group = infoGroup_;
     group->setObjectName("grp_Info");
     group->setGeometry(435, 7, 368, 470);
-    CreateControls(group, kInfoGroup, digitsOnly_);
-    ClickableLabel* clear = AddClearLabel(group, "lbl_ClearInfo", "清空显示区", 256, 13);
+    Stretch(group, kWiden | kHeighten);
+    CreateControls(group, kInfoGroup, digitsOnly_, named_);
+    ClickableLabel* clear = AddClearLabel(group, "lbl_ClearInfo", "清空显示区", 256, 13, named_);
+    Stretch(clear, kMoveRight);
     info_ = new InfoArea(group);
     info_->setGeometry(16, 40, 335, 389);
+    Stretch(info_, kWiden | kHeighten);
     connect(clear, &ClickableLabel::clicked, info_, &InfoArea::ClearArea);
     hexView_ = new QCheckBox(group);
     hexView_->setObjectName("chk_HexView");
     hexView_->setGeometry(kHexViewSwitch);
+    named_.Record(hexView_);
     find_ = new LogFind(info_, group);
     find_->setGeometry(kFindBar);
+    Stretch(find_, kMoveDown | kWiden);
     auto* findKey = new QShortcut(QKeySequence::Find, this);
     findKey->setObjectName("findLog_shortcut");
     connect(findKey, &QShortcut::activated, find_, &LogFind::Open);
@@ -251,19 +222,25 @@ void Tfrm_MainLx1::BuildInfoGroup(QWidget* central) {
     progress_->setGeometry(2, 455, 364, 13);
     progress_->setTextVisible(false);
     progress_->hide();
+    Stretch(progress_, kMoveDown | kWiden);
 }
 
 void Tfrm_MainLx1::BuildSendGroup(QWidget* central) {
-    auto* group = new QGroupBox(central);
+    sendGroup_ = new QGroupBox(central);
+    QWidget* group = sendGroup_;
     group->setObjectName("grp_Send");
     group->setGeometry(435, 466, 368, 117);
-    const auto created = CreateControls(group, kSendGroup, digitsOnly_);
+    Stretch(group, kMoveDown | kWiden);
+    const auto created = CreateControls(group, kSendGroup, digitsOnly_, named_);
     sendBox_ = static_cast<QPlainTextEdit*>(created[RowIndex(kSendGroup, "mmo_Send")]);
-    ClickableLabel* clear = AddClearLabel(group, "lbl_ClearSend", "清空发送区", 248, 16);
+    Stretch(sendBox_, kWiden);
+    ClickableLabel* clear = AddClearLabel(group, "lbl_ClearSend", "清空发送区", 248, 16, named_);
+    Stretch(clear, kMoveRight);
     connect(clear, &ClickableLabel::clicked, sendBox_, &QPlainTextEdit::clear);
     lineEnd_ = new QComboBox(group);
     lineEnd_->setObjectName("cbb_SendLineEnd");
     lineEnd_->setGeometry(kLineEndBox);
+    named_.Record(lineEnd_);
     // Item texts come with the language texts.
     for (const LineEndChoice& choice : LineEndNames()) {
         lineEnd_->addItem(QString(), static_cast<int>(choice.end));
@@ -275,6 +252,8 @@ void Tfrm_MainLx1::BuildBottomButtons(QWidget* central) {
         auto* button = new QPushButton(central);
         button->setObjectName(row.name);
         button->setGeometry(row.left, kBottomTop, kBottomWidth, kBottomHeight);
+        named_.Record(button);
+        Stretch(button, kMoveDown);
         buttons_.*row.kept = button;
     }
 }

@@ -10,7 +10,6 @@
 #include <QPushButton>
 #include <QShortcut>
 
-#include "lang/lang_list.h"
 #include "mainwindow/hint_switch.h"
 #include "mainwindow/info_area.h"
 #include "mainwindow/main_window.h"
@@ -27,25 +26,27 @@ constexpr const char* kHtmlSuffix = ".html";
 constexpr const char* kTextSuffix = ".txt";
 
 // Entries keep the number they always carried as their "tag" property.
-QAction* NamedAction(QObject* parent, const char* name, int tag, const char* caption) {
+QAction* NamedAction(QObject* parent, const char* name, int tag, const char* caption,
+                     NamedControls& named) {
     auto* action = new QAction(QString::fromUtf8(caption), parent);
     action->setObjectName(name);
     SetTag(action, tag);
+    named.Record(action);
     return action;
 }
 
-QMenu* AddSubMenu(QMenu* parent, const char* name, const char* caption) {
-    QMenu* menu = parent->addMenu(QString::fromUtf8(caption));
+// The menu and its entry in the menu above share the name; the texts go to the menu.
+void NameMenu(QMenu* menu, const char* name, NamedControls& named) {
     menu->setObjectName(name);
     menu->menuAction()->setObjectName(name);
-    return menu;
+    named.Record(menu);
 }
 
 }  // namespace
 
 QAction* Tfrm_MainLx1::AddOperation(QActionGroup* list, const char* name, int tag,
                                     QPushButton* button, const std::function<void()>& run) {
-    QAction* action = NamedAction(list, name, tag, name);
+    QAction* action = NamedAction(list, name, tag, name, named_);
     list->addAction(action);
     addAction(action);
     connect(action, &QAction::triggered, this, [this, tag, run] {
@@ -83,7 +84,7 @@ void Tfrm_MainLx1::BuildActions() {
 
 QAction* Tfrm_MainLx1::AddMenuItem(QMenu* menu, const char* name, int tag, const char* caption,
                                    const std::function<void()>& run) {
-    QAction* item = NamedAction(menu, name, tag, caption);
+    QAction* item = NamedAction(menu, name, tag, caption, named_);
     menu->addAction(item);
     connect(item, &QAction::triggered, this, run);
     return item;
@@ -94,8 +95,7 @@ void Tfrm_MainLx1::BuildMenus() {
     bar->setObjectName("mm1");
 
     QMenu* file = bar->addMenu(QString::fromUtf8("文件(&F)"));
-    file->setObjectName("N1");
-    file->menuAction()->setObjectName("N1");
+    NameMenu(file, "N1", named_);
     AddMenuItem(file, "N11", 1, "恢复默认配置", [this] { factoryReset_->trigger(); });
     AddMenuItem(file, "N2", 2, "读取设备配置", [this] { readAll_->trigger(); });
     AddMenuItem(file, "N5", 3, "配置全部参数", [this] { writeAll_->trigger(); });
@@ -112,7 +112,7 @@ void Tfrm_MainLx1::BuildMenus() {
     file->addSeparator();
     AddMenuItem(file, "N_Exit", 4, "退出程序", [this] { close(); });
 
-    reopenItem_ = NamedAction(bar, "N7", 12, "以保存的串口配置重开串口");
+    reopenItem_ = NamedAction(bar, "N7", 12, "以保存的串口配置重开串口", named_);
     reopenItem_->setShortcut(QKeySequence(Qt::Key_F8));
     reopenItem_->setVisible(false);
     bar->addAction(reopenItem_);
@@ -122,14 +122,13 @@ void Tfrm_MainLx1::BuildMenus() {
     reopenShortcut_->setObjectName("N7_shortcut");
     connect(reopenShortcut_, &QShortcut::activated, reopenItem_, &QAction::trigger);
 
-    QAction* language = NamedAction(bar, "N3", 5, "English(&L)");
+    QAction* language = NamedAction(bar, "N3", 5, "English(&L)", named_);
     language->setToolTip(QString::fromUtf8("切换中英文"));
     bar->addAction(language);
     connect(language, &QAction::triggered, this, &Tfrm_MainLx1::SwitchLanguage);
 
     helpMenu_ = bar->addMenu(QString::fromUtf8("帮助(&H)"));
-    helpMenu_->setObjectName("N4");
-    helpMenu_->menuAction()->setObjectName("N4");
+    NameMenu(helpMenu_, "N4", named_);
     BuildHelpMenu(helpMenu_);
 }
 
@@ -138,9 +137,12 @@ void Tfrm_MainLx1::BuildHelpMenu(QMenu* help) {
     auto openPage = [](const char* url) {
         return [url] { OpenWebAddress(QString::fromUtf8(url)); };
     };
-    auto openTextAddress = [](const char* key) { return [key] { OpenWebAddress(Tr(key)); }; };
+    auto openTextAddress = [this](const char* key) {
+        return [this, key] { OpenWebAddress(Tr(language_, key)); };
+    };
 
-    QMenu* manuals = AddSubMenu(help, "N15", "使用手册");
+    QMenu* manuals = help->addMenu(QString::fromUtf8("使用手册"));
+    NameMenu(manuals, "N15", named_);
     manuals->menuAction()->setVisible(false);
     AddMenuItem(manuals, "N16", 13, "入门手册",
                 openPage("https://velkor.example.com/manuals/getting-started"));
@@ -148,8 +150,9 @@ void Tfrm_MainLx1::BuildHelpMenu(QMenu* help) {
                 openPage("https://velkor.example.com/manuals/product"));
     AddMenuItem(manuals, "N18", 15, "知识问答", openPage("https://velkor.example.com/faq"));
     AddMenuItem(manuals, "D2D1", 16, "D2D服务", openPage("https://velkor.example.com/d2d"));
-    AddMenuItem(manuals, "N13", 9, "其他配置方式",
-                [this] { QMessageBox::information(this, windowTitle(), Tr("lang_Hint_Message")); });
+    AddMenuItem(manuals, "N13", 9, "其他配置方式", [this] {
+        QMessageBox::information(this, windowTitle(), Tr(language_, "lang_Hint_Message"));
+    });
     help->addSeparator()->setVisible(false);
     AddMenuItem(help, "N8", 6, "关于...", [this] {
         if (showAbout) {
@@ -180,9 +183,7 @@ void Tfrm_MainLx1::ClosePortToLogin() {
 }
 
 void Tfrm_MainLx1::SwitchLanguage() {
-    if (LangList != nullptr) {
-        LangList->IsChinese = !LangList->IsChinese;
-    }
+    language_.IsChinese = !language_.IsChinese;
     ApplyMainTexts();
     if (applyDialogTexts) {
         applyDialogTexts();
@@ -198,9 +199,9 @@ void Tfrm_MainLx1::SaveLogAs() {
     const QString folder = QDir(logFolder_).exists() ? logFolder_ : QDir::homePath();
     const QString name = QDateTime::currentDateTime().toString(kLogFileName);
     QString filter;
-    QString path =
-        QFileDialog::getSaveFileName(this, Tr("lang_Menu_SaveLog"), QDir(folder).filePath(name),
-                                     Tr("lang_SaveLog_Filter"), &filter);
+    QString path = QFileDialog::getSaveFileName(this, Tr(language_, "lang_Menu_SaveLog"),
+                                                QDir(folder).filePath(name),
+                                                Tr(language_, "lang_SaveLog_Filter"), &filter);
     if (path.isEmpty()) {
         return;
     }
@@ -213,11 +214,12 @@ void Tfrm_MainLx1::SaveLogAs() {
 void Tfrm_MainLx1::SaveLogTo(const QString& path) {
     const QString error = info_->SaveLog(path);
     if (!error.isEmpty()) {
-        QMessageBox::warning(this, windowTitle(), Tr("lang_Info_LogNotSaved").arg(path, error));
+        QMessageBox::warning(this, windowTitle(),
+                             Tr(language_, "lang_Info_LogNotSaved").arg(path, error));
         return;
     }
     logFolder_ = QFileInfo(path).absolutePath();
-    info_->ShowInfoLine(Tr("lang_Info_LogSaved").arg(QDir::toNativeSeparators(path)));
+    info_->ShowInfoLine(Tr(language_, "lang_Info_LogSaved").arg(QDir::toNativeSeparators(path)));
 }
 
 void Tfrm_MainLx1::ToggleHints() {

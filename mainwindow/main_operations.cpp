@@ -78,11 +78,11 @@ bool Tfrm_MainLx1::AskFactoryReset() {
 }
 
 bool Tfrm_MainLx1::AskStopWriting() {
-    QMessageBox question(QMessageBox::Warning, windowTitle(), Tr("lang_Close_WriteRunning"),
-                         QMessageBox::NoButton, this);
+    QMessageBox question(QMessageBox::Warning, windowTitle(),
+                         Tr(language_, "lang_Close_WriteRunning"), QMessageBox::NoButton, this);
     question.setObjectName("msg_CloseWhileWriting");
-    return AskTwoWay(question, {Tr("lang_Close_StopAndClose"), "btn_StopAndClose"},
-                     {Tr("lang_Close_KeepWriting"), "btn_KeepWriting"}, false);
+    return AskTwoWay(question, {Tr(language_, "lang_Close_StopAndClose"), "btn_StopAndClose"},
+                     {Tr(language_, "lang_Close_KeepWriting"), "btn_KeepWriting"}, false);
 }
 
 bool Tfrm_MainLx1::eventFilter(QObject* watched, QEvent* event) {

@@ -17,15 +17,16 @@ std::filesystem::path FilePath(const QString& path) {
     return QFile::encodeName(path).toStdString();
 }
 
-QString WithPath(const char* key, const QString& path) {
-    return Tr(key).replace(QStringLiteral("%s"), path);
+QString WithPath(const TLangList& table, const char* key, const QString& path) {
+    return Tr(table, key).replace(QStringLiteral("%s"), path);
 }
 
 }  // namespace
 
 QString Tfrm_MainLx1::AskProfilePath(bool forSaving) {
-    QFileDialog dialog(this, Tr(forSaving ? "lang_Menu_ExportProfile" : "lang_Menu_ImportProfile"),
-                       QString(), Tr("lang_Profile_Filter"));
+    QFileDialog dialog(
+        this, Tr(language_, forSaving ? "lang_Menu_ExportProfile" : "lang_Menu_ImportProfile"),
+        QString(), Tr(language_, "lang_Profile_Filter"));
     dialog.setObjectName("dlg_Profile");
     dialog.setAcceptMode(forSaving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(forSaving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
@@ -46,10 +47,10 @@ void Tfrm_MainLx1::ExportProfile() {
     // The cloud password is nobody else's to read.
     const bool secret = !session_.Form().Text(Field::lbledtPswd).empty();
     if (file.Save(secret ? FileAccess::OwnerOnly : FileAccess::Kept)) {
-        info_->ShowErrorLine(WithPath("lang_Profile_Unwritable", path));
+        info_->ShowErrorLine(WithPath(language_, "lang_Profile_Unwritable", path));
         return;
     }
-    info_->ShowInfoLine(WithPath("lang_Profile_Exported", path));
+    info_->ShowInfoLine(WithPath(language_, "lang_Profile_Exported", path));
 }
 
 void Tfrm_MainLx1::ImportProfile() {
@@ -62,6 +63,7 @@ void Tfrm_MainLx1::ImportProfile() {
     const ReadOutcome read = ReadRegularFileUpTo(FilePath(path), kProfileMaxBytes, bytes);
     if (read != ReadOutcome::Whole) {
         info_->ShowErrorLine(WithPath(
+            language_,
             read == ReadOutcome::TooLong ? "lang_Profile_TooLong" : "lang_Profile_Unreadable",
             path));
         return;
@@ -73,7 +75,7 @@ void Tfrm_MainLx1::ImportProfile() {
     } else {
         ShowFullView();
     }
-    info_->ShowInfoLine(WithPath("lang_Profile_Imported", path));
+    info_->ShowInfoLine(WithPath(language_, "lang_Profile_Imported", path));
     ShowIndexesOutsideLists(file, true, path);
 }
 

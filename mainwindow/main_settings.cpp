@@ -8,7 +8,6 @@
 #include "form/form_profile.h"
 #include "form/form_settings.h"
 #include "form/stored_indexes.h"
-#include "lang/lang_list.h"
 #include "mainwindow/form_binder.h"
 #include "mainwindow/hint_switch.h"
 #include "mainwindow/info_area.h"
@@ -62,7 +61,7 @@ void Tfrm_MainLx1::ShowIndexesOutsideLists(const IniFile& file, bool profile,
             const auto* list = static_cast<const QComboBox*>(binder_->Control(*field));
             used += QStringLiteral(" (%1)").arg(list->itemText(index.used));
         }
-        info_->ShowInfoLine(TrWith("lang_Info_IndexOutsideList",
+        info_->ShowInfoLine(TrWith(language_, "lang_Info_IndexOutsideList",
                                    {fileName, QStringLiteral("%1/%2").arg(index.section, index.key),
                                     FromGbk(index.found), used}));
     }
@@ -97,7 +96,7 @@ void Tfrm_MainLx1::SaveSettings() {
             settings_->WriteString("COM", key.key, stored.*key.text);
         }
     }
-    settings_->WriteBool("SYS", "Lang", LangList->IsChinese);
+    settings_->WriteBool("SYS", "Lang", language_.IsChinese);
     settings_->WriteBool("SYS", "RealTimeHelp", hints_->IsOn());
     settings_->WriteBool("SYS", "TimeStamps", info_->TimeStamps());
     settings_->WriteString("SYS", "LogFolder", ToGbk(logFolder_));
@@ -107,7 +106,7 @@ void Tfrm_MainLx1::SaveSettings() {
     // A failed save leaves the file as it was; the window closes all the same
     // unless the user, having freed space or fixed the folder, tries again.
     while (const std::optional<FileWriteError> error = settings_->Save()) {
-        if (!AskRetryFailedSave(this, *error)) {
+        if (!AskRetryFailedSave(language_, this, *error)) {
             return;
         }
     }

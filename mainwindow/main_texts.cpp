@@ -1,21 +1,16 @@
-#include <QAbstractButton>
-#include <QAbstractItemView>
-#include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
-#include <QGroupBox>
-#include <QLabel>
-#include <QMenu>
 #include <QPushButton>
 #include <array>
+#include <string>
 
 #include "lang/lang_list.h"
 #include "mainwindow/hint_switch.h"
 #include "mainwindow/info_area.h"
 #include "mainwindow/log_find.h"
 #include "mainwindow/main_window.h"
+#include "mainwindow/named_controls.h"
 #include "mainwindow/text_fit.h"
-#include "mainwindow/widget_tags.h"
-#include "widgets/labelled_edit.h"
 #include "widgets/lang_qt.h"
 
 namespace dtu {
@@ -78,15 +73,6 @@ constexpr TextRow kCommonLabels[] = {
     {"lbl_ComParam", "lang_Lbl_ComParam"},
     {"lbl_WorkMode", "lang_Lbl_WorkMode"},
 };
-
-// Captions found by name for the sockets 1 to 4; most of them are not on this form.
-constexpr TextRow kSocketTexts[] = {
-    {"chk_NetPort%1", "lang_Lbl_Enable"},
-    {"lbl_IP%1", "lang_Lbl_IP"},
-    {"lbl_Port%1", "lang_Lbl_Port"},
-    {"lbl_NetProtocol%1", "lang_Lbl_NetProtocol"},
-};
-constexpr int kSockets = 4;
 
 constexpr TextRow kLabelTexts[] = {
     {"lbl_ShowLessIP1", "lang_Lbl_IP"},
@@ -187,60 +173,38 @@ constexpr TextRow kDataHints[] = {
 constexpr const char* kUsageLines[] = {"info_Start0", "info_Start1", "info_Start2",
                                        "info_Start3", "info_Start4", "info_Start5"};
 
-void SetCaption(QObject* control, const QString& text) {
-    if (auto* action = qobject_cast<QAction*>(control)) {
-        action->setText(text);
-    } else if (auto* menu = qobject_cast<QMenu*>(control)) {
-        menu->setTitle(text);
-    } else if (auto* labelled = qobject_cast<LabelledEdit*>(control)) {
-        labelled->SetLabelText(text);
-    } else if (auto* label = qobject_cast<QLabel*>(control)) {
-        label->setText(text);
-    } else if (auto* button = qobject_cast<QAbstractButton*>(control)) {
-        button->setText(text);
-    } else if (auto* group = qobject_cast<QGroupBox*>(control)) {
-        group->setTitle(text);
-    }
-}
-
 template <std::size_t N>
-void ApplyCaptions(const QObject* root, const TextRow (&rows)[N]) {
+void BindCaptions(TextTargets& texts, NamedControls& named, const TextRow (&rows)[N]) {
     for (const TextRow& row : rows) {
-        SetCaption(FindControl<QObject>(root, row.control), Tr(row.key));
-    }
-}
-
-template <std::size_t N>
-void ApplyHints(const QObject* root, const TextRow (&rows)[N]) {
-    for (const TextRow& row : rows) {
-        FindControl<QWidget>(root, row.control)->setToolTip(WrapHint(Tr(row.key)));
-    }
-}
-
-// Items are re-texted in place, so the selection stays where it was.
-void ApplyItemTexts(const QObject* root, const ComboRow& row) {
-    auto* combo = FindControl<QComboBox>(root, row.control);
-    const int selected = combo->currentIndex();
-    int index = 0;
-    for (const char* key : row.itemKeys) {
-        if (key != nullptr) {
-            combo->setItemText(index++, Tr(key));
+        if (QObject* control = named.Find<QObject>(row.control)) {
+            texts.AddCaption(control, row.key);
         }
     }
-    combo->setCurrentIndex(selected);
-    // Some boxes are narrower than their texts: the open list shows them whole.
-    combo->view()->setMinimumWidth(combo->view()->sizeHintForColumn(0));
+}
+
+void BindHint(TextTargets& texts, NamedControls& named, const TextRow& row,
+              const std::string& name) {
+    if (QWidget* control = named.Find<QWidget>(name)) {
+        texts.AddHint(control, row.key);
+    }
+}
+
+template <std::size_t N>
+void BindHints(TextTargets& texts, NamedControls& named, const TextRow (&rows)[N]) {
+    for (const TextRow& row : rows) {
+        BindHint(texts, named, row, row.control);
+    }
 }
 
 }  // namespace
 
-QStringList ItemTextsOfBothLanguages(const char* control) {
+QStringList ItemTextsOfBothLanguages(const TLangList& table, const QComboBox& box) {
     QStringList texts;
     for (const ComboRow& row : kComboItems) {
-        if (qstrcmp(row.control, control) == 0) {
+        if (box.objectName() == QLatin1String(row.control)) {
             for (const char* key : row.itemKeys) {
                 if (key != nullptr) {
-                    texts << TrIn(key, true) << TrIn(key, false);
+                    texts << TrIn(table, key, true) << TrIn(table, key, false);
                 }
             }
         }
@@ -248,51 +212,47 @@ QStringList ItemTextsOfBothLanguages(const char* control) {
     return texts;
 }
 
-void Tfrm_MainLx1::ApplyMainTexts() {
-    qtTexts_.Follow(LangList != nullptr && LangList->IsChinese);
-    setWindowTitle(Tr("lang_System_Title") + " V" + version_);
-
-    ApplyCaptions(this, kMenuTexts);
-    hintsItem_->setChecked(hints_->IsOn());
-
-    ApplyCaptions(this, kApnLabel);
-    ApplyCaptions(this, kCommonLabels);
-
-    for (int socket = 1; socket <= kSockets; ++socket) {
-        for (const TextRow& row : kSocketTexts) {
-            if (QObject* control =
-                    findChild<QObject*>(QString::fromUtf8(row.control).arg(socket))) {
-                SetCaption(control, Tr(row.key));
-            }
-        }
+void Tfrm_MainLx1::BindTexts() {
+    BindCaptions(texts_, named_, kMenuTexts);
+    BindCaptions(texts_, named_, kApnLabel);
+    BindCaptions(texts_, named_, kCommonLabels);
+    for (QCheckBox* enable : socketEnables_) {
+        texts_.AddCaption(enable, "lang_Lbl_Enable");
     }
-    ApplyCaptions(this, kLabelTexts);
-    ApplyCaptions(this, kCheckTexts);
-    showMore_->setText(
-        Tr(GetViewMode() == 0 ? "lang_btn_ShowMore_tidily" : "lang_btn_ShowMore_full"));
-    ApplyCaptions(this, kButtonTexts);
+    BindCaptions(texts_, named_, kLabelTexts);
+    BindCaptions(texts_, named_, kCheckTexts);
+    BindCaptions(texts_, named_, kButtonTexts);
     for (const ComboRow& row : kComboItems) {
-        ApplyItemTexts(this, row);
-    }
-    find_->ApplyTexts();
-
-    ApplyHints(this, kCommonHints);
-    for (int socket = 1; socket <= kSockets; ++socket) {
-        for (const TextRow& row : kSocketHints) {
-            Child<QWidget>(QString::fromUtf8(row.control).arg(socket))
-                ->setToolTip(WrapHint(Tr(row.key)));
+        if (auto* box = named_.Find<QComboBox>(row.control)) {
+            texts_.AddItems(box, row.itemKeys);
         }
     }
-    ApplyHints(this, kNetEnableHints);
-    // The boxes' captions are alike; readers of the screen hear the number too.
-    for (int socket = 1; socket <= kSockets; ++socket) {
-        Child<QWidget>(QStringLiteral("chk_NetPort%1").arg(socket))
-            ->setAccessibleName(Tr("lang_Lbl_Enable").simplified() + ' ' + QString::number(socket));
+    BindHints(texts_, named_, kCommonHints);
+    for (std::size_t socket = 1; socket <= kSockets; ++socket) {
+        for (const TextRow& row : kSocketHints) {
+            BindHint(texts_, named_, row, QString::fromUtf8(row.control).arg(socket).toStdString());
+        }
     }
-    ApplyHints(this, kDataHints);
+    BindHints(texts_, named_, kNetEnableHints);
+    BindHints(texts_, named_, kDataHints);
+}
 
+void Tfrm_MainLx1::ApplyMainTexts() {
+    qtTexts_.Follow(language_.IsChinese);
+    setWindowTitle(Tr(language_, "lang_System_Title") + " V" + version_);
+    hintsItem_->setChecked(hints_->IsOn());
+    showMore_->setText(
+        Tr(language_, GetViewMode() == 0 ? "lang_btn_ShowMore_tidily" : "lang_btn_ShowMore_full"));
+    texts_.Apply(language_);
+    find_->ApplyTexts(language_);
+    // The boxes' captions are alike; readers of the screen hear the number too.
+    int socket = 1;
+    for (QCheckBox* enable : socketEnables_) {
+        enable->setAccessibleName(Tr(language_, "lang_Lbl_Enable").simplified() + ' ' +
+                                  QString::number(socket++));
+    }
     for (const char* key : kUsageLines) {
-        info_->ShowInfoLine(Tr(key));
+        info_->ShowInfoLine(Tr(language_, key));
     }
 }
 

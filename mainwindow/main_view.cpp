@@ -59,7 +59,7 @@ void Tfrm_MainLx1::btn_ShowMoreClick() {
 
 void Tfrm_MainLx1::ShowCompactView() {
     SetTag(showMore_, kCompactView);
-    showMore_->setText(Tr("lang_btn_ShowMore_full"));
+    showMore_->setText(Tr(language_, "lang_btn_ShowMore_full"));
     for (QWidget* control : dataPage_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
         if (Tag(control) == kTagFullViewOnly) {
             control->hide();
@@ -71,8 +71,8 @@ void Tfrm_MainLx1::ShowCompactView() {
     protocolLabel1_->move(protocolLabel1_->x(), RowTop(3));
     portLabel1_->move(portLabel1_->x(), RowTop(5));
     const QRect host = host1_->geometry();
-    protocol1_->setGeometry(host.x(), RowTop(3), host.width(), protocol1_->height());
-    port1_->setGeometry(host.x(), RowTop(5), host.width(), port1_->height());
+    protocols_[0]->setGeometry(host.x(), RowTop(3), host.width(), protocols_[0]->height());
+    ports_[0]->setGeometry(host.x(), RowTop(5), host.width(), ports_[0]->height());
     MoveRow(heartbeatTimeRow_, RowTop(7));
     MoveRow(heartbeatPacketRow_, RowTop(9));
     MoveRow(regPacketRow_, RowTop(11));
@@ -81,7 +81,7 @@ void Tfrm_MainLx1::ShowCompactView() {
 
 void Tfrm_MainLx1::ShowFullView() {
     SetTag(showMore_, kFullView);
-    showMore_->setText(Tr("lang_btn_ShowMore_tidily"));
+    showMore_->setText(Tr(language_, "lang_btn_ShowMore_tidily"));
     for (QWidget* control : dataPage_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
         if (Tag(control) == kTagFullViewOnly) {
             control->show();
@@ -90,10 +90,10 @@ void Tfrm_MainLx1::ShowFullView() {
         }
     }
     const int hostTop = host1_->y();
-    const QRect protocol2 = protocol2_->geometry();
-    protocol1_->setGeometry(protocol2.x(), hostTop, protocol2.width(), protocol1_->height());
-    const QRect port2 = port2_->geometry();
-    port1_->setGeometry(port2.x(), hostTop, port2.width(), port1_->height());
+    const QRect protocol2 = protocols_[1]->geometry();
+    protocols_[0]->setGeometry(protocol2.x(), hostTop, protocol2.width(), protocols_[0]->height());
+    const QRect port2 = ports_[1]->geometry();
+    ports_[0]->setGeometry(port2.x(), hostTop, port2.width(), ports_[0]->height());
     MoveRow(heartbeatTimeRow_, RowTop(5));
     MoveRow(heartbeatPacketRow_, RowTop(8));
     MoveRow(regPacketRow_, RowTop(9));

@@ -43,12 +43,13 @@ QFont FormFont() {
 
 }  // namespace
 
-Tfrm_MainLx1::Tfrm_MainLx1(const QString& version, QWidget* parent)
-    : Tfrm_MainLx1(nullptr, version, parent) {}
+Tfrm_MainLx1::Tfrm_MainLx1(TLangList& language, const QString& version, QWidget* parent)
+    : Tfrm_MainLx1(language, nullptr, version, parent) {}
 
-Tfrm_MainLx1::Tfrm_MainLx1(std::unique_ptr<IniFile> settings, const QString& version,
-                           QWidget* parent)
+Tfrm_MainLx1::Tfrm_MainLx1(TLangList& language, std::unique_ptr<IniFile> settings,
+                           const QString& version, QWidget* parent)
     : QMainWindow(parent),
+      language_(language),
       poster_(this),
       timers_(this),
       session_(poster_, timers_),
@@ -66,11 +67,15 @@ Tfrm_MainLx1::Tfrm_MainLx1(std::unique_ptr<IniFile> settings, const QString& ver
     BuildForm();
     BuildActions();
     BuildMenus();
+    BindTexts();
     connect(showMore_, &QPushButton::clicked, this, &Tfrm_MainLx1::btn_ShowMoreClick);
     connect(workMode_, &QComboBox::currentIndexChanged, this, &Tfrm_MainLx1::ShowWorkModePage);
     connect(apnChoice_, &QComboBox::activated, this, &Tfrm_MainLx1::cbb_APNChange);
     FormModel& form = session_.Form();
-    binder_ = new FormBinder(this, form);
+    binder_ = new FormBinder(this, named_, form);
+    for (const std::string& name : named_.Missing()) {
+        qWarning("no control named %s", name.c_str());
+    }
     form.onChanged = [this](Field field) {
         binder_->Show(field);
         ClearRefused(binder_->Control(field));
@@ -81,12 +86,13 @@ Tfrm_MainLx1::Tfrm_MainLx1(std::unique_ptr<IniFile> settings, const QString& ver
     ConnectOperations();
 
     if (settings_ == nullptr) {
-        const std::string languageError = InitLanguage(ConfigFilePath("Lx1Lang.txt").string());
+        const std::string languageError =
+            LoadLanguage(language_, ConfigFilePath("Lx1Lang.txt").string());
         if (!languageError.empty()) {
             ShowErrorLine(languageError);
         }
         settings_ = std::make_unique<IniFile>(ConfigFilePath("Lx1Cfg.ini"));
-        LangList->IsChinese = settings_->ReadBool("SYS", "Lang", SystemIsChinese());
+        language_.IsChinese = settings_->ReadBool("SYS", "Lang", SystemIsChinese());
     }
     LoadSettings();
     ApplyMainTexts();
@@ -108,8 +114,6 @@ Tfrm_MainLx1::~Tfrm_MainLx1() {
     session_.SetListener(nullptr);
     session_.Form().onChanged = nullptr;
     session_.Form().onStateChanged = nullptr;
-    settings_.reset();
-    FreeLanguage();
 }
 
 void Tfrm_MainLx1::closeEvent(QCloseEvent* event) {
@@ -172,7 +176,7 @@ void Tfrm_MainLx1::OnLog(LogKind kind, const std::string& text) {
 }
 
 void Tfrm_MainLx1::OnNote(const EngineNote& note) {
-    OnLog(NoteLogKind(note), NoteText(note, CurrentLangList()));
+    OnLog(NoteLogKind(note), NoteText(note, language_));
 }
 
 void Tfrm_MainLx1::OnProgress(const Progress& progress) {
@@ -182,12 +186,12 @@ void Tfrm_MainLx1::OnProgress(const Progress& progress) {
 }
 
 void Tfrm_MainLx1::OnPortStatus(const PortStatus& status) {
-    SetPortStatus(PortStatusLine(status, CurrentLangList()));
+    SetPortStatus(PortStatusLine(status, language_));
     const bool open = session_.PortIsOpen();
     if (open && !portWasOpen_) {
         // In batch work each device starts on a port opened anew.
         info_->ShowSeparatorLine(
-            Tr("lang_Info_PortOpened")
+            Tr(language_, "lang_Info_PortOpened")
                 .arg(FromGbk(session_.PortSettings().port),
                      QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"))));
     }
@@ -204,9 +208,9 @@ void Tfrm_MainLx1::OnRunFinished(const RunOutcome& outcome) {
         verdictStatus_->fontMetrics().elidedText(verdict, Qt::ElideRight, verdictStatus_->width()));
     const bool unended = std::exchange(sentUnended_, false) && outcome.direct;
     if (outcome.end == RunEnd::NoAnswer && unended) {
-        info_->ShowInfoLine(Tr("lang_Hint_NoLineEnd"));
+        info_->ShowInfoLine(Tr(language_, "lang_Hint_NoLineEnd"));
     } else if (outcome.end == RunEnd::NoAnswer || outcome.end == RunEnd::Garbled) {
-        info_->ShowInfoLine(Tr("lang_Hint_SeeHexView"));
+        info_->ShowInfoLine(Tr(language_, "lang_Hint_SeeHexView"));
     }
 }
 

@@ -1,16 +1,19 @@
 #pragma once
 
 #include <QMainWindow>
+#include <array>
 #include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "mainwindow/find_control.h"
+#include "lang/lang_list.h"
+#include "mainwindow/named_controls.h"
 #include "mainwindow/qt_event_poster.h"
 #include "mainwindow/qt_texts.h"
 #include "mainwindow/qt_timers.h"
 #include "mainwindow/send_history.h"
+#include "mainwindow/text_targets.h"
 #include "session/device_session.h"
 
 class QAction;
@@ -55,13 +58,14 @@ class Tfrm_MainLx1 : public QMainWindow, private SessionListener {
 public:
     static constexpr int kClientWidth = 819;
     static constexpr int kClientHeight = 668;
+    static constexpr std::size_t kSockets = 4;
 
-    // Loads the language and settings files itself; `version` follows the name
-    // in the title.
-    explicit Tfrm_MainLx1(const QString& version, QWidget* parent = nullptr);
-    // Start-up hands over the settings it loaded with the language table and
-    // its language.
-    Tfrm_MainLx1(std::unique_ptr<IniFile> settings, const QString& version,
+    // Loads the language file into `language`, which it shows its texts from,
+    // and the settings file itself; `version` follows the name in the title.
+    Tfrm_MainLx1(TLangList& language, const QString& version, QWidget* parent = nullptr);
+    // Start-up hands over the language table it loaded, in the language the
+    // settings chose, and those settings.
+    Tfrm_MainLx1(TLangList& language, std::unique_ptr<IniFile> settings, const QString& version,
                  QWidget* parent = nullptr);
     ~Tfrm_MainLx1() override;
 
@@ -123,7 +127,10 @@ private:
     void BuildSendGroup(QWidget* central);
     void BuildBottomButtons(QWidget* central);
     void BuildStatusBar();
-    void RecordStretchingRegions();
+    // `widget` follows the window beyond its designed size as `follow` says.
+    void Stretch(QWidget* widget, unsigned follow);
+    // The places the stretching regions have once the form column is as wide as it needs.
+    void KeepDesignedPlaces();
     // Widens what is too narrow for its texts in either language; returns how
     // much wider the form column became.
     int FitTextWidths();
@@ -189,6 +196,9 @@ private:
     void OnPortStatus(const PortStatus& status) override;
     void OnRunFinished(const RunOutcome& outcome) override;
 
+    // Ties the language texts to the controls that show them (main_texts.cpp).
+    void BindTexts();
+
     // Creation steps (main_settings.cpp).
     void LoadSettings();
     void SaveSettings();
@@ -196,11 +206,7 @@ private:
     // replaced by its default.
     void ShowIndexesOutsideLists(const IniFile& file, bool profile, const QString& fileName);
 
-    template <class T>
-    T* Child(const QString& name) const {
-        return FindControl<T>(this, name);
-    }
-
+    TLangList& language_;
     QtEventPoster poster_;
     QtTimers timers_;
     DeviceSession session_;
@@ -214,6 +220,9 @@ private:
     bool portWasOpen_ = false;
     SendHistory sendHistory_;
     QtTexts qtTexts_;
+    // Every control a table names, as the layout creates it.
+    NamedControls named_;
+    TextTargets texts_;
 
     DigitsOnlyFilter* digitsOnly_ = nullptr;
     HintSwitch* hints_ = nullptr;
@@ -263,10 +272,21 @@ private:
     QCheckBox* cloudEnable_ = nullptr;
     QCheckBox* cacheEnable_ = nullptr;
     QWidget* host1_ = nullptr;
-    QWidget* protocol1_ = nullptr;
-    QWidget* port1_ = nullptr;
-    QWidget* protocol2_ = nullptr;
-    QWidget* port2_ = nullptr;
+    // Sockets 1 to 4.
+    std::array<QCheckBox*, kSockets> socketEnables_{};
+    std::array<QComboBox*, kSockets> protocols_{};
+    std::array<QWidget*, kSockets> ports_{};
+    // The packet rows of the data page, left to right: the edit, its hex box
+    // and the box that says where the packet goes.
+    struct PacketRow {
+        QLineEdit* edit;
+        QWidget* hex;
+        QComboBox* target;
+    };
+    std::array<PacketRow, 2> packetRows_{};
+    QWidget* commonGroup_ = nullptr;
+    QWidget* infoGroup_ = nullptr;
+    QWidget* sendGroup_ = nullptr;
     QWidget* hostLabel1_ = nullptr;
     QWidget* protocolLabel1_ = nullptr;
     QWidget* portLabel1_ = nullptr;

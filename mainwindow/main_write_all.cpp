@@ -36,21 +36,21 @@ bool Tfrm_MainLx1::AskHiddenChanges(const std::vector<HiddenChange>& changes) {
     for (const HiddenChange& change : changes) {
         const QWidget* control = binder_->Control(change.field);
         lines << QStringLiteral("%1: %2 \u2192 %3")
-                     .arg(ShownFieldName(change.field),
-                          ShownValue(change.field, change.device, control),
-                          ShownValue(change.field, change.written, control));
+                     .arg(ShownFieldName(language_, change.field),
+                          ShownValue(language_, change.field, change.device, control),
+                          ShownValue(language_, change.field, change.written, control));
     }
-    QMessageBox question(QMessageBox::Warning, windowTitle(), Tr("lang_Compact_Question"),
-                         QMessageBox::NoButton, this);
+    QMessageBox question(QMessageBox::Warning, windowTitle(),
+                         Tr(language_, "lang_Compact_Question"), QMessageBox::NoButton, this);
     question.setObjectName("msg_HiddenChanges");
     question.setInformativeText(lines.join(u'\n'));
     // Unread, the question must not write: Enter and Escape both cancel.
-    const int answer =
-        AskOneOf(question,
-                 {{Tr("lang_Compact_Write"), "btn_WriteHidden", QMessageBox::AcceptRole},
-                  {Tr("lang_Compact_ShowFull"), "btn_ShowFullView", QMessageBox::ActionRole},
-                  {Tr("lang_Compact_Cancel"), "btn_CancelWrite", QMessageBox::RejectRole}},
-                 kCancelWrite);
+    const int answer = AskOneOf(
+        question,
+        {{Tr(language_, "lang_Compact_Write"), "btn_WriteHidden", QMessageBox::AcceptRole},
+         {Tr(language_, "lang_Compact_ShowFull"), "btn_ShowFullView", QMessageBox::ActionRole},
+         {Tr(language_, "lang_Compact_Cancel"), "btn_CancelWrite", QMessageBox::RejectRole}},
+        kCancelWrite);
     if (answer == kShowFullView) {
         ShowFullView();
     }
@@ -67,9 +67,11 @@ void Tfrm_MainLx1::ShowRefused(const std::vector<ValueProblem>& problems) {
     QStringList named;
     for (const ValueProblem& problem : problems) {
         MarkRefused(binder_->Control(problem.field));
-        named << ShownFieldName(problem.field) + QStringLiteral(": ") + RuleText(problem.rule);
+        named << ShownFieldName(language_, problem.field) + QStringLiteral(": ") +
+                     RuleText(language_, problem.rule);
     }
-    info_->ShowErrorLine(TrWith("lang_Info_WriteRefused", {named.join(QStringLiteral("; "))}));
+    info_->ShowErrorLine(
+        TrWith(language_, "lang_Info_WriteRefused", {named.join(QStringLiteral("; "))}));
     binder_->Control(problems.front().field)->setFocus(Qt::OtherFocusReason);
 }
 

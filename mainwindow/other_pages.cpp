@@ -86,10 +86,11 @@ constexpr PageRow kPages[] = {
 }  // namespace
 
 void Tfrm_MainLx1::BuildCommonGroup(QWidget* central) {
-    auto* group = new QGroupBox(central);
+    commonGroup_ = new QGroupBox(central);
+    QWidget* group = commonGroup_;
     group->setObjectName("grp_common");
     group->setGeometry(16, 7, 405, 126);
-    const auto created = CreateControls(group, kCommonGroup, digitsOnly_);
+    const auto created = CreateControls(group, kCommonGroup, digitsOnly_, named_);
     apnChoice_ = static_cast<QComboBox*>(created[RowIndex(kCommonGroup, "cbb_APN")]);
     apnField_ = static_cast<QLineEdit*>(created[RowIndex(kCommonGroup, "edt_APN_other")]);
     workMode_ = static_cast<QComboBox*>(created[RowIndex(kCommonGroup, "cbb_WorkMode")]);
@@ -107,26 +108,26 @@ void Tfrm_MainLx1::BuildPages(QWidget* central) {
     }
     dataPage_ = pages_->widget(0);
     BuildDataPage(dataPage_);
-    CreateControls(pages_->widget(1), kComCmdPage, digitsOnly_);
+    CreateControls(pages_->widget(1), kComCmdPage, digitsOnly_, named_);
     BuildAtCmdPage(pages_->widget(2));
-    const auto http = CreateControls(pages_->widget(3), kHttpPage, digitsOnly_);
+    const auto http = CreateControls(pages_->widget(3), kHttpPage, digitsOnly_, named_);
     for (const std::size_t row :
          {RowIndex(kHttpPage, "cbbHTPTP"), RowIndex(kHttpPage, "edtHTPURL"),
           RowIndex(kHttpPage, "mmoHTPHD"), RowIndex(kHttpPage, "lblHTPTP"),
           RowIndex(kHttpPage, "lblHTPURL"), RowIndex(kHttpPage, "lblHTPHD")}) {
         familyControls_.push_back(http[row]);
     }
-    CreateControls(pages_->widget(4), kSmsPage, digitsOnly_);
+    CreateControls(pages_->widget(4), kSmsPage, digitsOnly_, named_);
 }
 
 void Tfrm_MainLx1::BuildAtCmdPage(QWidget* page) {
-    const auto groups = CreateControls(page, kAtCmdPage, digitsOnly_);
+    const auto groups = CreateControls(page, kAtCmdPage, digitsOnly_, named_);
     const auto commands = CreateControls(groups[RowIndex(kAtCmdPage, "grp_CommonAtCmd")],
-                                         kAtCommandGroup, digitsOnly_);
+                                         kAtCommandGroup, digitsOnly_, named_);
     buttons_.version =
         static_cast<QPushButton*>(commands[RowIndex(kAtCommandGroup, "btn_At_GetCiver")]);
-    const auto sms =
-        CreateControls(groups[RowIndex(kAtCmdPage, "grp_SendSms")], kSendSmsGroup, digitsOnly_);
+    const auto sms = CreateControls(groups[RowIndex(kAtCmdPage, "grp_SendSms")], kSendSmsGroup,
+                                    digitsOnly_, named_);
     smsMessage_ = static_cast<QPlainTextEdit*>(sms[RowIndex(kSendSmsGroup, "mmo_Sms_Msg")]);
     buttons_.sendSms = static_cast<QPushButton*>(sms[RowIndex(kSendSmsGroup, "btn_Sms_Send")]);
 }

@@ -17,7 +17,7 @@ constexpr int kTextRightMargin = 12;
 
 }  // namespace
 
-bool AskRetryFailedSave(QWidget* parent, const FileWriteError& error) {
+bool AskRetryFailedSave(const TLangList& table, QWidget* parent, const FileWriteError& error) {
     // The path is file-name bytes, not necessarily UTF-8.
     QMessageBox box(QMessageBox::Warning, parent->windowTitle(),
                     QFile::decodeName(error.What().c_str()), QMessageBox::NoButton, parent);
@@ -26,8 +26,8 @@ bool AskRetryFailedSave(QWidget* parent, const FileWriteError& error) {
     for (QLabel* text : box.findChildren<QLabel*>()) {
         text->setContentsMargins(0, 0, kTextRightMargin, 0);
     }
-    return AskTwoWay(box, {Tr("lang_Save_Retry"), "btn_SaveRetry"},
-                     {Tr("lang_Save_Close"), "btn_SaveClose"}, true);
+    return AskTwoWay(box, {Tr(table, "lang_Save_Retry"), "btn_SaveRetry"},
+                     {Tr(table, "lang_Save_Close"), "btn_SaveClose"}, true);
 }
 
 }  // namespace dtu

@@ -7,9 +7,11 @@ class QLineEdit;
 
 namespace dtu {
 
+class TLangList;
+
 // The item texts of a box whose items are language texts, in both languages:
 // a box sized for them keeps its size across a language switch.
-QStringList ItemTextsOfBothLanguages(const char* control);
+QStringList ItemTextsOfBothLanguages(const TLangList& table, const QComboBox& box);
 
 // The width `box` needs to show the widest of `texts` whole, frame and arrow
 // included, in its own font and style.

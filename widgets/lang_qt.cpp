@@ -5,23 +5,16 @@
 
 namespace dtu {
 
-QString Tr(const char* key) {
-    return FromGbk(LangText(key));
+QString Tr(const TLangList& table, const char* key) {
+    return FromGbk(table.GetText(key));
 }
 
-QString TrIn(const char* key, bool chinese) {
-    if (LangList == nullptr) {
-        return Tr(key);
-    }
-    const bool shown = LangList->IsChinese;
-    LangList->IsChinese = chinese;
-    QString text = Tr(key);
-    LangList->IsChinese = shown;
-    return text;
+QString TrIn(const TLangList& table, const char* key, bool chinese) {
+    return FromGbk(table.GetTextIn(key, chinese));
 }
 
-QString TrWith(const char* key, const QStringList& values) {
-    QString text = Tr(key);
+QString TrWith(const TLangList& table, const char* key, const QStringList& values) {
+    QString text = Tr(table, key);
     const QString placeholder = QStringLiteral("%s");
     qsizetype at = 0;
     for (const QString& value : values) {

@@ -10,6 +10,7 @@
 #include "app/apn_window.h"
 #include "app/jpeg_image.h"
 #include "lang/builtin_texts.h"
+#include "lang/lang_list.h"
 #include "shell/version_string.h"
 #include "test_support.h"
 #include "widgets/clickable_label.h"
@@ -24,9 +25,8 @@ class DialogsTest : public QObject {
 private slots:
     void initTestCase() {
         folder_ = std::make_unique<test::ConfigFolder>();
-        InitLanguage(folder_->FilePath("Lx1Lang.txt").toStdString());
+        LoadLanguage(language_, folder_->FilePath("Lx1Lang.txt").toStdString());
     }
-    void cleanupTestCase() { FreeLanguage(); }
 
     void decoderRejectsBadPictures_data() {
         QTest::addColumn<QByteArray>("bytes");
@@ -74,7 +74,7 @@ private slots:
             QVERIFY(file.open(QIODevice::WriteOnly));
             file.write(fileBytes);
         }
-        Tfrm_About about(pictureDir.path());
+        Tfrm_About about(language_, pictureDir.path());
         about.show();
         QCOMPARE(about.img_About->pixmap().size(), shown);
         // The picture box is never stretched to the picture.
@@ -86,22 +86,22 @@ private slots:
         QTemporaryDir pictureDir;
         const QByteArray fifo = QDir(pictureDir.path()).filePath("About.jpg").toLocal8Bit();
         QCOMPARE(::mkfifo(fifo.constData(), 0600), 0);
-        Tfrm_About about(pictureDir.path());
+        Tfrm_About about(language_, pictureDir.path());
         about.show();
         QCOMPARE(about.img_About->pixmap().size(), QSize(100, 100));
         about.close();
     }
 
     void aboutShowsVersionAndCurrentLanguage() {
-        Tfrm_About about(QDir::tempPath());
+        Tfrm_About about(language_, QDir::tempPath());
         QCOMPARE(about.size(), QSize(473, 215));
         for (bool chinese : {true, false}) {
-            LangList->IsChinese = chinese;
+            language_.IsChinese = chinese;
             about.show();
             QCOMPARE(about.lbl_version->text(), " V" + QString::fromStdString(GetVersionString()));
             QCOMPARE(about.windowTitle(), chinese ? QString::fromUtf8("关于本程序") : "About this");
             QCOMPARE(about.btn_About_Yes->text(), chinese ? QString::fromUtf8("确 认") : "OK");
-            QCOMPARE(about.lbl_About_Website->text(), Tr("lang_About_Website"));
+            QCOMPARE(about.lbl_About_Website->text(), Tr(language_, "lang_About_Website"));
             QCOMPARE(about.lbl_SoftName->text(), QString("Brantec-GPRS-DTU"));
             // The caption is not cut and the version does not overlap it.
             const QLabel* caption = about.lbl_About_version;
@@ -163,7 +163,7 @@ private slots:
 
     void apnConfirmWritesTargetAndCloses() {
         QLineEdit target;
-        Tfrm_APN apn(&target);
+        Tfrm_APN apn(language_, &target);
         QCOMPARE(apn.size(), QSize(270, 220));
         apn.show();
         apn.lbledt_APN->setText("c m n e t");
@@ -182,14 +182,14 @@ private slots:
 
     void apnEmptyWarnsAndStaysOpen() {
         QLineEdit target("\"old\"");
-        Tfrm_APN apn(&target);
+        Tfrm_APN apn(language_, &target);
         apn.show();
         apn.lbledt_APN->setText("   ");
         apn.lbledt_account->setText("u");
         QString shown;
         test::OnNextModal([&shown](const QString& text) { shown = text; });
         apn.btn_APN->click();
-        QCOMPARE(shown, Tr("lang_APN_APNEmpty"));
+        QCOMPARE(shown, Tr(language_, "lang_APN_APNEmpty"));
         QVERIFY(apn.isVisible());
         QCOMPARE(target.text(), QString());
         apn.close();
@@ -197,13 +197,13 @@ private slots:
 
     void apnTextsFollowLanguageAtShow() {
         QLineEdit target;
-        Tfrm_APN apn(&target);
-        LangList->IsChinese = false;
+        Tfrm_APN apn(language_, &target);
+        language_.IsChinese = false;
         apn.show();
         QCOMPARE(apn.windowTitle(), QString("APN Setting"));
         QCOMPARE(apn.lbledt_account->Label()->text(), QString("Account:"));
         apn.close();
-        LangList->IsChinese = true;
+        language_.IsChinese = true;
         apn.show();
         QCOMPARE(apn.windowTitle(), QString::fromUtf8("APN设置"));
         QCOMPARE(apn.lbledt_account->Label()->text(), QString::fromUtf8("账号:"));
@@ -213,6 +213,7 @@ private slots:
 
 private:
     std::unique_ptr<test::ConfigFolder> folder_;
+    TLangList language_;
 };
 
 QTEST_MAIN(DialogsTest)

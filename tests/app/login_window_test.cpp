@@ -1,6 +1,5 @@
 #include <arpa/inet.h>
 #include <netinet/in.h>
-#include <pty.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -32,29 +31,6 @@
 using namespace dtu;
 
 namespace {
-
-// A pseudo-terminal whose far end stands in for a serial port.
-class FakePort {
-public:
-    FakePort() {
-        char name[128] = {};
-        if (openpty(&master_, &slave_, name, nullptr, nullptr) == 0) {
-            path_ = QString::fromLocal8Bit(name);
-        }
-    }
-    ~FakePort() {
-        if (master_ >= 0) {
-            ::close(master_);
-            ::close(slave_);
-        }
-    }
-    QString Path() const { return path_; }
-
-private:
-    int master_ = -1;
-    int slave_ = -1;
-    QString path_;
-};
 
 QByteArray ReadFile(const QString& path) {
     QFile file(path);
@@ -208,7 +184,7 @@ private slots:
     }
 
     void openedPortHandsOverToMainWindow() {
-        FakePort port;
+        test::FakePort port;
         QVERIFY(!port.Path().isEmpty());
         qputenv("DTUCONFIG_EXTRA_PORTS", port.Path().toLocal8Bit());
         folder_->WriteSettings("[COM]\nComName=" + port.Path().toLocal8Bit() + "\n");
@@ -337,7 +313,7 @@ private slots:
         QCOMPARE(box->count(), before + (added ? 1 : 0));
         QCOMPARE(box->Text(), accepted ? name.trimmed() : QString("/dev/ttyS0"));
         QCOMPARE(login.StatusText().isEmpty(), accepted);
-        QCOMPARE(box->itemText(box->count() - 1), Tr("lang_Login_AddNetPort"));
+        QCOMPARE(box->itemText(box->count() - 1), Tr(windows_->language, "lang_Login_AddNetPort"));
         const std::string stored = windows_->main->Settings()->ReadString("COM", "NetPorts", "");
         QCOMPARE(QString::fromStdString(stored), added ? "socket://cabinet-7:2000," + name.trimmed()
                                                        : QString("socket://cabinet-7:2000,bad"));
@@ -370,12 +346,13 @@ private slots:
         login.btn_Com->click();
         QVERIFY(!login.btn_Com->isEnabled());
         QCOMPARE(login.StatusText(),
-                 FromGbk(FillTextArgs(LangText("lang_Info_NetConnecting"), {name.toStdString()})));
+                 FromGbk(FillTextArgs(windows_->language.GetText("lang_Info_NetConnecting"),
+                                      {name.toStdString()})));
         QTRY_VERIFY(login.btn_Com->isEnabled());
         OpenError refused;
         refused.kind = OpenFailure::Refused;
         refused.path = name.toStdString();
-        QCOMPARE(login.StatusText(), FromGbk(OpenErrorText(refused, CurrentLangList())));
+        QCOMPARE(login.StatusText(), FromGbk(OpenErrorText(refused, windows_->language)));
         QVERIFY(login.isVisible());
     }
 
@@ -391,7 +368,7 @@ private slots:
     }
 
     void shownAgainShowsTheCurrentLineSettings() {
-        FakePort port;
+        test::FakePort port;
         qputenv("DTUCONFIG_EXTRA_PORTS", port.Path().toLocal8Bit());
         folder_->WriteSettings("[COM]\nComName=" + port.Path().toLocal8Bit() + "\n");
         Tfrm_Login& login = Start();
@@ -419,7 +396,7 @@ private slots:
         permission.path = "/dev/serial/by-id/usb-Silicon_Labs_CP2102_USB_to_UART_0001-if00-port0";
         permission.group = "dialout";
         login.ShowOpenError(permission);
-        QCOMPARE(login.StatusText(), FromGbk(OpenErrorText(permission, CurrentLangList())));
+        QCOMPARE(login.StatusText(), FromGbk(OpenErrorText(permission, windows_->language)));
         QVERIFY(login.height() > height);
         QVERIFY(login.stat1->height() >= login.stat1->heightForWidth(login.stat1->width()));
         QCOMPARE(login.stat1->geometry().bottom(), login.centralWidget()->height() - 1);
@@ -451,7 +428,7 @@ private slots:
         QString message;
         test::OnNextModal([&message](const QString& text) { message = text; });
         login.N_SaveComConf->trigger();
-        QCOMPARE(message, Tr("lang_Menu_ManySet"));
+        QCOMPARE(message, Tr(windows_->language, "lang_Menu_ManySet"));
         const PortTexts expected{"/dev/ttyX9", "4800", "ODD", "8", "1"};
         QCOMPARE(windows_->main->Session().KeptForReopen(), expected);
         QVERIFY(reopen->isVisible());
@@ -463,7 +440,7 @@ private slots:
         folder_->WriteSettings("[SYS]\nLang=1\n");
         Tfrm_Login& login = Start();
         Tfrm_MainLx1& main = *windows_->main;
-        QVERIFY(LangList->IsChinese);
+        QVERIFY(windows_->language.IsChinese);
         QCOMPARE(login.btn_Com->text(), QString::fromUtf8("打开串口"));
         QCOMPARE(login.N1->text(), QString("English(&L)"));
         auto* read = main.findChild<QPushButton*>("btn_Read");
@@ -471,7 +448,7 @@ private slots:
         QCOMPARE(read->text(), QString::fromUtf8("读取设备配置"));
 
         login.N1->trigger();
-        QVERIFY(!LangList->IsChinese);
+        QVERIFY(!windows_->language.IsChinese);
         QCOMPARE(login.btn_Com->text(), QString("Open COM"));
         QCOMPARE(login.N1->text(), QString("Chinese(&L)"));
         QCOMPARE(login.N3->title(), QString("File(&F)"));

@@ -241,7 +241,7 @@ private slots:
         QVERIFY(windows->about == nullptr);
         windows->login->N1->trigger();
         QVERIFY(windows->main != nullptr);
-        QVERIFY(LangList->IsChinese);
+        QVERIFY(windows->language.IsChinese);
         QCOMPARE(windows->login->btn_Com->text(), QString::fromUtf8("打开串口"));
         // The About window, built only now, speaks the language of the moment.
         QVERIFY(windows->about == nullptr);

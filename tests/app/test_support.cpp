@@ -1,6 +1,8 @@
 #include "test_support.h"
 
 #include <jpeglib.h>
+#include <pty.h>
+#include <unistd.h>
 #include <QApplication>
 #include <QFile>
 #include <QMessageBox>
@@ -23,6 +25,20 @@ void ConfigFolder::WriteSettings(const QByteArray& text) const {
     QFile file(FilePath("Lx1Cfg.ini"));
     if (file.open(QIODevice::WriteOnly)) {
         file.write(text);
+    }
+}
+
+FakePort::FakePort() {
+    char name[128] = {};
+    if (openpty(&master_, &slave_, name, nullptr, nullptr) == 0) {
+        path_ = QString::fromLocal8Bit(name);
+    }
+}
+
+FakePort::~FakePort() {
+    if (master_ >= 0) {
+        ::close(master_);
+        ::close(slave_);
     }
 }
 

@@ -23,6 +23,23 @@ private:
     QTemporaryDir dir_;
 };
 
+// A pseudo-terminal whose far end stands in for a serial port.
+class FakePort {
+public:
+    FakePort();
+    ~FakePort();
+    FakePort(const FakePort&) = delete;
+    FakePort& operator=(const FakePort&) = delete;
+
+    // Empty when no pseudo-terminal could be had.
+    QString Path() const { return path_; }
+
+private:
+    int master_ = -1;
+    int slave_ = -1;
+    QString path_;
+};
+
 // Runs `closer` once the next modal window appears, with that window's text
 // (a message box's text, else its title); gives up after a generous bound.
 void OnNextModal(std::function<void(const QString& text)> seen);

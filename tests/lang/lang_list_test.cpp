@@ -122,16 +122,14 @@ TEST(UpperText, RaisesAsciiLettersOnly) {
     EXPECT_EQ(UpperText("\xB0"), "\xB0");
 }
 
-TEST(LangText, ReturnsKeyWithoutTableAndTextWithOne) {
-    ASSERT_EQ(LangList, nullptr);
-    EXPECT_EQ(LangText("lang_Menu_File"), "lang_Menu_File");
+TEST(GetText, ReturnsKeyWithoutRowsAndTextWithOne) {
     TLangList list;
+    EXPECT_EQ(list.GetText("lang_Menu_File"), "lang_Menu_File");
     list.AddText("lang_Menu_File", kMenuFileChinese, "File(&F)");
-    LangList = &list;
-    EXPECT_EQ(LangText("LANG_MENU_FILE"), "File(&F)");
+    EXPECT_EQ(list.GetText("LANG_MENU_FILE"), "File(&F)");
     list.IsChinese = true;
-    EXPECT_EQ(LangText("lang_Menu_File"), kMenuFileChinese);
-    LangList = nullptr;
+    EXPECT_EQ(list.GetText("lang_Menu_File"), kMenuFileChinese);
+    EXPECT_EQ(list.GetTextIn("lang_Menu_File", false), "File(&F)");
 }
 
 TEST(SystemIsChinese, FirstSetLocaleVariableDecides) {

@@ -42,7 +42,7 @@ void DeviceTest::readAllFillsFormFromDevice() {
     fixture.set("chk_CachEnable", "1");
 
     fixture.find<QAction>("actAskAll")->trigger();
-    const QString success = dtu::Tr("lang_Info_ReadSuccess");
+    const QString success = dtu::Tr(fixture.language(), "lang_Info_ReadSuccess");
     QTRY_VERIFY_WITH_TIMEOUT(window.Info()->toPlainText().contains(success), 20000);
 
     QCOMPARE(fixture.shown("edt_HeartbeatTime"), QString("50"));
@@ -97,7 +97,8 @@ void DeviceTest::verdictStaysInViewWhateverFollows() {
         fixture.set("edt_HeartbeatTime", "99");
         fixture.find<QAction>("actAskAll")->trigger();
         auto* verdict = fixture.find<QLabel>("stat1_verdict");
-        const QString expected = dtu::Tr(row.verdictKey).section('%', 0, 0).simplified();
+        const QString expected =
+            dtu::Tr(fixture.language(), row.verdictKey).section('%', 0, 0).simplified();
         QTRY_VERIFY2_WITH_TIMEOUT(verdict->toolTip().startsWith(expected), row.name, 20000);
         QCOMPARE(verdict->styleSheet().contains("red"), row.red);
         QCOMPARE(fixture.shown("edt_HeartbeatTime"), QString(row.red ? "99" : "50"));

@@ -309,7 +309,7 @@ void EverydayTest::lineEndChoiceIsRemembered() {
     WindowFixture fixture;
     auto* choice = fixture.find<QComboBox>("cbb_SendLineEnd");
     QCOMPARE(choice->currentIndex(), 0);
-    QCOMPARE(choice->itemText(0), dtu::Tr("lang_SendEol_AsTyped"));
+    QCOMPARE(choice->itemText(0), dtu::Tr(fixture.language(), "lang_SendEol_AsTyped"));
     choice->setCurrentIndex(3);
     fixture.reopen();
     QCOMPARE(fixture.find<QComboBox>("cbb_SendLineEnd")->currentIndex(), 3);
@@ -397,13 +397,14 @@ void EverydayTest::windowHintsAreWrapped() {
         for (const QString socket : {"1", "2", "3", "4"}) {
             QWidget* box = fixture.find("chk_NetPort" + socket);
             QVERIFY(box->toolTip().contains(socket));
-            QCOMPARE(box->accessibleName(), dtu::Tr("lang_Lbl_Enable").simplified() + ' ' + socket);
+            QCOMPARE(box->accessibleName(),
+                     dtu::Tr(fixture.language(), "lang_Lbl_Enable").simplified() + ' ' + socket);
         }
     }
     // Nothing of the hint is lost on the way.
     WindowFixture english(false);
     QCOMPARE(english.find("edt_RegFormat")->toolTip().replace('\n', ' '),
-             dtu::Tr("lang_Hint_edt_RegFormat"));
+             dtu::Tr(english.language(), "lang_Hint_edt_RegFormat"));
 }
 
 void EverydayTest::qtOwnTextsFollowTheLanguage() {

@@ -15,7 +15,9 @@ WindowFixture::WindowFixture(bool chinese, const QByteArray& extraSysKeys) {
         settings.write("[SYS]\nLang=" + QByteArray(chinese ? "1" : "0") + "\n" + extraSysKeys);
     }
     settings.close();
-    window_ = std::make_unique<dtu::Tfrm_MainLx1>(QString::fromStdString(dtu::GetVersionString()));
+    language_ = std::make_unique<dtu::TLangList>();
+    window_ = std::make_unique<dtu::Tfrm_MainLx1>(*language_,
+                                                  QString::fromStdString(dtu::GetVersionString()));
 }
 
 QByteArray WindowFixture::settingsFile() const {
@@ -27,7 +29,9 @@ void WindowFixture::reopen() {
     window_->close();
     window_->SaveSettingsOnQuit();
     window_.reset();
-    window_ = std::make_unique<dtu::Tfrm_MainLx1>(QString::fromStdString(dtu::GetVersionString()));
+    language_ = std::make_unique<dtu::TLangList>();
+    window_ = std::make_unique<dtu::Tfrm_MainLx1>(*language_,
+                                                  QString::fromStdString(dtu::GetVersionString()));
 }
 
 QString WindowFixture::shown(const QString& name) {

@@ -5,7 +5,7 @@
 #include <memory>
 
 #include "form/form_model.h"
-#include "mainwindow/find_control.h"
+#include "lang/lang_list.h"
 #include "mainwindow/main_window.h"
 
 // A main window over a fresh settings folder, in the language asked for.
@@ -14,6 +14,7 @@ public:
     explicit WindowFixture(bool chinese = true, const QByteArray& extraSysKeys = {});
 
     dtu::Tfrm_MainLx1& window() { return *window_; }
+    const dtu::TLangList& language() const { return *language_; }
     QString dir() const { return dir_.path(); }
     QByteArray settingsFile() const;
 
@@ -21,9 +22,14 @@ public:
     // starts a new window on them.
     void reopen();
 
+    // A test that names a control the window lacks cannot go on.
     template <class T = QWidget>
     T* find(const QString& name) {
-        return dtu::FindControl<T>(window_.get(), name);
+        T* control = window_->findChild<T*>(name);
+        if (control == nullptr) {
+            qFatal("no control named %s", qPrintable(name));
+        }
+        return control;
     }
 
     // A control's value as one text: an edit's or memo's text, a combo's item
@@ -34,6 +40,8 @@ public:
 
 private:
     QTemporaryDir dir_;
+    // Each window loads the language file into a table of its own, which outlives it.
+    std::unique_ptr<dtu::TLangList> language_;
     std::unique_ptr<dtu::Tfrm_MainLx1> window_;
 };
 

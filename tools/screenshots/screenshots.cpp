@@ -255,7 +255,8 @@ void ShootPortList(dtu::Tfrm_Login& login, Shooter& shooter, const QString& lang
     login.SetPortSource({});
 }
 
-void ShootLog(dtu::Tfrm_MainLx1& main, Shooter& shooter, const QString& language) {
+void ShootLog(dtu::Tfrm_MainLx1& main, const dtu::TLangList& texts, Shooter& shooter,
+              const QString& language) {
     dtu::InfoArea* log = main.Info();
     log->ClearArea();
     log->SetTimeStamps(true);
@@ -263,7 +264,7 @@ void ShootLog(dtu::Tfrm_MainLx1& main, Shooter& shooter, const QString& language
     log->ShowRxLine("\r\n+CIVER:V2.1.8\r\n\r\nOK\r\n");
     log->ShowTxLine("AT+CIPSCONT?\r\n");
     log->ShowErrorLine("\r\nERROR\r\n");
-    log->ShowInfoLine(dtu::Tr("lang_Info_ReadSuccess"));
+    log->ShowInfoLine(dtu::Tr(texts, "lang_Info_ReadSuccess"));
     shooter.Save(main, language + "_main_log_time_stamps");
     // Noise from a wrong baud rate, seen as it came, and a search in the log.
     auto* hex = main.findChild<QCheckBox*>("chk_HexView");
@@ -331,7 +332,7 @@ void ShootLanguage(dtu::AppWindows& windows, Shooter& shooter, const QString& la
     if (showMore != nullptr) {
         showMore->click();
     }
-    ShootLog(main, shooter, language);
+    ShootLog(main, windows.language, shooter, language);
     for (QAction* action : main.menuBar()->actions()) {
         if (QMenu* menu = action->menu(); menu != nullptr && action->isVisible()) {
             ShootMenu(shooter, menu, language + "_main_menu_" + menu->objectName());
@@ -385,7 +386,7 @@ int main(int argc, char* argv[]) {
     Shooter shooter(folder);
     // Before any port was opened: what a first start selects.
     for (const bool chinese : {true, false}) {
-        dtu::LangList->IsChinese = chinese;
+        windows->language.IsChinese = chinese;
         windows->login->ApplyLoginTexts();
         windows->login->show();
         shooter.Save(*windows->login,
@@ -393,7 +394,7 @@ int main(int argc, char* argv[]) {
         windows->login->hide();
     }
     for (const bool chinese : {true, false}) {
-        dtu::LangList->IsChinese = chinese;
+        windows->language.IsChinese = chinese;
         ShootLanguage(*windows, shooter, chinese ? "zh" : "en");
     }
     return shooter.Ok() ? 0 : 1;
