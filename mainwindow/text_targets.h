@@ -17,7 +17,7 @@ class TextTargets {
 public:
     void AddCaption(QObject* control, const char* key);
     void AddHint(QWidget* control, const char* key);
-    // `keys` name the items in order; a null key ends them.
+    // `keys` name the items in order; null keys are passed over.
     void AddItems(QComboBox* box, std::span<const char* const> keys);
 
     void Apply(const TLangList& table) const;

@@ -1,6 +1,5 @@
 #include "widgets/form_text.h"
 
-#include <QCheckBox>
 #include <QComboBox>
 #include <QPlainTextEdit>
 
@@ -34,10 +33,6 @@ void SetComboByText(QComboBox* combo, const std::string& gbk) {
         }
     }
     combo->setCurrentIndex(-1);
-}
-
-void SetCheckByText(QCheckBox* box, const std::string& value, const std::string& on) {
-    box->setChecked(value == on);
 }
 
 }  // namespace dtu

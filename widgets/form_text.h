@@ -3,7 +3,6 @@
 #include <QString>
 #include <string>
 
-class QCheckBox;
 class QComboBox;
 class QPlainTextEdit;
 
@@ -19,8 +18,5 @@ void SetMemoText(QPlainTextEdit* memo, const std::string& gbk);
 
 // Selects the first item equal to `gbk` ignoring letter case; none when no item is.
 void SetComboByText(QComboBox* combo, const std::string& gbk);
-
-// Ticks the box exactly when `value` equals `on`; its handler follows the change.
-void SetCheckByText(QCheckBox* box, const std::string& value, const std::string& on);
 
 }  // namespace dtu
