@@ -22,7 +22,8 @@ enum class OpenFailure {
     ServerLine,   // a raw TCP server keeps its own line; `systemText` names the new one
 };
 
-// One failed open, captured where it happened; the windows only render it.
+// How an open ended: kind None when the port opened, else the failure as it
+// was captured where it happened, for the front ends to put into words.
 struct OpenError {
     OpenFailure kind = OpenFailure::None;
     std::string path;           // the device path asked for

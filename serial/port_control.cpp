@@ -101,6 +101,7 @@ OpenError PortControl::OpenSerialPort() {
         comm_.StartPort();
         portIsOpen_ = true;
     } catch (const ECommsError& error) {
+        // An error the system did not classify is told by its message.
         failure = error.Failure().Opened() ? OtherOpenError(settings.port, error.what())
                                            : error.Failure();
         portIsOpen_ = false;
