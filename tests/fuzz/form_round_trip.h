@@ -19,7 +19,7 @@ inline void CheckFormRoundTrip(const FormModel& form) {
     const ScratchFile file;
     IniFile saved(file.Path());
     SaveFormSettings(form, saved);
-    saved.Save();
+    Check(!saved.Save().has_value());
     FormModel loaded;
     LoadFormSettings(IniFile(file.Path()), loaded);
     for (const FieldRow& row : FormFields()) {
