@@ -12,10 +12,30 @@
 
 namespace dtu {
 
+namespace {
+
+// Asks for the class the field's kind is shown in, so a control of another
+// class counts as missing instead of being cast to what it is not.
+QWidget* ControlOfKind(NamedControls& controls, const FieldRow& row) {
+    switch (row.kind) {
+        case FieldKind::Text:
+            return controls.Find<QLineEdit>(row.control);
+        case FieldKind::Memo:
+            return controls.Find<QPlainTextEdit>(row.control);
+        case FieldKind::Item:
+            return controls.Find<QComboBox>(row.control);
+        case FieldKind::Tick:
+            return controls.Find<QCheckBox>(row.control);
+    }
+    return nullptr;
+}
+
+}  // namespace
+
 FormBinder::FormBinder(QObject* parent, NamedControls& controls, FormModel& model)
     : QObject(parent), model_(model) {
     for (const FieldRow& row : FormFields()) {
-        if (QWidget* control = controls.Find<QWidget>(row.control)) {
+        if (QWidget* control = ControlOfKind(controls, row)) {
             controls_[static_cast<std::size_t>(row.field)] = control;
             Connect(row.field);
         }

@@ -18,8 +18,8 @@ class TypingLimit;
 class FormBinder : public QObject {
     Q_OBJECT
 public:
-    // Each field's control is the one `controls` holds under the field's name;
-    // a field without one is left out.
+    // Each field's control is the one `controls` holds under the field's name,
+    // of the class its kind is shown in; a field without one is left out.
     FormBinder(QObject* parent, NamedControls& controls, FormModel& model);
 
     // Shows every value in its control.

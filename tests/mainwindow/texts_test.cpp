@@ -4,14 +4,18 @@
 #include <QComboBox>
 #include <QDesktopServices>
 #include <QHelpEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QRegularExpression>
 #include <QTest>
 #include <QUrl>
+#include <algorithm>
 
 #include "form_test.h"
 #include "lang/lang_list.h"
+#include "mainwindow/form_binder.h"
 #include "mainwindow/info_area.h"
+#include "mainwindow/named_controls.h"
 #include "settings/ini_file.h"
 #include "shell/version_string.h"
 #include "widgets/web_address.h"
@@ -64,6 +68,7 @@ private slots:
     void usageLinesOnEverySwitch();
     void hintsAndCaptionsFromTable();
     void everyTableNamesControlsTheWindowHas();
+    void binderLeavesOutAControlOfAnotherClass();
     void hintSwitchSwallowsToolTips();
     void quitSavesLanguageAndHints();
     void menuEntriesCallTheShell();
@@ -135,6 +140,25 @@ void TextsTest::everyTableNamesControlsTheWindowHas() {
         WindowFixture fixture(chinese);
         fixture.find<QAction>("N3")->trigger();
     }
+}
+
+// A field whose name is carried by a control of another class is reported as
+// missing rather than cast to the class its kind needs.
+void TextsTest::binderLeavesOutAControlOfAnotherClass() {
+    QLabel label;
+    label.setObjectName("edt_IP1");
+    QLineEdit edit;
+    edit.setObjectName("edt_Port1");
+    dtu::NamedControls named;
+    named.Record(&label);
+    named.Record(&edit);
+    dtu::FormModel model;
+    dtu::FormBinder binder(nullptr, named, model);
+
+    QCOMPARE(binder.Control(dtu::Field::edt_IP1), nullptr);
+    QVERIFY(std::ranges::count(named.Missing(), "edt_IP1") == 1);
+    edit.setText("6060");
+    QCOMPARE(model.Text(dtu::Field::edt_Port1), std::string("6060"));
 }
 
 void TextsTest::hintSwitchSwallowsToolTips() {
