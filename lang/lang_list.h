@@ -4,7 +4,6 @@
 #include <string>
 
 #include "lang/atomic_write.h"
-
 #include "lang/lang_rows.h"
 
 namespace dtu {

@@ -17,10 +17,6 @@ std::filesystem::path FilePath(const QString& path) {
     return QFile::encodeName(path).toStdString();
 }
 
-QString WithPath(const TLangList& table, const char* key, const QString& path) {
-    return Tr(table, key).replace(QStringLiteral("%s"), path);
-}
-
 }  // namespace
 
 QString Tfrm_MainLx1::AskProfilePath(bool forSaving) {
@@ -47,10 +43,10 @@ void Tfrm_MainLx1::ExportProfile() {
     // The cloud password is nobody else's to read.
     const bool secret = !session_.Form().Text(Field::lbledtPswd).empty();
     if (file.Save(secret ? FileAccess::OwnerOnly : FileAccess::Kept)) {
-        info_->ShowErrorLine(WithPath(language_, "lang_Profile_Unwritable", path));
+        info_->ShowErrorLine(TrWith(language_, "lang_Profile_Unwritable", {path}));
         return;
     }
-    info_->ShowInfoLine(WithPath(language_, "lang_Profile_Exported", path));
+    info_->ShowInfoLine(TrWith(language_, "lang_Profile_Exported", {path}));
 }
 
 void Tfrm_MainLx1::ImportProfile() {
@@ -62,10 +58,10 @@ void Tfrm_MainLx1::ImportProfile() {
     std::string bytes;
     const ReadOutcome read = ReadRegularFileUpTo(FilePath(path), kProfileMaxBytes, bytes);
     if (read != ReadOutcome::Whole) {
-        info_->ShowErrorLine(WithPath(
+        info_->ShowErrorLine(TrWith(
             language_,
             read == ReadOutcome::TooLong ? "lang_Profile_TooLong" : "lang_Profile_Unreadable",
-            path));
+            {path}));
         return;
     }
     const IniFile file(FilePath(path), kProfileMaxBytes);
@@ -75,7 +71,7 @@ void Tfrm_MainLx1::ImportProfile() {
     } else {
         ShowFullView();
     }
-    info_->ShowInfoLine(WithPath(language_, "lang_Profile_Imported", path));
+    info_->ShowInfoLine(TrWith(language_, "lang_Profile_Imported", {path}));
     ShowIndexesOutsideLists(file, true, path);
 }
 
