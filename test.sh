@@ -1,13 +1,13 @@
 #!/usr/bin/env bash
-# Installs what is missing, then builds and runs every test: a plain build, an
-# AddressSanitizer + UndefinedBehaviorSanitizer build, a ThreadSanitizer build of
-# the threaded serial code, a bounded libFuzzer run of the reply handling, and
-# the Debian package: a Release build, its checks, its installation and one
-# start of the installed tool.
+# Installs what is missing, then builds and runs every test: formatting; one
+# optimised build that runs the plain tests and makes the Debian package (built,
+# checked, installed and started once); a clang AddressSanitizer +
+# UndefinedBehaviorSanitizer build that runs the tests and a bounded libFuzzer
+# run, and builds the benchmarks; and a ThreadSanitizer build of the threaded
+# serial code. Each stage's time is printed at the end.
 set -euo pipefail
 cd "$(dirname "$0")"
 
-scripts/install-deps.sh
 export QT_QPA_PLATFORM=offscreen
 jobs=2
 passed=0
@@ -35,7 +35,7 @@ run_ctest() {
   return 0
 }
 
-# Warnings stop these builds; the package's build below is a packager's.
+# Warnings stop these builds.
 # "--target NAME" pairs before the options build just those targets.
 configure_and_build() {
   local dir=$1
@@ -45,8 +45,36 @@ configure_and_build() {
     targets+=(--target "$2")
     shift 2
   done
-  cmake -S . -B "$dir" -G Ninja -DDTU_WERROR=ON "$@" > /dev/null
+  cmake -S . -B "$dir" -G Ninja -DDTU_WERROR=ON "${launcher[@]}" "$@" > /dev/null
   cmake --build "$dir" -j"$jobs" "${targets[@]}"
+}
+
+# Compiles go through ccache when it is there, keyed by paths relative to this
+# folder, so that a fresh clone of the same commit on this machine hits the cache.
+launcher=()
+use_ccache() {
+  if command -v ccache > /dev/null; then
+    launcher=(-DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+    export CCACHE_BASEDIR=$PWD CCACHE_NOHASHDIR=1
+    export CCACHE_SLOPPINESS=pch_defines,time_macros,include_file_mtime,include_file_ctime
+    ccache --zero-stats > /dev/null
+  fi
+}
+
+# Each stage's time, printed at the end.
+stage_names=()
+stage_seconds=()
+stage_started=$SECONDS
+stage_end() {
+  if [ ${#stage_names[@]} -gt 0 ]; then
+    stage_seconds+=($((SECONDS - stage_started)))
+  fi
+  stage_started=$SECONDS
+}
+stage() {
+  stage_end
+  stage_names+=("$1")
+  echo "== $1"
 }
 
 check() {
@@ -60,42 +88,54 @@ check() {
   fi
 }
 
-echo "== formatting"
+stage "installing what is missing"
+scripts/install-deps.sh
+use_ccache
+
+stage "formatting"
 check formatting scripts/check-format.sh
 
-echo "== plain build"
-configure_and_build build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDTU_BUILD_GUI=ON -DDTU_BUILD_TESTS=ON \
-  -DDTU_BUILD_BENCH=ON
-run_ctest build
-
-echo "== AddressSanitizer + UndefinedBehaviorSanitizer"
-configure_and_build build-asan -DCMAKE_BUILD_TYPE=Debug -DDTU_SANITIZE=ON -DDTU_BUILD_GUI=ON \
-  -DDTU_BUILD_TESTS=ON -DDTU_BUILD_BENCH=OFF
-ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 run_ctest build-asan
-
-echo "== ThreadSanitizer (serial threads)"
-configure_and_build build-tsan --target serial_tests --target session_tests --target cli_tests \
-  --target netport_tests --target netport_e2e_tests -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDTU_TSAN=ON \
-  -DDTU_BUILD_GUI=OFF -DDTU_BUILD_TESTS=ON -DDTU_BUILD_BENCH=OFF
-TSAN_OPTIONS=halt_on_error=1 run_ctest build-tsan -L serial
-
-echo "== libFuzzer (bounded run)"
-configure_and_build build-fuzz --target reply_fuzzer --target files_fuzzer \
-  -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDTU_FUZZ=ON \
-  -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
-  -DDTU_BUILD_GUI=OFF -DDTU_BUILD_TESTS=ON -DDTU_BUILD_BENCH=OFF
-run_ctest build-fuzz -L fuzz
-
-echo "== Debian package"
-if scripts/build-package.sh build-release; then
+# One optimised build serves the plain tests and the package: the package's own
+# Release flags, with the tests (and warnings as errors) added to the same tree.
+stage "optimised build, plain tests and the Debian package"
+release_options=(-DDTU_WERROR=ON -DDTU_BUILD_TESTS=ON "${launcher[@]}")
+if scripts/build-package.sh build-release "${release_options[@]}" &&
+  cmake --build build-release -j"$jobs"; then
+  run_ctest build-release
   passed=$((passed + 1))
   package=$(ls "$PWD"/build-release/dtuconfig_*.deb)
   check "package checks" scripts/check-package.sh "$package"
   check "installed tool" scripts/try-installed.sh "$package"
 else
+  echo "FAILED: optimised build" >&2
   failed=$((failed + 1))
 fi
 
+# clang with AddressSanitizer and UndefinedBehaviorSanitizer: the tests, the
+# bounded fuzzing of the reply handling and the files, and the benchmarks, which
+# are built here only and run nowhere in the suite.
+stage "AddressSanitizer + UndefinedBehaviorSanitizer, fuzzing, benchmarks built"
+configure_and_build build-asan -DCMAKE_BUILD_TYPE=Debug -DDTU_SANITIZE=ON -DDTU_FUZZ=ON \
+  -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
+  -DDTU_BUILD_GUI=ON -DDTU_BUILD_TESTS=ON -DDTU_BUILD_BENCH=ON
+ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 run_ctest build-asan
+
+stage "ThreadSanitizer (serial threads)"
+configure_and_build build-tsan --target serial_tests --target session_tests --target cli_tests \
+  --target netport_tests --target netport_e2e_tests -DCMAKE_BUILD_TYPE=Debug \
+  -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g" -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
+  -DDTU_TSAN=ON -DDTU_BUILD_GUI=OFF -DDTU_BUILD_TESTS=ON -DDTU_BUILD_BENCH=OFF
+TSAN_OPTIONS=halt_on_error=1 run_ctest build-tsan -L serial
+stage_end
+
+echo
+for i in "${!stage_names[@]}"; do
+  printf '%5d s  %s\n' "${stage_seconds[$i]}" "${stage_names[$i]}"
+done
+printf '%5d s  whole run\n' "$SECONDS"
+if [ ${#launcher[@]} -gt 0 ]; then
+  ccache --show-stats 2>/dev/null | grep -E '^(Cacheable calls|  Hits|  Misses)' || true
+fi
 echo
 echo "total: $passed passed, $failed failed"
 [ "$failed" -eq 0 ]

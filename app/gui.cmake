@@ -19,6 +19,7 @@ dtu_layer(dtu_app)
 set_property(SOURCE startup.cpp APPEND PROPERTY COMPILE_DEFINITIONS DTU_APP_ID="${DTU_APP_ID}")
 target_link_libraries(dtu_app PUBLIC dtu_mainwindow dtu_widgets dtu_shell JPEG::JPEG Qt6::Widgets)
 dtu_warnings(dtu_app)
+dtu_precompiled(dtu_app QT)
 
 add_executable(dtuconfig main.cpp)
 target_link_libraries(dtuconfig PRIVATE dtu_app dtu_mainwindow dtu_shell JPEG::JPEG Qt6::Widgets)

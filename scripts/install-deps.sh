@@ -11,6 +11,8 @@ packages=(
   libjpeg62-turbo-dev
   fonts-wqy-microhei fontconfig xdg-utils
   clang-format
+  # Compiles of a commit built before are taken from the cache.
+  ccache
   # The network-port tests start a serial device server in front of the simulated device.
   ser2net
   # The icon, the package and their checks.
