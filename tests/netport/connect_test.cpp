@@ -4,6 +4,7 @@
 #include <netdb.h>
 #include <netinet/in.h>
 #include <poll.h>
+#include <sys/eventfd.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -286,6 +287,26 @@ TEST(ConnectTest, ConnectingInTheBackgroundEndsOnTheOwnerThreadOrNotAtAll) {
     EXPECT_LT(std::chrono::steady_clock::now() - closing, NetLink::kConnectTimeout / 2);
     EXPECT_FALSE(poster.RunUntil([&] { return results.size() > 1; }));
     close(queued);
+}
+
+// A resolver that does not answer until the test lets it.
+std::atomic<bool> resolverReleased{false};
+int StuckResolver(const char*, const char*, const addrinfo*, addrinfo**) {
+    for (int i = 0; i < 10000 && !resolverReleased; ++i) {
+        std::this_thread::sleep_for(1ms);
+    }
+    return EAI_AGAIN;
+}
+
+TEST(ConnectTest, AResolverThatDoesNotAnswerIsLeftBehind) {
+    const NetPortName server{NetProtocol::RawTcp, "dtu-server.invalid", 2001};
+    const std::string name = "socket://dtu-server.invalid:2001";
+    EXPECT_EQ(ConnectTo(server, name, 200ms, -1, StuckResolver).error.kind, OpenFailure::NoAnswer);
+    const int cancel = eventfd(1, EFD_CLOEXEC);  // readable: given up at once
+    EXPECT_EQ(ConnectTo(server, name, 10s, cancel, StuckResolver).error.kind,
+              OpenFailure::Other);  // cancelled, not timed out
+    close(cancel);
+    resolverReleased = true;
 }
 
 constexpr std::size_t kChunk = 64 * 1024;
