@@ -287,6 +287,21 @@ TEST(ConnectTest, ConnectingInTheBackgroundEndsOnTheOwnerThreadOrNotAtAll) {
     EXPECT_LT(std::chrono::steady_clock::now() - closing, NetLink::kConnectTimeout / 2);
     EXPECT_FALSE(poster.RunUntil([&] { return results.size() > 1; }));
     close(queued);
+
+    // An RFC 2217 server that agrees and then leaves a setting unanswered: the
+    // same while the link waits for it.
+    const Listener agreeing;
+    link.BeginOpen(agreeing.Name("rfc2217"), {}, record);
+    const int silent = accept4(agreeing.fd, nullptr, nullptr, SOCK_CLOEXEC);
+    Say(silent, telnet::Negotiation(telnet::kDo, telnet::kComPort));
+    std::string heard;
+    for (int i = 0; i < 100 && heard.find("\xFF\xFA\x2C\x01") == std::string::npos; ++i) {
+        heard += ReadSome(silent);  // up to the baud rate the link now waits for
+    }
+    const auto giving = std::chrono::steady_clock::now();
+    link.Close();
+    EXPECT_LT(std::chrono::steady_clock::now() - giving, NetLink::kSettingTimeout / 2);
+    close(silent);
 }
 
 // A resolver that does not answer until the test lets it.
