@@ -147,6 +147,10 @@ int StatusForSignal(int signal) {
     return signal == SIGHUP ? kExitHangUp : kExitInterrupted;
 }
 
+std::string InterruptedBy(int signal) {
+    return std::string("interrupted by SIG") + sigabbrev_np(signal);
+}
+
 BatchEnd RunBatch(const Options& options, const RunPlan& plan, const Console& console,
                   OutputFiles& files) {
     const bool read = plan.action == Action::Read;
@@ -158,29 +162,30 @@ BatchEnd RunBatch(const Options& options, const RunPlan& plan, const Console& co
     DeviceBatch batch(options.ports, plan, texts);
     const PortTexts line{"", options.baudRate, options.parity, options.dataBits, options.stopBits};
     BatchEnd end;
+    int stopSignal = 0;
+    // A stop signal ends the opening as it ends the runs: a name lookup or a
+    // connect under way is given up.
+    std::optional<InterruptWatch> watch;
+    if (console.catchSignals) {
+        watch.emplace(batch.Loop(), [&batch, &stopSignal](int signal) {
+            stopSignal = signal;
+            batch.Interrupt();
+        });
+    }
     if (!batch.OpenAll(line, output)) {
-        end.status = kExitPort;
-        end.reason = "a port could not be opened; nothing was sent";
+        end.status = stopSignal != 0 ? StatusForSignal(stopSignal) : kExitPort;
+        end.reason = stopSignal != 0 ? InterruptedBy(stopSignal) + "; nothing was sent"
+                                     : "a port could not be opened; nothing was sent";
     } else {
-        int stopSignal = 0;
-        bool inTime = true;
-        {
-            std::optional<InterruptWatch> watch;
-            if (console.catchSignals) {
-                watch.emplace(batch.Loop(), [&batch, &stopSignal](int signal) {
-                    stopSignal = signal;
-                    batch.Interrupt();
-                });
-            }
-            inTime = batch.Run(output, kBatchBound);
-        }
+        const bool inTime = batch.Run(output, kBatchBound);
+        watch.reset();
         const std::vector<DeviceResult> results = batch.Results();
         const bool allSucceeded = std::all_of(results.begin(), results.end(), [](const auto& r) {
             return r.verdict == Verdict::Success;
         });
         if (stopSignal != 0) {
             end.status = StatusForSignal(stopSignal);
-            end.reason = std::string("interrupted by SIG") + sigabbrev_np(stopSignal);
+            end.reason = InterruptedBy(stopSignal);
         } else if (!inTime) {
             end.status = kExitInterrupted;
             end.reason = "interrupted: the runs took too long";

@@ -64,7 +64,7 @@ bool DeviceBatch::OpenAll(const PortTexts& line, const BatchOutput& output) {
         });
     }
     // Connects and line settings have their own time-outs; this only bounds a fault.
-    if (!loop_.RunUntil([&] { return opening == 0; }, kOpenBound)) {
+    if (!loop_.RunUntil([&] { return opening == 0 || interrupted_; }, kOpenBound) || interrupted_) {
         allOpen = false;
     }
     if (!allOpen) {
@@ -132,6 +132,7 @@ bool DeviceBatch::Run(const BatchOutput& output, std::chrono::milliseconds bound
 }
 
 void DeviceBatch::Interrupt() {
+    interrupted_ = true;
     for (const auto& run : runs_) {
         run->Interrupt();
     }

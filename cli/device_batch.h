@@ -29,13 +29,14 @@ public:
     DeviceBatch(const std::vector<std::string>& ports, const RunPlan& plan, const TLangList& texts);
 
     // Opens every port, the network ones connecting side by side. When one is
-    // unknown or does not open, closes them all, says why and returns false:
-    // nothing has been sent.
+    // unknown or does not open, or Interrupt came first, closes them all (a
+    // connect under way is given up), says why and returns false: nothing has
+    // been sent.
     bool OpenAll(const PortTexts& line, const BatchOutput& output);
     // Runs the plan on every device until each has ended; false when
     // `bound` ended it first, the runs then interrupted.
     bool Run(const BatchOutput& output, std::chrono::milliseconds bound);
-    // From the loop: ends every run in progress as interrupted.
+    // From the loop: ends the opening, or every run in progress as interrupted.
     void Interrupt();
 
     EventLoop& Loop() { return loop_; }
@@ -47,6 +48,7 @@ private:
     EventLoop loop_;
     std::vector<std::unique_ptr<DeviceRun>> runs_;
     double seconds_ = 0;
+    bool interrupted_ = false;
 };
 
 }  // namespace dtu::cli

@@ -27,12 +27,12 @@ void BlockStopSignals() {
     pthread_sigmask(SIG_BLOCK, &signals, nullptr);
 }
 
-InterruptWatch::InterruptWatch(EventPoster& poster, std::function<void(int signal)> onStop)
-    : thread_([&poster, onStop = std::move(onStop)] {
+InterruptWatch::InterruptWatch(EventLoop& loop, std::function<void(int signal)> onStop)
+    : thread_([&loop, onStop = std::move(onStop)] {
           const sigset_t signals = WatchedSignals();
           int signal = 0;
           while (sigwait(&signals, &signal) == 0 && signal != kWakeSignal) {
-              poster.Post([onStop, signal] { onStop(signal); });
+              loop.PostFirst([onStop, signal] { onStop(signal); });
           }
       }) {}
 

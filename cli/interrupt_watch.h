@@ -3,7 +3,7 @@
 #include <functional>
 #include <thread>
 
-#include "serial/event_poster.h"
+#include "session/event_loop.h"
 
 namespace dtu::cli {
 
@@ -13,10 +13,11 @@ namespace dtu::cli {
 void BlockStopSignals();
 
 // While it lives, each stop signal posts `onStop` with the signal's number to
-// the loop, so the runs end as interrupted and the ports are restored and released.
+// the loop, ahead of the data waiting there, so the runs end as interrupted and
+// the ports are restored and released.
 class InterruptWatch {
 public:
-    InterruptWatch(EventPoster& poster, std::function<void(int signal)> onStop);
+    InterruptWatch(EventLoop& loop, std::function<void(int signal)> onStop);
     ~InterruptWatch();
     InterruptWatch(const InterruptWatch&) = delete;
     InterruptWatch& operator=(const InterruptWatch&) = delete;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <netdb.h>
+
 #include <chrono>
 #include <string>
 
@@ -14,12 +16,18 @@ struct Connection {
     OpenError error;
 };
 
+// Looks a host name up as getaddrinfo does (the default); may block for as
+// long as the resolver takes.
+using Resolver = int (*)(const char* host, const char* service, const addrinfo* hints,
+                         addrinfo** found);
+
 // Connects to the server of `name` (the port name, for the error) within
-// `timeout`, trying each address the host resolves to. Resolving a host name
-// may take the resolver's own time. A readable `cancelFd` (-1: none) ends the
-// wait at once.
+// `timeout`, the name lookup included, trying each address the host resolves
+// to. A resolver still busy when the time is up is left behind. A readable
+// `cancelFd` (-1: none) ends either wait at once.
 Connection ConnectTo(const NetPortName& server, const std::string& name,
-                     std::chrono::milliseconds timeout, int cancelFd = -1);
+                     std::chrono::milliseconds timeout, int cancelFd = -1,
+                     Resolver resolve = getaddrinfo);
 
 // The failure a connect that ended with `error` (an errno value) stands for.
 OpenError ConnectFailure(const std::string& name, int error);

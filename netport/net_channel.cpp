@@ -34,8 +34,12 @@ NetChannel::NetChannel(int fd, bool telnet, std::uint32_t framingMs, Sink sink)
         close(fd_);
         throw std::system_error(errno, std::generic_category(), "eventfd");
     }
-    if (telnet_) {
-        WriteRaw(options_.Opening());
+    try {
+        budget_ = std::make_shared<ReceiveBudget>();
+    } catch (const std::system_error&) {
+        close(wake_);
+        close(fd_);
+        throw;
     }
     reader_ = std::thread([this] { Run(); });
 }
@@ -76,15 +80,26 @@ void NetChannel::Abort() {
     {
         const std::lock_guard lock(answerMutex_);
         failed_ = true;
+        lost_ = true;
     }
     answered_.notify_all();
 }
 
+bool NetChannel::Lost() {
+    const std::lock_guard lock(answerMutex_);
+    return lost_;
+}
+
+NetChannel::Greeting NetChannel::WaitForGreeting(std::chrono::milliseconds bound) {
+    std::unique_lock lock(answerMutex_);
+    answered_.wait_for(lock, bound, [this] { return greeting_ != Greeting::Waiting || lost_; });
+    return greeting_ == Greeting::Waiting && lost_ ? Greeting::Lost : greeting_;
+}
+
 NetChannel::ComPortState NetChannel::WaitForComPort(std::chrono::milliseconds bound) {
     std::unique_lock lock(answerMutex_);
-    answered_.wait_for(lock, bound,
-                       [this] { return comPort_ != ComPortState::Waiting || failed_; });
-    return failed_ && comPort_ == ComPortState::Waiting ? ComPortState::Lost : comPort_;
+    answered_.wait_for(lock, bound, [this] { return comPort_ != ComPortState::Waiting || lost_; });
+    return comPort_ == ComPortState::Waiting && lost_ ? ComPortState::Lost : comPort_;
 }
 
 std::optional<std::uint32_t> NetChannel::Ask(telnet::ComPortCommand command, std::uint32_t value,
@@ -101,8 +116,7 @@ std::optional<std::uint32_t> NetChannel::Ask(telnet::ComPortCommand command, std
         }
     }
     std::unique_lock lock(answerMutex_);
-    answered_.wait_for(
-        lock, bound, [&] { return answers_.contains(command) || comPort_ == ComPortState::Lost; });
+    answered_.wait_for(lock, bound, [&] { return answers_.contains(command) || lost_; });
     const auto answer = answers_.find(command);
     return answer != answers_.end() ? std::optional(answer->second) : std::nullopt;
 }
@@ -118,7 +132,10 @@ void NetChannel::Run() {
                 std::chrono::duration_cast<std::chrono::milliseconds>(blockEnd - Clock::now());
             timeout = static_cast<int>(std::max<std::int64_t>(left.count(), 0));
         }
-        std::array<pollfd, 2> entries{{{fd_, POLLIN, 0}, {wake_, POLLIN, 0}}};
+        // While the owner has a full budget of blocks to take, the socket waits.
+        const int socket = budget_->Full() ? -1 : fd_;
+        std::array<pollfd, 3> entries{
+            {{socket, POLLIN, 0}, {wake_, POLLIN, 0}, {budget_->WakeFd(), POLLIN, 0}}};
         const int ready = poll(entries.data(), entries.size(), timeout);
         if (ready < 0 && errno == EINTR) {
             continue;
@@ -127,8 +144,14 @@ void NetChannel::Run() {
             return;  // closed by the owner: no notices
         }
         if (ready == 0) {
-            sink_.data(std::move(pending));
+            Deliver(std::move(pending));
             pending.clear();
+            continue;
+        }
+        if (entries[2].revents != 0) {
+            budget_->Drain();  // room to read again
+        }
+        if (ready > 0 && entries[0].revents == 0) {
             continue;
         }
         const ssize_t count = ready < 0 ? -1 : read(fd_, buffer.data(), buffer.size());
@@ -142,30 +165,65 @@ void NetChannel::Run() {
         // Answers are read line by line: a line end hands the block over at once, and
         // no byte waits longer than the framing interval, so a slow device is heard.
         if (!pending.empty() && (pending.back() == '\n' || pending.back() == '\r')) {
-            sink_.data(std::move(pending));
+            Deliver(std::move(pending));
             pending.clear();
         } else if (before == 0 && !pending.empty()) {
             blockEnd = Clock::now() + std::chrono::milliseconds(framingMs_.load());
         }
     }
     if (!pending.empty()) {
-        sink_.data(std::move(pending));
+        Deliver(std::move(pending));
     }
     failed_ = true;
     {
         const std::lock_guard lock(answerMutex_);
-        if (comPort_ == ComPortState::Waiting) {
-            comPort_ = ComPortState::Lost;
-        }
+        lost_ = true;
     }
     answered_.notify_all();
     sink_.lost();
 }
 
+void NetChannel::Deliver(std::string block) {
+    const std::size_t size = block.size();
+    sink_.data(std::move(block), ReceiveBudget::Take(budget_, size));
+}
+
+bool NetChannel::Greeted(std::string_view& bytes) {
+    if (greeting_ == Greeting::Telnet) {  // only the reader writes it
+        return true;
+    }
+    firstBytes_.append(bytes);
+    switch (telnet::ClassifyGreeting(firstBytes_)) {
+        case telnet::Greeting::Unknown:
+            return false;
+        case telnet::Greeting::Plain:
+            SetGreeting(Greeting::Plain);
+            failed_ = true;  // nothing of ours may reach it
+            return false;
+        case telnet::Greeting::Telnet:
+            break;
+    }
+    {
+        const std::lock_guard writing(writeMutex_);
+        WriteRaw(options_.Opening());
+    }
+    SetGreeting(Greeting::Telnet);
+    bytes = firstBytes_;
+    return true;
+}
+
+void NetChannel::SetGreeting(Greeting greeting) {
+    {
+        const std::lock_guard lock(answerMutex_);
+        greeting_ = greeting;
+    }
+    answered_.notify_all();
+}
+
 bool NetChannel::Take(std::string_view bytes, std::string& pending) {
     if (!telnet_) {
         pending.append(bytes);
-    } else {
+    } else if (Greeted(bytes)) {
         std::vector<telnet::Control> controls;
         decoder_.Feed(bytes, pending, controls);
         for (const telnet::Control& control : controls) {
@@ -173,7 +231,7 @@ bool NetChannel::Take(std::string_view bytes, std::string& pending) {
         }
     }
     while (pending.size() >= kReadBlockSize) {
-        sink_.data(pending.substr(0, kReadBlockSize));
+        Deliver(pending.substr(0, kReadBlockSize));
         pending.erase(0, kReadBlockSize);
     }
     return !failed_;

@@ -70,21 +70,42 @@ constexpr std::array<SettingRow, 4> kSettings = {{
      [](const LineRequest& l) { return static_cast<std::uint32_t>(l.stopBits); }, Number},
 }};
 
+constexpr const char* kServerClosed = "the server closed the connection";
+
+// Whether the server behind `channel` speaks telnet. A plain TCP server stays
+// silent or sends data first; it has then received nothing from us.
+OpenError AwaitTelnet(NetChannel& channel, const std::string& name) {
+    switch (channel.WaitForGreeting(NetLink::kGreetingTimeout)) {
+        case NetChannel::Greeting::Telnet:
+            return {};
+        case NetChannel::Greeting::Lost:
+            return OtherOpenError(name, kServerClosed);
+        case NetChannel::Greeting::Waiting:
+        case NetChannel::Greeting::Plain:
+            break;
+    }
+    return OtherOpenError(
+        name, "this server speaks plain TCP: use socket://" + name.substr(name.find("://") + 3));
+}
+
 // Sets `line` on the server behind `channel`, the com-port option agreed first.
-OpenError SendLine(NetChannel& channel, const std::string& name, const LineRequest& line) {
-    switch (channel.WaitForComPort(NetLink::kSettingTimeout)) {
+OpenError SendLine(NetChannel& channel, const std::string& name, const LineRequest& line,
+                   std::chrono::milliseconds bound) {
+    switch (channel.WaitForComPort(bound)) {
         case NetChannel::ComPortState::Agreed:
             break;
         case NetChannel::ComPortState::Waiting:
         case NetChannel::ComPortState::Refused:
             return LineSettingsError(name, "the server does not offer the com-port option");
         case NetChannel::ComPortState::Lost:
-            return OtherOpenError(name, "the server closed the connection");
+            return OtherOpenError(name, kServerClosed);
     }
     for (const SettingRow& row : kSettings) {
         const std::uint32_t asked = row.value(line);
-        const std::optional<std::uint32_t> kept =
-            channel.Ask(row.command, asked, NetLink::kSettingTimeout);
+        const std::optional<std::uint32_t> kept = channel.Ask(row.command, asked, bound);
+        if (!kept && channel.Lost()) {
+            return OtherOpenError(name, kServerClosed);
+        }
         if (!kept) {
             return LineSettingsError(name, std::string(row.what) + " " + row.text(asked) +
                                                " asked, the server did not confirm it");
@@ -157,8 +178,8 @@ std::shared_ptr<NetLink::Attempt> NetLink::Prepare(const std::string& name,
         });
     };
     NetChannel::Sink sink{
-        [post](std::string block) {
-            post([block = std::move(block)](NetLink& link) {
+        [post](std::string block, std::shared_ptr<void> credit) {
+            post([block = std::move(block), credit = std::move(credit)](NetLink& link) {
                 if (link.OnReceiveData) {
                     link.OnReceiveData(block);
                 }
@@ -209,7 +230,10 @@ void NetLink::Connect(Attempt& attempt) const {
         attempt.channel = std::move(channel);
     }
     if (rfc2217) {
-        attempt.result = SendLine(link, attempt.name, attempt.line);
+        attempt.result = AwaitTelnet(link, attempt.name);
+        if (attempt.result.Opened()) {
+            attempt.result = SendLine(link, attempt.name, attempt.line, settingTimeout_);
+        }
     }
 }
 
@@ -258,7 +282,7 @@ OpenError NetLink::ChangeLine(const LineRequest& line) {
         return OtherOpenError(name_, "not connected");
     }
     if (protocol_ == NetProtocol::Rfc2217) {
-        OpenError failure = SendLine(*channel_, name_, line);
+        OpenError failure = SendLine(*channel_, name_, line, settingTimeout_);
         if (failure.kind == OpenFailure::None) {
             line_ = line;
         }

@@ -23,6 +23,9 @@ class NetChannel;
 class NetLink : public NetworkLink {
 public:
     static constexpr std::chrono::milliseconds kConnectTimeout{5000};
+    // How long an RFC 2217 server has to show, by its own negotiation, that it
+    // speaks telnet before anything is sent to it.
+    static constexpr std::chrono::milliseconds kGreetingTimeout{1000};
     // How long the server has to take each line setting.
     static constexpr std::chrono::milliseconds kSettingTimeout{3000};
 
@@ -42,6 +45,7 @@ public:
     bool LineSetByServer() const override;
 
     void SetConnectTimeout(std::chrono::milliseconds timeout) { connectTimeout_ = timeout; }
+    void SetSettingTimeout(std::chrono::milliseconds timeout) { settingTimeout_ = timeout; }
 
     std::function<void(const std::string& block)> OnReceiveData;
     std::function<void()> OnRequestHangup;  // once per open that lost its connection
@@ -71,6 +75,7 @@ private:
     LineRequest line_;
     std::uint64_t opens_ = 0;
     std::chrono::milliseconds connectTimeout_ = kConnectTimeout;
+    std::chrono::milliseconds settingTimeout_ = kSettingTimeout;
 };
 
 }  // namespace dtu

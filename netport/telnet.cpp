@@ -68,6 +68,31 @@ std::optional<ComPortAnswer> ParseComPortAnswer(std::string_view payload) {
     return ComPortAnswer{command, number};
 }
 
+void Decoder::KeepSubByte(char c) {
+    if (sub_.payload.size() < kMaxSubnegotiation) {
+        sub_.payload += c;
+        return;
+    }
+    sub_ = {};
+    state_ = State::Discard;
+}
+
+Greeting ClassifyGreeting(std::string_view first) {
+    if (first.empty()) {
+        return Greeting::Unknown;
+    }
+    if (Unsigned(first[0]) != kIac) {
+        return Greeting::Plain;
+    }
+    if (first.size() < 2) {
+        return Greeting::Unknown;
+    }
+    const unsigned char verb = Unsigned(first[1]);
+    const bool negotiation =
+        verb == kWill || verb == kWont || verb == kDo || verb == kDont || verb == kSb;
+    return negotiation ? Greeting::Telnet : Greeting::Plain;
+}
+
 void Decoder::Feed(std::string_view bytes, std::string& data, std::vector<Control>& controls) {
     for (const char c : bytes) {
         const unsigned char b = Unsigned(c);
@@ -103,19 +128,28 @@ void Decoder::Feed(std::string_view bytes, std::string& data, std::vector<Contro
                 if (b == kIac) {
                     state_ = State::SubIac;
                 } else {
-                    sub_.payload += c;
+                    KeepSubByte(c);
                 }
                 break;
             case State::SubIac:
                 if (b == kIac) {
-                    sub_.payload += c;
                     state_ = State::Sub;
+                    KeepSubByte(c);
                 } else {
                     // IAC SE ends it; any other command also does, as a broken one.
                     controls.push_back(std::move(sub_));
                     sub_ = {};
                     state_ = State::Data;
                 }
+                break;
+            case State::Discard:
+                if (b == kIac) {
+                    state_ = State::DiscardIac;
+                }
+                break;
+            case State::DiscardIac:
+                // IAC IAC is a payload byte; IAC and anything else ends the sub-negotiation.
+                state_ = b == kIac ? State::Discard : State::Data;
                 break;
         }
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <set>
@@ -21,6 +22,10 @@ inline constexpr unsigned char kSe = 240;
 inline constexpr unsigned char kBinary = 0;
 inline constexpr unsigned char kSuppressGoAhead = 3;
 inline constexpr unsigned char kComPort = 44;
+
+// The longest sub-negotiation payload kept: a com-port answer takes five bytes.
+// A longer one is dropped whole, so a server that never ends one holds no memory.
+inline constexpr std::size_t kMaxSubnegotiation = 4096;
 
 // Com-port option commands of the client; the server answers each with the
 // same command plus kServerAnswer and the value it now has.
@@ -52,6 +57,14 @@ struct ComPortAnswer {
 // carries; nothing for a payload that is not an answer to a setting.
 std::optional<ComPortAnswer> ParseComPortAnswer(std::string_view payload);
 
+// What the first bytes a server sends say about it.
+enum class Greeting {
+    Unknown,  // too few bytes yet
+    Telnet,   // IAC and a negotiation verb
+    Plain,    // anything else: data of a plain TCP server
+};
+Greeting ClassifyGreeting(std::string_view first);
+
 // One control message out of the stream.
 struct Control {
     unsigned char verb = 0;  // kWill, kWont, kDo, kDont or kSb
@@ -70,7 +83,10 @@ public:
     void Feed(std::string_view bytes, std::string& data, std::vector<Control>& controls);
 
 private:
-    enum class State { Data, Command, Option, Sub, SubIac };
+    enum class State { Data, Command, Option, Sub, SubIac, Discard, DiscardIac };
+    // A payload byte of the sub-negotiation, or the switch to dropping it once too long.
+    void KeepSubByte(char c);
+
     State state_ = State::Data;
     unsigned char verb_ = 0;
     Control sub_;

@@ -146,10 +146,18 @@ void TComm::StartPort() {
         throw ECommsError("Unable to create event",
                           ClassifyOpenErrno(DevicePathFor(impl_->commName), errno, {}));
     }
+    std::shared_ptr<ReceiveBudget> budget;
+    try {
+        budget = std::make_shared<ReceiveBudget>();
+    } catch (const std::system_error& error) {
+        throw ECommsError(
+            "Unable to create event",
+            ClassifyOpenErrno(DevicePathFor(impl_->commName), error.code().value(), {}));
+    }
     // Every open has its own number; notices of any other are dropped.
     std::uint64_t number = ++impl_->lastOpen;
-    open->session = std::make_unique<PortSession>(fd, open->closeFd,
-                                                  NoticeSink(impl_->poster, impl_->target, number));
+    open->session = std::make_unique<PortSession>(
+        fd, open->closeFd, NoticeSink(impl_->poster, impl_->target, number), std::move(budget));
     impl_->open = std::move(open);
     impl_->ApplyTimeouts();
     try {

@@ -15,8 +15,8 @@ void NoticeSink::Post(Call call) const {
     });
 }
 
-void NoticeSink::ReceiveData(std::string block) const {
-    Post([block = std::move(block)](TComm& comm) {
+void NoticeSink::ReceiveData(std::string block, std::shared_ptr<void> credit) const {
+    Post([block = std::move(block), credit = std::move(credit)](TComm& comm) {
         if (comm.OnReceiveData) {
             comm.OnReceiveData(block.data(), static_cast<std::uint16_t>(block.size()));
         }

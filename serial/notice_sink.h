@@ -27,7 +27,8 @@ public:
     NoticeSink(EventPoster& poster, std::weak_ptr<NoticeTarget> target, std::uint64_t open)
         : poster_(poster), target_(std::move(target)), open_(open) {}
 
-    void ReceiveData(std::string block) const;
+    // `credit` goes with the block until the notice is done with.
+    void ReceiveData(std::string block, std::shared_ptr<void> credit) const;
     void RequestHangup() const;
     void SendDataEmpty() const;
 

@@ -13,6 +13,7 @@
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <vector>
 
 #include "serial/comm.h"
@@ -84,15 +85,45 @@ std::vector<std::string> LockPathsFor(const std::string& devicePath) {
     return paths;
 }
 
-// Who holds the port: the live owner one of its lock files names, else the
-// holder of its flock.
-int HolderOf(const std::string& devicePath, const std::vector<std::string>& lockFiles) {
+// The lock files named after the links in `linkDirs` that lead to the node
+// `devicePath` resolves to, apart from those in `own`.
+std::vector<std::string> LinkLockPaths(const std::string& devicePath,
+                                       const std::vector<std::string>& linkDirs,
+                                       const std::vector<std::string>& own) {
+    const std::string node = ResolvedPath(devicePath);
+    std::vector<std::string> paths;
+    for (const std::string& dir : linkDirs) {
+        std::error_code error;
+        for (std::filesystem::directory_iterator at(dir, error), end; !error && at != end;
+             at.increment(error)) {
+            const std::string link = at->path().string();
+            if (ResolvedPath(link) != node) {
+                continue;
+            }
+            std::string lock = UucpLockPath(link);
+            if (!lock.empty() && std::find(own.begin(), own.end(), lock) == own.end()) {
+                paths.push_back(std::move(lock));
+            }
+        }
+    }
+    return paths;
+}
+
+// The live owner one of `lockFiles` names, 0 when none.
+pid_t LiveOwner(const std::vector<std::string>& lockFiles) {
     for (const std::string& lockFile : lockFiles) {
         if (pid_t owner = ReadLockOwner(lockFile); ProcessExists(owner)) {
             return owner;
         }
     }
-    return FlockHolderOf(devicePath);
+    return 0;
+}
+
+// Who holds the port: the live owner one of its lock files names, else the
+// holder of its flock.
+int HolderOf(const std::string& devicePath, const std::vector<std::string>& lockFiles) {
+    const pid_t owner = LiveOwner(lockFiles);
+    return owner != 0 ? owner : FlockHolderOf(devicePath);
 }
 
 // Takes the lock file `path`, replacing one whose owner is dead. Returns 0 when
@@ -163,6 +194,9 @@ void ExclusivePort::Open(const std::string& devicePath) {
                                : ClassifyOpenErrno(devicePath, error, {}));
     }
 
+    if (const pid_t owner = LiveOwner(LinkLockPaths(devicePath, linkDirs_, lockFiles))) {
+        refuse(kOpenError, BusyError(devicePath, owner));
+    }
     std::vector<std::string> held;
     for (const std::string& lockFile : lockFiles) {
         const int owner = TakeLockFile(lockFile);

@@ -18,7 +18,7 @@ using Clock = std::chrono::steady_clock;
 
 class BlockFramer {
 public:
-    explicit BlockFramer(PortSession& session) : session_(session) {}
+    explicit BlockFramer(PortSession& session) : session_(session), budget_(session.budget) {}
 
     void Run() {
         for (;;) {
@@ -27,7 +27,10 @@ public:
                 Deliver();
                 continue;
             }
-            std::array<pollfd, 2> fds = {{{session_.closeFd, POLLIN, 0}, {session_.fd, POLLIN, 0}}};
+            // While the owner has a full budget of blocks to take, the port waits.
+            const int port = budget_->Full() ? -1 : session_.fd;
+            std::array<pollfd, 3> fds = {
+                {{session_.closeFd, POLLIN, 0}, {port, POLLIN, 0}, {budget_->WakeFd(), POLLIN, 0}}};
             timespec timeout{};
             if (wait) {
                 auto ns = std::chrono::duration_cast<std::chrono::nanoseconds>(*wait).count();
@@ -44,6 +47,10 @@ public:
             }
             if (fds[0].revents != 0) {
                 return;
+            }
+            if (fds[2].revents != 0) {
+                budget_->Drain();  // room to read again
+                continue;
             }
             if (ready == 0) {
                 continue;  // the block's time is up; delivered at the top
@@ -109,7 +116,8 @@ private:
     }
 
     void Deliver() {
-        session_.notices.ReceiveData(std::string(buffer_.data(), length_));
+        session_.notices.ReceiveData(std::string(buffer_.data(), length_),
+                                     ReceiveBudget::Take(budget_, length_));
         length_ = 0;
     }
 
@@ -122,6 +130,7 @@ private:
     }
 
     PortSession& session_;
+    const std::shared_ptr<ReceiveBudget> budget_;
     std::array<char, kReadBlockSize> buffer_{};
     std::size_t length_ = 0;
     Clock::time_point firstByte_;

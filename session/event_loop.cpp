@@ -12,6 +12,14 @@ void EventLoop::Post(std::function<void()> work) {
     posted_.notify_one();
 }
 
+void EventLoop::PostFirst(std::function<void()> work) {
+    {
+        std::lock_guard lock(mutex_);
+        queue_.push_front(std::move(work));
+    }
+    posted_.notify_one();
+}
+
 Timers::Id EventLoop::Start(std::chrono::milliseconds delay, std::function<void()> fire) {
     const Id id = nextId_++;
     timers_.emplace(Clock::now() + delay, Timer{id, std::move(fire)});

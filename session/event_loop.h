@@ -19,6 +19,9 @@ public:
     using Clock = std::chrono::steady_clock;
 
     void Post(std::function<void()> work) override;
+    // Any thread: `work` runs before everything already posted, as soon as the
+    // work under way returns; for a stop that must not wait behind received data.
+    void PostFirst(std::function<void()> work);
     Id Start(std::chrono::milliseconds delay, std::function<void()> fire) override;
     void Cancel(Id id) override;
 

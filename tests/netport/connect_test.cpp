@@ -1,10 +1,14 @@
 #include <arpa/inet.h>
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <netdb.h>
 #include <netinet/in.h>
+#include <poll.h>
+#include <sys/eventfd.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cerrno>
 #include <chrono>
 #include <deque>
@@ -17,6 +21,8 @@
 #include "netport/connect.h"
 #include "netport/net_link.h"
 #include "netport/telnet.h"
+#include "serial/read_worker.h"
+#include "serial/receive_budget.h"
 
 namespace dtu {
 namespace {
@@ -29,6 +35,17 @@ public:
     void Post(std::function<void()> work) override {
         const std::lock_guard lock(mutex_);
         queue_.push_back(std::move(work));
+    }
+    // Runs what has been posted so far, not what that posts in turn.
+    void RunPosted() {
+        std::deque<std::function<void()>> posted;
+        {
+            const std::lock_guard lock(mutex_);
+            posted.swap(queue_);
+        }
+        for (auto& work : posted) {
+            work();
+        }
     }
     // Runs posted work until `done` holds; false after two seconds.
     bool RunUntil(const std::function<bool()>& done) {
@@ -96,7 +113,7 @@ std::string ReadSome(int fd) {
 }
 
 void Say(int peer, const std::string& bytes) {
-    [[maybe_unused]] const ssize_t sent = write(peer, bytes.data(), bytes.size());
+    [[maybe_unused]] const ssize_t sent = send(peer, bytes.data(), bytes.size(), MSG_NOSIGNAL);
 }
 
 // The server's answer to a com-port setting: the request's bytes, command plus 100.
@@ -270,6 +287,147 @@ TEST(ConnectTest, ConnectingInTheBackgroundEndsOnTheOwnerThreadOrNotAtAll) {
     EXPECT_LT(std::chrono::steady_clock::now() - closing, NetLink::kConnectTimeout / 2);
     EXPECT_FALSE(poster.RunUntil([&] { return results.size() > 1; }));
     close(queued);
+
+    // An RFC 2217 server that agrees and then leaves a setting unanswered: the
+    // same while the link waits for it.
+    const Listener agreeing;
+    link.BeginOpen(agreeing.Name("rfc2217"), {}, record);
+    const int silent = accept4(agreeing.fd, nullptr, nullptr, SOCK_CLOEXEC);
+    Say(silent, telnet::Negotiation(telnet::kDo, telnet::kComPort));
+    std::string heard;
+    for (int i = 0; i < 100 && heard.find("\xFF\xFA\x2C\x01") == std::string::npos; ++i) {
+        heard += ReadSome(silent);  // up to the baud rate the link now waits for
+    }
+    const auto giving = std::chrono::steady_clock::now();
+    link.Close();
+    EXPECT_LT(std::chrono::steady_clock::now() - giving, NetLink::kSettingTimeout / 2);
+    close(silent);
+}
+
+// A resolver that does not answer until the test lets it.
+std::atomic<bool> resolverReleased{false};
+int StuckResolver(const char*, const char*, const addrinfo*, addrinfo**) {
+    for (int i = 0; i < 10000 && !resolverReleased; ++i) {
+        std::this_thread::sleep_for(1ms);
+    }
+    return EAI_AGAIN;
+}
+
+TEST(ConnectTest, AResolverThatDoesNotAnswerIsLeftBehind) {
+    const NetPortName server{NetProtocol::RawTcp, "dtu-server.invalid", 2001};
+    const std::string name = "socket://dtu-server.invalid:2001";
+    EXPECT_EQ(ConnectTo(server, name, 200ms, -1, StuckResolver).error.kind, OpenFailure::NoAnswer);
+    const int cancel = eventfd(1, EFD_CLOEXEC);  // readable: given up at once
+    EXPECT_EQ(ConnectTo(server, name, 10s, cancel, StuckResolver).error.kind,
+              OpenFailure::Other);  // cancelled, not timed out
+    close(cancel);
+    resolverReleased = true;
+}
+
+constexpr std::size_t kChunk = 64 * 1024;
+constexpr int kMaxChunks = 4096;  // 256 MiB: no peer writes more
+
+// Writes `chunk` until the client takes nothing for 200 ms or has gone.
+void Flood(int peer, const std::string& chunk) {
+    fcntl(peer, F_SETFL, O_NONBLOCK);
+    for (int i = 0; i < kMaxChunks; ++i) {
+        pollfd entry{peer, POLLOUT, 0};
+        if (poll(&entry, 1, 200) <= 0 || send(peer, chunk.data(), chunk.size(), MSG_NOSIGNAL) < 0) {
+            return;
+        }
+    }
+}
+
+// Everything the client sends until it closes, for two seconds at most.
+std::string Heard(int peer) {
+    std::string heard;
+    char buffer[4096];
+    for (int i = 0; i < 200; ++i) {
+        pollfd entry{peer, POLLIN, 0};
+        const ssize_t count = poll(&entry, 1, 10) > 0 ? read(peer, buffer, sizeof buffer) : 0;
+        if (count < 0 || (count == 0 && entry.revents != 0)) {
+            break;
+        }
+        heard.append(buffer, static_cast<std::size_t>(count));
+    }
+    return heard;
+}
+
+const std::string kComPortAgreed = telnet::Negotiation(telnet::kDo, telnet::kComPort);
+
+// Each peer ends bounded in time and memory with its own verdict, and a peer
+// that is not shown to be a telnet server receives nothing at all.
+TEST(HostilePeerTest, EachPeerEndsBoundedWithItsVerdict) {
+    struct Row {
+        const char* name;
+        const char* scheme;
+        std::function<void(int peer)> serve;  // then it hears us out and closes
+        std::string verdict;                  // how the open's failure starts; empty: it opens
+        bool mayHear;                         // false: nothing may reach the peer
+    };
+    const Row rows[] = {
+        {"floods plain TCP", "socket", [](int peer) { Flood(peer, std::string(kChunk, 'x')); }, "",
+         true},
+        {"endless sub-negotiation", "rfc2217",
+         [](int peer) {
+             Say(peer, kComPortAgreed + "\xFF\xFA\x2C");
+             Flood(peer, std::string(kChunk, 'x'));
+         },
+         "baud rate 115200 asked, the server did not confirm it", true},
+        {"silent after agreeing", "rfc2217",
+         [](int peer) {
+             Say(peer, kComPortAgreed);
+             Heard(peer);
+         },
+         "baud rate 115200 asked, the server did not confirm it", true},
+        {"closes after agreeing", "rfc2217",
+         [](int peer) {
+             Say(peer, kComPortAgreed);
+             shutdown(peer, SHUT_WR);
+         },
+         "the server closed the connection", true},
+        {"plain TCP, silent", "rfc2217", [](int) {},
+         "this server speaks plain TCP: use socket://127.0.0.1:", false},
+        {"plain TCP, talks first", "rfc2217", [](int peer) { Say(peer, "+CSQ: 20,0\r\n"); },
+         "this server speaks plain TCP: use socket://127.0.0.1:", false},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        QueuePoster poster;
+        NetLink link(poster);
+        link.SetSettingTimeout(300ms);
+        std::size_t received = 0;
+        link.OnReceiveData = [&](const std::string& block) { received += block.size(); };
+        const Listener server;
+        std::atomic<bool> served{false};
+        std::string heard;
+        std::thread peer([&] {
+            const int fd = accept4(server.fd, nullptr, nullptr, SOCK_CLOEXEC);
+            row.serve(fd);
+            served = true;
+            heard = Heard(fd);
+            close(fd);
+        });
+        const OpenError open = link.Open(server.Name(row.scheme), {});
+        if (open.Opened()) {
+            // The owner takes nothing: the reader stops at its budget and holds the peer up.
+            for (int i = 0; i < 1000 && !served; ++i) {
+                std::this_thread::sleep_for(10ms);
+            }
+            EXPECT_TRUE(served);
+            poster.RunPosted();
+            EXPECT_GE(received, ReceiveBudget::kBytes);
+            // Past the budget: the last read's block and the block it left pending.
+            EXPECT_LE(received, ReceiveBudget::kBytes + 2 * kReadBlockSize);
+        }
+        link.Close();
+        peer.join();
+        EXPECT_EQ(open.Opened(), row.verdict.empty()) << open.systemText;
+        EXPECT_TRUE(open.systemText.starts_with(row.verdict)) << open.systemText;
+        if (!row.mayHear) {
+            EXPECT_EQ(heard, "");
+        }
+    }
 }
 
 }  // namespace

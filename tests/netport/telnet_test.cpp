@@ -56,6 +56,15 @@ TEST(TelnetTest, DecoderSeparatesDataFromControlsAcrossReadBoundaries) {
           "z"},
          "z",
          {{kSb, kComPort, std::string("\x65\x00\x00\xFF", 4)}}},
+        {"sub-negotiation at its bound kept",
+         {"\xFF\xFA\x2C" + std::string(kMaxSubnegotiation, 'p'), "\xFF\xF0"},
+         "",
+         {{kSb, kComPort, std::string(kMaxSubnegotiation, 'p')}}},
+        // Escaped FFs count too: a stream of them is no way round the bound.
+        {"sub-negotiation past its bound dropped whole",
+         {"\xFF\xFA\x2C" + std::string(2 * kMaxSubnegotiation + 2, '\xFF'), "\xFF\xF0z"},
+         "z",
+         {}},
         {"no-option command dropped",
          {"a\xFF\xF1"
           "b"},

@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -256,6 +257,37 @@ TEST_F(CommLinkLock, EitherNameLocksThePort) {
         comm.StopPort();
         std::remove(locked.c_str());
     }
+}
+
+// Programs given a stable name lock that name: a live lock under any link of
+// the by-id or by-path kind that leads to the node holds the port, whatever
+// name it is opened by; a stale one does not.
+TEST_F(CommOpen, ALiveLockUnderAStableNameOfTheNodeRefusesTheOpen) {
+    const std::string dir = "/tmp/dtu-by-id-" + std::to_string(getpid());
+    const std::string link = dir + "/usb-Dtu_Test_0001-if00-port0";
+    std::filesystem::create_directory(dir);
+    ASSERT_EQ(symlink(pty.SlavePath().c_str(), link.c_str()), 0);
+    const std::string lock = UucpLockPath(link);
+    if (lock.empty()) {
+        std::filesystem::remove_all(dir);
+        GTEST_SKIP() << "no writable lock directory";
+    }
+    char stale[16];
+    std::snprintf(stale, sizeof stale, "%10d\n", static_cast<int>(EndedProcess()));
+    for (const std::string& owner : {std::string("         1\n"), std::string(stale)}) {
+        WriteFile(lock, owner);
+        ExclusivePort port({dir});
+        try {
+            port.Open(pty.SlavePath());
+            EXPECT_NE(owner, "         1\n") << "opened a port locked under its stable name";
+        } catch (const ECommsError& error) {
+            EXPECT_EQ(error.Failure().kind, OpenFailure::Busy);
+            EXPECT_EQ(error.Failure().holderPid, 1);
+        }
+        EXPECT_EQ(ReadFile(lock), owner);
+    }
+    std::remove(lock.c_str());
+    std::filesystem::remove_all(dir);
 }
 
 // Opens `path` as an unprivileged user in a child process: 0 opened, 1 busy,
