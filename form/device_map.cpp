@@ -3,6 +3,8 @@
 #include <algorithm>
 
 #include "lang/same_text.h"
+#include "protocol/order_list.h"
+#include "protocol/reply_names.h"
 #include "protocol/text_helpers.h"
 #include "protocol/write_values.h"
 
@@ -295,6 +297,26 @@ bool SameValue(Compare how, const std::string& written, const std::string& read)
             break;
     }
     return written == read;
+}
+
+std::vector<std::string> LinesNotReported(const std::string& sent,
+                                          const std::set<std::string>& taken) {
+    const std::string command = LineCommandName(sent);
+    std::vector<std::string> lines;
+    std::set<std::string_view> missing;
+    for (const DeviceFieldRow& row : kRows) {
+        const std::string_view reply = row.reply;
+        const std::size_t comma = reply.find(',');
+        if (reply.empty() || !AnswersCommand(command, reply.substr(0, comma)) ||
+            taken.contains(row.reply) || !missing.insert(reply).second) {
+            continue;
+        }
+        const std::string item = comma == std::string_view::npos
+                                     ? std::string("?")
+                                     : "=" + std::string(reply.substr(comma + 1));
+        lines.push_back("AT+" + std::string(CmdName(row.command)) + item + "\r\n");
+    }
+    return lines;
 }
 
 std::vector<HiddenChange> HiddenChanges(const FormModel& form, const FormModel& lastRead,

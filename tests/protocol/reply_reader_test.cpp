@@ -68,6 +68,41 @@ TEST(ReplyReaderTest, AnAnswerEndsAtItsFinalLineHoweverItArrives) {
          {"+HTPHD:\"Accept: x\r\nOK\r\nHost: y\""},
          "OK",
          false},
+        {"line end inside quotes, in pieces",
+         "AT+HTPHD?\r\n",
+         {"\r\n+HTPHD:\"Accept: x\r\n", "Host: y\"\r\n", "OK\r\n"},
+         2,
+         {"+HTPHD:\"Accept: x\r\nHost: y\""},
+         "OK",
+         false},
+        {"apostrophe in a value",
+         "AT+HTPHD?\r\n",
+         {"\r\n+HTPHD:X-Note:it's\r\n\r\nOK\r\n"},
+         0,
+         {"+HTPHD:X-Note:it's"},
+         "OK",
+         false},
+        {"apostrophe, then the final line in a receive of its own",
+         "AT+CLOUDID?\r\n",
+         {"\r\n+CLOUDID:ab'c\r\n", "\r\nOK\r\n"},
+         1,
+         {"+CLOUDID:ab'c"},
+         "OK",
+         false},
+        {"double quote left open",
+         "AT+HTPHD?\r\n",
+         {"\r\n+HTPHD:\"abc\r\nd\r\n", "ERROR\r\n"},
+         1,
+         {"+HTPHD:\"abc", "d"},
+         "ERROR",
+         true},
+        {"UNKNOW inside a value",
+         "AT+HTPURL?\r\n",
+         {"\r\n+HTPURL:/api/UNKNOWN\r\n\r\nOK\r\n"},
+         0,
+         {"+HTPURL:/api/UNKNOWN"},
+         "OK",
+         false},
         {"bare answer to the escape", "+++", {"a"}, 0, {}, "a", false},
         {"answer to a", "a", {"\r\n+ok\r\n"}, 0, {}, "+ok", false},
         {"echo of a", "a", {"a"}, 0, {}, "a", false},
@@ -99,6 +134,25 @@ TEST(ReplyReaderTest, AnAnswerEndsAtItsFinalLineHoweverItArrives) {
         }
         EXPECT_EQ(answer->bytes, all) << row.name;
     }
+}
+
+TEST(ReplyReaderTest, AnAnswerPastItsBoundIsDiscardedUpToItsFinalLine) {
+    ReplyReader reader;
+    reader.Expect("AT+CIPSCONT?\r\n");
+    const std::string block = "\r\n+CIPNUM:" + std::string(2030, '1');
+    std::size_t fed = 0;
+    while (fed <= 2 * kAnswerBound) {
+        ASSERT_FALSE(reader.Feed(block)) << fed;
+        fed += block.size();
+    }
+    EXPECT_EQ(reader.Pending().size(), kAnswerBound);
+    EXPECT_TRUE(reader.PendingIsPlain());
+    const std::optional<Response> answer = reader.Feed("\r\nOK\r\n");
+    ASSERT_TRUE(answer);
+    EXPECT_TRUE(answer->tooLong);
+    EXPECT_TRUE(answer->lines.empty());
+    EXPECT_EQ(answer->final, "OK");
+    EXPECT_EQ(answer->bytes.size(), kAnswerBound);
 }
 
 TEST(ReplyReaderTest, ReadableMeansGbkWithoutNul) {
