@@ -319,6 +319,28 @@ std::vector<std::string> LinesNotReported(const std::string& sent,
     return lines;
 }
 
+std::vector<Field> FieldsNamedBy(std::string_view line) {
+    const std::string command = LineCommandName(line);
+    const std::size_t equals = line.find('=');
+    const bool query = equals == std::string_view::npos;
+    const std::string_view item =
+        query ? std::string_view()
+              : line.substr(equals + 1, line.find_first_of(",\r\n", equals) - equals - 1);
+    std::vector<Field> fields;
+    for (const DeviceFieldRow& row : kRows) {
+        const std::string_view reply = row.reply;
+        const std::size_t comma = reply.find(',');
+        const bool named = query ? !reply.empty() && AnswersCommand(command, reply.substr(0, comma))
+                                 : command == CmdName(row.command) &&
+                                       comma != std::string_view::npos &&
+                                       reply.substr(comma + 1) == item;
+        if (named) {
+            fields.push_back(row.field);
+        }
+    }
+    return fields;
+}
+
 std::vector<HiddenChange> HiddenChanges(const FormModel& form, const FormModel& lastRead,
                                         const std::set<std::string>& reported, bool familyTwo) {
     std::vector<HiddenChange> changes;

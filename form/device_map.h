@@ -116,6 +116,11 @@ bool SameValue(Compare how, const std::string& written, const std::string& read)
 std::vector<std::string> LinesNotReported(const std::string& sent,
                                           const std::set<std::string>& taken);
 
+// The fields whose values a line of a read names: every field the answer to a
+// query reports ("AT+CIPSCONT?\r\n": the whole data page), or the fields a
+// line of LinesNotReported stands for.
+std::vector<Field> FieldsNamedBy(std::string_view line);
+
 // A field the compact view hides whose device value the write will change.
 struct HiddenChange {
     Field field;
