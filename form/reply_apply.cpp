@@ -88,21 +88,6 @@ bool ApplyPacket(FormModel& form, const std::vector<std::string>& items) {
     return true;
 }
 
-// Socket 1 shows on the page of the work mode: the data page's socket 1, or
-// the HTTP page's server.
-void ShowSocket1(FormModel& form, int mode) {
-    const FormModel::Socket1Store& socket1 = form.socket1;
-    if (mode == kDataTransmissionMode) {
-        form.SetItemByText(Field::cbb_NetProtocol1, socket1.protocol);
-        form.SetText(Field::edt_IP1, socket1.host);
-        form.SetText(Field::edt_Port1, socket1.port);
-        form.SetTick(Field::chk_NetPort1, socket1.enabled);
-    } else if (mode == kHttpdClientMode) {
-        form.SetText(Field::edt_IP5, socket1.host);
-        form.SetText(Field::edt_Port5, socket1.port);
-    }
-}
-
 bool ApplySocket(FormModel& form, const std::vector<std::string>& items) {
     if (items.size() != kSocketItems) {
         return false;
@@ -112,9 +97,7 @@ bool ApplySocket(FormModel& form, const std::vector<std::string>& items) {
         return false;
     }
     if (*socket == 1) {
-        // The work mode may have come first in the same answer.
         form.socket1 = {UpperText(items[1]), items[2], items[3], items[4] == "1"};
-        ShowSocket1(form, form.Item(Field::cbb_WorkMode));
         return true;
     }
     const SocketFields& fields = kSockets2To4[*socket - 2];
@@ -131,7 +114,16 @@ bool ApplyWorkMode(FormModel& form, const std::string& item) {
         return false;
     }
     form.SetItem(Field::cbb_WorkMode, ItemFrom(*mode));
-    ShowSocket1(form, form.Item(Field::cbb_WorkMode));
+    const FormModel::Socket1Store& socket1 = form.socket1;
+    if (*mode == kDataTransmissionMode) {
+        form.SetItemByText(Field::cbb_NetProtocol1, socket1.protocol);
+        form.SetText(Field::edt_IP1, socket1.host);
+        form.SetText(Field::edt_Port1, socket1.port);
+        form.SetTick(Field::chk_NetPort1, socket1.enabled);
+    } else if (*mode == kHttpdClientMode) {
+        form.SetText(Field::edt_IP5, socket1.host);
+        form.SetText(Field::edt_Port5, socket1.port);
+    }
     return true;
 }
 

@@ -433,12 +433,23 @@ bool Engine::FollowDeviceUartChange(bool& reopened) {
 
 std::set<std::string> Engine::DispatchValues(const Response& response) {
     const std::string command = LineCommandName(lastSent_);
-    std::set<std::string> taken;
+    std::vector<ReplyValue> values;
     for (const std::string& line : response.lines) {
-        const std::optional<ReplyValue> value = ParseReplyLine(line);
+        std::optional<ReplyValue> value = ParseReplyLine(line);
         // Other lines (unsolicited notices among them) are shown, never applied.
-        if (value && AnswersCommand(command, value->name) && DispatchReply(*value)) {
-            taken.insert(ReplyKey(*value));
+        if (value && AnswersCommand(command, value->name)) {
+            values.push_back(std::move(*value));
+        }
+    }
+    // The work mode decides where the values before it show, socket 1's among
+    // them: it is applied last, wherever the device put its line.
+    std::stable_partition(values.begin(), values.end(), [](const ReplyValue& value) {
+        return CmdByName(value.name) != TCmd::CIMOD;
+    });
+    std::set<std::string> taken;
+    for (const ReplyValue& value : values) {
+        if (DispatchReply(value)) {
+            taken.insert(ReplyKey(value));
         }
     }
     return taken;
