@@ -124,6 +124,9 @@ void DeviceRun::OnLog(LogKind kind, const std::string& text) {
 }
 
 void DeviceRun::OnNote(const EngineNote& note) {
+    if (note.kind == NoteKind::AnswerTooLong) {
+        tooLong_.insert(note.unreadable.begin(), note.unreadable.end());
+    }
     if (onLog) {
         onLog(NoteLogKind(note), NoteText(note, texts_));
     }
@@ -190,7 +193,8 @@ void DeviceRun::Take(const RunOutcome& outcome) {
              writing ? KeysSentBy(line, plan_.profile, FamilyTwo()) : std::vector<std::string>()});
     }
     for (const std::string& line : outcome.unreadable) {
-        result_.unreadable.push_back(LineCommandName(line));
+        result_.unreadable.push_back(LineCommandName(line) +
+                                     (tooLong_.contains(line) ? ": answer too long" : ""));
     }
     for (const std::string& line : outcome.notRead) {
         result_.notRead.push_back(ReadLineName(line));

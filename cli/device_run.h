@@ -88,6 +88,7 @@ private:
     bool done_ = false;
     std::chrono::steady_clock::time_point started_;
     std::set<Field> notReadFields_;
+    std::set<std::string> tooLong_;  // lines whose answer passed the bound
 };
 
 }  // namespace dtu::cli
