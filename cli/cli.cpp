@@ -15,6 +15,7 @@
 #include "cli/port_info.h"
 #include "cli/profile_check.h"
 #include "cli/profile_render.h"
+#include "cli/terminal_text.h"
 #include "lang/builtin_texts.h"
 #include "lang/gbk.h"
 #include "shell/version_string.h"
@@ -54,7 +55,8 @@ int ListPorts(const Console& console) {
         console.err << "dtuconfig-cli: no serial port found\n";
     }
     for (const PortEntry& entry : entries) {
-        console.out << entry.path << (entry.description.empty() ? "" : "  " + entry.description)
+        console.out << EscapedText(entry.path)
+                    << (entry.description.empty() ? "" : "  " + EscapedText(entry.description))
                     << '\n';
     }
     return kExitSuccess;
@@ -89,21 +91,27 @@ bool PrintConfiguration(const Options& options, const DeviceRun& run, const Cons
 }
 
 // A read that failed still gives a JSON reader an object: the device's result
-// as the report has it, without a profile. It goes to the output, never over
+// as the report has it, and the profile only when the device answered and some
+// values were not read, those values null. It goes to the output, never over
 // the --out file.
-void PrintReadFailure(const DeviceResult& result, const Console& console) {
+void PrintReadFailure(const DeviceRun& run, const Console& console) {
+    const DeviceResult& result = run.Result();
     JsonWriter json;
     json.BeginObject();
     WriteDeviceFields(json, result);
-    json.Key("profile").Null();
+    json.Key("profile");
+    if (result.verdict == Verdict::Incomplete) {
+        WriteProfileJson(run.Form(), json, run.FieldsNotRead());
+    } else {
+        json.Null();
+    }
     json.EndObject();
     console.out << json.Text();
     console.out.flush();
 }
 
 // The plan of the runs, or why the profile cannot be written.
-std::optional<RunPlan> PlanFor(const Options& options, Action action, std::string& problem,
-                               std::string& warnings) {
+std::optional<RunPlan> PlanFor(const Options& options, Action action, std::string& problem) {
     RunPlan plan;
     plan.action = action;
     if (options.gap) {
@@ -111,7 +119,7 @@ std::optional<RunPlan> PlanFor(const Options& options, Action action, std::strin
     }
     if (action == Action::Write) {
         if (std::optional<std::string> bad =
-                LoadProfileFile(options.profile, plan.profile, options.view, warnings)) {
+                LoadProfileFile(options.profile, plan.profile, options.view)) {
             problem = *bad;
             return std::nullopt;
         }
@@ -200,7 +208,7 @@ BatchEnd RunBatch(const Options& options, const RunPlan& plan, const Console& co
     end.results = batch.Results();
     end.seconds = batch.Seconds();
     if (read && options.json && end.results.at(0).verdict != Verdict::Success) {
-        PrintReadFailure(end.results.at(0), console);
+        PrintReadFailure(batch.At(0), console);
     }
     return end;
 }
@@ -208,9 +216,7 @@ BatchEnd RunBatch(const Options& options, const RunPlan& plan, const Console& co
 int RunDevices(const Options& options, const CommandAction& command, const Console& console,
                OutputFiles& files) {
     std::string problem;
-    std::string warnings;
-    const std::optional<RunPlan> plan = PlanFor(options, command.action, problem, warnings);
-    console.err << warnings;
+    const std::optional<RunPlan> plan = PlanFor(options, command.action, problem);
     BatchEnd end;
     if (!plan) {
         console.err << "dtuconfig-cli: " << problem << '\n';
@@ -238,7 +244,8 @@ int RunCli(const std::vector<std::string>& args, const Console& console) {
     OutputFiles files;
     Options options;
     if (std::optional<std::string> problem = ParseOptions(args, options)) {
-        console.err << "dtuconfig-cli: " << *problem << "\nTry 'dtuconfig-cli --help'.\n";
+        console.err << "dtuconfig-cli: " << EscapedText(*problem)
+                    << "\nTry 'dtuconfig-cli --help'.\n";
         // The arguments stay the first thing to mend, whether the report went out or not.
         if (!report.empty()) {
             files.Write(report, ReportJson("", {}, 0, "bad arguments: " + *problem), console.err);

@@ -5,6 +5,7 @@
 
 #include "cli/port_info.h"
 #include "cli/progress_board.h"
+#include "cli/terminal_text.h"
 
 namespace dtu::cli {
 
@@ -47,7 +48,7 @@ bool DeviceBatch::OpenAll(const PortTexts& line, const BatchOutput& output) {
     std::size_t opening = 0;
     auto refuse = [&](DeviceRun& run, std::string reason) {
         run.Refuse(std::move(reason));
-        output.notes << "dtuconfig-cli: " << run.Result().reason << '\n';
+        output.notes << "dtuconfig-cli: " << EscapedText(run.Result().reason) << '\n';
         allOpen = false;
     };
     for (const auto& run : runs_) {

@@ -5,6 +5,7 @@
 
 #include "cli/json_value.h"
 #include "cli/json_writer.h"
+#include "cli/terminal_text.h"
 #include "lang/gbk.h"
 
 namespace dtu::cli {
@@ -107,21 +108,7 @@ Verdict VerdictOf(RunEnd end) {
 }
 
 std::string PrintableText(std::string_view gbk) {
-    std::string out;
-    for (const char c : GbkToUtf8(gbk)) {
-        if (c == '\r') {
-            out += "\\r";
-        } else if (c == '\n') {
-            out += "\\n";
-        } else if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) {
-            char escaped[8];
-            std::snprintf(escaped, sizeof escaped, "\\x%02X", static_cast<unsigned>(c));
-            out += escaped;
-        } else {
-            out += c;
-        }
-    }
-    return out;
+    return EscapedText(GbkToUtf8(gbk));
 }
 
 std::string ResultLine(const DeviceResult& result) {
@@ -137,7 +124,8 @@ std::string ResultLine(const DeviceResult& result) {
     if (!result.firmware.empty()) {
         figures = "firmware " + PrintableText(result.firmware) + ", ";
     }
-    return line + " (" + figures + Seconds(result.seconds) + ")";
+    // The port and the reason echo what was given, the lines what was sent.
+    return EscapedText(line) + " (" + figures + Seconds(result.seconds) + ")";
 }
 
 std::string SummaryLine(const std::vector<DeviceResult>& results, double seconds) {

@@ -43,7 +43,8 @@ struct DeviceResult {
     std::string stage;  // the run it ended in: "write", "verify", "read", ...
     std::vector<RefusedSetting> refused;
     std::vector<std::string> unreadable;
-    std::vector<std::string> notRead;  // queries answered without a value
+    // Values an answer did not carry, by the line that names them ("CIPSCONT=1").
+    std::vector<std::string> notRead;
     std::vector<Mismatch> mismatches;
     // A compact-view write: hidden settings it changed, `found` as the device
     // held them before, `wanted` as written.

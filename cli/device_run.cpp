@@ -24,6 +24,16 @@ constexpr ActionRow kActions[] = {
 
 constexpr int kFamilyWithCloud = 2;
 
+// A line of a read by its command and, for a socket or packet, its number: "CIPSCONT=1".
+std::string ReadLineName(std::string_view line) {
+    std::string name = LineCommandName(line);
+    const std::size_t equals = line.find('=');
+    if (equals != std::string_view::npos) {
+        name += line.substr(equals, line.find_first_of(",\r\n", equals) - equals);
+    }
+    return name;
+}
+
 std::string LineText(const PortTexts& settings) {
     return settings.baudRate + "," + settings.parity + "," + settings.dataBits + "," +
            settings.stopBits;
@@ -114,6 +124,9 @@ void DeviceRun::OnLog(LogKind kind, const std::string& text) {
 }
 
 void DeviceRun::OnNote(const EngineNote& note) {
+    if (note.kind == NoteKind::AnswerTooLong) {
+        tooLong_.insert(note.unreadable.begin(), note.unreadable.end());
+    }
     if (onLog) {
         onLog(NoteLogKind(note), NoteText(note, texts_));
     }
@@ -149,7 +162,9 @@ void DeviceRun::OnRunFinished(const RunOutcome& outcome) {
         return;
     }
     Take(outcome);
-    if (outcome.end != RunEnd::Success) {
+    // A read back that missed values still compares: those fields read back as nothing.
+    const bool comparable = phase_ == Phase::Verifying && outcome.end == RunEnd::Incomplete;
+    if (outcome.end != RunEnd::Success && !comparable) {
         Finish(VerdictOf(outcome.end));
         return;
     }
@@ -161,7 +176,7 @@ void DeviceRun::OnRunFinished(const RunOutcome& outcome) {
     if (phase_ == Phase::Verifying) {
         result_.mismatches =
             CompareWritten(plan_.profile, session_.Form(), session_.Reported(), FamilyTwo());
-        Finish(result_.mismatches.empty() ? Verdict::Success : Verdict::Mismatch);
+        Finish(result_.mismatches.empty() ? VerdictOf(outcome.end) : Verdict::Mismatch);
         return;
     }
     Finish(Verdict::Success);
@@ -178,10 +193,19 @@ void DeviceRun::Take(const RunOutcome& outcome) {
              writing ? KeysSentBy(line, plan_.profile, FamilyTwo()) : std::vector<std::string>()});
     }
     for (const std::string& line : outcome.unreadable) {
-        result_.unreadable.push_back(LineCommandName(line));
+        result_.unreadable.push_back(LineCommandName(line) +
+                                     (tooLong_.contains(line) ? ": answer too long" : ""));
     }
     for (const std::string& line : outcome.notRead) {
-        result_.notRead.push_back(LineCommandName(line));
+        result_.notRead.push_back(ReadLineName(line));
+    }
+    if (!writing && !direct) {
+        for (const auto* lines : {&outcome.refused, &outcome.unreadable, &outcome.notRead}) {
+            for (const std::string& line : *lines) {
+                const std::vector<Field> fields = FieldsNamedBy(line);
+                notReadFields_.insert(fields.begin(), fields.end());
+            }
+        }
     }
     if (!outcome.reopenError.Opened()) {
         result_.reason = ExplainOpenFailure(outcome.reopenError);

@@ -3,6 +3,7 @@
 #include <chrono>
 #include <functional>
 #include <optional>
+#include <set>
 #include <string>
 
 #include "cli/device_result.h"
@@ -50,6 +51,8 @@ public:
     const DeviceResult& Result() const { return result_; }
     // Read: the device's configuration once the run succeeded.
     const FormModel& Form() const { return session_.Form(); }
+    // Read: the fields the device was asked for and did not tell.
+    const std::set<Field>& FieldsNotRead() const { return notReadFields_; }
 
     // A run in progress moved on: its progress text.
     std::function<void(const std::string& status)> onStatus;
@@ -84,6 +87,8 @@ private:
     Phase phase_ = Phase::Idle;
     bool done_ = false;
     std::chrono::steady_clock::time_point started_;
+    std::set<Field> notReadFields_;
+    std::set<std::string> tooLong_;  // lines whose answer passed the bound
 };
 
 }  // namespace dtu::cli

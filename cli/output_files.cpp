@@ -4,6 +4,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "cli/terminal_text.h"
+
 namespace dtu::cli {
 
 OutputFiles::OutputFiles() {
@@ -32,7 +34,8 @@ bool OutputFiles::Write(const std::string& path, std::string_view bytes, std::os
     Release();
     const WriteResult result = WriteFileAtomically(path, bytes, LinkPolicy::Refuse, {}, access);
     if (result.error) {
-        err << "dtuconfig-cli: " << result.error->What() << ": " << result.error->reason << '\n';
+        err << "dtuconfig-cli: " << EscapedText(result.error->What()) << ": "
+            << result.error->reason << '\n';
     }
     Reserve();
     return result.written;

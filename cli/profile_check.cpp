@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "cli/terminal_text.h"
 #include "form/device_map.h"
 #include "form/form_profile.h"
 #include "form/stored_indexes.h"
@@ -49,18 +50,17 @@ std::string WhyUnreadable(const std::filesystem::path& path) {
     return "it cannot be read";
 }
 
-std::string Lines(const std::filesystem::path& path, const std::vector<ProfileProblem>& problems,
-                  std::string_view prefix) {
+std::string Lines(const std::filesystem::path& path, const std::vector<ProfileProblem>& problems) {
     std::string message;
     for (const ProfileProblem& problem : problems) {
-        message += std::string(prefix) + path.string();
+        message += EscapedText(path.string());
         if (problem.key.empty()) {
             message += ": " + problem.why + "\n";
             continue;
         }
         message +=
             problem.line == 0 ? std::string(": ") : ":" + std::to_string(problem.line) + ": ";
-        message += problem.key + "=" + GbkToUtf8(problem.value) + ": " + problem.why;
+        message += problem.key + "=" + EscapedText(GbkToUtf8(problem.value)) + ": " + problem.why;
         message += problem.line == 0 ? " (the key is missing: this is its default)\n" : "\n";
     }
     return message;
@@ -68,7 +68,7 @@ std::string Lines(const std::filesystem::path& path, const std::vector<ProfilePr
 
 }  // namespace
 
-ProfileCheck CheckProfile(std::string_view text, const FormModel& form) {
+ProfileCheck CheckProfile(std::string_view text, const IniFile& file, const FormModel& form) {
     const IniDocument document(text);
     const auto line = [&document](const ProfileKey& key) {
         return document.LineNumber(key.section, key.key).value_or(0);
@@ -99,6 +99,12 @@ ProfileCheck CheckProfile(std::string_view text, const FormModel& form) {
                                       std::to_string(twice.firstLine) + " and " +
                                       std::to_string(twice.line)});
     }
+    // Loading gave such a key its default: the device would get what the file does not say.
+    for (const IndexOutsideList& index : IndexesOutsideLists(file, true)) {
+        check.problems.push_back({KeyName(index.section, index.key),
+                                  line({index.section, index.key}), index.found,
+                                  RuleText(ValueRule::Choice)});
+    }
     for (const ValueProblem& problem : CheckBeforeWrite(form)) {
         const ProfileKey key = ProfileKeyOf(problem.field);
         const std::string name = KeyName(key.section, key.key);
@@ -123,7 +129,7 @@ ProfileCheck CheckProfile(std::string_view text, const FormModel& form) {
 }
 
 std::optional<std::string> LoadProfileFile(const std::filesystem::path& path, FormModel& form,
-                                           std::optional<int> view, std::string& warnings) {
+                                           std::optional<int> view) {
     std::string text;
     const ReadOutcome read = ReadRegularFileUpTo(path, kProfileMaxBytes, text);
     if (read == ReadOutcome::Failed) {
@@ -138,20 +144,12 @@ std::optional<std::string> LoadProfileFile(const std::filesystem::path& path, Fo
     if (view) {
         loaded.SetView(*view);
     }
-    ProfileCheck check = CheckProfile(text, loaded);
+    const ProfileCheck check = CheckProfile(text, file, loaded);
     if (!check.problems.empty()) {
-        std::string message = Lines(path, check.problems, "");
+        std::string message = Lines(path, check.problems);
         message.pop_back();
         return message;
     }
-    const IniDocument document(text);
-    for (const IndexOutsideList& index : IndexesOutsideLists(file, true)) {
-        const std::size_t line = document.LineNumber(index.section, index.key).value_or(0);
-        check.warnings.push_back(
-            {KeyName(index.section, index.key), line, index.found,
-             "no item of its list; its default " + std::to_string(index.used) + " is used"});
-    }
-    warnings = Lines(path, check.warnings, "warning: ");
     form = loaded;
     return std::nullopt;
 }

@@ -27,7 +27,11 @@ FileAccess ProfileFileAccess(const FormModel& form) {
     return form.Text(Field::lbledtPswd).empty() ? FileAccess::Kept : FileAccess::OwnerOnly;
 }
 
-void WriteProfileJson(const FormModel& form, JsonWriter& json) {
+void WriteProfileJson(const FormModel& form, JsonWriter& json, const std::set<Field>& unknown) {
+    std::set<std::string> unknownKeys;
+    for (const Field field : unknown) {
+        unknownKeys.insert(ProfileKeyName(field));
+    }
     json.BeginObject();
     std::string_view section;
     for (const ProfileEntry& entry : ProfileEntries(form)) {
@@ -39,7 +43,11 @@ void WriteProfileJson(const FormModel& form, JsonWriter& json) {
             json.Key(section).BeginObject();
         }
         json.Key(JsonKeyName(entry.key));
-        WriteJsonValue(json, entry.json, entry.shown);
+        if (unknownKeys.contains(std::string(entry.section) + "/" + entry.key)) {
+            json.Null();
+        } else {
+            WriteJsonValue(json, entry.json, entry.shown);
+        }
     }
     json.EndObject().EndObject();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <set>
 #include <string>
 #include <string_view>
 
@@ -19,7 +20,7 @@ std::string ProfileIni(const FormModel& form, std::string_view comment);
 FileAccess ProfileFileAccess(const FormModel& form);
 
 // The form as one JSON object per section, keys without their blanks, each
-// value as its JSON type shows it (json_value.h).
-void WriteProfileJson(const FormModel& form, JsonWriter& json);
+// value as its JSON type shows it (json_value.h); the fields of `unknown` as null.
+void WriteProfileJson(const FormModel& form, JsonWriter& json, const std::set<Field>& unknown = {});
 
 }  // namespace dtu::cli

@@ -3,6 +3,8 @@
 #include <algorithm>
 
 #include "lang/same_text.h"
+#include "protocol/order_list.h"
+#include "protocol/reply_names.h"
 #include "protocol/text_helpers.h"
 #include "protocol/write_values.h"
 
@@ -295,6 +297,48 @@ bool SameValue(Compare how, const std::string& written, const std::string& read)
             break;
     }
     return written == read;
+}
+
+std::vector<std::string> LinesNotReported(const std::string& sent,
+                                          const std::set<std::string>& taken) {
+    const std::string command = LineCommandName(sent);
+    std::vector<std::string> lines;
+    std::set<std::string_view> missing;
+    for (const DeviceFieldRow& row : kRows) {
+        const std::string_view reply = row.reply;
+        const std::size_t comma = reply.find(',');
+        if (reply.empty() || !AnswersCommand(command, reply.substr(0, comma)) ||
+            taken.contains(row.reply) || !missing.insert(reply).second) {
+            continue;
+        }
+        const std::string item = comma == std::string_view::npos
+                                     ? std::string("?")
+                                     : "=" + std::string(reply.substr(comma + 1));
+        lines.push_back("AT+" + std::string(CmdName(row.command)) + item + "\r\n");
+    }
+    return lines;
+}
+
+std::vector<Field> FieldsNamedBy(std::string_view line) {
+    const std::string command = LineCommandName(line);
+    const std::size_t equals = line.find('=');
+    const bool query = equals == std::string_view::npos;
+    const std::string_view item =
+        query ? std::string_view()
+              : line.substr(equals + 1, line.find_first_of(",\r\n", equals) - equals - 1);
+    std::vector<Field> fields;
+    for (const DeviceFieldRow& row : kRows) {
+        const std::string_view reply = row.reply;
+        const std::size_t comma = reply.find(',');
+        const bool named = query ? !reply.empty() && AnswersCommand(command, reply.substr(0, comma))
+                                 : command == CmdName(row.command) &&
+                                       comma != std::string_view::npos &&
+                                       reply.substr(comma + 1) == item;
+        if (named) {
+            fields.push_back(row.field);
+        }
+    }
+    return fields;
 }
 
 std::vector<HiddenChange> HiddenChanges(const FormModel& form, const FormModel& lastRead,

@@ -109,6 +109,18 @@ std::vector<ValueProblem> CheckSms(const FormModel& form);
 std::string SentValue(const DeviceFieldRow& row, const FormModel& form);
 bool SameValue(Compare how, const std::string& written, const std::string& read);
 
+// For the answer to the query `sent` that gave the values `taken` (by
+// ReplyKey): one line for each value the device reports in that answer and
+// did not, named as write all sends it ("AT+CIPSCONT=1\r\n" for socket 1,
+// "AT+CIPCFG?\r\n" for the times), in the order of the map.
+std::vector<std::string> LinesNotReported(const std::string& sent,
+                                          const std::set<std::string>& taken);
+
+// The fields whose values a line of a read names: every field the answer to a
+// query reports ("AT+CIPSCONT?\r\n": the whole data page), or the fields a
+// line of LinesNotReported stands for.
+std::vector<Field> FieldsNamedBy(std::string_view line);
+
 // A field the compact view hides whose device value the write will change.
 struct HiddenChange {
     Field field;

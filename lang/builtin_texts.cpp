@@ -697,6 +697,13 @@ constexpr BuiltinText kBuiltinTexts[] = {
     {"lang_Run_Unreadable",
      "[\xB4\xED\xCE\xF3]: \xCE\xDE\xB7\xA8\xB6\xC1\xC8\xA1\xB5\xC4\xBB\xD8\xB8\xB4(%d): %s\xA1\xA3",
      "[Error]: Replies that could not be read (%d): %s."},
+    // An answer past its bound: [错误]: %s 的回复超过 %s 字节,无法读取;其余部分已丢弃。
+    {"lang_Run_AnswerTooLong",
+     "[\xB4\xED\xCE\xF3]: %s \xB5\xC4\xBB\xD8\xB8\xB4\xB3\xAC\xB9\xFD %s "
+     "\xD7\xD6\xBD\xDA,\xCE\xDE\xB7\xA8\xB6\xC1\xC8\xA1;"
+     "\xC6\xE4\xD3\xE0\xB2\xBF\xB7\xD6\xD2\xD1\xB6\xAA\xC6\xFA\xA1\xA3",
+     "[Error]: The answer to %s is longer than %s bytes and cannot be read; the rest of it was "
+     "discarded."},
     // 167 [错误]: 设备无应答。请检查串口(%s)、最近写入设备的波特率(%s)、设备电源和连线。
     {"lang_Run_NoAnswer",
      "[\xB4\xED\xCE\xF3]: "

@@ -1,8 +1,9 @@
 #include "protocol/engine.h"
 
-#include <climits>
+#include <algorithm>
 #include <exception>
 
+#include "lang/same_text.h"
 #include "protocol/commands.h"
 #include "protocol/firmware.h"
 #include "protocol/reply_names.h"
@@ -17,6 +18,9 @@ constexpr std::string_view kCiprSetPrefix = "AT+CIPR=";
 constexpr std::string_view kQueryEnd = "?\r\n";
 constexpr std::string_view kSaveLine = "ATW\r\n";
 constexpr const char* kReadAllQueries[] = {"CIVER", "CIPR", "ICF", "CIPSCONT"};
+// The most bits one byte takes on the line: start, 8 data, parity and 2 stop bits.
+constexpr std::int64_t kMostBitsPerByte = 12;
+constexpr std::int64_t kReplyBoundMargin = 4;
 
 EngineNote NoteOf(NoteKind kind) {
     EngineNote note;
@@ -41,6 +45,16 @@ Engine::Engine(OrderList& orders, DevicePort& port, Timers& timers, EngineHost& 
       pauseTimer_(timers),
       settleTimer_(timers),
       boundTimer_(timers) {}
+
+std::chrono::milliseconds Engine::ReplyBoundAt(const std::string& baudRate) {
+    const std::optional<std::int64_t> baud = ParseDecimal(baudRate);
+    if (!baud || *baud <= 0) {
+        return kReplyBound;
+    }
+    const std::int64_t bits = static_cast<std::int64_t>(kAnswerBound) * kMostBitsPerByte;
+    const std::chrono::milliseconds onTheLine{bits * 1000 / *baud};
+    return std::max(kReplyBound, kReplyBoundMargin * onTheLine);
+}
 
 std::chrono::milliseconds Engine::LineGap() const {
     return gap_ ? *gap_ : port_.FramingPause();
@@ -171,7 +185,7 @@ SendResult Engine::Write(const std::string& text) {
 void Engine::AwaitAnswer(const std::string& sent) {
     reader_.Expect(sent);
     replyTimer_.Start(replyTimeout_, [this] { HandleReplyTimeout(); });
-    boundTimer_.Start(kReplyBound, [this] { HandleReplyTimeout(); });
+    boundTimer_.Start(ReplyBoundAt(port_.BaudRate()), [this] { HandleReplyTimeout(); });
 }
 
 void Engine::SendCurrentOrder() {
@@ -236,7 +250,7 @@ void Engine::HandleReceived(const std::string& rx) {
     std::optional<Response> response = reader_.Feed(rx);
     if (!response) {
         // A slow device is slow, not silent; noise earns no more time.
-        if (!rx.empty() && replyTimer_.Running() && IsPlainText(reader_.Pending())) {
+        if (!rx.empty() && replyTimer_.Running() && reader_.PendingIsPlain()) {
             replyTimer_.Start(replyTimeout_, [this] { HandleReplyTimeout(); });
         }
         return;
@@ -250,7 +264,9 @@ void Engine::HandleReceived(const std::string& rx) {
         Settled();
         return;
     }
-    if (response->refused) {
+    if (response->tooLong) {
+        HandleTooLong(*response);
+    } else if (response->refused) {
         HandleRefusal(*response);
     } else {
         HandleAccepted(*response);
@@ -260,6 +276,19 @@ void Engine::HandleReceived(const std::string& rx) {
 void Engine::HandleRefusal(const Response& response) {
     host_.Log(LogKind::Error, response.bytes);
     refused_.push_back(lastSent_);
+    GoOnAfterFailure(response);
+}
+
+void Engine::HandleTooLong(const Response& response) {
+    host_.Log(LogKind::Error, response.bytes);
+    unreadable_.push_back(lastSent_);
+    EngineNote note = NoteOf(NoteKind::AnswerTooLong);
+    note.unreadable = {lastSent_};
+    host_.Note(note);
+    GoOnAfterFailure(response);
+}
+
+void Engine::GoOnAfterFailure(const Response& response) {
     if (direct_) {
         answer_ = response.bytes;
         End(RunEnd::Incomplete);
@@ -284,8 +313,16 @@ void Engine::HandleAccepted(const Response& response) {
     if (!FollowDeviceUartChange(reopened)) {
         return;
     }
-    if (readable && DispatchValues(response) == 0 && sent.ends_with(kQueryEnd)) {
-        notRead_.push_back(sent);
+    if (readable) {
+        const std::set<std::string> taken = DispatchValues(response);
+        if (sent.ends_with(kQueryEnd)) {
+            // Each value the form expects from this answer counts, not the answer as a whole.
+            std::vector<std::string> missing = host_.NotReported(sent, taken);
+            if (missing.empty() && taken.empty()) {
+                missing.push_back(sent);
+            }
+            notRead_.insert(notRead_.end(), missing.begin(), missing.end());
+        }
     }
     if (direct_) {
         answer_ = response.bytes;
@@ -394,14 +431,25 @@ bool Engine::FollowDeviceUartChange(bool& reopened) {
     return false;
 }
 
-int Engine::DispatchValues(const Response& response) {
+std::set<std::string> Engine::DispatchValues(const Response& response) {
     const std::string command = LineCommandName(lastSent_);
-    int taken = 0;
+    std::vector<ReplyValue> values;
     for (const std::string& line : response.lines) {
-        const std::optional<ReplyValue> value = ParseReplyLine(line);
+        std::optional<ReplyValue> value = ParseReplyLine(line);
         // Other lines (unsolicited notices among them) are shown, never applied.
-        if (value && AnswersCommand(command, value->name) && DispatchReply(*value)) {
-            ++taken;
+        if (value && AnswersCommand(command, value->name)) {
+            values.push_back(std::move(*value));
+        }
+    }
+    // The work mode decides where the values before it show, socket 1's among
+    // them: it is applied last, wherever the device put its line.
+    std::stable_partition(values.begin(), values.end(), [](const ReplyValue& value) {
+        return CmdByName(value.name) != TCmd::CIMOD;
+    });
+    std::set<std::string> taken;
+    for (const ReplyValue& value : values) {
+        if (DispatchReply(value)) {
+            taken.insert(ReplyKey(value));
         }
     }
     return taken;

@@ -23,8 +23,10 @@ class Engine {
 public:
     // Silence after a line, or between two receives of its answer, that ends the wait.
     static constexpr std::chrono::milliseconds kReplyTimeout{5000};
-    // However slowly a device keeps sending, a line's answer has ended by then.
+    // However slowly a device keeps sending, a line's answer has ended by then,
+    // or by four times the time the longest answer takes on a slower line.
     static constexpr std::chrono::milliseconds kReplyBound{30000};
+    static std::chrono::milliseconds ReplyBoundAt(const std::string& baudRate);
     // Lets the device settle on its new line settings before the next line.
     static constexpr std::chrono::milliseconds kReopenPause{200};
     // How long a new list waits for the answer to a line the run it replaced
@@ -86,8 +88,11 @@ private:
     void NextLine(std::chrono::milliseconds pause);
     // False when the port could not follow the device and the run ended.
     bool FollowDeviceUartChange(bool& reopened);
-    // How many values of the line's own command the answer carried.
-    int DispatchValues(const Response& response);
+    // The reply keys of the values of the line's own command the answer carried.
+    std::set<std::string> DispatchValues(const Response& response);
+    void HandleTooLong(const Response& response);
+    // A line that failed: a direct send ends, a list goes on with its next line.
+    void GoOnAfterFailure(const Response& response);
     void ApplyFirmwareFamily(int family);
     void FollowDeviceWorkMode();
     // Shows what arrived for a line that will never get its final line.

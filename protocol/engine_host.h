@@ -1,7 +1,9 @@
 #pragma once
 
+#include <set>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "protocol/device_port.h"
 #include "protocol/engine_note.h"
@@ -51,6 +53,11 @@ public:
     // One reply value into the form; the version reply comes here too. False
     // for a value the form cannot take: that value was not read.
     virtual bool ApplyReply(const ReplyValue& reply) = 0;
+    // After the answer to the query `sent` gave the values `taken` (by
+    // ReplyKey): a line naming each value the form expects from that answer
+    // and did not get; nothing when it expects none.
+    virtual std::vector<std::string> NotReported(const std::string& sent,
+                                                 const std::set<std::string>& taken) const = 0;
     // The cloud, cache, reconnect and HTTP controls follow the firmware family.
     virtual void EnableFamilyControls(bool enable) = 0;
     // Blanks the form the way a factory reset leaves the device.

@@ -22,7 +22,8 @@ enum class NoteKind : std::uint8_t {
     Interrupted,
     NotSaved,  // a write all ended before ATW went out
     PortNotOpen,
-    TooLong,  // a line longer than the port takes
+    TooLong,        // a line longer than the port takes
+    AnswerTooLong,  // an answer past kAnswerBound: the line in `unreadable`
 };
 
 struct EngineNote {

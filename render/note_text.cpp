@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "protocol/reply_reader.h"
 #include "protocol/write_values.h"
 #include "render/line_fields.h"
 #include "render/open_error_text.h"
@@ -95,6 +96,11 @@ std::string NoteText(const EngineNote& note, const TLangList& table) {
             return table.GetText("lang_Info_ComIsOpen");
         case NoteKind::TooLong:
             return table.GetText("lang_Info_TooLong");
+        case NoteKind::AnswerTooLong:
+            return text("lang_Run_AnswerTooLong",
+                        {note.unreadable.empty() ? std::string()
+                                                 : LineFieldName(note.unreadable.front(), table),
+                         std::to_string(kAnswerBound)});
     }
     return {};
 }

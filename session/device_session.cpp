@@ -209,6 +209,11 @@ bool DeviceSession::ApplyReply(const ReplyValue& reply) {
     return true;
 }
 
+std::vector<std::string> DeviceSession::NotReported(const std::string& sent,
+                                                    const std::set<std::string>& taken) const {
+    return LinesNotReported(sent, taken);
+}
+
 void DeviceSession::EnableFamilyControls(bool enable) {
     form_.EnableFamilyControls(enable);
 }

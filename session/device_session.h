@@ -135,6 +135,8 @@ private:
     LineChange DeviceUart(bool format) const override;
     std::pair<std::string, std::string> Sms() const override;
     bool ApplyReply(const ReplyValue& reply) override;
+    std::vector<std::string> NotReported(const std::string& sent,
+                                         const std::set<std::string>& taken) const override;
     void EnableFamilyControls(bool enable) override;
     void ResetFormForFactory() override;
     void PortChanged() override;

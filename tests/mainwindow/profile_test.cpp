@@ -168,9 +168,7 @@ void ProfileTest::bothFrontEndsJudgeAFileAlike() {
     fixture.reopen();
     const QString saved = QDir(fixture.dir()).filePath("Lx1Cfg.ini");
     dtu::FormModel fromCli;
-    std::string warnings;
-    QCOMPARE(dtu::cli::LoadProfileFile(saved.toStdString(), fromCli, std::nullopt, warnings),
-             std::nullopt);
+    QCOMPARE(dtu::cli::LoadProfileFile(saved.toStdString(), fromCli, std::nullopt), std::nullopt);
     QString title;
     ChooseWhenShown(saved, title);
     fixture.find<QAction>("mni_ImportProfile")->trigger();
@@ -186,8 +184,7 @@ void ProfileTest::bothFrontEndsJudgeAFileAlike() {
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write("[DTM]\nPort2=70000\nHeartbeatTime=\nIP3=x\"\n");
     file.close();
-    const auto refused =
-        dtu::cli::LoadProfileFile(bad.toStdString(), fromCli, std::nullopt, warnings);
+    const auto refused = dtu::cli::LoadProfileFile(bad.toStdString(), fromCli, std::nullopt);
     QVERIFY(refused.has_value());
     ChooseWhenShown(bad, title);
     fixture.find<QAction>("mni_ImportProfile")->trigger();

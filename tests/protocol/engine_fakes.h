@@ -2,10 +2,12 @@
 
 #include <chrono>
 #include <map>
+#include <set>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "form/device_map.h"
 #include "form/write_lines.h"
 #include "protocol/commands.h"
 #include "protocol/device_port.h"
@@ -141,6 +143,10 @@ public:
             form.SetItem(Field::cbb_WorkMode, reply.value[0] - '0');
         }
         return true;
+    }
+    std::vector<std::string> NotReported(const std::string& sent,
+                                         const std::set<std::string>& taken) const override {
+        return LinesNotReported(sent, taken);
     }
     void EnableFamilyControls(bool enable) override { familyControls.push_back(enable); }
     void ResetFormForFactory() override {

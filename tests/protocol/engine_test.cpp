@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "form/reply_apply.h"
 #include "tests/protocol/engine_fakes.h"
 #include "tests/protocol/worked_example.h"
 
@@ -21,6 +22,31 @@ using Lines = std::vector<std::string>;
 
 const std::string kOk = "\r\nOK\r\n";
 const std::string kError = "\r\nERROR\r\n";
+
+// The sockets query's value lines as a device that holds every value sends them.
+const Lines kSocketsPage = {
+    "+CIPCFG:1,50,0,30,1,1800",
+    "+CIPPACK:0,\"\",0",
+    "+CIPPACK:1,\"\",0",
+    "+CIPSTART:1,\"TCP\",\"h1\",2317,1",
+    "+CIPSTART:2,\"UDP\",\"h2\",502,0",
+    "+CIPSTART:3,\"TCP\",\"\",2317,0",
+    "+CIPSTART:4,\"TCP\",\"\",2317,0",
+    "+CIMOD:\"0\"",
+    "+CINETAT:0",
+    "+CICOMAT:0",
+    "+CSTT:\"CMNET\",\"\",\"\"",
+    "+CIPNUM:\"10086\"",
+};
+
+// An answer of `lines`, each ended by CR LF, then OK.
+std::string Answer(const Lines& lines) {
+    std::string answer = "\r\n";
+    for (const std::string& line : lines) {
+        answer += line + "\r\n";
+    }
+    return answer + kOk;
+}
 
 // The engine over a port, timers and a form in memory.
 class EngineTest : public ::testing::Test {
@@ -53,6 +79,12 @@ public:
     void AnswerValuesUntilIdle() {
         for (int guard = 0; engine.Running() && guard < 100; ++guard) {
             const std::string& line = Sent().back();
+            if (line == "AT+CIPSCONT?\r\n") {
+                Lines page = kSocketsPage;
+                page[7] = "+CIMOD:" + std::to_string(host.form.Item(Field::cbb_WorkMode));
+                Reply(Answer(page));
+                continue;
+            }
             Reply(line.ends_with("?\r\n") ? "\r\n+" + LineCommandName(line) + ":1\r\n\r\nOK\r\n"
                                           : kOk);
         }
@@ -132,14 +164,16 @@ TEST_F(EngineTest, ASlowDeviceIsWaitedForUpToTheBound) {
 
     // Bytes that never end in a final line: after the bound, the answer cannot be read.
     StartRun({"AT+CIPR?\r\n"});
-    for (int i = 0; i < 7; ++i) {
+    const std::chrono::milliseconds bound = Engine::ReplyBoundAt(port.BaudRate());
+    const auto receives = bound / 4s;
+    for (int i = 0; i < receives; ++i) {
         timers.Advance(4s);
         engine.HandleReceived("~");
     }
-    timers.Advance(2s);
+    timers.Advance(bound - receives * 4s);
     ASSERT_EQ(host.outcomes.size(), 2u);
     EXPECT_EQ(host.outcomes[1].end, RunEnd::Garbled);
-    EXPECT_EQ(host.log[host.log.size() - 2].text, std::string(7, '~'));
+    EXPECT_EQ(host.log[host.log.size() - 2].text, std::string(receives, '~'));
     EXPECT_EQ(host.Last().text, "lang_Run_Garbled");
     EXPECT_EQ(Sent().back(), "AT+CIPR?\r\n");  // no escape: the device is not silent
 }
@@ -392,7 +426,10 @@ TEST_F(EngineTest, ReadAllAlsoQueriesThePageOfTheModeTheDeviceReports) {
     Reply("\r\n+CIVER:V3.38\r\n\r\nOK\r\n");
     Reply("\r\n+CIPR:9600\r\n\r\nOK\r\n");
     Reply("\r\n+ICF:3,3\r\n\r\nOK\r\n");
-    Reply("\r\n+CIMOD:\"3\"\r\n+CIMOD:\"3\"\r\n\r\nOK\r\n");
+    Lines page = kSocketsPage;
+    page[7] = "+CIMOD:\"3\"";
+    page.push_back(page[7]);  // told twice, followed once
+    Reply(Answer(page));
     AnswerValuesUntilIdle();
     EXPECT_EQ(Sent(), (Lines{"AT+CIVER?\r\n", "AT+CIPR?\r\n", "AT+ICF?\r\n", "AT+CIPSCONT?\r\n",
                              "AT+CLOUDEN?\r\n", "AT+CLOUDID?\r\n", "AT+CACHE?\r\n", "AT+RESOC?\r\n",
@@ -413,7 +450,7 @@ TEST_F(EngineTest, WriteAllOfTheWorkedExampleSendsEighteenLines) {
 
     std::vector<std::chrono::milliseconds> pauses;
     for (const auto delay : timers.started) {
-        if (delay != Engine::kReplyTimeout && delay != Engine::kReplyBound) {
+        if (delay != Engine::kReplyTimeout && delay != Engine::ReplyBoundAt(port.BaudRate())) {
             pauses.push_back(delay);
         }
     }
@@ -611,6 +648,52 @@ TEST_F(EngineTest, ValueTheFormRefusesIsNotReadAndDoesNotStopTheRun) {
     Reply(kOk);
     ASSERT_EQ(host.outcomes.size(), 1u);
     EXPECT_EQ(host.outcomes[0].notRead, Lines{"AT+CIPR?\r\n"});
+}
+
+// Values into the real form.
+class FormHost : public FakeHost {
+public:
+    bool ApplyReply(const ReplyValue& reply) override { return dtu::ApplyReply(form, reply); }
+};
+
+TEST(EngineValuesTest, EachValueOfAnAnswerCountsByItsOwnLineWhateverTheOrder) {
+    struct Row {
+        const char* name;
+        Lines page;
+        Lines notRead;
+    };
+    const auto without = [](std::size_t index) {
+        Lines page = kSocketsPage;
+        page.erase(page.begin() + static_cast<std::ptrdiff_t>(index));
+        return page;
+    };
+    Lines reversed(kSocketsPage.rbegin(), kSocketsPage.rend());  // the work mode before socket 1
+    const Row rows[] = {
+        {"every line", kSocketsPage, {}},
+        {"reversed", reversed, {}},
+        {"times left out", without(0), {"AT+CIPCFG?\r\n"}},
+        {"socket 3 left out", without(5), {"AT+CIPSCONT=3\r\n"}},
+    };
+    for (const Row& row : rows) {
+        FakePort port;
+        FakeTimers timers;
+        FormHost host;
+        OrderList orders;
+        Engine engine(orders, port, timers, host);
+        host.form.SetItem(Field::cbb_WorkMode, 1);  // not the device's
+        host.form.SetText(Field::edt_HeartbeatTime, "77");
+        orders.AddQueryOrder("CIPSCONT");
+        engine.StartList();
+        engine.HandleReceived(Answer(row.page));
+        ASSERT_EQ(host.outcomes.size(), 1u) << row.name;
+        EXPECT_EQ(host.outcomes[0].notRead, row.notRead) << row.name;
+        EXPECT_EQ(host.outcomes[0].end, row.notRead.empty() ? RunEnd::Success : RunEnd::Incomplete)
+            << row.name;
+        EXPECT_EQ(host.form.Text(Field::edt_IP1), "h1") << row.name;
+        EXPECT_EQ(host.form.Text(Field::edt_HeartbeatTime),
+                  row.notRead == Lines{"AT+CIPCFG?\r\n"} ? "77" : "50")
+            << row.name;
+    }
 }
 
 TEST_F(EngineTest, HostileBlocksAreClassifiedWithoutFault) {

@@ -68,6 +68,27 @@ TEST(ReplyReaderTest, AnAnswerEndsAtItsFinalLineHoweverItArrives) {
          {"+HTPHD:\"Accept: x\r\nOK\r\nHost: y\""},
          "OK",
          false},
+        {"apostrophe in a value",
+         "AT+CLOUDID?\r\n",
+         {"\r\n+CLOUDID:ab'c\r\n", "\r\nOK\r\n"},
+         1,
+         {"+CLOUDID:ab'c"},
+         "OK",
+         false},
+        {"double quote left open",
+         "AT+HTPHD?\r\n",
+         {"\r\n+HTPHD:\"abc\r\nd\r\n", "ERROR\r\n"},
+         1,
+         {"+HTPHD:\"abc", "d"},
+         "ERROR",
+         true},
+        {"UNKNOW inside a value",
+         "AT+HTPURL?\r\n",
+         {"\r\n+HTPURL:/api/UNKNOWN\r\n\r\nOK\r\n"},
+         0,
+         {"+HTPURL:/api/UNKNOWN"},
+         "OK",
+         false},
         {"bare answer to the escape", "+++", {"a"}, 0, {}, "a", false},
         {"answer to a", "a", {"\r\n+ok\r\n"}, 0, {}, "+ok", false},
         {"echo of a", "a", {"a"}, 0, {}, "a", false},
@@ -99,6 +120,19 @@ TEST(ReplyReaderTest, AnAnswerEndsAtItsFinalLineHoweverItArrives) {
         }
         EXPECT_EQ(answer->bytes, all) << row.name;
     }
+}
+
+TEST(ReplyReaderTest, AnAnswerPastItsBoundIsDiscardedUpToItsFinalLine) {
+    ReplyReader reader;
+    reader.Expect("AT+CIPSCONT?\r\n");
+    for (std::size_t fed = 0; fed <= 2 * kAnswerBound; fed += 2048) {
+        ASSERT_FALSE(reader.Feed("\r\n+CIPNUM:" + std::string(2038, '1'))) << fed;
+    }
+    EXPECT_EQ(reader.Pending().size(), kAnswerBound);
+    const std::optional<Response> answer = reader.Feed("\r\nOK\r\n");
+    ASSERT_TRUE(answer);
+    EXPECT_TRUE(answer->tooLong && answer->lines.empty());
+    EXPECT_EQ(answer->final, "OK");
 }
 
 TEST(ReplyReaderTest, ReadableMeansGbkWithoutNul) {

@@ -17,10 +17,10 @@ TEST(NoteText, EveryKindHasItsOwnWordsInBothLanguages) {
     for (const BuiltinText& row : BuiltinTexts()) {
         table.AddText(row.key, row.chinese, row.english);
     }
-    const NoteKind kinds[] = {NoteKind::Success,     NoteKind::Incomplete, NoteKind::NoAnswer,
-                              NoteKind::Garbled,     NoteKind::PortLost,   NoteKind::ReopenFailed,
-                              NoteKind::Interrupted, NoteKind::NotSaved,   NoteKind::PortNotOpen,
-                              NoteKind::TooLong};
+    const NoteKind kinds[] = {NoteKind::Success,     NoteKind::Incomplete,   NoteKind::NoAnswer,
+                              NoteKind::Garbled,     NoteKind::PortLost,     NoteKind::ReopenFailed,
+                              NoteKind::Interrupted, NoteKind::NotSaved,     NoteKind::PortNotOpen,
+                              NoteKind::TooLong,     NoteKind::AnswerTooLong};
     for (const bool chinese : {false, true}) {
         table.IsChinese = chinese;
         std::set<std::string> texts;

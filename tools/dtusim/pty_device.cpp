@@ -340,6 +340,11 @@ void PtyDevice::SetForgetful(bool on) {
     device_.SetForgetful(on);
 }
 
+void PtyDevice::LeaveOut(std::string_view name) {
+    std::lock_guard lock(mutex_);
+    device_.LeaveOut(name);
+}
+
 void PtyDevice::ErrorOn(std::string_view line, int times) {
     std::lock_guard lock(mutex_);
     device_.ErrorOn(line, times);

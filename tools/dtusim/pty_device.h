@@ -52,6 +52,7 @@ public:
     void SetEcho(bool on);
     void SplitEveryLine(std::chrono::milliseconds pause);
     void SetForgetful(bool on);
+    void LeaveOut(std::string_view name);
     void ErrorOn(std::string_view line, int times);
     void SilentAfter(int count);
     // Once the device hangs up, the pseudo-terminal is closed (the tool sees a

@@ -206,6 +206,10 @@ void SimDevice::ReceiveCommandBytes(std::string_view chunk, Answer& answer) {
                             : forgetful_                    ? std::string(kOk)
                                                             : AnswerLine(line);
         overflow_ = false;
+        for (std::size_t at;
+             !leaveOut_.empty() && (at = reply.find(leaveOut_)) != std::string::npos;) {
+            reply.erase(at, reply.find('\n', at) + 1 - at);
+        }
         Reply(raw, line, std::move(reply), answer);
     }
     if (pending_.size() > kMaxLine) {

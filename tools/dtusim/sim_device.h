@@ -63,6 +63,9 @@ public:
     void SplitEveryLine(std::chrono::milliseconds pause) { splitEveryLine_ = pause; }
     // Answer OK to every command line and keep nothing.
     void SetForgetful(bool on) { forgetful_ = on; }
+    // Leave every "+NAME:" value line out of the answers, as a device that
+    // forgets one line of a long answer.
+    void LeaveOut(std::string_view name) { leaveOut_ = "+" + std::string(name) + ":"; }
     // Repeat each command line before the answer, in the same burst.
     void SetEcho(bool on) { echo_ = on; }
     // Answer ERROR, changing nothing, to the next `times` arrivals of `line`
@@ -110,6 +113,7 @@ private:
     bool overflow_ = false;
     bool echo_ = false;
     bool forgetful_ = false;
+    std::string leaveOut_;  // the start of the value lines left out
     std::chrono::milliseconds splitEveryLine_{0};
     std::map<std::string, int, std::less<>> silent_;
     std::map<std::string, std::chrono::milliseconds, std::less<>> split_;
