@@ -44,6 +44,27 @@ std::string IncompleteText(const EngineNote& note, const TLangList& table) {
     return text;
 }
 
+// A sentence that goes inside or after another: without its "[Note]:" tag, and
+// without its closing full stop where the sentence it goes into has one.
+std::string Untagged(std::string text) {
+    if (!text.empty() && text.front() == '[') {
+        if (const std::size_t close = text.find("]:"); close != std::string::npos) {
+            text.erase(0, text.find_first_not_of(' ', close + 2));
+        }
+    }
+    return text;
+}
+
+std::string WithoutFullStop(std::string text) {
+    for (const std::string_view stop : {std::string_view("\xA1\xA3"), std::string_view(".")}) {
+        if (text.ends_with(stop)) {
+            text.resize(text.size() - stop.size());
+            break;
+        }
+    }
+    return text;
+}
+
 std::string ReopenFailedText(const EngineNote& note, const TLangList& table) {
     std::vector<std::string> settings;
     for (const auto* part : {&note.change.baudRate, &note.change.parity, &note.change.dataBits,
@@ -52,8 +73,9 @@ std::string ReopenFailedText(const EngineNote& note, const TLangList& table) {
             settings.push_back(**part);
         }
     }
-    return FormatValue(table.GetText("lang_Run_ReopenFailed"),
-                       {Joined(settings), OpenErrorText(note.reopenError, table)});
+    return FormatValue(
+        table.GetText("lang_Run_ReopenFailed"),
+        {Joined(settings), WithoutFullStop(Untagged(OpenErrorText(note.reopenError, table)))});
 }
 
 const char* SuccessKey(std::uint8_t operation) {
@@ -97,6 +119,14 @@ std::string NoteText(const EngineNote& note, const TLangList& table) {
             return table.GetText("lang_Info_TooLong");
     }
     return {};
+}
+
+std::string JoinedNoteText(const std::vector<EngineNote>& notes, const TLangList& table) {
+    std::string text;
+    for (const EngineNote& note : notes) {
+        text += text.empty() ? NoteText(note, table) : " " + Untagged(NoteText(note, table));
+    }
+    return text;
 }
 
 LogKind NoteLogKind(const EngineNote& note) {
