@@ -72,7 +72,10 @@ void InfoArea::ShowSeparatorLine(const QString& text) {
 void InfoArea::ShowHexBlock(const QByteArray& bytes) {
     const QTextCharFormat shown = lineFormat_;
     lineFormat_ = hexFormat_;
-    AppendInfoLine(HexDumpLines(bytes).join(u'\n'));
+    // Each row its own line, so a time stamp starts every row and the columns stay aligned.
+    for (const QString& row : HexDumpLines(bytes)) {
+        AppendInfoLine(row);
+    }
     lineFormat_ = shown;
 }
 
