@@ -184,8 +184,10 @@ void Tfrm_MainLx1::OnNote(const EngineNote& note) {
         // What the port uses now, which a write all that changed the device's may have set.
         shown.baudRate = LineSettingsText(session_.PortSettings());
     }
-    // Write all may yet add that nothing was saved: its end says both in one line.
-    if (session_.Running() && session_.CurrentOperation() == kWriteAllOperation) {
+    // Write all may yet add that nothing was saved, which comes as its run ends:
+    // the end says both in one line.
+    const bool writing = session_.Running() && session_.CurrentOperation() == kWriteAllOperation;
+    if (writing || note.kind == NoteKind::NotSaved) {
         heldNotes_.push_back(std::move(shown));
         return;
     }
@@ -219,8 +221,8 @@ void Tfrm_MainLx1::OnPortStatus(const PortStatus& status) {
 
 void Tfrm_MainLx1::OnRunFinished(const RunOutcome& outcome) {
     std::vector<EngineNote> notes = std::exchange(heldNotes_, {});
-    // Nothing went out, so nothing was taken that a restart could lose.
-    if (outcome.end == RunEnd::NotOpen && outcome.linesDone == 0) {
+    // No line got through (the first is a query), so nothing was taken that a restart could lose.
+    if (outcome.linesDone == 0) {
         std::erase_if(notes,
                       [](const EngineNote& note) { return note.kind == NoteKind::NotSaved; });
     }

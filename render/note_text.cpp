@@ -44,6 +44,8 @@ std::string IncompleteText(const EngineNote& note, const TLangList& table) {
     return text;
 }
 
+constexpr std::string_view kChineseFullStop = "\xA1\xA3";
+
 // A sentence that goes inside or after another: without its "[Note]:" tag, and
 // without its closing full stop where the sentence it goes into has one.
 std::string Untagged(std::string text) {
@@ -56,7 +58,7 @@ std::string Untagged(std::string text) {
 }
 
 std::string WithoutFullStop(std::string text) {
-    for (const std::string_view stop : {std::string_view("\xA1\xA3"), std::string_view(".")}) {
+    for (const std::string_view stop : {kChineseFullStop, std::string_view(".")}) {
         if (text.ends_with(stop)) {
             text.resize(text.size() - stop.size());
             break;
@@ -124,7 +126,12 @@ std::string NoteText(const EngineNote& note, const TLangList& table) {
 std::string JoinedNoteText(const std::vector<EngineNote>& notes, const TLangList& table) {
     std::string text;
     for (const EngineNote& note : notes) {
-        text += text.empty() ? NoteText(note, table) : " " + Untagged(NoteText(note, table));
+        if (text.empty()) {
+            text = NoteText(note, table);
+            continue;
+        }
+        // Chinese sentences follow their full stop without a blank.
+        text += (text.ends_with(kChineseFullStop) ? "" : " ") + Untagged(NoteText(note, table));
     }
     return text;
 }

@@ -262,9 +262,11 @@ void ShootFactoryDefaultWrite(dtu::Tfrm_MainLx1& main, Shooter& shooter, const Q
         shooter.Save(*question, language + "_main_factory_default_question");
         question->findChild<QPushButton*>("btn_CancelWrite")->click();
     });
+    main.Info()->ClearArea();
     main.findChild<QAction*>("actSetAll")->trigger();
-    WaitForVerdict(session);
+    // While it writes: the log's line of what changes, the status bar's count.
     shooter.Save(main, language + "_main_factory_default_compact_write");
+    WaitForVerdict(session);
     session.ClosePort();
     device.Stop();
     main.hide();
