@@ -344,6 +344,13 @@ void EverydayTest::statusBarTellsTheLastAction() {
     window.Info()->Flush();
     // The silent device's hint follows its verdict.
     QVERIFY(window.Info()->toPlainText().contains(dtu::Tr(texts, "lang_Hint_NoAnswer")));
+    // A long verdict is elided at the least size and whole in a wider window.
+    steps[0].act();
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QVERIFY(verdict->text() != verdict->toolTip());
+    window.resize(window.minimumWidth() + 1500, window.height());
+    QTRY_COMPARE(verdict->text(), verdict->toolTip());
 }
 
 void EverydayTest::sendBoxLineEnds_data() {
