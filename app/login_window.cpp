@@ -16,6 +16,7 @@
 #include <QShowEvent>
 #include <QSocketNotifier>
 #include <algorithm>
+#include <filesystem>
 #include <string>
 #include <utility>
 
@@ -36,6 +37,16 @@
 #include "widgets/web_address.h"
 
 namespace dtu {
+
+std::vector<PortInfo> PresentPorts() {
+    std::vector<PortInfo> ports = ListPortInfos();
+    // Ports named by the environment are listed whether there or not; a device
+    // node that has gone (a simulator that ended) leaves the list.
+    std::erase_if(ports, [](const PortInfo& port) {
+        return !HasNetScheme(port.path) && !std::filesystem::exists(port.path);
+    });
+    return ports;
+}
 
 namespace {
 

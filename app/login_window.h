@@ -27,10 +27,13 @@ class TLangList;
 class Tfrm_About;
 struct StartupFiles;
 
+// The serial ports there are, and the network ports named by the environment.
+std::vector<PortInfo> PresentPorts();
+
 // Where the port list comes from, and the device folder whose changes make the
 // window read it again while shown.
 struct PortSource {
-    std::function<std::vector<PortInfo>()> list = ListPortInfos;
+    std::function<std::vector<PortInfo>()> list = PresentPorts;
     std::string watchedDir = "/dev";
 };
 

@@ -2,13 +2,19 @@
 
 #include <QAbstractItemView>
 #include <QSignalBlocker>
+#include <QStyleOptionComboBox>
+#include <QStylePainter>
 #include <QStyledItemDelegate>
+
+#include "serial/net_port_name.h"
 
 namespace dtu {
 
 namespace {
 
 constexpr int kDescriptionRole = Qt::UserRole;
+// What the style keeps between the edit field's edge and its text.
+constexpr int kFieldTextMargin = 4;
 
 // Entries of the open list: the path, then the description.
 class PortEntryDelegate : public QStyledItemDelegate {
@@ -125,9 +131,24 @@ void PortComboBox::showPopup() {
     QComboBox::showPopup();
 }
 
+void PortComboBox::paintEvent(QPaintEvent* /*event*/) {
+    QStylePainter painter(this);
+    QStyleOptionComboBox option;
+    initStyleOption(&option);
+    painter.drawComplexControl(QStyle::CC_ComboBox, option);
+    const QRect field =
+        style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, this);
+    option.currentText = fontMetrics().elidedText(option.currentText, Qt::ElideMiddle,
+                                                  field.width() - kFieldTextMargin);
+    painter.drawControl(QStyle::CE_ComboBoxLabel, option);
+}
+
 void PortComboBox::ShowDescriptionHint() {
-    setToolTip(currentIndex() >= 0 ? itemData(currentIndex(), kDescriptionRole).toString()
-                                   : QString());
+    const QString description =
+        currentIndex() >= 0 ? itemData(currentIndex(), kDescriptionRole).toString() : QString();
+    // A network port has no description; its name, often too long for the box, stands in.
+    const QString name = Text();
+    setToolTip(description.isEmpty() && HasNetScheme(name.toStdString()) ? name : description);
 }
 
 }  // namespace dtu

@@ -40,6 +40,11 @@ public:
 
     void showPopup() override;
 
+protected:
+    // A long name (a network port's) is elided in the middle, so its port
+    // number stays in view; the tooltip gives it whole.
+    void paintEvent(QPaintEvent* event) override;
+
 signals:
     void dropDown();
     void addRequested();

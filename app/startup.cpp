@@ -125,11 +125,12 @@ Tfrm_MainLx1& AppWindows::Main() {
     main->showApn = [apnWindow] { apnWindow->exec(); };
     main->showLoginWindow = [loginWindow] { loginWindow->show(); };
     // An About window not built yet takes the texts of the moment when it is.
-    main->applyDialogTexts = [this, apnWindow] {
+    main->applyDialogTexts = [this, apnWindow, loginWindow] {
         if (about != nullptr) {
             about->ApplyAboutTexts();
         }
         apnWindow->ApplyApnTexts();
+        loginWindow->ApplyLoginTexts();
     };
     if (lastWindowWatch_ != nullptr) {
         Watch(*main);

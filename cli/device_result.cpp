@@ -5,6 +5,7 @@
 
 #include "cli/json_value.h"
 #include "cli/json_writer.h"
+#include "cli/key_label.h"
 #include "cli/terminal_text.h"
 #include "lang/gbk.h"
 
@@ -58,7 +59,7 @@ std::string Details(const DeviceResult& result) {
     for (const RefusedSetting& refused : result.refused) {
         std::string keys;
         for (const std::string& key : refused.keys) {
-            keys += (keys.empty() ? " (" : ", ") + key;
+            keys += (keys.empty() ? " (" : ", ") + LabelledKey(key);
         }
         add("refused " + refused.command + keys + (keys.empty() ? "" : ")"));
     }
@@ -72,11 +73,12 @@ std::string Details(const DeviceResult& result) {
         const std::string read = mismatch.missing
                                      ? "read back: nothing"
                                      : "read \"" + PrintableText(mismatch.found) + "\"";
-        add(mismatch.key + " written \"" + PrintableText(mismatch.wanted) + "\", " + read);
+        add(LabelledKey(mismatch.key) + " written \"" + PrintableText(mismatch.wanted) + "\", " +
+            read);
     }
     for (const Mismatch& change : result.hiddenChanges) {
-        add("hidden by the compact view: " + change.key + " \"" + PrintableText(change.found) +
-            "\" -> \"" + PrintableText(change.wanted) + "\"");
+        add("hidden by the compact view: " + LabelledKey(change.key) + " \"" +
+            PrintableText(change.found) + "\" -> \"" + PrintableText(change.wanted) + "\"");
     }
     if (!result.answer.empty()) {
         add("answer \"" + PrintableText(result.answer) + "\"");

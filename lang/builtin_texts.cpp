@@ -704,14 +704,14 @@ constexpr BuiltinText kBuiltinTexts[] = {
      "\xC6\xE4\xD3\xE0\xB2\xBF\xB7\xD6\xD2\xD1\xB6\xAA\xC6\xFA\xA1\xA3",
      "[Error]: The answer to %s is longer than %s bytes and cannot be read; the rest of it was "
      "discarded."},
-    // 167 [错误]: 设备无应答。请检查串口(%s)、最近写入设备的波特率(%s)、设备电源和连线。
+    // 167 [错误]: 设备无应答。请检查串口(%s)及其线路参数(%s)、设备电源和连线。
     {"lang_Run_NoAnswer",
      "[\xB4\xED\xCE\xF3]: "
      "\xC9\xE8\xB1\xB8\xCE\xDE\xD3\xA6\xB4\xF0\xA1\xA3\xC7\xEB\xBC\xEC\xB2\xE9\xB4\xAE\xBF\xDA(%s)"
-     "\xA1\xA2\xD7\xEE\xBD\xFC\xD0\xB4\xC8\xEB\xC9\xE8\xB1\xB8\xB5\xC4\xB2\xA8\xCC\xD8\xC2\xCA(%s)"
+     "\xBC\xB0\xC6\xE4\xCF\xDF\xC2\xB7\xB2\xCE\xCA\xFD(%s)"
      "\xA1\xA2\xC9\xE8\xB1\xB8\xB5\xE7\xD4\xB4\xBA\xCD\xC1\xAC\xCF\xDF\xA1\xA3",
-     "[Error]: The device does not answer. Check the port (%s), the baud rate last written to the "
-     "device (%s), the power and the cable."},
+     "[Error]: The device does not answer. Check the port (%s) and its line settings (%s), the "
+     "power and the cable."},
     // 168 [错误]: 串口 %s 已断开(设备被拔出或断电?)。串口已关闭,请在串口窗口中重新打开。
     {"lang_Run_PortLost",
      "[\xB4\xED\xCE\xF3]: \xB4\xAE\xBF\xDA %s "
@@ -783,15 +783,16 @@ constexpr BuiltinText kBuiltinTexts[] = {
     {"lang_Run_NotRead",
      "[\xB4\xED\xCE\xF3]: \xCE\xB4\xC4\xDC\xB4\xD3\xC9\xE8\xB1\xB8\xB6\xC1\xB5\xBD(%d): %s\xA1\xA3",
      "[Error]: Not read from the device (%d): %s."},
-    // 182 [错误]: 串口 %s 上的设备有回复,但无法识别。请检查波特率(%s)和数据格式(校验位、数据位)。
+    // 182 [错误]: 串口 %s
+    // 上的设备有回复,但无法识别。请检查线路参数(%s):波特率和数据格式(校验位、数据位)。
     {"lang_Run_Garbled",
      "[\xB4\xED\xCE\xF3]: \xB4\xAE\xBF\xDA %s "
-     "\xC9\xCF\xB5\xC4\xC9\xE8\xB1\xB8\xD3\xD0\xBB\xD8\xB8\xB4,\xB5\xAB\xCE\xDE\xB7\xA8"
-     "\xCA\xB6\xB1\xF0\xA1\xA3\xC7\xEB\xBC\xEC\xB2\xE9\xB2\xA8\xCC\xD8\xC2\xCA(%s)"
-     "\xBA\xCD\xCA\xFD\xBE\xDD\xB8\xF1\xCA\xBD(\xD0\xA3\xD1\xE9\xCE\xBB\xA1\xA2\xCA\xFD"
-     "\xBE\xDD\xCE\xBB)\xA1\xA3",
-     "[Error]: The device on %s answers, but its replies cannot be read. Check the baud rate (%s) "
-     "and the format (parity, data bits)."},
+     "\xC9\xCF\xB5\xC4\xC9\xE8\xB1\xB8\xD3\xD0\xBB\xD8\xB8\xB4,"
+     "\xB5\xAB\xCE\xDE\xB7\xA8\xCA\xB6\xB1\xF0\xA1\xA3\xC7\xEB\xBC\xEC\xB2\xE9\xCF\xDF\xC2\xB7\xB2"
+     "\xCE\xCA\xFD(%s):\xB2\xA8\xCC\xD8\xC2\xCA\xBA\xCD\xCA\xFD\xBE\xDD\xB8\xF1\xCA\xBD("
+     "\xD0\xA3\xD1\xE9\xCE\xBB\xA1\xA2\xCA\xFD\xBE\xDD\xCE\xBB)\xA1\xA3",
+     "[Error]: The device on %s answers, but its replies cannot be read. Check the line settings "
+     "(%s): the baud rate and the format (parity, data bits)."},
     // The form as a profile file: one too long to be a profile is not read.
     // 183 [错误]: 配置文件 %s 超过 1 MiB，未导入
     {"lang_Profile_TooLong",
@@ -835,9 +836,8 @@ constexpr BuiltinText kBuiltinTexts[] = {
     {"lang_Find_Next", "\xCF\xC2\xD2\xBB\xB8\xF6 (Enter)", "Next (Enter)"},
     // 191 上一个 (Shift+Enter)
     {"lang_Find_Previous", "\xC9\xCF\xD2\xBB\xB8\xF6 (Shift+Enter)", "Previous (Shift+Enter)"},
-    // 192 ======== %1 已打开  %2 ========
-    {"lang_Info_PortOpened",
-     "======== %1 \xD2\xD1\xB4\xF2\xBF\xAA  %2 ========", "======== %1 opened  %2 ========"},
+    // 192 == %1 已打开 %2 ==
+    {"lang_Info_PortOpened", "== %1 \xD2\xD1\xB4\xF2\xBF\xAA %2 ==", "== %1 opened %2 =="},
     // 193 [提示]: 日志已保存到 %1
     {"lang_Info_LogSaved",
      "[\xCC\xE1\xCA\xBE]: \xC8\xD5\xD6\xBE\xD2\xD1\xB1\xA3\xB4\xE6\xB5\xBD %1",
@@ -867,15 +867,17 @@ constexpr BuiltinText kBuiltinTexts[] = {
      "\xD4\xCA\xAE\xC1\xF9\xBD\xF8\xD6\xC6\xD7\xD6\xBD\xDA\xCF\xD4\xCA\xBE\xA3\xAC\xCE\xC4\xD7\xD6"
      "\xC1\xD0\xD4\xDA\xC5\xD4\xB1\xDF",
      "Shows each block received as it came: its bytes in hex, their text beside them"},
-    // 199 [提示]: 收到的内容无法读懂时多半是波特率不对；勾选信息区的“十六进制”可查看原始字节
+    // 199 [提示]:
+    // 收到的内容无法读懂时多半是波特率或数据格式(校验位、数据位)不对；勾选信息区的“十六进制”可查看原始字节
     {"lang_Hint_SeeHexView",
      "[\xCC\xE1\xCA\xBE]: "
      "\xCA\xD5\xB5\xBD\xB5\xC4\xC4\xDA\xC8\xDD\xCE\xDE\xB7\xA8\xB6\xC1\xB6\xAE\xCA\xB1\xB6\xE0\xB0"
-     "\xEB\xCA\xC7\xB2\xA8\xCC\xD8\xC2\xCA\xB2\xBB\xB6\xD4\xA3\xBB\xB9\xB4\xD1\xA1\xD0\xC5\xCF\xA2"
-     "\xC7\xF8\xB5\xC4\xA1\xB0\xCA\xAE\xC1\xF9\xBD\xF8\xD6\xC6\xA1\xB1\xBF\xC9\xB2\xE9\xBF\xB4\xD4"
-     "\xAD\xCA\xBC\xD7\xD6\xBD\xDA",
-     "[Hint]: Unreadable answers mostly mean a wrong baud rate; tick Hex in the information area "
-     "to see the bytes as they came"},
+     "\xEB\xCA\xC7\xB2\xA8\xCC\xD8\xC2\xCA\xBB\xF2\xCA\xFD\xBE\xDD\xB8\xF1\xCA\xBD("
+     "\xD0\xA3\xD1\xE9\xCE\xBB\xA1\xA2\xCA\xFD\xBE\xDD\xCE\xBB)"
+     "\xB2\xBB\xB6\xD4\xA3\xBB\xB9\xB4\xD1\xA1\xD0\xC5\xCF\xA2\xC7\xF8\xB5\xC4\xA1\xB0\xCA\xAE\xC1"
+     "\xF9\xBD\xF8\xD6\xC6\xA1\xB1\xBF\xC9\xB2\xE9\xBF\xB4\xD4\xAD\xCA\xBC\xD7\xD6\xBD\xDA",
+     "[Hint]: Unreadable answers mostly mean a wrong baud rate or format (parity, data bits); tick "
+     "Hex in the information area to see the bytes as they came"},
     // A port behind a serial device server: why it did not open, its status and the port window.
     // 200 [提示]:%1 不是网络端口名(rfc2217://主机:端口 或 socket://主机:端口)。
     {"lang_Info_NetBadAddress",
@@ -998,6 +1000,56 @@ constexpr BuiltinText kBuiltinTexts[] = {
      "[\xCC\xE1\xCA\xBE]: %s \xD6\xD0 %s \xB5\xC4\xD6\xB5 %s "
      "\xB2\xBB\xD4\xDA\xC1\xD0\xB1\xED\xD6\xD0,\xD2\xD1\xB8\xC4\xD3\xC3\xC4\xAC\xC8\xCF\xD6\xB5 %s",
      "[Note]: In %s, %s holds %s, no item of its list; the default %s is used instead"},
+    // What the status bar says while an action runs and after the port opens or closes,
+    // the log's notes for F8 and the compact view's write, and the find bar's count.
+    // 227 [提示]:
+    // 设备没有应答时，请检查设备电源和连线、所选串口是否接着设备，并试试设备可能使用的波特率(115200、57600、9600)
+    {"lang_Hint_NoAnswer",
+     "[\xCC\xE1\xCA\xBE]: "
+     "\xC9\xE8\xB1\xB8\xC3\xBB\xD3\xD0\xD3\xA6\xB4\xF0\xCA\xB1\xA3\xAC\xC7\xEB\xBC\xEC\xB2\xE9\xC9"
+     "\xE8\xB1\xB8\xB5\xE7\xD4\xB4\xBA\xCD\xC1\xAC\xCF\xDF\xA1\xA2\xCB\xF9\xD1\xA1\xB4\xAE\xBF\xDA"
+     "\xCA\xC7\xB7\xF1\xBD\xD3\xD7\xC5\xC9\xE8\xB1\xB8\xA3\xAC\xB2\xA2\xCA\xD4\xCA\xD4\xC9\xE8\xB1"
+     "\xB8\xBF\xC9\xC4\xDC\xCA\xB9\xD3\xC3\xB5\xC4\xB2\xA8\xCC\xD8\xC2\xCA(115200\xA1\xA2"
+     "57600\xA1\xA2"
+     "9600)",
+     "[Hint]: A silent device: check its power and cable, that the chosen port is the one it is "
+     "wired to, and try the baud rates it may use (115200, 57600, 9600)"},
+    // 228 正在执行…
+    {"lang_Status_Busy", "\xD5\xFD\xD4\xDA\xD6\xB4\xD0\xD0\xA1\xAD", "Working..."},
+    // 229 正在读取 %1/%2…
+    {"lang_Status_Reading", "\xD5\xFD\xD4\xDA\xB6\xC1\xC8\xA1 %1/%2\xA1\xAD",
+     "Reading %1 of %2..."},
+    // 230 正在写入 %1/%2…
+    {"lang_Status_Writing", "\xD5\xFD\xD4\xDA\xD0\xB4\xC8\xEB %1/%2\xA1\xAD",
+     "Writing %1 of %2..."},
+    // 231 正在发送 %1/%2…
+    {"lang_Status_Sending", "\xD5\xFD\xD4\xDA\xB7\xA2\xCB\xCD %1/%2\xA1\xAD",
+     "Sending %1 of %2..."},
+    // 232 %1 已打开
+    {"lang_Status_PortOpened", "%1 \xD2\xD1\xB4\xF2\xBF\xAA", "%1 opened"},
+    // 233 %1 已关闭
+    {"lang_Status_PortClosed", "%1 \xD2\xD1\xB9\xD8\xB1\xD5", "%1 closed"},
+    // 234 [提示]: 还没有保存的串口配置。请在串口窗口中选择串口后点“文件 > 保存串口配置”，之后 F8
+    // 才能以它重开串口。
+    {"lang_Info_NoSavedPort",
+     "[\xCC\xE1\xCA\xBE]: "
+     "\xBB\xB9\xC3\xBB\xD3\xD0\xB1\xA3\xB4\xE6\xB5\xC4\xB4\xAE\xBF\xDA\xC5\xE4\xD6\xC3\xA1\xA3\xC7"
+     "\xEB\xD4\xDA\xB4\xAE\xBF\xDA\xB4\xB0\xBF\xDA\xD6\xD0\xD1\xA1\xD4\xF1\xB4\xAE\xBF\xDA\xBA\xF3"
+     "\xB5\xE3\xA1\xB0\xCE\xC4\xBC\xFE > "
+     "\xB1\xA3\xB4\xE6\xB4\xAE\xBF\xDA\xC5\xE4\xD6\xC3\xA1\xB1\xA3\xAC\xD6\xAE\xBA\xF3 F8 "
+     "\xB2\xC5\xC4\xDC\xD2\xD4\xCB\xFC\xD6\xD8\xBF\xAA\xB4\xAE\xBF\xDA\xA1\xA3",
+     "[Note]: No port configuration is saved. Choose the port in the port window and use File > "
+     "Save COM Config; F8 then reopens the port with it."},
+    // 235 [提示]: 配置全部参数还将改写精简显示隐藏的以下参数: %s
+    {"lang_Info_HiddenChanges",
+     "[\xCC\xE1\xCA\xBE]: "
+     "\xC5\xE4\xD6\xC3\xC8\xAB\xB2\xBF\xB2\xCE\xCA\xFD\xBB\xB9\xBD\xAB\xB8\xC4\xD0\xB4\xBE\xAB\xBC"
+     "\xF2\xCF\xD4\xCA\xBE\xD2\xFE\xB2\xD8\xB5\xC4\xD2\xD4\xCF\xC2\xB2\xCE\xCA\xFD: %s",
+     "[Note]: Write all also changes these values that the compact view hides: %s"},
+    // 236 未找到
+    {"lang_Find_NotFound", "\xCE\xB4\xD5\xD2\xB5\xBD", "Not found"},
+    // 237 %1/%2
+    {"lang_Find_Count", "%1/%2", "%1 of %2"},
 };
 
 }  // namespace

@@ -6,10 +6,18 @@
 #include <QKeyEvent>
 #include <QMimeData>
 #include <algorithm>
+#include <iterator>
 
 namespace dtu {
 
 namespace {
+
+// Shortcuts that edit or select rather than type; their keys carry control
+// characters as text (Ctrl+A is 0x01), which would otherwise be refused.
+constexpr QKeySequence::StandardKey kEditingShortcuts[] = {
+    QKeySequence::Paste,     QKeySequence::Copy, QKeySequence::Cut,
+    QKeySequence::SelectAll, QKeySequence::Undo, QKeySequence::Redo,
+};
 
 bool IsTypable(QChar c) {
     return c.unicode() < 128 && (c.isDigit() || c == u'.');
@@ -33,7 +41,8 @@ bool RefusedDrag(QEvent* event) {
 }  // namespace
 
 bool DigitsOnlyFilter::IsAllowed(const QKeyEvent& key) {
-    if (key.matches(QKeySequence::Paste)) {
+    if (std::any_of(std::begin(kEditingShortcuts), std::end(kEditingShortcuts),
+                    [&key](QKeySequence::StandardKey shortcut) { return key.matches(shortcut); })) {
         return true;
     }
     switch (key.key()) {

@@ -12,7 +12,7 @@ namespace dtu {
 class TLangList;
 
 // A field as the form labels it in the table's language: "Heartbeat",
-// "Transfer Net 2 Port", "Use Net 3".
+// "Port 2", "Use Net 3".
 QString ShownFieldName(const TLangList& table, Field field);
 
 // What a value must be to keep `rule`, in the table's language.

@@ -3,6 +3,7 @@
 #include <QFontDatabase>
 #include <QSaveFile>
 #include <QScrollBar>
+#include <utility>
 
 #include "mainwindow/log_text.h"
 
@@ -72,7 +73,13 @@ void InfoArea::ShowSeparatorLine(const QString& text) {
 void InfoArea::ShowHexBlock(const QByteArray& bytes) {
     const QTextCharFormat shown = lineFormat_;
     lineFormat_ = hexFormat_;
+    // The time stamp takes a line of its own above the rows, which keep their columns.
+    if (timeStamps_) {
+        AppendInfoLine(QString());
+    }
+    const bool stamped = std::exchange(timeStamps_, false);
     AppendInfoLine(HexDumpLines(bytes).join(u'\n'));
+    timeStamps_ = stamped;
     lineFormat_ = shown;
 }
 

@@ -2,6 +2,7 @@
 
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTextEdit>
 #include <QToolButton>
@@ -29,15 +30,18 @@ LogFind::LogFind(QTextEdit* log, QWidget* parent)
       log_(log),
       text_(new QLineEdit(this)),
       previous_(MakeButton(this, "btn_FindPrevious", Qt::UpArrow)),
-      next_(MakeButton(this, "btn_FindNext", Qt::DownArrow)) {
+      next_(MakeButton(this, "btn_FindNext", Qt::DownArrow)),
+      count_(new QLabel(this)) {
     setObjectName("findLog");
     text_->setObjectName("edt_FindLog");
     text_->setClearButtonEnabled(true);
     text_->installEventFilter(this);
+    count_->setObjectName("lbl_FindCount");
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(2);
     layout->addWidget(text_, 1);
+    layout->addWidget(count_);
     layout->addWidget(previous_);
     layout->addWidget(next_);
     connect(text_, &QLineEdit::textChanged, this, [this] {
@@ -75,6 +79,7 @@ bool LogFind::FindPrevious() {
 }
 
 void LogFind::ApplyTexts(const TLangList& table) {
+    table_ = &table;
     text_->setPlaceholderText(Tr(table, "lang_Find_Placeholder"));
     previous_->setToolTip(Tr(table, "lang_Find_Previous"));
     next_->setToolTip(Tr(table, "lang_Find_Next"));
@@ -83,6 +88,7 @@ void LogFind::ApplyTexts(const TLangList& table) {
 bool LogFind::Find(bool backwards) {
     const QString wanted = text_->text();
     if (wanted.isEmpty()) {
+        count_->clear();
         return false;
     }
     QTextDocument* document = log_->document();
@@ -95,16 +101,19 @@ bool LogFind::Find(bool backwards) {
         found = document->find(wanted, wrap, flags);
     }
     if (found.isNull()) {
+        ShowCount(0, 0);
         return false;
     }
     // Lines written since the last search are highlighted too.
-    HighlightAll();
+    const QList<int> starts = HighlightAll();
+    ShowCount(static_cast<int>(starts.indexOf(found.selectionStart())) + 1, starts.size());
     log_->setTextCursor(found);
     log_->ensureCursorVisible();
     return true;
 }
 
-void LogFind::HighlightAll() {
+QList<int> LogFind::HighlightAll() {
+    QList<int> starts;
     QList<QTextEdit::ExtraSelection> matches;
     const QString wanted = text_->text();
     if (!wanted.isEmpty()) {
@@ -114,9 +123,23 @@ void LogFind::HighlightAll() {
             match.cursor = at;
             match.format.setBackground(kMatchColour);
             matches.append(match);
+            starts.append(at.selectionStart());
         }
     }
     log_->setExtraSelections(matches);
+    return starts;
+}
+
+void LogFind::ShowCount(int current, qsizetype total) {
+    if (table_ == nullptr) {
+        return;
+    }
+    count_->setText(total == 0 ? Tr(*table_, "lang_Find_NotFound")
+                               : Tr(*table_, "lang_Find_Count").arg(current).arg(total));
+}
+
+QString LogFind::CountText() const {
+    return count_->text();
 }
 
 bool LogFind::eventFilter(QObject* watched, QEvent* event) {

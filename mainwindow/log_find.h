@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+class QLabel;
 class QLineEdit;
 class QTextEdit;
 class QToolButton;
@@ -13,6 +14,8 @@ class TLangList;
 // A find bar over a read-only log: every match highlighted, the current one
 // selected and scrolled into view; next and previous wrap around the log.
 // Enter finds the next match, Shift+Enter the previous, Escape closes the bar.
+// Beside the text the bar says which match is selected of how many, or that
+// there is none.
 class LogFind : public QWidget {
     Q_OBJECT
 public:
@@ -29,17 +32,24 @@ public:
 
     void ApplyTexts(const TLangList& table);
 
+    // "2 of 5", "Not found", or nothing while no text is typed.
+    QString CountText() const;
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     bool Find(bool backwards);
-    void HighlightAll();
+    // Highlights every match; returns where each begins.
+    QList<int> HighlightAll();
+    void ShowCount(int current, qsizetype total);
 
     QTextEdit* log_;
     QLineEdit* text_;
     QToolButton* previous_;
     QToolButton* next_;
+    QLabel* count_;
+    const TLangList* table_ = nullptr;
 };
 
 }  // namespace dtu

@@ -19,9 +19,11 @@
 #include "mainwindow/log_find.h"
 #include "mainwindow/main_window.h"
 #include "mainwindow/named_controls.h"
+#include "mainwindow/status_verdict.h"
 #include "mainwindow/text_fit.h"
 #include "protocol/line_end.h"
 #include "widgets/clickable_label.h"
+#include "widgets/elided_label.h"
 
 namespace dtu {
 
@@ -279,9 +281,9 @@ void Tfrm_MainLx1::BuildStatusBar() {
     auto* second = new QLabel(bar);
     second->setObjectName("stat1_panel1");
     second->setFixedWidth(kStatusSecondWidth);
-    verdictStatus_ = new QLabel(bar);
+    verdictStatus_ = new ElidedLabel(bar);
     verdictStatus_->setObjectName("stat1_verdict");
-    verdictStatus_->setMinimumWidth(0);
+    verdict_ = std::make_unique<StatusVerdict>(verdictStatus_);
     // Panels from the left edge, as the port note belongs under the form.
     bar->addWidget(portStatus_);
     bar->addWidget(second);

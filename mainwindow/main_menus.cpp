@@ -51,7 +51,7 @@ QAction* Tfrm_MainLx1::AddOperation(QActionGroup* list, const char* name, int ta
     addAction(action);
     connect(action, &QAction::triggered, this, [this, tag, run] {
         emit operationRequested(tag);
-        run();
+        RunOperation(run);
     });
     connect(button, &QPushButton::clicked, action, &QAction::trigger);
     return action;
@@ -116,7 +116,7 @@ void Tfrm_MainLx1::BuildMenus() {
     reopenItem_->setShortcut(QKeySequence(Qt::Key_F8));
     reopenItem_->setVisible(false);
     bar->addAction(reopenItem_);
-    connect(reopenItem_, &QAction::triggered, this, [this] { session_.ReopenWithSavedSettings(); });
+    connect(reopenItem_, &QAction::triggered, this, &Tfrm_MainLx1::ReopenWithSavedPort);
     // A hidden entry's shortcut is off, so F8 has a shortcut of its own meanwhile.
     reopenShortcut_ = new QShortcut(QKeySequence(Qt::Key_F8), this);
     reopenShortcut_->setObjectName("N7_shortcut");

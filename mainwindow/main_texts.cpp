@@ -10,7 +10,9 @@
 #include "mainwindow/log_find.h"
 #include "mainwindow/main_window.h"
 #include "mainwindow/named_controls.h"
+#include "mainwindow/status_verdict.h"
 #include "mainwindow/text_fit.h"
+#include "render/port_status_text.h"
 #include "widgets/lang_qt.h"
 
 namespace dtu {
@@ -251,6 +253,10 @@ void Tfrm_MainLx1::ApplyMainTexts() {
         enable->setAccessibleName(Tr(language_, "lang_Lbl_Enable").simplified() + ' ' +
                                   QString::number(socket++));
     }
+    if (portStatusShown_) {
+        SetPortStatus(PortStatusLine(*portStatusShown_, language_));
+    }
+    verdict_->Refresh();
     for (const char* key : kUsageLines) {
         info_->ShowInfoLine(Tr(language_, key));
     }

@@ -24,10 +24,12 @@
 #include "mainwindow/hint_switch.h"
 #include "mainwindow/info_area.h"
 #include "mainwindow/refused_mark.h"
+#include "mainwindow/status_verdict.h"
 #include "render/note_text.h"
 #include "render/port_status_text.h"
 #include "settings/config_location.h"
 #include "settings/ini_file.h"
+#include "widgets/elided_label.h"
 #include "widgets/lang_qt.h"
 
 namespace dtu {
@@ -157,7 +159,7 @@ void Tfrm_MainLx1::SetPortStatus(const std::string& text) {
 }
 
 void Tfrm_MainLx1::OnLog(LogKind kind, const std::string& text) {
-    lastLogLine_ = text;
+    heardSinceStart_ = true;
     const QString line = FromGbk(text);
     switch (kind) {
         case LogKind::Tx:
@@ -176,16 +178,32 @@ void Tfrm_MainLx1::OnLog(LogKind kind, const std::string& text) {
 }
 
 void Tfrm_MainLx1::OnNote(const EngineNote& note) {
-    OnLog(NoteLogKind(note), NoteText(note, language_));
+    heardSinceStart_ = true;
+    EngineNote shown = note;
+    if (note.kind == NoteKind::NoAnswer || note.kind == NoteKind::Garbled) {
+        // What the port uses now, which a write all that changed the device's may have set.
+        shown.baudRate = LineSettingsText(session_.PortSettings());
+    }
+    // Write all may yet add that nothing was saved, which comes as its run ends:
+    // the end says both in one line.
+    const bool writing = session_.Running() && session_.CurrentOperation() == kWriteAllOperation;
+    if (writing || note.kind == NoteKind::NotSaved) {
+        heldNotes_.push_back(std::move(shown));
+        return;
+    }
+    ShowVerdict({shown});
 }
 
 void Tfrm_MainLx1::OnProgress(const Progress& progress) {
+    heardSinceStart_ = true;
     progress_->setRange(0, progress.maximum);
     progress_->setValue(progress.position);
     progress_->setVisible(progress.visible);
+    ShowProgressInStatus(progress);
 }
 
 void Tfrm_MainLx1::OnPortStatus(const PortStatus& status) {
+    portStatusShown_ = status;
     SetPortStatus(PortStatusLine(status, language_));
     const bool open = session_.PortIsOpen();
     if (open && !portWasOpen_) {
@@ -195,23 +213,23 @@ void Tfrm_MainLx1::OnPortStatus(const PortStatus& status) {
                 .arg(FromGbk(session_.PortSettings().port),
                      QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"))));
     }
+    if (open != portWasOpen_) {
+        ShowPortOpenedOrClosed(open);
+    }
     portWasOpen_ = open;
 }
 
 void Tfrm_MainLx1::OnRunFinished(const RunOutcome& outcome) {
-    // Every run logs its verdict last; a direct send that succeeded logs its success note.
-    const QString verdict = FromGbk(lastLogLine_).simplified();
-    const bool failed = outcome.end != RunEnd::Success;
-    verdictStatus_->setStyleSheet(failed ? "color: red" : QString());
-    verdictStatus_->setToolTip(verdict);
-    verdictStatus_->setText(
-        verdictStatus_->fontMetrics().elidedText(verdict, Qt::ElideRight, verdictStatus_->width()));
-    const bool unended = std::exchange(sentUnended_, false) && outcome.direct;
-    if (outcome.end == RunEnd::NoAnswer && unended) {
-        info_->ShowInfoLine(Tr(language_, "lang_Hint_NoLineEnd"));
-    } else if (outcome.end == RunEnd::NoAnswer || outcome.end == RunEnd::Garbled) {
-        info_->ShowInfoLine(Tr(language_, "lang_Hint_SeeHexView"));
+    std::vector<EngineNote> notes = std::exchange(heldNotes_, {});
+    // No line got through (the first is a query), so nothing was taken that a restart could lose.
+    if (outcome.linesDone == 0) {
+        std::erase_if(notes,
+                      [](const EngineNote& note) { return note.kind == NoteKind::NotSaved; });
     }
+    if (!notes.empty()) {
+        ShowVerdict(notes);
+    }
+    ShowRunHints(outcome);
 }
 
 }  // namespace dtu

@@ -1,9 +1,11 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QStringList>
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -32,11 +34,13 @@ class QShortcut;
 namespace dtu {
 
 class DigitsOnlyFilter;
+class ElidedLabel;
 class FormBinder;
 class HintSwitch;
 class InfoArea;
 class IniFile;
 class LogFind;
+class StatusVerdict;
 
 // The buttons that run the operations, one each.
 struct OperationButtons {
@@ -148,6 +152,8 @@ private:
     QAction* AddMenuItem(QMenu* menu, const char* name, int tag, const char* caption,
                          const std::function<void()>& run);
     void ClosePortToLogin();
+    // F8: the port closed and opened again with the port settings saved in the port window.
+    void ReopenWithSavedPort();
     void SwitchLanguage();
     void ToggleHints();
     void ToggleTimeStamps();
@@ -181,6 +187,17 @@ private:
     // Closing during write all: true when the user chose to stop it.
     bool AskStopWriting();
 
+    // The status bar (main_status.cpp): an operation clears it as it starts;
+    // `run` starts it.
+    void RunOperation(const std::function<void()>& run);
+    // The notes a run ended with, as one line in the log and the status bar.
+    void ShowVerdict(const std::vector<EngineNote>& notes);
+    void ShowPortOpenedOrClosed(bool open);
+    void ShowProgressInStatus(const Progress& progress);
+    // What the engine leaves a front end to say after a run: a write all that
+    // sent nothing kept nothing either; a silent or garbled device, what to check.
+    void ShowRunHints(const RunOutcome& outcome);
+
     // Write all from the form (main_write_all.cpp): values that break their
     // rules are marked and nothing is sent; in the compact view, changes to
     // values it hides are asked about first.
@@ -188,6 +205,8 @@ private:
     // True when the write may go on.
     bool AskHiddenChanges(const std::vector<HiddenChange>& changes);
     void ShowRefused(const std::vector<ValueProblem>& problems);
+    // The hidden changes as "name: device value -> written value" lines.
+    QStringList HiddenChangeLines(const std::vector<HiddenChange>& changes) const;
 
     // The session's news (main_window.cpp).
     void OnLog(LogKind kind, const std::string& text) override;
@@ -246,9 +265,15 @@ private:
     QCheckBox* hexView_ = nullptr;
     QComboBox* lineEnd_ = nullptr;
     QLabel* portStatus_ = nullptr;
-    // The last run's verdict, in view however much the device sends after it.
-    QLabel* verdictStatus_ = nullptr;
-    std::string lastLogLine_;
+    // The port panel's last news, worded again on a language switch.
+    std::optional<PortStatus> portStatusShown_;
+    // The last action's verdict, in view however much the device sends after it.
+    ElidedLabel* verdictStatus_ = nullptr;
+    std::unique_ptr<StatusVerdict> verdict_;
+    // Notes of a write all kept for its end, which may add that nothing was saved.
+    std::vector<EngineNote> heldNotes_;
+    // The session spoke since the operation started: it did start something.
+    bool heardSinceStart_ = false;
     // The send box's last text was an AT command without a line end.
     bool sentUnended_ = false;
     QProgressBar* progress_ = nullptr;

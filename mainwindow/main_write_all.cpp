@@ -6,7 +6,9 @@
 #include "mainwindow/info_area.h"
 #include "mainwindow/main_window.h"
 #include "mainwindow/refused_mark.h"
+#include "mainwindow/status_verdict.h"
 #include "mainwindow/two_way_question.h"
+#include "render/hidden_changes.h"
 #include "widgets/lang_qt.h"
 
 namespace dtu {
@@ -23,15 +25,20 @@ void Tfrm_MainLx1::WriteAllFromForm() {
     std::vector<ValueProblem> problems = CheckBeforeWrite(session_.Form());
     if (problems.empty()) {
         const std::vector<HiddenChange> changes = session_.HiddenChangesOfWrite();
-        if (!changes.empty() && !AskHiddenChanges(changes)) {
+        const std::vector<HiddenChange> asked = ChangesToAskAbout(changes);
+        if (!asked.empty() && !AskHiddenChanges(asked)) {
             return;
+        }
+        if (!changes.empty()) {
+            info_->ShowInfoLine(TrWith(language_, "lang_Info_HiddenChanges",
+                                       {HiddenChangeLines(changes).join(QStringLiteral("; "))}));
         }
         problems = session_.WriteAll();
     }
     ShowRefused(problems);
 }
 
-bool Tfrm_MainLx1::AskHiddenChanges(const std::vector<HiddenChange>& changes) {
+QStringList Tfrm_MainLx1::HiddenChangeLines(const std::vector<HiddenChange>& changes) const {
     QStringList lines;
     for (const HiddenChange& change : changes) {
         const QWidget* control = binder_->Control(change.field);
@@ -40,6 +47,11 @@ bool Tfrm_MainLx1::AskHiddenChanges(const std::vector<HiddenChange>& changes) {
                           ShownValue(language_, change.field, change.device, control),
                           ShownValue(language_, change.field, change.written, control));
     }
+    return lines;
+}
+
+bool Tfrm_MainLx1::AskHiddenChanges(const std::vector<HiddenChange>& changes) {
+    const QStringList lines = HiddenChangeLines(changes);
     QMessageBox question(QMessageBox::Warning, windowTitle(),
                          Tr(language_, "lang_Compact_Question"), QMessageBox::NoButton, this);
     question.setObjectName("msg_HiddenChanges");
@@ -64,14 +76,19 @@ void Tfrm_MainLx1::ShowRefused(const std::vector<ValueProblem>& problems) {
     if (problems.empty()) {
         return;
     }
-    QStringList named;
+    const auto words = [this, problems] {
+        QStringList named;
+        for (const ValueProblem& problem : problems) {
+            named << ShownFieldName(language_, problem.field) + QStringLiteral(": ") +
+                         RuleText(language_, problem.rule);
+        }
+        return TrWith(language_, "lang_Info_WriteRefused", {named.join(QStringLiteral("; "))});
+    };
     for (const ValueProblem& problem : problems) {
         MarkRefused(binder_->Control(problem.field));
-        named << ShownFieldName(language_, problem.field) + QStringLiteral(": ") +
-                     RuleText(language_, problem.rule);
     }
-    info_->ShowErrorLine(
-        TrWith(language_, "lang_Info_WriteRefused", {named.join(QStringLiteral("; "))}));
+    info_->ShowErrorLine(words());
+    verdict_->ShowEnd(words, true);
     binder_->Control(problems.front().field)->setFocus(Qt::OtherFocusReason);
 }
 

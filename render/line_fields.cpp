@@ -5,6 +5,7 @@
 #include "lang/lang_list.h"
 #include "protocol/commands.h"
 #include "protocol/order_list.h"
+#include "render/field_names.h"
 
 namespace dtu {
 
@@ -27,7 +28,8 @@ constexpr LineField kLineFields[] = {
     {TCmd::CIVER, "lang_btn_At_GetCiver"},
     {TCmd::CIPR, "lang_Lbl_DTUBaudRate"},
     {TCmd::ICF, "lang_Lbl_ComParam"},
-    {TCmd::CIPSCONT, "lang_Lbl_TSNet", Argument::Numbered},
+    // A socket's line is named by the box that turns the socket on.
+    {TCmd::CIPSCONT, "lang_Lbl_Enable", Argument::Numbered},
     {TCmd::CIPCFG, "lang_Lbl_HeartbeatTime"},
     {TCmd::CIPPACK, "lang_Lbl_HeartbeatFormat", Argument::Packet},
     {TCmd::CICOMAT, "lang_chk_ComAtEnable"},
@@ -46,14 +48,6 @@ constexpr LineField kLineFields[] = {
 };
 
 constexpr const char* kRegistrationPacketKey = "lang_Lbl_DevID";
-
-// A label as the form shows it, without the blanks and colon that lay it out.
-std::string Trimmed(std::string label) {
-    while (!label.empty() && (label.back() == ' ' || label.back() == ':')) {
-        label.pop_back();
-    }
-    return label;
-}
 
 // The first argument of a set line: "3" of "AT+CIPSCONT=3,...".
 std::string FirstArgument(std::string_view line) {
@@ -76,9 +70,9 @@ std::string LineFieldName(std::string_view line, const TLangList& table) {
         }
         const std::string argument = FirstArgument(line);
         if (row.argument == Argument::Packet && argument == "1") {
-            return Trimmed(table.GetText(kRegistrationPacketKey));
+            return LabelText(table, kRegistrationPacketKey);
         }
-        std::string name = Trimmed(table.GetText(row.labelKey));
+        std::string name = LabelText(table, row.labelKey);
         if (row.argument == Argument::Numbered && !argument.empty()) {
             name += " " + argument;
         }

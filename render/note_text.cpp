@@ -45,6 +45,29 @@ std::string IncompleteText(const EngineNote& note, const TLangList& table) {
     return text;
 }
 
+constexpr std::string_view kChineseFullStop = "\xA1\xA3";
+
+// A sentence that goes inside or after another: without its "[Note]:" tag, and
+// without its closing full stop where the sentence it goes into has one.
+std::string Untagged(std::string text) {
+    if (!text.empty() && text.front() == '[') {
+        if (const std::size_t close = text.find("]:"); close != std::string::npos) {
+            text.erase(0, text.find_first_not_of(' ', close + 2));
+        }
+    }
+    return text;
+}
+
+std::string WithoutFullStop(std::string text) {
+    for (const std::string_view stop : {kChineseFullStop, std::string_view(".")}) {
+        if (text.ends_with(stop)) {
+            text.resize(text.size() - stop.size());
+            break;
+        }
+    }
+    return text;
+}
+
 std::string ReopenFailedText(const EngineNote& note, const TLangList& table) {
     std::vector<std::string> settings;
     for (const auto* part : {&note.change.baudRate, &note.change.parity, &note.change.dataBits,
@@ -53,8 +76,9 @@ std::string ReopenFailedText(const EngineNote& note, const TLangList& table) {
             settings.push_back(**part);
         }
     }
-    return FormatValue(table.GetText("lang_Run_ReopenFailed"),
-                       {Joined(settings), OpenErrorText(note.reopenError, table)});
+    return FormatValue(
+        table.GetText("lang_Run_ReopenFailed"),
+        {Joined(settings), WithoutFullStop(Untagged(OpenErrorText(note.reopenError, table)))});
 }
 
 const char* SuccessKey(std::uint8_t operation) {
@@ -103,6 +127,19 @@ std::string NoteText(const EngineNote& note, const TLangList& table) {
                          std::to_string(kAnswerBound)});
     }
     return {};
+}
+
+std::string JoinedNoteText(const std::vector<EngineNote>& notes, const TLangList& table) {
+    std::string text;
+    for (const EngineNote& note : notes) {
+        if (text.empty()) {
+            text = NoteText(note, table);
+            continue;
+        }
+        // Chinese sentences follow their full stop without a blank.
+        text += (text.ends_with(kChineseFullStop) ? "" : " ") + Untagged(NoteText(note, table));
+    }
+    return text;
 }
 
 LogKind NoteLogKind(const EngineNote& note) {

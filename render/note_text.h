@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "lang/lang_list.h"
 #include "protocol/engine_host.h"
@@ -13,6 +14,9 @@ namespace dtu {
 // lost port or a line that could not go out. Lines are named by the fields
 // they carry.
 std::string NoteText(const EngineNote& note, const TLangList& table);
+// The notes one run ended with as one line: the first as NoteText words it,
+// the others following without their tags.
+std::string JoinedNoteText(const std::vector<EngineNote>& notes, const TLangList& table);
 // A success is information; everything else is an error.
 LogKind NoteLogKind(const EngineNote& note);
 

@@ -14,4 +14,9 @@ std::string PortStatusLine(const PortStatus& status, const TLangList& table) {
                        : table.GetText("lang_Info_ComIsOpen");
 }
 
+std::string LineSettingsText(const PortTexts& settings) {
+    return settings.baudRate + ", " + settings.parity + ", " + settings.dataBits + ", " +
+           settings.stopBits;
+}
+
 }  // namespace dtu

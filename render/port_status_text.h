@@ -12,4 +12,7 @@ namespace dtu {
 // port-not-open note.
 std::string PortStatusLine(const PortStatus& status, const TLangList& table);
 
+// The line settings of `settings` as a reader says them: "115200, NONE, 8, 1".
+std::string LineSettingsText(const PortTexts& settings);
+
 }  // namespace dtu

@@ -9,6 +9,7 @@
 #include <QAbstractItemView>
 #include <QAction>
 #include <QComboBox>
+#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
@@ -127,28 +128,45 @@ private slots:
     }
 
     void firstStartChoosesThePortsNamedForTheRun_data() {
-        QTest::addColumn<QByteArray>("extra");
+        QTest::addColumn<QByteArray>("extra");  // files of the settings folder; "gone*": absent
         QTest::addColumn<QByteArray>("com");
         QTest::addColumn<QString>("chosen");  // empty: the first port present, else COM1
         QTest::newRow("first named port on a first start")
-            << QByteArray("/dev/ttyX8:/dev/ttyX9") << QByteArray() << "/dev/ttyX8";
-        QTest::newRow("empty names skipped")
-            << QByteArray("::/dev/ttyX9") << QByteArray() << "/dev/ttyX9";
-        QTest::newRow("a stored port wins") << QByteArray("/dev/ttyX8:/dev/ttyX9")
-                                            << QByteArray("ComName=/dev/ttyX9\n") << "/dev/ttyX9";
+            << QByteArray("ttyX8:ttyX9") << QByteArray() << "ttyX8";
+        QTest::newRow("empty names skipped") << QByteArray("::ttyX9") << QByteArray() << "ttyX9";
+        QTest::newRow("a named port that is not there is not listed")
+            << QByteArray("goneX7:ttyX9") << QByteArray() << "ttyX9";
+        QTest::newRow("a stored port wins")
+            << QByteArray("ttyX8:ttyX9") << QByteArray("ComName=ttyX9\n") << "ttyX9";
         QTest::newRow("a stored port that is gone: the first listed")
-            << QByteArray("/dev/ttyX8") << QByteArray("ComName=/dev/ttyGONE\n") << QString();
+            << QByteArray("goneX8") << QByteArray("ComName=/dev/ttyGONE\n") << QString();
         QTest::newRow("no named port") << QByteArray() << QByteArray() << QString();
     }
     void firstStartChoosesThePortsNamedForTheRun() {
         QFETCH(QByteArray, extra);
         QFETCH(QByteArray, com);
         QFETCH(QString, chosen);
-        qputenv("DTUCONFIG_EXTRA_PORTS", extra);
+        QStringList paths;
+        for (const QByteArray& name : extra.split(':')) {
+            const QString path = name.isEmpty() ? QString() : folder_->FilePath(name);
+            if (!name.isEmpty() && !name.startsWith("gone")) {
+                QFile(path).open(QIODevice::WriteOnly);
+            }
+            paths << path;
+        }
+        qputenv("DTUCONFIG_EXTRA_PORTS", paths.join(':').toLocal8Bit());
+        com.replace("ttyX9", folder_->FilePath("ttyX9").toLocal8Bit());
         folder_->WriteSettings("[COM]\n" + com);
         if (chosen.isEmpty()) {
-            const std::vector<std::string> present = ListSerialPorts();
-            chosen = present.empty() ? "COM1" : QString::fromStdString(present.front());
+            chosen = "COM1";
+            for (const std::string& port : ListSerialPorts()) {
+                if (QFile::exists(QString::fromStdString(port))) {
+                    chosen = QString::fromStdString(port);
+                    break;
+                }
+            }
+        } else {
+            chosen = folder_->FilePath(chosen);
         }
         Tfrm_Login& login = Start();
         QCOMPARE(login.cbb_Open_ComName->Text(), chosen);
@@ -417,9 +435,28 @@ private slots:
         QVERIFY(login.N2->menuAction()->isVisible());
     }
 
+    // The main window's language switch re-texts the port window at once.
+    void mainWindowLanguageSwitchRetextsPortWindow() {
+        folder_->WriteSettings("[SYS]\nLang=1\n");
+        Tfrm_Login& login = Start();
+        MainAction(*windows_->main, "N3")->trigger();
+        QCOMPARE(login.btn_Com->text(), QString("Open COM"));
+        QCOMPARE(login.N1->text(), QString("Chinese(&L)"));
+    }
+
+    // A network port has no description: its whole name is the tooltip.
+    void networkPortNameIsWholeInTheTooltip() {
+        Tfrm_Login& login = Start();
+        QVERIFY(login.AddNetworkPort("rfc2217://192.168.100.200:4001"));
+        QCOMPARE(login.cbb_Open_ComName->toolTip(), QString("rfc2217://192.168.100.200:4001"));
+    }
+
     void saveComConfigKeepsTheFiveTexts() {
-        qputenv("DTUCONFIG_EXTRA_PORTS", "/dev/ttyX9");
-        folder_->WriteSettings("[COM]\nComName=/dev/ttyX9\nBaudRate=4800\nParity=ODD\n");
+        const QString port = folder_->FilePath("ttyX9");
+        QFile(port).open(QIODevice::WriteOnly);
+        qputenv("DTUCONFIG_EXTRA_PORTS", port.toLocal8Bit());
+        folder_->WriteSettings("[COM]\nComName=" + port.toLocal8Bit() +
+                               "\nBaudRate=4800\nParity=ODD\n");
         Tfrm_Login& login = Start();
         QAction* reopen = MainAction(*windows_->main, "N7");
         QVERIFY(reopen != nullptr);
@@ -429,7 +466,7 @@ private slots:
         test::OnNextModal([&message](const QString& text) { message = text; });
         login.N_SaveComConf->trigger();
         QCOMPARE(message, Tr(windows_->language, "lang_Menu_ManySet"));
-        const PortTexts expected{"/dev/ttyX9", "4800", "ODD", "8", "1"};
+        const PortTexts expected{port.toStdString(), "4800", "ODD", "8", "1"};
         QCOMPARE(windows_->main->Session().KeptForReopen(), expected);
         QVERIFY(reopen->isVisible());
         // Kept in memory only: the settings file is not touched.

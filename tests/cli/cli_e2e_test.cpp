@@ -109,10 +109,11 @@ TEST_F(CliEndToEnd, CompactViewWriteNamesTheHiddenSettingsItChanges) {
     const CliRun run = Run({"write", Port(0), "--profile", compact, "--verify"});
     EXPECT_EQ(run.status, 0) << run.out << run.err;
     EXPECT_TRUE(Has(run.out,
-                    ": success: hidden by the compact view: DTM/RestartTime \"900\" -> "
-                    "\"1800\"; "))
+                    ": success: hidden by the compact view: DTM/RestartTime (Restart Time) "
+                    "\"900\" -> \"1800\"; "))
         << run.out;
-    EXPECT_TRUE(Has(run.out, "; hidden by the compact view: DTM/Resoc \"10\" -> \"5\""));
+    EXPECT_TRUE(
+        Has(run.out, "; hidden by the compact view: DTM/Resoc (Reconnect) \"10\" -> \"5\""));
     EXPECT_EQ(devices[0]->Saved().timing[5], "1800");
 }
 
@@ -176,7 +177,8 @@ TEST_F(CliEndToEnd, ARefusedSettingFailsTheRunAndIsNamed) {
         Run({"write", Port(0), Port(1), "--profile", profile, "--verify", "--report", report});
     EXPECT_EQ(run.status, 1);
     for (std::size_t i = 0; i < 2; ++i) {
-        EXPECT_TRUE(Has(run.out, Port(i) + ": incomplete in write: refused RESOC (DTM/Resoc) "))
+        EXPECT_TRUE(
+            Has(run.out, Port(i) + ": incomplete in write: refused RESOC (DTM/Resoc (Reconnect)) "))
             << run.out;
         // No read back after a write that did not succeed.
         EXPECT_EQ(devices[i]->ReceivedLines().size(), 18u);
@@ -364,8 +366,8 @@ TEST_F(CliEndToEnd, EveryDeviceFaultGivesItsTrueVerdict) {
          },
          {"write", "--profile", profile},
          1,
-         ": incomplete in write: refused CIPSCONT (DTM/Protocol1, DTM/IP1, DTM/Port1, "
-         "DTM/Enable1)"},
+         ": incomplete in write: refused CIPSCONT (DTM/Protocol1 (Protocol 1), DTM/IP1 (IP/Domain "
+         "1), DTM/Port1 (Port 1), DTM/Enable1 (Use Net 1))"},
         {"noise",
          [](sim::PtyDevice& d) { d.SetNoise(50ms); },
          {"version"},

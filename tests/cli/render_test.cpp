@@ -185,16 +185,16 @@ TEST(DeviceResult, OneLinePerDevice) {
     const std::pair<DeviceResult, const char*> rows[] = {
         {Result(Verdict::Success), "/dev/ttyUSB1: success (firmware V3.38, 1.50 s)"},
         {refused,
-         "/dev/ttyUSB1: incomplete in write: refused RESOC (DTM/Resoc); refused CICOMAT; "
-         "unreadable reply to CIPR (firmware V3.38, 1.50 s)"},
+         "/dev/ttyUSB1: incomplete in write: refused RESOC (DTM/Resoc (Reconnect)); refused "
+         "CICOMAT; unreadable reply to CIPR (firmware V3.38, 1.50 s)"},
         {mismatch,
-         "/dev/ttyUSB1: mismatch in verify: DTM/IP1 written \"中\", read \"a\\r\" "
+         "/dev/ttyUSB1: mismatch in verify: DTM/IP1 (IP/Domain 1) written \"中\", read \"a\\r\" "
          "(firmware V3.38, 1.50 s)"},
         {lost, "/dev/ttyUSB1: port-lost in write: gone (1.50 s)"},
         {answered, "/dev/ttyUSB1: success: answer \"\\r\\nOK\\r\\n\" (1.50 s)"},
         {compact,
-         "/dev/ttyUSB1: success: hidden by the compact view: DTM/RestartTime \"900\" -> \"1800\" "
-         "(firmware V3.38, 1.50 s)"},
+         "/dev/ttyUSB1: success: hidden by the compact view: DTM/RestartTime (Restart Time) "
+         "\"900\" -> \"1800\" (firmware V3.38, 1.50 s)"},
     };
     for (const auto& [result, line] : rows) {
         EXPECT_EQ(ResultLine(result), line);

@@ -10,6 +10,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
@@ -17,6 +18,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
+#include <functional>
 
 #include "form_test.h"
 #include "mainwindow/hint_switch.h"
@@ -93,6 +95,7 @@ private slots:
     void controlBytesAreEscapedInTextLogs();
     void savedLogSaysWhere();
     void portOpeningSetsOffTheNextDevice();
+    void statusBarTellsTheLastAction();
     void sendBoxLineEnds_data();
     void sendBoxLineEnds();
     void lineEndChoiceIsRemembered();
@@ -143,20 +146,21 @@ void EverydayTest::findWalksTheMatches_data() {
     QTest::addColumn<QString>("steps");  // n: next, p: previous
     QTest::addColumn<QList<int>>("lines");
     QTest::addColumn<int>("highlighted");
+    QTest::addColumn<int>("current");  // which match the bar counts; 0: not found
     QTest::newRow("typing finds the first") << "OK"
-                                            << "" << QList<int>{1} << 3;
+                                            << "" << QList<int>{1} << 3 << 1;
     QTest::newRow("next in order") << "OK"
-                                   << "nn" << QList<int>{1, 3, 5} << 3;
+                                   << "nn" << QList<int>{1, 3, 5} << 3 << 3;
     QTest::newRow("next wraps to the top") << "OK"
-                                           << "nnn" << QList<int>{1, 3, 5, 1} << 3;
+                                           << "nnn" << QList<int>{1, 3, 5, 1} << 3 << 1;
     QTest::newRow("previous wraps to the end") << "OK"
-                                               << "p" << QList<int>{1, 5} << 3;
+                                               << "p" << QList<int>{1, 5} << 3 << 3;
     QTest::newRow("letter case ignored") << "ok"
-                                         << "n" << QList<int>{1, 3} << 3;
+                                         << "n" << QList<int>{1, 3} << 3 << 2;
     QTest::newRow("one match stays") << "ERROR"
-                                     << "nn" << QList<int>{4, 4, 4} << 1;
+                                     << "nn" << QList<int>{4, 4, 4} << 1 << 1;
     QTest::newRow("no match") << "CSQ"
-                              << "np" << QList<int>{-1, -1, -1} << 0;
+                              << "np" << QList<int>{-1, -1, -1} << 0 << 0;
 }
 
 void EverydayTest::findWalksTheMatches() {
@@ -164,6 +168,7 @@ void EverydayTest::findWalksTheMatches() {
     QFETCH(QString, steps);
     QFETCH(QList<int>, lines);
     QFETCH(int, highlighted);
+    QFETCH(int, current);
     WindowFixture fixture;
     dtu::InfoArea* area = fixture.window().Info();
     area->ClearArea();
@@ -195,6 +200,10 @@ void EverydayTest::findWalksTheMatches() {
         QCOMPARE(SelectedText(*area).toUpper(), wanted.toUpper());
     }
     QCOMPARE(area->extraSelections().size(), highlighted);
+    QCOMPARE(find->CountText(),
+             current == 0
+                 ? dtu::Tr(fixture.language(), "lang_Find_NotFound")
+                 : dtu::Tr(fixture.language(), "lang_Find_Count").arg(current).arg(highlighted));
     QTest::keyClick(box, Qt::Key_Escape);
     QVERIFY(!find->isVisible());
     QVERIFY(area->extraSelections().isEmpty());
@@ -264,6 +273,84 @@ void EverydayTest::portOpeningSetsOffTheNextDevice() {
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QCOMPARE(window.focusWidget(), fixture.find<QPushButton>("btn_Read"));
+}
+
+// Every action's end shows in the status bar, not only a run's: a write refused
+// before sending, the port opened and closed, F8 with and without saved
+// settings; a language switch words it anew.
+void EverydayTest::statusBarTellsTheLastAction() {
+    using namespace std::chrono_literals;
+    PortEnd first;
+    PortEnd second;
+    WindowFixture fixture(false);
+    dtu::Tfrm_MainLx1& window = fixture.window();
+    dtu::DeviceSession& session = window.Session();
+    session.SetReplyTimeout(300ms);
+    const dtu::TLangList& texts = fixture.language();
+    auto* verdict = fixture.find<QLabel>("stat1_verdict");
+    auto settings = [](const PortEnd& end) {
+        return dtu::PortTexts{end.Path(), "115200", "NONE", "8", "1"};
+    };
+    auto word = [&texts](const char* key) { return dtu::Tr(texts, key).section('%', 0, 0); };
+    auto opened = [&texts](const PortEnd& end, const char* key) {
+        return dtu::Tr(texts, key).arg(QString::fromStdString(end.Path()));
+    };
+    struct Step {
+        const char* name;
+        std::function<void()> act;
+        std::function<QString()> begins;
+        bool red;
+    };
+    const Step steps[] = {
+        {"refused before sending",
+         [&] {
+             fixture.set("edt_Port1", "70000");
+             fixture.find<QAction>("actSetAll")->trigger();
+             fixture.set("edt_Port1", "2317");
+         },
+         [&] { return word("lang_Info_WriteRefused") + "Port 1: "; }, true},
+        {"port not open", [&] { fixture.find<QAction>("actAskAll")->trigger(); },
+         [&] { return dtu::Tr(texts, "lang_Info_ComIsOpen"); }, true},
+        {"F8 with nothing saved", [&] { fixture.find<QAction>("N7")->trigger(); },
+         [&] { return dtu::Tr(texts, "lang_Info_NoSavedPort"); }, true},
+        {"language switch", [&] { fixture.find<QAction>("N3")->trigger(); },
+         [&] { return dtu::TrIn(texts, "lang_Info_NoSavedPort", true); }, true},
+        {"and back", [&] { fixture.find<QAction>("N3")->trigger(); },
+         [&] { return dtu::Tr(texts, "lang_Info_NoSavedPort"); }, true},
+        {"new device", [&] { QVERIFY(session.OpenPort(settings(first)).Opened()); },
+         [&] { return opened(first, "lang_Status_PortOpened"); }, false},
+        {"silent device", [&] { fixture.find<QAction>("actAskAll")->trigger(); },
+         [&] {
+             return word("lang_Run_NoAnswer") + QString::fromStdString(first.Path()) +
+                    ") and its line settings (115200, NONE, 8, 1)";
+         },
+         true},
+        {"reopened with F8",
+         [&] {
+             session.KeepForReopen(settings(second));
+             fixture.find<QAction>("N7")->trigger();
+         },
+         [&] { return opened(second, "lang_Status_PortOpened"); }, false},
+        {"closed", [&] { session.ClosePort(); },
+         [&] { return opened(second, "lang_Status_PortClosed"); }, false},
+    };
+    for (const Step& step : steps) {
+        step.act();
+        QTRY_VERIFY2_WITH_TIMEOUT(verdict->toolTip().startsWith(step.begins()),
+                                  qPrintable(QString("%1: %2").arg(step.name, verdict->toolTip())),
+                                  10000);
+        QVERIFY2(verdict->styleSheet().contains("red") == step.red, step.name);
+    }
+    window.Info()->Flush();
+    // The silent device's hint follows its verdict.
+    QVERIFY(window.Info()->toPlainText().contains(dtu::Tr(texts, "lang_Hint_NoAnswer")));
+    // A long verdict is elided at the least size and whole in a wider window.
+    steps[0].act();
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QVERIFY(verdict->text() != verdict->toolTip());
+    window.resize(window.minimumWidth() + 1500, window.height());
+    QTRY_COMPARE(verdict->text(), verdict->toolTip());
 }
 
 void EverydayTest::sendBoxLineEnds_data() {

@@ -201,15 +201,19 @@ void InfoAreaTest::timeStampsPrefixEachLine() {
     area.SetTimeStamps(true);
     area.ShowTxLine("AT+CIVER?\r\n");
     area.ShowRxLine("OK");
+    // A hex block's stamp stands above its rows, which keep their columns.
+    area.ShowHexBlock(QByteArray("0123456789"));
     area.SetTimeStamps(false);
     area.ShowErrorLine("after");
     area.Flush();
     QCOMPARE(area.toPlainText(),
-             QString("before\n[09:05:07.042] AT+CIVER?\n\n[09:05:07.042] OK\nafter\n"));
+             QString("before\n[09:05:07.042] AT+CIVER?\n\n[09:05:07.042] OK\n[09:05:07.042] \n"
+                     "0000  30 31 32 33 34 35 36 37  01234567\n"
+                     "0008  38 39                    89\nafter\n"));
     QCOMPARE(LineColour(area, 1), dtu::InfoArea::kStampColour);
     QCOMPARE(ColourAfterStamp(area, 1), QColor(0, 0, 255));
     QCOMPARE(ColourAfterStamp(area, 3), QColor(0, 128, 0));
-    QCOMPARE(LineColour(area, 4), QColor(255, 0, 0));
+    QCOMPARE(LineColour(area, 7), QColor(255, 0, 0));
 }
 
 void InfoAreaTest::savedLogBytes_data() {

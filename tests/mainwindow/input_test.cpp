@@ -25,6 +25,8 @@ private slots:
     void digitsOnlyEdits_data();
     void digitsOnlyEdits();
     void pasteIsNotFiltered();
+    void editingShortcutsPass_data();
+    void editingShortcutsPass();
     void inputMethodTextFollowsTheDigitsRule_data();
     void inputMethodTextFollowsTheDigitsRule();
     void droppedTextFollowsTheDigitsRule_data();
@@ -85,6 +87,49 @@ void InputTest::pasteIsNotFiltered() {
     QGuiApplication::clipboard()->setText("a1");
     QTest::keySequence(field, QKeySequence::Paste);
     QCOMPARE(field->text(), QString("a1"));
+}
+
+void InputTest::editingShortcutsPass_data() {
+    QTest::addColumn<QKeySequence>("shortcut");
+    QTest::addColumn<QString>("kept");  // after the shortcut, then "7" typed
+    QTest::addColumn<QString>("clipboard");
+    QTest::newRow("select all replaces") << QKeySequence(QKeySequence::SelectAll) << "7"
+                                         << "";
+    QTest::newRow("copy keeps") << QKeySequence(QKeySequence::Copy) << "57"
+                                << "";
+    QTest::newRow("cut takes the selection") << QKeySequence(QKeySequence::Cut) << "7"
+                                             << "5";
+    QTest::newRow("undo") << QKeySequence(QKeySequence::Undo) << "7"
+                          << "";
+    QTest::newRow("shift+left selects") << QKeySequence(Qt::ShiftModifier | Qt::Key_Left) << "7"
+                                        << "";
+    QTest::newRow("a letter is still refused") << QKeySequence(Qt::Key_A) << "57"
+                                               << "";
+}
+
+// The field holds "5", typed; for cut and copy all of it is selected first.
+void InputTest::editingShortcutsPass() {
+    QFETCH(QKeySequence, shortcut);
+    QFETCH(QString, kept);
+    QFETCH(QString, clipboard);
+    WindowFixture fixture;
+    auto* field = fixture.find<QLineEdit>("edt_HeartbeatTime");
+    field->clear();
+    QTest::keyClicks(field, "5");
+    if (shortcut == QKeySequence::Cut || shortcut == QKeySequence::Copy) {
+        field->selectAll();
+    }
+    QGuiApplication::clipboard()->clear();
+    QTest::keySequence(field, shortcut);
+    if (shortcut == QKeySequence::Copy) {
+        field->deselect();
+        field->end(false);
+        QCOMPARE(QGuiApplication::clipboard()->text(), QString("5"));
+    } else {
+        QCOMPARE(QGuiApplication::clipboard()->text(), clipboard);
+    }
+    QTest::keyClicks(field, "7");
+    QCOMPARE(field->text(), kept);
 }
 
 void InputTest::inputMethodTextFollowsTheDigitsRule_data() {

@@ -65,7 +65,7 @@ void WriteAllTest::refusedValuesAreMarkedLoggedAndFocused_data() {
     QTest::addColumn<QString>("line");
     QTest::newRow("port beyond 65535")
         << QStringList{"edt_Port1=70000"} << QStringList{"edt_Port1"}
-        << "[Error]: Nothing written; these values break their rules: Transfer Net 1 Port: a "
+        << "[Error]: Nothing written; these values break their rules: Port 1: a "
            "number from 0 to 65535, or nothing";
     QTest::newRow("no heartbeat") << QStringList{"edt_HeartbeatTime="}
                                   << QStringList{"edt_HeartbeatTime"}
@@ -74,8 +74,8 @@ void WriteAllTest::refusedValuesAreMarkedLoggedAndFocused_data() {
     QTest::newRow("three at once")
         << QStringList{"edt_HeartbeatTime=", "edt_Port1=70000", "edt_IP1=a\"b"}
         << QStringList{"edt_IP1", "edt_Port1", "edt_HeartbeatTime"}
-        << "[Error]: Nothing written; these values break their rules: Transfer Net 1 IP/Domain: "
-           "no double quote or control character; Transfer Net 1 Port: a number from 0 to "
+        << "[Error]: Nothing written; these values break their rules: IP/Domain 1: "
+           "no double quote or control character; Port 1: a number from 0 to "
            "65535, or nothing; Heartbeat: 1 to 9 digits";
 }
 
@@ -128,23 +128,33 @@ void WriteAllTest::editingAFieldTakesItsMarkAway() {
 }
 
 void WriteAllTest::compactViewAsksOnlyWhenHiddenValuesChange_data() {
-    QTest::addColumn<QStringList>("before");  // actions and clicks, in turn
+    QTest::addColumn<QStringList>("before");  // actions, clicks and control=value, in turn
     QTest::addColumn<QString>("button");
     QTest::addColumn<bool>("asked");
     QTest::addColumn<bool>("written");
     QTest::addColumn<int>("view");
-    // The simulated device has no host or port on sockets 2 to 4; the compact
-    // view writes the defaults there.
+    QTest::addColumn<QString>("change");  // in the question, and in the log once written
+    // The simulated device has sockets 2 to 4 off, without host or port; the
+    // compact view writes the defaults there, which matters to no one.
     const QStringList read{"actAskAll"};
-    QTest::newRow("write") << read << "btn_WriteHidden" << true << true << 1;
-    QTest::newRow("show full view") << read << "btn_ShowFullView" << true << false << 0;
-    QTest::newRow("cancel") << read << "btn_CancelWrite" << true << false << 1;
+    // Socket 2 turned on in the full view, then read back in the compact view.
+    const QStringList socketOn{"btn_ShowMore", "chk_NetPort2=1", "actSetAll", "actAskAll",
+                               "btn_ShowMore"};
+    const QString socketOff = QString::fromUtf8("Use Net 2: on \u2192 off");
+    QTest::newRow("write") << socketOn << "btn_WriteHidden" << true << true << 1 << socketOff;
+    QTest::newRow("show full view")
+        << socketOn << "btn_ShowFullView" << true << false << 0 << socketOff;
+    QTest::newRow("cancel") << socketOn << "btn_CancelWrite" << true << false << 1 << socketOff;
+    QTest::newRow("factory-default device: logged, not asked")
+        << read << "btn_CancelWrite" << false << true << 1
+        << QString::fromUtf8("Port 2: (empty) \u2192 2317");
     QTest::newRow("no read since the port opened")
-        << QStringList{} << "btn_CancelWrite" << false << true << 1;
+        << QStringList{} << "btn_CancelWrite" << false << true << 1 << QString();
     QTest::newRow("full view") << QStringList{"actAskAll", "btn_ShowMore"} << "btn_CancelWrite"
-                               << false << true << 0;
+                               << false << true << 0 << QString();
     QTest::newRow("device holds what the compact view writes")
-        << QStringList{"actSetAll", "actAskAll"} << "btn_CancelWrite" << false << true << 1;
+        << QStringList{"actSetAll", "actAskAll"} << "btn_CancelWrite" << false << true << 1
+        << QString();
 }
 
 void WriteAllTest::compactViewAsksOnlyWhenHiddenValuesChange() {
@@ -153,6 +163,7 @@ void WriteAllTest::compactViewAsksOnlyWhenHiddenValuesChange() {
     QFETCH(bool, asked);
     QFETCH(bool, written);
     QFETCH(int, view);
+    QFETCH(QString, change);
     dtu::sim::PtyDevice device;
     device.Start();
     WindowFixture fixture(false);
@@ -161,6 +172,8 @@ void WriteAllTest::compactViewAsksOnlyWhenHiddenValuesChange() {
     for (const QString& step : before) {
         if (step.startsWith("btn_")) {
             fixture.find<QPushButton>(step)->click();
+        } else if (step.contains('=')) {
+            fixture.set(step.section('=', 0, 0), step.section('=', 1));
         } else {
             RunToEnd(fixture, qPrintable(step));
         }
@@ -176,9 +189,14 @@ void WriteAllTest::compactViewAsksOnlyWhenHiddenValuesChange() {
     if (asked) {
         QCOMPARE(question->name, QString("msg_HiddenChanges"));
         QCOMPARE(question->defaultButton, QString("btn_CancelWrite"));
-        QVERIFY2(question->list.contains(u"Transfer Net 2 Port: (empty) \u2192 2317"),
-                 qPrintable(question->list));
+        QVERIFY2(question->list.split('\n').contains(change), qPrintable(question->list));
     }
+    window.Info()->Flush();
+    const QString log = window.Info()->toPlainText();
+    QCOMPARE(
+        log.contains(change) &&
+            log.contains(dtu::Tr(fixture.language(), "lang_Info_HiddenChanges").section('%', 0, 0)),
+        written && !change.isEmpty());
     QCOMPARE(window.Session().Running(), written);
     QCOMPARE(window.GetViewMode(), view);
     if (written) {

@@ -14,6 +14,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -194,6 +195,7 @@ void ShootRefusedWrite(dtu::Tfrm_MainLx1& main, Shooter& shooter, const QString&
     form.SetText(dtu::Field::edt_HeartbeatTime, "");
     main.findChild<QAction*>("actSetAll")->trigger();
     shooter.Save(main, language + "_main_write_refused");
+    shooter.Save(*main.statusBar(), language + "_main_status_refused");
     for (const dtu::Field field :
          {dtu::Field::edt_IP1, dtu::Field::edt_Port1, dtu::Field::edt_HeartbeatTime}) {
         form.SetText(field, kept.Text(field));
@@ -239,6 +241,37 @@ void ShootHiddenChanges(dtu::Tfrm_MainLx1& main, Shooter& shooter, const QString
     main.hide();
 }
 
+// A factory-default device read and written in the compact view: the sockets
+// it hides stay off, so no question comes; the log names what the write changes.
+void ShootFactoryDefaultWrite(dtu::Tfrm_MainLx1& main, Shooter& shooter, const QString& language) {
+    dtu::DeviceSession& session = main.Session();
+    dtu::sim::PtyDevice device;
+    device.Start();
+    main.Info()->ClearArea();
+    main.show();
+    if (!session.OpenPort({device.SlavePath(), "115200", "NONE", "8", "1"}).Opened()) {
+        return;
+    }
+    session.ReadAll();
+    WaitForVerdict(session);
+    QTimer::singleShot(0, [&shooter, &language] {
+        QWidget* question = QApplication::activeModalWidget();
+        if (question == nullptr) {
+            return;
+        }
+        shooter.Save(*question, language + "_main_factory_default_question");
+        question->findChild<QPushButton*>("btn_CancelWrite")->click();
+    });
+    main.Info()->ClearArea();
+    main.findChild<QAction*>("actSetAll")->trigger();
+    // While it writes: the log's line of what changes, the status bar's count.
+    shooter.Save(main, language + "_main_factory_default_compact_write");
+    WaitForVerdict(session);
+    session.ClosePort();
+    device.Stop();
+    main.hide();
+}
+
 void ShootPortList(dtu::Tfrm_Login& login, Shooter& shooter, const QString& language) {
     const std::vector<dtu::PortInfo> ports = SamplePorts();
     login.SetPortSource({[ports] { return ports; }, "/dev"});
@@ -252,6 +285,9 @@ void ShootPortList(dtu::Tfrm_Login& login, Shooter& shooter, const QString& lang
         shooter.Save(login, language + "_port_window_error_" + shot.name);
     }
     login.ShowOpenError({});
+    // A network name longer than the box: elided in the middle, whole in the tooltip.
+    login.AddNetworkPort("rfc2217://192.168.100.200:4001");
+    shooter.Save(login, language + "_port_window_network_port");
     login.SetPortSource({});
 }
 
@@ -342,6 +378,7 @@ void ShootLanguage(dtu::AppWindows& windows, Shooter& shooter, const QString& la
     ShootVerdicts(main, shooter, language);
     ShootRefusedWrite(main, shooter, language);
     ShootHiddenChanges(main, shooter, language);
+    ShootFactoryDefaultWrite(main, shooter, language);
 
     windows.About().show();
     shooter.Save(windows.About(), language + "_about");

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <string>
+
+#include "form/form_fields.h"
+#include "lang/lang_list.h"
+
+namespace dtu {
+
+// A field as the form labels it in `table`'s language (GBK): "Heartbeat",
+// "Port 2", "Use Net 3"; a socket's fields carry the socket number after their
+// label. The control's name for a field no label names.
+std::string FieldName(const TLangList& table, Field field);
+
+// A label's text without the blanks and colon that lay it out, inner runs of
+// blanks made one (GBK).
+std::string LabelText(const TLangList& table, const char* key);
+
+}  // namespace dtu
