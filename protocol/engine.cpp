@@ -46,13 +46,14 @@ Engine::Engine(OrderList& orders, DevicePort& port, Timers& timers, EngineHost& 
       settleTimer_(timers),
       boundTimer_(timers) {}
 
-std::chrono::milliseconds Engine::ReplyBoundAt(const std::string& baudRate) {
+std::chrono::milliseconds Engine::ReplyBoundFor(std::size_t answerBytes,
+                                                const std::string& baudRate) {
     const std::optional<std::int64_t> baud = ParseDecimal(baudRate);
     if (!baud || *baud <= 0) {
         return kReplyBound;
     }
-    const std::int64_t bits = static_cast<std::int64_t>(kAnswerBound) * kMostBitsPerByte;
-    const std::chrono::milliseconds onTheLine{bits * 1000 / *baud};
+    const std::int64_t bytes = static_cast<std::int64_t>(std::min(answerBytes, kAnswerBound));
+    const std::chrono::milliseconds onTheLine{bytes * kMostBitsPerByte * 1000 / *baud};
     return std::max(kReplyBound, kReplyBoundMargin * onTheLine);
 }
 
@@ -185,7 +186,20 @@ SendResult Engine::Write(const std::string& text) {
 void Engine::AwaitAnswer(const std::string& sent) {
     reader_.Expect(sent);
     replyTimer_.Start(replyTimeout_, [this] { HandleReplyTimeout(); });
-    boundTimer_.Start(ReplyBoundAt(port_.BaudRate()), [this] { HandleReplyTimeout(); });
+    answerBytes_ = 0;
+    boundWaited_ = kReplyBound;
+    boundTimer_.Start(kReplyBound, [this] { HandleBoundReached(); });
+}
+
+void Engine::HandleBoundReached() {
+    const std::chrono::milliseconds due = ReplyBoundFor(answerBytes_, port_.BaudRate());
+    if (due > boundWaited_) {
+        const std::chrono::milliseconds more = due - boundWaited_;
+        boundWaited_ = due;
+        boundTimer_.Start(more, [this] { HandleBoundReached(); });
+        return;
+    }
+    HandleReplyTimeout();
 }
 
 void Engine::SendCurrentOrder() {
@@ -247,6 +261,7 @@ void Engine::HandleReceived(const std::string& rx) {
         }
         return;
     }
+    answerBytes_ = std::min(answerBytes_ + rx.size(), kAnswerBound);
     std::optional<Response> response = reader_.Feed(rx);
     if (!response) {
         // A slow device is slow, not silent; noise earns no more time.

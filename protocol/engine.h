@@ -24,9 +24,11 @@ public:
     // Silence after a line, or between two receives of its answer, that ends the wait.
     static constexpr std::chrono::milliseconds kReplyTimeout{5000};
     // However slowly a device keeps sending, a line's answer has ended by then,
-    // or by four times the time the longest answer takes on a slower line.
+    // or, while more of it keeps coming, by four times the time its bytes take
+    // on the line, so that a long answer on a slow line is not cut short.
     static constexpr std::chrono::milliseconds kReplyBound{30000};
-    static std::chrono::milliseconds ReplyBoundAt(const std::string& baudRate);
+    static std::chrono::milliseconds ReplyBoundFor(std::size_t answerBytes,
+                                                   const std::string& baudRate);
     // Lets the device settle on its new line settings before the next line.
     static constexpr std::chrono::milliseconds kReopenPause{200};
     // How long a new list waits for the answer to a line the run it replaced
@@ -91,6 +93,8 @@ private:
     // The reply keys of the values of the line's own command the answer carried.
     std::set<std::string> DispatchValues(const Response& response);
     void HandleTooLong(const Response& response);
+    // The bound timer fired: more time when the answer's bytes earn it, else the end.
+    void HandleBoundReached();
     // A line that failed: a direct send ends, a list goes on with its next line.
     void GoOnAfterFailure(const Response& response);
     void ApplyFirmwareFamily(int family);
@@ -110,6 +114,10 @@ private:
     TimerSlot pauseTimer_;
     TimerSlot settleTimer_;
     TimerSlot boundTimer_;
+    // The answer's bytes so far (counted up to the answer bound) and how long
+    // the bound timer has let it take.
+    std::size_t answerBytes_ = 0;
+    std::chrono::milliseconds boundWaited_{0};
     std::chrono::milliseconds replyTimeout_ = kReplyTimeout;
     std::optional<std::chrono::milliseconds> gap_;
     std::string lastSent_;

@@ -357,7 +357,8 @@ TEST_F(CliEndToEnd, EveryDeviceFaultGivesItsTrueVerdict) {
          [](sim::PtyDevice& d) { d.LeaveOut("CIPCFG"); },
          {"write", "--profile", profile, "--verify"},
          1,
-         ": mismatch in verify: not read CIPCFG; DTM/HeartbeatTime written \"50\", read back: "
+         ": mismatch in verify: not read CIPCFG; DTM/HeartbeatTime (Heartbeat) written \"50\", "
+         "read back: "
          "nothing"},
         {"refuses, then says OK",
          [](sim::PtyDevice& d) {

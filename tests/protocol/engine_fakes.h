@@ -42,8 +42,9 @@ public:
     }
     void Close() override { open = false; }
     std::string Name() const override { return "/dev/ttyFAKE0"; }
-    std::string BaudRate() const override { return "115200"; }
+    std::string BaudRate() const override { return baud; }
 
+    std::string baud = "115200";
     bool open = true;
     bool lost = false;
     bool failReopen = false;

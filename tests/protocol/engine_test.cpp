@@ -164,7 +164,7 @@ TEST_F(EngineTest, ASlowDeviceIsWaitedForUpToTheBound) {
 
     // Bytes that never end in a final line: after the bound, the answer cannot be read.
     StartRun({"AT+CIPR?\r\n"});
-    const std::chrono::milliseconds bound = Engine::ReplyBoundAt(port.BaudRate());
+    const std::chrono::milliseconds bound = Engine::kReplyBound;
     const auto receives = bound / 4s;
     for (int i = 0; i < receives; ++i) {
         timers.Advance(4s);
@@ -176,6 +176,23 @@ TEST_F(EngineTest, ASlowDeviceIsWaitedForUpToTheBound) {
     EXPECT_EQ(host.log[host.log.size() - 2].text, std::string(receives, '~'));
     EXPECT_EQ(host.Last().text, "lang_Run_Garbled");
     EXPECT_EQ(Sent().back(), "AT+CIPR?\r\n");  // no escape: the device is not silent
+
+    // A long answer on a slow line earns four times its bytes' time on the line,
+    // and no more once they stop coming.
+    port.baud = "1200";
+    StartRun({"ATW\r\n"});
+    const std::string block(500, 'h');  // 5 s at 1200 baud
+    for (int i = 0; i < 12; ++i) {
+        timers.Advance(4s);
+        engine.HandleReceived(block);
+    }
+    timers.Advance(4s);
+    engine.HandleReceived("\r\nOK\r\n");
+    ASSERT_EQ(host.outcomes.size(), 3u);
+    EXPECT_EQ(host.outcomes[2].end, RunEnd::Success);
+    EXPECT_EQ(Engine::ReplyBoundFor(5000, "1200"), 200s);
+    EXPECT_EQ(Engine::ReplyBoundFor(3 * kAnswerBound, "1200"),
+              Engine::ReplyBoundFor(kAnswerBound, "1200"));
 }
 
 TEST_F(EngineTest, CommandModeExchangeAdvancesOnTheTwoAnswers) {
@@ -450,7 +467,7 @@ TEST_F(EngineTest, WriteAllOfTheWorkedExampleSendsEighteenLines) {
 
     std::vector<std::chrono::milliseconds> pauses;
     for (const auto delay : timers.started) {
-        if (delay != Engine::kReplyTimeout && delay != Engine::ReplyBoundAt(port.BaudRate())) {
+        if (delay != Engine::kReplyTimeout && delay != Engine::kReplyBound) {
             pauses.push_back(delay);
         }
     }
