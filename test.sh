@@ -4,49 +4,53 @@
 # checked, installed and started once); a clang AddressSanitizer +
 # UndefinedBehaviorSanitizer build that runs the tests and a bounded libFuzzer
 # run, and builds the benchmarks; and a ThreadSanitizer build of the threaded
-# serial code. Each stage's time is printed at the end.
+# serial code. The stages that mostly wait (tests on devices and timers, the
+# package's checks) run beside the next build. Each stage's time is printed at
+# the end, then the totals.
 set -euo pipefail
 cd "$(dirname "$0")"
 
 export QT_QPA_PLATFORM=offscreen
 jobs=2
-passed=0
-failed=0
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+# One line per check ("passed failed") and per stage ("seconds name"), appended
+# by the stages in the background too.
+results=$work/results
+times=$work/times
+touch "$results" "$times"
+
+count() {
+  echo "$1 $2" >> "$results"
+}
 
 run_ctest() {
   local dir=$1
   shift
   local log
-  log=$(mktemp)
-  local rc=0
-  (cd "$dir" && ctest -j"$jobs" --output-on-failure --timeout 600 "$@") 2>&1 | tee "$log" || rc=$?
+  log=$(mktemp -p "$work")
+  (cd "$dir" && ctest -j"$jobs" --output-on-failure --timeout 600 "$@") 2>&1 | tee "$log" || true
   local line
   line=$(grep -E '[0-9]+% tests passed, [0-9]+ tests? failed out of [0-9]+' "$log" | tail -1 || true)
   if [ -n "$line" ]; then
     local f total
     f=$(sed -E 's/.* ([0-9]+) tests? failed out of ([0-9]+).*/\1/' <<<"$line")
     total=$(sed -E 's/.* ([0-9]+) tests? failed out of ([0-9]+).*/\2/' <<<"$line")
-    passed=$((passed + total - f))
-    failed=$((failed + f))
+    count $((total - f)) "$f"
   else
-    failed=$((failed + 1))
+    count 0 1
   fi
-  rm -f "$log"
-  return 0
 }
 
-# Warnings stop these builds.
-# "--target NAME" pairs before the options build just those targets.
-configure_and_build() {
-  local dir=$1
+check() {
+  local name=$1
   shift
-  local targets=()
-  while [ "${1:-}" = "--target" ]; do
-    targets+=(--target "$2")
-    shift 2
-  done
-  cmake -S . -B "$dir" -G Ninja -DDTU_WERROR=ON "${launcher[@]}" "$@" > /dev/null
-  cmake --build "$dir" -j"$jobs" "${targets[@]}"
+  if "$@"; then
+    count 1 0
+  else
+    echo "FAILED: $name" >&2
+    count 0 1
+  fi
 }
 
 # Compiles go through ccache when it is there, keyed by paths relative to this
@@ -61,81 +65,115 @@ use_ccache() {
   fi
 }
 
-# Each stage's time, printed at the end.
-stage_names=()
-stage_seconds=()
-stage_started=$SECONDS
-stage_end() {
-  if [ ${#stage_names[@]} -gt 0 ]; then
-    stage_seconds+=($((SECONDS - stage_started)))
-  fi
-  stage_started=$SECONDS
-}
-stage() {
-  stage_end
-  stage_names+=("$1")
-  echo "== $1"
+# Warnings stop these builds. "--target NAME" pairs before the options build
+# just those targets.
+configure_and_build() {
+  local dir=$1
+  shift
+  local targets=()
+  while [ "${1:-}" = "--target" ]; do
+    targets+=(--target "$2")
+    shift 2
+  done
+  cmake -S . -B "$dir" -G Ninja -DDTU_WERROR=ON "${launcher[@]}" "$@" > /dev/null
+  cmake --build "$dir" -j"$jobs" "${targets[@]}"
 }
 
-check() {
+# NAME COMMAND...: runs COMMAND as the stage NAME and keeps its time.
+timed() {
   local name=$1
   shift
-  if "$@"; then
-    passed=$((passed + 1))
-  else
-    echo "FAILED: $name" >&2
-    failed=$((failed + 1))
-  fi
+  local started=$SECONDS
+  echo "== $name"
+  "$@"
+  echo "$((SECONDS - started)) $name" >> "$times"
 }
 
-stage "installing what is missing"
-scripts/install-deps.sh
-use_ccache
-
-stage "formatting"
-check formatting scripts/check-format.sh
+# NAME COMMAND...: a stage beside the builds; its output follows once joined.
+background_jobs=()
+in_background() {
+  local log
+  log=$(mktemp -p "$work")
+  timed "$@" > "$log" 2>&1 &
+  background_jobs+=("$!:$log")
+}
+join_background() {
+  local job
+  for job in "${background_jobs[@]}"; do
+    wait "${job%%:*}" || count 0 1
+    cat "${job#*:}"
+  done
+  background_jobs=()
+}
 
 # One optimised build serves the plain tests and the package: the package's own
-# Release flags, with the tests (and warnings as errors) added to the same tree.
-stage "optimised build, plain tests and the Debian package"
-release_options=(-DDTU_WERROR=ON -DDTU_BUILD_TESTS=ON "${launcher[@]}")
-if scripts/build-package.sh build-release "${release_options[@]}" &&
-  cmake --build build-release -j"$jobs"; then
+# flags, with the tests (and warnings as errors) added to the same tree.
+release_built=0
+build_release() {
+  if scripts/build-package.sh build-release -DDTU_WERROR=ON -DDTU_BUILD_TESTS=ON "${launcher[@]}" &&
+    cmake --build build-release -j"$jobs"; then
+    release_built=1
+    count 1 0
+  else
+    echo "FAILED: optimised build" >&2
+    count 0 1
+  fi
+}
+test_release() {
   run_ctest build-release
-  passed=$((passed + 1))
+  local package
   package=$(ls "$PWD"/build-release/dtuconfig_*.deb)
   check "package checks" scripts/check-package.sh "$package"
   check "installed tool" scripts/try-installed.sh "$package"
-else
-  echo "FAILED: optimised build" >&2
-  failed=$((failed + 1))
+}
+
+asan_tests() {
+  ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 run_ctest build-asan
+}
+
+tsan_tests() {
+  TSAN_OPTIONS=halt_on_error=1 run_ctest build-tsan -L serial
+}
+
+timed "installing what is missing" scripts/install-deps.sh
+use_ccache
+timed "formatting" check formatting scripts/check-format.sh
+
+timed "optimised build and the Debian package" build_release
+if [ "$release_built" -eq 1 ]; then
+  in_background "plain tests, the package checked, installed and started" test_release
 fi
 
 # clang with AddressSanitizer and UndefinedBehaviorSanitizer: the tests, the
 # bounded fuzzing of the reply handling and the files, and the benchmarks, which
-# are built here only and run nowhere in the suite.
-stage "AddressSanitizer + UndefinedBehaviorSanitizer, fuzzing, benchmarks built"
-configure_and_build build-asan -DCMAKE_BUILD_TYPE=Debug -DDTU_SANITIZE=ON -DDTU_FUZZ=ON \
+# are built here only and run nowhere in the suite. Line tables are all the
+# sanitizers' reports need.
+timed "AddressSanitizer + UndefinedBehaviorSanitizer build, benchmarks built" \
+  configure_and_build build-asan -DCMAKE_BUILD_TYPE=Debug -DCMAKE_C_FLAGS_DEBUG=-g1 \
+  -DCMAKE_CXX_FLAGS_DEBUG=-g1 -DDTU_SANITIZE=ON -DDTU_FUZZ=ON \
   -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
   -DDTU_BUILD_GUI=ON -DDTU_BUILD_TESTS=ON -DDTU_BUILD_BENCH=ON
-ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 run_ctest build-asan
+join_background
+in_background "AddressSanitizer + UndefinedBehaviorSanitizer tests and fuzzing" asan_tests
 
-stage "ThreadSanitizer (serial threads)"
-configure_and_build build-tsan --target serial_tests --target session_tests --target cli_tests \
+timed "ThreadSanitizer build (serial threads)" \
+  configure_and_build build-tsan --target serial_tests --target session_tests --target cli_tests \
   --target netport_tests --target netport_e2e_tests -DCMAKE_BUILD_TYPE=Debug \
-  -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g" -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
+  -DCMAKE_C_FLAGS_DEBUG="-O1 -g1" -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g1" \
+  -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
   -DDTU_TSAN=ON -DDTU_BUILD_GUI=OFF -DDTU_BUILD_TESTS=ON -DDTU_BUILD_BENCH=OFF
-TSAN_OPTIONS=halt_on_error=1 run_ctest build-tsan -L serial
-stage_end
+join_background
+timed "ThreadSanitizer tests" tsan_tests
 
 echo
-for i in "${!stage_names[@]}"; do
-  printf '%5d s  %s\n' "${stage_seconds[$i]}" "${stage_names[$i]}"
-done
-printf '%5d s  whole run\n' "$SECONDS"
+while read -r seconds name; do
+  printf '%5d s  %s\n' "$seconds" "$name"
+done < "$times"
+printf '%5d s  whole run (the stages beside the builds overlap them)\n' "$SECONDS"
 if [ ${#launcher[@]} -gt 0 ]; then
   ccache --show-stats 2>/dev/null | grep -E '^(Cacheable calls|  Hits|  Misses)' || true
 fi
+read -r passed failed < <(awk '{p += $1; f += $2} END {print p + 0, f + 0}' "$results")
 echo
 echo "total: $passed passed, $failed failed"
 [ "$failed" -eq 0 ]

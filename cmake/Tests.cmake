@@ -11,7 +11,8 @@ function(dtu_test_flags target kind)
 endfunction()
 
 # Every case of a GoogleTest executable, listed when ctest starts (the build
-# runs no test), named after its executable. LABELS and ENVIRONMENT go to each.
+# runs no test), named after its executable and without its parameter's
+# printed value (which may hold addresses). LABELS and ENVIRONMENT go to each.
 function(dtu_gtest target)
     cmake_parse_arguments(arg "" "" "LABELS;ENVIRONMENT" ${ARGN})
     set(properties "")
@@ -22,7 +23,7 @@ function(dtu_gtest target)
         list(APPEND properties ENVIRONMENT "${arg_ENVIRONMENT}")
     endif()
     dtu_test_flags(${target} GTEST)
-    gtest_discover_tests(${target} TEST_PREFIX "${target}." DISCOVERY_MODE PRE_TEST
+    gtest_discover_tests(${target} TEST_PREFIX "${target}." NO_PRETTY_VALUES DISCOVERY_MODE PRE_TEST
                          DISCOVERY_TIMEOUT 60 PROPERTIES ${properties})
 endfunction()
 
