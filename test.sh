@@ -137,9 +137,10 @@ tsan_tests() {
 
 timed "installing what is missing" scripts/install-deps.sh
 use_ccache
-timed "formatting" check formatting scripts/check-format.sh
+in_background "formatting" check formatting scripts/check-format.sh
 
 timed "optimised build and the Debian package" build_release
+join_background
 if [ "$release_built" -eq 1 ]; then
   in_background "plain tests, the package checked, installed and started" test_release
 fi
