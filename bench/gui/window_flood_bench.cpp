@@ -61,6 +61,7 @@ struct Report {
     int logChars = 0;
     bool readStarted = false;  // the port opened, the main window showed and its read began
     bool mainClosed = false;   // else the port window was the one on screen
+    bool opening = false;      // the port window was still waiting for the open to end
 };
 
 std::int64_t Now() {
@@ -74,6 +75,7 @@ void CloseAsTheUser(dtu::Tfrm_MainLx1& mainWindow, dtu::Tfrm_Login& login, Repor
     report.logLines = mainWindow.Info()->LineCount();
     report.logChars = mainWindow.Info()->document()->characterCount();
     report.mainClosed = mainWindow.isVisible();
+    report.opening = !login.btn_Com->isEnabled();
     report.closeNs = Now();
     if (report.mainClosed) {
         mainWindow.close();
@@ -265,12 +267,12 @@ void Print(const Case& c, const Figures& f) {
     const Report& r = f.report;
     std::printf(
         "  %-50s peak RSS %6.1f MB (%6.1f at close), close to loop end %7.1f ms, to exit %7.1f "
-        "ms, exit %d; closed the %s window, read %s, log %d lines %d chars\n",
+        "ms, exit %d; closed the %s window%s, read %s, log %d lines %d chars\n",
         c.label.c_str(), static_cast<double>(f.peakKb) / 1024.0,
         static_cast<double>(r.closePeakKb) / 1024.0, Millis(r.closeNs, r.loopEndNs),
         Millis(r.closeNs, f.exitNs), WIFEXITED(f.status) ? WEXITSTATUS(f.status) : -1,
-        r.mainClosed ? "main" : "port", r.readStarted ? "started" : "never started", r.logLines,
-        r.logChars);
+        r.mainClosed ? "main" : "port", r.opening ? " (open under way)" : "",
+        r.readStarted ? "started" : "never started", r.logLines, r.logChars);
 }
 
 }  // namespace
