@@ -22,6 +22,8 @@
 #include <string>
 #include <vector>
 
+#include "bench/gui/child_environment.h"
+
 extern char** environ;
 
 namespace {
@@ -38,20 +40,6 @@ struct Program {
     std::string argument;
     std::vector<Sample> samples;
 };
-
-std::vector<std::string> ChildEnvironment(const std::string& configDir) {
-    std::vector<std::string> env;
-    for (char** entry = environ; *entry != nullptr; ++entry) {
-        const std::string line = *entry;
-        if (line.rfind("QT_QPA_PLATFORM=", 0) != 0 && line.rfind("DTUCONFIG_", 0) != 0) {
-            env.push_back(line);
-        }
-    }
-    env.push_back("QT_QPA_PLATFORM=offscreen");
-    env.push_back("DTUCONFIG_STARTUP_PROBE=1");
-    env.push_back("DTUCONFIG_CONFIG_DIR=" + configDir);
-    return env;
-}
 
 std::optional<long> Figure(const std::string& line, const std::string& prefix) {
     if (line.rfind(prefix, 0) != 0) {
@@ -148,7 +136,8 @@ int main(int argc, char* argv[]) {
         std::perror("mkdtemp");
         return 1;
     }
-    const std::vector<std::string> env = ChildEnvironment(dirPattern);
+    const std::vector<std::string> env =
+        dtu::bench::ChildEnvironment(dirPattern, {"DTUCONFIG_STARTUP_PROBE=1"});
 
     // One warm-up each fills the file cache and writes the language file once.
     for (Program& program : programs) {

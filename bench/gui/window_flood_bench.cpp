@@ -34,6 +34,7 @@
 #include "app/login_window.h"
 #include "app/startup.h"
 #include "app/startup_probe.h"
+#include "bench/gui/child_environment.h"
 #include "bench/netport/hostile_server.h"
 #include "mainwindow/info_area.h"
 #include "mainwindow/main_window.h"
@@ -152,19 +153,6 @@ struct Figures {
     int status = -1;
 };
 
-std::vector<std::string> ChildEnvironment(const std::string& configDir) {
-    std::vector<std::string> env;
-    for (char** entry = environ; *entry != nullptr; ++entry) {
-        const std::string line = *entry;
-        if (line.rfind("QT_QPA_PLATFORM=", 0) != 0 && line.rfind("DTUCONFIG_", 0) != 0) {
-            env.push_back(line);
-        }
-    }
-    env.push_back("QT_QPA_PLATFORM=offscreen");
-    env.push_back("DTUCONFIG_CONFIG_DIR=" + configDir);
-    return env;
-}
-
 // Reads the report until the process closes the pipe by ending, or the deadline.
 bool ReadReport(int fd, Clock::time_point deadline, Report& report) {
     std::size_t got = 0;
@@ -210,7 +198,7 @@ Figures Measure(const Case& c, double seconds) {
         argv.push_back(arg.data());
     }
     argv.push_back(nullptr);
-    std::vector<std::string> env = ChildEnvironment(configDir);
+    std::vector<std::string> env = dtu::bench::ChildEnvironment(configDir);
     std::vector<char*> envp;
     for (std::string& entry : env) {
         envp.push_back(entry.data());
