@@ -41,12 +41,12 @@ constexpr QRect kLineEndBox{124, 12, 116, 22};
 constexpr QRect kHexViewSwitch{150, 11, 96, 20};
 
 constexpr FormControl kInfoGroup[] = {
-    {K::Label, "lbl_Info", 17, 13, 120, 0, 0, "信息提示区", kNoFlags, 0},
+    {K::Label, "lbl_Info", 17, 13, 120, 0, Shown::Always, "信息提示区", kNoFlags, 0},
 };
 
 constexpr FormControl kSendGroup[] = {
-    {K::Label, "lbl_Send", 16, 16, 100, 0, 0, "发送区", kNoFlags, 0},
-    {K::Memo, "mmo_Send", 16, 40, 337, 59, 0, "", kVerticalScroll, 0},
+    {K::Label, "lbl_Send", 16, 16, 100, 0, Shown::Always, "发送区", kNoFlags, 0},
+    {K::Memo, "mmo_Send", 16, 40, 337, 59, Shown::Always, "", kVerticalScroll, 0},
 };
 
 struct BottomButton {

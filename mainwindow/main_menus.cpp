@@ -13,7 +13,6 @@
 #include "mainwindow/hint_switch.h"
 #include "mainwindow/info_area.h"
 #include "mainwindow/main_window.h"
-#include "mainwindow/widget_tags.h"
 #include "widgets/lang_qt.h"
 #include "widgets/web_address.h"
 
@@ -30,7 +29,7 @@ QAction* NamedAction(QObject* parent, const char* name, int tag, const char* cap
                      NamedControls& named) {
     auto* action = new QAction(QString::fromUtf8(caption), parent);
     action->setObjectName(name);
-    SetTag(action, tag);
+    action->setProperty("tag", tag);
     named.Record(action);
     return action;
 }

@@ -243,8 +243,8 @@ void Tfrm_MainLx1::ApplyMainTexts() {
     qtTexts_.Follow(language_.IsChinese);
     setWindowTitle(Tr(language_, "lang_System_Title") + " V" + version_);
     hintsItem_->setChecked(hints_->IsOn());
-    showMore_->setText(
-        Tr(language_, GetViewMode() == 0 ? "lang_btn_ShowMore_tidily" : "lang_btn_ShowMore_full"));
+    // The view switch's caption is the language's.
+    ShowView();
     texts_.Apply(language_);
     find_->ApplyTexts(language_);
     // The boxes' captions are alike; readers of the screen hear the number too.

@@ -5,14 +5,19 @@
 #include <QPushButton>
 #include <QStackedWidget>
 
+#include "mainwindow/form_controls.h"
 #include "mainwindow/main_window.h"
-#include "mainwindow/widget_tags.h"
 #include "widgets/labelled_edit.h"
 #include "widgets/lang_qt.h"
 
 namespace dtu {
 
 namespace {
+
+// The caption offers the other view.
+const char* ViewSwitchKey(int view) {
+    return view == kFullView ? "lang_btn_ShowMore_tidily" : "lang_btn_ShowMore_full";
+}
 
 void MoveRow(const std::vector<QWidget*>& row, int top) {
     for (QWidget* control : row) {
@@ -26,10 +31,6 @@ int Tfrm_MainLx1::GetWorkMode() const {
     return workMode_->currentIndex();
 }
 
-int Tfrm_MainLx1::GetViewMode() const {
-    return Tag(showMore_);
-}
-
 void Tfrm_MainLx1::ShowWorkModePage() {
     const int mode = GetWorkMode();
     // A work mode the form does not know leaves the page shown as it was.
@@ -40,54 +41,33 @@ void Tfrm_MainLx1::ShowWorkModePage() {
 
 void Tfrm_MainLx1::InitView() {
     ShowWorkModePage();
-    SetTag(showMore_, kFullView);
+    session_.Form().SetView(kFullView);
     showMore_->click();
 }
 
-void Tfrm_MainLx1::btn_ShowMoreClick() {
-    switch (GetViewMode()) {
-        case kFullView:
-            ShowCompactView();
-            break;
-        case kCompactView:
-            ShowFullView();
-            break;
-        default:
-            break;
-    }
+void Tfrm_MainLx1::SwitchView() {
+    FormModel& form = session_.Form();
+    form.SetView(form.View() == kFullView ? kCompactView : kFullView);
 }
 
-void Tfrm_MainLx1::ShowCompactView() {
-    SetTag(showMore_, kCompactView);
-    showMore_->setText(Tr(language_, "lang_btn_ShowMore_full"));
-    for (QWidget* control : dataPage_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        if (Tag(control) == kTagFullViewOnly) {
-            control->hide();
-        } else if (Tag(control) == kTagCompactViewOnly) {
-            control->show();
-        }
+void Tfrm_MainLx1::ShowView() {
+    const bool compact = session_.Form().View() == kCompactView;
+    showMore_->setText(Tr(language_, ViewSwitchKey(session_.Form().View())));
+    for (const ViewOnly& control : viewOnly_) {
+        control.widget->setVisible(control.shown ==
+                                   (compact ? Shown::CompactView : Shown::FullView));
     }
-    hostLabel1_->move(hostLabel1_->x(), RowTop(1));
-    protocolLabel1_->move(protocolLabel1_->x(), RowTop(3));
-    portLabel1_->move(portLabel1_->x(), RowTop(5));
-    const QRect host = host1_->geometry();
-    protocols_[0]->setGeometry(host.x(), RowTop(3), host.width(), protocols_[0]->height());
-    ports_[0]->setGeometry(host.x(), RowTop(5), host.width(), ports_[0]->height());
-    MoveRow(heartbeatTimeRow_, RowTop(7));
-    MoveRow(heartbeatPacketRow_, RowTop(9));
-    MoveRow(regPacketRow_, RowTop(11));
-    session_.Form().SetView(kCompactView);
-}
-
-void Tfrm_MainLx1::ShowFullView() {
-    SetTag(showMore_, kFullView);
-    showMore_->setText(Tr(language_, "lang_btn_ShowMore_tidily"));
-    for (QWidget* control : dataPage_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        if (Tag(control) == kTagFullViewOnly) {
-            control->show();
-        } else if (Tag(control) == kTagCompactViewOnly) {
-            control->hide();
-        }
+    if (compact) {
+        hostLabel1_->move(hostLabel1_->x(), RowTop(1));
+        protocolLabel1_->move(protocolLabel1_->x(), RowTop(3));
+        portLabel1_->move(portLabel1_->x(), RowTop(5));
+        const QRect host = host1_->geometry();
+        protocols_[0]->setGeometry(host.x(), RowTop(3), host.width(), protocols_[0]->height());
+        ports_[0]->setGeometry(host.x(), RowTop(5), host.width(), ports_[0]->height());
+        MoveRow(heartbeatTimeRow_, RowTop(7));
+        MoveRow(heartbeatPacketRow_, RowTop(9));
+        MoveRow(regPacketRow_, RowTop(11));
+        return;
     }
     const int hostTop = host1_->y();
     const QRect protocol2 = protocols_[1]->geometry();
@@ -97,7 +77,6 @@ void Tfrm_MainLx1::ShowFullView() {
     MoveRow(heartbeatTimeRow_, RowTop(5));
     MoveRow(heartbeatPacketRow_, RowTop(8));
     MoveRow(regPacketRow_, RowTop(9));
-    session_.Form().SetView(kFullView);
 }
 
 int Tfrm_MainLx1::RowTop(int row) const {
@@ -116,7 +95,7 @@ void Tfrm_MainLx1::ShowD2DState() {
     const bool on = session_.Form().Tick(Field::chk_D2DEnable);
     d2dId_->setEnabled(on);
     regFormat_->setEnabled(!on);
-    if (on && GetViewMode() == kFullView) {
+    if (on && session_.Form().View() == kFullView) {
         d2dId_->setFocus();
     }
 }

@@ -70,7 +70,7 @@ Tfrm_MainLx1::Tfrm_MainLx1(TLangList& language, std::unique_ptr<IniFile> setting
     BuildActions();
     BuildMenus();
     BindTexts();
-    connect(showMore_, &QPushButton::clicked, this, &Tfrm_MainLx1::btn_ShowMoreClick);
+    connect(showMore_, &QPushButton::clicked, this, &Tfrm_MainLx1::SwitchView);
     connect(workMode_, &QComboBox::currentIndexChanged, this, &Tfrm_MainLx1::ShowWorkModePage);
     connect(apnChoice_, &QComboBox::activated, this, &Tfrm_MainLx1::cbb_APNChange);
     FormModel& form = session_.Form();
@@ -83,7 +83,10 @@ Tfrm_MainLx1::Tfrm_MainLx1(TLangList& language, std::unique_ptr<IniFile> setting
         ClearRefused(binder_->Control(field));
         FieldChanged(field);
     };
-    form.onStateChanged = [this] { ShowFamilyControls(); };
+    form.onStateChanged = [this] {
+        ShowView();
+        ShowFamilyControls();
+    };
 
     ConnectOperations();
 

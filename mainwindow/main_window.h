@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "lang/lang_list.h"
+#include "mainwindow/form_controls.h"
 #include "mainwindow/named_controls.h"
 #include "mainwindow/qt_event_poster.h"
 #include "mainwindow/qt_texts.h"
@@ -92,10 +93,8 @@ public:
     // it cannot.
     void SaveLogTo(const QString& path);
 
-    // Work mode: the item index of the work-mode box (-1 when none); view:
-    // 0 full, 1 compact.
+    // Work mode: the item index of the work-mode box (-1 when none).
     int GetWorkMode() const;
-    int GetViewMode() const;
     void ShowWorkModePage();
     void InitView();
 
@@ -166,9 +165,10 @@ private:
     QString AskProfilePath(bool forSaving);
 
     // Views and couplings (main_view.cpp).
-    void btn_ShowMoreClick();
-    void ShowCompactView();
-    void ShowFullView();
+    // The other view, as the view switch offers it.
+    void SwitchView();
+    // The form's view of the data page: its controls, their places and the switch's caption.
+    void ShowView();
     void cbb_APNChange();
     // A value changed, whoever changed it: the controls that follow it.
     void FieldChanged(Field field);
@@ -286,6 +286,12 @@ private:
     std::vector<QWidget*> heartbeatTimeRow_;
     std::vector<QWidget*> heartbeatPacketRow_;
     std::vector<QWidget*> regPacketRow_;
+    // Controls of the data page that one view shows and the other hides.
+    struct ViewOnly {
+        QWidget* widget;
+        Shown shown;
+    };
+    std::vector<ViewOnly> viewOnly_;
     // Controls that only firmware families with cloud, cache and HTTP support enable.
     std::vector<QWidget*> familyControls_;
     QPlainTextEdit* sendBox_ = nullptr;

@@ -64,7 +64,7 @@ bool Tfrm_MainLx1::AskHiddenChanges(const std::vector<HiddenChange>& changes) {
          {Tr(language_, "lang_Compact_Cancel"), "btn_CancelWrite", QMessageBox::RejectRole}},
         kCancelWrite);
     if (answer == kShowFullView) {
-        ShowFullView();
+        session_.Form().SetView(kFullView);
     }
     return answer == kWriteHidden;
 }

@@ -181,6 +181,7 @@ void ShootVerdicts(dtu::Tfrm_MainLx1& main, Shooter& shooter, const QString& lan
     session.SetReplyTimeout(dtu::Engine::kReplyTimeout);
     form.SetTick(dtu::Field::chk_HeartbeatFormat, false);
     form.SetText(dtu::Field::edt_HeartbeatFormat, "LOG");
+    form.SetView(dtu::kCompactView);
     main.hide();
 }
 
