@@ -48,10 +48,7 @@ QAction* Tfrm_MainLx1::AddOperation(QActionGroup* list, const char* name, int ta
     QAction* action = NamedAction(list, name, tag, name, named_);
     list->addAction(action);
     addAction(action);
-    connect(action, &QAction::triggered, this, [this, tag, run] {
-        emit operationRequested(tag);
-        RunOperation(run);
-    });
+    connect(action, &QAction::triggered, this, [this, run] { RunOperation(run); });
     connect(button, &QPushButton::clicked, action, &QAction::trigger);
     return action;
 }

@@ -86,26 +86,24 @@ bool Tfrm_MainLx1::AskStopWriting() {
 }
 
 bool Tfrm_MainLx1::eventFilter(QObject* watched, QEvent* event) {
-    const QString name = watched->objectName();
-    if (event->type() == QEvent::KeyPress && name == "mmo_Sms_Msg" &&
+    if (watched == smsMessage_ && event->type() == QEvent::KeyPress &&
         IsEnterKey(*static_cast<QKeyEvent*>(event))) {
         // A message is one line.
         QApplication::beep();
         return true;
     }
-    if (event->type() == QEvent::KeyPress && name == "mmo_Send") {
+    if (watched == sendBox_ && event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
         if ((key->key() == Qt::Key_Up || key->key() == Qt::Key_Down) &&
             key->modifiers() == Qt::NoModifier && RecallSent(key->key())) {
             return true;
         }
     }
-    if (event->type() == QEvent::KeyRelease && name == "lbledt_D2D_ID") {
+    if (watched == d2dId_ && event->type() == QEvent::KeyRelease) {
         session_.Form().UpdateD2DRegPacket();
     }
-    if (event->type() == QEvent::ToolTip &&
-        (name == "mmo_Send" ||
-         (watched->parent() != nullptr && watched->parent()->objectName() == "mmo_Send"))) {
+    if ((watched == sendBox_ || watched == sendBox_->viewport()) &&
+        event->type() == QEvent::ToolTip) {
         // The upper-case reminder is only wanted while Caps Lock is off.
         return CapsLockIsOn();
     }

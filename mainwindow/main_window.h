@@ -108,11 +108,6 @@ public:
     std::function<void()> applyDialogTexts;
     std::function<void()> showApn;
 
-signals:
-    // An operation button, its menu entry or its shortcut, by the action's tag
-    // 1-9, just before the operation runs.
-    void operationRequested(int tag);
-
 protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
