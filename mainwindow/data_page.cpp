@@ -1,10 +1,16 @@
+#include "mainwindow/data_page.h"
+
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEvent>
 #include <QLineEdit>
 #include <QPushButton>
+#include <algorithm>
 
-#include "mainwindow/form_controls.h"
-#include "mainwindow/main_window.h"
+#include "lang/lang_list.h"
+#include "mainwindow/text_fit.h"
+#include "mainwindow/text_targets.h"
+#include "widgets/lang_qt.h"
 
 namespace dtu {
 
@@ -80,16 +86,33 @@ constexpr int kRowMarkerLeft = -10;
 constexpr int kRowMarkerWidth = 10;
 constexpr int kRowMarkerHeight = 21;
 
+// The default registration packet in hex: a packet edit shows it whole.
+constexpr const char* kLongestDefaultPacket = "4C4F47494E3A31303031";
+constexpr int kColumnGap = 6;
+
+// The caption offers the other view.
+const char* ViewSwitchKey(int view) {
+    return view == kFullView ? "lang_btn_ShowMore_tidily" : "lang_btn_ShowMore_full";
+}
+
+void MoveRow(const std::vector<QWidget*>& row, int top) {
+    for (QWidget* control : row) {
+        control->move(control->x(), top);
+    }
+}
+
 }  // namespace
 
-void Tfrm_MainLx1::BuildDataPage(QWidget* page) {
-    const auto created = CreateControls(page, kDataPage, digitsOnly_, named_);
+DataPage::DataPage(QWidget* page, FormModel& form, const TLangList& language,
+                   DigitsOnlyFilter* digitsOnly, NamedControls& named)
+    : QObject(page), form_(form), language_(language) {
+    const auto created = CreateControls(page, kDataPage, digitsOnly, named);
     for (std::size_t row = 0; row < std::size(kDataPage); ++row) {
         if (kDataPage[row].shown != Shown::Always) {
             viewOnly_.push_back({created[row], kDataPage[row].shown});
         }
     }
-    showMore_ = static_cast<QPushButton*>(created[RowIndex(kDataPage, "btn_ShowMore")]);
+    viewSwitch_ = static_cast<QPushButton*>(created[RowIndex(kDataPage, "btn_ShowMore")]);
     d2dId_ = static_cast<QLineEdit*>(created[RowIndex(kDataPage, "lbledt_D2D_ID")]);
     regFormat_ = static_cast<QLineEdit*>(created[RowIndex(kDataPage, "edt_RegFormat")]);
     cloudName_ = static_cast<QLineEdit*>(created[RowIndex(kDataPage, "lbledtCloud")]);
@@ -116,8 +139,8 @@ void Tfrm_MainLx1::BuildDataPage(QWidget* page) {
     hostLabel1_ = created[RowIndex(kDataPage, "lbl_ShowLessIP1")];
     protocolLabel1_ = created[RowIndex(kDataPage, "lbl_ShowLessNetProtocol1")];
     portLabel1_ = created[RowIndex(kDataPage, "lbl_ShowLessPort1")];
-    buttons_.commandMode = static_cast<QPushButton*>(created[RowIndex(kDataPage, "btn_PPPA")]);
-    buttons_.dataMode = static_cast<QPushButton*>(created[RowIndex(kDataPage, "btn_ENTM")]);
+    commandMode_ = static_cast<QPushButton*>(created[RowIndex(kDataPage, "btn_PPPA")]);
+    dataMode_ = static_cast<QPushButton*>(created[RowIndex(kDataPage, "btn_ENTM")]);
     heartbeatTimeRow_ = {created[RowIndex(kDataPage, "lbl_HeartbeatTime")],
                          created[RowIndex(kDataPage, "edt_HeartbeatTime")],
                          created[RowIndex(kDataPage, "lbl_HeartbeatTime_s")]};
@@ -126,8 +149,8 @@ void Tfrm_MainLx1::BuildDataPage(QWidget* page) {
                            created[RowIndex(kDataPage, "chk_HeartbeatFormat")]};
     regPacketRow_ = {created[RowIndex(kDataPage, "lbl_RegFormat")], regFormat_,
                      created[RowIndex(kDataPage, "chk_RegFormat")]};
-    familyControls_.push_back(created[RowIndex(kDataPage, "lbledtResoc")]);
-    familyControls_.push_back(created[RowIndex(kDataPage, "lblResocS")]);
+    reconnect_ = {created[RowIndex(kDataPage, "lbledtResoc")],
+                  created[RowIndex(kDataPage, "lblResocS")]};
     cloudName_->setToolTip("length is 20");
     cloudPassword_->setToolTip("length is 8");
     int row = 1;
@@ -138,6 +161,123 @@ void Tfrm_MainLx1::BuildDataPage(QWidget* page) {
         marker->setFocusPolicy(Qt::NoFocus);
         rowMarkers_.push_back(marker);
     }
+    connect(viewSwitch_, &QPushButton::clicked, this,
+            [this] { form_.SetView(form_.View() == kFullView ? kCompactView : kFullView); });
+    d2dId_->installEventFilter(this);
+}
+
+void DataPage::ShowView() {
+    const bool compact = form_.View() == kCompactView;
+    viewSwitch_->setText(Tr(language_, ViewSwitchKey(form_.View())));
+    for (const ViewOnly& control : viewOnly_) {
+        control.widget->setVisible(control.shown ==
+                                   (compact ? Shown::CompactView : Shown::FullView));
+    }
+    if (compact) {
+        hostLabel1_->move(hostLabel1_->x(), RowTop(1));
+        protocolLabel1_->move(protocolLabel1_->x(), RowTop(3));
+        portLabel1_->move(portLabel1_->x(), RowTop(5));
+        const QRect host = host1_->geometry();
+        protocols_[0]->setGeometry(host.x(), RowTop(3), host.width(), protocols_[0]->height());
+        ports_[0]->setGeometry(host.x(), RowTop(5), host.width(), ports_[0]->height());
+        MoveRow(heartbeatTimeRow_, RowTop(7));
+        MoveRow(heartbeatPacketRow_, RowTop(9));
+        MoveRow(regPacketRow_, RowTop(11));
+        return;
+    }
+    const int hostTop = host1_->y();
+    const QRect protocol2 = protocols_[1]->geometry();
+    protocols_[0]->setGeometry(protocol2.x(), hostTop, protocol2.width(), protocols_[0]->height());
+    const QRect port2 = ports_[1]->geometry();
+    ports_[0]->setGeometry(port2.x(), hostTop, port2.width(), ports_[0]->height());
+    MoveRow(heartbeatTimeRow_, RowTop(5));
+    MoveRow(heartbeatPacketRow_, RowTop(8));
+    MoveRow(regPacketRow_, RowTop(9));
+}
+
+int DataPage::RowTop(int row) const {
+    return rowMarkers_[static_cast<std::size_t>(row - 1)]->y();
+}
+
+void DataPage::ShowCouplings(Field field) {
+    if (field == Field::chk_D2DEnable) {
+        const bool on = form_.Tick(Field::chk_D2DEnable);
+        d2dId_->setEnabled(on);
+        regFormat_->setEnabled(!on);
+        if (on && form_.View() == kFullView) {
+            d2dId_->setFocus();
+        }
+    } else if (field == Field::chkCloudEnalbe) {
+        const bool on = form_.Tick(Field::chkCloudEnalbe);
+        cloudName_->setEnabled(on);
+        cloudPassword_->setEnabled(on);
+    }
+}
+
+void DataPage::ShowFamilyControls() {
+    const bool enable = form_.FamilyControlsEnabled();
+    cloudEnable_->setEnabled(enable);
+    cacheEnable_->setEnabled(enable);
+    for (QWidget* control : reconnect_) {
+        control->setEnabled(enable);
+    }
+}
+
+void DataPage::BindTexts(TextTargets& texts) {
+    for (QCheckBox* enable : socketEnables_) {
+        texts.AddCaption(enable, "lang_Lbl_Enable");
+    }
+}
+
+void DataPage::ApplyTexts() {
+    viewSwitch_->setText(Tr(language_, ViewSwitchKey(form_.View())));
+    // The boxes' captions are alike; readers of the screen hear the number too.
+    int socket = 1;
+    for (QCheckBox* enable : socketEnables_) {
+        enable->setAccessibleName(Tr(language_, "lang_Lbl_Enable").simplified() + ' ' +
+                                  QString::number(socket++));
+    }
+}
+
+int DataPage::FitTextWidths() {
+    // This platform's fonts are wider than those the form was drawn for.
+    int right = 0;
+    for (const PacketRow& row : packetRows_) {
+        row.edit->resize(
+            std::max(row.edit->width(), EditWidthFor(*row.edit, kLongestDefaultPacket)),
+            row.edit->height());
+        row.hex->move(std::max(row.hex->x(), row.edit->geometry().right() + 1 + kColumnGap),
+                      row.hex->y());
+        const int hexRight = row.hex->x() + row.hex->sizeHint().width();
+        row.target->setGeometry(
+            std::max(row.target->x(), hexRight + kColumnGap), row.target->y(),
+            std::max(row.target->width(),
+                     ComboWidthFor(*row.target, ItemTextsOfBothLanguages(language_, *row.target))),
+            row.target->height());
+        right = std::max(right, row.target->geometry().right() + 1);
+    }
+    // Socket 1 takes its full-view place from socket 2 (ShowView).
+    for (std::size_t socket = 1; socket < protocols_.size(); ++socket) {
+        QComboBox* protocol = protocols_[socket];
+        QWidget* port = ports_[socket];
+        const int gap = port->x() - protocol->geometry().right() - 1;
+        QStringList items;
+        for (int item = 0; item < protocol->count(); ++item) {
+            items << protocol->itemText(item);
+        }
+        protocol->resize(std::max(protocol->width(), ComboWidthFor(*protocol, items)),
+                         protocol->height());
+        port->move(std::max(port->x(), protocol->geometry().right() + 1 + gap), port->y());
+        right = std::max(right, port->geometry().right() + 1);
+    }
+    return right;
+}
+
+bool DataPage::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == d2dId_ && event->type() == QEvent::KeyRelease) {
+        form_.UpdateD2DRegPacket();
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 }  // namespace dtu

@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <iterator>
 
+#include "mainwindow/data_page.h"
 #include "mainwindow/form_controls.h"
 #include "mainwindow/info_area.h"
 #include "mainwindow/log_find.h"
@@ -79,9 +80,6 @@ enum Follow : unsigned {
     kHeighten = 1u << 3,
 };
 
-// The default registration packet in hex: a packet edit shows it whole.
-constexpr const char* kLongestDefaultPacket = "4C4F47494E3A31303031";
-constexpr int kColumnGap = 6;
 constexpr int kPageRightMargin = 4;
 
 ClickableLabel* AddClearLabel(QWidget* parent, const char* name, const char* text, int left,
@@ -114,36 +112,7 @@ void Tfrm_MainLx1::BuildForm() {
 }
 
 int Tfrm_MainLx1::FitTextWidths() {
-    // This platform's fonts are wider than those the form was drawn for.
-    int right = 0;
-    for (const PacketRow& row : packetRows_) {
-        row.edit->resize(
-            std::max(row.edit->width(), EditWidthFor(*row.edit, kLongestDefaultPacket)),
-            row.edit->height());
-        row.hex->move(std::max(row.hex->x(), row.edit->geometry().right() + 1 + kColumnGap),
-                      row.hex->y());
-        const int hexRight = row.hex->x() + row.hex->sizeHint().width();
-        row.target->setGeometry(
-            std::max(row.target->x(), hexRight + kColumnGap), row.target->y(),
-            std::max(row.target->width(),
-                     ComboWidthFor(*row.target, ItemTextsOfBothLanguages(language_, *row.target))),
-            row.target->height());
-        right = std::max(right, row.target->geometry().right() + 1);
-    }
-    // Socket 1 takes its full-view place from socket 2 (main_view.cpp).
-    for (std::size_t socket = 1; socket < protocols_.size(); ++socket) {
-        QComboBox* protocol = protocols_[socket];
-        QWidget* port = ports_[socket];
-        const int gap = port->x() - protocol->geometry().right() - 1;
-        QStringList items;
-        for (int item = 0; item < protocol->count(); ++item) {
-            items << protocol->itemText(item);
-        }
-        protocol->resize(std::max(protocol->width(), ComboWidthFor(*protocol, items)),
-                         protocol->height());
-        port->move(std::max(port->x(), protocol->geometry().right() + 1 + gap), port->y());
-        right = std::max(right, port->geometry().right() + 1);
-    }
+    const int right = dataPage_->FitTextWidths();
     for (QComboBox* box : {apnChoice_, workMode_, lineEnd_}) {
         box->resize(
             std::max(box->width(), ComboWidthFor(*box, ItemTextsOfBothLanguages(language_, *box))),

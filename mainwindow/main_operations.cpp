@@ -28,8 +28,7 @@ bool IsEnterKey(const QKeyEvent& key) {
 }  // namespace
 
 void Tfrm_MainLx1::ConnectOperations() {
-    for (QWidget* control : {static_cast<QWidget*>(sendBox_), static_cast<QWidget*>(smsMessage_),
-                             static_cast<QWidget*>(d2dId_)}) {
+    for (QWidget* control : {static_cast<QWidget*>(sendBox_), static_cast<QWidget*>(smsMessage_)}) {
         control->installEventFilter(this);
     }
     // With the hex view on, each block shows as it came before the reply
@@ -98,9 +97,6 @@ bool Tfrm_MainLx1::eventFilter(QObject* watched, QEvent* event) {
             key->modifiers() == Qt::NoModifier && RecallSent(key->key())) {
             return true;
         }
-    }
-    if (watched == d2dId_ && event->type() == QEvent::KeyRelease) {
-        session_.Form().UpdateD2DRegPacket();
     }
     if ((watched == sendBox_ || watched == sendBox_->viewport()) &&
         event->type() == QEvent::ToolTip) {

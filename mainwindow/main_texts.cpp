@@ -5,6 +5,7 @@
 #include <string>
 
 #include "lang/lang_list.h"
+#include "mainwindow/data_page.h"
 #include "mainwindow/hint_switch.h"
 #include "mainwindow/info_area.h"
 #include "mainwindow/log_find.h"
@@ -218,9 +219,7 @@ void Tfrm_MainLx1::BindTexts() {
     BindCaptions(texts_, named_, kMenuTexts);
     BindCaptions(texts_, named_, kApnLabel);
     BindCaptions(texts_, named_, kCommonLabels);
-    for (QCheckBox* enable : socketEnables_) {
-        texts_.AddCaption(enable, "lang_Lbl_Enable");
-    }
+    dataPage_->BindTexts(texts_);
     BindCaptions(texts_, named_, kLabelTexts);
     BindCaptions(texts_, named_, kCheckTexts);
     BindCaptions(texts_, named_, kButtonTexts);
@@ -230,7 +229,7 @@ void Tfrm_MainLx1::BindTexts() {
         }
     }
     BindHints(texts_, named_, kCommonHints);
-    for (std::size_t socket = 1; socket <= kSockets; ++socket) {
+    for (std::size_t socket = 1; socket <= DataPage::kSockets; ++socket) {
         for (const TextRow& row : kSocketHints) {
             BindHint(texts_, named_, row, QString::fromUtf8(row.control).arg(socket).toStdString());
         }
@@ -243,16 +242,9 @@ void Tfrm_MainLx1::ApplyMainTexts() {
     qtTexts_.Follow(language_.IsChinese);
     setWindowTitle(Tr(language_, "lang_System_Title") + " V" + version_);
     hintsItem_->setChecked(hints_->IsOn());
-    // The view switch's caption is the language's.
-    ShowView();
+    dataPage_->ApplyTexts();
     texts_.Apply(language_);
     find_->ApplyTexts(language_);
-    // The boxes' captions are alike; readers of the screen hear the number too.
-    int socket = 1;
-    for (QCheckBox* enable : socketEnables_) {
-        enable->setAccessibleName(Tr(language_, "lang_Lbl_Enable").simplified() + ' ' +
-                                  QString::number(socket++));
-    }
     if (portStatusShown_) {
         SetPortStatus(PortStatusLine(*portStatusShown_, language_));
     }

@@ -1,31 +1,10 @@
-#include <QCheckBox>
 #include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QStackedWidget>
 
-#include "mainwindow/form_controls.h"
+#include "mainwindow/data_page.h"
 #include "mainwindow/main_window.h"
-#include "widgets/labelled_edit.h"
-#include "widgets/lang_qt.h"
 
 namespace dtu {
-
-namespace {
-
-// The caption offers the other view.
-const char* ViewSwitchKey(int view) {
-    return view == kFullView ? "lang_btn_ShowMore_tidily" : "lang_btn_ShowMore_full";
-}
-
-void MoveRow(const std::vector<QWidget*>& row, int top) {
-    for (QWidget* control : row) {
-        control->move(control->x(), top);
-    }
-}
-
-}  // namespace
 
 int Tfrm_MainLx1::GetWorkMode() const {
     return workMode_->currentIndex();
@@ -41,75 +20,14 @@ void Tfrm_MainLx1::ShowWorkModePage() {
 
 void Tfrm_MainLx1::InitView() {
     ShowWorkModePage();
-    session_.Form().SetView(kFullView);
-    showMore_->click();
-}
-
-void Tfrm_MainLx1::SwitchView() {
-    FormModel& form = session_.Form();
-    form.SetView(form.View() == kFullView ? kCompactView : kFullView);
-}
-
-void Tfrm_MainLx1::ShowView() {
-    const bool compact = session_.Form().View() == kCompactView;
-    showMore_->setText(Tr(language_, ViewSwitchKey(session_.Form().View())));
-    for (const ViewOnly& control : viewOnly_) {
-        control.widget->setVisible(control.shown ==
-                                   (compact ? Shown::CompactView : Shown::FullView));
-    }
-    if (compact) {
-        hostLabel1_->move(hostLabel1_->x(), RowTop(1));
-        protocolLabel1_->move(protocolLabel1_->x(), RowTop(3));
-        portLabel1_->move(portLabel1_->x(), RowTop(5));
-        const QRect host = host1_->geometry();
-        protocols_[0]->setGeometry(host.x(), RowTop(3), host.width(), protocols_[0]->height());
-        ports_[0]->setGeometry(host.x(), RowTop(5), host.width(), ports_[0]->height());
-        MoveRow(heartbeatTimeRow_, RowTop(7));
-        MoveRow(heartbeatPacketRow_, RowTop(9));
-        MoveRow(regPacketRow_, RowTop(11));
-        return;
-    }
-    const int hostTop = host1_->y();
-    const QRect protocol2 = protocols_[1]->geometry();
-    protocols_[0]->setGeometry(protocol2.x(), hostTop, protocol2.width(), protocols_[0]->height());
-    const QRect port2 = ports_[1]->geometry();
-    ports_[0]->setGeometry(port2.x(), hostTop, port2.width(), ports_[0]->height());
-    MoveRow(heartbeatTimeRow_, RowTop(5));
-    MoveRow(heartbeatPacketRow_, RowTop(8));
-    MoveRow(regPacketRow_, RowTop(9));
-}
-
-int Tfrm_MainLx1::RowTop(int row) const {
-    return rowMarkers_[static_cast<std::size_t>(row - 1)]->y();
-}
-
-void Tfrm_MainLx1::FieldChanged(Field field) {
-    if (field == Field::chk_D2DEnable) {
-        ShowD2DState();
-    } else if (field == Field::chkCloudEnalbe) {
-        ShowCloudState();
-    }
-}
-
-void Tfrm_MainLx1::ShowD2DState() {
-    const bool on = session_.Form().Tick(Field::chk_D2DEnable);
-    d2dId_->setEnabled(on);
-    regFormat_->setEnabled(!on);
-    if (on && session_.Form().View() == kFullView) {
-        d2dId_->setFocus();
-    }
-}
-
-void Tfrm_MainLx1::ShowCloudState() {
-    const bool on = session_.Form().Tick(Field::chkCloudEnalbe);
-    cloudName_->setEnabled(on);
-    cloudPassword_->setEnabled(on);
+    // The window opens in the compact view.
+    session_.Form().SetView(kCompactView);
+    dataPage_->ShowView();
 }
 
 void Tfrm_MainLx1::ShowFamilyControls() {
+    dataPage_->ShowFamilyControls();
     const bool enable = session_.Form().FamilyControlsEnabled();
-    cloudEnable_->setEnabled(enable);
-    cacheEnable_->setEnabled(enable);
     for (QWidget* control : familyControls_) {
         control->setEnabled(enable);
     }

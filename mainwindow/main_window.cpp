@@ -19,6 +19,7 @@
 
 #include "lang/builtin_texts.h"
 #include "lang/lang_list.h"
+#include "mainwindow/data_page.h"
 #include "mainwindow/digits_only_filter.h"
 #include "mainwindow/form_binder.h"
 #include "mainwindow/hint_switch.h"
@@ -70,7 +71,6 @@ Tfrm_MainLx1::Tfrm_MainLx1(TLangList& language, std::unique_ptr<IniFile> setting
     BuildActions();
     BuildMenus();
     BindTexts();
-    connect(showMore_, &QPushButton::clicked, this, &Tfrm_MainLx1::SwitchView);
     connect(workMode_, &QComboBox::currentIndexChanged, this, &Tfrm_MainLx1::ShowWorkModePage);
     connect(apnChoice_, &QComboBox::activated, this, &Tfrm_MainLx1::cbb_APNChange);
     FormModel& form = session_.Form();
@@ -81,10 +81,10 @@ Tfrm_MainLx1::Tfrm_MainLx1(TLangList& language, std::unique_ptr<IniFile> setting
     form.onChanged = [this](Field field) {
         binder_->Show(field);
         ClearRefused(binder_->Control(field));
-        FieldChanged(field);
+        dataPage_->ShowCouplings(field);
     };
     form.onStateChanged = [this] {
-        ShowView();
+        dataPage_->ShowView();
         ShowFamilyControls();
     };
 

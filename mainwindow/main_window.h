@@ -10,7 +10,6 @@
 #include <vector>
 
 #include "lang/lang_list.h"
-#include "mainwindow/form_controls.h"
 #include "mainwindow/named_controls.h"
 #include "mainwindow/qt_event_poster.h"
 #include "mainwindow/qt_texts.h"
@@ -34,6 +33,7 @@ class QShortcut;
 
 namespace dtu {
 
+class DataPage;
 class DigitsOnlyFilter;
 class ElidedLabel;
 class FormBinder;
@@ -63,7 +63,6 @@ class Tfrm_MainLx1 : public QMainWindow, private SessionListener {
 public:
     static constexpr int kClientWidth = 819;
     static constexpr int kClientHeight = 668;
-    static constexpr std::size_t kSockets = 4;
 
     // Loads the language file into `language`, which it shows its texts from,
     // and the settings file itself; `version` follows the name in the title.
@@ -115,11 +114,10 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // Layout, one region each (main_layout.cpp, data_page.cpp, other_pages.cpp).
+    // Layout, one region each (main_layout.cpp, other_pages.cpp).
     void BuildForm();
     void BuildCommonGroup(QWidget* central);
     void BuildPages(QWidget* central);
-    void BuildDataPage(QWidget* page);
     void BuildAtCmdPage(QWidget* page);
     void BuildInfoGroup(QWidget* central);
     void BuildSendGroup(QWidget* central);
@@ -160,18 +158,8 @@ private:
     QString AskProfilePath(bool forSaving);
 
     // Views and couplings (main_view.cpp).
-    // The other view, as the view switch offers it.
-    void SwitchView();
-    // The form's view of the data page: its controls, their places and the switch's caption.
-    void ShowView();
     void cbb_APNChange();
-    // A value changed, whoever changed it: the controls that follow it.
-    void FieldChanged(Field field);
-    void ShowD2DState();
-    void ShowCloudState();
     void ShowFamilyControls();
-    // Top of the data page's row `row` (1 to 12).
-    int RowTop(int row) const;
 
     // Operations (main_operations.cpp).
     void ConnectOperations();
@@ -250,11 +238,10 @@ private:
     QMenu* helpMenu_ = nullptr;
 
     QStackedWidget* pages_ = nullptr;
-    QWidget* dataPage_ = nullptr;
+    DataPage* dataPage_ = nullptr;
     QComboBox* workMode_ = nullptr;
     QComboBox* apnChoice_ = nullptr;
     QLineEdit* apnField_ = nullptr;
-    QPushButton* showMore_ = nullptr;
     InfoArea* info_ = nullptr;
     LogFind* find_ = nullptr;
     QCheckBox* hexView_ = nullptr;
@@ -276,46 +263,13 @@ private:
     // Controls the code reaches, kept as they are created; in the order of
     // their tables.
     OperationButtons buttons_;
-    std::vector<QWidget*> rowMarkers_;  // the data page's rows 1 to 12
-    // The rows the compact view moves.
-    std::vector<QWidget*> heartbeatTimeRow_;
-    std::vector<QWidget*> heartbeatPacketRow_;
-    std::vector<QWidget*> regPacketRow_;
-    // Controls of the data page that one view shows and the other hides.
-    struct ViewOnly {
-        QWidget* widget;
-        Shown shown;
-    };
-    std::vector<ViewOnly> viewOnly_;
-    // Controls that only firmware families with cloud, cache and HTTP support enable.
+    // Controls that only firmware families with HTTP support enable.
     std::vector<QWidget*> familyControls_;
     QPlainTextEdit* sendBox_ = nullptr;
     QPlainTextEdit* smsMessage_ = nullptr;
-    QLineEdit* d2dId_ = nullptr;
-    QLineEdit* regFormat_ = nullptr;
-    QLineEdit* cloudName_ = nullptr;
-    QLineEdit* cloudPassword_ = nullptr;
-    QCheckBox* cloudEnable_ = nullptr;
-    QCheckBox* cacheEnable_ = nullptr;
-    QWidget* host1_ = nullptr;
-    // Sockets 1 to 4.
-    std::array<QCheckBox*, kSockets> socketEnables_{};
-    std::array<QComboBox*, kSockets> protocols_{};
-    std::array<QWidget*, kSockets> ports_{};
-    // The packet rows of the data page, left to right: the edit, its hex box
-    // and the box that says where the packet goes.
-    struct PacketRow {
-        QLineEdit* edit;
-        QWidget* hex;
-        QComboBox* target;
-    };
-    std::array<PacketRow, 2> packetRows_{};
     QWidget* commonGroup_ = nullptr;
     QWidget* infoGroup_ = nullptr;
     QWidget* sendGroup_ = nullptr;
-    QWidget* hostLabel1_ = nullptr;
-    QWidget* protocolLabel1_ = nullptr;
-    QWidget* portLabel1_ = nullptr;
 
     // A region that follows the window beyond its designed size (main_layout.cpp).
     struct StretchingRegion {

@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QStackedWidget>
 
+#include "mainwindow/data_page.h"
 #include "mainwindow/form_controls.h"
 #include "mainwindow/main_window.h"
 
@@ -106,8 +107,9 @@ void Tfrm_MainLx1::BuildPages(QWidget* central) {
         page->setWindowTitle(QString::fromUtf8(row.caption));
         pages_->addWidget(page);
     }
-    dataPage_ = pages_->widget(0);
-    BuildDataPage(dataPage_);
+    dataPage_ = new DataPage(pages_->widget(0), session_.Form(), language_, digitsOnly_, named_);
+    buttons_.commandMode = dataPage_->CommandModeButton();
+    buttons_.dataMode = dataPage_->DataModeButton();
     CreateControls(pages_->widget(1), kComCmdPage, digitsOnly_, named_);
     BuildAtCmdPage(pages_->widget(2));
     const auto http = CreateControls(pages_->widget(3), kHttpPage, digitsOnly_, named_);
