@@ -22,6 +22,7 @@
 #include "mainwindow/named_controls.h"
 #include "mainwindow/status_verdict.h"
 #include "mainwindow/text_fit.h"
+#include "mainwindow/work_mode_pages.h"
 #include "protocol/line_end.h"
 #include "widgets/clickable_label.h"
 #include "widgets/elided_label.h"
@@ -100,7 +101,8 @@ void Tfrm_MainLx1::BuildForm() {
     central->setObjectName("client");
     setCentralWidget(central);
     BuildCommonGroup(central);
-    BuildPages(central);
+    pages_ = new WorkModePages(central, session_.Form(), language_, digitsOnly_, named_);
+    pages_->setGeometry(16, 132, 405, 451);
     BuildInfoGroup(central);
     BuildSendGroup(central);
     BuildBottomButtons(central);
@@ -112,7 +114,7 @@ void Tfrm_MainLx1::BuildForm() {
 }
 
 int Tfrm_MainLx1::FitTextWidths() {
-    const int right = dataPage_->FitTextWidths();
+    const int right = pages_->Data().FitTextWidths();
     for (QComboBox* box : {apnChoice_, workMode_, lineEnd_}) {
         box->resize(
             std::max(box->width(), ComboWidthFor(*box, ItemTextsOfBothLanguages(language_, *box))),

@@ -10,9 +10,12 @@
 #include <QPushButton>
 #include <QShortcut>
 
+#include "mainwindow/at_command_page.h"
+#include "mainwindow/data_page.h"
 #include "mainwindow/hint_switch.h"
 #include "mainwindow/info_area.h"
 #include "mainwindow/main_window.h"
+#include "mainwindow/work_mode_pages.h"
 #include "widgets/lang_qt.h"
 #include "widgets/web_address.h"
 
@@ -70,11 +73,13 @@ void Tfrm_MainLx1::BuildActions() {
     AddOperation(list, "actSend", 5, buttons_.send, [this] {
         SendFromSendBox();
     })->setShortcut(QKeySequence(Qt::ControlModifier | Qt::Key_Return));
-    AddOperation(list, "actIntoCfg", 6, buttons_.commandMode,
+    AddOperation(list, "actIntoCfg", 6, pages_->Data().CommandModeButton(),
                  [this] { session_.EnterCommandMode(); });
-    AddOperation(list, "actIntoEntm", 7, buttons_.dataMode, [this] { session_.ExitToDataMode(); });
-    AddOperation(list, "actAskVer", 8, buttons_.version, [this] { session_.QueryVersion(); });
-    AddOperation(list, "actSendSms", 9, buttons_.sendSms,
+    AddOperation(list, "actIntoEntm", 7, pages_->Data().DataModeButton(),
+                 [this] { session_.ExitToDataMode(); });
+    AddOperation(list, "actAskVer", 8, pages_->AtCommands().VersionButton(),
+                 [this] { session_.QueryVersion(); });
+    AddOperation(list, "actSendSms", 9, pages_->AtCommands().SendSmsButton(),
                  [this] { ShowRefused(session_.SendSms()); });
 }
 

@@ -18,19 +18,10 @@
 
 namespace dtu {
 
-namespace {
-
-bool IsEnterKey(const QKeyEvent& key) {
-    return (key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter) &&
-           !(key.modifiers() & Qt::ControlModifier);
-}
-
-}  // namespace
+namespace {}  // namespace
 
 void Tfrm_MainLx1::ConnectOperations() {
-    for (QWidget* control : {static_cast<QWidget*>(sendBox_), static_cast<QWidget*>(smsMessage_)}) {
-        control->installEventFilter(this);
-    }
+    sendBox_->installEventFilter(this);
     // With the hex view on, each block shows as it came before the reply
     // handling reads it.
     session_.SetReceiveHook([this](const std::string& block, const std::function<void()>& pass) {
@@ -85,12 +76,6 @@ bool Tfrm_MainLx1::AskStopWriting() {
 }
 
 bool Tfrm_MainLx1::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == smsMessage_ && event->type() == QEvent::KeyPress &&
-        IsEnterKey(*static_cast<QKeyEvent*>(event))) {
-        // A message is one line.
-        QApplication::beep();
-        return true;
-    }
     if (watched == sendBox_ && event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
         if ((key->key() == Qt::Key_Up || key->key() == Qt::Key_Down) &&

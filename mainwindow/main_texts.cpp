@@ -13,6 +13,7 @@
 #include "mainwindow/named_controls.h"
 #include "mainwindow/status_verdict.h"
 #include "mainwindow/text_fit.h"
+#include "mainwindow/work_mode_pages.h"
 #include "render/port_status_text.h"
 #include "widgets/lang_qt.h"
 
@@ -219,7 +220,7 @@ void Tfrm_MainLx1::BindTexts() {
     BindCaptions(texts_, named_, kMenuTexts);
     BindCaptions(texts_, named_, kApnLabel);
     BindCaptions(texts_, named_, kCommonLabels);
-    dataPage_->BindTexts(texts_);
+    pages_->Data().BindTexts(texts_);
     BindCaptions(texts_, named_, kLabelTexts);
     BindCaptions(texts_, named_, kCheckTexts);
     BindCaptions(texts_, named_, kButtonTexts);
@@ -242,7 +243,7 @@ void Tfrm_MainLx1::ApplyMainTexts() {
     qtTexts_.Follow(language_.IsChinese);
     setWindowTitle(Tr(language_, "lang_System_Title") + " V" + version_);
     hintsItem_->setChecked(hints_->IsOn());
-    dataPage_->ApplyTexts();
+    pages_->Data().ApplyTexts();
     texts_.Apply(language_);
     find_->ApplyTexts(language_);
     if (portStatusShown_) {

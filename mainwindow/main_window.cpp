@@ -26,6 +26,7 @@
 #include "mainwindow/info_area.h"
 #include "mainwindow/refused_mark.h"
 #include "mainwindow/status_verdict.h"
+#include "mainwindow/work_mode_pages.h"
 #include "render/note_text.h"
 #include "render/port_status_text.h"
 #include "settings/config_location.h"
@@ -71,8 +72,11 @@ Tfrm_MainLx1::Tfrm_MainLx1(TLangList& language, std::unique_ptr<IniFile> setting
     BuildActions();
     BuildMenus();
     BindTexts();
-    connect(workMode_, &QComboBox::currentIndexChanged, this, &Tfrm_MainLx1::ShowWorkModePage);
-    connect(apnChoice_, &QComboBox::activated, this, &Tfrm_MainLx1::cbb_APNChange);
+    connect(apnChoice_, &QComboBox::activated, this, [this](int choice) {
+        if (session_.Form().ChooseApn(choice) && showApn) {
+            showApn();
+        }
+    });
     FormModel& form = session_.Form();
     binder_ = new FormBinder(this, named_, form);
     for (const std::string& name : named_.Missing()) {
@@ -81,11 +85,11 @@ Tfrm_MainLx1::Tfrm_MainLx1(TLangList& language, std::unique_ptr<IniFile> setting
     form.onChanged = [this](Field field) {
         binder_->Show(field);
         ClearRefused(binder_->Control(field));
-        dataPage_->ShowCouplings(field);
+        pages_->ShowCouplings(field);
     };
     form.onStateChanged = [this] {
-        dataPage_->ShowView();
-        ShowFamilyControls();
+        pages_->Data().ShowView();
+        pages_->ShowFamilyControls();
     };
 
     ConnectOperations();
@@ -103,7 +107,10 @@ Tfrm_MainLx1::Tfrm_MainLx1(TLangList& language, std::unique_ptr<IniFile> setting
     ApplyMainTexts();
     // After the texts: the defaults are named by their items in the window's language.
     ShowIndexesOutsideLists(*settings_, false, QFile::decodeName(settings_->Path().c_str()));
-    InitView();
+    pages_->ShowWorkMode();
+    // The window opens in the compact view.
+    form.SetView(kCompactView);
+    pages_->Data().ShowView();
 
     // The designed size, or wider where the texts need it, is the least; the
     // log and the send box take any room beyond it.

@@ -33,7 +33,6 @@ class QShortcut;
 
 namespace dtu {
 
-class DataPage;
 class DigitsOnlyFilter;
 class ElidedLabel;
 class FormBinder;
@@ -42,18 +41,15 @@ class InfoArea;
 class IniFile;
 class LogFind;
 class StatusVerdict;
+class WorkModePages;
 
-// The buttons that run the operations, one each.
+// The buttons along the bottom, one for each main operation.
 struct OperationButtons {
     QPushButton* readAll = nullptr;
     QPushButton* writeAll = nullptr;
     QPushButton* factoryReset = nullptr;
     QPushButton* restart = nullptr;
     QPushButton* send = nullptr;
-    QPushButton* commandMode = nullptr;
-    QPushButton* dataMode = nullptr;
-    QPushButton* version = nullptr;
-    QPushButton* sendSms = nullptr;
 };
 
 // The tool's one working screen: the parameter form with its work-mode pages
@@ -92,11 +88,6 @@ public:
     // it cannot.
     void SaveLogTo(const QString& path);
 
-    // Work mode: the item index of the work-mode box (-1 when none).
-    int GetWorkMode() const;
-    void ShowWorkModePage();
-    void InitView();
-
     // The information area's red line and the status bar's port panel; texts are GBK bytes.
     void ShowErrorLine(const std::string& text);
     void SetPortStatus(const std::string& text);
@@ -114,11 +105,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // Layout, one region each (main_layout.cpp, other_pages.cpp).
+    // Layout, one region each (main_layout.cpp, common_group.cpp).
     void BuildForm();
     void BuildCommonGroup(QWidget* central);
-    void BuildPages(QWidget* central);
-    void BuildAtCmdPage(QWidget* page);
     void BuildInfoGroup(QWidget* central);
     void BuildSendGroup(QWidget* central);
     void BuildBottomButtons(QWidget* central);
@@ -156,10 +145,6 @@ private:
     void ImportProfile();
     // The file chosen in a file dialog; empty when the user cancelled.
     QString AskProfilePath(bool forSaving);
-
-    // Views and couplings (main_view.cpp).
-    void cbb_APNChange();
-    void ShowFamilyControls();
 
     // Operations (main_operations.cpp).
     void ConnectOperations();
@@ -237,8 +222,7 @@ private:
     QAction* hintsItem_ = nullptr;
     QMenu* helpMenu_ = nullptr;
 
-    QStackedWidget* pages_ = nullptr;
-    DataPage* dataPage_ = nullptr;
+    WorkModePages* pages_ = nullptr;
     QComboBox* workMode_ = nullptr;
     QComboBox* apnChoice_ = nullptr;
     QLineEdit* apnField_ = nullptr;
@@ -263,10 +247,7 @@ private:
     // Controls the code reaches, kept as they are created; in the order of
     // their tables.
     OperationButtons buttons_;
-    // Controls that only firmware families with HTTP support enable.
-    std::vector<QWidget*> familyControls_;
     QPlainTextEdit* sendBox_ = nullptr;
-    QPlainTextEdit* smsMessage_ = nullptr;
     QWidget* commonGroup_ = nullptr;
     QWidget* infoGroup_ = nullptr;
     QWidget* sendGroup_ = nullptr;

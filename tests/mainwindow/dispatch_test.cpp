@@ -104,7 +104,7 @@ void DispatchTest::socketOneWaitsForWorkMode() {
     QCOMPARE(fixture.shown("edt_IP5"), QString("myhost"));
     QCOMPARE(fixture.shown("edt_Port5"), QString("5000"));
     QCOMPARE(fixture.shown("edt_IP1"), QString("kept"));
-    QCOMPARE(window.GetWorkMode(), 3);
+    QCOMPARE(window.Session().Form().Item(dtu::Field::cbb_WorkMode), 3);
     QCOMPARE(fixture.find<QStackedWidget>("rzpgcntrl_WorkMode")->currentIndex(), 3);
 }
 
