@@ -14,16 +14,17 @@
 #include <algorithm>
 #include <iterator>
 
+#include "mainwindow/clear_label.h"
 #include "mainwindow/data_page.h"
 #include "mainwindow/form_controls.h"
 #include "mainwindow/info_area.h"
 #include "mainwindow/log_find.h"
 #include "mainwindow/main_window.h"
 #include "mainwindow/named_controls.h"
+#include "mainwindow/send_area.h"
 #include "mainwindow/status_verdict.h"
 #include "mainwindow/text_fit.h"
 #include "mainwindow/work_mode_pages.h"
-#include "protocol/line_end.h"
 #include "widgets/clickable_label.h"
 #include "widgets/elided_label.h"
 
@@ -39,16 +40,10 @@ constexpr int kStatusSecondWidth = 50;
 
 // The find bar fills the gap between the log and the progress bar.
 constexpr QRect kFindBar{16, 431, 335, 22};
-constexpr QRect kLineEndBox{124, 12, 116, 22};
 constexpr QRect kHexViewSwitch{150, 11, 96, 20};
 
 constexpr FormControl kInfoGroup[] = {
     {K::Label, "lbl_Info", 17, 13, 120, 0, Shown::Always, "信息提示区", kNoFlags, 0},
-};
-
-constexpr FormControl kSendGroup[] = {
-    {K::Label, "lbl_Send", 16, 16, 100, 0, Shown::Always, "发送区", kNoFlags, 0},
-    {K::Memo, "mmo_Send", 16, 40, 337, 59, Shown::Always, "", kVerticalScroll, 0},
 };
 
 struct BottomButton {
@@ -83,17 +78,6 @@ enum Follow : unsigned {
 
 constexpr int kPageRightMargin = 4;
 
-ClickableLabel* AddClearLabel(QWidget* parent, const char* name, const char* text, int left,
-                              int top, NamedControls& named) {
-    auto* label = new ClickableLabel(parent);
-    label->setObjectName(name);
-    named.Record(label);
-    label->setText(QString::fromUtf8(text));
-    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    label->setGeometry(left, top, 96, 16);
-    return label;
-}
-
 }  // namespace
 
 void Tfrm_MainLx1::BuildForm() {
@@ -104,7 +88,11 @@ void Tfrm_MainLx1::BuildForm() {
     pages_ = new WorkModePages(central, session_.Form(), language_, digitsOnly_, named_);
     pages_->setGeometry(16, 132, 405, 451);
     BuildInfoGroup(central);
-    BuildSendGroup(central);
+    sendArea_ = new SendArea(central, digitsOnly_, named_);
+    sendArea_->setGeometry(435, 466, 368, 117);
+    Stretch(sendArea_, kMoveDown | kWiden);
+    Stretch(sendArea_->Box(), kWiden);
+    Stretch(sendArea_->ClearLabel(), kMoveRight);
     BuildBottomButtons(central);
     BuildStatusBar();
     // Enter, like Space, presses the button that has the focus.
@@ -115,7 +103,7 @@ void Tfrm_MainLx1::BuildForm() {
 
 int Tfrm_MainLx1::FitTextWidths() {
     const int right = pages_->Data().FitTextWidths();
-    for (QComboBox* box : {apnChoice_, workMode_, lineEnd_}) {
+    for (QComboBox* box : {apnChoice_, workMode_, sendArea_->LineEndBox()}) {
         box->resize(
             std::max(box->width(), ComboWidthFor(*box, ItemTextsOfBothLanguages(language_, *box))),
             box->height());
@@ -132,7 +120,7 @@ void Tfrm_MainLx1::WidenFormColumn(int extra) {
     for (QWidget* region : {commonGroup_, static_cast<QWidget*>(pages_)}) {
         region->resize(region->width() + extra, region->height());
     }
-    for (QWidget* region : {infoGroup_, sendGroup_}) {
+    for (QWidget* region : {infoGroup_, static_cast<QWidget*>(sendArea_)}) {
         region->move(region->x() + extra, region->y());
     }
     // The bottom buttons spread evenly over the wider window, edge to edge.
@@ -196,28 +184,6 @@ void Tfrm_MainLx1::BuildInfoGroup(QWidget* central) {
     progress_->setTextVisible(false);
     progress_->hide();
     Stretch(progress_, kMoveDown | kWiden);
-}
-
-void Tfrm_MainLx1::BuildSendGroup(QWidget* central) {
-    sendGroup_ = new QGroupBox(central);
-    QWidget* group = sendGroup_;
-    group->setObjectName("grp_Send");
-    group->setGeometry(435, 466, 368, 117);
-    Stretch(group, kMoveDown | kWiden);
-    const auto created = CreateControls(group, kSendGroup, digitsOnly_, named_);
-    sendBox_ = static_cast<QPlainTextEdit*>(created[RowIndex(kSendGroup, "mmo_Send")]);
-    Stretch(sendBox_, kWiden);
-    ClickableLabel* clear = AddClearLabel(group, "lbl_ClearSend", "清空发送区", 248, 16, named_);
-    Stretch(clear, kMoveRight);
-    connect(clear, &ClickableLabel::clicked, sendBox_, &QPlainTextEdit::clear);
-    lineEnd_ = new QComboBox(group);
-    lineEnd_->setObjectName("cbb_SendLineEnd");
-    lineEnd_->setGeometry(kLineEndBox);
-    named_.Record(lineEnd_);
-    // Item texts come with the language texts.
-    for (const LineEndChoice& choice : LineEndNames()) {
-        lineEnd_->addItem(QString(), static_cast<int>(choice.end));
-    }
 }
 
 void Tfrm_MainLx1::BuildBottomButtons(QWidget* central) {

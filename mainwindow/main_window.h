@@ -14,7 +14,6 @@
 #include "mainwindow/qt_event_poster.h"
 #include "mainwindow/qt_texts.h"
 #include "mainwindow/qt_timers.h"
-#include "mainwindow/send_history.h"
 #include "mainwindow/text_targets.h"
 #include "session/device_session.h"
 
@@ -40,6 +39,7 @@ class HintSwitch;
 class InfoArea;
 class IniFile;
 class LogFind;
+class SendArea;
 class StatusVerdict;
 class WorkModePages;
 
@@ -102,14 +102,12 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // Layout, one region each (main_layout.cpp, common_group.cpp).
     void BuildForm();
     void BuildCommonGroup(QWidget* central);
     void BuildInfoGroup(QWidget* central);
-    void BuildSendGroup(QWidget* central);
     void BuildBottomButtons(QWidget* central);
     void BuildStatusBar();
     // `widget` follows the window beyond its designed size as `follow` says.
@@ -149,8 +147,6 @@ private:
     // Operations (main_operations.cpp).
     void ConnectOperations();
     void SendFromSendBox();
-    // Up and Down in the send box; true when the key recalled a text.
-    bool RecallSent(int key);
     bool AskFactoryReset();
     // Closing during write all: true when the user chose to stop it.
     bool AskStopWriting();
@@ -205,7 +201,6 @@ private:
     bool glyphsLoaded_ = false;
     QString logFolder_;  // where the log was last saved
     bool portWasOpen_ = false;
-    SendHistory sendHistory_;
     QtTexts qtTexts_;
     // Every control a table names, as the layout creates it.
     NamedControls named_;
@@ -229,7 +224,6 @@ private:
     InfoArea* info_ = nullptr;
     LogFind* find_ = nullptr;
     QCheckBox* hexView_ = nullptr;
-    QComboBox* lineEnd_ = nullptr;
     QLabel* portStatus_ = nullptr;
     // The port panel's last news, worded again on a language switch.
     std::optional<PortStatus> portStatusShown_;
@@ -247,10 +241,9 @@ private:
     // Controls the code reaches, kept as they are created; in the order of
     // their tables.
     OperationButtons buttons_;
-    QPlainTextEdit* sendBox_ = nullptr;
     QWidget* commonGroup_ = nullptr;
     QWidget* infoGroup_ = nullptr;
-    QWidget* sendGroup_ = nullptr;
+    SendArea* sendArea_ = nullptr;
 
     // A region that follows the window beyond its designed size (main_layout.cpp).
     struct StretchingRegion {
