@@ -21,6 +21,7 @@
 #include "mainwindow/log_find.h"
 #include "mainwindow/main_window.h"
 #include "mainwindow/named_controls.h"
+#include "mainwindow/run_report.h"
 #include "mainwindow/send_area.h"
 #include "mainwindow/status_verdict.h"
 #include "mainwindow/text_fit.h"
@@ -33,10 +34,6 @@ namespace dtu {
 namespace {
 
 using K = ControlKind;
-
-constexpr int kStatusBarHeight = 20;
-constexpr int kStatusPortWidth = 410;
-constexpr int kStatusSecondWidth = 50;
 
 // The find bar fills the gap between the log and the progress bar.
 constexpr QRect kFindBar{16, 431, 335, 22};
@@ -94,7 +91,7 @@ void Tfrm_MainLx1::BuildForm() {
     Stretch(sendArea_->Box(), kWiden);
     Stretch(sendArea_->ClearLabel(), kMoveRight);
     BuildBottomButtons(central);
-    BuildStatusBar();
+    report_ = std::make_unique<RunReport>(session_, language_, *info_, *progress_, *statusBar());
     // Enter, like Space, presses the button that has the focus.
     for (QPushButton* button : central->findChildren<QPushButton*>()) {
         button->setAutoDefault(true);
@@ -205,26 +202,6 @@ void Tfrm_MainLx1::LoadButtonGlyphs() {
             button->setIconSize(QSize(kGlyphSize, kGlyphSize));
         }
     }
-}
-
-void Tfrm_MainLx1::BuildStatusBar() {
-    QStatusBar* bar = statusBar();
-    bar->setObjectName("stat1");
-    bar->setSizeGripEnabled(false);
-    bar->setFixedHeight(kStatusBarHeight);
-    portStatus_ = new QLabel(bar);
-    portStatus_->setObjectName("stat1_panel0");
-    portStatus_->setFixedWidth(kStatusPortWidth);
-    auto* second = new QLabel(bar);
-    second->setObjectName("stat1_panel1");
-    second->setFixedWidth(kStatusSecondWidth);
-    verdictStatus_ = new ElidedLabel(bar);
-    verdictStatus_->setObjectName("stat1_verdict");
-    verdict_ = std::make_unique<StatusVerdict>(verdictStatus_);
-    // Panels from the left edge, as the port note belongs under the form.
-    bar->addWidget(portStatus_);
-    bar->addWidget(second);
-    bar->addWidget(verdictStatus_, 1);
 }
 
 }  // namespace dtu

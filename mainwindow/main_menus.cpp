@@ -15,7 +15,9 @@
 #include "mainwindow/hint_switch.h"
 #include "mainwindow/info_area.h"
 #include "mainwindow/main_window.h"
+#include "mainwindow/run_report.h"
 #include "mainwindow/work_mode_pages.h"
+#include "render/open_error_text.h"
 #include "widgets/lang_qt.h"
 #include "widgets/web_address.h"
 
@@ -51,7 +53,7 @@ QAction* Tfrm_MainLx1::AddOperation(QActionGroup* list, const char* name, int ta
     QAction* action = NamedAction(list, name, tag, name, named_);
     list->addAction(action);
     addAction(action);
-    connect(action, &QAction::triggered, this, [this, run] { RunOperation(run); });
+    connect(action, &QAction::triggered, this, [this, run] { report_->RunOperation(run); });
     connect(button, &QPushButton::clicked, action, &QAction::trigger);
     return action;
 }
@@ -181,6 +183,24 @@ void Tfrm_MainLx1::ClosePortToLogin() {
         showLoginWindow();
     }
     hide();
+}
+
+void Tfrm_MainLx1::ReopenWithSavedPort() {
+    const PortTexts saved = session_.KeptForReopen();
+    session_.ClosePort();
+    if (saved.port.empty()) {
+        // The port stays closed, as before; the log says how F8 comes to work.
+        info_->ShowInfoLine(Tr(language_, "lang_Info_NoSavedPort"));
+        report_->ShowFailed([this] { return Tr(language_, "lang_Info_NoSavedPort"); });
+        return;
+    }
+    session_.BeginOpenPort(saved, [this](const OpenError& error) {
+        if (error.Opened()) {
+            return;
+        }
+        info_->ShowErrorLine(FromGbk(OpenErrorText(error, language_)));
+        report_->ShowFailed([this, error] { return FromGbk(OpenErrorText(error, language_)); });
+    });
 }
 
 void Tfrm_MainLx1::SwitchLanguage() {

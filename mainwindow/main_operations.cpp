@@ -4,6 +4,7 @@
 
 #include "mainwindow/info_area.h"
 #include "mainwindow/main_window.h"
+#include "mainwindow/run_report.h"
 #include "mainwindow/send_area.h"
 #include "mainwindow/two_way_question.h"
 #include "protocol/line_end.h"
@@ -25,7 +26,7 @@ void Tfrm_MainLx1::ConnectOperations() {
 void Tfrm_MainLx1::SendFromSendBox() {
     const std::string sent = sendArea_->TakeForSending();
     session_.SendRaw(sent);
-    sentUnended_ = IsUnendedAtCommand(sent);
+    report_->SentFromSendBox(sent);
 }
 
 bool Tfrm_MainLx1::AskFactoryReset() {

@@ -11,6 +11,7 @@
 #include "mainwindow/log_find.h"
 #include "mainwindow/main_window.h"
 #include "mainwindow/named_controls.h"
+#include "mainwindow/run_report.h"
 #include "mainwindow/status_verdict.h"
 #include "mainwindow/text_fit.h"
 #include "mainwindow/work_mode_pages.h"
@@ -246,10 +247,7 @@ void Tfrm_MainLx1::ApplyMainTexts() {
     pages_->Data().ApplyTexts();
     texts_.Apply(language_);
     find_->ApplyTexts(language_);
-    if (portStatusShown_) {
-        SetPortStatus(PortStatusLine(*portStatusShown_, language_));
-    }
-    verdict_->Refresh();
+    report_->ApplyTexts();
     for (const char* key : kUsageLines) {
         info_->ShowInfoLine(Tr(language_, key));
     }

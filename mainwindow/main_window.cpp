@@ -3,19 +3,11 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QDateTime>
 #include <QFile>
-#include <QLabel>
-#include <QLineEdit>
-#include <QMenu>
 #include <QMenuBar>
-#include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
 #include <QShowEvent>
-#include <QStackedWidget>
-#include <QStatusBar>
-#include <utility>
 
 #include "lang/builtin_texts.h"
 #include "lang/lang_list.h"
@@ -25,13 +17,10 @@
 #include "mainwindow/hint_switch.h"
 #include "mainwindow/info_area.h"
 #include "mainwindow/refused_mark.h"
-#include "mainwindow/status_verdict.h"
+#include "mainwindow/run_report.h"
 #include "mainwindow/work_mode_pages.h"
-#include "render/note_text.h"
-#include "render/port_status_text.h"
 #include "settings/config_location.h"
 #include "settings/ini_file.h"
-#include "widgets/elided_label.h"
 #include "widgets/lang_qt.h"
 
 namespace dtu {
@@ -119,7 +108,7 @@ Tfrm_MainLx1::Tfrm_MainLx1(TLangList& language, std::unique_ptr<IniFile> setting
     if (const QScreen* shown = screen()) {
         move(shown->availableGeometry().center() - rect().center());
     }
-    session_.SetListener(this);
+    session_.SetListener(report_.get());
 }
 
 Tfrm_MainLx1::~Tfrm_MainLx1() {
@@ -165,81 +154,7 @@ void Tfrm_MainLx1::ShowErrorLine(const std::string& text) {
 }
 
 void Tfrm_MainLx1::SetPortStatus(const std::string& text) {
-    portStatus_->setText(FromGbk(text));
-}
-
-void Tfrm_MainLx1::OnLog(LogKind kind, const std::string& text) {
-    heardSinceStart_ = true;
-    const QString line = FromGbk(text);
-    switch (kind) {
-        case LogKind::Tx:
-            info_->ShowTxLine(line);
-            break;
-        case LogKind::Rx:
-            info_->ShowRxLine(line);
-            break;
-        case LogKind::Error:
-            info_->ShowErrorLine(line);
-            break;
-        case LogKind::Info:
-            info_->ShowInfoLine(line);
-            break;
-    }
-}
-
-void Tfrm_MainLx1::OnNote(const EngineNote& note) {
-    heardSinceStart_ = true;
-    EngineNote shown = note;
-    if (note.kind == NoteKind::NoAnswer || note.kind == NoteKind::Garbled) {
-        // What the port uses now, which a write all that changed the device's may have set.
-        shown.baudRate = LineSettingsText(session_.PortSettings());
-    }
-    // Write all may yet add that nothing was saved, which comes as its run ends:
-    // the end says both in one line.
-    const bool writing = session_.Running() && session_.CurrentOperation() == kWriteAllOperation;
-    if (writing || note.kind == NoteKind::NotSaved) {
-        heldNotes_.push_back(std::move(shown));
-        return;
-    }
-    ShowVerdict({shown});
-}
-
-void Tfrm_MainLx1::OnProgress(const Progress& progress) {
-    heardSinceStart_ = true;
-    progress_->setRange(0, progress.maximum);
-    progress_->setValue(progress.position);
-    progress_->setVisible(progress.visible);
-    ShowProgressInStatus(progress);
-}
-
-void Tfrm_MainLx1::OnPortStatus(const PortStatus& status) {
-    portStatusShown_ = status;
-    SetPortStatus(PortStatusLine(status, language_));
-    const bool open = session_.PortIsOpen();
-    if (open && !portWasOpen_) {
-        // In batch work each device starts on a port opened anew.
-        info_->ShowSeparatorLine(
-            Tr(language_, "lang_Info_PortOpened")
-                .arg(FromGbk(session_.PortSettings().port),
-                     QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"))));
-    }
-    if (open != portWasOpen_) {
-        ShowPortOpenedOrClosed(open);
-    }
-    portWasOpen_ = open;
-}
-
-void Tfrm_MainLx1::OnRunFinished(const RunOutcome& outcome) {
-    std::vector<EngineNote> notes = std::exchange(heldNotes_, {});
-    // No line got through (the first is a query), so nothing was taken that a restart could lose.
-    if (outcome.linesDone == 0) {
-        std::erase_if(notes,
-                      [](const EngineNote& note) { return note.kind == NoteKind::NotSaved; });
-    }
-    if (!notes.empty()) {
-        ShowVerdict(notes);
-    }
-    ShowRunHints(outcome);
+    report_->SetPortStatus(text);
 }
 
 }  // namespace dtu

@@ -33,14 +33,13 @@ class QShortcut;
 namespace dtu {
 
 class DigitsOnlyFilter;
-class ElidedLabel;
 class FormBinder;
 class HintSwitch;
 class InfoArea;
 class IniFile;
 class LogFind;
 class SendArea;
-class StatusVerdict;
+class RunReport;
 class WorkModePages;
 
 // The buttons along the bottom, one for each main operation.
@@ -54,7 +53,7 @@ struct OperationButtons {
 
 // The tool's one working screen: the parameter form with its work-mode pages
 // and two views, the information area, the send area, the operations and menus.
-class Tfrm_MainLx1 : public QMainWindow, private SessionListener {
+class Tfrm_MainLx1 : public QMainWindow {
     Q_OBJECT
 public:
     static constexpr int kClientWidth = 819;
@@ -109,7 +108,6 @@ private:
     void BuildCommonGroup(QWidget* central);
     void BuildInfoGroup(QWidget* central);
     void BuildBottomButtons(QWidget* central);
-    void BuildStatusBar();
     // `widget` follows the window beyond its designed size as `follow` says.
     void Stretch(QWidget* widget, unsigned follow);
     // The places the stretching regions have once the form column is as wide as it needs.
@@ -151,17 +149,6 @@ private:
     // Closing during write all: true when the user chose to stop it.
     bool AskStopWriting();
 
-    // The status bar (main_status.cpp): an operation clears it as it starts;
-    // `run` starts it.
-    void RunOperation(const std::function<void()>& run);
-    // The notes a run ended with, as one line in the log and the status bar.
-    void ShowVerdict(const std::vector<EngineNote>& notes);
-    void ShowPortOpenedOrClosed(bool open);
-    void ShowProgressInStatus(const Progress& progress);
-    // What the engine leaves a front end to say after a run: a write all that
-    // sent nothing kept nothing either; a silent or garbled device, what to check.
-    void ShowRunHints(const RunOutcome& outcome);
-
     // Write all from the form (main_write_all.cpp): values that break their
     // rules are marked and nothing is sent; in the compact view, changes to
     // values it hides are asked about first.
@@ -171,13 +158,6 @@ private:
     void ShowRefused(const std::vector<ValueProblem>& problems);
     // The hidden changes as "name: device value -> written value" lines.
     QStringList HiddenChangeLines(const std::vector<HiddenChange>& changes) const;
-
-    // The session's news (main_window.cpp).
-    void OnLog(LogKind kind, const std::string& text) override;
-    void OnNote(const EngineNote& note) override;
-    void OnProgress(const Progress& progress) override;
-    void OnPortStatus(const PortStatus& status) override;
-    void OnRunFinished(const RunOutcome& outcome) override;
 
     // Ties the language texts to the controls that show them (main_texts.cpp).
     void BindTexts();
@@ -200,7 +180,6 @@ private:
     bool settingsSaved_ = false;
     bool glyphsLoaded_ = false;
     QString logFolder_;  // where the log was last saved
-    bool portWasOpen_ = false;
     QtTexts qtTexts_;
     // Every control a table names, as the layout creates it.
     NamedControls named_;
@@ -224,19 +203,8 @@ private:
     InfoArea* info_ = nullptr;
     LogFind* find_ = nullptr;
     QCheckBox* hexView_ = nullptr;
-    QLabel* portStatus_ = nullptr;
-    // The port panel's last news, worded again on a language switch.
-    std::optional<PortStatus> portStatusShown_;
-    // The last action's verdict, in view however much the device sends after it.
-    ElidedLabel* verdictStatus_ = nullptr;
-    std::unique_ptr<StatusVerdict> verdict_;
-    // Notes of a write all kept for its end, which may add that nothing was saved.
-    std::vector<EngineNote> heldNotes_;
-    // The session spoke since the operation started: it did start something.
-    bool heardSinceStart_ = false;
-    // The send box's last text was an AT command without a line end.
-    bool sentUnended_ = false;
     QProgressBar* progress_ = nullptr;
+    std::unique_ptr<RunReport> report_;
 
     // Controls the code reaches, kept as they are created; in the order of
     // their tables.

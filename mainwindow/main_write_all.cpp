@@ -6,6 +6,7 @@
 #include "mainwindow/info_area.h"
 #include "mainwindow/main_window.h"
 #include "mainwindow/refused_mark.h"
+#include "mainwindow/run_report.h"
 #include "mainwindow/status_verdict.h"
 #include "mainwindow/two_way_question.h"
 #include "render/hidden_changes.h"
@@ -88,7 +89,7 @@ void Tfrm_MainLx1::ShowRefused(const std::vector<ValueProblem>& problems) {
         MarkRefused(binder_->Control(problem.field));
     }
     info_->ShowErrorLine(words());
-    verdict_->ShowEnd(words, true);
+    report_->ShowFailed(words);
     binder_->Control(problems.front().field)->setFocus(Qt::OtherFocusReason);
 }
 
