@@ -23,11 +23,9 @@
 #include "mainwindow/named_controls.h"
 #include "mainwindow/run_report.h"
 #include "mainwindow/send_area.h"
-#include "mainwindow/status_verdict.h"
 #include "mainwindow/text_fit.h"
 #include "mainwindow/work_mode_pages.h"
 #include "widgets/clickable_label.h"
-#include "widgets/elided_label.h"
 
 namespace dtu {
 
@@ -63,16 +61,6 @@ constexpr int kBottomWidth = 139;
 constexpr int kBottomHeight = 30;
 constexpr int kGlyphSize = 24;
 
-// How a region follows the window when it is larger than designed: the form
-// keeps its place and size, the information and send areas take the room, and
-// the bottom buttons stay at the bottom.
-enum Follow : unsigned {
-    kMoveRight = 1u << 0,
-    kMoveDown = 1u << 1,
-    kWiden = 1u << 2,
-    kHeighten = 1u << 3,
-};
-
 constexpr int kPageRightMargin = 4;
 
 }  // namespace
@@ -87,9 +75,9 @@ void Tfrm_MainLx1::BuildForm() {
     BuildInfoGroup(central);
     sendArea_ = new SendArea(central, digitsOnly_, named_);
     sendArea_->setGeometry(435, 466, 368, 117);
-    Stretch(sendArea_, kMoveDown | kWiden);
-    Stretch(sendArea_->Box(), kWiden);
-    Stretch(sendArea_->ClearLabel(), kMoveRight);
+    stretching_.Add(sendArea_, kMoveDown | kWiden);
+    stretching_.Add(sendArea_->Box(), kWiden);
+    stretching_.Add(sendArea_->ClearLabel(), kMoveRight);
     BuildBottomButtons(central);
     report_ = std::make_unique<RunReport>(session_, language_, *info_, *progress_, *statusBar());
     // Enter, like Space, presses the button that has the focus.
@@ -109,7 +97,7 @@ int Tfrm_MainLx1::FitTextWidths() {
     if (extra > 0) {
         WidenFormColumn(extra);
     }
-    KeepDesignedPlaces();
+    stretching_.KeepPlaces();
     return extra;
 }
 
@@ -129,27 +117,10 @@ void Tfrm_MainLx1::WidenFormColumn(int extra) {
     }
 }
 
-void Tfrm_MainLx1::Stretch(QWidget* widget, unsigned follow) {
-    stretching_.push_back({widget, widget->geometry(), follow});
-}
-
-void Tfrm_MainLx1::KeepDesignedPlaces() {
-    for (StretchingRegion& region : stretching_) {
-        region.designed = region.widget->geometry();
-    }
-}
-
 void Tfrm_MainLx1::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
     const QSize extra = (event->size() - minimumSize()).expandedTo({0, 0});
-    for (const StretchingRegion& region : stretching_) {
-        QRect place = region.designed;
-        place.translate(region.follow & kMoveRight ? extra.width() : 0,
-                        region.follow & kMoveDown ? extra.height() : 0);
-        place.setSize(place.size() + QSize(region.follow & kWiden ? extra.width() : 0,
-                                           region.follow & kHeighten ? extra.height() : 0));
-        region.widget->setGeometry(place);
-    }
+    stretching_.Place(extra);
 }
 
 void Tfrm_MainLx1::BuildInfoGroup(QWidget* central) {
@@ -157,13 +128,13 @@ void Tfrm_MainLx1::BuildInfoGroup(QWidget* central) {
     QWidget* group = infoGroup_;
     group->setObjectName("grp_Info");
     group->setGeometry(435, 7, 368, 470);
-    Stretch(group, kWiden | kHeighten);
+    stretching_.Add(group, kWiden | kHeighten);
     CreateControls(group, kInfoGroup, digitsOnly_, named_);
     ClickableLabel* clear = AddClearLabel(group, "lbl_ClearInfo", "清空显示区", 256, 13, named_);
-    Stretch(clear, kMoveRight);
+    stretching_.Add(clear, kMoveRight);
     info_ = new InfoArea(group);
     info_->setGeometry(16, 40, 335, 389);
-    Stretch(info_, kWiden | kHeighten);
+    stretching_.Add(info_, kWiden | kHeighten);
     connect(clear, &ClickableLabel::clicked, info_, &InfoArea::ClearArea);
     hexView_ = new QCheckBox(group);
     hexView_->setObjectName("chk_HexView");
@@ -171,7 +142,7 @@ void Tfrm_MainLx1::BuildInfoGroup(QWidget* central) {
     named_.Record(hexView_);
     find_ = new LogFind(info_, group);
     find_->setGeometry(kFindBar);
-    Stretch(find_, kMoveDown | kWiden);
+    stretching_.Add(find_, kMoveDown | kWiden);
     auto* findKey = new QShortcut(QKeySequence::Find, this);
     findKey->setObjectName("findLog_shortcut");
     connect(findKey, &QShortcut::activated, find_, &LogFind::Open);
@@ -180,7 +151,7 @@ void Tfrm_MainLx1::BuildInfoGroup(QWidget* central) {
     progress_->setGeometry(2, 455, 364, 13);
     progress_->setTextVisible(false);
     progress_->hide();
-    Stretch(progress_, kMoveDown | kWiden);
+    stretching_.Add(progress_, kMoveDown | kWiden);
 }
 
 void Tfrm_MainLx1::BuildBottomButtons(QWidget* central) {
@@ -189,7 +160,7 @@ void Tfrm_MainLx1::BuildBottomButtons(QWidget* central) {
         button->setObjectName(row.name);
         button->setGeometry(row.left, kBottomTop, kBottomWidth, kBottomHeight);
         named_.Record(button);
-        Stretch(button, kMoveDown);
+        stretching_.Add(button, kMoveDown);
         buttons_.*row.kept = button;
     }
 }

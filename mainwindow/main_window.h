@@ -2,10 +2,8 @@
 
 #include <QMainWindow>
 #include <QStringList>
-#include <array>
 #include <functional>
 #include <memory>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -14,6 +12,7 @@
 #include "mainwindow/qt_event_poster.h"
 #include "mainwindow/qt_texts.h"
 #include "mainwindow/qt_timers.h"
+#include "mainwindow/stretching.h"
 #include "mainwindow/text_targets.h"
 #include "session/device_session.h"
 
@@ -108,10 +107,6 @@ private:
     void BuildCommonGroup(QWidget* central);
     void BuildInfoGroup(QWidget* central);
     void BuildBottomButtons(QWidget* central);
-    // `widget` follows the window beyond its designed size as `follow` says.
-    void Stretch(QWidget* widget, unsigned follow);
-    // The places the stretching regions have once the form column is as wide as it needs.
-    void KeepDesignedPlaces();
     // Widens what is too narrow for its texts in either language; returns how
     // much wider the form column became.
     int FitTextWidths();
@@ -213,13 +208,7 @@ private:
     QWidget* infoGroup_ = nullptr;
     SendArea* sendArea_ = nullptr;
 
-    // A region that follows the window beyond its designed size (main_layout.cpp).
-    struct StretchingRegion {
-        QWidget* widget;
-        QRect designed;
-        unsigned follow;
-    };
-    std::vector<StretchingRegion> stretching_;
+    Stretching stretching_;
 };
 
 }  // namespace dtu
