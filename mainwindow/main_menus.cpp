@@ -12,6 +12,7 @@
 
 #include "mainwindow/at_command_page.h"
 #include "mainwindow/data_page.h"
+#include "mainwindow/form_write.h"
 #include "mainwindow/hint_switch.h"
 #include "mainwindow/info_area.h"
 #include "mainwindow/main_window.h"
@@ -64,7 +65,7 @@ void Tfrm_MainLx1::BuildActions() {
     list->setExclusionPolicy(QActionGroup::ExclusionPolicy::None);
     readAll_ = AddOperation(list, "actAskAll", 1, buttons_.readAll, [this] { session_.ReadAll(); });
     writeAll_ =
-        AddOperation(list, "actSetAll", 2, buttons_.writeAll, [this] { WriteAllFromForm(); });
+        AddOperation(list, "actSetAll", 2, buttons_.writeAll, [this] { formWrite_->WriteAll(); });
     writeAll_->setShortcut(QKeySequence(Qt::Key_F9));
     factoryReset_ = AddOperation(list, "actReset", 3, buttons_.factoryReset, [this] {
         if (AskFactoryReset()) {
@@ -82,7 +83,7 @@ void Tfrm_MainLx1::BuildActions() {
     AddOperation(list, "actAskVer", 8, pages_->AtCommands().VersionButton(),
                  [this] { session_.QueryVersion(); });
     AddOperation(list, "actSendSms", 9, pages_->AtCommands().SendSmsButton(),
-                 [this] { ShowRefused(session_.SendSms()); });
+                 [this] { formWrite_->SendSms(); });
 }
 
 QAction* Tfrm_MainLx1::AddMenuItem(QMenu* menu, const char* name, int tag, const char* caption,

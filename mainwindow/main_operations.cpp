@@ -7,7 +7,6 @@
 #include "mainwindow/run_report.h"
 #include "mainwindow/send_area.h"
 #include "mainwindow/two_way_question.h"
-#include "protocol/line_end.h"
 #include "widgets/lang_qt.h"
 
 namespace dtu {

@@ -14,6 +14,7 @@
 #include "mainwindow/data_page.h"
 #include "mainwindow/digits_only_filter.h"
 #include "mainwindow/form_binder.h"
+#include "mainwindow/form_write.h"
 #include "mainwindow/hint_switch.h"
 #include "mainwindow/info_area.h"
 #include "mainwindow/refused_mark.h"
@@ -68,6 +69,7 @@ Tfrm_MainLx1::Tfrm_MainLx1(TLangList& language, std::unique_ptr<IniFile> setting
     });
     FormModel& form = session_.Form();
     binder_ = new FormBinder(this, named_, form);
+    formWrite_ = std::make_unique<FormWrite>(this, session_, language_, *binder_, *info_, *report_);
     for (const std::string& name : named_.Missing()) {
         qWarning("no control named %s", name.c_str());
     }

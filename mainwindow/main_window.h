@@ -1,11 +1,10 @@
 #pragma once
 
 #include <QMainWindow>
-#include <QStringList>
+#include <QString>
 #include <functional>
 #include <memory>
 #include <string>
-#include <vector>
 
 #include "lang/lang_list.h"
 #include "mainwindow/named_controls.h"
@@ -20,25 +19,23 @@ class QAction;
 class QActionGroup;
 class QCheckBox;
 class QComboBox;
-class QLabel;
 class QLineEdit;
-class QPlainTextEdit;
 class QMenu;
 class QProgressBar;
 class QPushButton;
-class QStackedWidget;
 class QShortcut;
 
 namespace dtu {
 
 class DigitsOnlyFilter;
 class FormBinder;
+class FormWrite;
 class HintSwitch;
 class InfoArea;
 class IniFile;
 class LogFind;
-class SendArea;
 class RunReport;
+class SendArea;
 class WorkModePages;
 
 // The buttons along the bottom, one for each main operation.
@@ -144,16 +141,6 @@ private:
     // Closing during write all: true when the user chose to stop it.
     bool AskStopWriting();
 
-    // Write all from the form (main_write_all.cpp): values that break their
-    // rules are marked and nothing is sent; in the compact view, changes to
-    // values it hides are asked about first.
-    void WriteAllFromForm();
-    // True when the write may go on.
-    bool AskHiddenChanges(const std::vector<HiddenChange>& changes);
-    void ShowRefused(const std::vector<ValueProblem>& problems);
-    // The hidden changes as "name: device value -> written value" lines.
-    QStringList HiddenChangeLines(const std::vector<HiddenChange>& changes) const;
-
     // Ties the language texts to the controls that show them (main_texts.cpp).
     void BindTexts();
 
@@ -200,6 +187,7 @@ private:
     QCheckBox* hexView_ = nullptr;
     QProgressBar* progress_ = nullptr;
     std::unique_ptr<RunReport> report_;
+    std::unique_ptr<FormWrite> formWrite_;
 
     // Controls the code reaches, kept as they are created; in the order of
     // their tables.
