@@ -1,23 +1,16 @@
-#include <QCheckBox>
 #include <QComboBox>
-#include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QResizeEvent>
 #include <QShortcut>
-#include <QStackedWidget>
 #include <QStatusBar>
 #include <QStyle>
 #include <algorithm>
 #include <iterator>
 
-#include "mainwindow/clear_label.h"
 #include "mainwindow/data_page.h"
-#include "mainwindow/form_controls.h"
 #include "mainwindow/info_area.h"
+#include "mainwindow/info_group.h"
 #include "mainwindow/log_find.h"
 #include "mainwindow/main_window.h"
 #include "mainwindow/named_controls.h"
@@ -25,21 +18,10 @@
 #include "mainwindow/send_area.h"
 #include "mainwindow/text_fit.h"
 #include "mainwindow/work_mode_pages.h"
-#include "widgets/clickable_label.h"
 
 namespace dtu {
 
 namespace {
-
-using K = ControlKind;
-
-// The find bar fills the gap between the log and the progress bar.
-constexpr QRect kFindBar{16, 431, 335, 22};
-constexpr QRect kHexViewSwitch{150, 11, 96, 20};
-
-constexpr FormControl kInfoGroup[] = {
-    {K::Label, "lbl_Info", 17, 13, 120, 0, Shown::Always, "信息提示区", kNoFlags, 0},
-};
 
 struct BottomButton {
     const char* name;
@@ -72,14 +54,25 @@ void Tfrm_MainLx1::BuildForm() {
     BuildCommonGroup(central);
     pages_ = new WorkModePages(central, session_.Form(), language_, digitsOnly_, named_);
     pages_->setGeometry(16, 132, 405, 451);
-    BuildInfoGroup(central);
+    infoGroup_ = new InfoGroup(central, digitsOnly_, named_);
+    infoGroup_->setGeometry(435, 7, 368, 470);
+    stretching_.Add(infoGroup_, kWiden | kHeighten);
+    stretching_.Add(infoGroup_->ClearLabel(), kMoveRight);
+    stretching_.Add(infoGroup_->Log(), kWiden | kHeighten);
+    stretching_.Add(infoGroup_->Find(), kMoveDown | kWiden);
+    stretching_.Add(infoGroup_->Progress(), kMoveDown | kWiden);
+    info_ = infoGroup_->Log();
+    auto* findKey = new QShortcut(QKeySequence::Find, this);
+    findKey->setObjectName("findLog_shortcut");
+    connect(findKey, &QShortcut::activated, infoGroup_->Find(), &LogFind::Open);
     sendArea_ = new SendArea(central, digitsOnly_, named_);
     sendArea_->setGeometry(435, 466, 368, 117);
     stretching_.Add(sendArea_, kMoveDown | kWiden);
     stretching_.Add(sendArea_->Box(), kWiden);
     stretching_.Add(sendArea_->ClearLabel(), kMoveRight);
     BuildBottomButtons(central);
-    report_ = std::make_unique<RunReport>(session_, language_, *info_, *progress_, *statusBar());
+    report_ = std::make_unique<RunReport>(session_, language_, *info_, *infoGroup_->Progress(),
+                                          *statusBar());
     // Enter, like Space, presses the button that has the focus.
     for (QPushButton* button : central->findChildren<QPushButton*>()) {
         button->setAutoDefault(true);
@@ -105,7 +98,7 @@ void Tfrm_MainLx1::WidenFormColumn(int extra) {
     for (QWidget* region : {commonGroup_, static_cast<QWidget*>(pages_)}) {
         region->resize(region->width() + extra, region->height());
     }
-    for (QWidget* region : {infoGroup_, static_cast<QWidget*>(sendArea_)}) {
+    for (QWidget* region : {static_cast<QWidget*>(infoGroup_), static_cast<QWidget*>(sendArea_)}) {
         region->move(region->x() + extra, region->y());
     }
     // The bottom buttons spread evenly over the wider window, edge to edge.
@@ -121,37 +114,6 @@ void Tfrm_MainLx1::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
     const QSize extra = (event->size() - minimumSize()).expandedTo({0, 0});
     stretching_.Place(extra);
-}
-
-void Tfrm_MainLx1::BuildInfoGroup(QWidget* central) {
-    infoGroup_ = new QGroupBox(central);
-    QWidget* group = infoGroup_;
-    group->setObjectName("grp_Info");
-    group->setGeometry(435, 7, 368, 470);
-    stretching_.Add(group, kWiden | kHeighten);
-    CreateControls(group, kInfoGroup, digitsOnly_, named_);
-    ClickableLabel* clear = AddClearLabel(group, "lbl_ClearInfo", "清空显示区", 256, 13, named_);
-    stretching_.Add(clear, kMoveRight);
-    info_ = new InfoArea(group);
-    info_->setGeometry(16, 40, 335, 389);
-    stretching_.Add(info_, kWiden | kHeighten);
-    connect(clear, &ClickableLabel::clicked, info_, &InfoArea::ClearArea);
-    hexView_ = new QCheckBox(group);
-    hexView_->setObjectName("chk_HexView");
-    hexView_->setGeometry(kHexViewSwitch);
-    named_.Record(hexView_);
-    find_ = new LogFind(info_, group);
-    find_->setGeometry(kFindBar);
-    stretching_.Add(find_, kMoveDown | kWiden);
-    auto* findKey = new QShortcut(QKeySequence::Find, this);
-    findKey->setObjectName("findLog_shortcut");
-    connect(findKey, &QShortcut::activated, find_, &LogFind::Open);
-    progress_ = new QProgressBar(group);
-    progress_->setObjectName("pbWhile");
-    progress_->setGeometry(2, 455, 364, 13);
-    progress_->setTextVisible(false);
-    progress_->hide();
-    stretching_.Add(progress_, kMoveDown | kWiden);
 }
 
 void Tfrm_MainLx1::BuildBottomButtons(QWidget* central) {

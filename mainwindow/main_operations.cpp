@@ -1,8 +1,8 @@
-#include <QCheckBox>
 #include <QMessageBox>
 #include <QPushButton>
 
 #include "mainwindow/info_area.h"
+#include "mainwindow/info_group.h"
 #include "mainwindow/main_window.h"
 #include "mainwindow/run_report.h"
 #include "mainwindow/send_area.h"
@@ -15,7 +15,7 @@ void Tfrm_MainLx1::ConnectOperations() {
     // With the hex view on, each block shows as it came before the reply
     // handling reads it.
     session_.SetReceiveHook([this](const std::string& block, const std::function<void()>& pass) {
-        if (hexView_->isChecked()) {
+        if (infoGroup_->HexViewOn()) {
             info_->ShowHexBlock(QByteArray(block.data(), static_cast<qsizetype>(block.size())));
         }
         pass();

@@ -8,6 +8,7 @@
 #include "mainwindow/data_page.h"
 #include "mainwindow/hint_switch.h"
 #include "mainwindow/info_area.h"
+#include "mainwindow/info_group.h"
 #include "mainwindow/log_find.h"
 #include "mainwindow/main_window.h"
 #include "mainwindow/named_controls.h"
@@ -246,7 +247,7 @@ void Tfrm_MainLx1::ApplyMainTexts() {
     hintsItem_->setChecked(hints_->IsOn());
     pages_->Data().ApplyTexts();
     texts_.Apply(language_);
-    find_->ApplyTexts(language_);
+    infoGroup_->Find()->ApplyTexts(language_);
     report_->ApplyTexts();
     for (const char* key : kUsageLines) {
         info_->ShowInfoLine(Tr(language_, key));

@@ -17,6 +17,7 @@
 #include "mainwindow/form_write.h"
 #include "mainwindow/hint_switch.h"
 #include "mainwindow/info_area.h"
+#include "mainwindow/info_group.h"
 #include "mainwindow/refused_mark.h"
 #include "mainwindow/run_report.h"
 #include "mainwindow/work_mode_pages.h"
@@ -117,6 +118,10 @@ Tfrm_MainLx1::~Tfrm_MainLx1() {
     session_.SetListener(nullptr);
     session_.Form().onChanged = nullptr;
     session_.Form().onStateChanged = nullptr;
+}
+
+LogFind* Tfrm_MainLx1::Find() const {
+    return infoGroup_->Find();
 }
 
 void Tfrm_MainLx1::closeEvent(QCloseEvent* event) {

@@ -17,11 +17,9 @@
 
 class QAction;
 class QActionGroup;
-class QCheckBox;
 class QComboBox;
 class QLineEdit;
 class QMenu;
-class QProgressBar;
 class QPushButton;
 class QShortcut;
 
@@ -32,6 +30,7 @@ class FormBinder;
 class FormWrite;
 class HintSwitch;
 class InfoArea;
+class InfoGroup;
 class IniFile;
 class LogFind;
 class RunReport;
@@ -70,7 +69,7 @@ public:
     QLineEdit* ApnField() const { return apnField_; }
     InfoArea* Info() const { return info_; }
     const QtTexts& QtOwnTexts() const { return qtTexts_; }
-    LogFind* Find() const { return find_; }
+    LogFind* Find() const;
 
     void ApplyMainTexts();
     void SetReopenItemVisible(bool visible);
@@ -102,7 +101,6 @@ private:
     // Layout, one region each (main_layout.cpp, common_group.cpp).
     void BuildForm();
     void BuildCommonGroup(QWidget* central);
-    void BuildInfoGroup(QWidget* central);
     void BuildBottomButtons(QWidget* central);
     // Widens what is too narrow for its texts in either language; returns how
     // much wider the form column became.
@@ -183,9 +181,6 @@ private:
     QComboBox* apnChoice_ = nullptr;
     QLineEdit* apnField_ = nullptr;
     InfoArea* info_ = nullptr;
-    LogFind* find_ = nullptr;
-    QCheckBox* hexView_ = nullptr;
-    QProgressBar* progress_ = nullptr;
     std::unique_ptr<RunReport> report_;
     std::unique_ptr<FormWrite> formWrite_;
 
@@ -193,7 +188,7 @@ private:
     // their tables.
     OperationButtons buttons_;
     QWidget* commonGroup_ = nullptr;
-    QWidget* infoGroup_ = nullptr;
+    InfoGroup* infoGroup_ = nullptr;
     SendArea* sendArea_ = nullptr;
 
     Stretching stretching_;
