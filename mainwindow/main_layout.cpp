@@ -4,10 +4,9 @@
 #include <QResizeEvent>
 #include <QShortcut>
 #include <QStatusBar>
-#include <QStyle>
 #include <algorithm>
-#include <iterator>
 
+#include "mainwindow/bottom_buttons.h"
 #include "mainwindow/data_page.h"
 #include "mainwindow/info_area.h"
 #include "mainwindow/info_group.h"
@@ -22,26 +21,6 @@
 namespace dtu {
 
 namespace {
-
-struct BottomButton {
-    const char* name;
-    int left;
-    QStyle::StandardPixmap glyph;  // SP_CustomBase: none
-    QPushButton* OperationButtons::*kept;
-};
-
-constexpr BottomButton kBottomButtons[] = {
-    {"btn_SetAll", 16, QStyle::SP_DialogSaveButton, &OperationButtons::writeAll},
-    {"btn_Read", 178, QStyle::SP_BrowserReload, &OperationButtons::readAll},
-    {"btn_Default", 340, QStyle::SP_DialogResetButton, &OperationButtons::factoryReset},
-    {"btn_ReStart", 502, QStyle::SP_CustomBase, &OperationButtons::restart},
-    {"btn_Send", 664, QStyle::SP_CustomBase, &OperationButtons::send},
-};
-constexpr int kBottomTop = 609;
-constexpr int kBottomMargin = 16;
-constexpr int kBottomWidth = 139;
-constexpr int kBottomHeight = 30;
-constexpr int kGlyphSize = 24;
 
 constexpr int kPageRightMargin = 4;
 
@@ -70,7 +49,10 @@ void Tfrm_MainLx1::BuildForm() {
     stretching_.Add(sendArea_, kMoveDown | kWiden);
     stretching_.Add(sendArea_->Box(), kWiden);
     stretching_.Add(sendArea_->ClearLabel(), kMoveRight);
-    BuildBottomButtons(central);
+    bottom_ = std::make_unique<BottomButtons>(central, named_);
+    for (QPushButton* button : bottom_->All()) {
+        stretching_.Add(button, kMoveDown);
+    }
     report_ = std::make_unique<RunReport>(session_, language_, *info_, *infoGroup_->Progress(),
                                           *statusBar());
     // Enter, like Space, presses the button that has the focus.
@@ -101,40 +83,13 @@ void Tfrm_MainLx1::WidenFormColumn(int extra) {
     for (QWidget* region : {static_cast<QWidget*>(infoGroup_), static_cast<QWidget*>(sendArea_)}) {
         region->move(region->x() + extra, region->y());
     }
-    // The bottom buttons spread evenly over the wider window, edge to edge.
-    const int last = static_cast<int>(std::size(kBottomButtons)) - 1;
-    const int span = kClientWidth + extra - 2 * kBottomMargin - kBottomWidth;
-    int index = 0;
-    for (const BottomButton& row : kBottomButtons) {
-        (buttons_.*row.kept)->move(kBottomMargin + index++ * span / last, kBottomTop);
-    }
+    bottom_->Spread(kClientWidth + extra);
 }
 
 void Tfrm_MainLx1::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
     const QSize extra = (event->size() - minimumSize()).expandedTo({0, 0});
     stretching_.Place(extra);
-}
-
-void Tfrm_MainLx1::BuildBottomButtons(QWidget* central) {
-    for (const BottomButton& row : kBottomButtons) {
-        auto* button = new QPushButton(central);
-        button->setObjectName(row.name);
-        button->setGeometry(row.left, kBottomTop, kBottomWidth, kBottomHeight);
-        named_.Record(button);
-        stretching_.Add(button, kMoveDown);
-        buttons_.*row.kept = button;
-    }
-}
-
-void Tfrm_MainLx1::LoadButtonGlyphs() {
-    for (const BottomButton& row : kBottomButtons) {
-        if (row.glyph != QStyle::SP_CustomBase) {
-            QPushButton* button = buttons_.*row.kept;
-            button->setIcon(style()->standardIcon(row.glyph));
-            button->setIconSize(QSize(kGlyphSize, kGlyphSize));
-        }
-    }
 }
 
 }  // namespace dtu

@@ -11,6 +11,7 @@
 #include <QShortcut>
 
 #include "mainwindow/at_command_page.h"
+#include "mainwindow/bottom_buttons.h"
 #include "mainwindow/data_page.h"
 #include "mainwindow/form_write.h"
 #include "mainwindow/hint_switch.h"
@@ -63,17 +64,19 @@ void Tfrm_MainLx1::BuildActions() {
     auto* list = new QActionGroup(this);
     list->setObjectName("actlstDo");
     list->setExclusionPolicy(QActionGroup::ExclusionPolicy::None);
-    readAll_ = AddOperation(list, "actAskAll", 1, buttons_.readAll, [this] { session_.ReadAll(); });
-    writeAll_ =
-        AddOperation(list, "actSetAll", 2, buttons_.writeAll, [this] { formWrite_->WriteAll(); });
+    readAll_ = AddOperation(list, "actAskAll", 1, bottom_->Operations().readAll,
+                            [this] { session_.ReadAll(); });
+    writeAll_ = AddOperation(list, "actSetAll", 2, bottom_->Operations().writeAll,
+                             [this] { formWrite_->WriteAll(); });
     writeAll_->setShortcut(QKeySequence(Qt::Key_F9));
-    factoryReset_ = AddOperation(list, "actReset", 3, buttons_.factoryReset, [this] {
+    factoryReset_ = AddOperation(list, "actReset", 3, bottom_->Operations().factoryReset, [this] {
         if (AskFactoryReset()) {
             session_.FactoryReset();
         }
     });
-    AddOperation(list, "actRestart", 4, buttons_.restart, [this] { session_.RestartDevice(); });
-    AddOperation(list, "actSend", 5, buttons_.send, [this] {
+    AddOperation(list, "actRestart", 4, bottom_->Operations().restart,
+                 [this] { session_.RestartDevice(); });
+    AddOperation(list, "actSend", 5, bottom_->Operations().send, [this] {
         SendFromSendBox();
     })->setShortcut(QKeySequence(Qt::ControlModifier | Qt::Key_Return));
     AddOperation(list, "actIntoCfg", 6, pages_->Data().CommandModeButton(),

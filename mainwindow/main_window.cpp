@@ -11,6 +11,7 @@
 
 #include "lang/builtin_texts.h"
 #include "lang/lang_list.h"
+#include "mainwindow/bottom_buttons.h"
 #include "mainwindow/data_page.h"
 #include "mainwindow/digits_only_filter.h"
 #include "mainwindow/form_binder.h"
@@ -145,14 +146,11 @@ void Tfrm_MainLx1::SaveSettingsOnQuit() {
 }
 
 void Tfrm_MainLx1::showEvent(QShowEvent* event) {
-    if (!glyphsLoaded_) {
-        glyphsLoaded_ = true;
-        LoadButtonGlyphs();
-    }
+    bottom_->LoadGlyphsOnce(*style());
     QMainWindow::showEvent(event);
     // Shown after a port opened: reading the device is the next step.
     if (!event->spontaneous()) {
-        buttons_.readAll->setFocus(Qt::OtherFocusReason);
+        bottom_->Operations().readAll->setFocus(Qt::OtherFocusReason);
     }
 }
 

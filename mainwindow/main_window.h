@@ -25,6 +25,7 @@ class QShortcut;
 
 namespace dtu {
 
+class BottomButtons;
 class DigitsOnlyFilter;
 class FormBinder;
 class FormWrite;
@@ -36,15 +37,6 @@ class LogFind;
 class RunReport;
 class SendArea;
 class WorkModePages;
-
-// The buttons along the bottom, one for each main operation.
-struct OperationButtons {
-    QPushButton* readAll = nullptr;
-    QPushButton* writeAll = nullptr;
-    QPushButton* factoryReset = nullptr;
-    QPushButton* restart = nullptr;
-    QPushButton* send = nullptr;
-};
 
 // The tool's one working screen: the parameter form with its work-mode pages
 // and two views, the information area, the send area, the operations and menus.
@@ -101,13 +93,10 @@ private:
     // Layout, one region each (main_layout.cpp, common_group.cpp).
     void BuildForm();
     void BuildCommonGroup(QWidget* central);
-    void BuildBottomButtons(QWidget* central);
     // Widens what is too narrow for its texts in either language; returns how
     // much wider the form column became.
     int FitTextWidths();
     void WidenFormColumn(int extra);
-    // The glyphs are read from disk, so only once the window is first shown.
-    void LoadButtonGlyphs();
 
     // Actions and menus (main_menus.cpp).
     void BuildActions();
@@ -158,7 +147,6 @@ private:
     FormBinder* binder_ = nullptr;
     bool isCustom_ = false;
     bool settingsSaved_ = false;
-    bool glyphsLoaded_ = false;
     QString logFolder_;  // where the log was last saved
     QtTexts qtTexts_;
     // Every control a table names, as the layout creates it.
@@ -184,9 +172,7 @@ private:
     std::unique_ptr<RunReport> report_;
     std::unique_ptr<FormWrite> formWrite_;
 
-    // Controls the code reaches, kept as they are created; in the order of
-    // their tables.
-    OperationButtons buttons_;
+    std::unique_ptr<BottomButtons> bottom_;
     QWidget* commonGroup_ = nullptr;
     InfoGroup* infoGroup_ = nullptr;
     SendArea* sendArea_ = nullptr;
