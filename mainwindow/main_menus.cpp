@@ -16,8 +16,10 @@
 #include "mainwindow/form_write.h"
 #include "mainwindow/hint_switch.h"
 #include "mainwindow/info_area.h"
+#include "mainwindow/main_questions.h"
 #include "mainwindow/main_window.h"
 #include "mainwindow/run_report.h"
+#include "mainwindow/send_area.h"
 #include "mainwindow/work_mode_pages.h"
 #include "render/open_error_text.h"
 #include "widgets/lang_qt.h"
@@ -70,7 +72,7 @@ void Tfrm_MainLx1::BuildActions() {
                              [this] { formWrite_->WriteAll(); });
     writeAll_->setShortcut(QKeySequence(Qt::Key_F9));
     factoryReset_ = AddOperation(list, "actReset", 3, bottom_->Operations().factoryReset, [this] {
-        if (AskFactoryReset()) {
+        if (AskFactoryReset(this)) {
             session_.FactoryReset();
         }
     });
@@ -174,6 +176,12 @@ void Tfrm_MainLx1::BuildHelpMenu(QMenu* help) {
     hintsItem_->setCheckable(true);
     AddMenuItem(help, "mni_WorkOrder", 17, "提交问题", openTextAddress("lang_WorkOrder"))
         ->setVisible(false);
+}
+
+void Tfrm_MainLx1::SendFromSendBox() {
+    const std::string sent = sendArea_->TakeForSending();
+    session_.SendRaw(sent);
+    report_->SentFromSendBox(sent);
 }
 
 void Tfrm_MainLx1::SetReopenItemVisible(bool visible) {

@@ -19,6 +19,7 @@
 #include "mainwindow/hint_switch.h"
 #include "mainwindow/info_area.h"
 #include "mainwindow/info_group.h"
+#include "mainwindow/main_questions.h"
 #include "mainwindow/refused_mark.h"
 #include "mainwindow/run_report.h"
 #include "mainwindow/work_mode_pages.h"
@@ -85,7 +86,14 @@ Tfrm_MainLx1::Tfrm_MainLx1(TLangList& language, std::unique_ptr<IniFile> setting
         pages_->ShowFamilyControls();
     };
 
-    ConnectOperations();
+    // With the hex view on, each block shows as it came before the reply
+    // handling reads it.
+    session_.SetReceiveHook([this](const std::string& block, const std::function<void()>& pass) {
+        if (infoGroup_->HexViewOn()) {
+            info_->ShowHexBlock(QByteArray(block.data(), static_cast<qsizetype>(block.size())));
+        }
+        pass();
+    });
 
     if (settings_ == nullptr) {
         const std::string languageError =
@@ -129,7 +137,7 @@ void Tfrm_MainLx1::closeEvent(QCloseEvent* event) {
     // Cut short, write all leaves the device without ATW: nothing of it is kept
     // in the device's memory.
     if (session_.Running() && session_.CurrentOperation() == kWriteAllOperation) {
-        if (!AskStopWriting()) {
+        if (!AskStopWriting(this, language_)) {
             event->ignore();
             return;
         }

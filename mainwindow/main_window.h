@@ -114,19 +114,14 @@ private:
     void ToggleHints();
     void ToggleTimeStamps();
     void SaveLogAs();
+    // The send box's text, with its line end, to the port.
+    void SendFromSendBox();
 
     // The form as a profile file (main_profile.cpp).
     void ExportProfile();
     void ImportProfile();
     // The file chosen in a file dialog; empty when the user cancelled.
     QString AskProfilePath(bool forSaving);
-
-    // Operations (main_operations.cpp).
-    void ConnectOperations();
-    void SendFromSendBox();
-    bool AskFactoryReset();
-    // Closing during write all: true when the user chose to stop it.
-    bool AskStopWriting();
 
     // Ties the language texts to the controls that show them (main_texts.cpp).
     void BindTexts();
