@@ -1,4 +1,5 @@
 #include <QComboBox>
+#include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QResizeEvent>
