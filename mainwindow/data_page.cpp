@@ -200,15 +200,15 @@ int DataPage::RowTop(int row) const {
 }
 
 void DataPage::ShowCouplings(Field field) {
-    if (field == Field::chk_D2DEnable) {
-        const bool on = form_.Tick(Field::chk_D2DEnable);
+    if (field == Field::D2dEnable) {
+        const bool on = form_.Tick(Field::D2dEnable);
         d2dId_->setEnabled(on);
         regFormat_->setEnabled(!on);
         if (on && form_.View() == kFullView) {
             d2dId_->setFocus();
         }
-    } else if (field == Field::chkCloudEnalbe) {
-        const bool on = form_.Tick(Field::chkCloudEnalbe);
+    } else if (field == Field::CloudEnable) {
+        const bool on = form_.Tick(Field::CloudEnable);
         cloudName_->setEnabled(on);
         cloudPassword_->setEnabled(on);
     }

@@ -56,14 +56,14 @@ WorkModePages::WorkModePages(QWidget* parent, FormModel& form, const TLangList& 
 }
 
 void WorkModePages::ShowCouplings(Field field) {
-    if (field == Field::cbb_WorkMode) {
+    if (field == Field::WorkMode) {
         ShowWorkMode();
     }
     data_->ShowCouplings(field);
 }
 
 void WorkModePages::ShowWorkMode() {
-    const int mode = form_.Item(Field::cbb_WorkMode);
+    const int mode = form_.Item(Field::WorkMode);
     if (mode >= 0 && mode < count()) {
         setCurrentIndex(mode);
     }

@@ -104,7 +104,7 @@ void DispatchTest::socketOneWaitsForWorkMode() {
     QCOMPARE(fixture.shown("edt_IP5"), QString("myhost"));
     QCOMPARE(fixture.shown("edt_Port5"), QString("5000"));
     QCOMPARE(fixture.shown("edt_IP1"), QString("kept"));
-    QCOMPARE(window.Session().Form().Item(dtu::Field::cbb_WorkMode), 3);
+    QCOMPARE(window.Session().Form().Item(dtu::Field::WorkMode), 3);
     QCOMPARE(fixture.find<QStackedWidget>("rzpgcntrl_WorkMode")->currentIndex(), 3);
 }
 
@@ -187,7 +187,7 @@ void DispatchTest::unusableRepliesChangeNothing() {
     dtu::BuildWriteAllOrders(before, expected);
     dtu::BuildWriteAllOrders(after, actual);
     QCOMPARE(actual.Lines(), expected.Lines());
-    QCOMPARE(after.Text(dtu::Field::edt_TelNo), before.Text(dtu::Field::edt_TelNo));
+    QCOMPARE(after.Text(dtu::Field::SmsModePhone), before.Text(dtu::Field::SmsModePhone));
     QCOMPARE(fixture.find<QComboBox>("cbb_APN")->currentIndex(), apnItem);
 }
 

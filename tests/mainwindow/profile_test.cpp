@@ -85,7 +85,7 @@ void ProfileTest::exportThenImportRestoresFormModeAndView() {
     QCOMPARE(title, QString("Import Profile..."));
     QCOMPARE(fixture.shown("edt_IP1"), QString("a.example"));
     QCOMPARE(fixture.shown("edt_IP5"), QString("http.example"));
-    QCOMPARE(fixture.window().Session().Form().Item(dtu::Field::cbb_WorkMode), 3);
+    QCOMPARE(fixture.window().Session().Form().Item(dtu::Field::WorkMode), 3);
     QCOMPARE(ReadForm(fixture.window()).View(), 1);
     QVERIFY(fixture.find("edt_IP2")->isHidden());
     QVERIFY(fixture.window().Info()->toPlainText().contains(

@@ -139,10 +139,10 @@ void ViewTest::workModeChoosesPage() {
     auto* workMode = fixture.find<QComboBox>("cbb_WorkMode");
     auto* pages = fixture.find<QStackedWidget>("rzpgcntrl_WorkMode");
     workMode->setCurrentIndex(3);
-    QCOMPARE(fixture.window().Session().Form().Item(dtu::Field::cbb_WorkMode), 3);
+    QCOMPARE(fixture.window().Session().Form().Item(dtu::Field::WorkMode), 3);
     QCOMPARE(pages->currentWidget()->objectName(), QString("rztbshtTabSheet_HttpdClient"));
     workMode->setCurrentIndex(-1);
-    QCOMPARE(fixture.window().Session().Form().Item(dtu::Field::cbb_WorkMode), -1);
+    QCOMPARE(fixture.window().Session().Form().Item(dtu::Field::WorkMode), -1);
     QCOMPARE(pages->currentWidget()->objectName(), QString("rztbshtTabSheet_HttpdClient"));
     workMode->setCurrentIndex(4);
     QCOMPARE(pages->currentWidget()->objectName(), QString("rztbshtTabSheet_SmsTran"));
