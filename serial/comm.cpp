@@ -11,6 +11,7 @@
 
 #include "serial/line_check.h"
 #include "serial/line_settings.h"
+#include "serial/open_error.h"
 #include "serial/port_lock.h"
 #include "serial/port_session.h"
 #include "serial/read_worker.h"

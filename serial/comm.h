@@ -6,8 +6,8 @@
 #include <stdexcept>
 #include <string>
 
+#include "port/open_error.h"
 #include "serial/event_poster.h"
-#include "serial/open_error.h"
 
 struct termios;
 

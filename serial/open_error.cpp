@@ -129,20 +129,6 @@ OpenError ClassifyOpenErrno(const std::string& path, int error, const NodeFacts&
     return OtherOpenError(path, std::strerror(error));
 }
 
-OpenError OtherOpenError(const std::string& path, const std::string& reason) {
-    OpenError result;
-    result.kind = OpenFailure::Other;
-    result.path = path;
-    result.systemText = reason;
-    return result;
-}
-
-OpenError LineSettingsError(const std::string& path, const std::string& detail) {
-    OpenError result = OtherOpenError(path, detail);
-    result.kind = OpenFailure::LineSettings;
-    return result;
-}
-
 OpenError BusyError(const std::string& path, int pid, const std::string& procDir) {
     OpenError result;
     result.kind = OpenFailure::Busy;

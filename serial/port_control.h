@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "port/send_result.h"
 #include "serial/comm.h"
 #include "serial/network_link.h"
-#include "serial/send_result.h"
 
 namespace dtu {
 

@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "serial/comm.h"
+#include "serial/open_error.h"
 
 namespace dtu {
 
