@@ -2,18 +2,20 @@
 
 namespace dtu {
 
-OpenError OtherOpenError(const std::string& path, const std::string& reason) {
+OpenError FailureOf(OpenFailure kind, const std::string& path, const std::string& text) {
     OpenError result;
-    result.kind = OpenFailure::Other;
+    result.kind = kind;
     result.path = path;
-    result.systemText = reason;
+    result.systemText = text;
     return result;
 }
 
+OpenError OtherOpenError(const std::string& path, const std::string& reason) {
+    return FailureOf(OpenFailure::Other, path, reason);
+}
+
 OpenError LineSettingsError(const std::string& path, const std::string& detail) {
-    OpenError result = OtherOpenError(path, detail);
-    result.kind = OpenFailure::LineSettings;
-    return result;
+    return FailureOf(OpenFailure::LineSettings, path, detail);
 }
 
 }  // namespace dtu

@@ -12,6 +12,15 @@ enum class OpenFailure {
     Missing,       // no such node, or no device behind it (unplugged)
     LineSettings,  // the port refused the line settings or kept others, told by `systemText`
     Other,         // anything else, told by `systemText`
+    TooManyFiles,  // out of descriptors, for the process or the system
+    AlreadyOpen,   // the port is open already
+    NoSettings,    // the terminal's settings cannot be read
+    NoReader,      // the reading thread did not start
+    NoWriter,      // the writing thread did not start
+    // A line-setting text that is no value; `systemText` is the text.
+    BadBaudRate,
+    BadDataBits,
+    BadStopBits,
     // A port behind a serial device server (`path` is its network name).
     BadAddress,   // not of the form rfc2217://HOST:PORT or socket://HOST:PORT
     NoSuchHost,   // the host name does not resolve, told by `systemText`
@@ -30,12 +39,17 @@ struct OpenError {
     bool rootOnly = false;      // Permission: no group may open the node, only root
     int holderPid = 0;          // Busy: the holding process, 0 when unknown
     std::string holderProgram;  // Busy: its program name
-    std::string systemText;     // Other: the reason, in the system's words (UTF-8)
+    // The words the kind is told by: the system's reason, the setting the port
+    // refused, the line a server keeps, the text that is no value (UTF-8).
+    std::string systemText;
 
     // The port opened: there is nothing to tell.
     bool Opened() const { return kind == OpenFailure::None; }
     bool operator==(const OpenError&) const = default;
 };
+
+// A failure of `kind` at `path`, told by `text` where the kind is.
+OpenError FailureOf(OpenFailure kind, const std::string& path, const std::string& text = {});
 
 // A failure the system did not classify: settings the port cannot take, say.
 OpenError OtherOpenError(const std::string& path, const std::string& reason);

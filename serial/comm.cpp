@@ -20,12 +20,6 @@
 
 namespace dtu {
 
-namespace {
-
-constexpr const char* kOpenError = "Error opening serial port";
-
-}  // namespace
-
 // One open port: its descriptors, its workers and what they share.
 struct OpenedPort {
     ExclusivePort port;
@@ -79,7 +73,7 @@ struct TComm::Impl {
         std::optional<std::string> refused = ApplyLine(fd, *built, line.baudRate);
         ApplyModemLines(fd, line);
         if (refused) {
-            throw ECommsError(kOpenError, LineSettingsError(commName, *refused));
+            throw ECommsError(LineSettingsError(commName, *refused));
         }
     }
 
@@ -123,37 +117,33 @@ TComm::~TComm() {
 }
 
 void TComm::StartPort() {
+    const std::string& name = impl_->commName;
     if (impl_->open) {
-        throw ECommsError("This serial port already opened");
+        throw ECommsError(FailureOf(OpenFailure::AlreadyOpen, name));
     }
-    if (impl_->commName.empty()) {
-        OpenError noPort;
-        noPort.kind = OpenFailure::Missing;
-        throw ECommsError("Error opening serial port", noPort);
+    if (name.empty()) {
+        throw ECommsError(FailureOf(OpenFailure::Missing, name));
     }
     auto open = std::make_unique<OpenedPort>();
-    open->port.Open(DevicePathFor(impl_->commName));
+    open->port.Open(DevicePathFor(name));
     int fd = open->port.Fd();
     termios original{};
     // A terminal whose settings cannot even be read refuses to be set up.
     if (tcgetattr(fd, &original) != 0) {
-        throw ECommsError("Cannot setup comm buffer");
+        throw ECommsError(FailureOf(OpenFailure::NoSettings, name));
     }
     open->original = original;
     tcflush(fd, TCIOFLUSH);
 
     open->closeFd = eventfd(0, EFD_CLOEXEC);
     if (open->closeFd < 0) {
-        throw ECommsError("Unable to create event",
-                          ClassifyOpenErrno(DevicePathFor(impl_->commName), errno, {}));
+        throw ECommsError(ClassifyOpenErrno(DevicePathFor(name), errno, {}));
     }
     std::shared_ptr<ReceiveBudget> budget;
     try {
         budget = std::make_shared<ReceiveBudget>();
     } catch (const std::system_error& error) {
-        throw ECommsError(
-            "Unable to create event",
-            ClassifyOpenErrno(DevicePathFor(impl_->commName), error.code().value(), {}));
+        throw ECommsError(ClassifyOpenErrno(DevicePathFor(name), error.code().value(), {}));
     }
     // Every open has its own number; notices of any other are dropped.
     std::uint64_t number = ++impl_->lastOpen;
@@ -176,7 +166,7 @@ void TComm::StartPort() {
         });
     } catch (const std::system_error&) {
         impl_->open.reset();
-        throw ECommsError("Unable to create read thread");
+        throw ECommsError(FailureOf(OpenFailure::NoReader, name));
     }
     try {
         o.writer = std::thread([&session = *o.session, &queue = o.queue] {
@@ -185,7 +175,7 @@ void TComm::StartPort() {
         });
     } catch (const std::system_error&) {
         impl_->open.reset();
-        throw ECommsError("Unable to create write thread");
+        throw ECommsError(FailureOf(OpenFailure::NoWriter, name));
     }
     // Notices run on this thread, so none is looked at before this point.
     impl_->target->currentOpen = number;

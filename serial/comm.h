@@ -1,9 +1,9 @@
 #pragma once
 
 #include <cstdint>
+#include <exception>
 #include <functional>
 #include <memory>
-#include <stdexcept>
 #include <string>
 
 #include "port/open_error.h"
@@ -13,12 +13,11 @@ struct termios;
 
 namespace dtu {
 
-// Raised by StartPort with one of its fixed messages.
-class ECommsError : public std::runtime_error {
+// Raised when the port does not open or refuses its line settings. It holds
+// no words: the front ends put the failure into theirs.
+class ECommsError : public std::exception {
 public:
-    explicit ECommsError(const std::string& message, OpenError failure = {})
-        : std::runtime_error(message), failure_(std::move(failure)) {}
-    // Why the device refused to open; kind None for the failures that follow the open.
+    explicit ECommsError(OpenError failure) : failure_(std::move(failure)) {}
     const OpenError& Failure() const { return failure_; }
 
 private:

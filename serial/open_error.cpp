@@ -107,7 +107,7 @@ OpenError ClassifyOpenErrno(const std::string& path, int error, const NodeFacts&
         case EMFILE:
         case ENFILE:
             // Many ports at once run into the descriptor limit before anything else.
-            return OtherOpenError(path, "too many open files: raise `ulimit -n`");
+            return FailureOf(OpenFailure::TooManyFiles, path);
         case EACCES:
         case EPERM:
             // A node we cannot even look at, one open to everybody or one kept

@@ -101,15 +101,16 @@ struct BadTextRow {
     const char* name;
     std::string PortTexts::*field;
     const char* text;
+    OpenFailure kind;
 };
 
 const BadTextRow kBadTextRows[] = {
-    {"empty data bits", &PortTexts::dataBits, ""},
-    {"empty baud", &PortTexts::baudRate, ""},
-    {"baud with letters", &PortTexts::baudRate, "96OO"},
-    {"negative baud", &PortTexts::baudRate, "-9600"},
-    {"stop bits word", &PortTexts::stopBits, "one"},
-    {"baud too large", &PortTexts::baudRate, "4294967296"},
+    {"empty data bits", &PortTexts::dataBits, "", OpenFailure::BadDataBits},
+    {"empty baud", &PortTexts::baudRate, "", OpenFailure::BadBaudRate},
+    {"baud with letters", &PortTexts::baudRate, "96OO", OpenFailure::BadBaudRate},
+    {"negative baud", &PortTexts::baudRate, "-9600", OpenFailure::BadBaudRate},
+    {"stop bits word", &PortTexts::stopBits, "one", OpenFailure::BadStopBits},
+    {"baud too large", &PortTexts::baudRate, "4294967296", OpenFailure::BadBaudRate},
 };
 
 TEST_F(PortControlTest, UnusableTextFailsAndLeavesThePortClosed) {
@@ -120,8 +121,7 @@ TEST_F(PortControlTest, UnusableTextFailsAndLeavesThePortClosed) {
         const OpenError failure = control.OpenPort();
         EXPECT_FALSE(control.PortIsOpen()) << row.name;
         EXPECT_FALSE(comm.IsOpen()) << row.name;
-        EXPECT_EQ(failure.kind, OpenFailure::Other) << row.name;
-        EXPECT_FALSE(failure.systemText.empty()) << row.name;
+        EXPECT_EQ(failure, FailureOf(row.kind, pty.SlavePath(), row.text)) << row.name;
     }
 }
 
