@@ -224,35 +224,11 @@ bool TComm::ParityCheck() const {
 void TComm::SetParityCheck(bool on) {
     impl_->SetLine(impl_->line.parityCheck, on);
 }
-bool TComm::OutxCtsFlow() const {
-    return impl_->line.outxCtsFlow;
+void TComm::SetHardwareFlowControl(bool on) {
+    impl_->SetLine(impl_->line.hardwareFlowControl, on);
 }
-void TComm::SetOutxCtsFlow(bool on) {
-    impl_->SetLine(impl_->line.outxCtsFlow, on);
-}
-bool TComm::OutxDsrFlow() const {
-    return impl_->line.outxDsrFlow;
-}
-void TComm::SetOutxDsrFlow(bool on) {
-    impl_->SetLine(impl_->line.outxDsrFlow, on);
-}
-TDtrControl TComm::DtrControl() const {
-    return impl_->line.dtrControl;
-}
-void TComm::SetDtrControl(TDtrControl value) {
-    impl_->SetLine(impl_->line.dtrControl, value);
-}
-bool TComm::TxContinueOnXoff() const {
-    return impl_->line.txContinueOnXoff;
-}
-void TComm::SetTxContinueOnXoff(bool on) {
-    impl_->SetLine(impl_->line.txContinueOnXoff, on);
-}
-TRtsControl TComm::RtsControl() const {
-    return impl_->line.rtsControl;
-}
-void TComm::SetRtsControl(TRtsControl value) {
-    impl_->SetLine(impl_->line.rtsControl, value);
+void TComm::SetRaiseModemLines(bool on) {
+    impl_->SetLine(impl_->line.raiseModemLines, on);
 }
 TByteSize TComm::ByteSize() const {
     return impl_->line.byteSize;

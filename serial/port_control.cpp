@@ -58,11 +58,8 @@ OpenError PortControl::OpenSerialPort() {
     try {
         comm_.StopPort();
         // No flow control; DTR and RTS stay inactive.
-        comm_.SetOutxCtsFlow(false);
-        comm_.SetOutxDsrFlow(false);
-        comm_.SetDtrControl(TDtrControl::DtrDisable);
-        comm_.SetTxContinueOnXoff(false);
-        comm_.SetRtsControl(TRtsControl::RtsDisable);
+        comm_.SetHardwareFlowControl(false);
+        comm_.SetRaiseModemLines(false);
 
         comm_.SetCommName(settings.port);
         comm_.SetBaudRate(BaudOrThrow(settings.baudRate, settings.port));

@@ -1,3 +1,5 @@
+#include <termios.h>
+
 #include <string>
 #include <vector>
 
@@ -19,11 +21,9 @@ TEST_F(PortControlTest, OpenSetsTheLine) {
     ASSERT_TRUE(open.Opened()) << open.systemText;
     EXPECT_TRUE(control.PortIsOpen());
     EXPECT_TRUE(comm.IsOpen());
-    EXPECT_FALSE(comm.OutxCtsFlow());
-    EXPECT_FALSE(comm.OutxDsrFlow());
-    EXPECT_FALSE(comm.TxContinueOnXoff());
-    EXPECT_EQ(comm.DtrControl(), TDtrControl::DtrDisable);
-    EXPECT_EQ(comm.RtsControl(), TRtsControl::RtsDisable);
+    termios line{};
+    ASSERT_TRUE(comm.BuiltTermios(line));
+    EXPECT_EQ(line.c_cflag & CRTSCTS, 0u);
 }
 
 struct ConversionRow {
