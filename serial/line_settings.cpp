@@ -21,7 +21,7 @@ constexpr std::array<std::pair<std::uint32_t, speed_t>, 30> kSpeeds = {{
     {3500000, B3500000}, {4000000, B4000000},
 }};
 
-constexpr std::array<tcflag_t, 4> kCharSizes = {CS5, CS6, CS7, CS8};
+constexpr std::array<tcflag_t, 4> kCharSizeFlags = {CS5, CS6, CS7, CS8};
 
 tcflag_t ParityFlags(TParity parity) {
     switch (parity) {
@@ -60,7 +60,7 @@ termios BuildTermios(const LineSettings& settings, const termios& current) {
     // A separate input speed left by another program would outlive ours.
     t.c_cflag &= ~(CSIZE | PARENB | PARODD | CMSPAR | CSTOPB | CRTSCTS | CIBAUD);
     t.c_cflag |= CLOCAL | CREAD;
-    t.c_cflag |= kCharSizes[static_cast<std::size_t>(settings.byteSize)];
+    t.c_cflag |= kCharSizeFlags[static_cast<std::size_t>(settings.byteSize)];
     t.c_cflag |= ParityFlags(settings.parity);
     if (settings.stopBits == TStopBits::_2) {
         t.c_cflag |= CSTOPB;

@@ -30,7 +30,7 @@ constexpr std::size_t kMaxChunk = 4096;
     throw std::system_error(errno, std::generic_category(), what);
 }
 
-bool IsLineEnd(char c) {
+bool EndsLine(char c) {
     return c == '\r' || c == '\n';
 }
 
@@ -202,7 +202,7 @@ void PtyDevice::Run() {
         }
         buffer.append(data, static_cast<std::size_t>(got));
         chunkEnd = Clock::now() + kFramePause;
-        if (IsLineEnd(buffer.back()) || buffer.size() >= kMaxChunk) {
+        if (EndsLine(buffer.back()) || buffer.size() >= kMaxChunk) {
             Deliver(buffer);
             buffer.clear();
             chunkEnd = kNever;
