@@ -11,10 +11,10 @@ namespace dtu {
 namespace {
 
 constexpr Field kSocketFields[4][4] = {
-    {Field::cbb_NetProtocol1, Field::edt_IP1, Field::edt_Port1, Field::chk_NetPort1},
-    {Field::cbb_NetProtocol2, Field::edt_IP2, Field::edt_Port2, Field::chk_NetPort2},
-    {Field::cbb_NetProtocol3, Field::edt_IP3, Field::edt_Port3, Field::chk_NetPort3},
-    {Field::cbb_NetProtocol4, Field::edt_IP4, Field::edt_Port4, Field::chk_NetPort4},
+    {Field::Socket1Protocol, Field::Socket1Host, Field::Socket1Port, Field::Socket1Enable},
+    {Field::Socket2Protocol, Field::Socket2Host, Field::Socket2Port, Field::Socket2Enable},
+    {Field::Socket3Protocol, Field::Socket3Host, Field::Socket3Port, Field::Socket3Enable},
+    {Field::Socket4Protocol, Field::Socket4Host, Field::Socket4Port, Field::Socket4Enable},
 };
 
 constexpr const char* kDataModeFamilyQueries[] = {"CLOUDEN", "CLOUDID", "CACHE", "RESOC"};
@@ -25,20 +25,20 @@ constexpr const char* kCompactSocketProtocol = "TCP";
 constexpr const char* kCompactSocketPort = "2317";
 
 void AddFullViewLines(const FormModel& form, OrderList& orders) {
-    orders.AddSetOrderCmd(TCmd::CIPCFG,
-                          FormatValue("1,%s,0,%s,0,%s", {form.Text(Field::edt_HeartbeatTime),
-                                                         form.Text(Field::edt_WaitTime),
-                                                         form.Text(Field::edt_RestartTime)}));
+    orders.AddSetOrderCmd(
+        TCmd::CIPCFG, FormatValue("1,%s,0,%s,0,%s",
+                                  {form.Text(Field::HeartbeatPeriod), form.Text(Field::PackingTime),
+                                   form.Text(Field::RestartTime)}));
     orders.AddSetOrderCmd(
         TCmd::CIPPACK,
-        FormatValue("0,\"%s\",\"%d\"", {PacketHexText(form.Text(Field::edt_HeartbeatFormat),
-                                                      form.Tick(Field::chk_HeartbeatFormat)),
-                                        std::to_string(form.Item(Field::cbb_HeartbeatTo))}));
+        FormatValue("0,\"%s\",\"%d\"", {PacketHexText(form.Text(Field::HeartbeatPacket),
+                                                      form.Tick(Field::HeartbeatPacketHex)),
+                                        std::to_string(form.Item(Field::HeartbeatTarget))}));
     orders.AddSetOrderCmd(
         TCmd::CIPPACK,
-        FormatValue("1,\"%s\",\"%d\"", {PacketHexText(form.Text(Field::edt_RegFormat),
-                                                      form.Tick(Field::chk_RegFormat)),
-                                        std::to_string(form.Item(Field::cbb_RegMode))}));
+        FormatValue("1,\"%s\",\"%d\"", {PacketHexText(form.Text(Field::RegistrationPacket),
+                                                      form.Tick(Field::RegistrationPacketHex)),
+                                        std::to_string(form.Item(Field::RegistrationMode))}));
     for (std::size_t i = 0; i < std::size(kSocketFields); ++i) {
         const auto& [protocol, host, port, enabled] = kSocketFields[i];
         orders.AddSetOrderCmd(
@@ -47,28 +47,29 @@ void AddFullViewLines(const FormModel& form, OrderList& orders) {
                         {std::to_string(i + 1), form.ItemText(protocol), form.Text(host),
                          form.Text(port), CheckToDigit(form.Tick(enabled))}));
     }
-    orders.AddSetOrderCmd(TCmd::CICOMAT, CheckToDigit(form.Tick(Field::chk_ComAtEnable)));
-    orders.AddSetOrderCmd(TCmd::CINETAT, CheckToDigit(form.Tick(Field::chk_NetAtEnable)));
+    orders.AddSetOrderCmd(TCmd::CICOMAT, CheckToDigit(form.Tick(Field::ComAtEnable)));
+    orders.AddSetOrderCmd(TCmd::CINETAT, CheckToDigit(form.Tick(Field::NetAtEnable)));
 }
 
 void AddCompactViewLines(const FormModel& form, OrderList& orders) {
     orders.AddSetOrderCmd(
         TCmd::CIPCFG,
-        FormatValue("1,%s,0,%s,0,%s", {form.Text(Field::edt_HeartbeatTime),
-                                       form.Text(Field::edt_WaitTime), kCompactRestartTime}));
+        FormatValue("1,%s,0,%s,0,%s", {form.Text(Field::HeartbeatPeriod),
+                                       form.Text(Field::PackingTime), kCompactRestartTime}));
     orders.AddSetOrderCmd(
         TCmd::CIPPACK,
-        FormatValue("0,\"%s\",%d", {PacketHexText(form.Text(Field::edt_HeartbeatFormat),
-                                                  form.Tick(Field::chk_HeartbeatFormat)),
+        FormatValue("0,\"%s\",%d", {PacketHexText(form.Text(Field::HeartbeatPacket),
+                                                  form.Tick(Field::HeartbeatPacketHex)),
                                     "0"}));
     orders.AddSetOrderCmd(
-        TCmd::CIPPACK, FormatValue("1,\"%s\",%d", {PacketHexText(form.Text(Field::edt_RegFormat),
-                                                                 form.Tick(Field::chk_RegFormat)),
-                                                   "0"}));
-    orders.AddSetOrderCmd(TCmd::CIPSCONT,
-                          FormatValue("%d,\"%s\",\"%s\", %s,1",
-                                      {"1", form.ItemText(Field::cbb_NetProtocol1),
-                                       form.Text(Field::edt_IP1), form.Text(Field::edt_Port1)}));
+        TCmd::CIPPACK,
+        FormatValue("1,\"%s\",%d", {PacketHexText(form.Text(Field::RegistrationPacket),
+                                                  form.Tick(Field::RegistrationPacketHex)),
+                                    "0"}));
+    orders.AddSetOrderCmd(TCmd::CIPSCONT, FormatValue("%d,\"%s\",\"%s\", %s,1",
+                                                      {"1", form.ItemText(Field::Socket1Protocol),
+                                                       form.Text(Field::Socket1Host),
+                                                       form.Text(Field::Socket1Port)}));
     for (int socket = 2; socket <= 4; ++socket) {
         orders.AddSetOrderCmd(
             TCmd::CIPSCONT,
@@ -85,11 +86,11 @@ void AddHttpdClientLines(const FormModel& form, OrderList& orders) {
     orders.AddSetOrderCmd(TCmd::CIPPACK, "1,\"\",0");
     orders.AddSetOrderCmd(TCmd::CIPSCONT,
                           FormatValue("1,\"TCP\",\"%s\", %s,1",
-                                      {form.Text(Field::edt_IP5), form.Text(Field::edt_Port5)}));
+                                      {form.Text(Field::HttpHost), form.Text(Field::HttpPort)}));
 }
 
 void AddWorkModeLines(const FormModel& form, OrderList& orders) {
-    switch (form.Item(Field::cbb_WorkMode)) {
+    switch (form.Item(Field::WorkMode)) {
         case kDataTransmissionMode:
             if (form.View() == kFullView) {
                 AddFullViewLines(form, orders);
@@ -101,7 +102,7 @@ void AddWorkModeLines(const FormModel& form, OrderList& orders) {
             AddHttpdClientLines(form, orders);
             break;
         case kSmsTransmissionMode:
-            orders.AddSetOrderCmd(TCmd::CIPNUM, form.Text(Field::edt_TelNo));
+            orders.AddSetOrderCmd(TCmd::CIPNUM, form.Text(Field::SmsModePhone));
             break;
         default:
             break;
@@ -109,12 +110,12 @@ void AddWorkModeLines(const FormModel& form, OrderList& orders) {
 }
 
 void AddTail(const FormModel& form, OrderList& orders) {
-    orders.AddSetOrderCmd(TCmd::CIMOD, QuoteText(std::to_string(form.Item(Field::cbb_WorkMode))));
-    orders.AddSetOrderCmd(TCmd::CSTT, form.Text(Field::edt_APN_other));
-    orders.AddSetOrderCmd(TCmd::ICF,
-                          IcfValue(form.Item(Field::cbb_Com_Byte), form.Item(Field::cbb_Com_Stop),
-                                   form.Item(Field::cbb_Com_Parity)));
-    orders.AddSetOrderCmd(TCmd::CIPR, form.ItemText(Field::cbb_Com_BaudRate));
+    orders.AddSetOrderCmd(TCmd::CIMOD, QuoteText(std::to_string(form.Item(Field::WorkMode))));
+    orders.AddSetOrderCmd(TCmd::CSTT, form.Text(Field::Apn));
+    orders.AddSetOrderCmd(
+        TCmd::ICF,
+        IcfValue(form.Item(Field::DataBits), form.Item(Field::StopBits), form.Item(Field::Parity)));
+    orders.AddSetOrderCmd(TCmd::CIPR, form.ItemText(Field::BaudRate));
     orders.AddRawOrder("ATW\r\n");
 }
 
@@ -128,11 +129,11 @@ void BuildWriteAllOrders(const FormModel& form, OrderList& orders) {
 }
 
 void AppendFamilyQueries(const FormModel& form, OrderList& orders) {
-    if (form.Item(Field::cbb_WorkMode) == kDataTransmissionMode) {
+    if (form.Item(Field::WorkMode) == kDataTransmissionMode) {
         for (const char* name : kDataModeFamilyQueries) {
             orders.AddQueryOrder(name);
         }
-    } else if (form.Item(Field::cbb_WorkMode) == kHttpdClientMode) {
+    } else if (form.Item(Field::WorkMode) == kHttpdClientMode) {
         for (const char* name : kHttpModeFamilyQueries) {
             orders.AddQueryOrder(name);
         }
@@ -140,27 +141,27 @@ void AppendFamilyQueries(const FormModel& form, OrderList& orders) {
 }
 
 void InsertFamilySetLines(const FormModel& form, OrderList& orders) {
-    if (form.Item(Field::cbb_WorkMode) == kHttpdClientMode) {
-        orders.InsertSetOrderCmd(TCmd::HTPURL, form.Text(Field::edtHTPURL));
-        orders.InsertSetOrderCmd(TCmd::HTPHD, form.Text(Field::mmoHTPHD));
-        orders.InsertSetOrderCmd(TCmd::HTPTP, form.ItemText(Field::cbbHTPTP));
+    if (form.Item(Field::WorkMode) == kHttpdClientMode) {
+        orders.InsertSetOrderCmd(TCmd::HTPURL, form.Text(Field::HttpUrl));
+        orders.InsertSetOrderCmd(TCmd::HTPHD, form.Text(Field::HttpHeaders));
+        orders.InsertSetOrderCmd(TCmd::HTPTP, form.ItemText(Field::HttpMethod));
         return;
     }
-    if (form.Item(Field::cbb_WorkMode) != kDataTransmissionMode) {
+    if (form.Item(Field::WorkMode) != kDataTransmissionMode) {
         return;
     }
     if (form.View() == kFullView) {
-        if (form.Tick(Field::chkCloudEnalbe)) {
+        if (form.Tick(Field::CloudEnable)) {
             orders.InsertSetOrderCmd(TCmd::CLOUDEN, "ON");
-            orders.InsertSetOrderCmd(TCmd::CLOUDID, form.Text(Field::lbledtCloud));
-            if (!form.Text(Field::lbledtPswd).empty()) {
-                orders.InsertSetOrderCmd(TCmd::CLOUDPA, form.Text(Field::lbledtPswd));
+            orders.InsertSetOrderCmd(TCmd::CLOUDID, form.Text(Field::CloudNumber));
+            if (!form.Text(Field::CloudPassword).empty()) {
+                orders.InsertSetOrderCmd(TCmd::CLOUDPA, form.Text(Field::CloudPassword));
             }
         } else {
             orders.InsertSetOrderCmd(TCmd::CLOUDEN, "OFF");
         }
-        orders.InsertSetOrderCmd(TCmd::CACHE, CheckToDigit(form.Tick(Field::chk_CachEnable)));
-        orders.InsertSetOrderCmd(TCmd::RESOC, DelSpaces(form.Text(Field::lbledtResoc)));
+        orders.InsertSetOrderCmd(TCmd::CACHE, CheckToDigit(form.Tick(Field::CacheEnable)));
+        orders.InsertSetOrderCmd(TCmd::RESOC, DelSpaces(form.Text(Field::ReconnectInterval)));
     } else if (form.View() == kCompactView) {
         orders.InsertSetOrderCmd(TCmd::CLOUDEN, "OFF");
         orders.InsertSetOrderCmd(TCmd::CACHE, "0");

@@ -41,7 +41,7 @@ void Tfrm_MainLx1::ExportProfile() {
     IniFile file(FilePath(path));
     SaveProfile(session_.Form(), file);
     // The cloud password is nobody else's to read.
-    const bool secret = !session_.Form().Text(Field::lbledtPswd).empty();
+    const bool secret = !session_.Form().Text(Field::CloudPassword).empty();
     if (file.Save(secret ? FileAccess::OwnerOnly : FileAccess::Kept)) {
         info_->ShowErrorLine(TrWith(language_, "lang_Profile_Unwritable", {path}));
         return;

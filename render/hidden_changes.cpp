@@ -16,11 +16,11 @@ struct SocketField {
 using F = Field;
 
 constexpr SocketField kSocketFields[] = {
-    {F::cbb_NetProtocol2, F::chk_NetPort2}, {F::edt_IP2, F::chk_NetPort2},
-    {F::edt_Port2, F::chk_NetPort2},        {F::cbb_NetProtocol3, F::chk_NetPort3},
-    {F::edt_IP3, F::chk_NetPort3},          {F::edt_Port3, F::chk_NetPort3},
-    {F::cbb_NetProtocol4, F::chk_NetPort4}, {F::edt_IP4, F::chk_NetPort4},
-    {F::edt_Port4, F::chk_NetPort4},
+    {F::Socket2Protocol, F::Socket2Enable}, {F::Socket2Host, F::Socket2Enable},
+    {F::Socket2Port, F::Socket2Enable},     {F::Socket3Protocol, F::Socket3Enable},
+    {F::Socket3Host, F::Socket3Enable},     {F::Socket3Port, F::Socket3Enable},
+    {F::Socket4Protocol, F::Socket4Enable}, {F::Socket4Host, F::Socket4Enable},
+    {F::Socket4Port, F::Socket4Enable},
 };
 
 bool Changes(const std::vector<HiddenChange>& changes, Field field) {

@@ -19,49 +19,49 @@ inline FormModel EveryValueItsOwn(int workMode, int view, Firmware firmware) {
     FormModel form;
     LoadWorkedExample(form);
     const std::pair<Field, const char*> texts[] = {
-        {Field::edt_HeartbeatTime, "51"},
-        {Field::edt_WaitTime, "12"},
-        {Field::edt_RestartTime, "1801"},
-        {Field::edt_HeartbeatFormat, "HB"},
-        {Field::edt_IP1, "h1"},
-        {Field::edt_Port1, "1"},
-        {Field::edt_IP2, "h2"},
-        {Field::edt_Port2, "2"},
-        {Field::edt_IP3, "h3"},
-        {Field::edt_Port3, "3"},
-        {Field::edt_IP4, "h4"},
-        {Field::edt_Port4, "4"},
-        {Field::lbledtCloud, "777"},
-        {Field::lbledtPswd, "pw"},
-        {Field::lbledtResoc, " 9 1"},
-        {Field::edt_IP5, "web"},
-        {Field::edt_Port5, "80"},
-        {Field::edtHTPURL, "/u"},
-        {Field::mmoHTPHD, "H: 1\r\nI: 2"},
-        {Field::edt_TelNo, "+8613800138000"},
-        {Field::edt_APN_other, "\"apn\",\"u\",\"p\""},
+        {Field::HeartbeatPeriod, "51"},
+        {Field::PackingTime, "12"},
+        {Field::RestartTime, "1801"},
+        {Field::HeartbeatPacket, "HB"},
+        {Field::Socket1Host, "h1"},
+        {Field::Socket1Port, "1"},
+        {Field::Socket2Host, "h2"},
+        {Field::Socket2Port, "2"},
+        {Field::Socket3Host, "h3"},
+        {Field::Socket3Port, "3"},
+        {Field::Socket4Host, "h4"},
+        {Field::Socket4Port, "4"},
+        {Field::CloudNumber, "777"},
+        {Field::CloudPassword, "pw"},
+        {Field::ReconnectInterval, " 9 1"},
+        {Field::HttpHost, "web"},
+        {Field::HttpPort, "80"},
+        {Field::HttpUrl, "/u"},
+        {Field::HttpHeaders, "H: 1\r\nI: 2"},
+        {Field::SmsModePhone, "+8613800138000"},
+        {Field::Apn, "\"apn\",\"u\",\"p\""},
     };
     for (const auto& [field, text] : texts) {
         form.SetText(field, text);
     }
-    form.SetTick(Field::chk_RegFormat, true);
-    form.SetText(Field::edt_RegFormat, "ABCD");
-    form.SetItem(Field::cbb_NetProtocol1, 1);
-    form.SetTick(Field::chk_NetPort3, true);
-    form.SetItem(Field::cbb_NetProtocol2, 1);
-    form.SetItem(Field::cbb_NetProtocol4, 1);
-    form.SetTick(Field::chk_NetPort4, true);
-    form.SetItem(Field::cbb_HeartbeatTo, 1);
-    form.SetItem(Field::cbb_RegMode, 1);
-    form.SetTick(Field::chk_ComAtEnable, true);
-    form.SetTick(Field::chkCloudEnalbe, firmware == Firmware::Family2CloudOn);
-    form.SetTick(Field::chk_CachEnable, true);
-    form.SetItem(Field::cbbHTPTP, 1);
-    form.SetItem(Field::cbb_Com_BaudRate, 9);
-    form.SetItem(Field::cbb_Com_Parity, 2);
-    form.SetItem(Field::cbb_Com_Byte, 0);
-    form.SetItem(Field::cbb_Com_Stop, 1);
-    form.SetItem(Field::cbb_WorkMode, workMode);
+    form.SetTick(Field::RegistrationPacketHex, true);
+    form.SetText(Field::RegistrationPacket, "ABCD");
+    form.SetItem(Field::Socket1Protocol, 1);
+    form.SetTick(Field::Socket3Enable, true);
+    form.SetItem(Field::Socket2Protocol, 1);
+    form.SetItem(Field::Socket4Protocol, 1);
+    form.SetTick(Field::Socket4Enable, true);
+    form.SetItem(Field::HeartbeatTarget, 1);
+    form.SetItem(Field::RegistrationMode, 1);
+    form.SetTick(Field::ComAtEnable, true);
+    form.SetTick(Field::CloudEnable, firmware == Firmware::Family2CloudOn);
+    form.SetTick(Field::CacheEnable, true);
+    form.SetItem(Field::HttpMethod, 1);
+    form.SetItem(Field::BaudRate, 9);
+    form.SetItem(Field::Parity, 2);
+    form.SetItem(Field::DataBits, 0);
+    form.SetItem(Field::StopBits, 1);
+    form.SetItem(Field::WorkMode, workMode);
     form.SetView(view);
     return form;
 }
