@@ -111,6 +111,17 @@ inline constexpr const char* kHttpMethodItems[] = {"GET", "POST"};
 // sends it for sockets 2 to 4.
 inline constexpr const char* kDefaultServerHost = "dtu.example.net";
 
+// A socket's fields; the data page's sockets 1 to 4 in order.
+struct SocketFields {
+    Field protocol, host, port, enabled;
+};
+inline constexpr SocketFields kSockets[] = {
+    {Field::Socket1Protocol, Field::Socket1Host, Field::Socket1Port, Field::Socket1Enable},
+    {Field::Socket2Protocol, Field::Socket2Host, Field::Socket2Port, Field::Socket2Enable},
+    {Field::Socket3Protocol, Field::Socket3Host, Field::Socket3Port, Field::Socket3Enable},
+    {Field::Socket4Protocol, Field::Socket4Host, Field::Socket4Port, Field::Socket4Enable},
+};
+
 inline constexpr int kWorkModeCount = 5;
 inline constexpr int kApnChoiceCount = 3;
 inline constexpr int kApnOtherChoice = 2;

@@ -166,6 +166,10 @@ void DeviceSession::ShowProgress(const Progress& progress) {
     }
 }
 
+void DeviceSession::BuildReadAll(OrderList& orders) const {
+    BuildReadAllOrders(orders);
+}
+
 void DeviceSession::BuildWriteAll(OrderList& orders) const {
     BuildWriteAllOrders(form_, orders);
 }

@@ -89,9 +89,7 @@ TEST(DeviceMap, WriteReadAndVerifyWalkTheSameMap) {
             Exchange(device, Lines(writes), read, reported);
 
             OrderList reads;
-            for (const char* query : {"CIVER", "CIPR", "ICF", "CIPSCONT"}) {
-                reads.AddQueryOrder(query);
-            }
+            BuildReadAllOrders(reads);
             AppendFamilyQueries(form, reads);
             read = FormModel();
             reported.clear();
