@@ -71,6 +71,12 @@ bool EndsWith(const std::string& text, std::string_view end) {
            text.compare(text.size() - end.size(), end.size(), end) == 0;
 }
 
+const NameRow* NameRowOf(Field field) {
+    const auto row = std::find_if(std::begin(kNames), std::end(kNames),
+                                  [field](const NameRow& r) { return r.field == field; });
+    return row == std::end(kNames) ? nullptr : row;
+}
+
 }  // namespace
 
 std::string LabelText(const TLangList& table, const char* key) {
@@ -95,14 +101,15 @@ std::string LabelText(const TLangList& table, const char* key) {
     }
 }
 
+std::string FieldLabel(const TLangList& table, Field field) {
+    const NameRow* row = NameRowOf(field);
+    return row == nullptr ? RowOf(field).control : LabelText(table, row->key);
+}
+
 std::string FieldName(const TLangList& table, Field field) {
-    const auto row = std::find_if(std::begin(kNames), std::end(kNames),
-                                  [field](const NameRow& r) { return r.field == field; });
-    if (row == std::end(kNames)) {
-        return RowOf(field).control;
-    }
-    std::string name = LabelText(table, row->key);
-    if (row->socket != 0) {
+    std::string name = FieldLabel(table, field);
+    const NameRow* row = NameRowOf(field);
+    if (row != nullptr && row->socket != 0) {
         name += " " + std::to_string(row->socket);
     }
     return name;
