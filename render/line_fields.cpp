@@ -24,7 +24,7 @@ constexpr OwnLabel kOwnLabels[] = {
     {TCmd::ICF, "lang_Lbl_ComParam"},
 };
 
-// The first argument of a set line: "3" of "AT+CIPSCONT=3,...".
+// The first argument of a set line, up to its first comma: a socket's number.
 std::string FirstArgument(std::string_view line) {
     const std::size_t equals = line.find('=');
     if (equals == std::string_view::npos) {
@@ -34,7 +34,7 @@ std::string FirstArgument(std::string_view line) {
     return std::string(value.substr(0, value.find_first_of(",\r\n")));
 }
 
-// Which one of its command's replies a device row is: "2" of "CIPSTART,2".
+// Which one of its command's replies a device row is: a socket's or a packet's number.
 std::string_view ReplyItem(std::string_view reply) {
     const std::size_t comma = reply.find(',');
     return comma == std::string_view::npos ? std::string_view() : reply.substr(comma + 1);
