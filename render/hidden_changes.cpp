@@ -15,18 +15,16 @@ bool Changes(const std::vector<HiddenChange>& changes, Field field) {
 // The socket stays off: the write turns it off, and it was off already (else
 // turning it off would be among the changes).
 bool OfSocketStayingOff(const HiddenChange& change, const std::vector<HiddenChange>& changes) {
-    // Socket 1 is never hidden.
-    const auto socket = std::find_if(
-        std::begin(kSockets) + 1, std::end(kSockets), [&change](const SocketFields& s) {
-            return change.field == s.protocol || change.field == s.host || change.field == s.port;
-        });
-    if (socket == std::end(kSockets)) {
+    // Socket 1 is never hidden; a socket's switch is no setting of it.
+    const int socket = SocketNumberOf(change.field);
+    if (socket < 2 || change.field == kSockets[socket - 1].enabled) {
         return false;
     }
-    const DeviceFieldRow* socketSwitch = DeviceRowOf(socket->enabled);
+    const Field enabled = kSockets[socket - 1].enabled;
+    const DeviceFieldRow* socketSwitch = DeviceRowOf(enabled);
     const bool writtenOff = socketSwitch != nullptr && socketSwitch->compactValue != nullptr &&
                             std::string_view(socketSwitch->compactValue) == "0";
-    return writtenOff && !Changes(changes, socket->enabled);
+    return writtenOff && !Changes(changes, enabled);
 }
 
 }  // namespace

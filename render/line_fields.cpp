@@ -1,7 +1,5 @@
 #include "render/line_fields.h"
 
-#include <algorithm>
-#include <iterator>
 #include <optional>
 
 #include "form/device_map.h"
@@ -78,15 +76,11 @@ std::string LineFieldName(std::string_view line, const TLangList& table) {
     }
     // A socket's line is named by the box that turns the socket on, and the
     // number the line gives.
-    const auto socket =
-        std::find_if(std::begin(kSockets), std::end(kSockets), [&field](const SocketFields& s) {
-            return *field == s.protocol || *field == s.host || *field == s.port ||
-                   *field == s.enabled;
-        });
-    if (socket == std::end(kSockets)) {
+    const int socket = SocketNumberOf(*field);
+    if (socket == 0) {
         return FieldName(table, *field);
     }
-    const std::string label = FieldLabel(table, socket->enabled);
+    const std::string label = FieldLabel(table, kSockets[socket - 1].enabled);
     return argument.empty() ? label : label + " " + argument;
 }
 
