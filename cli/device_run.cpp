@@ -77,7 +77,7 @@ void DeviceRun::Start() {
             session_.ReadAll();
             break;
         case Action::Write:
-            if (plan_.profile.Item(Field::cbb_WorkMode) == kDataTransmissionMode &&
+            if (plan_.profile.Item(Field::WorkMode) == kDataTransmissionMode &&
                 plan_.profile.View() == kCompactView) {
                 phase_ = Phase::Surveying;
                 result_.stage = StageName();

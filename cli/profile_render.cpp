@@ -24,7 +24,7 @@ std::string ProfileIni(const FormModel& form, std::string_view comment) {
 }
 
 FileAccess ProfileFileAccess(const FormModel& form) {
-    return form.Text(Field::lbledtPswd).empty() ? FileAccess::Kept : FileAccess::OwnerOnly;
+    return form.Text(Field::CloudPassword).empty() ? FileAccess::Kept : FileAccess::OwnerOnly;
 }
 
 void WriteProfileJson(const FormModel& form, JsonWriter& json, const std::set<Field>& unknown) {

@@ -22,62 +22,65 @@ using T = TCmd;
 constexpr const char* kDeviceHost = kDefaultServerHost;
 
 constexpr DeviceFieldRow kDeviceRows[] = {
-    {F::edt_HeartbeatTime, T::CIPCFG, "CIPCFG", W::DataMode, R::Number, C::Number, J::Number},
-    {F::edt_WaitTime, T::CIPCFG, "CIPCFG", W::DataMode, R::Number, C::Number, J::Number},
-    {F::edt_RestartTime, T::CIPCFG, "CIPCFG", W::DataFullView, R::Number, C::Number, J::Number,
-     "1800"},
-    {F::edt_HeartbeatFormat, T::CIPPACK, "CIPPACK,0", W::DataMode, R::QuotedText, C::Packet,
+    {F::HeartbeatPeriod, T::CIPCFG, "CIPCFG", W::DataMode, R::Number, C::Number, J::Number},
+    {F::PackingTime, T::CIPCFG, "CIPCFG", W::DataMode, R::Number, C::Number, J::Number},
+    {F::RestartTime, T::CIPCFG, "CIPCFG", W::DataFullView, R::Number, C::Number, J::Number, "1800"},
+    {F::HeartbeatPacket, T::CIPPACK, "CIPPACK,0", W::DataMode, R::QuotedText, C::Packet, J::Text},
+    {F::HeartbeatTarget, T::CIPPACK, "CIPPACK,0", W::DataFullView, R::Choice, C::Item, J::Index,
+     "0"},
+    {F::RegistrationPacket, T::CIPPACK, "CIPPACK,1", W::DataMode, R::QuotedText, C::Packet,
      J::Text},
-    {F::cbb_HeartbeatTo, T::CIPPACK, "CIPPACK,0", W::DataFullView, R::Choice, C::Item, J::Index,
+    {F::RegistrationMode, T::CIPPACK, "CIPPACK,1", W::DataFullView, R::Choice, C::Item, J::Index,
      "0"},
-    {F::edt_RegFormat, T::CIPPACK, "CIPPACK,1", W::DataMode, R::QuotedText, C::Packet, J::Text},
-    {F::cbb_RegMode, T::CIPPACK, "CIPPACK,1", W::DataFullView, R::Choice, C::Item, J::Index, "0"},
-    {F::cbb_NetProtocol1, T::CIPSCONT, "CIPSTART,1", W::DataMode, R::Choice, C::Item, J::ItemText},
-    {F::edt_IP1, T::CIPSCONT, "CIPSTART,1", W::DataMode, R::QuotedText, C::Text, J::Text},
-    {F::edt_Port1, T::CIPSCONT, "CIPSTART,1", W::DataMode, R::Port, C::Number, J::Number},
-    {F::chk_NetPort1, T::CIPSCONT, "CIPSTART,1", W::DataFullView, R::Choice, C::Tick, J::Bool, "1"},
-    {F::cbb_NetProtocol2, T::CIPSCONT, "CIPSTART,2", W::DataFullView, R::Choice, C::Item,
+    {F::Socket1Protocol, T::CIPSCONT, "CIPSTART,1", W::DataMode, R::Choice, C::Item, J::ItemText},
+    {F::Socket1Host, T::CIPSCONT, "CIPSTART,1", W::DataMode, R::QuotedText, C::Text, J::Text},
+    {F::Socket1Port, T::CIPSCONT, "CIPSTART,1", W::DataMode, R::Port, C::Number, J::Number},
+    {F::Socket1Enable, T::CIPSCONT, "CIPSTART,1", W::DataFullView, R::Choice, C::Tick, J::Bool,
+     "1"},
+    {F::Socket2Protocol, T::CIPSCONT, "CIPSTART,2", W::DataFullView, R::Choice, C::Item,
      J::ItemText, "TCP"},
-    {F::edt_IP2, T::CIPSCONT, "CIPSTART,2", W::DataFullView, R::QuotedText, C::Text, J::Text,
+    {F::Socket2Host, T::CIPSCONT, "CIPSTART,2", W::DataFullView, R::QuotedText, C::Text, J::Text,
      kDeviceHost},
-    {F::edt_Port2, T::CIPSCONT, "CIPSTART,2", W::DataFullView, R::Port, C::Number, J::Number,
+    {F::Socket2Port, T::CIPSCONT, "CIPSTART,2", W::DataFullView, R::Port, C::Number, J::Number,
      "2317"},
-    {F::chk_NetPort2, T::CIPSCONT, "CIPSTART,2", W::DataFullView, R::Choice, C::Tick, J::Bool, "0"},
-    {F::cbb_NetProtocol3, T::CIPSCONT, "CIPSTART,3", W::DataFullView, R::Choice, C::Item,
-     J::ItemText, "TCP"},
-    {F::edt_IP3, T::CIPSCONT, "CIPSTART,3", W::DataFullView, R::QuotedText, C::Text, J::Text,
-     kDeviceHost},
-    {F::edt_Port3, T::CIPSCONT, "CIPSTART,3", W::DataFullView, R::Port, C::Number, J::Number,
-     "2317"},
-    {F::chk_NetPort3, T::CIPSCONT, "CIPSTART,3", W::DataFullView, R::Choice, C::Tick, J::Bool, "0"},
-    {F::cbb_NetProtocol4, T::CIPSCONT, "CIPSTART,4", W::DataFullView, R::Choice, C::Item,
-     J::ItemText, "TCP"},
-    {F::edt_IP4, T::CIPSCONT, "CIPSTART,4", W::DataFullView, R::QuotedText, C::Text, J::Text,
-     kDeviceHost},
-    {F::edt_Port4, T::CIPSCONT, "CIPSTART,4", W::DataFullView, R::Port, C::Number, J::Number,
-     "2317"},
-    {F::chk_NetPort4, T::CIPSCONT, "CIPSTART,4", W::DataFullView, R::Choice, C::Tick, J::Bool, "0"},
-    {F::chk_ComAtEnable, T::CICOMAT, "CICOMAT", W::DataFullView, R::Choice, C::Tick, J::Bool, "0"},
-    {F::chk_NetAtEnable, T::CINETAT, "CINETAT", W::DataFullView, R::Choice, C::Tick, J::Bool, "0"},
-    {F::chkCloudEnalbe, T::CLOUDEN, "CLOUDEN", W::DataFullFamily2, R::Choice, C::Tick, J::Bool,
+    {F::Socket2Enable, T::CIPSCONT, "CIPSTART,2", W::DataFullView, R::Choice, C::Tick, J::Bool,
      "0"},
-    {F::lbledtCloud, T::CLOUDID, "CLOUDID", W::CloudOn, R::Text, C::Text, J::Text},
-    {F::lbledtPswd, T::CLOUDPA, "", W::CloudOn, R::Text, C::Text, J::Text},
-    {F::chk_CachEnable, T::CACHE, "CACHE", W::DataFullFamily2, R::Choice, C::Tick, J::Bool, "0"},
-    {F::lbledtResoc, T::RESOC, "RESOC", W::DataFullFamily2, R::SpacedNumber, C::Number, J::Number,
-     "5"},
-    {F::edt_IP5, T::CIPSCONT, "CIPSTART,1", W::HttpMode, R::QuotedText, C::Text, J::Text},
-    {F::edt_Port5, T::CIPSCONT, "CIPSTART,1", W::HttpMode, R::Port, C::Number, J::Number},
-    {F::edtHTPURL, T::HTPURL, "HTPURL", W::HttpFamily2, R::Text, C::Text, J::Text},
-    {F::mmoHTPHD, T::HTPHD, "HTPHD", W::HttpFamily2, R::Text, C::Text, J::Text},
-    {F::cbbHTPTP, T::HTPTP, "HTPTP", W::HttpFamily2, R::Choice, C::Item, J::ItemText},
-    {F::edt_TelNo, T::CIPNUM, "CIPNUM", W::SmsMode, R::Phone, C::Text, J::Text},
-    {F::cbb_WorkMode, T::CIMOD, "CIMOD", W::Always, R::Choice, C::Item, J::Index},
-    {F::edt_APN_other, T::CSTT, "CSTT", W::Always, R::Apn, C::Apn, J::Text},
-    {F::cbb_Com_Byte, T::ICF, "ICF", W::Always, R::Choice, C::Item, J::ItemNumber},
-    {F::cbb_Com_Stop, T::ICF, "ICF", W::Always, R::Choice, C::Item, J::ItemNumber},
-    {F::cbb_Com_Parity, T::ICF, "ICF", W::Always, R::Choice, C::Item, J::ItemText},
-    {F::cbb_Com_BaudRate, T::CIPR, "CIPR", W::Always, R::Choice, C::Item, J::ItemNumber},
+    {F::Socket3Protocol, T::CIPSCONT, "CIPSTART,3", W::DataFullView, R::Choice, C::Item,
+     J::ItemText, "TCP"},
+    {F::Socket3Host, T::CIPSCONT, "CIPSTART,3", W::DataFullView, R::QuotedText, C::Text, J::Text,
+     kDeviceHost},
+    {F::Socket3Port, T::CIPSCONT, "CIPSTART,3", W::DataFullView, R::Port, C::Number, J::Number,
+     "2317"},
+    {F::Socket3Enable, T::CIPSCONT, "CIPSTART,3", W::DataFullView, R::Choice, C::Tick, J::Bool,
+     "0"},
+    {F::Socket4Protocol, T::CIPSCONT, "CIPSTART,4", W::DataFullView, R::Choice, C::Item,
+     J::ItemText, "TCP"},
+    {F::Socket4Host, T::CIPSCONT, "CIPSTART,4", W::DataFullView, R::QuotedText, C::Text, J::Text,
+     kDeviceHost},
+    {F::Socket4Port, T::CIPSCONT, "CIPSTART,4", W::DataFullView, R::Port, C::Number, J::Number,
+     "2317"},
+    {F::Socket4Enable, T::CIPSCONT, "CIPSTART,4", W::DataFullView, R::Choice, C::Tick, J::Bool,
+     "0"},
+    {F::ComAtEnable, T::CICOMAT, "CICOMAT", W::DataFullView, R::Choice, C::Tick, J::Bool, "0"},
+    {F::NetAtEnable, T::CINETAT, "CINETAT", W::DataFullView, R::Choice, C::Tick, J::Bool, "0"},
+    {F::CloudEnable, T::CLOUDEN, "CLOUDEN", W::DataFullFamily2, R::Choice, C::Tick, J::Bool, "0"},
+    {F::CloudNumber, T::CLOUDID, "CLOUDID", W::CloudOn, R::Text, C::Text, J::Text},
+    {F::CloudPassword, T::CLOUDPA, "", W::CloudOn, R::Text, C::Text, J::Text},
+    {F::CacheEnable, T::CACHE, "CACHE", W::DataFullFamily2, R::Choice, C::Tick, J::Bool, "0"},
+    {F::ReconnectInterval, T::RESOC, "RESOC", W::DataFullFamily2, R::SpacedNumber, C::Number,
+     J::Number, "5"},
+    {F::HttpHost, T::CIPSCONT, "CIPSTART,1", W::HttpMode, R::QuotedText, C::Text, J::Text},
+    {F::HttpPort, T::CIPSCONT, "CIPSTART,1", W::HttpMode, R::Port, C::Number, J::Number},
+    {F::HttpUrl, T::HTPURL, "HTPURL", W::HttpFamily2, R::Text, C::Text, J::Text},
+    {F::HttpHeaders, T::HTPHD, "HTPHD", W::HttpFamily2, R::Text, C::Text, J::Text},
+    {F::HttpMethod, T::HTPTP, "HTPTP", W::HttpFamily2, R::Choice, C::Item, J::ItemText},
+    {F::SmsModePhone, T::CIPNUM, "CIPNUM", W::SmsMode, R::Phone, C::Text, J::Text},
+    {F::WorkMode, T::CIMOD, "CIMOD", W::Always, R::Choice, C::Item, J::Index},
+    {F::Apn, T::CSTT, "CSTT", W::Always, R::Apn, C::Apn, J::Text},
+    {F::DataBits, T::ICF, "ICF", W::Always, R::Choice, C::Item, J::ItemNumber},
+    {F::StopBits, T::ICF, "ICF", W::Always, R::Choice, C::Item, J::ItemNumber},
+    {F::Parity, T::ICF, "ICF", W::Always, R::Choice, C::Item, J::ItemText},
+    {F::BaudRate, T::CIPR, "CIPR", W::Always, R::Choice, C::Item, J::ItemNumber},
 };
 
 constexpr std::size_t kMaxNumberDigits = 9;
@@ -133,7 +136,8 @@ bool ChoiceMade(const FormModel& form, Field field) {
 }
 
 Field HexBoxOf(Field packet) {
-    return packet == Field::edt_RegFormat ? Field::chk_RegFormat : Field::chk_HeartbeatFormat;
+    return packet == Field::RegistrationPacket ? Field::RegistrationPacketHex
+                                               : Field::HeartbeatPacketHex;
 }
 
 std::vector<std::string> ApnItems(const std::string& value) {
@@ -148,7 +152,7 @@ std::vector<std::string> ApnItems(const std::string& value) {
 }
 
 bool SentInView(const DeviceFieldRow& row, const FormModel& form, int view, bool familyTwo) {
-    const int mode = form.Item(Field::cbb_WorkMode);
+    const int mode = form.Item(Field::WorkMode);
     const bool dataMode =
         mode == kDataTransmissionMode && (view == kFullView || view == kCompactView);
     const bool fullData = mode == kDataTransmissionMode && view == kFullView;
@@ -162,7 +166,7 @@ bool SentInView(const DeviceFieldRow& row, const FormModel& form, int view, bool
         case SentWhen::DataFullFamily2:
             return fullData && familyTwo;
         case SentWhen::CloudOn:
-            return fullData && familyTwo && form.Tick(Field::chkCloudEnalbe);
+            return fullData && familyTwo && form.Tick(Field::CloudEnable);
         case SentWhen::HttpMode:
             return mode == kHttpdClientMode;
         case SentWhen::HttpFamily2:
@@ -199,7 +203,7 @@ JsonType JsonTypeOf(Field field) {
         case FieldKind::Memo:
             break;
     }
-    return field == Field::lbledt_D2D_ID ? JsonType::Number : JsonType::Text;
+    return field == Field::D2dId ? JsonType::Number : JsonType::Text;
 }
 
 bool IsSent(const DeviceFieldRow& row, const FormModel& form, bool familyTwo) {
@@ -251,12 +255,12 @@ std::vector<ValueProblem> CheckBeforeWrite(const FormModel& form) {
 
 std::vector<ValueProblem> CheckSms(const FormModel& form) {
     std::vector<ValueProblem> problems;
-    const std::string number = DelSpaces(form.Text(Field::edt_Sms_TelNo));
+    const std::string number = DelSpaces(form.Text(Field::SmsPhone));
     if (!number.empty() && !Keeps(ValueRule::Phone, number)) {
-        problems.push_back({Field::edt_Sms_TelNo, ValueRule::Phone});
+        problems.push_back({Field::SmsPhone, ValueRule::Phone});
     }
-    if (!Keeps(ValueRule::Text, DelCrLf(form.Text(Field::mmo_Sms_Msg)))) {
-        problems.push_back({Field::mmo_Sms_Msg, ValueRule::Text});
+    if (!Keeps(ValueRule::Text, DelCrLf(form.Text(Field::SmsMessage)))) {
+        problems.push_back({Field::SmsMessage, ValueRule::Text});
     }
     return problems;
 }
@@ -344,7 +348,7 @@ std::vector<Field> FieldsNamedBy(std::string_view line) {
 std::vector<HiddenChange> HiddenChanges(const FormModel& form, const FormModel& lastRead,
                                         const std::set<std::string>& reported, bool familyTwo) {
     std::vector<HiddenChange> changes;
-    if (form.Item(Field::cbb_WorkMode) != kDataTransmissionMode || form.View() != kCompactView) {
+    if (form.Item(Field::WorkMode) != kDataTransmissionMode || form.View() != kCompactView) {
         return changes;
     }
     for (const DeviceFieldRow& row : kDeviceRows) {

@@ -6,7 +6,7 @@ namespace dtu {
 
 void ResetForFactory(FormModel& form) {
     // D2D goes first: while it is on, the registration hex box cannot be unticked.
-    form.SetTick(Field::chk_D2DEnable, false);
+    form.SetTick(Field::D2dEnable, false);
     for (const FieldRow& row : FormFields()) {
         if (row.factoryValue == nullptr) {
             continue;

@@ -10,61 +10,61 @@ namespace dtu {
 
 // Every value of the main window's form, named after the control that shows it.
 enum class Field : std::uint8_t {
-    cbb_APN,
-    edt_APN_other,
-    cbb_Com_BaudRate,
-    cbb_Com_Parity,
-    cbb_Com_Byte,
-    cbb_Com_Stop,
-    chk_NetPort1,
-    edt_IP1,
-    edt_Port1,
-    cbb_NetProtocol1,
-    chk_NetPort2,
-    edt_IP2,
-    edt_Port2,
-    cbb_NetProtocol2,
-    chk_NetPort3,
-    edt_IP3,
-    edt_Port3,
-    cbb_NetProtocol3,
-    chk_NetPort4,
-    edt_IP4,
-    edt_Port4,
-    cbb_NetProtocol4,
-    edt_HeartbeatTime,
-    edt_WaitTime,
-    edt_RestartTime,
-    edt_HeartbeatFormat,
-    edt_RegFormat,
-    chk_HeartbeatFormat,
-    chk_RegFormat,
-    cbb_HeartbeatTo,
-    cbb_RegMode,
-    lbledt_D2D_ID,
-    chk_D2DEnable,
-    chk_NetAtEnable,
-    chk_ComAtEnable,
-    chkCloudEnalbe,
-    chk_CachEnable,
-    lbledtResoc,
-    lbledtCloud,
-    edt_IP5,
-    edt_Port5,
-    cbbHTPTP,
-    edtHTPURL,
-    mmoHTPHD,
-    edt_TelNo,
+    ApnChoice,
+    Apn,
+    BaudRate,
+    Parity,
+    DataBits,
+    StopBits,
+    Socket1Enable,
+    Socket1Host,
+    Socket1Port,
+    Socket1Protocol,
+    Socket2Enable,
+    Socket2Host,
+    Socket2Port,
+    Socket2Protocol,
+    Socket3Enable,
+    Socket3Host,
+    Socket3Port,
+    Socket3Protocol,
+    Socket4Enable,
+    Socket4Host,
+    Socket4Port,
+    Socket4Protocol,
+    HeartbeatPeriod,
+    PackingTime,
+    RestartTime,
+    HeartbeatPacket,
+    RegistrationPacket,
+    HeartbeatPacketHex,
+    RegistrationPacketHex,
+    HeartbeatTarget,
+    RegistrationMode,
+    D2dId,
+    D2dEnable,
+    NetAtEnable,
+    ComAtEnable,
+    CloudEnable,
+    CacheEnable,
+    ReconnectInterval,
+    CloudNumber,
+    HttpHost,
+    HttpPort,
+    HttpMethod,
+    HttpUrl,
+    HttpHeaders,
+    SmsModePhone,
     // Not kept in the settings file.
-    cbb_WorkMode,
-    lbledtPswd,
-    cbb_NetProtocol5,
-    chk_NetPort5,
-    edt_Sms_TelNo,
-    mmo_Sms_Msg,
+    WorkMode,
+    CloudPassword,
+    HttpProtocol,
+    HttpSocketEnable,
+    SmsPhone,
+    SmsMessage,
 };
 
-inline constexpr std::size_t kFieldCount = static_cast<std::size_t>(Field::mmo_Sms_Msg) + 1;
+inline constexpr std::size_t kFieldCount = static_cast<std::size_t>(Field::SmsMessage) + 1;
 
 // How a value is kept: a one-line text, a text of several lines (CR LF), an
 // item index of a list, or a tick.
@@ -74,12 +74,16 @@ enum class FieldKind { Text, Memo, Item, Tick };
 // converts the text it holds, and the stored text then replaces the converted one.
 enum class LoadStep { InOrder, AfterHexBoxes, LastHexBox };
 
-// One field: its control, how the settings file keeps it, its starting value
-// (the file's default), what a factory reset leaves in it and how much may be
-// typed into it. Values are GBK texts; an item or a tick is written "0", "1".
+// One field: its control, the label that names it, how the settings file
+// keeps it, its starting value (the file's default), what a factory reset
+// leaves in it and how much may be typed into it. Values are GBK texts; an
+// item or a tick is written "0", "1".
 struct FieldRow {
     Field field;
     const char* control;
+    // The language key of the label that names it, nullptr for none; a list
+    // beside a packet is named by its row's label.
+    const char* label;
     FieldKind kind;
     const char* section;  // nullptr: not in the settings file
     const char* key;
@@ -110,6 +114,20 @@ inline constexpr const char* kHttpMethodItems[] = {"GET", "POST"};
 // The host name the socket host fields show by default; compact-view write all
 // sends it for sockets 2 to 4.
 inline constexpr const char* kDefaultServerHost = "dtu.example.net";
+
+// A socket's fields; the data page's sockets 1 to 4 in order.
+struct SocketFields {
+    Field protocol, host, port, enabled;
+};
+inline constexpr SocketFields kSockets[] = {
+    {Field::Socket1Protocol, Field::Socket1Host, Field::Socket1Port, Field::Socket1Enable},
+    {Field::Socket2Protocol, Field::Socket2Host, Field::Socket2Port, Field::Socket2Enable},
+    {Field::Socket3Protocol, Field::Socket3Host, Field::Socket3Port, Field::Socket3Enable},
+    {Field::Socket4Protocol, Field::Socket4Host, Field::Socket4Port, Field::Socket4Enable},
+};
+
+// The number (1 to 4) of the socket whose field `field` is; 0 for none.
+int SocketNumberOf(Field field);
 
 inline constexpr int kWorkModeCount = 5;
 inline constexpr int kApnChoiceCount = 3;

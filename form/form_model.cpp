@@ -77,7 +77,7 @@ void FormModel::SetItemByText(Field field, std::string_view text) {
 }
 
 void FormModel::SetTick(Field field, bool ticked) {
-    if (field == Field::chk_RegFormat && !ticked && Tick(Field::chk_D2DEnable)) {
+    if (field == Field::RegistrationPacketHex && !ticked && Tick(Field::D2dEnable)) {
         // While D2D is on the registration packet stays hexadecimal.
         return;
     }
@@ -87,38 +87,37 @@ void FormModel::SetTick(Field field, bool ticked) {
     }
     value.tick = ticked;
     Changed(field);
-    if (field == Field::chk_RegFormat || field == Field::chk_HeartbeatFormat) {
+    if (field == Field::RegistrationPacketHex || field == Field::HeartbeatPacketHex) {
         HexBoxChanged(field);
-    } else if (field == Field::chk_D2DEnable && ticked) {
-        SetTick(Field::chk_RegFormat, true);
+    } else if (field == Field::D2dEnable && ticked) {
+        SetTick(Field::RegistrationPacketHex, true);
         UpdateD2DRegPacket();
     }
 }
 
 void FormModel::HexBoxChanged(Field box) {
     const Field packet =
-        box == Field::chk_RegFormat ? Field::edt_RegFormat : Field::edt_HeartbeatFormat;
+        box == Field::RegistrationPacketHex ? Field::RegistrationPacket : Field::HeartbeatPacket;
     const std::string& text = Text(packet);
     SetText(packet, Tick(box) ? StrToHexText(text) : HexTextToStr(text));
 }
 
 bool FormModel::ChooseApn(int choice) {
-    SetItem(Field::cbb_APN, choice);
-    const int chosen = Item(Field::cbb_APN);
+    SetItem(Field::ApnChoice, choice);
+    const int chosen = Item(Field::ApnChoice);
     if (chosen >= 0 && chosen < kApnOtherChoice) {
-        SetText(Field::edt_APN_other, kApnChoiceValues[chosen]);
+        SetText(Field::Apn, kApnChoiceValues[chosen]);
     }
     return chosen == kApnOtherChoice;
 }
 
 void FormModel::UpdateD2DRegPacket() {
-    const std::optional<D2DRegistration> registration =
-        D2DRegistrationFor(Text(Field::lbledt_D2D_ID));
+    const std::optional<D2DRegistration> registration = D2DRegistrationFor(Text(Field::D2dId));
     if (!registration) {
         return;
     }
-    SetText(Field::lbledt_D2D_ID, registration->id);
-    SetText(Field::edt_RegFormat, registration->packet);
+    SetText(Field::D2dId, registration->id);
+    SetText(Field::RegistrationPacket, registration->packet);
 }
 
 void FormModel::SetView(int view) {
@@ -129,14 +128,14 @@ void FormModel::SetView(int view) {
         }
     }
     if (view == kCompactView) {
-        SetTick(Field::chk_D2DEnable, false);
+        SetTick(Field::D2dEnable, false);
     }
 }
 
 void FormModel::EnableFamilyControls(bool enable) {
     if (!enable) {
-        SetTick(Field::chkCloudEnalbe, false);
-        SetTick(Field::chk_CachEnable, false);
+        SetTick(Field::CloudEnable, false);
+        SetTick(Field::CacheEnable, false);
     }
     familyControlsEnabled_ = enable;
     if (onStateChanged) {

@@ -23,10 +23,10 @@ ProfileEntry EntryOf(const FormModel& form, const FieldRow& row, const ProfileKe
 }  // namespace
 
 ProfileKey ProfileKeyOf(Field field) {
-    if (field == Field::cbb_WorkMode) {
+    if (field == Field::WorkMode) {
         return kWorkModeKey;
     }
-    if (field == Field::lbledtPswd) {
+    if (field == Field::CloudPassword) {
         return kCloudPasswordKey;
     }
     const FieldRow& row = RowOf(field);
@@ -44,15 +44,15 @@ std::vector<ProfileEntry> ProfileEntries(const FormModel& form) {
     // keys; the cloud password follows the cloud number.
     const std::string view = std::to_string(form.View());
     std::vector<ProfileEntry> entries = {
-        EntryOf(form, RowOf(Field::cbb_WorkMode), kWorkModeKey),
+        EntryOf(form, RowOf(Field::WorkMode), kWorkModeKey),
         {kViewKey.section, kViewKey.key, FieldKind::Item, view, JsonType::Index, view},
     };
     for (const FieldRow& row : FormFields()) {
         if (row.section != nullptr) {
             entries.push_back(EntryOf(form, row, {row.section, row.key}));
         }
-        if (row.field == Field::lbledtCloud) {
-            entries.push_back(EntryOf(form, RowOf(Field::lbledtPswd), kCloudPasswordKey));
+        if (row.field == Field::CloudNumber) {
+            entries.push_back(EntryOf(form, RowOf(Field::CloudPassword), kCloudPasswordKey));
         }
     }
     return entries;
@@ -60,11 +60,11 @@ std::vector<ProfileEntry> ProfileEntries(const FormModel& form) {
 
 void LoadProfile(const IniFile& file, FormModel& form) {
     LoadFormSettings(file, form);
-    const FieldRow& workMode = RowOf(Field::cbb_WorkMode);
-    form.SetItem(Field::cbb_WorkMode, StoredIndex(file, kWorkModeKey, ItemCount(workMode),
-                                                  std::stoi(workMode.defaultValue)));
+    const FieldRow& workMode = RowOf(Field::WorkMode);
+    form.SetItem(Field::WorkMode, StoredIndex(file, kWorkModeKey, ItemCount(workMode),
+                                              std::stoi(workMode.defaultValue)));
     form.SetView(StoredIndex(file, kViewKey, kViewCount, kFullView));
-    form.SetText(Field::lbledtPswd,
+    form.SetText(Field::CloudPassword,
                  file.ReadString(kCloudPasswordKey.section, kCloudPasswordKey.key, ""));
 }
 

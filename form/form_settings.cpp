@@ -19,7 +19,7 @@ void LoadRow(const IniFile& file, const FieldRow& row, FormModel& form) {
     switch (row.kind) {
         case FieldKind::Text:
         case FieldKind::Memo:
-            if (row.field == Field::edt_APN_other && form.Item(Field::cbb_APN) != kApnOtherChoice) {
+            if (row.field == Field::Apn && form.Item(Field::ApnChoice) != kApnOtherChoice) {
                 return;  // the first two choices stand for their own value
             }
             form.SetText(row.field, row.kind == FieldKind::Memo
@@ -27,7 +27,7 @@ void LoadRow(const IniFile& file, const FieldRow& row, FormModel& form) {
                                         : file.ReadString(row.section, row.key, row.defaultValue));
             break;
         case FieldKind::Item:
-            if (row.field == Field::cbb_APN) {
+            if (row.field == Field::ApnChoice) {
                 form.ChooseApn(StoredItem(file, row));
             } else {
                 form.SetItem(row.field, StoredItem(file, row));

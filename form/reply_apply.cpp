@@ -20,15 +20,6 @@ constexpr std::size_t kPacketItems = 3;
 constexpr std::size_t kApnItems = 3;
 constexpr std::size_t kSocketItems = 5;
 
-struct SocketFields {
-    Field protocol, host, port, enabled;
-};
-constexpr SocketFields kSockets2To4[] = {
-    {Field::cbb_NetProtocol2, Field::edt_IP2, Field::edt_Port2, Field::chk_NetPort2},
-    {Field::cbb_NetProtocol3, Field::edt_IP3, Field::edt_Port3, Field::chk_NetPort3},
-    {Field::cbb_NetProtocol4, Field::edt_IP4, Field::edt_Port4, Field::chk_NetPort4},
-};
-
 // The APN box's item for an APN name the device reports.
 int ApnItem(const std::string& apn) {
     if (apn == "CMNET" || apn == "cmnet") {
@@ -52,11 +43,11 @@ bool ApplyIcf(FormModel& form, const std::vector<std::string>& items) {
     const auto format = IcfFormatItemsOf(items[0]);
     const auto parity = IcfParityItemOf(items[1]);
     if (format) {
-        form.SetItem(Field::cbb_Com_Byte, format->dataBitsItem);
-        form.SetItem(Field::cbb_Com_Stop, format->stopBitsItem);
+        form.SetItem(Field::DataBits, format->dataBitsItem);
+        form.SetItem(Field::StopBits, format->stopBitsItem);
     }
     if (parity) {
-        form.SetItem(Field::cbb_Com_Parity, *parity);
+        form.SetItem(Field::Parity, *parity);
     }
     return format && parity;
 }
@@ -71,13 +62,13 @@ bool ApplyPacket(FormModel& form, const std::vector<std::string>& items) {
     }
     Field box, packet, options;
     if (items[0] == "0") {
-        box = Field::chk_HeartbeatFormat;
-        packet = Field::edt_HeartbeatFormat;
-        options = Field::cbb_HeartbeatTo;
+        box = Field::HeartbeatPacketHex;
+        packet = Field::HeartbeatPacket;
+        options = Field::HeartbeatTarget;
     } else if (items[0] == "1") {
-        box = Field::chk_RegFormat;
-        packet = Field::edt_RegFormat;
-        options = Field::cbb_RegMode;
+        box = Field::RegistrationPacketHex;
+        packet = Field::RegistrationPacket;
+        options = Field::RegistrationMode;
     } else {
         return false;
     }
@@ -100,7 +91,7 @@ bool ApplySocket(FormModel& form, const std::vector<std::string>& items) {
         form.socket1 = {UpperText(items[1]), items[2], items[3], items[4] == "1"};
         return true;
     }
-    const SocketFields& fields = kSockets2To4[*socket - 2];
+    const SocketFields& fields = kSockets[*socket - 1];
     form.SetItemByText(fields.protocol, UpperText(items[1]));
     form.SetText(fields.host, items[2]);
     form.SetText(fields.port, items[3]);
@@ -113,16 +104,16 @@ bool ApplyWorkMode(FormModel& form, const std::string& item) {
     if (!mode) {
         return false;
     }
-    form.SetItem(Field::cbb_WorkMode, ItemFrom(*mode));
+    form.SetItem(Field::WorkMode, ItemFrom(*mode));
     const FormModel::Socket1Store& socket1 = form.socket1;
     if (*mode == kDataTransmissionMode) {
-        form.SetItemByText(Field::cbb_NetProtocol1, socket1.protocol);
-        form.SetText(Field::edt_IP1, socket1.host);
-        form.SetText(Field::edt_Port1, socket1.port);
-        form.SetTick(Field::chk_NetPort1, socket1.enabled);
+        form.SetItemByText(Field::Socket1Protocol, socket1.protocol);
+        form.SetText(Field::Socket1Host, socket1.host);
+        form.SetText(Field::Socket1Port, socket1.port);
+        form.SetTick(Field::Socket1Enable, socket1.enabled);
     } else if (*mode == kHttpdClientMode) {
-        form.SetText(Field::edt_IP5, socket1.host);
-        form.SetText(Field::edt_Port5, socket1.port);
+        form.SetText(Field::HttpHost, socket1.host);
+        form.SetText(Field::HttpPort, socket1.port);
     }
     return true;
 }
@@ -149,7 +140,7 @@ bool ApplyReply(FormModel& form, const ReplyValue& reply) {
             return true;
         case TCmd::CIPR:
             // A rate outside the list leaves the box blank, as the device said.
-            form.SetItemByText(Field::cbb_Com_BaudRate, value);
+            form.SetItemByText(Field::BaudRate, value);
             return true;
         case TCmd::ICF:
             return ApplyIcf(form, items);
@@ -157,9 +148,9 @@ bool ApplyReply(FormModel& form, const ReplyValue& reply) {
             if (items.size() != kCipcfgItems) {
                 return false;
             }
-            form.SetText(Field::edt_HeartbeatTime, items[1]);
-            form.SetText(Field::edt_WaitTime, items[3]);
-            form.SetText(Field::edt_RestartTime, items[5]);
+            form.SetText(Field::HeartbeatPeriod, items[1]);
+            form.SetText(Field::PackingTime, items[3]);
+            form.SetText(Field::RestartTime, items[5]);
             return true;
         case TCmd::CIPPACK:
             return ApplyPacket(form, items);
@@ -167,47 +158,47 @@ bool ApplyReply(FormModel& form, const ReplyValue& reply) {
             if (items.size() != kApnItems) {
                 return false;
             }
-            form.SetText(Field::edt_APN_other, QuoteText(items[0]) + "," + QuoteText(items[1]) +
-                                                   "," + QuoteText(items[2]));
-            form.SetItem(Field::cbb_APN, ApnItem(items[0]));
+            form.SetText(Field::Apn, QuoteText(items[0]) + "," + QuoteText(items[1]) + "," +
+                                         QuoteText(items[2]));
+            form.SetItem(Field::ApnChoice, ApnItem(items[0]));
             return true;
         case TCmd::CIPNUM:
             if (items.size() != 1) {
                 return false;
             }
-            form.SetText(Field::edt_TelNo, items[0]);
+            form.SetText(Field::SmsModePhone, items[0]);
             return true;
         case TCmd::CIPSTART:
             return ApplySocket(form, items);
         case TCmd::CIMOD:
             return !items.empty() && ApplyWorkMode(form, items[0]);
         case TCmd::CINETAT:
-            return ApplyFirstItemTick(form, Field::chk_NetAtEnable, items);
+            return ApplyFirstItemTick(form, Field::NetAtEnable, items);
         case TCmd::CICOMAT:
-            return ApplyFirstItemTick(form, Field::chk_ComAtEnable, items);
+            return ApplyFirstItemTick(form, Field::ComAtEnable, items);
         case TCmd::HTPTP:
-            form.SetItemByText(Field::cbbHTPTP, value);
+            form.SetItemByText(Field::HttpMethod, value);
             return true;
         case TCmd::HTPURL:
-            form.SetText(Field::edtHTPURL, value);
+            form.SetText(Field::HttpUrl, value);
             return true;
         case TCmd::HTPHD:
-            form.SetText(Field::mmoHTPHD, value);
+            form.SetText(Field::HttpHeaders, value);
             return true;
         case TCmd::CLOUDID:
-            form.SetText(Field::lbledtCloud, value);
+            form.SetText(Field::CloudNumber, value);
             return true;
         case TCmd::CLOUDPA:
-            form.SetText(Field::lbledtPswd, value);
+            form.SetText(Field::CloudPassword, value);
             return true;
         case TCmd::CLOUDEN:
-            form.SetTick(Field::chkCloudEnalbe, value == "ON");
+            form.SetTick(Field::CloudEnable, value == "ON");
             return true;
         case TCmd::CACHE:
-            form.SetTick(Field::chk_CachEnable, value == "1");
+            form.SetTick(Field::CacheEnable, value == "1");
             return true;
         case TCmd::RESOC:
-            form.SetText(Field::lbledtResoc, value);
+            form.SetText(Field::ReconnectInterval, value);
             return true;
         default:
             return false;

@@ -29,7 +29,7 @@ void CheckKey(const IniFile& file, const char* section, const char* key, int cou
 std::vector<IndexOutsideList> IndexesOutsideLists(const IniFile& file, bool profile) {
     std::vector<IndexOutsideList> found;
     if (profile) {
-        const FieldRow& workMode = RowOf(Field::cbb_WorkMode);
+        const FieldRow& workMode = RowOf(Field::WorkMode);
         CheckKey(file, kWorkModeKey.section, kWorkModeKey.key, ItemCount(workMode),
                  std::stoi(workMode.defaultValue), found);
         CheckKey(file, kViewKey.section, kViewKey.key, kViewCount, kFullView, found);

@@ -10,73 +10,59 @@ namespace dtu {
 
 namespace {
 
-constexpr Field kSocketFields[4][4] = {
-    {Field::cbb_NetProtocol1, Field::edt_IP1, Field::edt_Port1, Field::chk_NetPort1},
-    {Field::cbb_NetProtocol2, Field::edt_IP2, Field::edt_Port2, Field::chk_NetPort2},
-    {Field::cbb_NetProtocol3, Field::edt_IP3, Field::edt_Port3, Field::chk_NetPort3},
-    {Field::cbb_NetProtocol4, Field::edt_IP4, Field::edt_Port4, Field::chk_NetPort4},
+bool IsDataPageView(int view) {
+    return view == kFullView || view == kCompactView;
+}
+
+// A value of the data page as write all sends it: the form's, or in the
+// compact view what the device table writes in place of a field it hides.
+class DataPageValue {
+public:
+    explicit DataPageValue(const FormModel& form) : form_(form) {}
+
+    std::string operator()(Field field, std::string formValue) const {
+        const DeviceFieldRow* row = DeviceRowOf(field);
+        const bool hidden =
+            form_.View() == kCompactView && row != nullptr && row->compactValue != nullptr;
+        return hidden ? std::string(row->compactValue) : formValue;
+    }
+    std::string Text(Field field) const { return (*this)(field, form_.Text(field)); }
+    std::string Tick(Field field) const { return (*this)(field, CheckToDigit(form_.Tick(field))); }
+
+private:
+    const FormModel& form_;
 };
 
-constexpr const char* kDataModeFamilyQueries[] = {"CLOUDEN", "CLOUDID", "CACHE", "RESOC"};
-constexpr const char* kHttpModeFamilyQueries[] = {"HTPURL", "HTPHD", "HTPTP"};
-
-constexpr const char* kCompactRestartTime = "1800";
-constexpr const char* kCompactSocketProtocol = "TCP";
-constexpr const char* kCompactSocketPort = "2317";
-
-void AddFullViewLines(const FormModel& form, OrderList& orders) {
+void AddDataPageLines(const FormModel& form, OrderList& orders) {
+    const DataPageValue value(form);
     orders.AddSetOrderCmd(TCmd::CIPCFG,
-                          FormatValue("1,%s,0,%s,0,%s", {form.Text(Field::edt_HeartbeatTime),
-                                                         form.Text(Field::edt_WaitTime),
-                                                         form.Text(Field::edt_RestartTime)}));
-    orders.AddSetOrderCmd(
-        TCmd::CIPPACK,
-        FormatValue("0,\"%s\",\"%d\"", {PacketHexText(form.Text(Field::edt_HeartbeatFormat),
-                                                      form.Tick(Field::chk_HeartbeatFormat)),
-                                        std::to_string(form.Item(Field::cbb_HeartbeatTo))}));
-    orders.AddSetOrderCmd(
-        TCmd::CIPPACK,
-        FormatValue("1,\"%s\",\"%d\"", {PacketHexText(form.Text(Field::edt_RegFormat),
-                                                      form.Tick(Field::chk_RegFormat)),
-                                        std::to_string(form.Item(Field::cbb_RegMode))}));
-    for (std::size_t i = 0; i < std::size(kSocketFields); ++i) {
-        const auto& [protocol, host, port, enabled] = kSocketFields[i];
+                          FormatValue("1,%s,0,%s,0,%s", {value.Text(Field::HeartbeatPeriod),
+                                                         value.Text(Field::PackingTime),
+                                                         value.Text(Field::RestartTime)}));
+    // The full view quotes a packet's option, the compact view does not.
+    const char* packetFormat = form.View() == kFullView ? "%s,\"%s\",\"%s\"" : "%s,\"%s\",%s";
+    const Field packets[][3] = {
+        {Field::HeartbeatPacket, Field::HeartbeatPacketHex, Field::HeartbeatTarget},
+        {Field::RegistrationPacket, Field::RegistrationPacketHex, Field::RegistrationMode},
+    };
+    for (std::size_t i = 0; i < std::size(packets); ++i) {
+        const auto& [packet, hexBox, option] = packets[i];
+        orders.AddSetOrderCmd(
+            TCmd::CIPPACK,
+            FormatValue(packetFormat,
+                        {std::to_string(i), PacketHexText(form.Text(packet), form.Tick(hexBox)),
+                         value(option, std::to_string(form.Item(option)))}));
+    }
+    for (std::size_t i = 0; i < std::size(kSockets); ++i) {
+        const auto& [protocol, host, port, enabled] = kSockets[i];
         orders.AddSetOrderCmd(
             TCmd::CIPSCONT,
             FormatValue("%d,\"%s\",\"%s\", %s,%s",
-                        {std::to_string(i + 1), form.ItemText(protocol), form.Text(host),
-                         form.Text(port), CheckToDigit(form.Tick(enabled))}));
+                        {std::to_string(i + 1), value(protocol, form.ItemText(protocol)),
+                         value.Text(host), value.Text(port), value.Tick(enabled)}));
     }
-    orders.AddSetOrderCmd(TCmd::CICOMAT, CheckToDigit(form.Tick(Field::chk_ComAtEnable)));
-    orders.AddSetOrderCmd(TCmd::CINETAT, CheckToDigit(form.Tick(Field::chk_NetAtEnable)));
-}
-
-void AddCompactViewLines(const FormModel& form, OrderList& orders) {
-    orders.AddSetOrderCmd(
-        TCmd::CIPCFG,
-        FormatValue("1,%s,0,%s,0,%s", {form.Text(Field::edt_HeartbeatTime),
-                                       form.Text(Field::edt_WaitTime), kCompactRestartTime}));
-    orders.AddSetOrderCmd(
-        TCmd::CIPPACK,
-        FormatValue("0,\"%s\",%d", {PacketHexText(form.Text(Field::edt_HeartbeatFormat),
-                                                  form.Tick(Field::chk_HeartbeatFormat)),
-                                    "0"}));
-    orders.AddSetOrderCmd(
-        TCmd::CIPPACK, FormatValue("1,\"%s\",%d", {PacketHexText(form.Text(Field::edt_RegFormat),
-                                                                 form.Tick(Field::chk_RegFormat)),
-                                                   "0"}));
-    orders.AddSetOrderCmd(TCmd::CIPSCONT,
-                          FormatValue("%d,\"%s\",\"%s\", %s,1",
-                                      {"1", form.ItemText(Field::cbb_NetProtocol1),
-                                       form.Text(Field::edt_IP1), form.Text(Field::edt_Port1)}));
-    for (int socket = 2; socket <= 4; ++socket) {
-        orders.AddSetOrderCmd(
-            TCmd::CIPSCONT,
-            FormatValue("%d,\"%s\",\"%s\", %s,0", {std::to_string(socket), kCompactSocketProtocol,
-                                                   kDefaultServerHost, kCompactSocketPort}));
-    }
-    orders.AddSetOrderCmd(TCmd::CICOMAT, "0");
-    orders.AddSetOrderCmd(TCmd::CINETAT, "0");
+    orders.AddSetOrderCmd(TCmd::CICOMAT, value.Tick(Field::ComAtEnable));
+    orders.AddSetOrderCmd(TCmd::CINETAT, value.Tick(Field::NetAtEnable));
 }
 
 void AddHttpdClientLines(const FormModel& form, OrderList& orders) {
@@ -85,23 +71,21 @@ void AddHttpdClientLines(const FormModel& form, OrderList& orders) {
     orders.AddSetOrderCmd(TCmd::CIPPACK, "1,\"\",0");
     orders.AddSetOrderCmd(TCmd::CIPSCONT,
                           FormatValue("1,\"TCP\",\"%s\", %s,1",
-                                      {form.Text(Field::edt_IP5), form.Text(Field::edt_Port5)}));
+                                      {form.Text(Field::HttpHost), form.Text(Field::HttpPort)}));
 }
 
 void AddWorkModeLines(const FormModel& form, OrderList& orders) {
-    switch (form.Item(Field::cbb_WorkMode)) {
+    switch (form.Item(Field::WorkMode)) {
         case kDataTransmissionMode:
-            if (form.View() == kFullView) {
-                AddFullViewLines(form, orders);
-            } else if (form.View() == kCompactView) {
-                AddCompactViewLines(form, orders);
+            if (IsDataPageView(form.View())) {
+                AddDataPageLines(form, orders);
             }
             break;
         case kHttpdClientMode:
             AddHttpdClientLines(form, orders);
             break;
         case kSmsTransmissionMode:
-            orders.AddSetOrderCmd(TCmd::CIPNUM, form.Text(Field::edt_TelNo));
+            orders.AddSetOrderCmd(TCmd::CIPNUM, form.Text(Field::SmsModePhone));
             break;
         default:
             break;
@@ -109,16 +93,23 @@ void AddWorkModeLines(const FormModel& form, OrderList& orders) {
 }
 
 void AddTail(const FormModel& form, OrderList& orders) {
-    orders.AddSetOrderCmd(TCmd::CIMOD, QuoteText(std::to_string(form.Item(Field::cbb_WorkMode))));
-    orders.AddSetOrderCmd(TCmd::CSTT, form.Text(Field::edt_APN_other));
-    orders.AddSetOrderCmd(TCmd::ICF,
-                          IcfValue(form.Item(Field::cbb_Com_Byte), form.Item(Field::cbb_Com_Stop),
-                                   form.Item(Field::cbb_Com_Parity)));
-    orders.AddSetOrderCmd(TCmd::CIPR, form.ItemText(Field::cbb_Com_BaudRate));
+    orders.AddSetOrderCmd(TCmd::CIMOD, QuoteText(std::to_string(form.Item(Field::WorkMode))));
+    orders.AddSetOrderCmd(TCmd::CSTT, form.Text(Field::Apn));
+    orders.AddSetOrderCmd(
+        TCmd::ICF,
+        IcfValue(form.Item(Field::DataBits), form.Item(Field::StopBits), form.Item(Field::Parity)));
+    orders.AddSetOrderCmd(TCmd::CIPR, form.ItemText(Field::BaudRate));
     orders.AddRawOrder("ATW\r\n");
 }
 
 }  // namespace
+
+void BuildReadAllOrders(OrderList& orders) {
+    orders.ClearOrders();
+    for (const TCmd query : {TCmd::CIVER, TCmd::CIPR, TCmd::ICF, TCmd::CIPSCONT}) {
+        orders.AddQueryOrder(std::string(CmdName(query)));
+    }
+}
 
 void BuildWriteAllOrders(const FormModel& form, OrderList& orders) {
     orders.ClearOrders();
@@ -128,44 +119,42 @@ void BuildWriteAllOrders(const FormModel& form, OrderList& orders) {
 }
 
 void AppendFamilyQueries(const FormModel& form, OrderList& orders) {
-    if (form.Item(Field::cbb_WorkMode) == kDataTransmissionMode) {
-        for (const char* name : kDataModeFamilyQueries) {
-            orders.AddQueryOrder(name);
-        }
-    } else if (form.Item(Field::cbb_WorkMode) == kHttpdClientMode) {
-        for (const char* name : kHttpModeFamilyQueries) {
-            orders.AddQueryOrder(name);
+    const int mode = form.Item(Field::WorkMode);
+    for (const DeviceFieldRow& row : DeviceFields()) {
+        const bool family =
+            (mode == kDataTransmissionMode &&
+             (row.when == SentWhen::DataFullFamily2 || row.when == SentWhen::CloudOn)) ||
+            (mode == kHttpdClientMode && row.when == SentWhen::HttpFamily2);
+        // The cloud password is never reported: it is not asked for.
+        if (family && *row.reply != '\0') {
+            orders.AddQueryOrder(std::string(CmdName(row.command)));
         }
     }
 }
 
 void InsertFamilySetLines(const FormModel& form, OrderList& orders) {
-    if (form.Item(Field::cbb_WorkMode) == kHttpdClientMode) {
-        orders.InsertSetOrderCmd(TCmd::HTPURL, form.Text(Field::edtHTPURL));
-        orders.InsertSetOrderCmd(TCmd::HTPHD, form.Text(Field::mmoHTPHD));
-        orders.InsertSetOrderCmd(TCmd::HTPTP, form.ItemText(Field::cbbHTPTP));
+    if (form.Item(Field::WorkMode) == kHttpdClientMode) {
+        orders.InsertSetOrderCmd(TCmd::HTPURL, form.Text(Field::HttpUrl));
+        orders.InsertSetOrderCmd(TCmd::HTPHD, form.Text(Field::HttpHeaders));
+        orders.InsertSetOrderCmd(TCmd::HTPTP, form.ItemText(Field::HttpMethod));
         return;
     }
-    if (form.Item(Field::cbb_WorkMode) != kDataTransmissionMode) {
+    if (form.Item(Field::WorkMode) != kDataTransmissionMode || !IsDataPageView(form.View())) {
         return;
     }
-    if (form.View() == kFullView) {
-        if (form.Tick(Field::chkCloudEnalbe)) {
-            orders.InsertSetOrderCmd(TCmd::CLOUDEN, "ON");
-            orders.InsertSetOrderCmd(TCmd::CLOUDID, form.Text(Field::lbledtCloud));
-            if (!form.Text(Field::lbledtPswd).empty()) {
-                orders.InsertSetOrderCmd(TCmd::CLOUDPA, form.Text(Field::lbledtPswd));
-            }
-        } else {
-            orders.InsertSetOrderCmd(TCmd::CLOUDEN, "OFF");
+    const DataPageValue value(form);
+    if (value.Tick(Field::CloudEnable) == "1") {
+        orders.InsertSetOrderCmd(TCmd::CLOUDEN, "ON");
+        orders.InsertSetOrderCmd(TCmd::CLOUDID, form.Text(Field::CloudNumber));
+        if (!form.Text(Field::CloudPassword).empty()) {
+            orders.InsertSetOrderCmd(TCmd::CLOUDPA, form.Text(Field::CloudPassword));
         }
-        orders.InsertSetOrderCmd(TCmd::CACHE, CheckToDigit(form.Tick(Field::chk_CachEnable)));
-        orders.InsertSetOrderCmd(TCmd::RESOC, DelSpaces(form.Text(Field::lbledtResoc)));
-    } else if (form.View() == kCompactView) {
+    } else {
         orders.InsertSetOrderCmd(TCmd::CLOUDEN, "OFF");
-        orders.InsertSetOrderCmd(TCmd::CACHE, "0");
-        orders.InsertSetOrderCmd(TCmd::RESOC, "5");
     }
+    orders.InsertSetOrderCmd(TCmd::CACHE, value.Tick(Field::CacheEnable));
+    orders.InsertSetOrderCmd(TCmd::RESOC, value(Field::ReconnectInterval,
+                                                DelSpaces(form.Text(Field::ReconnectInterval))));
 }
 
 }  // namespace dtu

@@ -1050,6 +1050,34 @@ constexpr BuiltinText kBuiltinTexts[] = {
     {"lang_Find_NotFound", "\xCE\xB4\xD5\xD2\xB5\xBD", "Not found"},
     // 237 %1/%2
     {"lang_Find_Count", "%1/%2", "%1 of %2"},
+    // A profile that Import Profile refuses, and why, as the command line says it.
+    // 238 [错误]: 配置文件 %s 有以下问题，未导入
+    {"lang_Profile_NotImported",
+     "[\xB4\xED\xCE\xF3]: \xC5\xE4\xD6\xC3\xCE\xC4\xBC\xFE %s "
+     "\xD3\xD0\xD2\xD4\xCF\xC2\xCE\xCA\xCC\xE2\xA3\xAC\xCE\xB4\xB5\xBC\xC8\xEB",
+     "[Error]: The profile %s was not imported; it has these problems"},
+    // 239 [错误]: %s: %s
+    {"lang_Profile_Problem", "[\xB4\xED\xCE\xF3]: %s: %s", "[Error]: %s: %s"},
+    // 240 须为1或0
+    {"lang_Profile_TickDue",
+     "\xD0\xEB\xCE\xAA"
+     "1\xBB\xF2"
+     "0",
+     "1 or 0"},
+    // 241 %s 出现两次，在第 %s 行和第 %s 行
+    {"lang_Profile_GivenTwice",
+     "%s \xB3\xF6\xCF\xD6\xC1\xBD\xB4\xCE\xA3\xAC\xD4\xDA\xB5\xDA %s \xD0\xD0\xBA\xCD\xB5\xDA %s "
+     "\xD0\xD0",
+     "%s is given twice, on lines %s and %s"},
+    // 242 不含配置文件的任何键(节 %s)
+    {"lang_Profile_NoKeys",
+     "\xB2\xBB\xBA\xAC\xC5\xE4\xD6\xC3\xCE\xC4\xBC\xFE\xB5\xC4\xC8\xCE\xBA\xCE\xBC\xFC(\xBD\xDA "
+     "%s)",
+     "it holds none of the profile's keys (sections %s)"},
+    // 243 (缺少此键，此为其默认值)
+    {"lang_Profile_KeyMissing",
+     "(\xC8\xB1\xC9\xD9\xB4\xCB\xBC\xFC\xA3\xAC\xB4\xCB\xCE\xAA\xC6\xE4\xC4\xAC\xC8\xCF\xD6\xB5)",
+     "(the key is missing: this is its default)"},
 };
 
 }  // namespace

@@ -41,7 +41,7 @@ std::optional<Field> ListField(const IndexOutsideList& index) {
         return std::strcmp(index.section, section) == 0 && std::strcmp(index.key, key) == 0;
     };
     if (is(kWorkModeKey.section, kWorkModeKey.key)) {
-        return Field::cbb_WorkMode;
+        return Field::WorkMode;
     }
     for (const FieldRow& row : FormFields()) {
         if (row.section != nullptr && is(row.section, row.key)) {

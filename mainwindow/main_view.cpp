@@ -105,15 +105,15 @@ int Tfrm_MainLx1::RowTop(int row) const {
 }
 
 void Tfrm_MainLx1::FieldChanged(Field field) {
-    if (field == Field::chk_D2DEnable) {
+    if (field == Field::D2dEnable) {
         ShowD2DState();
-    } else if (field == Field::chkCloudEnalbe) {
+    } else if (field == Field::CloudEnable) {
         ShowCloudState();
     }
 }
 
 void Tfrm_MainLx1::ShowD2DState() {
-    const bool on = session_.Form().Tick(Field::chk_D2DEnable);
+    const bool on = session_.Form().Tick(Field::D2dEnable);
     d2dId_->setEnabled(on);
     regFormat_->setEnabled(!on);
     if (on && GetViewMode() == kFullView) {
@@ -122,7 +122,7 @@ void Tfrm_MainLx1::ShowD2DState() {
 }
 
 void Tfrm_MainLx1::ShowCloudState() {
-    const bool on = session_.Form().Tick(Field::chkCloudEnalbe);
+    const bool on = session_.Form().Tick(Field::CloudEnable);
     cloudName_->setEnabled(on);
     cloudPassword_->setEnabled(on);
 }

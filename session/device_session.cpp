@@ -166,6 +166,10 @@ void DeviceSession::ShowProgress(const Progress& progress) {
     }
 }
 
+void DeviceSession::BuildReadAll(OrderList& orders) const {
+    BuildReadAllOrders(orders);
+}
+
 void DeviceSession::BuildWriteAll(OrderList& orders) const {
     BuildWriteAllOrders(form_, orders);
 }
@@ -179,23 +183,23 @@ void DeviceSession::InsertFamilySetLines(OrderList& orders) const {
 }
 
 int DeviceSession::WorkMode() const {
-    return form_.Item(Field::cbb_WorkMode);
+    return form_.Item(Field::WorkMode);
 }
 
 LineChange DeviceSession::DeviceUart(bool format) const {
     LineChange change;
     if (format) {
-        change.parity = form_.ItemText(Field::cbb_Com_Parity);
-        change.dataBits = form_.ItemText(Field::cbb_Com_Byte);
-        change.stopBits = form_.ItemText(Field::cbb_Com_Stop);
+        change.parity = form_.ItemText(Field::Parity);
+        change.dataBits = form_.ItemText(Field::DataBits);
+        change.stopBits = form_.ItemText(Field::StopBits);
     } else {
-        change.baudRate = form_.ItemText(Field::cbb_Com_BaudRate);
+        change.baudRate = form_.ItemText(Field::BaudRate);
     }
     return change;
 }
 
 std::pair<std::string, std::string> DeviceSession::Sms() const {
-    return {form_.Text(Field::edt_Sms_TelNo), form_.Text(Field::mmo_Sms_Msg)};
+    return {form_.Text(Field::SmsPhone), form_.Text(Field::SmsMessage)};
 }
 
 bool DeviceSession::ApplyReply(const ReplyValue& reply) {

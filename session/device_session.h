@@ -128,6 +128,7 @@ private:
     void Log(LogKind kind, const std::string& text) override;
     void Note(const EngineNote& note) override;
     void ShowProgress(const Progress& progress) override;
+    void BuildReadAll(OrderList& orders) const override;
     void BuildWriteAll(OrderList& orders) const override;
     void AppendFamilyQueries(OrderList& orders) const override;
     void InsertFamilySetLines(OrderList& orders) const override;

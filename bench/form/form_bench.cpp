@@ -57,7 +57,7 @@ int main(int argc, char** argv) {
     const std::string header = NonGbkHeader();
     {
         dtu::FormModel form;
-        form.SetText(dtu::Field::mmoHTPHD, header);
+        form.SetText(dtu::Field::HttpHeaders, header);
         dtu::IniFile ini(file);
         dtu::SaveFormSettings(form, ini);
         if (ini.Save()) {
@@ -74,9 +74,10 @@ int main(int argc, char** argv) {
         dtu::IniFile ini(file);
         dtu::FormModel form;
         dtu::LoadFormSettings(ini, form);
-        form.SetItem(dtu::Field::cbb_WorkMode, kHttpClientMode);
+        form.SetItem(dtu::Field::WorkMode, kHttpClientMode);
         // What the window shows of it, and takes back unedited.
-        const std::string shown = dtu::Utf8ToGbk(dtu::GbkToUtf8(form.Text(dtu::Field::mmoHTPHD)));
+        const std::string shown =
+            dtu::Utf8ToGbk(dtu::GbkToUtf8(form.Text(dtu::Field::HttpHeaders)));
         dtu::OrderList orders;
         dtu::BuildWriteAllOrders(form, orders);
         dtu::InsertFamilySetLines(form, orders);

@@ -102,7 +102,7 @@ protected:
 TEST_F(CliEndToEnd, CompactViewWriteNamesTheHiddenSettingsItChanges) {
     StartDevices(1);
     const std::string full =
-        WorkedProfile("full.ini", [](FormModel& f) { f.SetText(Field::edt_RestartTime, "900"); });
+        WorkedProfile("full.ini", [](FormModel& f) { f.SetText(Field::RestartTime, "900"); });
     ASSERT_EQ(Run({"write", Port(0), "--profile", full}).status, 0);
     const std::string compact =
         WorkedProfile("compact.ini", [](FormModel& f) { f.SetView(kCompactView); });
@@ -170,8 +170,8 @@ TEST_F(CliEndToEnd, DevicesBehindSerialDeviceServersRunBesideLocalOnes) {
 TEST_F(CliEndToEnd, ARefusedSettingFailsTheRunAndIsNamed) {
     StartDevices(2);
     // The device keeps at most five digits of the reconnect interval.
-    const std::string profile =
-        WorkedProfile("refused.ini", [](FormModel& f) { f.SetText(Field::lbledtResoc, "123456"); });
+    const std::string profile = WorkedProfile(
+        "refused.ini", [](FormModel& f) { f.SetText(Field::ReconnectInterval, "123456"); });
     const std::string report = (dir / "report.json").string();
     const CliRun run =
         Run({"write", Port(0), Port(1), "--profile", profile, "--verify", "--report", report});
@@ -246,8 +246,8 @@ TEST_F(CliEndToEnd, ABadProfileOrAPortThatCannotBeUsedSendsNothing) {
 TEST_F(CliEndToEnd, ReadPrintsAProfileThatFollowsTheDevicesNewUart) {
     StartDevices(1);
     const std::string profile = WorkedProfile("fast.ini", [](FormModel& f) {
-        f.SetText(Field::edt_IP1, "host.example");
-        f.SetItem(Field::cbb_Com_BaudRate, 9);  // 57600
+        f.SetText(Field::Socket1Host, "host.example");
+        f.SetItem(Field::BaudRate, 9);  // 57600
     });
     const std::string report = (dir / "report.json").string();
     ASSERT_EQ(Run({"write", Port(0), "--profile", profile, "--report", report}).status, 0);
@@ -278,7 +278,7 @@ TEST_F(CliEndToEnd, ReadPrintsAProfileThatFollowsTheDevicesNewUart) {
 TEST_F(CliEndToEnd, ReadPrintsUtf8WritesGbkAndAlwaysAnswersInJson) {
     StartDevices(1);
     const std::string profile =
-        WorkedProfile("gbk.ini", [](FormModel& f) { f.SetText(Field::edt_IP1, "\xD6\xD0"); });
+        WorkedProfile("gbk.ini", [](FormModel& f) { f.SetText(Field::Socket1Host, "\xD6\xD0"); });
     ASSERT_EQ(Run({"write", Port(0), "--profile", profile}).status, 0);
     const CliRun ini = Run({"read", Port(0)});
     EXPECT_TRUE(Has(ini.out, "\nIP1=中\n")) << ini.out;

@@ -84,14 +84,14 @@ TEST(ProfileCheck, LoadsAGoodProfileAndLeavesTheFormAloneOtherwise) {
     EXPECT_EQ(LoadProfileFile(dir / "bad.ini", form, std::nullopt),
               (dir / "bad.ini").string() +
                   ":4: STM/TelNo=中: a phone number (1 to 20 digits, a leading + allowed) is due");
-    EXPECT_EQ(form.Item(Field::cbb_WorkMode), 0);
+    EXPECT_EQ(form.Item(Field::WorkMode), 0);
     EXPECT_EQ(LoadProfileFile(dir / "missing.ini", form, std::nullopt),
               "cannot read the profile " + (dir / "missing.ini").string() + ": no such file");
     EXPECT_EQ(LoadProfileFile(dir.Path(), form, std::nullopt),
               "cannot read the profile " + dir.Path().string() + ": not a regular file");
     EXPECT_EQ(LoadProfileFile(dir / "good.ini", form, std::nullopt), std::nullopt);
-    EXPECT_EQ(form.Item(Field::cbb_WorkMode), 4);
-    EXPECT_EQ(form.Text(Field::edt_TelNo), "10010");
+    EXPECT_EQ(form.Item(Field::WorkMode), 4);
+    EXPECT_EQ(form.Text(Field::SmsModePhone), "10010");
 }
 
 }  // namespace

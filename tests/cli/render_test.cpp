@@ -42,11 +42,11 @@ TEST(JsonWriter, IndentsNestsAndEscapes) {
 
 FormModel SampleForm() {
     FormModel form;
-    form.SetItem(Field::cbb_WorkMode, 3);
+    form.SetItem(Field::WorkMode, 3);
     form.SetView(kCompactView);
-    form.SetText(Field::edt_IP5, "\xD6\xD0");  // 中 in GBK
-    form.SetText(Field::mmoHTPHD, "A: 1\r\nB=\\");
-    form.SetItem(Field::cbbHTPTP, 1);
+    form.SetText(Field::HttpHost, "\xD6\xD0");  // 中 in GBK
+    form.SetText(Field::HttpHeaders, "A: 1\r\nB=\\");
+    form.SetItem(Field::HttpMethod, 1);
     return form;
 }
 
@@ -115,7 +115,7 @@ TEST(ProfileRender, AProfileWithThePasswordIsWrittenOwnerOnly) {
         testing::TempDir dir;
         const std::string path = (dir / "profile.ini").string();
         FormModel form;
-        form.SetText(Field::lbledtPswd, row.password);
+        form.SetText(Field::CloudPassword, row.password);
         std::ostringstream err;
         const mode_t previousMask = ::umask(kMask);
         OutputFiles files;

@@ -17,13 +17,13 @@ using Keys = std::vector<std::string>;
 // with their boxes ticked, numbers and the APN as the device writes them.
 FormModel ReadBack(const FormModel& written) {
     FormModel form = written;
-    form.SetTick(Field::chk_HeartbeatFormat, true);
-    form.SetText(Field::edt_HeartbeatFormat, "4c4f47");
-    form.SetTick(Field::chk_RegFormat, true);
-    form.SetText(Field::edt_RegFormat, "4C4F47494E3A31303031");
-    form.SetText(Field::edt_HeartbeatTime, "050");
-    form.SetText(Field::lbledtResoc, "10");
-    form.SetText(Field::edt_APN_other, "CMNET");
+    form.SetTick(Field::HeartbeatPacketHex, true);
+    form.SetText(Field::HeartbeatPacket, "4c4f47");
+    form.SetTick(Field::RegistrationPacketHex, true);
+    form.SetText(Field::RegistrationPacket, "4C4F47494E3A31303031");
+    form.SetText(Field::HeartbeatPeriod, "050");
+    form.SetText(Field::ReconnectInterval, "10");
+    form.SetText(Field::Apn, "CMNET");
     return form;
 }
 
@@ -57,9 +57,9 @@ TEST(Verify, ComparesWhatWriteAllSentForTheModeAndView) {
          kFullView,
          false,
          [](FormModel& f) {
-             f.SetText(Field::edt_IP3, "x");
-             f.SetTick(Field::chk_NetPort1, false);
-             f.SetItem(Field::cbb_RegMode, 1);
+             f.SetText(Field::Socket3Host, "x");
+             f.SetTick(Field::Socket1Enable, false);
+             f.SetItem(Field::RegistrationMode, 1);
          },
          {"DTM/LoginMode", "DTM/Enable1", "DTM/IP3"}},
         {"compact_view_sends_less",
@@ -67,12 +67,12 @@ TEST(Verify, ComparesWhatWriteAllSentForTheModeAndView) {
          kCompactView,
          true,
          [](FormModel& f) {
-             f.SetText(Field::edt_IP3, "x");
-             f.SetTick(Field::chk_NetPort1, false);
-             f.SetText(Field::edt_RestartTime, "1");
-             f.SetTick(Field::chk_NetAtEnable, true);
-             f.SetText(Field::lbledtResoc, "5");
-             f.SetText(Field::edt_Port1, "1");
+             f.SetText(Field::Socket3Host, "x");
+             f.SetTick(Field::Socket1Enable, false);
+             f.SetText(Field::RestartTime, "1");
+             f.SetTick(Field::NetAtEnable, true);
+             f.SetText(Field::ReconnectInterval, "5");
+             f.SetText(Field::Socket1Port, "1");
          },
          {"DTM/Port1"}},
         {"family_two_adds_cloud_and_cache",
@@ -80,24 +80,24 @@ TEST(Verify, ComparesWhatWriteAllSentForTheModeAndView) {
          kFullView,
          true,
          [](FormModel& f) {
-             f.SetText(Field::lbledtResoc, "11");
-             f.SetTick(Field::chk_CachEnable, true);
+             f.SetText(Field::ReconnectInterval, "11");
+             f.SetTick(Field::CacheEnable, true);
          },
          {"DTM/CacheEnable", "DTM/Resoc"}},
         {"older_firmware_has_none",
          0,
          kFullView,
          false,
-         [](FormModel& f) { f.SetText(Field::lbledtResoc, "11"); },
+         [](FormModel& f) { f.SetText(Field::ReconnectInterval, "11"); },
          {}},
         {"http_mode",
          3,
          kFullView,
          true,
          [](FormModel& f) {
-             f.SetText(Field::edt_IP5, "y");
-             f.SetText(Field::edtHTPURL, "/z");
-             f.SetText(Field::edt_IP1, "ignored");
+             f.SetText(Field::HttpHost, "y");
+             f.SetText(Field::HttpUrl, "/z");
+             f.SetText(Field::Socket1Host, "ignored");
          },
          {"HCM/IP", "HCM/HTPURL"}},
         {"sms_mode_and_tail",
@@ -105,10 +105,10 @@ TEST(Verify, ComparesWhatWriteAllSentForTheModeAndView) {
          kFullView,
          true,
          [](FormModel& f) {
-             f.SetText(Field::edt_TelNo, "1");
-             f.SetItem(Field::cbb_WorkMode, 0);
-             f.SetItem(Field::cbb_Com_BaudRate, 9);
-             f.SetText(Field::edt_APN_other, "\"CMNET\",\"u\",\"\"");
+             f.SetText(Field::SmsModePhone, "1");
+             f.SetItem(Field::WorkMode, 0);
+             f.SetItem(Field::BaudRate, 9);
+             f.SetText(Field::Apn, "\"CMNET\",\"u\",\"\"");
          },
          {"STM/TelNo", "COMMON/WorkMode", "COMMON/APN Str", "COMMON/BaudRate"}},
     };
@@ -116,7 +116,7 @@ TEST(Verify, ComparesWhatWriteAllSentForTheModeAndView) {
         SCOPED_TRACE(row.name);
         FormModel written;
         LoadWorkedExample(written);
-        written.SetItem(Field::cbb_WorkMode, row.workMode);
+        written.SetItem(Field::WorkMode, row.workMode);
         written.SetView(row.view);
         FormModel found = ReadBack(written);
         row.change(found);
@@ -129,8 +129,8 @@ TEST(Verify, ShowsValuesAsTheyWentOut) {
     FormModel written;
     LoadWorkedExample(written);
     FormModel found = ReadBack(written);
-    found.SetText(Field::edt_HeartbeatFormat, "4C4F48");
-    found.SetItem(Field::cbb_Com_Parity, 2);
+    found.SetText(Field::HeartbeatPacket, "4C4F48");
+    found.SetItem(Field::Parity, 2);
     EXPECT_EQ(
         CompareWritten(written, found, kAllReported, true),
         (std::vector<Mismatch>{{"DTM/HeartbeatFormat", "4C4F47", "4C4F48", false, JsonType::Text},
@@ -158,7 +158,7 @@ TEST(Verify, NamesTheKeysARefusedCommandCarried) {
     FormModel compact = full;
     compact.SetView(kCompactView);
     FormModel http = full;
-    http.SetItem(Field::cbb_WorkMode, 3);
+    http.SetItem(Field::WorkMode, 3);
     EXPECT_EQ(KeysSentBy("CIPCFG", full, true),
               (Keys{"DTM/HeartbeatTime", "DTM/WaitTime", "DTM/RestartTime"}));
     EXPECT_EQ(KeysSentBy("CIPCFG", compact, true), (Keys{"DTM/HeartbeatTime", "DTM/WaitTime"}));

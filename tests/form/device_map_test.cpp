@@ -21,29 +21,29 @@ FormModel DistinctForm(int workMode, int view) {
     FormModel form;
     LoadWorkedExample(form);
     const std::pair<Field, const char*> texts[] = {
-        {Field::edt_HeartbeatTime, "51"}, {Field::edt_WaitTime, "12"},
-        {Field::edt_RestartTime, "1801"}, {Field::edt_IP2, "h2"},
-        {Field::edt_Port2, "2"},          {Field::edt_IP3, "h3"},
-        {Field::edt_Port3, "3"},          {Field::edt_IP4, "h4"},
-        {Field::edt_Port4, "4"},          {Field::lbledtCloud, "777"},
-        {Field::lbledtResoc, "9"},        {Field::edt_IP5, "web"},
-        {Field::edt_Port5, "80"},         {Field::edtHTPURL, "/u"},
-        {Field::mmoHTPHD, "H: 1"},        {Field::edt_TelNo, "+8613800138000"},
+        {Field::HeartbeatPeriod, "51"},  {Field::PackingTime, "12"},
+        {Field::RestartTime, "1801"},    {Field::Socket2Host, "h2"},
+        {Field::Socket2Port, "2"},       {Field::Socket3Host, "h3"},
+        {Field::Socket3Port, "3"},       {Field::Socket4Host, "h4"},
+        {Field::Socket4Port, "4"},       {Field::CloudNumber, "777"},
+        {Field::ReconnectInterval, "9"}, {Field::HttpHost, "web"},
+        {Field::HttpPort, "80"},         {Field::HttpUrl, "/u"},
+        {Field::HttpHeaders, "H: 1"},    {Field::SmsModePhone, "+8613800138000"},
     };
     for (const auto& [field, text] : texts) {
         form.SetText(field, text);
     }
-    form.SetTick(Field::chk_NetPort3, true);
-    form.SetItem(Field::cbb_NetProtocol2, 1);
-    form.SetItem(Field::cbb_HeartbeatTo, 1);
-    form.SetItem(Field::cbb_RegMode, 1);
-    form.SetTick(Field::chk_ComAtEnable, true);
-    form.SetTick(Field::chkCloudEnalbe, true);
-    form.SetTick(Field::chk_CachEnable, true);
-    form.SetItem(Field::cbbHTPTP, 1);
-    form.SetItem(Field::cbb_Com_BaudRate, 9);
-    form.SetItem(Field::cbb_Com_Parity, 2);
-    form.SetItem(Field::cbb_WorkMode, workMode);
+    form.SetTick(Field::Socket3Enable, true);
+    form.SetItem(Field::Socket2Protocol, 1);
+    form.SetItem(Field::HeartbeatTarget, 1);
+    form.SetItem(Field::RegistrationMode, 1);
+    form.SetTick(Field::ComAtEnable, true);
+    form.SetTick(Field::CloudEnable, true);
+    form.SetTick(Field::CacheEnable, true);
+    form.SetItem(Field::HttpMethod, 1);
+    form.SetItem(Field::BaudRate, 9);
+    form.SetItem(Field::Parity, 2);
+    form.SetItem(Field::WorkMode, workMode);
     form.SetView(view);
     return form;
 }
@@ -89,9 +89,7 @@ TEST(DeviceMap, WriteReadAndVerifyWalkTheSameMap) {
             Exchange(device, LinesOf(writes), read, reported);
 
             OrderList reads;
-            for (const char* query : {"CIVER", "CIPR", "ICF", "CIPSCONT"}) {
-                reads.AddQueryOrder(query);
-            }
+            BuildReadAllOrders(reads);
             AppendFamilyQueries(form, reads);
             read = FormModel();
             reported.clear();
@@ -163,20 +161,20 @@ TEST(DeviceMap, EachRuleLetsThroughWhatItsLineCarries) {
 TEST(DeviceMap, ChecksOnlyWhatTheModeAndViewSend) {
     FormModel form;
     LoadWorkedExample(form);
-    form.SetText(Field::edt_RestartTime, "");
-    form.SetText(Field::edt_TelNo, "x");
-    form.SetText(Field::edt_IP2, "a\"b");
+    form.SetText(Field::RestartTime, "");
+    form.SetText(Field::SmsModePhone, "x");
+    form.SetText(Field::Socket2Host, "a\"b");
     EXPECT_EQ(CheckBeforeWrite(form), (std::vector<ValueProblem>{
-                                          {Field::edt_IP2, ValueRule::QuotedText},
-                                          {Field::edt_RestartTime, ValueRule::Number},
+                                          {Field::Socket2Host, ValueRule::QuotedText},
+                                          {Field::RestartTime, ValueRule::Number},
                                       }));
     form.SetView(kCompactView);
     EXPECT_EQ(CheckBeforeWrite(form), std::vector<ValueProblem>{});
-    form.SetItem(Field::cbb_WorkMode, kSmsTransmissionMode);
-    form.SetItem(Field::cbb_Com_BaudRate, -1);
+    form.SetItem(Field::WorkMode, kSmsTransmissionMode);
+    form.SetItem(Field::BaudRate, -1);
     EXPECT_EQ(CheckBeforeWrite(form), (std::vector<ValueProblem>{
-                                          {Field::cbb_Com_BaudRate, ValueRule::Choice},
-                                          {Field::edt_TelNo, ValueRule::Phone},
+                                          {Field::BaudRate, ValueRule::Choice},
+                                          {Field::SmsModePhone, ValueRule::Phone},
                                       }));
 }
 
@@ -193,11 +191,11 @@ TEST(DeviceMap, CompactViewNamesTheHiddenValuesItWouldChange) {
         changed.push_back(change.field);
     }
     EXPECT_EQ(changed, (std::vector<Field>{
-                           Field::edt_RestartTime, Field::cbb_HeartbeatTo, Field::cbb_RegMode,
-                           Field::cbb_NetProtocol2, Field::edt_IP2, Field::edt_Port2,
-                           Field::edt_IP3, Field::edt_Port3, Field::chk_NetPort3, Field::edt_IP4,
-                           Field::edt_Port4, Field::chk_ComAtEnable, Field::chkCloudEnalbe,
-                           Field::chk_CachEnable, Field::lbledtResoc}));
+                           Field::RestartTime, Field::HeartbeatTarget, Field::RegistrationMode,
+                           Field::Socket2Protocol, Field::Socket2Host, Field::Socket2Port,
+                           Field::Socket3Host, Field::Socket3Port, Field::Socket3Enable,
+                           Field::Socket4Host, Field::Socket4Port, Field::ComAtEnable,
+                           Field::CloudEnable, Field::CacheEnable, Field::ReconnectInterval}));
     EXPECT_EQ(HiddenChanges(form, lastRead, {}, true), std::vector<HiddenChange>{});
     form.SetView(kFullView);
     EXPECT_EQ(HiddenChanges(form, lastRead, reported, true), std::vector<HiddenChange>{});

@@ -21,40 +21,40 @@ TEST(FormModel, BoxesRunTheirCouplingsWhoeverSetsThem) {
     };
     const Row rows[] = {
         {"hex box ticked converts the packet",
-         [](FormModel& f) { f.SetTick(Field::chk_RegFormat, true); }, Field::edt_RegFormat,
-         "4C4F47494E3A31303031", true},
+         [](FormModel& f) { f.SetTick(Field::RegistrationPacketHex, true); },
+         Field::RegistrationPacket, "4C4F47494E3A31303031", true},
         {"hex box unticked converts it back",
          [](FormModel& f) {
-             f.SetTick(Field::chk_HeartbeatFormat, true);
-             f.SetTick(Field::chk_HeartbeatFormat, false);
+             f.SetTick(Field::HeartbeatPacketHex, true);
+             f.SetTick(Field::HeartbeatPacketHex, false);
          },
-         Field::edt_HeartbeatFormat, "LOG", false},
+         Field::HeartbeatPacket, "LOG", false},
         {"D2D ticks the registration box and writes its packet",
          [](FormModel& f) {
-             f.SetText(Field::lbledt_D2D_ID, "0");
-             f.SetTick(Field::chk_D2DEnable, true);
+             f.SetText(Field::D2dId, "0");
+             f.SetTick(Field::D2dEnable, true);
          },
-         Field::edt_RegFormat, "0001FFFE", true},
+         Field::RegistrationPacket, "0001FFFE", true},
         {"while D2D is on the registration box stays ticked",
          [](FormModel& f) {
-             f.SetTick(Field::chk_D2DEnable, true);
-             f.SetTick(Field::chk_RegFormat, false);
+             f.SetTick(Field::D2dEnable, true);
+             f.SetTick(Field::RegistrationPacketHex, false);
          },
-         Field::edt_RegFormat, "0064FF9B", true},
+         Field::RegistrationPacket, "0064FF9B", true},
         {"the compact view unticks D2D",
          [](FormModel& f) {
-             f.SetTick(Field::chk_D2DEnable, true);
+             f.SetTick(Field::D2dEnable, true);
              f.SetView(kCompactView);
-             f.SetTick(Field::chk_RegFormat, false);
+             f.SetTick(Field::RegistrationPacketHex, false);
          },
-         Field::edt_RegFormat, std::string("\0d\xFF\x9B", 4), false},
+         Field::RegistrationPacket, std::string("\0d\xFF\x9B", 4), false},
     };
     for (const Row& row : rows) {
         FormModel form;
         row.act(form);
         EXPECT_EQ(form.Text(row.field), row.text) << row.name;
-        const Field box =
-            row.field == Field::edt_RegFormat ? Field::chk_RegFormat : Field::chk_HeartbeatFormat;
+        const Field box = row.field == Field::RegistrationPacket ? Field::RegistrationPacketHex
+                                                                 : Field::HeartbeatPacketHex;
         EXPECT_EQ(form.Tick(box), row.tick) << row.name;
     }
 }
@@ -64,48 +64,48 @@ TEST(FormModel, ProgramSetValuesAreKeptWholeAndAnnouncedOnce) {
     std::vector<Field> changed;
     form.onChanged = [&changed](Field field) { changed.push_back(field); };
     const std::string port(40, '7');
-    form.SetText(Field::edt_Port1, port);  // typed, five digits would be the limit
-    form.SetText(Field::edt_Port1, port);
-    form.SetItem(Field::cbb_Com_BaudRate, 11);
-    form.SetItemByText(Field::cbbHTPTP, "post");
-    EXPECT_EQ(form.Text(Field::edt_Port1), port);
-    EXPECT_EQ(form.Item(Field::cbb_Com_BaudRate), -1);
-    EXPECT_EQ(form.ItemText(Field::cbb_Com_BaudRate), "");
-    EXPECT_EQ(form.ItemText(Field::cbbHTPTP), "POST");
+    form.SetText(Field::Socket1Port, port);  // typed, five digits would be the limit
+    form.SetText(Field::Socket1Port, port);
+    form.SetItem(Field::BaudRate, 11);
+    form.SetItemByText(Field::HttpMethod, "post");
+    EXPECT_EQ(form.Text(Field::Socket1Port), port);
+    EXPECT_EQ(form.Item(Field::BaudRate), -1);
+    EXPECT_EQ(form.ItemText(Field::BaudRate), "");
+    EXPECT_EQ(form.ItemText(Field::HttpMethod), "POST");
     EXPECT_EQ(changed,
-              (std::vector<Field>{Field::edt_Port1, Field::cbb_Com_BaudRate, Field::cbbHTPTP}));
+              (std::vector<Field>{Field::Socket1Port, Field::BaudRate, Field::HttpMethod}));
 }
 
 TEST(FormModel, FamilyWithoutCloudUnticksCloudAndCache) {
     FormModel form;
-    form.SetTick(Field::chkCloudEnalbe, true);
-    form.SetTick(Field::chk_CachEnable, true);
+    form.SetTick(Field::CloudEnable, true);
+    form.SetTick(Field::CacheEnable, true);
     form.EnableFamilyControls(false);
-    EXPECT_FALSE(form.Tick(Field::chkCloudEnalbe));
-    EXPECT_FALSE(form.Tick(Field::chk_CachEnable));
+    EXPECT_FALSE(form.Tick(Field::CloudEnable));
+    EXPECT_FALSE(form.Tick(Field::CacheEnable));
     EXPECT_FALSE(form.FamilyControlsEnabled());
 }
 
 TEST(FormModel, FactoryResetBlanksWhatTheDeviceForgets) {
     FormModel form;
-    form.SetText(Field::lbledt_D2D_ID, "7");
-    form.SetTick(Field::chk_D2DEnable, true);
-    form.SetItem(Field::cbb_WorkMode, 3);
-    form.SetText(Field::edtHTPURL, "/kept");
+    form.SetText(Field::D2dId, "7");
+    form.SetTick(Field::D2dEnable, true);
+    form.SetItem(Field::WorkMode, 3);
+    form.SetText(Field::HttpUrl, "/kept");
     form.ChooseApn(1);
     ResetForFactory(form);
-    EXPECT_FALSE(form.Tick(Field::chk_D2DEnable));
-    EXPECT_FALSE(form.Tick(Field::chk_RegFormat));
-    EXPECT_EQ(form.Text(Field::edt_RegFormat), "");
-    EXPECT_EQ(form.Item(Field::cbb_WorkMode), 0);
-    EXPECT_EQ(form.Item(Field::cbb_APN), 0);
-    EXPECT_EQ(form.Text(Field::edt_APN_other), "CMNET");
-    EXPECT_EQ(form.ItemText(Field::cbb_Com_BaudRate), "115200");
-    EXPECT_EQ(form.Text(Field::edt_IP1), "");
-    EXPECT_TRUE(form.Tick(Field::chk_NetPort1));
-    EXPECT_TRUE(form.Tick(Field::chk_NetPort5));
-    EXPECT_EQ(form.Text(Field::edtHTPURL), "/kept");
-    EXPECT_EQ(form.Text(Field::lbledt_D2D_ID), "7");
+    EXPECT_FALSE(form.Tick(Field::D2dEnable));
+    EXPECT_FALSE(form.Tick(Field::RegistrationPacketHex));
+    EXPECT_EQ(form.Text(Field::RegistrationPacket), "");
+    EXPECT_EQ(form.Item(Field::WorkMode), 0);
+    EXPECT_EQ(form.Item(Field::ApnChoice), 0);
+    EXPECT_EQ(form.Text(Field::Apn), "CMNET");
+    EXPECT_EQ(form.ItemText(Field::BaudRate), "115200");
+    EXPECT_EQ(form.Text(Field::Socket1Host), "");
+    EXPECT_TRUE(form.Tick(Field::Socket1Enable));
+    EXPECT_TRUE(form.Tick(Field::HttpSocketEnable));
+    EXPECT_EQ(form.Text(Field::HttpUrl), "/kept");
+    EXPECT_EQ(form.Text(Field::D2dId), "7");
 }
 
 }  // namespace

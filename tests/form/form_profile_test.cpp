@@ -35,10 +35,10 @@ TEST(FormProfile, WorkModeAndViewComeFromTheFileOrTheirDefaults) {
         TempDir dir;
         WriteBytes(dir / "profile.ini", row.file);
         FormModel form;
-        form.SetItem(Field::cbb_WorkMode, 2);
+        form.SetItem(Field::WorkMode, 2);
         form.SetView(kCompactView);
         LoadProfile(IniFile(dir / "profile.ini"), form);
-        EXPECT_EQ(form.Item(Field::cbb_WorkMode), row.workMode);
+        EXPECT_EQ(form.Item(Field::WorkMode), row.workMode);
         EXPECT_EQ(form.View(), row.view);
     }
 }
@@ -47,10 +47,10 @@ TEST(FormProfile, SavedProfileLoadsBackAndKeepsTheFilesOtherKeys) {
     TempDir dir;
     WriteBytes(dir / "profile.ini", "[COM]\nComName=/dev/ttyUSB0\n");
     FormModel saved;
-    saved.SetItem(Field::cbb_WorkMode, 4);
+    saved.SetItem(Field::WorkMode, 4);
     saved.SetView(kCompactView);
-    saved.SetText(Field::edt_TelNo, "13800138000");
-    saved.SetText(Field::mmoHTPHD, "A: 1\r\nB: \xD6\xD0");
+    saved.SetText(Field::SmsModePhone, "13800138000");
+    saved.SetText(Field::HttpHeaders, "A: 1\r\nB: \xD6\xD0");
     {
         IniFile file(dir / "profile.ini");
         SaveProfile(saved, file);

@@ -20,31 +20,31 @@ TEST(FormSettings, IndexesOutsideTheirListsGiveTheDefaults) {
                "[HCM]\nHTPTP=$10\n");
     const IniFile file(dir / "Lx1Cfg.ini");
     FormModel form;
-    form.SetItem(Field::cbb_Com_Parity, 2);
+    form.SetItem(Field::Parity, 2);
     LoadFormSettings(file, form);
     for (const FieldRow& row : FormFields()) {
         if (row.kind == FieldKind::Item && row.section != nullptr) {
             EXPECT_EQ(form.Item(row.field), std::stoi(row.defaultValue)) << row.control;
         }
     }
-    EXPECT_EQ(form.Text(Field::edt_APN_other), "\"CMNET\",\"\",\"\"");
-    EXPECT_EQ(form.ItemText(Field::cbb_Com_BaudRate), "115200");
-    EXPECT_EQ(form.ItemText(Field::cbb_Com_Byte), "8");
-    EXPECT_EQ(form.ItemText(Field::cbb_NetProtocol1), "TCP");
+    EXPECT_EQ(form.Text(Field::Apn), "\"CMNET\",\"\",\"\"");
+    EXPECT_EQ(form.ItemText(Field::BaudRate), "115200");
+    EXPECT_EQ(form.ItemText(Field::DataBits), "8");
+    EXPECT_EQ(form.ItemText(Field::Socket1Protocol), "TCP");
 }
 
 TEST(FormSettings, EveryValueComesBackWhole) {
     TempDir dir;
     FormModel saved;
-    saved.SetText(Field::edtHTPURL, "/" + std::string(300, 'u'));
-    saved.SetText(Field::mmoHTPHD, "Host: a\r\nX: \xD6\xD0\r\n\x80\xFF");
-    saved.SetText(Field::edt_Port3, "123456789");
-    saved.SetTick(Field::chk_HeartbeatFormat, true);
-    saved.SetText(Field::edt_HeartbeatFormat, "ZZ not hex");
+    saved.SetText(Field::HttpUrl, "/" + std::string(300, 'u'));
+    saved.SetText(Field::HttpHeaders, "Host: a\r\nX: \xD6\xD0\r\n\x80\xFF");
+    saved.SetText(Field::Socket3Port, "123456789");
+    saved.SetTick(Field::HeartbeatPacketHex, true);
+    saved.SetText(Field::HeartbeatPacket, "ZZ not hex");
     saved.ChooseApn(kApnOtherChoice);
-    saved.SetText(Field::edt_APN_other, "\"my.apn\",\"u\",\"p\"");
-    saved.SetItem(Field::cbb_RegMode, 1);
-    saved.SetTick(Field::chk_NetPort4, true);
+    saved.SetText(Field::Apn, "\"my.apn\",\"u\",\"p\"");
+    saved.SetItem(Field::RegistrationMode, 1);
+    saved.SetTick(Field::Socket4Enable, true);
     {
         IniFile file(dir / "Lx1Cfg.ini");
         SaveFormSettings(saved, file);
@@ -73,9 +73,9 @@ TEST(FormSettings, OnlyTheHttpHeaderTakesEscapesAsLineEnds) {
         const char* text;
     };
     const Row rows[] = {
-        {Field::mmoHTPHD, "[HCM]\nHTPHD=Host: a\\r\\nX: \\\\b\n", "Host: a\r\nX: \\b"},
-        {Field::edtHTPURL, "[HCM]\nHTPURL=/a\\r\\nb\n", "/a\\r\\nb"},
-        {Field::edt_IP1, "[DTM]\nIP1=h\\r\\n\\\\x\n",
+        {Field::HttpHeaders, "[HCM]\nHTPHD=Host: a\\r\\nX: \\\\b\n", "Host: a\r\nX: \\b"},
+        {Field::HttpUrl, "[HCM]\nHTPURL=/a\\r\\nb\n", "/a\\r\\nb"},
+        {Field::Socket1Host, "[DTM]\nIP1=h\\r\\n\\\\x\n",
          "h\\r\\n\\x"},  // "\\\\": the tool's backslash
     };
     for (const Row& row : rows) {
@@ -92,8 +92,8 @@ TEST(FormSettings, OnlyTheHttpHeaderTakesEscapesAsLineEnds) {
 TEST(FormSettings, BackslashesComeBackInEveryText) {
     TempDir dir;
     FormModel saved;
-    saved.SetText(Field::edt_IP1, "C:\\new\\r\\n");
-    saved.SetText(Field::mmoHTPHD, "A: \\n\r\nB: \\");
+    saved.SetText(Field::Socket1Host, "C:\\new\\r\\n");
+    saved.SetText(Field::HttpHeaders, "A: \\n\r\nB: \\");
     {
         IniFile file(dir / "Lx1Cfg.ini");
         SaveFormSettings(saved, file);
@@ -101,8 +101,8 @@ TEST(FormSettings, BackslashesComeBackInEveryText) {
     }
     FormModel loaded;
     LoadFormSettings(IniFile(dir / "Lx1Cfg.ini"), loaded);
-    EXPECT_EQ(loaded.Text(Field::edt_IP1), saved.Text(Field::edt_IP1));
-    EXPECT_EQ(loaded.Text(Field::mmoHTPHD), saved.Text(Field::mmoHTPHD));
+    EXPECT_EQ(loaded.Text(Field::Socket1Host), saved.Text(Field::Socket1Host));
+    EXPECT_EQ(loaded.Text(Field::HttpHeaders), saved.Text(Field::HttpHeaders));
 }
 
 }  // namespace

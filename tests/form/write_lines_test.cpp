@@ -33,9 +33,9 @@ Lines WriteAllLines(const FormModel& form, bool family2) {
 void SetSocket(FormModel& form, int socket, int protocol, const char* host, const char* port,
                bool enabled) {
     const Field fields[][4] = {
-        {Field::chk_NetPort1, Field::edt_IP1, Field::edt_Port1, Field::cbb_NetProtocol1},
-        {Field::chk_NetPort2, Field::edt_IP2, Field::edt_Port2, Field::cbb_NetProtocol2},
-        {Field::chk_NetPort3, Field::edt_IP3, Field::edt_Port3, Field::cbb_NetProtocol3},
+        {Field::Socket1Enable, Field::Socket1Host, Field::Socket1Port, Field::Socket1Protocol},
+        {Field::Socket2Enable, Field::Socket2Host, Field::Socket2Port, Field::Socket2Protocol},
+        {Field::Socket3Enable, Field::Socket3Host, Field::Socket3Port, Field::Socket3Protocol},
     };
     const auto& [tick, hostField, portField, protocolField] = fields[socket - 1];
     form.SetTick(tick, enabled);
@@ -58,13 +58,13 @@ TEST(WriteAllTest, WorkedExampleByteForByte) {
 
 TEST(WriteAllTest, FullViewSendsTicksOptionsAndUnselectedItems) {
     FormModel form = WorkedExampleForm();
-    form.SetTick(Field::chk_HeartbeatFormat, true);  // already hex: sent as typed
-    form.SetText(Field::edt_HeartbeatFormat, "LOG");
-    form.SetItem(Field::cbb_HeartbeatTo, -1);
-    form.SetItem(Field::cbb_RegMode, 1);
+    form.SetTick(Field::HeartbeatPacketHex, true);  // already hex: sent as typed
+    form.SetText(Field::HeartbeatPacket, "LOG");
+    form.SetItem(Field::HeartbeatTarget, -1);
+    form.SetItem(Field::RegistrationMode, 1);
     SetSocket(form, 3, 1, "h3", "502", true);
-    form.SetTick(Field::chk_ComAtEnable, true);
-    form.SetTick(Field::chk_NetAtEnable, true);
+    form.SetTick(Field::ComAtEnable, true);
+    form.SetTick(Field::NetAtEnable, true);
     const Lines lines = WriteAllLines(form, false);
     EXPECT_EQ(lines.at(2), "AT+CIPPACK=0,\"LOG\",\"-1\"\r\n");
     EXPECT_EQ(lines.at(3), "AT+CIPPACK=1,\"4C4F47494E3A31303031\",\"1\"\r\n");
@@ -75,11 +75,11 @@ TEST(WriteAllTest, FullViewSendsTicksOptionsAndUnselectedItems) {
 
 TEST(WriteAllTest, CloudTickedInsertsNumberAndPassword) {
     FormModel form = WorkedExampleForm();
-    form.SetTick(Field::chkCloudEnalbe, true);
-    form.SetText(Field::lbledtCloud, "12345");
-    form.SetText(Field::lbledtPswd, "pw");
-    form.SetTick(Field::chk_CachEnable, true);
-    form.SetText(Field::lbledtResoc, " 1 0 ");
+    form.SetTick(Field::CloudEnable, true);
+    form.SetText(Field::CloudNumber, "12345");
+    form.SetText(Field::CloudPassword, "pw");
+    form.SetTick(Field::CacheEnable, true);
+    form.SetText(Field::ReconnectInterval, " 1 0 ");
     const Lines lines = WriteAllLines(form, true);
     const Lines inserted(lines.begin() + 10, lines.end() - 5);
     EXPECT_EQ(inserted, WithCrLf({"AT+CLOUDEN=ON", "AT+CLOUDID=12345", "AT+CLOUDPA=pw",
@@ -90,9 +90,9 @@ TEST(WriteAllTest, CompactViewTakesOnlySocketOneAndTheTimes) {
     FormModel form = WorkedExampleForm();
     form.SetView(kCompactView);
     SetSocket(form, 1, 1, "myhost", "5000", false);  // the tick is ignored
-    form.SetText(Field::edt_RestartTime, "99");      // ignored too
-    form.SetItem(Field::cbb_HeartbeatTo, 1);
-    form.SetTick(Field::chk_ComAtEnable, true);
+    form.SetText(Field::RestartTime, "99");          // ignored too
+    form.SetItem(Field::HeartbeatTarget, 1);
+    form.SetTick(Field::ComAtEnable, true);
     const Lines expected = WithCrLf(Concat(
         {
             "AT+CIVER?",
@@ -115,12 +115,12 @@ TEST(WriteAllTest, CompactViewTakesOnlySocketOneAndTheTimes) {
 
 TEST(WriteAllTest, HttpdClientModeUsesSocketFiveAndTheHttpFields) {
     FormModel form = WorkedExampleForm();
-    form.SetItem(Field::cbb_WorkMode, 3);
-    form.SetText(Field::edt_IP5, "web.example");
-    form.SetText(Field::edt_Port5, "80");
-    form.SetText(Field::edtHTPURL, "/path?a=1");
-    form.SetText(Field::mmoHTPHD, "Accept: */*\r\nX: y");
-    form.SetItem(Field::cbbHTPTP, 1);  // POST
+    form.SetItem(Field::WorkMode, 3);
+    form.SetText(Field::HttpHost, "web.example");
+    form.SetText(Field::HttpPort, "80");
+    form.SetText(Field::HttpUrl, "/path?a=1");
+    form.SetText(Field::HttpHeaders, "Accept: */*\r\nX: y");
+    form.SetItem(Field::HttpMethod, 1);  // POST
     Lines tail = kTail;
     tail[0] = "AT+CIMOD=\"3\"";
     const Lines expected = WithCrLf(Concat(
@@ -140,8 +140,8 @@ TEST(WriteAllTest, HttpdClientModeUsesSocketFiveAndTheHttpFields) {
 
 TEST(WriteAllTest, SmsModeSendsTheTargetNumberSecond) {
     FormModel form = WorkedExampleForm();
-    form.SetItem(Field::cbb_WorkMode, 4);
-    form.SetText(Field::edt_TelNo, "10086");
+    form.SetItem(Field::WorkMode, 4);
+    form.SetText(Field::SmsModePhone, "10086");
     const Lines lines = WriteAllLines(form, true);
     ASSERT_EQ(lines.size(), 7u);
     EXPECT_EQ(lines[1], "AT+CIPNUM=10086\r\n");
@@ -150,7 +150,7 @@ TEST(WriteAllTest, SmsModeSendsTheTargetNumberSecond) {
 
 TEST(WriteAllTest, SerialCommandModeSendsVersionAndTailOnly) {
     FormModel form = WorkedExampleForm();
-    form.SetItem(Field::cbb_WorkMode, 1);
+    form.SetItem(Field::WorkMode, 1);
     Lines tail = kTail;
     tail[0] = "AT+CIMOD=\"1\"";
     const Lines expected = WithCrLf(Concat({"AT+CIVER?"}, tail));
@@ -162,7 +162,7 @@ TEST(WriteAllTest, UnknownViewAndNoWorkModeAddNoModeLines) {
     FormModel form = WorkedExampleForm();
     form.SetView(7);
     EXPECT_EQ(WriteAllLines(form, true).size(), 6u);
-    form.SetItem(Field::cbb_WorkMode, -1);
+    form.SetItem(Field::WorkMode, -1);
     const Lines lines = WriteAllLines(form, true);
     ASSERT_EQ(lines.size(), 6u);
     EXPECT_EQ(lines[1], "AT+CIMOD=\"-1\"\r\n");
@@ -170,10 +170,10 @@ TEST(WriteAllTest, UnknownViewAndNoWorkModeAddNoModeLines) {
 
 TEST(WriteAllTest, TailCarriesTheDeviceUartCode) {
     FormModel form = WorkedExampleForm();
-    form.SetItem(Field::cbb_Com_Byte, 0);
-    form.SetItem(Field::cbb_Com_Stop, 1);
-    form.SetItem(Field::cbb_Com_Parity, 2);
-    form.SetItem(Field::cbb_Com_BaudRate, 5);  // 9600
+    form.SetItem(Field::DataBits, 0);
+    form.SetItem(Field::StopBits, 1);
+    form.SetItem(Field::Parity, 2);
+    form.SetItem(Field::BaudRate, 5);  // 9600
     const Lines lines = WriteAllLines(form, false);
     EXPECT_EQ(lines.at(lines.size() - 3), "AT+ICF=4,1\r\n");
     EXPECT_EQ(lines.at(lines.size() - 2), "AT+CIPR=9600\r\n");
@@ -190,7 +190,7 @@ TEST(ReadAllTest, FamilyQueriesByWorkMode) {
     };
     for (const auto& row : rows) {
         FormModel form;
-        form.SetItem(Field::cbb_WorkMode, row.workMode);
+        form.SetItem(Field::WorkMode, row.workMode);
         OrderList orders;
         AppendFamilyQueries(form, orders);
         EXPECT_EQ(orders.Lines(), WithCrLf(row.queries)) << row.workMode;
@@ -199,8 +199,8 @@ TEST(ReadAllTest, FamilyQueriesByWorkMode) {
 
 TEST(WriteAllTest, AnEmptyCloudPasswordIsNotSent) {
     FormModel form = WorkedExampleForm();
-    form.SetTick(Field::chkCloudEnalbe, true);
-    form.SetText(Field::lbledtCloud, "12345");
+    form.SetTick(Field::CloudEnable, true);
+    form.SetText(Field::CloudNumber, "12345");
     const Lines lines = WriteAllLines(form, true);
     const Lines inserted(lines.begin() + 10, lines.end() - 5);
     EXPECT_EQ(inserted,

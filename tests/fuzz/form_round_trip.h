@@ -36,8 +36,7 @@ inline void CheckFormRoundTrip(const FormModel& form) {
                                              : UnescapeOneLineIniValue(EscapeIniValue(text));
                 // The APN value of the first two choices is the choice's own.
                 Check(loaded.Text(row.field) == kept ||
-                      (row.field == Field::edt_APN_other &&
-                       form.Item(Field::cbb_APN) != kApnOtherChoice));
+                      (row.field == Field::Apn && form.Item(Field::ApnChoice) != kApnOtherChoice));
                 break;
             }
             case FieldKind::Item: {

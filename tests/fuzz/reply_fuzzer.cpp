@@ -30,7 +30,7 @@ void RunBlock(const std::string& block, std::uint8_t operation) {
     dtu::OrderList orders;
     dtu::Engine engine(orders, port, timers, host);
     // The block's length picks the form's work mode and view.
-    host.form.SetItem(dtu::Field::cbb_WorkMode, static_cast<int>(block.size() % 5));
+    host.form.SetItem(dtu::Field::WorkMode, static_cast<int>(block.size() % 5));
     host.form.SetView(static_cast<int>(block.size() / 5 % 2));
 
     engine.BeginAction(operation);

@@ -92,10 +92,10 @@ void CouplingsTest::factoryResetNoChangesNothing() {
     QVERIFY(answer.noIsDefault);
     QVERIFY(!answer.hasIcon);
     const dtu::FormModel after = ReadForm(fixture.window());
-    QCOMPARE(after.Text(Field::edt_APN_other), before.Text(Field::edt_APN_other));
-    QCOMPARE(after.Item(Field::cbb_WorkMode), 4);
-    QVERIFY(after.Tick(Field::chk_HeartbeatFormat));
-    QCOMPARE(after.Text(Field::edt_HeartbeatFormat), before.Text(Field::edt_HeartbeatFormat));
+    QCOMPARE(after.Text(Field::Apn), before.Text(Field::Apn));
+    QCOMPARE(after.Item(Field::WorkMode), 4);
+    QVERIFY(after.Tick(Field::HeartbeatPacketHex));
+    QCOMPARE(after.Text(Field::HeartbeatPacket), before.Text(Field::HeartbeatPacket));
     QCOMPARE(fixture.window().Session().Orders().Lines(),
              std::vector<std::string>{"AT+CIRESET\r\n"});
 }
@@ -110,24 +110,24 @@ void CouplingsTest::factoryResetYesBlanksForm() {
     fixture.find<QPushButton>("btn_Default")->click();
     const dtu::FormModel form = ReadForm(fixture.window());
     QCOMPARE(fixture.find<QComboBox>("cbb_APN")->currentIndex(), 0);
-    QCOMPARE(form.Text(Field::edt_APN_other), std::string("CMNET"));
-    QCOMPARE(form.ItemText(Field::cbb_Com_BaudRate), std::string("115200"));
-    QCOMPARE(form.Item(Field::cbb_Com_Byte), 1);
-    QCOMPARE(form.Item(Field::cbb_WorkMode), 0);
+    QCOMPARE(form.Text(Field::Apn), std::string("CMNET"));
+    QCOMPARE(form.ItemText(Field::BaudRate), std::string("115200"));
+    QCOMPARE(form.Item(Field::DataBits), 1);
+    QCOMPARE(form.Item(Field::WorkMode), 0);
     QCOMPARE(fixture.find<QStackedWidget>("rzpgcntrl_WorkMode")->currentIndex(), 0);
-    QVERIFY(form.Tick(Field::chk_NetPort1));
-    QVERIFY(!form.Tick(Field::chk_NetPort3));
-    QCOMPARE(form.ItemText(Field::cbb_NetProtocol2), std::string("TCP"));
-    QVERIFY(form.Text(Field::edt_IP1).empty() && form.Text(Field::edt_IP5).empty() &&
-            form.Text(Field::edt_Port5).empty());
+    QVERIFY(form.Tick(Field::Socket1Enable));
+    QVERIFY(!form.Tick(Field::Socket3Enable));
+    QCOMPARE(form.ItemText(Field::Socket2Protocol), std::string("TCP"));
+    QVERIFY(form.Text(Field::Socket1Host).empty() && form.Text(Field::HttpHost).empty() &&
+            form.Text(Field::HttpPort).empty());
     QVERIFY(fixture.find<QCheckBox>("chk_NetPort5")->isChecked());
-    QVERIFY(form.Text(Field::edt_HeartbeatFormat).empty() &&
-            form.Text(Field::edt_RegFormat).empty());
-    QVERIFY(!form.Tick(Field::chk_HeartbeatFormat) && !form.Tick(Field::chk_RegFormat));
+    QVERIFY(form.Text(Field::HeartbeatPacket).empty() &&
+            form.Text(Field::RegistrationPacket).empty());
+    QVERIFY(!form.Tick(Field::HeartbeatPacketHex) && !form.Tick(Field::RegistrationPacketHex));
     QVERIFY(!fixture.find<QCheckBox>("chk_D2DEnable")->isChecked());
-    QVERIFY(!form.Tick(Field::chkCloudEnalbe) && form.Text(Field::lbledtCloud).empty());
+    QVERIFY(!form.Tick(Field::CloudEnable) && form.Text(Field::CloudNumber).empty());
     QVERIFY(!fixture.find("lbledtCloud")->isEnabled());
-    QVERIFY(form.Text(Field::edt_TelNo).empty() && form.Text(Field::lbledtResoc).empty());
+    QVERIFY(form.Text(Field::SmsModePhone).empty() && form.Text(Field::ReconnectInterval).empty());
     // The port is closed, so the list stays with its one line unsent.
     QCOMPARE(fixture.window().Session().Orders().Lines(),
              std::vector<std::string>{"AT+CIRELOAD\r\n"});

@@ -187,7 +187,7 @@ void DispatchTest::unusableRepliesChangeNothing() {
     dtu::BuildWriteAllOrders(before, expected);
     dtu::BuildWriteAllOrders(after, actual);
     QCOMPARE(actual.Lines(), expected.Lines());
-    QCOMPARE(after.Text(dtu::Field::edt_TelNo), before.Text(dtu::Field::edt_TelNo));
+    QCOMPARE(after.Text(dtu::Field::SmsModePhone), before.Text(dtu::Field::SmsModePhone));
     QCOMPARE(fixture.find<QComboBox>("cbb_APN")->currentIndex(), apnItem);
 }
 

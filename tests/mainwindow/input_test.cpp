@@ -246,7 +246,7 @@ void InputTest::typingLimitCutsTypingOnly() {
     fixture.window().Session().DispatchReply("CIPSTART", "2,TCP,host,1234567,1");
     auto* port = fixture.find<QLineEdit>("edt_Port2");
     QCOMPARE(port->text(), QString("1234567"));
-    QCOMPARE(ReadForm(fixture.window()).Text(dtu::Field::edt_Port2), std::string("1234567"));
+    QCOMPARE(ReadForm(fixture.window()).Text(dtu::Field::Socket2Port), std::string("1234567"));
     port->setFocus();
     port->end(false);
     QTest::keyClicks(port, "8");

@@ -150,7 +150,7 @@ void SettingsTest::saveThenLoadRestoresEveryKey() {
     QVERIFY(file.contains("\nAPN Index=1\n"));
     QVERIFY(file.contains("\nAPN Str=\"UNINET\",\"\",\"\"\n"));
     QCOMPARE(fixture.shown("cbb_APN"), QString("联通"));
-    QCOMPARE(ReadForm(fixture.window()).Text(dtu::Field::mmoHTPHD),
+    QCOMPARE(ReadForm(fixture.window()).Text(dtu::Field::HttpHeaders),
              std::string("Host: x\r\nAccept: */*"));
 }
 

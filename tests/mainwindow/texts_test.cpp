@@ -155,10 +155,10 @@ void TextsTest::binderLeavesOutAControlOfAnotherClass() {
     dtu::FormModel model;
     dtu::FormBinder binder(nullptr, named, model);
 
-    QCOMPARE(binder.Control(dtu::Field::edt_IP1), nullptr);
+    QCOMPARE(binder.Control(dtu::Field::Socket1Host), nullptr);
     QVERIFY(std::ranges::count(named.Missing(), "edt_IP1") == 1);
     edit.setText("6060");
-    QCOMPARE(model.Text(dtu::Field::edt_Port1), std::string("6060"));
+    QCOMPARE(model.Text(dtu::Field::Socket1Port), std::string("6060"));
 }
 
 void TextsTest::hintSwitchSwallowsToolTips() {

@@ -61,7 +61,7 @@ TEST_P(BothServersTest, ReadAllOfTheWorkedDeviceFillsTheForm) {
               (Lines{"AT+CIVER?\r\n", "AT+CIPR?\r\n", "AT+ICF?\r\n", "AT+CIPSCONT?\r\n",
                      "AT+CLOUDEN?\r\n", "AT+CLOUDID?\r\n", "AT+CACHE?\r\n", "AT+RESOC?\r\n"}));
     EXPECT_EQ(session.FirmwareVersion(), "V3.38");
-    EXPECT_EQ(session.Form().Text(Field::edt_IP1), "dtu.example.net");
+    EXPECT_EQ(session.Form().Text(Field::Socket1Host), "dtu.example.net");
     EXPECT_TRUE(Logged(LogKind::Error).empty());
 }
 
@@ -115,8 +115,8 @@ TEST_F(Rfc2217Test, TheServerLineFollowsTheDevicesNewUart) {
     Open(Server::Rfc2217);
     FormModel& form = session.Form();
     LoadWorkedExample(form);
-    form.SetItem(Field::cbb_Com_Stop, 1);      // 8 data bits, 2 stop bits, no parity
-    form.SetItem(Field::cbb_Com_BaudRate, 9);  // at 57600
+    form.SetItem(Field::StopBits, 1);  // 8 data bits, 2 stop bits, no parity
+    form.SetItem(Field::BaudRate, 9);  // at 57600
     session.WriteAll();
     ASSERT_TRUE(RunToVerdict());
     EXPECT_EQ(outcomes.back().end, RunEnd::Success);
@@ -153,7 +153,7 @@ TEST_F(RawTcpTest, WriteAllThatChangesTheUartTellsToSetTheServer) {
     Open(Server::RawTcp);
     FormModel& form = session.Form();
     LoadWorkedExample(form);
-    form.SetItem(Field::cbb_Com_BaudRate, 9);  // 57600
+    form.SetItem(Field::BaudRate, 9);  // 57600
     session.WriteAll();
     ASSERT_TRUE(RunToVerdict());
     EXPECT_EQ(outcomes.back().end, RunEnd::ReopenFailed);

@@ -120,6 +120,7 @@ public:
         log.push_back({NoteLogKind(note), NoteText(note, TLangList())});
     }
     void ShowProgress(const Progress& shown) override { progress.push_back(shown); }
+    void BuildReadAll(OrderList& orders) const override { BuildReadAllOrders(orders); }
     void BuildWriteAll(OrderList& orders) const override { BuildWriteAllOrders(form, orders); }
     void AppendFamilyQueries(OrderList& orders) const override {
         dtu::AppendFamilyQueries(form, orders);
@@ -127,12 +128,12 @@ public:
     void InsertFamilySetLines(OrderList& orders) const override {
         dtu::InsertFamilySetLines(form, orders);
     }
-    int WorkMode() const override { return form.Item(Field::cbb_WorkMode); }
+    int WorkMode() const override { return form.Item(Field::WorkMode); }
     LineChange DeviceUart(bool format) const override {
         const auto text = [this](Field field) { return form.ItemText(field); };
-        return format ? LineChange{std::nullopt, text(Field::cbb_Com_Parity),
-                                   text(Field::cbb_Com_Byte), text(Field::cbb_Com_Stop)}
-                      : LineChange{text(Field::cbb_Com_BaudRate), {}, {}, {}};
+        return format ? LineChange{std::nullopt, text(Field::Parity), text(Field::DataBits),
+                                   text(Field::StopBits)}
+                      : LineChange{text(Field::BaudRate), {}, {}, {}};
     }
     std::pair<std::string, std::string> Sms() const override { return sms; }
     bool ApplyReply(const ReplyValue& reply) override {
@@ -141,7 +142,7 @@ public:
             return false;
         }
         if (CmdByName(reply.name) == TCmd::CIMOD && !reply.value.empty()) {
-            form.SetItem(Field::cbb_WorkMode, reply.value[0] - '0');
+            form.SetItem(Field::WorkMode, reply.value[0] - '0');
         }
         return true;
     }
@@ -152,7 +153,7 @@ public:
     void EnableFamilyControls(bool enable) override { familyControls.push_back(enable); }
     void ResetFormForFactory() override {
         ++factoryResets;
-        form.SetText(Field::edt_APN_other, "CMNET");
+        form.SetText(Field::Apn, "CMNET");
     }
     void PortChanged() override { ++portChanged; }
     void RunFinished(const RunOutcome& outcome) override { outcomes.push_back(outcome); }

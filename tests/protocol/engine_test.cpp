@@ -81,7 +81,7 @@ public:
             const std::string& line = Sent().back();
             if (line == "AT+CIPSCONT?\r\n") {
                 Lines page = kSocketsPage;
-                page[7] = "+CIMOD:" + std::to_string(host.form.Item(Field::cbb_WorkMode));
+                page[7] = "+CIMOD:" + std::to_string(host.form.Item(Field::WorkMode));
                 Reply(Answer(page));
                 continue;
             }
@@ -424,7 +424,7 @@ TEST_F(EngineTest, ReadAllWithFamilyTwoAppendsQueriesAndCountsThemAtOnce) {
     for (const Row row : {Row{0, 8}, Row{3, 7}, Row{1, 4}}) {
         port.written.clear();
         host.progress.clear();
-        host.form.SetItem(Field::cbb_WorkMode, row.workMode);
+        host.form.SetItem(Field::WorkMode, row.workMode);
         engine.BeginAction(1);
         engine.ReadAll();
         Reply("\r\n+CIVER:V3.38\r\n\r\nOK\r\n");
@@ -437,7 +437,7 @@ TEST_F(EngineTest, ReadAllWithFamilyTwoAppendsQueriesAndCountsThemAtOnce) {
 }
 
 TEST_F(EngineTest, ReadAllAlsoQueriesThePageOfTheModeTheDeviceReports) {
-    host.form.SetItem(Field::cbb_WorkMode, 0);
+    host.form.SetItem(Field::WorkMode, 0);
     engine.BeginAction(1);
     engine.ReadAll();
     Reply("\r\n+CIVER:V3.38\r\n\r\nOK\r\n");
@@ -479,10 +479,10 @@ TEST_F(EngineTest, WriteAllOfTheWorkedExampleSendsEighteenLines) {
 }
 
 TEST_F(EngineTest, AcknowledgedUartChangeReopensThePortWithTheFormsTexts) {
-    host.form.SetItem(Field::cbb_Com_Parity, 2);    // EVEN
-    host.form.SetItem(Field::cbb_Com_Byte, 0);      // 7
-    host.form.SetItem(Field::cbb_Com_Stop, 1);      // 2
-    host.form.SetItem(Field::cbb_Com_BaudRate, 5);  // 9600
+    host.form.SetItem(Field::Parity, 2);    // EVEN
+    host.form.SetItem(Field::DataBits, 0);  // 7
+    host.form.SetItem(Field::StopBits, 1);  // 2
+    host.form.SetItem(Field::BaudRate, 5);  // 9600
     StartRun({"AT+ICF=4,1\r\n", "AT+CIPR=9600\r\n", "ATW\r\n"});
     Reply(kOk);
     ASSERT_EQ(port.reopens.size(), 1u);
@@ -697,8 +697,8 @@ TEST(EngineValuesTest, EachValueOfAnAnswerCountsByItsOwnLineWhateverTheOrder) {
         FormHost host;
         OrderList orders;
         Engine engine(orders, port, timers, host);
-        host.form.SetItem(Field::cbb_WorkMode, 1);  // not the device's
-        host.form.SetText(Field::edt_HeartbeatTime, "77");
+        host.form.SetItem(Field::WorkMode, 1);  // not the device's
+        host.form.SetText(Field::HeartbeatPeriod, "77");
         orders.AddQueryOrder("CIPSCONT");
         engine.StartList();
         engine.HandleReceived(Answer(row.page));
@@ -706,8 +706,8 @@ TEST(EngineValuesTest, EachValueOfAnAnswerCountsByItsOwnLineWhateverTheOrder) {
         EXPECT_EQ(host.outcomes[0].notRead, row.notRead) << row.name;
         EXPECT_EQ(host.outcomes[0].end, row.notRead.empty() ? RunEnd::Success : RunEnd::Incomplete)
             << row.name;
-        EXPECT_EQ(host.form.Text(Field::edt_IP1), "h1") << row.name;
-        EXPECT_EQ(host.form.Text(Field::edt_HeartbeatTime),
+        EXPECT_EQ(host.form.Text(Field::Socket1Host), "h1") << row.name;
+        EXPECT_EQ(host.form.Text(Field::HeartbeatPeriod),
                   row.notRead == Lines{"AT+CIPCFG?\r\n"} ? "77" : "50")
             << row.name;
     }

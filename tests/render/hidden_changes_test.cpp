@@ -19,16 +19,16 @@ struct TriggerRow {
 TEST(HiddenChanges, QuestionComesForChangesThatMatter) {
     const TriggerRow rows[] = {
         // A factory-default device: sockets 2 to 4 off, their hosts empty.
-        {"sockets off stay off", {F::edt_IP2, F::edt_IP3, F::edt_IP4}, {}},
-        {"protocol and port of a socket off", {F::cbb_NetProtocol3, F::edt_Port3}, {}},
+        {"sockets off stay off", {F::Socket2Host, F::Socket3Host, F::Socket4Host}, {}},
+        {"protocol and port of a socket off", {F::Socket3Protocol, F::Socket3Port}, {}},
         {"a socket on is turned off",
-         {F::edt_IP2, F::chk_NetPort2, F::edt_IP4},
-         {F::edt_IP2, F::chk_NetPort2}},
-        {"socket 1 turned on", {F::chk_NetPort1}, {F::chk_NetPort1}},
-        {"cloud turned off", {F::chkCloudEnalbe}, {F::chkCloudEnalbe}},
-        {"cache turned off", {F::chk_CachEnable}, {F::chk_CachEnable}},
-        {"reconnect interval", {F::lbledtResoc, F::edt_Port4}, {F::lbledtResoc}},
-        {"restart time", {F::edt_RestartTime}, {F::edt_RestartTime}},
+         {F::Socket2Host, F::Socket2Enable, F::Socket4Host},
+         {F::Socket2Host, F::Socket2Enable}},
+        {"socket 1 turned on", {F::Socket1Enable}, {F::Socket1Enable}},
+        {"cloud turned off", {F::CloudEnable}, {F::CloudEnable}},
+        {"cache turned off", {F::CacheEnable}, {F::CacheEnable}},
+        {"reconnect interval", {F::ReconnectInterval, F::Socket4Port}, {F::ReconnectInterval}},
+        {"restart time", {F::RestartTime}, {F::RestartTime}},
     };
     for (const TriggerRow& row : rows) {
         SCOPED_TRACE(row.name);

@@ -21,9 +21,9 @@ class EndToEndTest : public SessionFixture {};
 
 TEST_F(EndToEndTest, ReadAllFillsTheFormWithFamilyTwoQueries) {
     FormModel& form = session.Form();
-    form.SetText(Field::edt_HeartbeatTime, "99");
-    form.SetTick(Field::chk_NetPort2, true);
-    form.SetItem(Field::cbb_Com_Parity, 2);
+    form.SetText(Field::HeartbeatPeriod, "99");
+    form.SetTick(Field::Socket2Enable, true);
+    form.SetItem(Field::Parity, 2);
     session.ReadAll();
     ASSERT_TRUE(RunToVerdict());
     EXPECT_EQ(outcomes.back().end, RunEnd::Success);
@@ -32,12 +32,12 @@ TEST_F(EndToEndTest, ReadAllFillsTheFormWithFamilyTwoQueries) {
               (Lines{"AT+CIVER?\r\n", "AT+CIPR?\r\n", "AT+ICF?\r\n", "AT+CIPSCONT?\r\n",
                      "AT+CLOUDEN?\r\n", "AT+CLOUDID?\r\n", "AT+CACHE?\r\n", "AT+RESOC?\r\n"}));
     EXPECT_EQ(session.FirmwareVersion(), "V3.38");
-    EXPECT_EQ(form.Text(Field::edt_HeartbeatTime), "50");
-    EXPECT_EQ(form.Text(Field::edt_IP1), "dtu.example.net");
-    EXPECT_FALSE(form.Tick(Field::chk_NetPort2));
-    EXPECT_EQ(form.ItemText(Field::cbb_Com_Parity), "NONE");
-    EXPECT_EQ(form.Text(Field::edt_APN_other), "\"CMNET\",\"\",\"\"");
-    EXPECT_EQ(form.Text(Field::lbledtResoc), "5");
+    EXPECT_EQ(form.Text(Field::HeartbeatPeriod), "50");
+    EXPECT_EQ(form.Text(Field::Socket1Host), "dtu.example.net");
+    EXPECT_FALSE(form.Tick(Field::Socket2Enable));
+    EXPECT_EQ(form.ItemText(Field::Parity), "NONE");
+    EXPECT_EQ(form.Text(Field::Apn), "\"CMNET\",\"\",\"\"");
+    EXPECT_EQ(form.Text(Field::ReconnectInterval), "5");
     EXPECT_TRUE(Logged(LogKind::Error).empty());
     EXPECT_FALSE(lastProgress.visible);
 }
@@ -54,11 +54,11 @@ TEST_F(EndToEndTest, ReadAllOfAnOlderFirmwareSendsFourQueries) {
 TEST_F(EndToEndTest, WriteAllReachesTheDeviceAndThePortFollowsItsNewUart) {
     FormModel& form = session.Form();
     LoadWorkedExample(form);
-    form.SetText(Field::edt_HeartbeatTime, "60");
-    form.SetItem(Field::cbb_NetProtocol1, 1);
-    form.SetText(Field::edt_Port1, "5000");
-    form.SetItem(Field::cbb_Com_Stop, 1);      // 8 data bits, 2 stop bits, no parity
-    form.SetItem(Field::cbb_Com_BaudRate, 9);  // at 57600
+    form.SetText(Field::HeartbeatPeriod, "60");
+    form.SetItem(Field::Socket1Protocol, 1);
+    form.SetText(Field::Socket1Port, "5000");
+    form.SetItem(Field::StopBits, 1);  // 8 data bits, 2 stop bits, no parity
+    form.SetItem(Field::BaudRate, 9);  // at 57600
 
     session.WriteAll();
     ASSERT_TRUE(RunToVerdict());
@@ -81,13 +81,14 @@ TEST_F(EndToEndTest, WriteAllReachesTheDeviceAndThePortFollowsItsNewUart) {
 TEST_F(EndToEndTest, WriteAllNamesTheSettingsTheDeviceRefused) {
     FormModel& form = session.Form();
     LoadWorkedExample(form);
-    form.SetTick(Field::chk_HeartbeatFormat, true);
-    form.SetText(Field::edt_HeartbeatFormat, "HELLO");  // not hexadecimal
+    form.SetTick(Field::HeartbeatPacketHex, true);
+    form.SetText(Field::HeartbeatPacket, "HELLO");  // not hexadecimal
     // A value that would break its line is never sent.
-    form.SetText(Field::edt_Port2, "6060s");
-    EXPECT_EQ(session.WriteAll(), (std::vector<ValueProblem>{{Field::edt_Port2, ValueRule::Port}}));
+    form.SetText(Field::Socket2Port, "6060s");
+    EXPECT_EQ(session.WriteAll(),
+              (std::vector<ValueProblem>{{Field::Socket2Port, ValueRule::Port}}));
     EXPECT_FALSE(session.Running());
-    form.SetText(Field::edt_Port2, "6060");
+    form.SetText(Field::Socket2Port, "6060");
     EXPECT_EQ(session.WriteAll(), std::vector<ValueProblem>{});
     ASSERT_TRUE(RunToVerdict());
     EXPECT_EQ(outcomes.back().end, RunEnd::Incomplete);
@@ -97,7 +98,7 @@ TEST_F(EndToEndTest, WriteAllNamesTheSettingsTheDeviceRefused) {
 }
 
 TEST_F(EndToEndTest, FactoryResetRestoresTheDefaults) {
-    session.Form().SetItem(Field::cbb_WorkMode, 4);
+    session.Form().SetItem(Field::WorkMode, 4);
     session.SendRaw("AT+CIPNUM=123\r\n");
     ASSERT_TRUE(RunUntilLogged("lang_Info_DoSuccess"));
     ASSERT_EQ(device->Running().smsNumber, "123");
@@ -105,21 +106,20 @@ TEST_F(EndToEndTest, FactoryResetRestoresTheDefaults) {
     session.FactoryReset();
     ASSERT_TRUE(RunToVerdict());
     EXPECT_EQ(outcomes.back().end, RunEnd::Success);
-    EXPECT_EQ(session.Form().Item(Field::cbb_WorkMode), 0);
+    EXPECT_EQ(session.Form().Item(Field::WorkMode), 0);
     EXPECT_EQ(device->ReceivedLines().back(), "AT+CIRELOAD\r\n");
     EXPECT_EQ(device->Running(), sim::DeviceConfig{});
 }
 
 TEST_F(EndToEndTest, DataModeAndSmsAreDirectSends) {
     // Neither the number nor a lone line end in the message may end the line early.
-    session.Form().SetText(Field::edt_Sms_TelNo, "1\r\nAT+CIRELOAD");
-    session.Form().SetText(Field::mmo_Sms_Msg, "hi\rAT+CIRELOAD");
-    EXPECT_EQ(session.SendSms(),
-              (std::vector<ValueProblem>{{Field::edt_Sms_TelNo, ValueRule::Phone},
-                                         {Field::mmo_Sms_Msg, ValueRule::Text}}));
+    session.Form().SetText(Field::SmsPhone, "1\r\nAT+CIRELOAD");
+    session.Form().SetText(Field::SmsMessage, "hi\rAT+CIRELOAD");
+    EXPECT_EQ(session.SendSms(), (std::vector<ValueProblem>{{Field::SmsPhone, ValueRule::Phone},
+                                                            {Field::SmsMessage, ValueRule::Text}}));
     EXPECT_TRUE(device->ReceivedLines().empty());
-    session.Form().SetText(Field::edt_Sms_TelNo, "138 0000");
-    session.Form().SetText(Field::mmo_Sms_Msg, "hello,\r\nworld");
+    session.Form().SetText(Field::SmsPhone, "138 0000");
+    session.Form().SetText(Field::SmsMessage, "hello,\r\nworld");
     EXPECT_EQ(session.SendSms(), std::vector<ValueProblem>{});
     ASSERT_TRUE(RunUntilLogged("lang_Info_DoSuccess"));
     EXPECT_EQ(device->SentSms(), (std::vector<sim::Sms>{{"1380000", "hello,world"}}));
@@ -242,7 +242,7 @@ TEST_F(EndToEndTest, EveryFaultOfTheDeviceEndsInItsTrueVerdict) {
         ASSERT_TRUE(session.OpenPort({faulty->SlavePath(), "115200", "NONE", "8", "1"}).Opened());
         session.SetReplyTimeout(400ms);
         LoadWorkedExample(session.Form());
-        session.Form().SetText(Field::edt_HeartbeatTime, "77");  // the device holds 50
+        session.Form().SetText(Field::HeartbeatPeriod, "77");  // the device holds 50
         log.clear();
         if (row.action == readAll) {
             session.ReadAll();
@@ -257,7 +257,7 @@ TEST_F(EndToEndTest, EveryFaultOfTheDeviceEndsInItsTrueVerdict) {
         EXPECT_FALSE(lastProgress.visible);
         if (row.end == RunEnd::Success) {
             EXPECT_EQ(session.FirmwareVersion(), "V3.38");
-            EXPECT_EQ(session.Form().Text(Field::edt_HeartbeatTime),
+            EXPECT_EQ(session.Form().Text(Field::HeartbeatPeriod),
                       row.action == readAll ? "50" : "77");
         }
         session.ClosePort();
@@ -275,12 +275,12 @@ TEST_F(EndToEndTest, GbkTextTheToolWritesIsReadBack) {
     session.ReadAll();
     ASSERT_TRUE(RunToVerdict());
     EXPECT_EQ(outcomes.back().end, RunEnd::Success);
-    EXPECT_EQ(session.Form().Text(Field::edtHTPURL), url);
-    EXPECT_EQ(session.Form().Text(Field::mmoHTPHD), "Host:\xD6\xD0");
+    EXPECT_EQ(session.Form().Text(Field::HttpUrl), url);
+    EXPECT_EQ(session.Form().Text(Field::HttpHeaders), "Host:\xD6\xD0");
 }
 
 TEST_F(EndToEndTest, RateWithoutAStandardConstantIsHeard) {
-    session.Form().SetItem(Field::cbb_Com_BaudRate, 6);  // 14400: the port follows the device
+    session.Form().SetItem(Field::BaudRate, 6);  // 14400: the port follows the device
     session.SendRaw("AT+CIPR=14400\r\n");
     ASSERT_TRUE(RunUntilLogged("lang_Info_DoSuccess"));
     EXPECT_EQ(session.PortSettings().baudRate, "14400");
@@ -288,7 +288,7 @@ TEST_F(EndToEndTest, RateWithoutAStandardConstantIsHeard) {
     session.ReadAll();
     ASSERT_TRUE(RunToVerdict());
     EXPECT_EQ(outcomes.back().end, RunEnd::Success);
-    EXPECT_EQ(session.Form().ItemText(Field::cbb_Com_BaudRate), "14400");
+    EXPECT_EQ(session.Form().ItemText(Field::BaudRate), "14400");
     EXPECT_EQ(device->IgnoredBytes(), 0u);
 }
 

@@ -8,40 +8,40 @@ namespace dtu {
 // transmission, full view, socket 1 only, both hex boxes unticked, 115200 8N1,
 // reconnect interval 10.
 inline void LoadWorkedExample(FormModel& form) {
-    form.SetItem(Field::cbb_WorkMode, 0);
+    form.SetItem(Field::WorkMode, 0);
     form.SetView(kFullView);
-    form.SetTick(Field::chk_HeartbeatFormat, false);
-    form.SetTick(Field::chk_RegFormat, false);
-    form.SetText(Field::edt_HeartbeatFormat, "LOG");
-    form.SetText(Field::edt_RegFormat, "LOGIN:1001");
-    form.SetText(Field::edt_HeartbeatTime, "50");
-    form.SetText(Field::edt_WaitTime, "10");
-    form.SetText(Field::edt_RestartTime, "1800");
-    form.SetItem(Field::cbb_HeartbeatTo, 0);
-    form.SetItem(Field::cbb_RegMode, 0);
+    form.SetTick(Field::HeartbeatPacketHex, false);
+    form.SetTick(Field::RegistrationPacketHex, false);
+    form.SetText(Field::HeartbeatPacket, "LOG");
+    form.SetText(Field::RegistrationPacket, "LOGIN:1001");
+    form.SetText(Field::HeartbeatPeriod, "50");
+    form.SetText(Field::PackingTime, "10");
+    form.SetText(Field::RestartTime, "1800");
+    form.SetItem(Field::HeartbeatTarget, 0);
+    form.SetItem(Field::RegistrationMode, 0);
     const Field sockets[4][4] = {
-        {Field::cbb_NetProtocol1, Field::edt_IP1, Field::edt_Port1, Field::chk_NetPort1},
-        {Field::cbb_NetProtocol2, Field::edt_IP2, Field::edt_Port2, Field::chk_NetPort2},
-        {Field::cbb_NetProtocol3, Field::edt_IP3, Field::edt_Port3, Field::chk_NetPort3},
-        {Field::cbb_NetProtocol4, Field::edt_IP4, Field::edt_Port4, Field::chk_NetPort4},
+        {Field::Socket1Protocol, Field::Socket1Host, Field::Socket1Port, Field::Socket1Enable},
+        {Field::Socket2Protocol, Field::Socket2Host, Field::Socket2Port, Field::Socket2Enable},
+        {Field::Socket3Protocol, Field::Socket3Host, Field::Socket3Port, Field::Socket3Enable},
+        {Field::Socket4Protocol, Field::Socket4Host, Field::Socket4Port, Field::Socket4Enable},
     };
     for (const auto& [protocol, host, port, enabled] : sockets) {
-        const bool first = protocol == Field::cbb_NetProtocol1;
+        const bool first = protocol == Field::Socket1Protocol;
         form.SetItem(protocol, 0);
         form.SetText(host, first ? "host1" : "");
         form.SetText(port, first ? "2317" : "");
         form.SetTick(enabled, first);
     }
-    form.SetTick(Field::chk_ComAtEnable, false);
-    form.SetTick(Field::chk_NetAtEnable, false);
+    form.SetTick(Field::ComAtEnable, false);
+    form.SetTick(Field::NetAtEnable, false);
     form.ChooseApn(0);
-    form.SetItem(Field::cbb_Com_BaudRate, 10);
-    form.SetItem(Field::cbb_Com_Parity, 0);
-    form.SetItem(Field::cbb_Com_Byte, 1);
-    form.SetItem(Field::cbb_Com_Stop, 0);
-    form.SetTick(Field::chkCloudEnalbe, false);
-    form.SetTick(Field::chk_CachEnable, false);
-    form.SetText(Field::lbledtResoc, "10");
+    form.SetItem(Field::BaudRate, 10);
+    form.SetItem(Field::Parity, 0);
+    form.SetItem(Field::DataBits, 1);
+    form.SetItem(Field::StopBits, 0);
+    form.SetTick(Field::CloudEnable, false);
+    form.SetTick(Field::CacheEnable, false);
+    form.SetText(Field::ReconnectInterval, "10");
 }
 
 }  // namespace dtu

@@ -145,8 +145,8 @@ void ShootVerdicts(dtu::Tfrm_MainLx1& main, Shooter& shooter, const QString& lan
     }
     dtu::FormModel& form = session.Form();
     form.SetView(dtu::kFullView);
-    form.SetTick(dtu::Field::chk_HeartbeatFormat, true);
-    form.SetText(dtu::Field::edt_HeartbeatFormat, "HELLO");  // not hexadecimal: refused
+    form.SetTick(dtu::Field::HeartbeatPacketHex, true);
+    form.SetText(dtu::Field::HeartbeatPacket, "HELLO");  // not hexadecimal: refused
     session.WriteAll();
     WaitForVerdict(session);
     session.WriteAll();
@@ -179,8 +179,8 @@ void ShootVerdicts(dtu::Tfrm_MainLx1& main, Shooter& shooter, const QString& lan
     session.ClosePort();
     device.reset();
     session.SetReplyTimeout(dtu::Engine::kReplyTimeout);
-    form.SetTick(dtu::Field::chk_HeartbeatFormat, false);
-    form.SetText(dtu::Field::edt_HeartbeatFormat, "LOG");
+    form.SetTick(dtu::Field::HeartbeatPacketHex, false);
+    form.SetText(dtu::Field::HeartbeatPacket, "LOG");
     main.hide();
 }
 
@@ -190,14 +190,14 @@ void ShootRefusedWrite(dtu::Tfrm_MainLx1& main, Shooter& shooter, const QString&
     const dtu::FormModel kept = form;
     main.Info()->ClearArea();
     main.show();
-    form.SetText(dtu::Field::edt_IP1, "dtu.example.net\"");
-    form.SetText(dtu::Field::edt_Port1, "70000");
-    form.SetText(dtu::Field::edt_HeartbeatTime, "");
+    form.SetText(dtu::Field::Socket1Host, "dtu.example.net\"");
+    form.SetText(dtu::Field::Socket1Port, "70000");
+    form.SetText(dtu::Field::HeartbeatPeriod, "");
     main.findChild<QAction*>("actSetAll")->trigger();
     shooter.Save(main, language + "_main_write_refused");
     shooter.Save(*main.statusBar(), language + "_main_status_refused");
     for (const dtu::Field field :
-         {dtu::Field::edt_IP1, dtu::Field::edt_Port1, dtu::Field::edt_HeartbeatTime}) {
+         {dtu::Field::Socket1Host, dtu::Field::Socket1Port, dtu::Field::HeartbeatPeriod}) {
         form.SetText(field, kept.Text(field));
     }
     main.hide();
@@ -217,9 +217,9 @@ void ShootHiddenChanges(dtu::Tfrm_MainLx1& main, Shooter& shooter, const QString
     auto* showMore = main.findChild<QPushButton*>("btn_ShowMore");
     showMore->click();  // full view
     dtu::FormModel& form = session.Form();
-    form.SetTick(dtu::Field::chk_NetPort2, true);
-    form.SetText(dtu::Field::edt_IP2, "backup.example.net");
-    form.SetText(dtu::Field::edt_RestartTime, "900");
+    form.SetTick(dtu::Field::Socket2Enable, true);
+    form.SetText(dtu::Field::Socket2Host, "backup.example.net");
+    form.SetText(dtu::Field::RestartTime, "900");
     session.WriteAll();
     WaitForVerdict(session);
     session.ReadAll();
@@ -236,8 +236,8 @@ void ShootHiddenChanges(dtu::Tfrm_MainLx1& main, Shooter& shooter, const QString
     main.findChild<QAction*>("actSetAll")->trigger();
     session.ClosePort();
     device.Stop();
-    form.SetTick(dtu::Field::chk_NetPort2, false);
-    form.SetText(dtu::Field::edt_RestartTime, "1800");
+    form.SetTick(dtu::Field::Socket2Enable, false);
+    form.SetText(dtu::Field::RestartTime, "1800");
     main.hide();
 }
 
