@@ -9,11 +9,6 @@ FindBatch::FindBatch(const std::vector<std::string>& ports) {
     }
 }
 
-// The ports close before the loop they post to goes.
-FindBatch::~FindBatch() {
-    sessions_.clear();
-}
-
 bool FindBatch::Run(const PortTexts& first, std::chrono::milliseconds bound) {
     using Clock = std::chrono::steady_clock;
     const Clock::time_point started = Clock::now();

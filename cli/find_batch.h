@@ -24,7 +24,6 @@ struct FindResult {
 class FindBatch {
 public:
     explicit FindBatch(const std::vector<std::string>& ports);
-    ~FindBatch();
     FindBatch(const FindBatch&) = delete;
     FindBatch& operator=(const FindBatch&) = delete;
 
@@ -43,7 +42,7 @@ public:
     const std::vector<FindResult>& Results() const { return results_; }
 
 private:
-    EventLoop loop_;
+    EventLoop loop_;  // first: the sessions that post to it go before it
     std::vector<std::unique_ptr<DeviceSession>> sessions_;
     std::vector<FindResult> results_;
     std::size_t running_ = 0;

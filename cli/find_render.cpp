@@ -63,8 +63,10 @@ std::string FindLine(const FindResult& result) {
                 notes += std::string(notes.empty() ? "" : ", ") +
                          "was in data mode, now in command mode";
             }
-            return port + SettingText(outcome.found) + (notes.empty() ? "" : " (" + notes + ")") +
-                   ", found in " + Seconds(result.seconds);
+            const std::string line =
+                outcome.found.setLine ? SettingText(outcome.found) : "the server's line settings";
+            return port + line + (notes.empty() ? "" : " (" + notes + ")") + ", found in " +
+                   Seconds(result.seconds);
         }
         case FindEnd::NotFound:
             return port + "no device answered (tried " + Tried(result) + " in " +

@@ -8,6 +8,7 @@
 
 #include "cli/cli.h"
 #include "protocol/find_try.h"
+#include "tests/netport/ser2net_server.h"
 #include "tools/dtusim/pty_device.h"
 
 namespace dtu::cli {
@@ -102,6 +103,27 @@ TEST(FindEndToEndBatch, AnEmptyLineIsNotFoundBesideAPortThatIs) {
     EXPECT_LE(std::stod(json.substr(seconds + 11)), 60.0) << json;
     ExpectOnlyProbes(silent);
     ExpectOnlyProbes(device);
+}
+
+// Behind RFC 2217 the speeds go to the server; behind plain TCP the server's own line is probed.
+TEST(FindEndToEndBatch, DevicesBehindSerialDeviceServers) {
+    sim::PtyDevice viaRfc2217;
+    ASSERT_TRUE(viaRfc2217.SetBaudRate(9600));
+    viaRfc2217.Start();
+    sim::PtyDevice viaRaw;
+    viaRaw.Start();
+    const dtu::testing::Ser2netServer rfc2217(viaRfc2217.SlavePath());
+    const dtu::testing::Ser2netServer raw(viaRaw.SlavePath());
+    ASSERT_EQ(rfc2217.Failure() + raw.Failure(), "");
+
+    const CliRun find = RunCommand({"find", rfc2217.Rfc2217Name(), raw.RawName()});
+    EXPECT_EQ(find.status, 0) << find.out << find.err;
+    EXPECT_TRUE(Has(find.out, rfc2217.Rfc2217Name() + ": 9600,NONE,8,1 (firmware V3.38)"))
+        << find.out;
+    EXPECT_TRUE(Has(find.out, raw.RawName() + ": the server's line settings (firmware V3.38)"))
+        << find.out;
+    ExpectOnlyProbes(viaRfc2217);
+    ExpectOnlyProbes(viaRaw);
 }
 
 TEST(FindEndToEndBatch, AnUnknownPortIsAPortError) {
