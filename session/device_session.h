@@ -91,7 +91,6 @@ public:
     void BeginFind(const PortTexts& start, DeviceFinder::TryStarted started,
                    DeviceFinder::Finished finished);
     void CancelFind();
-    bool Finding() const { return finder_.Running() || findOpening_ != nullptr; }
 
     // The actions. Each ends a running list, or a search, first, as interrupted.
     void ReadAll();

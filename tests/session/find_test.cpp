@@ -16,110 +16,73 @@ namespace dtu {
 namespace {
 
 using namespace std::chrono_literals;
-using testing::FakePort;
-using testing::FakeTimers;
 using Ends = std::vector<TryEnd>;
+using Pieces = std::vector<std::string>;
 
 constexpr const char* kAnswer = "\r\n+CIVER:V3.38\r\n\r\nOK\r\n";
-constexpr const char* kNoise = "\xff\x1b\x80";
 
-// A device in memory: it hears only at its own speed and answers what it
-// hears after `delay`, in the pieces of `pieces` when set.
+enum class Quirk { None, NoiseElsewhere, DataMode, NoPortAt115200 };
+
+// A device in memory: it hears only at its own speed and answers in `pieces`,
+// each `delay` after the last.
 struct FakeDevice {
-    std::string baud = "115200";
-    bool dataMode = false;
-    bool noiseElsewhere = false;  // answers noise at any other speed
-    std::vector<std::string> pieces = {kAnswer};
-    std::chrono::milliseconds delay{5};
-    std::string refusedBaud;  // the port cannot take this speed
-    bool escapeSeen = false;
+    FakeDevice(std::string speed, Quirk how = Quirk::None, Pieces answer = {kAnswer})
+        : baud(std::move(speed)), quirk(how), pieces(std::move(answer)) {}
 
-    std::vector<std::string> Hear(const std::string& speed, const std::string& bytes) {
+    Pieces Hear(const std::string& speed, const std::string& bytes) {
         if (speed != baud) {
-            return {noiseElsewhere ? kNoise : ""};
+            return {quirk == Quirk::NoiseElsewhere ? "\xff\x1b\x80" : ""};
         }
-        if (bytes == kFindEscape) {
-            escapeSeen = dataMode;
-            return {kFindEscapeAck};
+        if (bytes == kFindEscape || bytes == kFindEscapeAck) {
+            const bool ack = bytes == kFindEscapeAck && escaped;
+            escaped = quirk == Quirk::DataMode;
+            quirk = ack ? Quirk::None : quirk;
+            return {ack ? "\r\n+ok\r\n" : kFindEscapeAck};
         }
-        if (bytes == kFindEscapeAck && escapeSeen) {
-            dataMode = false;
-            return {"\r\n+ok\r\n"};
-        }
-        return dataMode ? std::vector<std::string>{""} : pieces;
+        return quirk == Quirk::DataMode ? Pieces{""} : pieces;
     }
+
+    std::string baud;
+    Quirk quirk;
+    Pieces pieces;
+    std::chrono::milliseconds delay{5};
+    bool escaped = false;
 };
 
-FakeDevice At(const std::string& baud) {
-    FakeDevice device;
-    device.baud = baud;
-    return device;
-}
-
-FakeDevice Noisy(const std::string& baud) {
-    FakeDevice device = At(baud);
-    device.noiseElsewhere = true;
-    return device;
-}
-
-FakeDevice InDataMode(const std::string& baud) {
-    FakeDevice device = At(baud);
-    device.dataMode = true;
-    return device;
-}
-
-FakeDevice Answering(std::vector<std::string> pieces,
-                     std::chrono::milliseconds delay = std::chrono::milliseconds(5)) {
-    FakeDevice device = At("115200");
-    device.pieces = std::move(pieces);
-    device.delay = delay;
-    return device;
-}
-
-FakeDevice OnAPortWithout(const std::string& refused, const std::string& baud) {
-    FakeDevice device = At(baud);
-    device.refusedBaud = refused;
-    return device;
-}
-
-// A port that cannot take one speed, as a UART without a divisor for it.
-class PickyPort : public FakePort {
+// A port that cannot take 115200 when told so, as a UART without the divisor.
+class PickyPort : public testing::FakePort {
 public:
-    explicit PickyPort(std::string refused) : refused_(std::move(refused)) {}
+    explicit PickyPort(bool no115200) : no115200_(no115200) {}
     OpenError Reopen(const LineChange& change) override {
-        if (change.baudRate == refused_) {
-            return LineSettingsError(Name(), "baud rate " + refused_ + " asked, port has 9600");
+        if (no115200_ && change.baudRate == "115200") {
+            return LineSettingsError(Name(), "baud rate 115200 asked, port has 9600");
         }
         return FakePort::Reopen(change);
     }
 
 private:
-    std::string refused_;
+    bool no115200_;
 };
 
 struct Search {
     std::optional<FindOutcome> outcome;
     std::chrono::milliseconds took{0};
-    std::vector<std::string> written;
+    Pieces written;
 };
 
 // Runs `tries` against `device` on a stepped clock until the search ends.
 Search RunSearch(const std::vector<FindTry>& tries, FakeDevice device) {
-    PickyPort port(device.refusedBaud);
-    FakeTimers timers;
+    PickyPort port(device.quirk == Quirk::NoPortAt115200);
+    testing::FakeTimers timers;
     DeviceFinder finder(port, timers);
     Search search;
     finder.Start(tries, nullptr, [&](const FindOutcome& outcome) { search.outcome = outcome; });
     std::size_t heard = 0;
-    std::string speed;
-    std::vector<std::string> replies;
+    Pieces replies;
     std::chrono::milliseconds replyAt{0};
     while (!search.outcome && search.took < 10min) {
-        if (!port.reopens.empty()) {
-            speed = port.reopens.back().baudRate.value_or(speed);
-        }
         if (heard < port.written.size()) {
-            replies = device.Hear(speed, port.written[heard++]);
+            replies = device.Hear(*port.reopens.back().baudRate, port.written[heard++]);
             replyAt = search.took + device.delay;
         }
         if (!replies.empty() && search.took >= replyAt) {
@@ -138,174 +101,124 @@ Search RunSearch(const std::vector<FindTry>& tries, FakeDevice device) {
     return search;
 }
 
-std::vector<FindTry> Tries(std::initializer_list<const char*> speeds, bool escape = false) {
-    std::vector<FindTry> tries;
-    for (const char* speed : speeds) {
-        tries.push_back({speed, "NONE", "8", "1", escape, true});
-    }
-    return tries;
-}
-
-Ends EndsOf(const FindOutcome& outcome) {
-    Ends ends;
-    for (const TriedSetting& tried : outcome.tried) {
-        ends.push_back(tried.end);
-    }
-    return ends;
+std::vector<FindTry> Tries(bool escape) {
+    return {{"115200", "NONE", "8", "1", escape, true}, {"9600", "NONE", "8", "1", escape, true}};
 }
 
 struct TryRow {
     const char* name;
     FakeDevice device;
     Ends ends;
-    FindEnd end;
-    const char* firmware;
+    const char* firmware;  // nullptr: not found
 };
 
 class TryEnds : public ::testing::TestWithParam<TryRow> {};
 
 TEST_P(TryEnds, EachTryEndsAsItsAnswerSays) {
     const TryRow& row = GetParam();
-    const Search search = RunSearch(Tries({"115200", "9600"}), row.device);
+    const Search search = RunSearch(Tries(false), row.device);
     ASSERT_TRUE(search.outcome);
-    EXPECT_EQ(search.outcome->end, row.end);
-    EXPECT_EQ(EndsOf(*search.outcome), row.ends);
-    EXPECT_EQ(search.outcome->firmware, row.firmware);
-    for (const std::string& sent : search.written) {
-        EXPECT_EQ(sent, kFindProbe);
+    EXPECT_EQ(search.outcome->end, row.firmware ? FindEnd::Found : FindEnd::NotFound);
+    Ends ends;
+    for (const TriedSetting& tried : search.outcome->tried) {
+        ends.push_back(tried.end);
     }
+    EXPECT_EQ(ends, row.ends);
+    EXPECT_EQ(search.outcome->firmware, row.firmware ? row.firmware : "");
+    EXPECT_EQ(search.written, Pieces(search.written.size(), kFindProbe));
 }
 
+using enum TryEnd;
 INSTANTIATE_TEST_SUITE_P(
     Rows, TryEnds,
-    ::testing::Values(TryRow{"AnswerAtTheSecondSpeed",
-                             At("9600"),
-                             {TryEnd::Silent, TryEnd::Answered},
-                             FindEnd::Found,
-                             "V3.38"},
-                      TryRow{"NoiseEndsATry",
-                             Noisy("9600"),
-                             {TryEnd::Noise, TryEnd::Answered},
-                             FindEnd::Found,
-                             "V3.38"},
-                      TryRow{"EchoedAndInPieces",
-                             Answering({"AT+CIVER?\r\n", "\r\n+CIV", "ER:V3.38\r\n", "\r\nOK\r\n"}),
-                             {TryEnd::Answered},
-                             FindEnd::Found,
-                             "V3.38"},
-                      TryRow{"ARefusalStillFindsTheDevice",
-                             Answering({"\r\nERROR\r\n"}),
-                             {TryEnd::Answered},
-                             FindEnd::Found,
-                             ""},
-                      TryRow{"NulsMakeAnAnswerNoise",
-                             Answering({std::string("\r\nO\0K\r\nOK\r\n", 10)}),
-                             {TryEnd::Noise, TryEnd::Silent},
-                             FindEnd::NotFound,
-                             ""},
-                      TryRow{"PlainBytesWithoutAFinalLine",
-                             Answering({"\r\n+CIVER:V3"}),
-                             {TryEnd::Unfinished, TryEnd::Silent},
-                             FindEnd::NotFound,
-                             ""},
-                      TryRow{"ARefusedSpeedIsSkipped",
-                             OnAPortWithout("115200", "9600"),
-                             {TryEnd::Refused, TryEnd::Answered},
-                             FindEnd::Found,
-                             "V3.38"},
-                      TryRow{"ADataModeDeviceIgnoresTheProbe",
-                             InDataMode("9600"),
-                             {TryEnd::Silent, TryEnd::Silent},
-                             FindEnd::NotFound,
-                             ""}),
+    ::testing::Values(
+        TryRow{"AnswerAtTheSecondSpeed", {"9600"}, {Silent, Answered}, "V3.38"},
+        TryRow{"NoiseEndsATry", {"9600", Quirk::NoiseElsewhere}, {Noise, Answered}, "V3.38"},
+        TryRow{"EchoedAndInPieces",
+               {"115200", Quirk::None, {"AT+CIVER?\r\n", "\r\n+CIV", "ER:V3.38\r\n", "\r\nOK\r\n"}},
+               {Answered},
+               "V3.38"},
+        TryRow{"ARefusalStillFindsIt", {"115200", Quirk::None, {"\r\nERROR\r\n"}}, {Answered}, ""},
+        TryRow{"NulsMakeNoise",
+               {"115200", Quirk::None, {std::string("\r\nO\0K\r\nOK\r\n", 10)}},
+               {Noise, Silent},
+               nullptr},
+        TryRow{"NoFinalLine",
+               {"115200", Quirk::None, {"\r\n+CIVER:V3"}},
+               {Unfinished, Silent},
+               nullptr},
+        TryRow{"ARefusedSpeedIsSkipped",
+               {"9600", Quirk::NoPortAt115200},
+               {Refused, Answered},
+               "V3.38"},
+        TryRow{"DataModeIgnoresTheProbe", {"9600", Quirk::DataMode}, {Silent, Silent}, nullptr}),
     [](const ::testing::TestParamInfo<TryRow>& row) { return std::string(row.param.name); });
 
 TEST(DeviceFinder, TheEscapeBringsADataModeDeviceToCommandMode) {
-    const Search search = RunSearch(Tries({"115200", "9600"}, true), InDataMode("9600"));
+    const Search search = RunSearch(Tries(true), {"9600", Quirk::DataMode});
     ASSERT_TRUE(search.outcome);
     EXPECT_EQ(search.outcome->end, FindEnd::Found);
-    EXPECT_TRUE(search.outcome->found.escape);
-    EXPECT_EQ(search.outcome->found.baudRate, "9600");
-    const std::vector<std::string> sent = {"+++", "+++", "a", kFindProbe};
-    EXPECT_EQ(search.written, sent);
+    EXPECT_EQ(search.outcome->found, Tries(true)[1]);
+    EXPECT_EQ(search.written, (Pieces{"+++", "+++", "a", kFindProbe}));
 }
 
 TEST(DeviceFinder, AnAnswerOnASlowLineIsWaitedForWhileItArrives) {
-    FakeDevice device = Answering({"\r\n", "+CIVER:V3.38\r\n", "\r\n", "OK\r\n"}, 400ms);
-    device.baud = "300";
-    const Search search = RunSearch(Tries({"300"}), device);
+    FakeDevice device{"300", Quirk::None, {"\r\n", "+CIVER:V3.38\r\n", "\r\n", "OK\r\n"}};
+    device.delay = 400ms;
+    const Search search = RunSearch({{"300", "NONE", "8", "1", false, true}}, device);
     ASSERT_TRUE(search.outcome);
     EXPECT_EQ(search.outcome->end, FindEnd::Found);
 }
 
-TEST(DeviceFinder, APortThatGoesEndsTheSearch) {
-    FakePort port;
+TEST(DeviceFinder, APortThatGoesEndsTheSearchUnsent) {
+    testing::FakePort port;
     port.failReopen = true;
-    FakeTimers timers;
+    testing::FakeTimers timers;
     DeviceFinder finder(port, timers);
     std::optional<FindOutcome> outcome;
-    finder.Start(Tries({"115200", "9600"}), nullptr, [&](const FindOutcome& o) { outcome = o; });
+    finder.Start(Tries(false), nullptr, [&](const FindOutcome& o) { outcome = o; });
     ASSERT_TRUE(outcome);
     EXPECT_EQ(outcome->end, FindEnd::PortFailed);
     EXPECT_TRUE(port.written.empty());
 }
 
 // The whole order on a stepped clock: the bounds Find promises.
-TEST(FindBounds, EachSpeedAt8N1IsFoundInTime) {
+TEST(FindBounds, EachSpeedAt8N1IsFoundInTimeAndAnEmptyLineWithinAMinute) {
     const std::vector<FindTry> order = FindOrder({"", "115200", "NONE", "8", "1"});
-    std::chrono::milliseconds slowest{0};
     for (std::size_t i = 0; i < kBaudRates.size(); ++i) {
-        const std::string speed = order[i].baudRate;
-        const Search search = RunSearch(order, At(speed));
-        ASSERT_TRUE(search.outcome) << speed;
-        EXPECT_EQ(search.outcome->found.baudRate, speed);
-        EXPECT_LE(search.took, i < 3 ? 1s : 15s) << speed;
-        slowest = std::max(slowest, search.took);
+        const Search search = RunSearch(order, {order[i].baudRate});
+        ASSERT_TRUE(search.outcome);
+        EXPECT_EQ(search.outcome->found, order[i]);
+        EXPECT_LE(search.took, i < 3 ? 1s : 15s) << order[i].baudRate;
     }
-    EXPECT_LE(slowest, 15s);
-}
-
-TEST(FindBounds, AnEmptyLineIsSearchedWholeWithinAMinute) {
-    const std::vector<FindTry> order = FindOrder({"", "115200", "NONE", "8", "1"});
-    const Search search = RunSearch(order, At("none"));
-    ASSERT_TRUE(search.outcome);
-    EXPECT_EQ(search.outcome->end, FindEnd::NotFound);
-    EXPECT_EQ(search.outcome->tried.size(), order.size());
-    EXPECT_LE(search.took, 60s);
+    const Search empty = RunSearch(order, {"none"});
+    ASSERT_TRUE(empty.outcome);
+    EXPECT_EQ(empty.outcome->tried.size(), order.size());
+    EXPECT_LE(empty.took, 60s);
 }
 
 TEST(FindOrder, GivenFirstThenEverySpeedAndFormatThenTheEscape) {
     const std::vector<FindTry> order = FindOrder({"/dev/ttyS0", "4800", "EVEN", "7", "2"});
-    ASSERT_FALSE(order.empty());
+    ASSERT_EQ(order.size(), 1 + 11 * 6 + 1 + 11u);
     EXPECT_EQ(order.front(), (FindTry{"4800", "EVEN", "7", "2", false, true}));
-    const std::vector<std::string> byUse = {"115200", "9600", "57600", "38400", "19200", "4800",
-                                            "2400",   "1200", "14400", "600",   "300"};
-    for (std::size_t i = 0; i < byUse.size(); ++i) {
-        EXPECT_EQ(order[1 + i], (FindTry{byUse[i], "NONE", "8", "1", false, true}));
-    }
+    const Pieces byUse = {"115200", "9600", "57600", "38400", "19200", "4800",
+                          "2400",   "1200", "14400", "600",   "300"};
     std::set<std::string> seen;
-    std::size_t escapes = 0;
-    bool escapeBegun = false;
-    for (const FindTry& setting : order) {
-        EXPECT_TRUE(seen.insert(setting.baudRate + setting.parity + setting.dataBits +
-                                setting.stopBits + (setting.escape ? "+" : ""))
+    for (std::size_t i = 0; i < order.size(); ++i) {
+        const FindTry& at = order[i];
+        if (i >= 1 && i <= byUse.size()) {
+            EXPECT_EQ(at, (FindTry{byUse[i - 1], "NONE", "8", "1", false, true}));
+        }
+        EXPECT_TRUE(seen.insert(at.baudRate + at.parity + at.dataBits + at.stopBits +
+                                (at.escape ? "+" : ""))
                         .second);
-        EXPECT_NE(std::find(std::begin(kParityItems), std::end(kParityItems), setting.parity),
-                  std::end(kParityItems));
-        EXPECT_NE(std::find(std::begin(kDataBitsItems), std::end(kDataBitsItems), setting.dataBits),
-                  std::end(kDataBitsItems));
-        EXPECT_FALSE(escapeBegun && !setting.escape) << "the escape pass comes last";
-        escapeBegun = escapeBegun || setting.escape;
-        escapes += setting.escape ? 1 : 0;
+        EXPECT_TRUE(std::ranges::count(kParityItems, at.parity) == 1 &&
+                    std::ranges::count(kDataBitsItems, at.dataBits) == 1);
+        // The escape pass comes last.
+        EXPECT_EQ(at.escape, i >= order.size() - 12);
     }
-    // Every speed in every parity and data-bits pair, and the escape at each speed and the given.
-    EXPECT_EQ(order.size(), 1 + byUse.size() * 6 + 1 + byUse.size());
-    EXPECT_EQ(escapes, 1 + byUse.size());
-}
-
-TEST(FindOrder, AServerThatKeepsItsLineIsAskedAsItIs) {
-    for (const FindTry& setting : FindOrderAsLineIs({"socket://h:1", "9600", "NONE", "8", "1"})) {
-        EXPECT_FALSE(setting.setLine);
+    for (const FindTry& asIs : FindOrderAsLineIs({"socket://h:1", "9600", "NONE", "8", "1"})) {
+        EXPECT_FALSE(asIs.setLine);
     }
 }
 
