@@ -26,6 +26,9 @@ void DeviceFinder::NextTry() {
         if (started_) {
             started_(current, next_ - 1, tries_.size());
         }
+        if (!running_) {
+            return;  // the one told of the try cancelled the search
+        }
         if (current.setLine) {
             const OpenError set = port_.Reopen(
                 {current.baudRate, current.parity, current.dataBits, current.stopBits});
