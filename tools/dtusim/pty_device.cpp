@@ -196,6 +196,9 @@ void PtyDevice::Run() {
             if (trace_) {
                 trace_("ignored", std::string_view(data, static_cast<std::size_t>(got)));
             }
+            if (noiseAtWrongSpeed_) {
+                SendNoise();
+            }
             buffer.clear();
             chunkEnd = kNever;
             continue;
@@ -308,6 +311,15 @@ bool PtyDevice::StopRequestedWithin(std::chrono::milliseconds wait) const {
     while ((ready = poll(&wake, 1, static_cast<int>(wait.count()))) < 0 && errno == EINTR) {
     }
     return ready > 0;
+}
+
+bool PtyDevice::SetBaudRate(int rate) {
+    std::lock_guard lock(mutex_);
+    if (!device_.SetBaudRate(rate)) {
+        return false;
+    }
+    line_ = device_.Line();
+    return true;
 }
 
 bool PtyDevice::SetFirmware(std::string_view version) {
