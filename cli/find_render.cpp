@@ -23,7 +23,7 @@ constexpr EndName kEndNames[] = {
     {FindEnd::Cancelled, "cancelled"},
 };
 
-std::string Seconds(double seconds) {
+std::string SecondsToTenths(double seconds) {
     char text[32];
     std::snprintf(text, sizeof text, "%.1f s", seconds);
     return text;
@@ -66,11 +66,11 @@ std::string FindLine(const FindResult& result) {
             const std::string line =
                 outcome.found.setLine ? SettingText(outcome.found) : "the server's line settings";
             return port + line + (notes.empty() ? "" : " (" + notes + ")") + ", found in " +
-                   Seconds(result.seconds);
+                   SecondsToTenths(result.seconds);
         }
         case FindEnd::NotFound:
             return port + "no device answered (tried " + Tried(result) + " in " +
-                   Seconds(result.seconds) + ")";
+                   SecondsToTenths(result.seconds) + ")";
         case FindEnd::PortFailed:
             return EscapedText(ExplainOpenFailure(outcome.portError));
         case FindEnd::PortLost:

@@ -8,31 +8,12 @@
 
 #include "cli/cli.h"
 #include "protocol/find_try.h"
+#include "tests/cli/cli_run.h"
 #include "tests/netport/ser2net_server.h"
 #include "tools/dtusim/pty_device.h"
 
 namespace dtu::cli {
 namespace {
-
-struct CliRun {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-CliRun RunCommand(const std::vector<std::string>& args) {
-    std::ostringstream out;
-    std::ostringstream err;
-    CliRun run;
-    run.status = RunCli(args, Console{out, err, false, false});
-    run.out = out.str();
-    run.err = err.str();
-    return run;
-}
-
-bool Has(const std::string& text, const std::string& part) {
-    return text.find(part) != std::string::npos;
-}
 
 // Only the probe and the escape reached the device.
 void ExpectOnlyProbes(const sim::PtyDevice& device) {
