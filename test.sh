@@ -65,6 +65,13 @@ use_ccache() {
   fi
 }
 
+# Each tree compiles its targets' files eight to a unit: the headers they share
+# are parsed and their inline code generated once a unit instead of once a file.
+unity=(-DCMAKE_UNITY_BUILD=ON -DCMAKE_UNITY_BUILD_BATCH_SIZE=8)
+# The clang trees link with lld, which links the sanitized tests in a fraction
+# of the default linker's time.
+lld=(-DCMAKE_EXE_LINKER_FLAGS=-fuse-ld=lld)
+
 # Warnings stop these builds. "--target NAME" pairs before the options build
 # just those targets.
 configure_and_build() {
@@ -75,7 +82,7 @@ configure_and_build() {
     targets+=(--target "$2")
     shift 2
   done
-  cmake -S . -B "$dir" -G Ninja -DDTU_WERROR=ON "${launcher[@]}" "$@" > /dev/null
+  cmake -S . -B "$dir" -G Ninja -DDTU_WERROR=ON "${unity[@]}" "${launcher[@]}" "$@" > /dev/null
   cmake --build "$dir" -j"$jobs" "${targets[@]}"
 }
 
@@ -110,7 +117,8 @@ join_background() {
 # flags, with the tests (and warnings as errors) added to the same tree.
 release_built=0
 build_release() {
-  if scripts/build-package.sh build-release -DDTU_WERROR=ON -DDTU_BUILD_TESTS=ON "${launcher[@]}" &&
+  if scripts/build-package.sh build-release -DDTU_WERROR=ON -DDTU_BUILD_TESTS=ON "${unity[@]}" \
+    "${launcher[@]}" &&
     cmake --build build-release -j"$jobs"; then
     release_built=1
     count 1 0
@@ -152,7 +160,7 @@ fi
 timed "AddressSanitizer + UndefinedBehaviorSanitizer build, benchmarks built" \
   configure_and_build build-asan -DCMAKE_BUILD_TYPE=Debug -DCMAKE_C_FLAGS_DEBUG=-g1 \
   -DCMAKE_CXX_FLAGS_DEBUG=-g1 -DDTU_SANITIZE=ON -DDTU_FUZZ=ON \
-  -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
+  -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ "${lld[@]}" \
   -DDTU_BUILD_GUI=ON -DDTU_BUILD_TESTS=ON -DDTU_BUILD_BENCH=ON
 join_background
 in_background "AddressSanitizer + UndefinedBehaviorSanitizer tests and fuzzing" asan_tests
@@ -161,7 +169,7 @@ timed "ThreadSanitizer build (serial threads)" \
   configure_and_build build-tsan --target serial_tests --target session_tests --target cli_tests \
   --target netport_tests --target netport_e2e_tests -DCMAKE_BUILD_TYPE=Debug \
   -DCMAKE_C_FLAGS_DEBUG="-O1 -g1" -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g1" \
-  -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
+  -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ "${lld[@]}" \
   -DDTU_TSAN=ON -DDTU_BUILD_GUI=OFF -DDTU_BUILD_TESTS=ON -DDTU_BUILD_BENCH=OFF
 join_background
 timed "ThreadSanitizer tests" tsan_tests

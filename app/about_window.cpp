@@ -26,8 +26,8 @@ namespace dtu {
 
 namespace {
 
-constexpr int kClientWidth = 473;
-constexpr int kClientHeight = 215;
+constexpr int kAboutClientWidth = 473;
+constexpr int kAboutClientHeight = 215;
 constexpr int kVersionCaptionWidth = 41;
 constexpr int kVersionLeft = 212;
 
@@ -60,7 +60,7 @@ Tfrm_About::Tfrm_About(const TLangList& language, QString pictureDir, QWidget* p
       pictureDir_(std::move(pictureDir)) {
     setObjectName("frm_About");
     setModal(true);
-    setFixedSize(kClientWidth, kClientHeight);
+    setFixedSize(kAboutClientWidth, kAboutClientHeight);
 
     img_About = MakeLabel(this, "img_About", {48, 32, 100, 100});
     // Drawn at its own size from the top-left corner, never stretched.

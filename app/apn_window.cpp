@@ -12,8 +12,8 @@ namespace dtu {
 
 namespace {
 
-constexpr int kClientWidth = 270;
-constexpr int kClientHeight = 220;
+constexpr int kApnClientWidth = 270;
+constexpr int kApnClientHeight = 220;
 
 QString WithoutSpaces(QString text) {
     return text.remove(QLatin1Char(' '));
@@ -55,7 +55,7 @@ Tfrm_APN::Tfrm_APN(const TLangList& language, QLineEdit* target, QWidget* parent
       target_(target) {
     setObjectName("frm_APN");
     setModal(true);
-    setFixedSize(kClientWidth, kClientHeight);
+    setFixedSize(kApnClientWidth, kApnClientHeight);
 
     lbledt_account = MakeEdit(this, "lbledt_account", 71);
     lbledt_password = MakeEdit(this, "lbledt_password", 106);

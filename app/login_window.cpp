@@ -156,6 +156,9 @@ void Tfrm_Login::BuildControls() {
     btn_Com->setObjectName("btn_Com");
     btn_Com->setGeometry(101, 242, 236, 34);
     btn_Com->setDefault(true);
+    btn_Find = new QPushButton(client);
+    btn_Find->setObjectName("btn_Find");
+    btn_Find->setGeometry(343, 242, 72, 34);
 
     stat1 =
         MakeLabel(client, "stat1", {0, kClientHeight - kStatusHeight, kClientWidth, kStatusHeight},
@@ -174,6 +177,7 @@ void Tfrm_Login::BuildControls() {
     setTabOrder(cbb_Open_Byte, cbb_Open_Stop);
 
     connect(btn_Com, &QPushButton::clicked, this, &Tfrm_Login::btn_ComClick);
+    connect(btn_Find, &QPushButton::clicked, this, &Tfrm_Login::btn_FindClick);
     // Enter on a closed box opens, as on the button.
     for (QComboBox* box : {static_cast<QComboBox*>(cbb_Open_ComName), cbb_Open_BaudRate,
                            cbb_Open_Parity, cbb_Open_Byte, cbb_Open_Stop}) {
@@ -305,6 +309,7 @@ void Tfrm_Login::ApplyLoginTexts() {
     setWindowTitle(Tr(language_, "Brantec-GPRS-DTU") + " V" +
                    QString::fromStdString(GetVersionString()));
     btn_Com->setText(Tr(language_, "lang_Command_Open"));
+    btn_Find->setText(Tr(language_, finding_ ? "lang_Find_Cancel" : "lang_Command_Find"));
     lbl_PcCom->setText(Tr(language_, "lang_grp_OpenCom"));
     lbl_Open_ComName->setText(Tr(language_, "lang_Lbl_ComName"));
     cbb_Open_ComName->SetAddEntryText(Tr(language_, "lang_Login_AddNetPort"));
@@ -355,6 +360,70 @@ void Tfrm_Login::btn_ComClick() {
         }
         self->ShowOpenError(open);
     });
+}
+
+void Tfrm_Login::btn_FindClick() {
+    DeviceSession& session = host_.Session();
+    if (finding_) {
+        session.CancelFind();
+        return;
+    }
+    SetFinding(true);
+    const QPointer<Tfrm_Login> self(this);
+    session.BeginFind(
+        ChosenPortTexts(),
+        [self](const FindTry& setting, std::size_t index, std::size_t count) {
+            if (self != nullptr) {
+                self->ShowFindTry(setting, index, count);
+            }
+        },
+        [self](const FindOutcome& outcome) {
+            if (self != nullptr) {
+                self->FindFinished(outcome);
+            }
+        });
+}
+
+void Tfrm_Login::ShowFindTry(const FindTry& setting, std::size_t index, std::size_t count) {
+    std::string line = setting.baudRate + ", " + setting.parity + ", " + setting.dataBits + ", " +
+                       setting.stopBits;
+    if (setting.escape) {
+        line = FillTextArgs(language_.GetText("lang_Info_FindEscape"), {line});
+    }
+    SetStatusNote(FromGbk(FillTextArgs(language_.GetText("lang_Info_FindTrying"),
+                                       {line, std::to_string(index + 1), std::to_string(count)})));
+}
+
+void Tfrm_Login::FindFinished(const FindOutcome& outcome) {
+    SetFinding(false);
+    switch (outcome.end) {
+        case FindEnd::Found:
+            ShowPortTexts(host_.Session().PortSettings());
+            host_.ShowPortOpened();
+            hide();
+            SetStatusNote({});
+            return;
+        case FindEnd::NotFound:
+            SetStatusNote(FromGbk(FillTextArgs(language_.GetText("lang_Info_FindNone"),
+                                               {std::to_string(outcome.tried.size())})));
+            return;
+        case FindEnd::PortFailed:
+            ShowOpenError(outcome.portError);
+            return;
+        case FindEnd::PortLost:
+            SetStatusNote(Tr(language_, "lang_Info_FindLost"));
+            return;
+        case FindEnd::Cancelled:
+            SetStatusNote(Tr(language_, "lang_Info_FindCancelled"));
+            return;
+    }
+}
+
+void Tfrm_Login::SetFinding(bool on) {
+    finding_ = on;
+    btn_Com->setEnabled(!on);
+    grp_OpenCom->setEnabled(!on);
+    btn_Find->setText(Tr(language_, on ? "lang_Find_Cancel" : "lang_Command_Find"));
 }
 
 void Tfrm_Login::ShowOpenError(const OpenError& error) {

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "protocol/find_try.h"
 #include "serial/port_control.h"
 #include "serial/port_identity.h"
 
@@ -81,6 +82,7 @@ public:
     QComboBox* cbb_Open_Byte;
     QComboBox* cbb_Open_Stop;
     QPushButton* btn_Com;
+    QPushButton* btn_Find;  // tries the line settings until the device answers; Cancel meanwhile
     QLabel* stat1;
 
     QMenu* N3;
@@ -111,6 +113,11 @@ private:
 
     void AskForNetworkPort();
     void btn_ComClick();
+    void btn_FindClick();
+    void ShowFindTry(const FindTry& setting, std::size_t index, std::size_t count);
+    void FindFinished(const FindOutcome& outcome);
+    // While a search runs, only its Cancel works.
+    void SetFinding(bool on);
     void SwitchLanguage();
     void SaveComConf();
     void cbb_Open_ComNameDropDown();
@@ -126,6 +133,7 @@ private:
     // Gathers the events of one plug-in (the node, then its by-id link) into one re-read.
     QTimer portRefresh_;
     bool centred_ = false;
+    bool finding_ = false;
 };
 
 }  // namespace dtu

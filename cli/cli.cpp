@@ -10,6 +10,8 @@
 #include "cli/cli_options.h"
 #include "cli/device_batch.h"
 #include "cli/exit_codes.h"
+#include "cli/find_batch.h"
+#include "cli/find_render.h"
 #include "cli/interrupt_watch.h"
 #include "cli/output_files.h"
 #include "cli/port_info.h"
@@ -235,6 +237,62 @@ int RunDevices(const Options& options, const CommandAction& command, const Conso
     return end.status;
 }
 
+// Find: one search per port, side by side; a line per port as it ends, or
+// JSON once all have.
+int RunFind(const Options& options, const Console& console) {
+    for (const std::string& port : options.ports) {
+        if (std::optional<std::string> unknown = UnknownPort(port)) {
+            console.err << "dtuconfig-cli: " << EscapedText(*unknown) << '\n';
+            return kExitPort;
+        }
+    }
+    FindBatch batch(options.ports);
+    if (options.verbose) {
+        batch.onTry = [&](std::size_t index, const FindTry& setting) {
+            console.err << EscapedText(options.ports[index]) << " - trying " << SettingText(setting)
+                        << (setting.escape ? " with the escape" : "") << '\n';
+            console.err.flush();
+        };
+    }
+    if (!options.json) {
+        batch.onDone = [&](std::size_t index) {
+            console.out << FindLine(batch.Results()[index]) << '\n';
+            console.out.flush();
+        };
+    }
+    int stopSignal = 0;
+    std::optional<InterruptWatch> watch;
+    if (console.catchSignals) {
+        watch.emplace(batch.Loop(), [&batch, &stopSignal](int signal) {
+            stopSignal = signal;
+            batch.Interrupt();
+        });
+    }
+    const PortTexts first{"", options.baudRate, options.parity, options.dataBits, options.stopBits};
+    const bool inTime = batch.Run(first, kBatchBound);
+    watch.reset();
+    if (options.json) {
+        console.out << FindJson(batch.Results());
+        console.out.flush();
+    }
+    if (stopSignal != 0) {
+        return StatusForSignal(stopSignal);
+    }
+    if (!inTime) {
+        return kExitInterrupted;
+    }
+    int status = kExitSuccess;
+    for (const FindResult& result : batch.Results()) {
+        if (result.outcome.end == FindEnd::PortFailed) {
+            return kExitPort;
+        }
+        if (result.outcome.end != FindEnd::Found) {
+            status = kExitDeviceFailed;
+        }
+    }
+    return status;
+}
+
 }  // namespace
 
 int RunCli(const std::vector<std::string>& args, const Console& console) {
@@ -262,6 +320,9 @@ int RunCli(const std::vector<std::string>& args, const Console& console) {
     }
     if (options.command == Command::Ports) {
         return ListPorts(console);
+    }
+    if (options.command == Command::Find) {
+        return RunFind(options, console);
     }
     for (const CommandAction& command : kDeviceCommands) {
         if (command.command == options.command) {

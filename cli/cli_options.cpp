@@ -52,6 +52,7 @@ constexpr CommandRow kCommands[] = {
     {"restart", Command::Restart, 1, kManyPorts, kDeviceBits, false},
     {"version", Command::Version, 1, kManyPorts, kDeviceBits, false},
     {"send", Command::Send, 1, kManyPorts, kDeviceBits | kRawBit | kEolBit, true},
+    {"find", Command::Find, 1, kManyPorts, kLineBit | kJsonBit | kVerboseBit, false},
 };
 
 using Problem = std::optional<std::string>;
@@ -328,6 +329,9 @@ Commands:
   send TEXT PORT... [--eol E] [--raw]
                               send a text, each line ended by CR LF unless told
                               otherwise; print the answer
+  find PORT... [--json]       find the line settings each device answers at: the
+                              settings given first, then every speed and format,
+                              then the data-mode escape at each speed
   help                        this text
 
 A PORT is a device path, or a device behind a serial device server:
@@ -335,7 +339,7 @@ rfc2217://HOST:PORT (the line settings go to the server) or socket://HOST:PORT
 (plain TCP: the server's own line settings apply).
 
 Options:
-  --baud RATE     the PC port's speed (default 115200)
+  --baud RATE     the PC port's speed (default 115200; find: tried first)
   --parity P      NONE, ODD or EVEN (default NONE)
   --data BITS     7 or 8 (default 8)
   --stop BITS     1 or 2 (default 1)
@@ -346,23 +350,23 @@ Options:
                   firmware, mismatches and time taken; written however the
                   command ends (an earlier FILE is removed first)
   --out FILE      read: write the profile to FILE (GBK) instead of the output
-  --json          read: print JSON instead of INI
+  --json          read: print JSON instead of INI; find: the results as JSON
   --eol E         send: what ends each line: crlf (default), cr, lf, or typed
                   (the text's own line breaks as CR LF, nothing added)
   --raw           send: the text's bytes exactly as given
   --yes           reset: confirms the factory reset
   --gap MS        the pause after each answer before the next line (default: the
                   port's framing pause, 60 ms; 80 at 4800 baud, 150 at 2400)
-  --verbose       show every exchange on the error output
+  --verbose       show every exchange on the error output (find: each try)
   --lang L        the language of the device's notes --verbose shows: zh or en
                   (default: the system's)
   -h, --help      this text
   --version       the program's version
 
-Exit status: 0 when every device ended with success, 1 when one did not,
-2 for wrong arguments, 3 for a bad profile, 4 for a port that cannot be opened
-(nothing is sent then), 5 when an output file cannot be written, 130 when
-interrupted.
+Exit status: 0 when every device ended with success (find: was found), 1
+when one did not, 2 for wrong arguments, 3 for a bad profile, 4 for a port that
+cannot be opened (nothing is sent then), 5 when an output file cannot be
+written, 130 when interrupted.
 )";
 }
 

@@ -9,7 +9,18 @@
 
 namespace dtu::cli {
 
-enum class Command { Help, ProgramVersion, Ports, Read, Write, Reset, Restart, Version, Send };
+enum class Command {
+    Help,
+    ProgramVersion,
+    Ports,
+    Read,
+    Write,
+    Reset,
+    Restart,
+    Version,
+    Send,
+    Find,
+};
 
 // What the command line asked for. Texts are as typed (UTF-8 on a terminal).
 struct Options {
@@ -25,7 +36,7 @@ struct Options {
     bool verify = false;               // write
     std::string report = {};           // every device command
     std::string out = {};              // read
-    bool json = false;                 // read
+    bool json = false;                 // read, find
     std::string text = {};             // send
     bool raw = false;                  // send: the text's bytes exactly
     LineEnd eol = LineEnd::CrLf;       // send: what ends each line of the text

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "render/open_failure_reason.h"
 #include "serial/net_port_name.h"
 #include "serial/port_identity.h"
 #include "serial/port_lock.h"
@@ -47,7 +48,15 @@ std::string ExplainOpenFailure(const OpenError& error) {
         case OpenFailure::LineSettings:
             return port + ": does not take these line settings: " + error.systemText;
         case OpenFailure::Other:
-            return port + ": cannot be opened: " + error.systemText;
+        case OpenFailure::TooManyFiles:
+        case OpenFailure::AlreadyOpen:
+        case OpenFailure::NoSettings:
+        case OpenFailure::NoReader:
+        case OpenFailure::NoWriter:
+        case OpenFailure::BadBaudRate:
+        case OpenFailure::BadDataBits:
+        case OpenFailure::BadStopBits:
+            return port + ": cannot be opened: " + OpenFailureReason(error);
         case OpenFailure::BadAddress:
             return port + ": not a network port name (rfc2217://HOST:PORT or socket://HOST:PORT)";
         case OpenFailure::NoSuchHost:

@@ -28,9 +28,9 @@ struct Mismatch {
 std::vector<Mismatch> CompareWritten(const FormModel& wanted, const FormModel& found,
                                      const std::set<std::string>& reported, bool familyTwo);
 
-// The profile keys a line of write all carried for `wanted`, e.g. a CIPCFG line
-// gives the heartbeat, packing and restart times, a CIPSCONT line its socket's
-// four; none for a line that sends only fixed values.
+// The profile keys a line of write all carried for `wanted`, as the device
+// table says: the times line gives the heartbeat, packing and restart times, a
+// socket's line its socket's four; none for a line that sends only fixed values.
 std::vector<std::string> KeysSentBy(const std::string& line, const FormModel& wanted,
                                     bool familyTwo);
 

@@ -19,9 +19,9 @@ using C = Compare;
 using J = JsonType;
 using T = TCmd;
 
-constexpr const char* kHost = kDefaultServerHost;
+constexpr const char* kDeviceHost = kDefaultServerHost;
 
-constexpr DeviceFieldRow kRows[] = {
+constexpr DeviceFieldRow kDeviceRows[] = {
     {F::HeartbeatPeriod, T::CIPCFG, "CIPCFG", W::DataMode, R::Number, C::Number, J::Number},
     {F::PackingTime, T::CIPCFG, "CIPCFG", W::DataMode, R::Number, C::Number, J::Number},
     {F::RestartTime, T::CIPCFG, "CIPCFG", W::DataFullView, R::Number, C::Number, J::Number, "1800"},
@@ -40,7 +40,7 @@ constexpr DeviceFieldRow kRows[] = {
     {F::Socket2Protocol, T::CIPSCONT, "CIPSTART,2", W::DataFullView, R::Choice, C::Item,
      J::ItemText, "TCP"},
     {F::Socket2Host, T::CIPSCONT, "CIPSTART,2", W::DataFullView, R::QuotedText, C::Text, J::Text,
-     kHost},
+     kDeviceHost},
     {F::Socket2Port, T::CIPSCONT, "CIPSTART,2", W::DataFullView, R::Port, C::Number, J::Number,
      "2317"},
     {F::Socket2Enable, T::CIPSCONT, "CIPSTART,2", W::DataFullView, R::Choice, C::Tick, J::Bool,
@@ -48,7 +48,7 @@ constexpr DeviceFieldRow kRows[] = {
     {F::Socket3Protocol, T::CIPSCONT, "CIPSTART,3", W::DataFullView, R::Choice, C::Item,
      J::ItemText, "TCP"},
     {F::Socket3Host, T::CIPSCONT, "CIPSTART,3", W::DataFullView, R::QuotedText, C::Text, J::Text,
-     kHost},
+     kDeviceHost},
     {F::Socket3Port, T::CIPSCONT, "CIPSTART,3", W::DataFullView, R::Port, C::Number, J::Number,
      "2317"},
     {F::Socket3Enable, T::CIPSCONT, "CIPSTART,3", W::DataFullView, R::Choice, C::Tick, J::Bool,
@@ -56,7 +56,7 @@ constexpr DeviceFieldRow kRows[] = {
     {F::Socket4Protocol, T::CIPSCONT, "CIPSTART,4", W::DataFullView, R::Choice, C::Item,
      J::ItemText, "TCP"},
     {F::Socket4Host, T::CIPSCONT, "CIPSTART,4", W::DataFullView, R::QuotedText, C::Text, J::Text,
-     kHost},
+     kDeviceHost},
     {F::Socket4Port, T::CIPSCONT, "CIPSTART,4", W::DataFullView, R::Port, C::Number, J::Number,
      "2317"},
     {F::Socket4Enable, T::CIPSCONT, "CIPSTART,4", W::DataFullView, R::Choice, C::Tick, J::Bool,
@@ -86,7 +86,7 @@ constexpr DeviceFieldRow kRows[] = {
 constexpr std::size_t kMaxNumberDigits = 9;
 constexpr std::size_t kMaxPhoneDigits = 20;
 constexpr int kMaxPort = 65535;
-constexpr std::size_t kApnItems = 3;
+constexpr std::size_t kApnItemCount = 3;
 
 bool IsDigit(char c) {
     return c >= '0' && c <= '9';
@@ -113,7 +113,7 @@ bool IsApn(std::string_view value) {
             return false;
         }
         const std::size_t close = value.find('"', at + 1);
-        if (close == std::string_view::npos || ++items > kApnItems) {
+        if (close == std::string_view::npos || ++items > kApnItemCount) {
             return false;
         }
         at = value.find_first_not_of(' ', close + 1);
@@ -145,8 +145,8 @@ std::vector<std::string> ApnItems(const std::string& value) {
     for (std::string& item : items) {
         item = DelQuotes(item);
     }
-    if (items.size() < kApnItems) {
-        items.resize(kApnItems);
+    if (items.size() < kApnItemCount) {
+        items.resize(kApnItemCount);
     }
     return items;
 }
@@ -180,13 +180,13 @@ bool SentInView(const DeviceFieldRow& row, const FormModel& form, int view, bool
 }  // namespace
 
 std::span<const DeviceFieldRow> DeviceFields() {
-    return kRows;
+    return kDeviceRows;
 }
 
 const DeviceFieldRow* DeviceRowOf(Field field) {
-    const auto row = std::find_if(std::begin(kRows), std::end(kRows),
+    const auto row = std::find_if(std::begin(kDeviceRows), std::end(kDeviceRows),
                                   [field](const DeviceFieldRow& r) { return r.field == field; });
-    return row == std::end(kRows) ? nullptr : row;
+    return row == std::end(kDeviceRows) ? nullptr : row;
 }
 
 JsonType JsonTypeOf(Field field) {
@@ -308,7 +308,7 @@ std::vector<std::string> LinesNotReported(const std::string& sent,
     const std::string command = LineCommandName(sent);
     std::vector<std::string> lines;
     std::set<std::string_view> missing;
-    for (const DeviceFieldRow& row : kRows) {
+    for (const DeviceFieldRow& row : kDeviceRows) {
         const std::string_view reply = row.reply;
         const std::size_t comma = reply.find(',');
         if (reply.empty() || !AnswersCommand(command, reply.substr(0, comma)) ||
@@ -331,7 +331,7 @@ std::vector<Field> FieldsNamedBy(std::string_view line) {
         query ? std::string_view()
               : line.substr(equals + 1, line.find_first_of(",\r\n", equals) - equals - 1);
     std::vector<Field> fields;
-    for (const DeviceFieldRow& row : kRows) {
+    for (const DeviceFieldRow& row : kDeviceRows) {
         const std::string_view reply = row.reply;
         const std::size_t comma = reply.find(',');
         const bool named = query ? !reply.empty() && AnswersCommand(command, reply.substr(0, comma))
@@ -351,7 +351,7 @@ std::vector<HiddenChange> HiddenChanges(const FormModel& form, const FormModel& 
     if (form.Item(Field::WorkMode) != kDataTransmissionMode || form.View() != kCompactView) {
         return changes;
     }
-    for (const DeviceFieldRow& row : kRows) {
+    for (const DeviceFieldRow& row : kDeviceRows) {
         if (row.compactValue == nullptr || !SentInView(row, form, kFullView, familyTwo) ||
             !reported.contains(row.reply)) {
             continue;

@@ -74,12 +74,16 @@ enum class FieldKind { Text, Memo, Item, Tick };
 // converts the text it holds, and the stored text then replaces the converted one.
 enum class LoadStep { InOrder, AfterHexBoxes, LastHexBox };
 
-// One field: its control, how the settings file keeps it, its starting value
-// (the file's default), what a factory reset leaves in it and how much may be
-// typed into it. Values are GBK texts; an item or a tick is written "0", "1".
+// One field: its control, the label that names it, how the settings file
+// keeps it, its starting value (the file's default), what a factory reset
+// leaves in it and how much may be typed into it. Values are GBK texts; an
+// item or a tick is written "0", "1".
 struct FieldRow {
     Field field;
     const char* control;
+    // The language key of the label that names it, nullptr for none; a list
+    // beside a packet is named by its row's label.
+    const char* label;
     FieldKind kind;
     const char* section;  // nullptr: not in the settings file
     const char* key;
@@ -110,6 +114,20 @@ inline constexpr const char* kHttpMethodItems[] = {"GET", "POST"};
 // The host name the socket host fields show by default; compact-view write all
 // sends it for sockets 2 to 4.
 inline constexpr const char* kDefaultServerHost = "dtu.example.net";
+
+// A socket's fields; the data page's sockets 1 to 4 in order.
+struct SocketFields {
+    Field protocol, host, port, enabled;
+};
+inline constexpr SocketFields kSockets[] = {
+    {Field::Socket1Protocol, Field::Socket1Host, Field::Socket1Port, Field::Socket1Enable},
+    {Field::Socket2Protocol, Field::Socket2Host, Field::Socket2Port, Field::Socket2Enable},
+    {Field::Socket3Protocol, Field::Socket3Host, Field::Socket3Port, Field::Socket3Enable},
+    {Field::Socket4Protocol, Field::Socket4Host, Field::Socket4Port, Field::Socket4Enable},
+};
+
+// The number (1 to 4) of the socket whose field `field` is; 0 for none.
+int SocketNumberOf(Field field);
 
 inline constexpr int kWorkModeCount = 5;
 inline constexpr int kApnChoiceCount = 3;

@@ -20,15 +20,6 @@ constexpr std::size_t kPacketItems = 3;
 constexpr std::size_t kApnItems = 3;
 constexpr std::size_t kSocketItems = 5;
 
-struct SocketFields {
-    Field protocol, host, port, enabled;
-};
-constexpr SocketFields kSockets2To4[] = {
-    {Field::Socket2Protocol, Field::Socket2Host, Field::Socket2Port, Field::Socket2Enable},
-    {Field::Socket3Protocol, Field::Socket3Host, Field::Socket3Port, Field::Socket3Enable},
-    {Field::Socket4Protocol, Field::Socket4Host, Field::Socket4Port, Field::Socket4Enable},
-};
-
 // The APN box's item for an APN name the device reports.
 int ApnItem(const std::string& apn) {
     if (apn == "CMNET" || apn == "cmnet") {
@@ -100,7 +91,7 @@ bool ApplySocket(FormModel& form, const std::vector<std::string>& items) {
         form.socket1 = {UpperText(items[1]), items[2], items[3], items[4] == "1"};
         return true;
     }
-    const SocketFields& fields = kSockets2To4[*socket - 2];
+    const SocketFields& fields = kSockets[*socket - 1];
     form.SetItemByText(fields.protocol, UpperText(items[1]));
     form.SetText(fields.host, items[2]);
     form.SetText(fields.port, items[3]);

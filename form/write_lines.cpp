@@ -10,74 +10,59 @@ namespace dtu {
 
 namespace {
 
-constexpr Field kSocketFields[4][4] = {
-    {Field::Socket1Protocol, Field::Socket1Host, Field::Socket1Port, Field::Socket1Enable},
-    {Field::Socket2Protocol, Field::Socket2Host, Field::Socket2Port, Field::Socket2Enable},
-    {Field::Socket3Protocol, Field::Socket3Host, Field::Socket3Port, Field::Socket3Enable},
-    {Field::Socket4Protocol, Field::Socket4Host, Field::Socket4Port, Field::Socket4Enable},
+bool IsDataPageView(int view) {
+    return view == kFullView || view == kCompactView;
+}
+
+// A value of the data page as write all sends it: the form's, or in the
+// compact view what the device table writes in place of a field it hides.
+class DataPageValue {
+public:
+    explicit DataPageValue(const FormModel& form) : form_(form) {}
+
+    std::string operator()(Field field, std::string formValue) const {
+        const DeviceFieldRow* row = DeviceRowOf(field);
+        const bool hidden =
+            form_.View() == kCompactView && row != nullptr && row->compactValue != nullptr;
+        return hidden ? std::string(row->compactValue) : formValue;
+    }
+    std::string Text(Field field) const { return (*this)(field, form_.Text(field)); }
+    std::string Tick(Field field) const { return (*this)(field, CheckToDigit(form_.Tick(field))); }
+
+private:
+    const FormModel& form_;
 };
 
-constexpr const char* kDataModeFamilyQueries[] = {"CLOUDEN", "CLOUDID", "CACHE", "RESOC"};
-constexpr const char* kHttpModeFamilyQueries[] = {"HTPURL", "HTPHD", "HTPTP"};
-
-constexpr const char* kCompactRestartTime = "1800";
-constexpr const char* kCompactSocketProtocol = "TCP";
-constexpr const char* kCompactSocketPort = "2317";
-
-void AddFullViewLines(const FormModel& form, OrderList& orders) {
-    orders.AddSetOrderCmd(
-        TCmd::CIPCFG, FormatValue("1,%s,0,%s,0,%s",
-                                  {form.Text(Field::HeartbeatPeriod), form.Text(Field::PackingTime),
-                                   form.Text(Field::RestartTime)}));
-    orders.AddSetOrderCmd(
-        TCmd::CIPPACK,
-        FormatValue("0,\"%s\",\"%d\"", {PacketHexText(form.Text(Field::HeartbeatPacket),
-                                                      form.Tick(Field::HeartbeatPacketHex)),
-                                        std::to_string(form.Item(Field::HeartbeatTarget))}));
-    orders.AddSetOrderCmd(
-        TCmd::CIPPACK,
-        FormatValue("1,\"%s\",\"%d\"", {PacketHexText(form.Text(Field::RegistrationPacket),
-                                                      form.Tick(Field::RegistrationPacketHex)),
-                                        std::to_string(form.Item(Field::RegistrationMode))}));
-    for (std::size_t i = 0; i < std::size(kSocketFields); ++i) {
-        const auto& [protocol, host, port, enabled] = kSocketFields[i];
+void AddDataPageLines(const FormModel& form, OrderList& orders) {
+    const DataPageValue value(form);
+    orders.AddSetOrderCmd(TCmd::CIPCFG,
+                          FormatValue("1,%s,0,%s,0,%s", {value.Text(Field::HeartbeatPeriod),
+                                                         value.Text(Field::PackingTime),
+                                                         value.Text(Field::RestartTime)}));
+    // The full view quotes a packet's option, the compact view does not.
+    const char* packetFormat = form.View() == kFullView ? "%s,\"%s\",\"%s\"" : "%s,\"%s\",%s";
+    const Field packets[][3] = {
+        {Field::HeartbeatPacket, Field::HeartbeatPacketHex, Field::HeartbeatTarget},
+        {Field::RegistrationPacket, Field::RegistrationPacketHex, Field::RegistrationMode},
+    };
+    for (std::size_t i = 0; i < std::size(packets); ++i) {
+        const auto& [packet, hexBox, option] = packets[i];
+        orders.AddSetOrderCmd(
+            TCmd::CIPPACK,
+            FormatValue(packetFormat,
+                        {std::to_string(i), PacketHexText(form.Text(packet), form.Tick(hexBox)),
+                         value(option, std::to_string(form.Item(option)))}));
+    }
+    for (std::size_t i = 0; i < std::size(kSockets); ++i) {
+        const auto& [protocol, host, port, enabled] = kSockets[i];
         orders.AddSetOrderCmd(
             TCmd::CIPSCONT,
             FormatValue("%d,\"%s\",\"%s\", %s,%s",
-                        {std::to_string(i + 1), form.ItemText(protocol), form.Text(host),
-                         form.Text(port), CheckToDigit(form.Tick(enabled))}));
+                        {std::to_string(i + 1), value(protocol, form.ItemText(protocol)),
+                         value.Text(host), value.Text(port), value.Tick(enabled)}));
     }
-    orders.AddSetOrderCmd(TCmd::CICOMAT, CheckToDigit(form.Tick(Field::ComAtEnable)));
-    orders.AddSetOrderCmd(TCmd::CINETAT, CheckToDigit(form.Tick(Field::NetAtEnable)));
-}
-
-void AddCompactViewLines(const FormModel& form, OrderList& orders) {
-    orders.AddSetOrderCmd(
-        TCmd::CIPCFG,
-        FormatValue("1,%s,0,%s,0,%s", {form.Text(Field::HeartbeatPeriod),
-                                       form.Text(Field::PackingTime), kCompactRestartTime}));
-    orders.AddSetOrderCmd(
-        TCmd::CIPPACK,
-        FormatValue("0,\"%s\",%d", {PacketHexText(form.Text(Field::HeartbeatPacket),
-                                                  form.Tick(Field::HeartbeatPacketHex)),
-                                    "0"}));
-    orders.AddSetOrderCmd(
-        TCmd::CIPPACK,
-        FormatValue("1,\"%s\",%d", {PacketHexText(form.Text(Field::RegistrationPacket),
-                                                  form.Tick(Field::RegistrationPacketHex)),
-                                    "0"}));
-    orders.AddSetOrderCmd(TCmd::CIPSCONT, FormatValue("%d,\"%s\",\"%s\", %s,1",
-                                                      {"1", form.ItemText(Field::Socket1Protocol),
-                                                       form.Text(Field::Socket1Host),
-                                                       form.Text(Field::Socket1Port)}));
-    for (int socket = 2; socket <= 4; ++socket) {
-        orders.AddSetOrderCmd(
-            TCmd::CIPSCONT,
-            FormatValue("%d,\"%s\",\"%s\", %s,0", {std::to_string(socket), kCompactSocketProtocol,
-                                                   kDefaultServerHost, kCompactSocketPort}));
-    }
-    orders.AddSetOrderCmd(TCmd::CICOMAT, "0");
-    orders.AddSetOrderCmd(TCmd::CINETAT, "0");
+    orders.AddSetOrderCmd(TCmd::CICOMAT, value.Tick(Field::ComAtEnable));
+    orders.AddSetOrderCmd(TCmd::CINETAT, value.Tick(Field::NetAtEnable));
 }
 
 void AddHttpdClientLines(const FormModel& form, OrderList& orders) {
@@ -92,10 +77,8 @@ void AddHttpdClientLines(const FormModel& form, OrderList& orders) {
 void AddWorkModeLines(const FormModel& form, OrderList& orders) {
     switch (form.Item(Field::WorkMode)) {
         case kDataTransmissionMode:
-            if (form.View() == kFullView) {
-                AddFullViewLines(form, orders);
-            } else if (form.View() == kCompactView) {
-                AddCompactViewLines(form, orders);
+            if (IsDataPageView(form.View())) {
+                AddDataPageLines(form, orders);
             }
             break;
         case kHttpdClientMode:
@@ -121,6 +104,13 @@ void AddTail(const FormModel& form, OrderList& orders) {
 
 }  // namespace
 
+void BuildReadAllOrders(OrderList& orders) {
+    orders.ClearOrders();
+    for (const TCmd query : {TCmd::CIVER, TCmd::CIPR, TCmd::ICF, TCmd::CIPSCONT}) {
+        orders.AddQueryOrder(std::string(CmdName(query)));
+    }
+}
+
 void BuildWriteAllOrders(const FormModel& form, OrderList& orders) {
     orders.ClearOrders();
     orders.AddQueryOrder(std::string(CmdName(TCmd::CIVER)));
@@ -129,13 +119,15 @@ void BuildWriteAllOrders(const FormModel& form, OrderList& orders) {
 }
 
 void AppendFamilyQueries(const FormModel& form, OrderList& orders) {
-    if (form.Item(Field::WorkMode) == kDataTransmissionMode) {
-        for (const char* name : kDataModeFamilyQueries) {
-            orders.AddQueryOrder(name);
-        }
-    } else if (form.Item(Field::WorkMode) == kHttpdClientMode) {
-        for (const char* name : kHttpModeFamilyQueries) {
-            orders.AddQueryOrder(name);
+    const int mode = form.Item(Field::WorkMode);
+    for (const DeviceFieldRow& row : DeviceFields()) {
+        const bool family =
+            (mode == kDataTransmissionMode &&
+             (row.when == SentWhen::DataFullFamily2 || row.when == SentWhen::CloudOn)) ||
+            (mode == kHttpdClientMode && row.when == SentWhen::HttpFamily2);
+        // The cloud password is never reported: it is not asked for.
+        if (family && *row.reply != '\0') {
+            orders.AddQueryOrder(std::string(CmdName(row.command)));
         }
     }
 }
@@ -147,26 +139,22 @@ void InsertFamilySetLines(const FormModel& form, OrderList& orders) {
         orders.InsertSetOrderCmd(TCmd::HTPTP, form.ItemText(Field::HttpMethod));
         return;
     }
-    if (form.Item(Field::WorkMode) != kDataTransmissionMode) {
+    if (form.Item(Field::WorkMode) != kDataTransmissionMode || !IsDataPageView(form.View())) {
         return;
     }
-    if (form.View() == kFullView) {
-        if (form.Tick(Field::CloudEnable)) {
-            orders.InsertSetOrderCmd(TCmd::CLOUDEN, "ON");
-            orders.InsertSetOrderCmd(TCmd::CLOUDID, form.Text(Field::CloudNumber));
-            if (!form.Text(Field::CloudPassword).empty()) {
-                orders.InsertSetOrderCmd(TCmd::CLOUDPA, form.Text(Field::CloudPassword));
-            }
-        } else {
-            orders.InsertSetOrderCmd(TCmd::CLOUDEN, "OFF");
+    const DataPageValue value(form);
+    if (value.Tick(Field::CloudEnable) == "1") {
+        orders.InsertSetOrderCmd(TCmd::CLOUDEN, "ON");
+        orders.InsertSetOrderCmd(TCmd::CLOUDID, form.Text(Field::CloudNumber));
+        if (!form.Text(Field::CloudPassword).empty()) {
+            orders.InsertSetOrderCmd(TCmd::CLOUDPA, form.Text(Field::CloudPassword));
         }
-        orders.InsertSetOrderCmd(TCmd::CACHE, CheckToDigit(form.Tick(Field::CacheEnable)));
-        orders.InsertSetOrderCmd(TCmd::RESOC, DelSpaces(form.Text(Field::ReconnectInterval)));
-    } else if (form.View() == kCompactView) {
+    } else {
         orders.InsertSetOrderCmd(TCmd::CLOUDEN, "OFF");
-        orders.InsertSetOrderCmd(TCmd::CACHE, "0");
-        orders.InsertSetOrderCmd(TCmd::RESOC, "5");
     }
+    orders.InsertSetOrderCmd(TCmd::CACHE, value.Tick(Field::CacheEnable));
+    orders.InsertSetOrderCmd(TCmd::RESOC, value(Field::ReconnectInterval,
+                                                DelSpaces(form.Text(Field::ReconnectInterval))));
 }
 
 }  // namespace dtu

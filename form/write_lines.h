@@ -7,6 +7,10 @@ namespace dtu {
 
 // The form's lines of the command lists.
 
+// The queries read all starts with: the version, the port's rate and format,
+// and the sockets, whose answer reports the whole data page.
+void BuildReadAllOrders(OrderList& orders);
+
 // The version query, the work-mode lines and the five-line tail of write all.
 void BuildWriteAllOrders(const FormModel& form, OrderList& orders);
 

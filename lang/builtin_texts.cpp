@@ -1050,6 +1050,65 @@ constexpr BuiltinText kBuiltinTexts[] = {
     {"lang_Find_NotFound", "\xCE\xB4\xD5\xD2\xB5\xBD", "Not found"},
     // 237 %1/%2
     {"lang_Find_Count", "%1/%2", "%1 of %2"},
+    // A profile that Import Profile refuses, and why, as the command line says it.
+    // 238 [错误]: 配置文件 %s 有以下问题，未导入
+    {"lang_Profile_NotImported",
+     "[\xB4\xED\xCE\xF3]: \xC5\xE4\xD6\xC3\xCE\xC4\xBC\xFE %s "
+     "\xD3\xD0\xD2\xD4\xCF\xC2\xCE\xCA\xCC\xE2\xA3\xAC\xCE\xB4\xB5\xBC\xC8\xEB",
+     "[Error]: The profile %s was not imported; it has these problems"},
+    // 239 [错误]: %s: %s
+    {"lang_Profile_Problem", "[\xB4\xED\xCE\xF3]: %s: %s", "[Error]: %s: %s"},
+    // 240 须为1或0
+    {"lang_Profile_TickDue",
+     "\xD0\xEB\xCE\xAA"
+     "1\xBB\xF2"
+     "0",
+     "1 or 0"},
+    // 241 %s 出现两次，在第 %s 行和第 %s 行
+    {"lang_Profile_GivenTwice",
+     "%s \xB3\xF6\xCF\xD6\xC1\xBD\xB4\xCE\xA3\xAC\xD4\xDA\xB5\xDA %s \xD0\xD0\xBA\xCD\xB5\xDA %s "
+     "\xD0\xD0",
+     "%s is given twice, on lines %s and %s"},
+    // 242 不含配置文件的任何键(节 %s)
+    {"lang_Profile_NoKeys",
+     "\xB2\xBB\xBA\xAC\xC5\xE4\xD6\xC3\xCE\xC4\xBC\xFE\xB5\xC4\xC8\xCE\xBA\xCE\xBC\xFC(\xBD\xDA "
+     "%s)",
+     "it holds none of the profile's keys (sections %s)"},
+    // 243 (缺少此键，此为其默认值)
+    {"lang_Profile_KeyMissing",
+     "(\xC8\xB1\xC9\xD9\xB4\xCB\xBC\xFC\xA3\xAC\xB4\xCB\xCE\xAA\xC6\xE4\xC4\xAC\xC8\xCF\xD6\xB5)",
+     "(the key is missing: this is its default)"},
+    // Finding the device from the port window.
+    // 244 查找
+    {"lang_Command_Find", "\xB2\xE9\xD5\xD2", "Find"},
+    // 245 取消
+    {"lang_Find_Cancel", "\xC8\xA1\xCF\xFB", "Cancel"},
+    // 246 [提示]:正在查找设备: %1…(%2/%3)
+    {"lang_Info_FindTrying",
+     "[\xCC\xE1\xCA\xBE]:\xD5\xFD\xD4\xDA\xB2\xE9\xD5\xD2\xC9\xE8\xB1\xB8: %1\xA1\xAD(%2/%3)",
+     "[Note]: Finding the device: %1... (%2 of %3)"},
+    // 247 %1,先发退出数据模式的 +++
+    {"lang_Info_FindEscape",
+     "%1,\xCF\xC8\xB7\xA2\xCD\xCB\xB3\xF6\xCA\xFD\xBE\xDD\xC4\xA3\xCA\xBD\xB5\xC4 +++",
+     "%1, escape +++ first"},
+    // 248 [提示]:没有设备应答(已尝试 %1 种设置)。请检查设备电源和连线、所选串口是否接着设备。
+    {"lang_Info_FindNone",
+     "[\xCC\xE1\xCA\xBE]:\xC3\xBB\xD3\xD0\xC9\xE8\xB1\xB8\xD3\xA6\xB4\xF0(\xD2\xD1\xB3\xA2\xCA\xD4 "
+     "%1 "
+     "\xD6\xD6\xC9\xE8\xD6\xC3)"
+     "\xA1\xA3\xC7\xEB\xBC\xEC\xB2\xE9\xC9\xE8\xB1\xB8\xB5\xE7\xD4\xB4\xBA\xCD\xC1\xAC\xCF\xDF\xA1"
+     "\xA2\xCB\xF9\xD1\xA1\xB4\xAE\xBF\xDA\xCA\xC7\xB7\xF1\xBD\xD3\xD7\xC5\xC9\xE8\xB1\xB8\xA1\xA3",
+     "[Note]: No device answered (tried %1 settings). Check the device's power and cable, and that "
+     "the chosen port is the one it is wired to."},
+    // 249 [提示]:已取消查找设备。
+    {"lang_Info_FindCancelled",
+     "[\xCC\xE1\xCA\xBE]:\xD2\xD1\xC8\xA1\xCF\xFB\xB2\xE9\xD5\xD2\xC9\xE8\xB1\xB8\xA1\xA3",
+     "[Note]: Finding the device was cancelled."},
+    // 250 [错误]:查找设备时串口断开了。
+    {"lang_Info_FindLost",
+     "[\xB4\xED\xCE\xF3]:"
+     "\xB2\xE9\xD5\xD2\xC9\xE8\xB1\xB8\xCA\xB1\xB4\xAE\xBF\xDA\xB6\xCF\xBF\xAA\xC1\xCB\xA1\xA3",
+     "[Error]: The port went away while finding the device."},
 };
 
 }  // namespace

@@ -3,9 +3,10 @@
 #include <filesystem>
 
 #include "form/form_profile.h"
-#include "lang/file_io.h"
+#include "form/profile_rules.h"
 #include "mainwindow/info_area.h"
 #include "mainwindow/main_window.h"
+#include "mainwindow/profile_words.h"
 #include "settings/ini_file.h"
 #include "widgets/lang_qt.h"
 
@@ -55,19 +56,25 @@ void Tfrm_MainLx1::ImportProfile() {
         return;
     }
     // A file that cannot be read would load as every default.
-    std::string bytes;
-    const ReadOutcome read = ReadRegularFileUpTo(FilePath(path), kProfileMaxBytes, bytes);
-    if (read != ReadOutcome::Whole) {
-        info_->ShowErrorLine(TrWith(
-            language_,
-            read == ReadOutcome::TooLong ? "lang_Profile_TooLong" : "lang_Profile_Unreadable",
-            {path}));
+    const ProfileRead profile = ReadProfileFile(FilePath(path), std::nullopt);
+    if (profile.read != ReadOutcome::Whole) {
+        info_->ShowErrorLine(TrWith(language_,
+                                    profile.read == ReadOutcome::TooLong
+                                        ? "lang_Profile_TooLong"
+                                        : "lang_Profile_Unreadable",
+                                    {path}));
+        return;
+    }
+    // What the command line refuses to write, the form does not take.
+    if (!profile.problems.empty()) {
+        for (const QString& line : ProfileRefusalLines(language_, path, profile.problems)) {
+            info_->ShowErrorLine(line);
+        }
         return;
     }
     const IniFile file(FilePath(path), kProfileMaxBytes);
     LoadProfile(file, session_.Form());
     info_->ShowInfoLine(TrWith(language_, "lang_Profile_Imported", {path}));
-    ShowIndexesOutsideLists(file, true, path);
 }
 
 }  // namespace dtu

@@ -5,8 +5,8 @@
 #include <chrono>
 #include <string>
 
+#include "port/open_error.h"
 #include "serial/net_port_name.h"
-#include "serial/open_error.h"
 
 namespace dtu {
 

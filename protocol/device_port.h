@@ -4,8 +4,8 @@
 #include <optional>
 #include <string>
 
-#include "serial/open_error.h"
-#include "serial/send_result.h"
+#include "port/open_error.h"
+#include "port/send_result.h"
 
 namespace dtu {
 

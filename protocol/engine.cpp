@@ -17,7 +17,6 @@ constexpr std::string_view kIcfSetPrefix = "AT+ICF=";
 constexpr std::string_view kCiprSetPrefix = "AT+CIPR=";
 constexpr std::string_view kQueryEnd = "?\r\n";
 constexpr std::string_view kSaveLine = "ATW\r\n";
-constexpr const char* kReadAllQueries[] = {"CIVER", "CIPR", "ICF", "CIPSCONT"};
 // The most bits one byte takes on the line: start, 8 data, parity and 2 stop bits.
 constexpr std::int64_t kMostBitsPerByte = 12;
 constexpr std::int64_t kReplyBoundMargin = 4;
@@ -85,10 +84,7 @@ void Engine::BeginAction(std::uint8_t operation) {
 }
 
 void Engine::ReadAll() {
-    orders_.ClearOrders();
-    for (const char* name : kReadAllQueries) {
-        orders_.AddQueryOrder(name);
-    }
+    host_.BuildReadAll(orders_);
     StartList();
 }
 

@@ -40,8 +40,9 @@ public:
     virtual void Note(const EngineNote& note) = 0;
     virtual void ShowProgress(const Progress& progress) = 0;
 
-    // The form's lines: write all's, and the firmware-family lines chosen by
-    // the form's work mode and view.
+    // The form's lines: read all's, write all's, and the firmware-family
+    // lines chosen by the form's work mode and view.
+    virtual void BuildReadAll(OrderList& orders) const = 0;
     virtual void BuildWriteAll(OrderList& orders) const = 0;
     virtual void AppendFamilyQueries(OrderList& orders) const = 0;
     virtual void InsertFamilySetLines(OrderList& orders) const = 0;

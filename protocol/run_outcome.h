@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "serial/open_error.h"
+#include "port/open_error.h"
 
 namespace dtu {
 

@@ -12,6 +12,9 @@ namespace dtu {
 // label. The control's name for a field no label names.
 std::string FieldName(const TLangList& table, Field field);
 
+// The label alone, without a socket's number: "Use Net".
+std::string FieldLabel(const TLangList& table, Field field);
+
 // A label's text without the blanks and colon that lay it out, inner runs of
 // blanks made one (GBK).
 std::string LabelText(const TLangList& table, const char* key);

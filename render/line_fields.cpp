@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "form/device_map.h"
 #include "lang/lang_list.h"
 #include "protocol/commands.h"
 #include "protocol/order_list.h"
@@ -11,45 +12,17 @@ namespace dtu {
 
 namespace {
 
-// How the line's first argument picks or numbers the field.
-enum class Argument {
-    None,
-    Numbered,  // the socket number follows the name
-    Packet,    // 0 is the heartbeat packet, 1 the registration packet
-};
-
-struct LineField {
+// Lines that no one field of the form names.
+struct OwnLabel {
     TCmd cmd;
     const char* labelKey;
-    Argument argument = Argument::None;
 };
-
-constexpr LineField kLineFields[] = {
+constexpr OwnLabel kOwnLabels[] = {
     {TCmd::CIVER, "lang_btn_At_GetCiver"},
-    {TCmd::CIPR, "lang_Lbl_DTUBaudRate"},
     {TCmd::ICF, "lang_Lbl_ComParam"},
-    // A socket's line is named by the box that turns the socket on.
-    {TCmd::CIPSCONT, "lang_Lbl_Enable", Argument::Numbered},
-    {TCmd::CIPCFG, "lang_Lbl_HeartbeatTime"},
-    {TCmd::CIPPACK, "lang_Lbl_HeartbeatFormat", Argument::Packet},
-    {TCmd::CICOMAT, "lang_chk_ComAtEnable"},
-    {TCmd::CINETAT, "lang_chk_NetAtEnable"},
-    {TCmd::CIPNUM, "lang_lbl_TelNo"},
-    {TCmd::CIMOD, "lang_Lbl_WorkMode"},
-    {TCmd::CSTT, "lang_Lbl_APN"},
-    {TCmd::CLOUDEN, "lang_chkCloudEnalbe"},
-    {TCmd::CLOUDID, "lang_lbledtCloud"},
-    {TCmd::CLOUDPA, "lang_lbledtPswd"},
-    {TCmd::CACHE, "lang_chk_CachEnable"},
-    {TCmd::RESOC, "lang_lbledtResoc"},
-    {TCmd::HTPURL, "lang_lblHTPURL"},
-    {TCmd::HTPHD, "lang_lblHTPHD"},
-    {TCmd::HTPTP, "lang_lblHTPTP"},
 };
 
-constexpr const char* kRegistrationPacketKey = "lang_Lbl_DevID";
-
-// The first argument of a set line: "3" of "AT+CIPSCONT=3,...".
+// The first argument of a set line, up to its first comma: a socket's number.
 std::string FirstArgument(std::string_view line) {
     const std::size_t equals = line.find('=');
     if (equals == std::string_view::npos) {
@@ -59,26 +32,56 @@ std::string FirstArgument(std::string_view line) {
     return std::string(value.substr(0, value.find_first_of(",\r\n")));
 }
 
+// Which one of its command's replies a device row is: a socket's or a packet's number.
+std::string_view ReplyItem(std::string_view reply) {
+    const std::size_t comma = reply.find(',');
+    return comma == std::string_view::npos ? std::string_view() : reply.substr(comma + 1);
+}
+
+// The field that names a line of `cmd`: the first the line's argument picks
+// (the registration packet for "1"), else the command's first.
+std::optional<Field> NamingField(TCmd cmd, std::string_view argument) {
+    std::optional<Field> first;
+    for (const DeviceFieldRow& row : DeviceFields()) {
+        if (row.command != cmd) {
+            continue;
+        }
+        if (!argument.empty() && ReplyItem(row.reply) == argument) {
+            return row.field;
+        }
+        if (!first) {
+            first = row.field;
+        }
+    }
+    return first;
+}
+
 }  // namespace
 
 std::string LineFieldName(std::string_view line, const TLangList& table) {
     const std::string command = LineCommandName(line);
     const std::optional<TCmd> cmd = CmdByName(command);
-    for (const LineField& row : kLineFields) {
-        if (!cmd || row.cmd != *cmd) {
-            continue;
-        }
-        const std::string argument = FirstArgument(line);
-        if (row.argument == Argument::Packet && argument == "1") {
-            return LabelText(table, kRegistrationPacketKey);
-        }
-        std::string name = LabelText(table, row.labelKey);
-        if (row.argument == Argument::Numbered && !argument.empty()) {
-            name += " " + argument;
-        }
-        return name;
+    if (!cmd) {
+        return command;
     }
-    return command;
+    for (const OwnLabel& own : kOwnLabels) {
+        if (own.cmd == *cmd) {
+            return LabelText(table, own.labelKey);
+        }
+    }
+    const std::string argument = FirstArgument(line);
+    const std::optional<Field> field = NamingField(*cmd, argument);
+    if (!field) {
+        return command;
+    }
+    // A socket's line is named by the box that turns the socket on, and the
+    // number the line gives.
+    const int socket = SocketNumberOf(*field);
+    if (socket == 0) {
+        return FieldName(table, *field);
+    }
+    const std::string label = FieldLabel(table, kSockets[socket - 1].enabled);
+    return argument.empty() ? label : label + " " + argument;
 }
 
 }  // namespace dtu

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "lang/gbk.h"
+#include "render/open_failure_reason.h"
 
 namespace dtu {
 
@@ -59,8 +60,16 @@ std::string OpenErrorText(const OpenError& error, const TLangList& table) {
             return FillTextArgs(words("lang_Info_OpenLineSettings"),
                                 {error.path, error.systemText});
         case OpenFailure::Other:
+        case OpenFailure::TooManyFiles:
+        case OpenFailure::AlreadyOpen:
+        case OpenFailure::NoSettings:
+        case OpenFailure::NoReader:
+        case OpenFailure::NoWriter:
+        case OpenFailure::BadBaudRate:
+        case OpenFailure::BadDataBits:
+        case OpenFailure::BadStopBits:
             return FillTextArgs(words("lang_Info_OpenOther"),
-                                {error.path, SystemTextAsGbk(error.systemText)});
+                                {error.path, SystemTextAsGbk(OpenFailureReason(error))});
         case OpenFailure::BadAddress:
             return FillTextArgs(words("lang_Info_NetBadAddress"), {error.path});
         case OpenFailure::NoSuchHost:

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "lang/lang_list.h"
-#include "serial/open_error.h"
+#include "port/open_error.h"
 
 namespace dtu {
 

@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(
-  g++ clang libclang-rt-14-dev cmake ninja-build pkg-config
+  g++ clang libclang-rt-14-dev lld cmake ninja-build pkg-config
   qt6-base-dev libgl-dev
   # Qt's own texts (standard buttons, file dialogs) in Chinese.
   qt6-translations-l10n

@@ -11,6 +11,7 @@
 
 #include "serial/line_check.h"
 #include "serial/line_settings.h"
+#include "serial/open_error.h"
 #include "serial/port_lock.h"
 #include "serial/port_session.h"
 #include "serial/read_worker.h"
@@ -18,12 +19,6 @@
 #include "serial/write_worker.h"
 
 namespace dtu {
-
-namespace {
-
-constexpr const char* kOpenError = "Error opening serial port";
-
-}  // namespace
 
 // One open port: its descriptors, its workers and what they share.
 struct OpenedPort {
@@ -78,7 +73,7 @@ struct TComm::Impl {
         std::optional<std::string> refused = ApplyLine(fd, *built, line.baudRate);
         ApplyModemLines(fd, line);
         if (refused) {
-            throw ECommsError(kOpenError, LineSettingsError(commName, *refused));
+            throw ECommsError(LineSettingsError(commName, *refused));
         }
     }
 
@@ -122,37 +117,33 @@ TComm::~TComm() {
 }
 
 void TComm::StartPort() {
+    const std::string& name = impl_->commName;
     if (impl_->open) {
-        throw ECommsError("This serial port already opened");
+        throw ECommsError(FailureOf(OpenFailure::AlreadyOpen, name));
     }
-    if (impl_->commName.empty()) {
-        OpenError noPort;
-        noPort.kind = OpenFailure::Missing;
-        throw ECommsError("Error opening serial port", noPort);
+    if (name.empty()) {
+        throw ECommsError(FailureOf(OpenFailure::Missing, name));
     }
     auto open = std::make_unique<OpenedPort>();
-    open->port.Open(DevicePathFor(impl_->commName));
+    open->port.Open(DevicePathFor(name));
     int fd = open->port.Fd();
     termios original{};
     // A terminal whose settings cannot even be read refuses to be set up.
     if (tcgetattr(fd, &original) != 0) {
-        throw ECommsError("Cannot setup comm buffer");
+        throw ECommsError(FailureOf(OpenFailure::NoSettings, name));
     }
     open->original = original;
     tcflush(fd, TCIOFLUSH);
 
     open->closeFd = eventfd(0, EFD_CLOEXEC);
     if (open->closeFd < 0) {
-        throw ECommsError("Unable to create event",
-                          ClassifyOpenErrno(DevicePathFor(impl_->commName), errno, {}));
+        throw ECommsError(ClassifyOpenErrno(DevicePathFor(name), errno, {}));
     }
     std::shared_ptr<ReceiveBudget> budget;
     try {
         budget = std::make_shared<ReceiveBudget>();
     } catch (const std::system_error& error) {
-        throw ECommsError(
-            "Unable to create event",
-            ClassifyOpenErrno(DevicePathFor(impl_->commName), error.code().value(), {}));
+        throw ECommsError(ClassifyOpenErrno(DevicePathFor(name), error.code().value(), {}));
     }
     // Every open has its own number; notices of any other are dropped.
     std::uint64_t number = ++impl_->lastOpen;
@@ -175,7 +166,7 @@ void TComm::StartPort() {
         });
     } catch (const std::system_error&) {
         impl_->open.reset();
-        throw ECommsError("Unable to create read thread");
+        throw ECommsError(FailureOf(OpenFailure::NoReader, name));
     }
     try {
         o.writer = std::thread([&session = *o.session, &queue = o.queue] {
@@ -184,7 +175,7 @@ void TComm::StartPort() {
         });
     } catch (const std::system_error&) {
         impl_->open.reset();
-        throw ECommsError("Unable to create write thread");
+        throw ECommsError(FailureOf(OpenFailure::NoWriter, name));
     }
     // Notices run on this thread, so none is looked at before this point.
     impl_->target->currentOpen = number;
@@ -233,35 +224,11 @@ bool TComm::ParityCheck() const {
 void TComm::SetParityCheck(bool on) {
     impl_->SetLine(impl_->line.parityCheck, on);
 }
-bool TComm::OutxCtsFlow() const {
-    return impl_->line.outxCtsFlow;
+void TComm::SetHardwareFlowControl(bool on) {
+    impl_->SetLine(impl_->line.hardwareFlowControl, on);
 }
-void TComm::SetOutxCtsFlow(bool on) {
-    impl_->SetLine(impl_->line.outxCtsFlow, on);
-}
-bool TComm::OutxDsrFlow() const {
-    return impl_->line.outxDsrFlow;
-}
-void TComm::SetOutxDsrFlow(bool on) {
-    impl_->SetLine(impl_->line.outxDsrFlow, on);
-}
-TDtrControl TComm::DtrControl() const {
-    return impl_->line.dtrControl;
-}
-void TComm::SetDtrControl(TDtrControl value) {
-    impl_->SetLine(impl_->line.dtrControl, value);
-}
-bool TComm::TxContinueOnXoff() const {
-    return impl_->line.txContinueOnXoff;
-}
-void TComm::SetTxContinueOnXoff(bool on) {
-    impl_->SetLine(impl_->line.txContinueOnXoff, on);
-}
-TRtsControl TComm::RtsControl() const {
-    return impl_->line.rtsControl;
-}
-void TComm::SetRtsControl(TRtsControl value) {
-    impl_->SetLine(impl_->line.rtsControl, value);
+void TComm::SetRaiseModemLines(bool on) {
+    impl_->SetLine(impl_->line.raiseModemLines, on);
 }
 TByteSize TComm::ByteSize() const {
     return impl_->line.byteSize;

@@ -1,35 +1,32 @@
 #pragma once
 
 #include <cstdint>
+#include <exception>
 #include <functional>
 #include <memory>
-#include <stdexcept>
 #include <string>
 
+#include "port/open_error.h"
 #include "serial/event_poster.h"
-#include "serial/open_error.h"
 
 struct termios;
 
 namespace dtu {
 
-// Raised by StartPort with one of its fixed messages.
-class ECommsError : public std::runtime_error {
+// Raised when the port does not open or refuses its line settings. It holds
+// no words: the front ends put the failure into theirs.
+class ECommsError : public std::exception {
 public:
-    explicit ECommsError(const std::string& message, OpenError failure = {})
-        : std::runtime_error(message), failure_(std::move(failure)) {}
-    // Why the device refused to open; kind None for the failures that follow the open.
+    explicit ECommsError(OpenError failure) : failure_(std::move(failure)) {}
     const OpenError& Failure() const { return failure_; }
 
 private:
     OpenError failure_;
 };
 
-enum class TDtrControl { DtrEnable, DtrDisable, DtrHandshake };
-enum class TRtsControl { RtsEnable, RtsDisable, RtsHandshake, RtsTransmissionAvailable };
 enum class TByteSize { _5, _6, _7, _8 };
 enum class TParity { None, Odd, Even, Mark, Space };
-enum class TStopBits { _1, _1_5, _2 };
+enum class TStopBits { _1, _2 };
 
 // One serial port with a reader and a writer thread. Every member is called on
 // the owner thread; notices reach the owner thread through the poster. Each
@@ -61,32 +58,26 @@ public:
     // see what was asked for.
     bool BuiltTermios(::termios& out) const;
 
-    // Properties. Setters of line settings re-apply them while open (Parity does
-    // not) and throw ECommsError as StartPort does when the port refuses them:
-    // the property keeps the new value, the port stays open with what it kept.
-    // Setters of the time-outs re-apply those.
+    // Properties, in termios terms. Setters of line settings re-apply them while
+    // open (Parity does not) and throw ECommsError as StartPort does when the
+    // port refuses them: the property keeps the new value, the port stays open
+    // with what it kept. Setters of the time-outs re-apply those.
     const std::string& CommName() const;
     void SetCommName(const std::string& name);
     std::uint32_t BaudRate() const;
     void SetBaudRate(std::uint32_t baud);
-    bool ParityCheck() const;
-    void SetParityCheck(bool on);
-    bool OutxCtsFlow() const;
-    void SetOutxCtsFlow(bool on);
-    bool OutxDsrFlow() const;
-    void SetOutxDsrFlow(bool on);
-    TDtrControl DtrControl() const;
-    void SetDtrControl(TDtrControl value);
-    bool TxContinueOnXoff() const;
-    void SetTxContinueOnXoff(bool on);
-    TRtsControl RtsControl() const;
-    void SetRtsControl(TRtsControl value);
-    TByteSize ByteSize() const;
+    TByteSize ByteSize() const;  // CSIZE
     void SetByteSize(TByteSize value);
-    TParity Parity() const;
+    TParity Parity() const;  // PARENB, PARODD, CMSPAR
     void SetParity(TParity value);
-    TStopBits StopBits() const;
+    bool ParityCheck() const;  // INPCK
+    void SetParityCheck(bool on);
+    TStopBits StopBits() const;  // CSTOPB
     void SetStopBits(TStopBits value);
+    // CRTSCTS; on by default.
+    void SetHardwareFlowControl(bool on);
+    // DTR and RTS raised while open; by default they are.
+    void SetRaiseModemLines(bool on);
     // Off by default: every read is framed by the read interval alone.
     void SetDeliverAtLineEnd(bool on);
     std::uint32_t ReadIntervalTimeout() const;

@@ -21,7 +21,7 @@ constexpr std::array<std::pair<std::uint32_t, speed_t>, 30> kSpeeds = {{
     {3500000, B3500000}, {4000000, B4000000},
 }};
 
-constexpr std::array<tcflag_t, 4> kCharSizes = {CS5, CS6, CS7, CS8};
+constexpr std::array<tcflag_t, 4> kCharSizeFlags = {CS5, CS6, CS7, CS8};
 
 tcflag_t ParityFlags(TParity parity) {
     switch (parity) {
@@ -39,8 +39,8 @@ tcflag_t ParityFlags(TParity parity) {
     return 0;
 }
 
-void SetLine(int fd, int line, bool on) {
-    ioctl(fd, on ? TIOCMBIS : TIOCMBIC, &line);
+void SetLines(int fd, int lines, bool on) {
+    ioctl(fd, on ? TIOCMBIS : TIOCMBIC, &lines);
 }
 
 }  // namespace
@@ -60,13 +60,12 @@ termios BuildTermios(const LineSettings& settings, const termios& current) {
     // A separate input speed left by another program would outlive ours.
     t.c_cflag &= ~(CSIZE | PARENB | PARODD | CMSPAR | CSTOPB | CRTSCTS | CIBAUD);
     t.c_cflag |= CLOCAL | CREAD;
-    t.c_cflag |= kCharSizes[static_cast<std::size_t>(settings.byteSize)];
+    t.c_cflag |= kCharSizeFlags[static_cast<std::size_t>(settings.byteSize)];
     t.c_cflag |= ParityFlags(settings.parity);
-    // termios has no 1.5 stop bits; two is the nearest the receiver accepts.
-    if (settings.stopBits != TStopBits::_1) {
+    if (settings.stopBits == TStopBits::_2) {
         t.c_cflag |= CSTOPB;
     }
-    if (settings.outxCtsFlow || settings.rtsControl == TRtsControl::RtsHandshake) {
+    if (settings.hardwareFlowControl) {
         t.c_cflag |= CRTSCTS;
     }
 
@@ -74,14 +73,6 @@ termios BuildTermios(const LineSettings& settings, const termios& current) {
     if (settings.parityCheck) {
         t.c_iflag |= INPCK;
     }
-    if (settings.outxXonXoffFlow) {
-        t.c_iflag |= IXON;
-    }
-    if (settings.inxXonXoffFlow) {
-        t.c_iflag |= IXOFF;
-    }
-    t.c_cc[VSTART] = static_cast<cc_t>(settings.xonChar);
-    t.c_cc[VSTOP] = static_cast<cc_t>(settings.xoffChar);
     // The reader frames blocks itself and never blocks in read().
     t.c_cc[VMIN] = 1;
     t.c_cc[VTIME] = 0;
@@ -94,8 +85,7 @@ termios BuildTermios(const LineSettings& settings, const termios& current) {
 }
 
 void ApplyModemLines(int fd, const LineSettings& settings) {
-    SetLine(fd, TIOCM_DTR, settings.dtrControl != TDtrControl::DtrDisable);
-    SetLine(fd, TIOCM_RTS, settings.rtsControl != TRtsControl::RtsDisable);
+    SetLines(fd, TIOCM_DTR | TIOCM_RTS, settings.raiseModemLines);
 }
 
 }  // namespace dtu

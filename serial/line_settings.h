@@ -12,19 +12,12 @@ namespace dtu {
 // The line-setting properties of TComm, with the component's defaults.
 struct LineSettings {
     std::uint32_t baudRate = 9600;
-    bool parityCheck = false;
-    bool outxCtsFlow = true;
-    bool outxDsrFlow = true;
-    TDtrControl dtrControl = TDtrControl::DtrEnable;
-    bool txContinueOnXoff = true;
-    bool outxXonXoffFlow = false;
-    bool inxXonXoffFlow = false;
-    TRtsControl rtsControl = TRtsControl::RtsEnable;
     TByteSize byteSize = TByteSize::_8;
     TParity parity = TParity::None;
+    bool parityCheck = false;
     TStopBits stopBits = TStopBits::_1;
-    char xonChar = 0x11;
-    char xoffChar = 0x13;
+    bool hardwareFlowControl = true;
+    bool raiseModemLines = true;
 };
 
 // The time-out properties, in milliseconds.
@@ -45,7 +38,7 @@ std::optional<speed_t> SpeedFor(std::uint32_t baud);
 // sets such a rate by number.
 termios BuildTermios(const LineSettings& settings, const termios& current);
 
-// Raises or drops DTR and RTS as the settings ask. Failures are ignored: a
+// Raises or drops DTR and RTS together as the settings ask. Failures are ignored: a
 // pseudo-terminal has no modem lines.
 void ApplyModemLines(int fd, const LineSettings& settings);
 

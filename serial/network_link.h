@@ -4,8 +4,8 @@
 #include <functional>
 #include <string>
 
+#include "port/open_error.h"
 #include "serial/comm.h"
-#include "serial/open_error.h"
 
 namespace dtu {
 

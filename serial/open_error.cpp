@@ -107,7 +107,7 @@ OpenError ClassifyOpenErrno(const std::string& path, int error, const NodeFacts&
         case EMFILE:
         case ENFILE:
             // Many ports at once run into the descriptor limit before anything else.
-            return OtherOpenError(path, "too many open files: raise `ulimit -n`");
+            return FailureOf(OpenFailure::TooManyFiles, path);
         case EACCES:
         case EPERM:
             // A node we cannot even look at, one open to everybody or one kept
@@ -127,20 +127,6 @@ OpenError ClassifyOpenErrno(const std::string& path, int error, const NodeFacts&
             break;
     }
     return OtherOpenError(path, std::strerror(error));
-}
-
-OpenError OtherOpenError(const std::string& path, const std::string& reason) {
-    OpenError result;
-    result.kind = OpenFailure::Other;
-    result.path = path;
-    result.systemText = reason;
-    return result;
-}
-
-OpenError LineSettingsError(const std::string& path, const std::string& detail) {
-    OpenError result = OtherOpenError(path, detail);
-    result.kind = OpenFailure::LineSettings;
-    return result;
 }
 
 OpenError BusyError(const std::string& path, int pid, const std::string& procDir) {

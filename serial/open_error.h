@@ -3,40 +3,9 @@
 #include <string>
 #include <string_view>
 
+#include "port/open_error.h"
+
 namespace dtu {
-
-// Why a port did not open, as far as the system lets us see it.
-enum class OpenFailure {
-    None,
-    Permission,    // the node exists but this user may not open it
-    Busy,          // another program holds the port
-    Missing,       // no such node, or no device behind it (unplugged)
-    LineSettings,  // the port refused the line settings or kept others, told by `systemText`
-    Other,         // anything else, told by `systemText`
-    // A port behind a serial device server (`path` is its network name).
-    BadAddress,   // not of the form rfc2217://HOST:PORT or socket://HOST:PORT
-    NoSuchHost,   // the host name does not resolve, told by `systemText`
-    Refused,      // nothing listens on that port
-    Unreachable,  // no route to the host
-    NoAnswer,     // the server did not answer within the connect time-out
-    ServerLine,   // a raw TCP server keeps its own line; `systemText` names the new one
-};
-
-// How an open ended: kind None when the port opened, else the failure as it
-// was captured where it happened, for the front ends to put into words.
-struct OpenError {
-    OpenFailure kind = OpenFailure::None;
-    std::string path;           // the device path asked for
-    std::string group;          // Permission: the node's group
-    bool rootOnly = false;      // Permission: no group may open the node, only root
-    int holderPid = 0;          // Busy: the holding process, 0 when unknown
-    std::string holderProgram;  // Busy: its program name
-    std::string systemText;     // Other: the reason, in the system's words (UTF-8)
-
-    // The port opened: there is nothing to tell.
-    bool Opened() const { return kind == OpenFailure::None; }
-    bool operator==(const OpenError&) const = default;
-};
 
 // What stat tells about a device node.
 struct NodeFacts {
@@ -50,12 +19,6 @@ NodeFacts InspectNode(const std::string& path);
 
 // The failure an open() refused with `error` stands for.
 OpenError ClassifyOpenErrno(const std::string& path, int error, const NodeFacts& node);
-
-// A failure the system did not classify: settings the port cannot take, say.
-OpenError OtherOpenError(const std::string& path, const std::string& reason);
-
-// Line settings the port refused or did not keep; `detail` names the setting.
-OpenError LineSettingsError(const std::string& path, const std::string& detail);
 
 // A port held by `pid` (0: unknown), with the program's name read from `procDir`.
 OpenError BusyError(const std::string& path, int pid, const std::string& procDir = "/proc");

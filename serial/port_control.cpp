@@ -1,7 +1,6 @@
 #include "serial/port_control.h"
 
 #include <limits>
-#include <stdexcept>
 
 #include "serial/net_port_name.h"
 #include "serial/port_texts.h"
@@ -12,25 +11,20 @@ namespace {
 
 constexpr std::size_t kMaxBlock = std::numeric_limits<std::uint16_t>::max();
 
-// A setting text that cannot be used.
-class BadSetting : public std::runtime_error {
-public:
-    BadSetting(const char* what, const std::string& text)
-        : std::runtime_error(std::string(what) + " \"" + text + "\"") {}
-};
-
-std::int64_t NumberOrThrow(const std::string& text, const char* what) {
+// The number a setting text of `port` holds; throws ECommsError of `kind`
+// when it holds none.
+std::int64_t NumberOrThrow(const std::string& text, OpenFailure kind, const std::string& port) {
     std::optional<std::int64_t> value = ParseDecimal(text);
     if (!value) {
-        throw BadSetting(what, text);
+        throw ECommsError(FailureOf(kind, port, text));
     }
     return *value;
 }
 
-std::uint32_t BaudOrThrow(const std::string& text) {
-    std::int64_t value = NumberOrThrow(text, "invalid baud rate");
+std::uint32_t BaudOrThrow(const std::string& text, const std::string& port) {
+    std::int64_t value = NumberOrThrow(text, OpenFailure::BadBaudRate, port);
     if (value < 0 || value > std::numeric_limits<std::uint32_t>::max()) {
-        throw BadSetting("invalid baud rate", text);
+        throw ECommsError(FailureOf(OpenFailure::BadBaudRate, port, text));
     }
     return static_cast<std::uint32_t>(value);
 }
@@ -64,19 +58,16 @@ OpenError PortControl::OpenSerialPort() {
     try {
         comm_.StopPort();
         // No flow control; DTR and RTS stay inactive.
-        comm_.SetOutxCtsFlow(false);
-        comm_.SetOutxDsrFlow(false);
-        comm_.SetDtrControl(TDtrControl::DtrDisable);
-        comm_.SetTxContinueOnXoff(false);
-        comm_.SetRtsControl(TRtsControl::RtsDisable);
+        comm_.SetHardwareFlowControl(false);
+        comm_.SetRaiseModemLines(false);
 
         comm_.SetCommName(settings.port);
-        comm_.SetBaudRate(BaudOrThrow(settings.baudRate));
+        comm_.SetBaudRate(BaudOrThrow(settings.baudRate, settings.port));
         if (std::optional<ParityChoice> parity = ParityFromText(settings.parity)) {
             comm_.SetParityCheck(parity->check);
             comm_.SetParity(parity->parity);
         }
-        switch (NumberOrThrow(settings.dataBits, "invalid data bits")) {
+        switch (NumberOrThrow(settings.dataBits, OpenFailure::BadDataBits, settings.port)) {
             case 7:
                 comm_.SetByteSize(TByteSize::_7);
                 break;
@@ -86,7 +77,7 @@ OpenError PortControl::OpenSerialPort() {
             default:
                 break;
         }
-        switch (NumberOrThrow(settings.stopBits, "invalid stop bits")) {
+        switch (NumberOrThrow(settings.stopBits, OpenFailure::BadStopBits, settings.port)) {
             case 1:
                 comm_.SetStopBits(TStopBits::_1);
                 break;
@@ -101,9 +92,7 @@ OpenError PortControl::OpenSerialPort() {
         comm_.StartPort();
         portIsOpen_ = true;
     } catch (const ECommsError& error) {
-        // An error the system did not classify is told by its message.
-        failure = error.Failure().Opened() ? OtherOpenError(settings.port, error.what())
-                                           : error.Failure();
+        failure = error.Failure();
         portIsOpen_ = false;
     } catch (const std::exception& error) {
         failure = OtherOpenError(settings.port, error.what());
@@ -118,15 +107,17 @@ OpenError PortControl::OpenSerialPort() {
 
 LineRequest PortControl::LineFromSettings() {
     LineRequest line = networkLine_;
-    line.baud = BaudOrThrow(settings.baudRate);
+    line.baud = BaudOrThrow(settings.baudRate, settings.port);
     if (std::optional<ParityChoice> parity = ParityFromText(settings.parity)) {
         line.parity = parity->parity;
     }
-    const std::int64_t dataBits = NumberOrThrow(settings.dataBits, "invalid data bits");
+    const std::int64_t dataBits =
+        NumberOrThrow(settings.dataBits, OpenFailure::BadDataBits, settings.port);
     if (dataBits == 7 || dataBits == 8) {
         line.dataBits = static_cast<int>(dataBits);
     }
-    const std::int64_t stopBits = NumberOrThrow(settings.stopBits, "invalid stop bits");
+    const std::int64_t stopBits =
+        NumberOrThrow(settings.stopBits, OpenFailure::BadStopBits, settings.port);
     if (stopBits == 1 || stopBits == 2) {
         line.stopBits = static_cast<int>(stopBits);
     }
@@ -140,6 +131,9 @@ std::optional<LineRequest> PortControl::PrepareNetworkOpen(OpenError& failure) {
     try {
         networkLine_ = LineFromSettings();
         return networkLine_;
+    } catch (const ECommsError& error) {
+        failure = error.Failure();
+        return std::nullopt;
     } catch (const std::exception& error) {
         failure = OtherOpenError(settings.port, error.what());
         return std::nullopt;
@@ -178,6 +172,8 @@ OpenError PortControl::FollowLineSettings() {
             networkLine_ = line;
         }
         return result;
+    } catch (const ECommsError& error) {
+        return error.Failure();
     } catch (const std::exception& error) {
         return OtherOpenError(settings.port, error.what());
     }

@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "port/send_result.h"
 #include "serial/comm.h"
 #include "serial/network_link.h"
-#include "serial/send_result.h"
 
 namespace dtu {
 
@@ -74,8 +74,8 @@ private:
     void NetworkOpened(const OpenError& result);
     OpenError OpenSerialPort();
     // The settings texts as numbers; a parity, data-bits or stop-bits text
-    // that is not one of the listed ones keeps the last value. Throws on a
-    // text that is not a number.
+    // that is not one of the listed ones keeps the last value. Throws
+    // ECommsError on a text that is not a number.
     LineRequest LineFromSettings();
 
     TComm& comm_;

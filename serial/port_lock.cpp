@@ -17,13 +17,12 @@
 #include <vector>
 
 #include "serial/comm.h"
+#include "serial/open_error.h"
 
 namespace dtu {
 
 namespace {
 
-constexpr const char* kOpenError = "Error opening serial port";
-constexpr const char* kNotAComm = "File handle is not a comm handle ";
 constexpr std::array<const char*, 2> kLockDirs = {"/run/lock", "/var/lock"};
 
 // PID recorded in a lock file, 0 when the file holds none.
@@ -178,24 +177,23 @@ void ExclusivePort::Open(const std::string& devicePath) {
         if (failure.kind == OpenFailure::Busy) {
             failure = BusyError(devicePath, HolderOf(devicePath, lockFiles));
         }
-        throw ECommsError(kOpenError, std::move(failure));
+        throw ECommsError(std::move(failure));
     }
-    auto refuse = [fd](const char* message, OpenError failure) {
+    auto refuse = [fd](OpenError failure) {
         close(fd);
-        throw ECommsError(message, std::move(failure));
+        throw ECommsError(std::move(failure));
     };
     if (!isatty(fd)) {
-        refuse(kNotAComm, ClassifyOpenErrno(devicePath, ENOTTY, {}));
+        refuse(ClassifyOpenErrno(devicePath, ENOTTY, {}));
     }
     if (flock(fd, LOCK_EX | LOCK_NB) != 0) {
         const int error = errno;
-        refuse(kOpenError, error == EWOULDBLOCK
-                               ? BusyError(devicePath, HolderOf(devicePath, lockFiles))
-                               : ClassifyOpenErrno(devicePath, error, {}));
+        refuse(error == EWOULDBLOCK ? BusyError(devicePath, HolderOf(devicePath, lockFiles))
+                                    : ClassifyOpenErrno(devicePath, error, {}));
     }
 
     if (const pid_t owner = LiveOwner(LinkLockPaths(devicePath, linkDirs_, lockFiles))) {
-        refuse(kOpenError, BusyError(devicePath, owner));
+        refuse(BusyError(devicePath, owner));
     }
     std::vector<std::string> held;
     for (const std::string& lockFile : lockFiles) {
@@ -204,7 +202,7 @@ void ExclusivePort::Open(const std::string& devicePath) {
             held.push_back(lockFile);
         } else if (owner > 0) {
             RemoveLockFiles(held);
-            refuse(kOpenError, BusyError(devicePath, owner == INT_MAX ? 0 : owner));
+            refuse(BusyError(devicePath, owner == INT_MAX ? 0 : owner));
         }
     }
     ioctl(fd, TIOCEXCL);

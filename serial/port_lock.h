@@ -30,8 +30,7 @@ public:
     ExclusivePort(const ExclusivePort&) = delete;
     ExclusivePort& operator=(const ExclusivePort&) = delete;
 
-    // Throws ECommsError "Error opening serial port" (why in its Failure()) or
-    // "File handle is not a comm handle ".
+    // Throws ECommsError with why the device cannot be had.
     void Open(const std::string& devicePath);
     void Close();
 

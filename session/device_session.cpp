@@ -7,6 +7,7 @@
 #include "protocol/firmware.h"
 #include "protocol/reply_names.h"
 #include "serial/port_identity.h"
+#include "session/find_order.h"
 
 namespace dtu {
 
@@ -15,23 +16,29 @@ DeviceSession::DeviceSession(EventPoster& poster, Timers& timers)
       net_(poster),
       control_(comm_, &net_),
       port_(control_),
-      engine_(orders_, port_, timers, *this) {
+      engine_(orders_, port_, timers, *this),
+      finder_(port_, timers) {
     // Answers end at their final line; only the escape's bare answers need the line to fall quiet.
     comm_.SetDeliverAtLineEnd(true);
     comm_.OnReceiveData = [this](const char* buffer, std::uint16_t length) {
         std::string block(buffer, length);
         if (!receiveHook_) {
-            engine_.HandleReceived(block);
+            DeliverReceived(block);
             return;
         }
-        receiveHook_(block, [this, &block] { engine_.HandleReceived(block); });
+        receiveHook_(block, [this, &block] { DeliverReceived(block); });
     };
     comm_.OnRequestHangup = [this] {
-        if (control_.PortIsOpen()) {
+        if (!control_.PortIsOpen()) {
+            return;
+        }
+        if (finder_.Running()) {
+            finder_.HandlePortLost();
+        } else {
             engine_.HandlePortLost();
         }
     };
-    net_.OnReceiveData = [this](const std::string& block) { engine_.HandleReceived(block); };
+    net_.OnReceiveData = [this](const std::string& block) { DeliverReceived(block); };
     net_.OnRequestHangup = comm_.OnRequestHangup;
 }
 
@@ -81,7 +88,66 @@ PortTexts DeviceSession::StoredPortSettings() const {
 }
 
 void DeviceSession::BeginAction(std::uint8_t operation) {
+    CancelFind();
     engine_.BeginAction(operation);
+}
+
+void DeviceSession::DeliverReceived(const std::string& block) {
+    if (finder_.Running()) {
+        finder_.HandleReceived(block);
+    } else {
+        engine_.HandleReceived(block);
+    }
+}
+
+void DeviceSession::BeginFind(const PortTexts& start, DeviceFinder::TryStarted started,
+                              DeviceFinder::Finished finished) {
+    BeginAction();
+    lastRead_.reset();
+    control_.settings = start;
+    findOpening_ = std::move(finished);
+    control_.BeginOpenPort([this, start, started = std::move(started)](const OpenError& open) {
+        FindOpened(open, start, started);
+    });
+}
+
+void DeviceSession::FindOpened(const OpenError& open, const PortTexts& start,
+                               DeviceFinder::TryStarted started) {
+    DeviceFinder::Finished finished = std::move(findOpening_);
+    findOpening_ = nullptr;
+    if (!open.Opened()) {
+        ShowPortStatus();
+        FindOutcome outcome;
+        outcome.end = FindEnd::PortFailed;
+        outcome.portError = open;
+        finished(outcome);
+        return;
+    }
+    std::vector<FindTry> tries =
+        control_.LineSetByServer() ? FindOrderAsLineIs(start) : FindOrder(start);
+    finder_.Start(std::move(tries), std::move(started),
+                  [this, finished = std::move(finished)](const FindOutcome& outcome) {
+                      if (outcome.end != FindEnd::Found) {
+                          control_.ClosePort();
+                      }
+                      ShowPortStatus();
+                      finished(outcome);
+                  });
+}
+
+void DeviceSession::CancelFind() {
+    if (findOpening_) {
+        // Gives the connect up; its callback then never comes.
+        control_.ClosePort();
+        DeviceFinder::Finished finished = std::move(findOpening_);
+        findOpening_ = nullptr;
+        ShowPortStatus();
+        FindOutcome outcome;
+        outcome.end = FindEnd::Cancelled;
+        finished(outcome);
+        return;
+    }
+    finder_.Cancel();
 }
 
 void DeviceSession::ReadAll() {
@@ -164,6 +230,10 @@ void DeviceSession::ShowProgress(const Progress& progress) {
     if (listener_ != nullptr) {
         listener_->OnProgress(progress);
     }
+}
+
+void DeviceSession::BuildReadAll(OrderList& orders) const {
+    BuildReadAllOrders(orders);
 }
 
 void DeviceSession::BuildWriteAll(OrderList& orders) const {

@@ -11,6 +11,7 @@
 #include "form/device_map.h"
 #include "form/form_model.h"
 #include "netport/net_link.h"
+#include "protocol/device_finder.h"
 #include "protocol/device_port.h"
 #include "protocol/engine.h"
 #include "protocol/engine_host.h"
@@ -82,7 +83,16 @@ public:
     void KeepForReopen(const PortTexts& texts) { keptForReopen_ = texts; }
     const PortTexts& KeptForReopen() const { return keptForReopen_; }
 
-    // The actions. Each ends a running list first, as interrupted.
+    // Find: opens `start`'s port and tries line settings (FindOrder; on a
+    // server that keeps its own line, the line as it is) until the device
+    // answers. `started` hears of each try; `finished` runs once, also when the
+    // port does not open or another action or CancelFind ends the search. The
+    // port stays open at the settings found; any other end closes it.
+    void BeginFind(const PortTexts& start, DeviceFinder::TryStarted started,
+                   DeviceFinder::Finished finished);
+    void CancelFind();
+
+    // The actions. Each ends a running list, or a search, first, as interrupted.
     void ReadAll();
     // Starts only when every value it sends keeps its rule; else returns the
     // fields that do not, and sends nothing.
@@ -128,6 +138,7 @@ private:
     void Log(LogKind kind, const std::string& text) override;
     void Note(const EngineNote& note) override;
     void ShowProgress(const Progress& progress) override;
+    void BuildReadAll(OrderList& orders) const override;
     void BuildWriteAll(OrderList& orders) const override;
     void AppendFamilyQueries(OrderList& orders) const override;
     void InsertFamilySetLines(OrderList& orders) const override;
@@ -143,6 +154,9 @@ private:
     void RunFinished(const RunOutcome& outcome) override;
 
     void BeginAction(std::uint8_t operation = kOtherOperation);
+    void DeliverReceived(const std::string& block);
+    void FindOpened(const OpenError& open, const PortTexts& start,
+                    DeviceFinder::TryStarted started);
     void ShowPortStatus();
 
     SessionListener* listener_ = nullptr;
@@ -153,6 +167,9 @@ private:
     SerialDevicePort port_;
     OrderList orders_;
     Engine engine_;
+    DeviceFinder finder_;
+    // A search whose port is still connecting: how it reports its end.
+    DeviceFinder::Finished findOpening_;
     std::string firmware_;
     std::set<std::string> reported_;
     std::optional<FormModel> lastRead_;  // the form as the last read all left it

@@ -203,7 +203,7 @@ void MeasureHangup(QueuePoster& poster, int opens) {
         Pty pty;
         dtu::TComm comm(poster);
         comm.SetCommName(pty.slave);
-        comm.SetOutxCtsFlow(false);
+        comm.SetHardwareFlowControl(false);
         bool writerRunning = false;
         Clock::time_point heard;
         comm.OnSendDataEmpty = [&] { writerRunning = true; };
@@ -307,7 +307,7 @@ int main(int argc, char** argv) {
     Pty pty;
     dtu::TComm comm(poster);
     comm.SetCommName(pty.slave);
-    comm.SetOutxCtsFlow(false);
+    comm.SetHardwareFlowControl(false);
     comm.SetBaudRate(115200);
     comm.SetReadIntervalTimeout(interval);
     comm.StartPort();

@@ -19,6 +19,8 @@
 #include "session/device_session.h"
 #include "settings/ini_file.h"
 #include "test_support.h"
+#include "tools/dtusim/pty_device.h"
+#include "widgets/lang_qt.h"
 
 using namespace dtu;
 
@@ -123,6 +125,48 @@ private slots:
         QCOMPARE(host_->asked, QStringList({"ShowPortOpened", "OfferReopen"}));
         const PortTexts expected{port.Path().toStdString(), "9600", "NONE", "8", "1"};
         QCOMPARE(host_->Session().KeptForReopen(), expected);
+    }
+
+    void findSetsTheBoxesAndOpensThePort() {
+        sim::PtyDevice device;
+        QVERIFY(device.SetBaudRate(9600));
+        device.SetNoiseAtWrongSpeed(true);
+        device.Start();
+        Tfrm_Login& login = Start(nullptr);
+        Control<PortComboBox>(login, "cbb_Open_ComName")
+            ->SetText(QString::fromStdString(device.SlavePath()));
+        Control<QComboBox>(login, "cbb_Open_Stop")->setCurrentText("2");
+        login.show();
+        Control<QPushButton>(login, "btn_Find")->click();
+        QTRY_COMPARE_WITH_TIMEOUT(host_->asked, QStringList{"ShowPortOpened"}, 20000);
+        QVERIFY(host_->Session().PortIsOpen());
+        QCOMPARE(Control<QComboBox>(login, "cbb_Open_BaudRate")->currentText(), QString("9600"));
+        QCOMPARE(Control<QComboBox>(login, "cbb_Open_Stop")->currentText(), QString("1"));
+        QVERIFY(!login.isVisible());
+        QVERIFY(Control<QPushButton>(login, "btn_Com")->isEnabled());
+    }
+
+    void findShowsEachTryAndCancels() {
+        sim::PtyDevice device;
+        device.SilentAfter(0);
+        device.Start();
+        Tfrm_Login& login = Start(nullptr);
+        Control<PortComboBox>(login, "cbb_Open_ComName")
+            ->SetText(QString::fromStdString(device.SlavePath()));
+        login.show();
+        auto* find = Control<QPushButton>(login, "btn_Find");
+        const QString findText = find->text();
+        find->click();
+        auto* note = Control<QLabel>(login, "stat1");
+        QTRY_VERIFY(note->text().contains("9600, NONE, 8, 1"));
+        QVERIFY(!Control<QPushButton>(login, "btn_Com")->isEnabled());
+        QVERIFY(find->text() != findText);
+        find->click();
+        QCOMPARE(find->text(), findText);
+        QVERIFY(Control<QPushButton>(login, "btn_Com")->isEnabled());
+        QVERIFY(!host_->Session().PortIsOpen());
+        QCOMPARE(note->text(), Tr(*language_, "lang_Info_FindCancelled"));
+        QVERIFY(host_->asked.isEmpty());
     }
 
     void languageSwitchAsksTheHostToo() {

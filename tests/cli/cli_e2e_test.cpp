@@ -20,6 +20,7 @@
 #include "serial/port_lock.h"
 #include "session/device_session.h"
 #include "session/event_loop.h"
+#include "tests/cli/cli_run.h"
 #include "tests/lang/test_support.h"
 #include "tests/netport/ser2net_server.h"
 #include "tests/session/worked_example_model.h"
@@ -33,12 +34,6 @@ using testing::ReadBytes;
 using testing::TempDir;
 using testing::WriteBytes;
 
-struct CliRun {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
 Lines SplitLines(const std::string& text) {
     Lines lines;
     std::istringstream in(text);
@@ -46,10 +41,6 @@ Lines SplitLines(const std::string& text) {
         lines.push_back(line);
     }
     return lines;
-}
-
-bool Has(const std::string& text, const std::string& part) {
-    return text.find(part) != std::string::npos;
 }
 
 // Whole command lines against simulated devices on pseudo-terminals, run in this process.
@@ -63,16 +54,7 @@ protected:
     }
     std::string Port(std::size_t index) const { return devices.at(index)->SlavePath(); }
 
-    CliRun Run(const std::vector<std::string>& args) {
-        std::ostringstream out;
-        std::ostringstream err;
-        const Console console{out, err, false, false};
-        CliRun run;
-        run.status = RunCli(args, console);
-        run.out = out.str();
-        run.err = err.str();
-        return run;
-    }
+    CliRun Run(const std::vector<std::string>& args) { return RunCommand(args); }
 
     // The worked example as a profile file, changed by `change`.
     std::string WorkedProfile(const std::string& name, void (*change)(FormModel&) = nullptr) {

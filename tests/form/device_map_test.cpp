@@ -48,7 +48,7 @@ FormModel DistinctForm(int workMode, int view) {
     return form;
 }
 
-std::vector<std::string> Lines(const OrderList& orders) {
+std::vector<std::string> LinesOf(const OrderList& orders) {
     return orders.Lines();
 }
 
@@ -86,16 +86,14 @@ TEST(DeviceMap, WriteReadAndVerifyWalkTheSameMap) {
             sim::SimDevice device;
             FormModel read;
             std::set<std::string> reported;
-            Exchange(device, Lines(writes), read, reported);
+            Exchange(device, LinesOf(writes), read, reported);
 
             OrderList reads;
-            for (const char* query : {"CIVER", "CIPR", "ICF", "CIPSCONT"}) {
-                reads.AddQueryOrder(query);
-            }
+            BuildReadAllOrders(reads);
             AppendFamilyQueries(form, reads);
             read = FormModel();
             reported.clear();
-            Exchange(device, Lines(reads), read, reported);
+            Exchange(device, LinesOf(reads), read, reported);
 
             FormModel asFull = form;
             asFull.SetView(kFullView);
@@ -109,7 +107,7 @@ TEST(DeviceMap, WriteReadAndVerifyWalkTheSameMap) {
                 SCOPED_TRACE(RowOf(row.field).control);
                 const std::string wanted = sent ? SentValue(row, form) : row.compactValue;
                 bool inLine = false;
-                for (const std::string& line : Lines(writes)) {
+                for (const std::string& line : LinesOf(writes)) {
                     inLine =
                         inLine || (line.starts_with("AT+" + std::string(CmdName(row.command))) &&
                                    line.find(wanted) != std::string::npos);

@@ -31,11 +31,11 @@ std::vector<std::string> SplitCrLf(const std::string& text) {
     return lines;
 }
 
-struct Row {
+struct FileRow {
     std::string key, chinese, english;
 };
 
-const Row kBuiltIn[] = {
+const FileRow kBuiltIn[] = {
     {"lang_Menu_File", "\xCE\xC4\xBC\xFE(&F)", "File(&F)"},
     {"lang_Info_Two", "\xB5\xDA\xD2\xBB\r\n\xB5\xDA\xB6\xFE", "First\r\nSecond\r\n"},
     {"lang_Empty", "", ""},
@@ -134,26 +134,26 @@ TEST(LangFile, LinesSplitIntoKeyChineseEnglish) {
     struct Case {
         const char* name;
         std::string line;
-        std::optional<Row> expected;
+        std::optional<FileRow> expected;
     };
     const Case cases[] = {
         {"empty", "", std::nullopt},
         {"comment", ";a|b|c", std::nullopt},
         {"only_cr", "\r", std::nullopt},
-        {"single_space", " ", Row{"", "", ""}},
-        {"no_bar", "plain text", Row{"", "", ""}},
-        {"comma_is_no_comment", ",k|c|e", Row{",k", "c", "e"}},
-        {"one_bar", "k|english", Row{"k", "", "english"}},
-        {"two_bars", "k|c|e", Row{"k", "c", "e"}},
-        {"middle_dropped", "k|c|drop|also|e", Row{"k", "c", "e"}},
-        {"empty_fields", "k||", Row{"k", "", ""}},
-        {"bar_only", "|", Row{"", "", ""}},
-        {"newline_marks", "k///x|a///b|c//////d", Row{"k///x", "a\nb", "c\n\nd"}},
-        {"four_slashes", "k|////|e", Row{"k", "\n/", "e"}},
-        {"nothing_trimmed", " k | c | e ", Row{" k ", " c ", " e "}},
-        {"crs_dropped", "k|c\rx|e\r", Row{"k", "cx", "e"}},
+        {"single_space", " ", FileRow{"", "", ""}},
+        {"no_bar", "plain text", FileRow{"", "", ""}},
+        {"comma_is_no_comment", ",k|c|e", FileRow{",k", "c", "e"}},
+        {"one_bar", "k|english", FileRow{"k", "", "english"}},
+        {"two_bars", "k|c|e", FileRow{"k", "c", "e"}},
+        {"middle_dropped", "k|c|drop|also|e", FileRow{"k", "c", "e"}},
+        {"empty_fields", "k||", FileRow{"k", "", ""}},
+        {"bar_only", "|", FileRow{"", "", ""}},
+        {"newline_marks", "k///x|a///b|c//////d", FileRow{"k///x", "a\nb", "c\n\nd"}},
+        {"four_slashes", "k|////|e", FileRow{"k", "\n/", "e"}},
+        {"nothing_trimmed", " k | c | e ", FileRow{" k ", " c ", " e "}},
+        {"crs_dropped", "k|c\rx|e\r", FileRow{"k", "cx", "e"}},
         {"nul_and_high_bytes", std::string("k\0|\xFF\x80|\x81", 7),
-         Row{std::string("k\0", 2), "\xFF\x80", "\x81"}},
+         FileRow{std::string("k\0", 2), "\xFF\x80", "\x81"}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

@@ -15,7 +15,7 @@
 
 namespace {
 
-void ShowFullView(WindowFixture& fixture) {
+void ShowTheFullView(WindowFixture& fixture) {
     if (fixture.window().Session().Form().View() != 0) {
         fixture.find<QPushButton>("btn_ShowMore")->click();
     }
@@ -193,7 +193,7 @@ void DispatchTest::unusableRepliesChangeNothing() {
 
 void DispatchTest::formGivesWorkedExampleLines() {
     WindowFixture fixture;
-    ShowFullView(fixture);
+    ShowTheFullView(fixture);
     fixture.find<QLineEdit>("edt_IP1")->setText("host1");
     for (const char* name :
          {"edt_IP2", "edt_IP3", "edt_IP4", "edt_Port2", "edt_Port3", "edt_Port4"}) {

@@ -120,6 +120,7 @@ public:
         log.push_back({NoteLogKind(note), NoteText(note, TLangList())});
     }
     void ShowProgress(const Progress& shown) override { progress.push_back(shown); }
+    void BuildReadAll(OrderList& orders) const override { BuildReadAllOrders(orders); }
     void BuildWriteAll(OrderList& orders) const override { BuildWriteAllOrders(form, orders); }
     void AppendFamilyQueries(OrderList& orders) const override {
         dtu::AppendFamilyQueries(form, orders);

@@ -13,7 +13,7 @@ struct VersionCase {
     int family;
 };
 
-class FirmwareTest : public testing::TestWithParam<VersionCase> {};
+class FirmwareTest : public ::testing::TestWithParam<VersionCase> {};
 
 TEST_P(FirmwareTest, NumberAndFamily) {
     EXPECT_EQ(VersionNumber(GetParam().text), GetParam().number);
@@ -22,7 +22,7 @@ TEST_P(FirmwareTest, NumberAndFamily) {
 
 INSTANTIATE_TEST_SUITE_P(
     Versions, FirmwareTest,
-    testing::Values(
+    ::testing::Values(
         VersionCase{"3.3", 303, 1}, VersionCase{"3.36", 336, 1}, VersionCase{"3.37", 337, 0},
         VersionCase{"V3.38", 338, 2}, VersionCase{"3.38", 338, 2}, VersionCase{"3.99", 399, 2},
         VersionCase{"4.00", 400, 0}, VersionCase{"3.3.8", 30308, 0}, VersionCase{"3.x", -1, 0},

@@ -29,13 +29,13 @@ const LineEndCase kCases[] = {
     {"TextBytesPassUnchanged", "\x01\xB2\xE2 \x1B", LineEnd::CrLf, "\x01\xB2\xE2 \x1B\r\n"},
 };
 
-class LineEndTest : public testing::TestWithParam<LineEndCase> {};
+class LineEndTest : public ::testing::TestWithParam<LineEndCase> {};
 
 TEST_P(LineEndTest, BytesSent) {
     EXPECT_EQ(WithLineEnd(GetParam().text, GetParam().end), GetParam().sent);
 }
 
-INSTANTIATE_TEST_SUITE_P(Texts, LineEndTest, testing::ValuesIn(kCases),
+INSTANTIATE_TEST_SUITE_P(Texts, LineEndTest, ::testing::ValuesIn(kCases),
                          [](const auto& row) { return std::string(row.param.name); });
 
 TEST(LineEndNameTest, EveryChoiceReadsBackFromItsName) {

@@ -19,7 +19,7 @@ struct IcfCase {
     std::string code;
 };
 
-class IcfValueTest : public testing::TestWithParam<IcfCase> {};
+class IcfValueTest : public ::testing::TestWithParam<IcfCase> {};
 
 TEST_P(IcfValueTest, FormatDigitCommaParityDigit) {
     const IcfCase& c = GetParam();
@@ -29,13 +29,13 @@ TEST_P(IcfValueTest, FormatDigitCommaParityDigit) {
 // Items: data bits 0 "7", 1 "8"; stop bits 0 "1", 1 "2"; parity 0 NONE, 1 ODD, 2 EVEN.
 INSTANTIATE_TEST_SUITE_P(
     EveryCombination, IcfValueTest,
-    testing::Values(IcfCase{0, 0, 0, "5,3"}, IcfCase{0, 0, 1, "5,0"}, IcfCase{0, 0, 2, "5,1"},
-                    IcfCase{0, 1, 0, "4,3"}, IcfCase{0, 1, 1, "4,0"}, IcfCase{0, 1, 2, "4,1"},
-                    IcfCase{1, 0, 0, "3,3"}, IcfCase{1, 0, 1, "3,0"}, IcfCase{1, 0, 2, "3,1"},
-                    IcfCase{1, 1, 0, "1,3"}, IcfCase{1, 1, 1, "1,0"}, IcfCase{1, 1, 2, "1,1"},
-                    // Nothing selected in any box.
-                    IcfCase{-1, 0, 0, "3,3"}, IcfCase{0, -1, 2, "3,1"}, IcfCase{1, 1, -1, "1,3"},
-                    IcfCase{-1, -1, -1, "3,3"}, IcfCase{2, 0, 3, "3,3"}));
+    ::testing::Values(IcfCase{0, 0, 0, "5,3"}, IcfCase{0, 0, 1, "5,0"}, IcfCase{0, 0, 2, "5,1"},
+                      IcfCase{0, 1, 0, "4,3"}, IcfCase{0, 1, 1, "4,0"}, IcfCase{0, 1, 2, "4,1"},
+                      IcfCase{1, 0, 0, "3,3"}, IcfCase{1, 0, 1, "3,0"}, IcfCase{1, 0, 2, "3,1"},
+                      IcfCase{1, 1, 0, "1,3"}, IcfCase{1, 1, 1, "1,0"}, IcfCase{1, 1, 2, "1,1"},
+                      // Nothing selected in any box.
+                      IcfCase{-1, 0, 0, "3,3"}, IcfCase{0, -1, 2, "3,1"}, IcfCase{1, 1, -1, "1,3"},
+                      IcfCase{-1, -1, -1, "3,3"}, IcfCase{2, 0, 3, "3,3"}));
 
 // Every code the tool writes reads back as the items it was written from.
 TEST(IcfReplyTest, CodesReadBackAsTheirItems) {

@@ -11,10 +11,13 @@ namespace dtu {
 namespace {
 
 constexpr OpenFailure kFailures[] = {
-    OpenFailure::Permission,   OpenFailure::Busy,       OpenFailure::Missing,
-    OpenFailure::LineSettings, OpenFailure::Other,      OpenFailure::BadAddress,
-    OpenFailure::NoSuchHost,   OpenFailure::Refused,    OpenFailure::Unreachable,
-    OpenFailure::NoAnswer,     OpenFailure::ServerLine,
+    OpenFailure::Permission,   OpenFailure::Busy,        OpenFailure::Missing,
+    OpenFailure::LineSettings, OpenFailure::Other,       OpenFailure::TooManyFiles,
+    OpenFailure::AlreadyOpen,  OpenFailure::NoSettings,  OpenFailure::NoReader,
+    OpenFailure::NoWriter,     OpenFailure::BadBaudRate, OpenFailure::BadDataBits,
+    OpenFailure::BadStopBits,  OpenFailure::BadAddress,  OpenFailure::NoSuchHost,
+    OpenFailure::Refused,      OpenFailure::Unreachable, OpenFailure::NoAnswer,
+    OpenFailure::ServerLine,
 };
 
 OpenError Failure(OpenFailure kind, const char* path) {
@@ -73,6 +76,14 @@ TEST_F(OpenErrorWords, LeadWithTheReason) {
     EXPECT_EQ(OpenErrorText(missing, table), "[Note]: Choose a serial port first.");
     EXPECT_EQ(OpenErrorText(Failure(OpenFailure::Other, "/dev/ttyS1"), table),
               "[Note]: Cannot open /dev/ttyS1: Input/output error");
+}
+
+// The program's own reasons read as the system's do.
+TEST_F(OpenErrorWords, OwnReasonsReadAsTheSystemsDo) {
+    EXPECT_EQ(OpenErrorText(FailureOf(OpenFailure::NoReader, "/dev/ttyS1"), table),
+              "[Note]: Cannot open /dev/ttyS1: Unable to create read thread");
+    EXPECT_EQ(OpenErrorText(FailureOf(OpenFailure::BadBaudRate, "/dev/ttyS1", "96OO"), table),
+              "[Note]: Cannot open /dev/ttyS1: invalid baud rate \"96OO\"");
 }
 
 TEST(FillTextArgs, ReplacesInOnePass) {

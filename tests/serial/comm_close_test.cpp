@@ -31,7 +31,7 @@ TEST_F(CommClose, NothingOfAnEarlierOpenArrivesAfterAReopen) {
 }
 
 TEST_F(CommClose, DropsOutputTheOtherSideNeverRead) {
-    comm.SetOutxCtsFlow(true);
+    comm.SetHardwareFlowControl(true);
     comm.StartPort();
     ASSERT_TRUE(poster.PumpUntil([&] { return emptyNotices == 1; }));
     // More than the reading side's own buffer takes: the rest waits in the

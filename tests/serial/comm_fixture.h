@@ -16,7 +16,7 @@ class CommFixture : public ::testing::Test {
 protected:
     CommFixture() {
         comm.SetCommName(pty.SlavePath());
-        comm.SetOutxCtsFlow(false);
+        comm.SetHardwareFlowControl(false);
         comm.OnReceiveData = [this](const char* buffer, std::uint16_t length) {
             blocks.emplace_back(buffer, length);
         };

@@ -69,16 +69,11 @@ TEST(ComponentDefaults, MatchTheDocumentedTable) {
     TComm comm(poster);
     EXPECT_EQ(comm.CommName(), "COM2");
     EXPECT_EQ(comm.BaudRate(), 9600u);
-    EXPECT_TRUE(comm.OutxCtsFlow());
-    EXPECT_TRUE(comm.OutxDsrFlow());
-    EXPECT_TRUE(comm.TxContinueOnXoff());
-    EXPECT_EQ(comm.DtrControl(), TDtrControl::DtrEnable);
-    EXPECT_EQ(comm.RtsControl(), TRtsControl::RtsEnable);
     EXPECT_EQ(comm.ByteSize(), TByteSize::_8);
     EXPECT_EQ(comm.Parity(), TParity::None);
     EXPECT_EQ(comm.StopBits(), TStopBits::_1);
-    EXPECT_EQ(LineSettings{}.xonChar, 0x11);
-    EXPECT_EQ(LineSettings{}.xoffChar, 0x13);
+    EXPECT_TRUE(LineSettings{}.hardwareFlowControl);
+    EXPECT_TRUE(LineSettings{}.raiseModemLines);
     EXPECT_EQ(comm.ReadIntervalTimeout(), 10u);
     termios unused{};
     EXPECT_FALSE(comm.BuiltTermios(unused));
@@ -98,8 +93,7 @@ const FramingRow kFramingRows[] = {
     {"8N1", TByteSize::_8, TParity::None, TStopBits::_1, CS8},
     {"7E1", TByteSize::_7, TParity::Even, TStopBits::_1, CS7 | PARENB},
     {"7O2", TByteSize::_7, TParity::Odd, TStopBits::_2, CS7 | PARENB | PARODD | CSTOPB},
-    {"5M15", TByteSize::_5, TParity::Mark, TStopBits::_1_5,
-     CS5 | PARENB | PARODD | CMSPAR | CSTOPB},
+    {"5M2", TByteSize::_5, TParity::Mark, TStopBits::_2, CS5 | PARENB | PARODD | CMSPAR | CSTOPB},
     {"6S1", TByteSize::_6, TParity::Space, TStopBits::_1, CS6 | PARENB | CMSPAR},
 };
 
@@ -117,24 +111,17 @@ TEST(BuildTermios, FramingTable) {
 
 TEST(BuildTermios, FlowControlAndCheckingFlags) {
     LineSettings s;
-    s.outxCtsFlow = false;
-    EXPECT_EQ(BuildTermios(s, termios{}).c_cflag & CRTSCTS, 0u);
-    s.rtsControl = TRtsControl::RtsHandshake;
     EXPECT_NE(BuildTermios(s, termios{}).c_cflag & CRTSCTS, 0u);
+    s.hardwareFlowControl = false;
+    EXPECT_EQ(BuildTermios(s, termios{}).c_cflag & CRTSCTS, 0u);
 
-    s.outxXonXoffFlow = true;
-    s.xonChar = 'Q';
-    s.xoffChar = 'S';
-    termios t = BuildTermios(s, termios{});
-    EXPECT_EQ(t.c_iflag & (IXON | IXOFF), tcflag_t{IXON});
-    EXPECT_EQ(t.c_cc[VSTART], 'Q');
-    EXPECT_EQ(t.c_cc[VSTOP], 'S');
+    // Software flow control another program left on would swallow bytes of the answers.
+    termios soft{};
+    soft.c_iflag = IXON | IXOFF | IXANY;
+    EXPECT_EQ(BuildTermios(s, soft).c_iflag & (IXON | IXOFF | IXANY), 0u);
 
     s.parityCheck = true;
-    s.inxXonXoffFlow = true;
-    t = BuildTermios(s, termios{});
-    EXPECT_EQ(t.c_iflag & (IXON | IXOFF), tcflag_t{IXON | IXOFF});
-    EXPECT_NE(t.c_iflag & INPCK, 0u);
+    EXPECT_NE(BuildTermios(s, termios{}).c_iflag & INPCK, 0u);
 }
 
 TEST_F(CommLine, EveryOfferedRateIsReadBackFromThePort) {
@@ -168,7 +155,6 @@ TEST_F(CommLine, RateNoPortTakesIsAnOpenErrorWithItsReason) {
             comm.StartPort();
             ADD_FAILURE() << "opened at " << row.rate;
         } catch (const ECommsError& error) {
-            EXPECT_STREQ(error.what(), "Error opening serial port");
             EXPECT_EQ(error.Failure().kind, OpenFailure::LineSettings);
             EXPECT_EQ(error.Failure().systemText, row.detail);
         }

@@ -36,6 +36,8 @@ int main(int argc, char** argv) {
     try {
         PtyDevice device(options.dataMode ? Mode::kData : Mode::kCommand);
         device.SetFirmware(options.firmware);
+        device.SetBaudRate(options.baudRate);
+        device.SetNoiseAtWrongSpeed(options.wrongSpeedNoise);
         device.SetEcho(options.echo);
         for (const auto& [line, times] : options.silentOn) {
             device.SilentOn(line, times);

@@ -30,7 +30,7 @@ constexpr std::size_t kMaxChunk = 4096;
     throw std::system_error(errno, std::generic_category(), what);
 }
 
-bool IsLineEnd(char c) {
+bool EndsLine(char c) {
     return c == '\r' || c == '\n';
 }
 
@@ -196,13 +196,16 @@ void PtyDevice::Run() {
             if (trace_) {
                 trace_("ignored", std::string_view(data, static_cast<std::size_t>(got)));
             }
+            if (noiseAtWrongSpeed_) {
+                SendNoise();
+            }
             buffer.clear();
             chunkEnd = kNever;
             continue;
         }
         buffer.append(data, static_cast<std::size_t>(got));
         chunkEnd = Clock::now() + kFramePause;
-        if (IsLineEnd(buffer.back()) || buffer.size() >= kMaxChunk) {
+        if (EndsLine(buffer.back()) || buffer.size() >= kMaxChunk) {
             Deliver(buffer);
             buffer.clear();
             chunkEnd = kNever;
@@ -308,6 +311,15 @@ bool PtyDevice::StopRequestedWithin(std::chrono::milliseconds wait) const {
     while ((ready = poll(&wake, 1, static_cast<int>(wait.count()))) < 0 && errno == EINTR) {
     }
     return ready > 0;
+}
+
+bool PtyDevice::SetBaudRate(int rate) {
+    std::lock_guard lock(mutex_);
+    if (!device_.SetBaudRate(rate)) {
+        return false;
+    }
+    line_ = device_.Line();
+    return true;
 }
 
 bool PtyDevice::SetFirmware(std::string_view version) {

@@ -47,6 +47,12 @@ public:
     void SetTrace(std::function<void(std::string_view direction, std::string_view bytes)> trace);
 
     bool SetFirmware(std::string_view version);
+    // The device's own speed; false for a rate it does not offer.
+    bool SetBaudRate(int rate);
+    // Input at a speed or stop bits other than its own is answered with a
+    // few bytes of noise, as a device's answer reads at the wrong speed. Set
+    // it before Start.
+    void SetNoiseAtWrongSpeed(bool on) { noiseAtWrongSpeed_ = on; }
     void SilentOn(std::string_view line, int times);
     void SplitOn(std::string_view line, std::chrono::milliseconds pause);
     void SetEcho(bool on);
@@ -98,6 +104,7 @@ private:
     std::function<void(std::string_view, std::string_view)> trace_;
     std::function<void()> onHangup_;
     std::chrono::milliseconds noiseEvery_{0};
+    bool noiseAtWrongSpeed_ = false;
 
     mutable std::mutex mutex_;
     mutable std::condition_variable changed_;

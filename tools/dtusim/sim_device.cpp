@@ -75,6 +75,14 @@ std::size_t SplitPoint(std::string_view bytes) {
 
 SimDevice::SimDevice(Mode mode) : mode_(mode) {}
 
+bool SimDevice::SetBaudRate(int rate) {
+    if (!IsStandardBaudRate(rate)) {
+        return false;
+    }
+    running_.baudRate = saved_.baudRate = rate;
+    return true;
+}
+
 bool SimDevice::SetFirmware(std::string_view version) {
     bool valid = !version.empty() && version.size() <= 16 && version.front() != '.' &&
                  std::all_of(version.begin(), version.end(),

@@ -52,6 +52,8 @@ public:
 
     // The version text without "V", e.g. "3.38": digits and dots only.
     bool SetFirmware(std::string_view version);
+    // The device's own speed, running and saved; false for a rate it does not offer.
+    bool SetBaudRate(int rate);
     const std::string& Firmware() const { return firmware_; }
 
     // Stay silent, taking nothing in, on the next `times` arrivals of `line`

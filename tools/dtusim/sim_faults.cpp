@@ -7,8 +7,8 @@ namespace dtu::sim {
 namespace {
 
 constexpr std::string_view kLineEnd = "\r\n";
-constexpr std::string_view kOk = "\r\nOK\r\n";
-constexpr std::string_view kError = "\r\nERROR\r\n";
+constexpr std::string_view kOkFinal = "\r\nOK\r\n";
+constexpr std::string_view kErrorFinal = "\r\nERROR\r\n";
 constexpr std::string_view kNulLineEnd{"\r\0\n", 3};
 constexpr std::array<char, 16> kNoiseBytes = {'\r',   '\n',   '\0',   '\x07', '\x1b', '#',
                                               '%',    '*',    '~',    '\x7f', '\x80', '\x9f',
@@ -19,8 +19,8 @@ constexpr std::size_t kMaxNoise = 8;
 }  // namespace
 
 std::string Shaped(std::string bytes, const AnswerShape& shape) {
-    if (shape.okAfterError && bytes == kError) {
-        bytes += kOk;
+    if (shape.okAfterError && bytes == kErrorFinal) {
+        bytes += kOkFinal;
     }
     if (!shape.unsolicited.empty()) {
         bytes.insert(0, std::string(kLineEnd) + shape.unsolicited + std::string(kLineEnd));

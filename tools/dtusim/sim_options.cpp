@@ -23,7 +23,7 @@ std::pair<std::string, int> LineAndNumber(const std::string& arg, int fallback) 
 constexpr const char* kValueOptions[] = {
     "--link",     "--firmware",     "--silent-on",    "--split",
     "--error-on", "--hangup-after", "--silent-after", "--noise",
-    "--trickle",  "--unsolicited",  "--split-lines",
+    "--trickle",  "--unsolicited",  "--split-lines",  "--baud",
 };
 
 }  // namespace
@@ -53,6 +53,15 @@ bool ParseOptions(const std::vector<std::string>& args, Options& options, std::s
             options.dataMode = true;
         } else if (arg == "--ok-after-error") {
             options.okAfterError = true;
+        } else if (arg == "--wrong-speed-noise") {
+            options.wrongSpeedNoise = true;
+        } else if (arg == "--baud") {
+            const std::string& value = args[++i];
+            if (!IsDigits(value, 7) || !IsStandardBaudRate(std::stoi(value))) {
+                error = "--baud needs one of the device's speeds, 300 to 115200: " + value;
+                return false;
+            }
+            options.baudRate = std::stoi(value);
         } else if (arg == "--forgetful") {
             options.forgetful = true;
         } else if (arg == "--unsolicited") {
@@ -121,6 +130,8 @@ std::string_view Usage() {
            "or SIGTERM, or once it has hung up (hangup).\n"
            "  --link PATH            make PATH a symbolic link to the terminal\n"
            "  --firmware X.YY        version the device reports (default 3.38)\n"
+           "  --baud RATE            the device's own speed (default 115200)\n"
+           "  --wrong-speed-noise    answer input at another speed or stop bits with noise\n"
            "  --echo                 repeat each command line before the answer\n"
            "  --unsolicited TEXT     send the line TEXT ahead of every answer\n"
            "  --split-lines MS       cut every answer after each line end, MS apart\n"

@@ -12,6 +12,8 @@ namespace dtu::sim {
 struct Options {
     std::string link;
     std::string firmware = "3.38";
+    int baudRate = 115200;
+    bool wrongSpeedNoise = false;
     bool echo = false;
     bool dataMode = false;
     bool help = false;

@@ -33,7 +33,7 @@
 #include "mainwindow/info_area.h"
 #include "mainwindow/log_find.h"
 #include "mainwindow/main_window.h"
-#include "serial/open_error.h"
+#include "port/open_error.h"
 #include "serial/port_identity.h"
 #include "tools/dtusim/pty_device.h"
 #include "widgets/lang_qt.h"

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "cli/cli.h"
+
+namespace dtu::cli {
+
+// What one command line printed and how it ended, run in this process.
+struct CliRun {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+inline CliRun RunCommand(const std::vector<std::string>& args) {
+    std::ostringstream out;
+    std::ostringstream err;
+    CliRun run;
+    run.status = RunCli(args, Console{out, err, false, false});
+    run.out = out.str();
+    run.err = err.str();
+    return run;
+}
+
+inline bool Has(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
+
+}  // namespace dtu::cli
