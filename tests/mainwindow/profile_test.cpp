@@ -175,7 +175,7 @@ void ProfileTest::importRefusesWhatTheCommandLineRefuses() {
     }
     QVERIFY(!log.contains("[Note]"));
     QCOMPARE(fixture.shown("edt_IP1"), QString("kept.example"));
-    QCOMPARE(fixture.window().GetWorkMode(), 0);
+    QCOMPARE(fixture.window().Session().Form().Item(dtu::Field::WorkMode), 0);
 }
 
 // The settings file the window saved, taken as a profile by the command line
