@@ -9,7 +9,6 @@
 
 #include "mainwindow/digits_only_filter.h"
 #include "mainwindow/named_controls.h"
-#include "mainwindow/widget_tags.h"
 #include "widgets/labelled_edit.h"
 
 namespace dtu {
@@ -107,9 +106,6 @@ QWidget* CreateControl(QWidget* parent, const FormControl& row, DigitsOnlyFilter
                         row.height > 0 ? row.height : UsualHeight(row.kind));
     if (auto* labelled = qobject_cast<LabelledEdit*>(widget)) {
         labelled->PlaceLabel();
-    }
-    if (row.tag != 0) {
-        SetTag(widget, row.tag);
     }
     if (row.flags & kDisabled) {
         widget->setEnabled(false);

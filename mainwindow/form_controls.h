@@ -11,7 +11,7 @@ class DigitsOnlyFilter;
 class NamedControls;
 
 // One control of a form page as a table row: its kind, objectName, geometry,
-// view tag, design-time text (combo items separated by '|') and settings. The
+// the views that show it, design-time text (combo items separated by '|') and settings. The
 // values, typing limits and item texts of the form's fields are the form
 // table's.
 enum class ControlKind { Label, Edit, LabelledEdit, Combo, Check, Button, Memo, Group };
@@ -26,11 +26,15 @@ enum ControlFlag : unsigned {
     kVerticalScroll = 1u << 5,
 };
 
+// The data page has a full and a compact view; the other pages show their
+// controls in either.
+enum class Shown { Always, FullView, CompactView };
+
 struct FormControl {
     ControlKind kind;
     const char* name;
     int left, top, width, height;  // width or height 0: the kind's usual size
-    int tag;
+    Shown shown;
     const char* text;
     unsigned flags;
     int value;  // combos: selected index

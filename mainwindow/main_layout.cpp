@@ -1,99 +1,29 @@
-#include <QCheckBox>
 #include <QComboBox>
-#include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QResizeEvent>
 #include <QShortcut>
-#include <QStackedWidget>
 #include <QStatusBar>
-#include <QStyle>
 #include <algorithm>
-#include <iterator>
 
-#include "mainwindow/form_controls.h"
+#include "mainwindow/bottom_buttons.h"
+#include "mainwindow/data_page.h"
 #include "mainwindow/info_area.h"
+#include "mainwindow/info_group.h"
 #include "mainwindow/log_find.h"
 #include "mainwindow/main_window.h"
 #include "mainwindow/named_controls.h"
-#include "mainwindow/status_verdict.h"
+#include "mainwindow/run_report.h"
+#include "mainwindow/send_area.h"
 #include "mainwindow/text_fit.h"
-#include "protocol/line_end.h"
-#include "widgets/clickable_label.h"
-#include "widgets/elided_label.h"
+#include "mainwindow/work_mode_pages.h"
 
 namespace dtu {
 
 namespace {
 
-using K = ControlKind;
-
-constexpr int kStatusBarHeight = 20;
-constexpr int kStatusPortWidth = 410;
-constexpr int kStatusSecondWidth = 50;
-
-// The find bar fills the gap between the log and the progress bar.
-constexpr QRect kFindBar{16, 431, 335, 22};
-constexpr QRect kLineEndBox{124, 12, 116, 22};
-constexpr QRect kHexViewSwitch{150, 11, 96, 20};
-
-constexpr FormControl kInfoGroup[] = {
-    {K::Label, "lbl_Info", 17, 13, 120, 0, 0, "信息提示区", kNoFlags, 0},
-};
-
-constexpr FormControl kSendGroup[] = {
-    {K::Label, "lbl_Send", 16, 16, 100, 0, 0, "发送区", kNoFlags, 0},
-    {K::Memo, "mmo_Send", 16, 40, 337, 59, 0, "", kVerticalScroll, 0},
-};
-
-struct BottomButton {
-    const char* name;
-    int left;
-    QStyle::StandardPixmap glyph;  // SP_CustomBase: none
-    QPushButton* OperationButtons::*kept;
-};
-
-constexpr BottomButton kBottomButtons[] = {
-    {"btn_SetAll", 16, QStyle::SP_DialogSaveButton, &OperationButtons::writeAll},
-    {"btn_Read", 178, QStyle::SP_BrowserReload, &OperationButtons::readAll},
-    {"btn_Default", 340, QStyle::SP_DialogResetButton, &OperationButtons::factoryReset},
-    {"btn_ReStart", 502, QStyle::SP_CustomBase, &OperationButtons::restart},
-    {"btn_Send", 664, QStyle::SP_CustomBase, &OperationButtons::send},
-};
-constexpr int kBottomTop = 609;
-constexpr int kBottomMargin = 16;
-constexpr int kBottomWidth = 139;
-constexpr int kBottomHeight = 30;
-constexpr int kGlyphSize = 24;
-
-// How a region follows the window when it is larger than designed: the form
-// keeps its place and size, the information and send areas take the room, and
-// the bottom buttons stay at the bottom.
-enum Follow : unsigned {
-    kMoveRight = 1u << 0,
-    kMoveDown = 1u << 1,
-    kWiden = 1u << 2,
-    kHeighten = 1u << 3,
-};
-
-// The default registration packet in hex: a packet edit shows it whole.
-constexpr const char* kLongestDefaultPacket = "4C4F47494E3A31303031";
-constexpr int kColumnGap = 6;
 constexpr int kPageRightMargin = 4;
-
-ClickableLabel* AddClearLabel(QWidget* parent, const char* name, const char* text, int left,
-                              int top, NamedControls& named) {
-    auto* label = new ClickableLabel(parent);
-    label->setObjectName(name);
-    named.Record(label);
-    label->setText(QString::fromUtf8(text));
-    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    label->setGeometry(left, top, 96, 16);
-    return label;
-}
 
 }  // namespace
 
@@ -102,11 +32,30 @@ void Tfrm_MainLx1::BuildForm() {
     central->setObjectName("client");
     setCentralWidget(central);
     BuildCommonGroup(central);
-    BuildPages(central);
-    BuildInfoGroup(central);
-    BuildSendGroup(central);
-    BuildBottomButtons(central);
-    BuildStatusBar();
+    pages_ = new WorkModePages(central, session_.Form(), language_, digitsOnly_, named_);
+    pages_->setGeometry(16, 132, 405, 451);
+    infoGroup_ = new InfoGroup(central, digitsOnly_, named_);
+    infoGroup_->setGeometry(435, 7, 368, 470);
+    stretching_.Add(infoGroup_, kWiden | kHeighten);
+    stretching_.Add(infoGroup_->ClearLabel(), kMoveRight);
+    stretching_.Add(infoGroup_->Log(), kWiden | kHeighten);
+    stretching_.Add(infoGroup_->Find(), kMoveDown | kWiden);
+    stretching_.Add(infoGroup_->Progress(), kMoveDown | kWiden);
+    info_ = infoGroup_->Log();
+    auto* findKey = new QShortcut(QKeySequence::Find, this);
+    findKey->setObjectName("findLog_shortcut");
+    connect(findKey, &QShortcut::activated, infoGroup_->Find(), &LogFind::Open);
+    sendArea_ = new SendArea(central, digitsOnly_, named_);
+    sendArea_->setGeometry(435, 466, 368, 117);
+    stretching_.Add(sendArea_, kMoveDown | kWiden);
+    stretching_.Add(sendArea_->Box(), kWiden);
+    stretching_.Add(sendArea_->ClearLabel(), kMoveRight);
+    bottom_ = std::make_unique<BottomButtons>(central, named_);
+    for (QPushButton* button : bottom_->All()) {
+        stretching_.Add(button, kMoveDown);
+    }
+    report_ = std::make_unique<RunReport>(session_, language_, *info_, *infoGroup_->Progress(),
+                                          *statusBar());
     // Enter, like Space, presses the button that has the focus.
     for (QPushButton* button : central->findChildren<QPushButton*>()) {
         button->setAutoDefault(true);
@@ -114,37 +63,8 @@ void Tfrm_MainLx1::BuildForm() {
 }
 
 int Tfrm_MainLx1::FitTextWidths() {
-    // This platform's fonts are wider than those the form was drawn for.
-    int right = 0;
-    for (const PacketRow& row : packetRows_) {
-        row.edit->resize(
-            std::max(row.edit->width(), EditWidthFor(*row.edit, kLongestDefaultPacket)),
-            row.edit->height());
-        row.hex->move(std::max(row.hex->x(), row.edit->geometry().right() + 1 + kColumnGap),
-                      row.hex->y());
-        const int hexRight = row.hex->x() + row.hex->sizeHint().width();
-        row.target->setGeometry(
-            std::max(row.target->x(), hexRight + kColumnGap), row.target->y(),
-            std::max(row.target->width(),
-                     ComboWidthFor(*row.target, ItemTextsOfBothLanguages(language_, *row.target))),
-            row.target->height());
-        right = std::max(right, row.target->geometry().right() + 1);
-    }
-    // Socket 1 takes its full-view place from socket 2 (main_view.cpp).
-    for (std::size_t socket = 1; socket < protocols_.size(); ++socket) {
-        QComboBox* protocol = protocols_[socket];
-        QWidget* port = ports_[socket];
-        const int gap = port->x() - protocol->geometry().right() - 1;
-        QStringList items;
-        for (int item = 0; item < protocol->count(); ++item) {
-            items << protocol->itemText(item);
-        }
-        protocol->resize(std::max(protocol->width(), ComboWidthFor(*protocol, items)),
-                         protocol->height());
-        port->move(std::max(port->x(), protocol->geometry().right() + 1 + gap), port->y());
-        right = std::max(right, port->geometry().right() + 1);
-    }
-    for (QComboBox* box : {apnChoice_, workMode_, lineEnd_}) {
+    const int right = pages_->Data().FitTextWidths();
+    for (QComboBox* box : {apnChoice_, workMode_, sendArea_->LineEndBox()}) {
         box->resize(
             std::max(box->width(), ComboWidthFor(*box, ItemTextsOfBothLanguages(language_, *box))),
             box->height());
@@ -153,7 +73,7 @@ int Tfrm_MainLx1::FitTextWidths() {
     if (extra > 0) {
         WidenFormColumn(extra);
     }
-    KeepDesignedPlaces();
+    stretching_.KeepPlaces();
     return extra;
 }
 
@@ -161,133 +81,16 @@ void Tfrm_MainLx1::WidenFormColumn(int extra) {
     for (QWidget* region : {commonGroup_, static_cast<QWidget*>(pages_)}) {
         region->resize(region->width() + extra, region->height());
     }
-    for (QWidget* region : {infoGroup_, sendGroup_}) {
+    for (QWidget* region : {static_cast<QWidget*>(infoGroup_), static_cast<QWidget*>(sendArea_)}) {
         region->move(region->x() + extra, region->y());
     }
-    // The bottom buttons spread evenly over the wider window, edge to edge.
-    const int last = static_cast<int>(std::size(kBottomButtons)) - 1;
-    const int span = kClientWidth + extra - 2 * kBottomMargin - kBottomWidth;
-    int index = 0;
-    for (const BottomButton& row : kBottomButtons) {
-        (buttons_.*row.kept)->move(kBottomMargin + index++ * span / last, kBottomTop);
-    }
-}
-
-void Tfrm_MainLx1::Stretch(QWidget* widget, unsigned follow) {
-    stretching_.push_back({widget, widget->geometry(), follow});
-}
-
-void Tfrm_MainLx1::KeepDesignedPlaces() {
-    for (StretchingRegion& region : stretching_) {
-        region.designed = region.widget->geometry();
-    }
+    bottom_->Spread(kClientWidth + extra);
 }
 
 void Tfrm_MainLx1::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
     const QSize extra = (event->size() - minimumSize()).expandedTo({0, 0});
-    for (const StretchingRegion& region : stretching_) {
-        QRect place = region.designed;
-        place.translate(region.follow & kMoveRight ? extra.width() : 0,
-                        region.follow & kMoveDown ? extra.height() : 0);
-        place.setSize(place.size() + QSize(region.follow & kWiden ? extra.width() : 0,
-                                           region.follow & kHeighten ? extra.height() : 0));
-        region.widget->setGeometry(place);
-    }
-}
-
-void Tfrm_MainLx1::BuildInfoGroup(QWidget* central) {
-    infoGroup_ = new QGroupBox(central);
-    QWidget* group = infoGroup_;
-    group->setObjectName("grp_Info");
-    group->setGeometry(435, 7, 368, 470);
-    Stretch(group, kWiden | kHeighten);
-    CreateControls(group, kInfoGroup, digitsOnly_, named_);
-    ClickableLabel* clear = AddClearLabel(group, "lbl_ClearInfo", "清空显示区", 256, 13, named_);
-    Stretch(clear, kMoveRight);
-    info_ = new InfoArea(group);
-    info_->setGeometry(16, 40, 335, 389);
-    Stretch(info_, kWiden | kHeighten);
-    connect(clear, &ClickableLabel::clicked, info_, &InfoArea::ClearArea);
-    hexView_ = new QCheckBox(group);
-    hexView_->setObjectName("chk_HexView");
-    hexView_->setGeometry(kHexViewSwitch);
-    named_.Record(hexView_);
-    find_ = new LogFind(info_, group);
-    find_->setGeometry(kFindBar);
-    Stretch(find_, kMoveDown | kWiden);
-    auto* findKey = new QShortcut(QKeySequence::Find, this);
-    findKey->setObjectName("findLog_shortcut");
-    connect(findKey, &QShortcut::activated, find_, &LogFind::Open);
-    progress_ = new QProgressBar(group);
-    progress_->setObjectName("pbWhile");
-    progress_->setGeometry(2, 455, 364, 13);
-    progress_->setTextVisible(false);
-    progress_->hide();
-    Stretch(progress_, kMoveDown | kWiden);
-}
-
-void Tfrm_MainLx1::BuildSendGroup(QWidget* central) {
-    sendGroup_ = new QGroupBox(central);
-    QWidget* group = sendGroup_;
-    group->setObjectName("grp_Send");
-    group->setGeometry(435, 466, 368, 117);
-    Stretch(group, kMoveDown | kWiden);
-    const auto created = CreateControls(group, kSendGroup, digitsOnly_, named_);
-    sendBox_ = static_cast<QPlainTextEdit*>(created[RowIndex(kSendGroup, "mmo_Send")]);
-    Stretch(sendBox_, kWiden);
-    ClickableLabel* clear = AddClearLabel(group, "lbl_ClearSend", "清空发送区", 248, 16, named_);
-    Stretch(clear, kMoveRight);
-    connect(clear, &ClickableLabel::clicked, sendBox_, &QPlainTextEdit::clear);
-    lineEnd_ = new QComboBox(group);
-    lineEnd_->setObjectName("cbb_SendLineEnd");
-    lineEnd_->setGeometry(kLineEndBox);
-    named_.Record(lineEnd_);
-    // Item texts come with the language texts.
-    for (const LineEndChoice& choice : LineEndNames()) {
-        lineEnd_->addItem(QString(), static_cast<int>(choice.end));
-    }
-}
-
-void Tfrm_MainLx1::BuildBottomButtons(QWidget* central) {
-    for (const BottomButton& row : kBottomButtons) {
-        auto* button = new QPushButton(central);
-        button->setObjectName(row.name);
-        button->setGeometry(row.left, kBottomTop, kBottomWidth, kBottomHeight);
-        named_.Record(button);
-        Stretch(button, kMoveDown);
-        buttons_.*row.kept = button;
-    }
-}
-
-void Tfrm_MainLx1::LoadButtonGlyphs() {
-    for (const BottomButton& row : kBottomButtons) {
-        if (row.glyph != QStyle::SP_CustomBase) {
-            QPushButton* button = buttons_.*row.kept;
-            button->setIcon(style()->standardIcon(row.glyph));
-            button->setIconSize(QSize(kGlyphSize, kGlyphSize));
-        }
-    }
-}
-
-void Tfrm_MainLx1::BuildStatusBar() {
-    QStatusBar* bar = statusBar();
-    bar->setObjectName("stat1");
-    bar->setSizeGripEnabled(false);
-    bar->setFixedHeight(kStatusBarHeight);
-    portStatus_ = new QLabel(bar);
-    portStatus_->setObjectName("stat1_panel0");
-    portStatus_->setFixedWidth(kStatusPortWidth);
-    auto* second = new QLabel(bar);
-    second->setObjectName("stat1_panel1");
-    second->setFixedWidth(kStatusSecondWidth);
-    verdictStatus_ = new ElidedLabel(bar);
-    verdictStatus_->setObjectName("stat1_verdict");
-    verdict_ = std::make_unique<StatusVerdict>(verdictStatus_);
-    // Panels from the left edge, as the port note belongs under the form.
-    bar->addWidget(portStatus_);
-    bar->addWidget(second);
-    bar->addWidget(verdictStatus_, 1);
+    stretching_.Place(extra);
 }
 
 }  // namespace dtu

@@ -10,10 +10,18 @@
 #include <QPushButton>
 #include <QShortcut>
 
+#include "mainwindow/at_command_page.h"
+#include "mainwindow/bottom_buttons.h"
+#include "mainwindow/data_page.h"
+#include "mainwindow/form_write.h"
 #include "mainwindow/hint_switch.h"
 #include "mainwindow/info_area.h"
+#include "mainwindow/main_questions.h"
 #include "mainwindow/main_window.h"
-#include "mainwindow/widget_tags.h"
+#include "mainwindow/run_report.h"
+#include "mainwindow/send_area.h"
+#include "mainwindow/work_mode_pages.h"
+#include "render/open_error_text.h"
 #include "widgets/lang_qt.h"
 #include "widgets/web_address.h"
 
@@ -30,7 +38,7 @@ QAction* NamedAction(QObject* parent, const char* name, int tag, const char* cap
                      NamedControls& named) {
     auto* action = new QAction(QString::fromUtf8(caption), parent);
     action->setObjectName(name);
-    SetTag(action, tag);
+    action->setProperty("tag", tag);
     named.Record(action);
     return action;
 }
@@ -49,10 +57,7 @@ QAction* Tfrm_MainLx1::AddOperation(QActionGroup* list, const char* name, int ta
     QAction* action = NamedAction(list, name, tag, name, named_);
     list->addAction(action);
     addAction(action);
-    connect(action, &QAction::triggered, this, [this, tag, run] {
-        emit operationRequested(tag);
-        RunOperation(run);
-    });
+    connect(action, &QAction::triggered, this, [this, run] { report_->RunOperation(run); });
     connect(button, &QPushButton::clicked, action, &QAction::trigger);
     return action;
 }
@@ -61,25 +66,29 @@ void Tfrm_MainLx1::BuildActions() {
     auto* list = new QActionGroup(this);
     list->setObjectName("actlstDo");
     list->setExclusionPolicy(QActionGroup::ExclusionPolicy::None);
-    readAll_ = AddOperation(list, "actAskAll", 1, buttons_.readAll, [this] { session_.ReadAll(); });
-    writeAll_ =
-        AddOperation(list, "actSetAll", 2, buttons_.writeAll, [this] { WriteAllFromForm(); });
+    readAll_ = AddOperation(list, "actAskAll", 1, bottom_->Operations().readAll,
+                            [this] { session_.ReadAll(); });
+    writeAll_ = AddOperation(list, "actSetAll", 2, bottom_->Operations().writeAll,
+                             [this] { formWrite_->WriteAll(); });
     writeAll_->setShortcut(QKeySequence(Qt::Key_F9));
-    factoryReset_ = AddOperation(list, "actReset", 3, buttons_.factoryReset, [this] {
-        if (AskFactoryReset()) {
+    factoryReset_ = AddOperation(list, "actReset", 3, bottom_->Operations().factoryReset, [this] {
+        if (AskFactoryReset(this)) {
             session_.FactoryReset();
         }
     });
-    AddOperation(list, "actRestart", 4, buttons_.restart, [this] { session_.RestartDevice(); });
-    AddOperation(list, "actSend", 5, buttons_.send, [this] {
+    AddOperation(list, "actRestart", 4, bottom_->Operations().restart,
+                 [this] { session_.RestartDevice(); });
+    AddOperation(list, "actSend", 5, bottom_->Operations().send, [this] {
         SendFromSendBox();
     })->setShortcut(QKeySequence(Qt::ControlModifier | Qt::Key_Return));
-    AddOperation(list, "actIntoCfg", 6, buttons_.commandMode,
+    AddOperation(list, "actIntoCfg", 6, pages_->Data().CommandModeButton(),
                  [this] { session_.EnterCommandMode(); });
-    AddOperation(list, "actIntoEntm", 7, buttons_.dataMode, [this] { session_.ExitToDataMode(); });
-    AddOperation(list, "actAskVer", 8, buttons_.version, [this] { session_.QueryVersion(); });
-    AddOperation(list, "actSendSms", 9, buttons_.sendSms,
-                 [this] { ShowRefused(session_.SendSms()); });
+    AddOperation(list, "actIntoEntm", 7, pages_->Data().DataModeButton(),
+                 [this] { session_.ExitToDataMode(); });
+    AddOperation(list, "actAskVer", 8, pages_->AtCommands().VersionButton(),
+                 [this] { session_.QueryVersion(); });
+    AddOperation(list, "actSendSms", 9, pages_->AtCommands().SendSmsButton(),
+                 [this] { formWrite_->SendSms(); });
 }
 
 QAction* Tfrm_MainLx1::AddMenuItem(QMenu* menu, const char* name, int tag, const char* caption,
@@ -169,6 +178,12 @@ void Tfrm_MainLx1::BuildHelpMenu(QMenu* help) {
         ->setVisible(false);
 }
 
+void Tfrm_MainLx1::SendFromSendBox() {
+    const std::string sent = sendArea_->TakeForSending();
+    session_.SendRaw(sent);
+    report_->SentFromSendBox(sent);
+}
+
 void Tfrm_MainLx1::SetReopenItemVisible(bool visible) {
     reopenItem_->setVisible(visible);
     reopenShortcut_->setEnabled(!visible);
@@ -180,6 +195,24 @@ void Tfrm_MainLx1::ClosePortToLogin() {
         showLoginWindow();
     }
     hide();
+}
+
+void Tfrm_MainLx1::ReopenWithSavedPort() {
+    const PortTexts saved = session_.KeptForReopen();
+    session_.ClosePort();
+    if (saved.port.empty()) {
+        // The port stays closed, as before; the log says how F8 comes to work.
+        info_->ShowInfoLine(Tr(language_, "lang_Info_NoSavedPort"));
+        report_->ShowFailed([this] { return Tr(language_, "lang_Info_NoSavedPort"); });
+        return;
+    }
+    session_.BeginOpenPort(saved, [this](const OpenError& error) {
+        if (error.Opened()) {
+            return;
+        }
+        info_->ShowErrorLine(FromGbk(OpenErrorText(error, language_)));
+        report_->ShowFailed([this, error] { return FromGbk(OpenErrorText(error, language_)); });
+    });
 }
 
 void Tfrm_MainLx1::SwitchLanguage() {

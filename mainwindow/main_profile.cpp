@@ -74,11 +74,6 @@ void Tfrm_MainLx1::ImportProfile() {
     }
     const IniFile file(FilePath(path), kProfileMaxBytes);
     LoadProfile(file, session_.Form());
-    if (session_.Form().View() == kCompactView) {
-        ShowCompactView();
-    } else {
-        ShowFullView();
-    }
     info_->ShowInfoLine(TrWith(language_, "lang_Profile_Imported", {path}));
 }
 

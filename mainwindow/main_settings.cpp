@@ -13,6 +13,7 @@
 #include "mainwindow/info_area.h"
 #include "mainwindow/main_window.h"
 #include "mainwindow/save_failure.h"
+#include "mainwindow/send_area.h"
 #include "protocol/line_end.h"
 #include "settings/ini_file.h"
 #include "widgets/form_text.h"
@@ -80,7 +81,7 @@ void Tfrm_MainLx1::LoadSettings() {
     }
     const LineEnd end =
         ParseLineEnd(settings_->ReadString("SYS", "SendLineEnd", "")).value_or(LineEnd::AsTyped);
-    lineEnd_->setCurrentIndex(lineEnd_->findData(static_cast<int>(end)));
+    sendArea_->ChooseLineEnd(end);
     if (isCustom_) {
         helpMenu_->menuAction()->setVisible(false);
     }
@@ -100,8 +101,7 @@ void Tfrm_MainLx1::SaveSettings() {
     settings_->WriteBool("SYS", "RealTimeHelp", hints_->IsOn());
     settings_->WriteBool("SYS", "TimeStamps", info_->TimeStamps());
     settings_->WriteString("SYS", "LogFolder", ToGbk(logFolder_));
-    settings_->WriteString("SYS", "SendLineEnd",
-                           LineEndName(static_cast<LineEnd>(lineEnd_->currentData().toInt())));
+    settings_->WriteString("SYS", "SendLineEnd", LineEndName(sendArea_->ChosenLineEnd()));
     SaveFormSettings(session_.Form(), *settings_);
     // A failed save leaves the file as it was; the window closes all the same
     // unless the user, having freed space or fixed the folder, tries again.

@@ -5,13 +5,17 @@
 #include <string>
 
 #include "lang/lang_list.h"
+#include "mainwindow/data_page.h"
 #include "mainwindow/hint_switch.h"
 #include "mainwindow/info_area.h"
+#include "mainwindow/info_group.h"
 #include "mainwindow/log_find.h"
 #include "mainwindow/main_window.h"
 #include "mainwindow/named_controls.h"
+#include "mainwindow/run_report.h"
 #include "mainwindow/status_verdict.h"
 #include "mainwindow/text_fit.h"
+#include "mainwindow/work_mode_pages.h"
 #include "render/port_status_text.h"
 #include "widgets/lang_qt.h"
 
@@ -218,9 +222,7 @@ void Tfrm_MainLx1::BindTexts() {
     BindCaptions(texts_, named_, kMenuTexts);
     BindCaptions(texts_, named_, kApnLabel);
     BindCaptions(texts_, named_, kCommonLabels);
-    for (QCheckBox* enable : socketEnables_) {
-        texts_.AddCaption(enable, "lang_Lbl_Enable");
-    }
+    pages_->Data().BindTexts(texts_);
     BindCaptions(texts_, named_, kLabelTexts);
     BindCaptions(texts_, named_, kCheckTexts);
     BindCaptions(texts_, named_, kButtonTexts);
@@ -230,7 +232,7 @@ void Tfrm_MainLx1::BindTexts() {
         }
     }
     BindHints(texts_, named_, kCommonHints);
-    for (std::size_t socket = 1; socket <= kSockets; ++socket) {
+    for (std::size_t socket = 1; socket <= DataPage::kSockets; ++socket) {
         for (const TextRow& row : kSocketHints) {
             BindHint(texts_, named_, row, QString::fromUtf8(row.control).arg(socket).toStdString());
         }
@@ -243,20 +245,10 @@ void Tfrm_MainLx1::ApplyMainTexts() {
     qtTexts_.Follow(language_.IsChinese);
     setWindowTitle(Tr(language_, "lang_System_Title") + " V" + version_);
     hintsItem_->setChecked(hints_->IsOn());
-    showMore_->setText(
-        Tr(language_, GetViewMode() == 0 ? "lang_btn_ShowMore_tidily" : "lang_btn_ShowMore_full"));
+    pages_->Data().ApplyTexts();
     texts_.Apply(language_);
-    find_->ApplyTexts(language_);
-    // The boxes' captions are alike; readers of the screen hear the number too.
-    int socket = 1;
-    for (QCheckBox* enable : socketEnables_) {
-        enable->setAccessibleName(Tr(language_, "lang_Lbl_Enable").simplified() + ' ' +
-                                  QString::number(socket++));
-    }
-    if (portStatusShown_) {
-        SetPortStatus(PortStatusLine(*portStatusShown_, language_));
-    }
-    verdict_->Refresh();
+    infoGroup_->Find()->ApplyTexts(language_);
+    report_->ApplyTexts();
     for (const char* key : kUsageLines) {
         info_->ShowInfoLine(Tr(language_, key));
     }

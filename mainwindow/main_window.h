@@ -1,68 +1,50 @@
 #pragma once
 
 #include <QMainWindow>
-#include <QStringList>
-#include <array>
+#include <QString>
 #include <functional>
 #include <memory>
-#include <optional>
 #include <string>
-#include <vector>
 
 #include "lang/lang_list.h"
 #include "mainwindow/named_controls.h"
 #include "mainwindow/qt_event_poster.h"
 #include "mainwindow/qt_texts.h"
 #include "mainwindow/qt_timers.h"
-#include "mainwindow/send_history.h"
+#include "mainwindow/stretching.h"
 #include "mainwindow/text_targets.h"
 #include "session/device_session.h"
 
 class QAction;
 class QActionGroup;
-class QCheckBox;
 class QComboBox;
-class QLabel;
 class QLineEdit;
-class QPlainTextEdit;
 class QMenu;
-class QProgressBar;
 class QPushButton;
-class QStackedWidget;
 class QShortcut;
 
 namespace dtu {
 
+class BottomButtons;
 class DigitsOnlyFilter;
-class ElidedLabel;
 class FormBinder;
+class FormWrite;
 class HintSwitch;
 class InfoArea;
+class InfoGroup;
 class IniFile;
 class LogFind;
-class StatusVerdict;
-
-// The buttons that run the operations, one each.
-struct OperationButtons {
-    QPushButton* readAll = nullptr;
-    QPushButton* writeAll = nullptr;
-    QPushButton* factoryReset = nullptr;
-    QPushButton* restart = nullptr;
-    QPushButton* send = nullptr;
-    QPushButton* commandMode = nullptr;
-    QPushButton* dataMode = nullptr;
-    QPushButton* version = nullptr;
-    QPushButton* sendSms = nullptr;
-};
+class RunReport;
+class SendArea;
+class WorkModePages;
 
 // The tool's one working screen: the parameter form with its work-mode pages
 // and two views, the information area, the send area, the operations and menus.
-class Tfrm_MainLx1 : public QMainWindow, private SessionListener {
+class Tfrm_MainLx1 : public QMainWindow {
     Q_OBJECT
 public:
     static constexpr int kClientWidth = 819;
     static constexpr int kClientHeight = 668;
-    static constexpr std::size_t kSockets = 4;
 
     // Loads the language file into `language`, which it shows its texts from,
     // and the settings file itself; `version` follows the name in the title.
@@ -79,7 +61,7 @@ public:
     QLineEdit* ApnField() const { return apnField_; }
     InfoArea* Info() const { return info_; }
     const QtTexts& QtOwnTexts() const { return qtTexts_; }
-    LogFind* Find() const { return find_; }
+    LogFind* Find() const;
 
     void ApplyMainTexts();
     void SetReopenItemVisible(bool visible);
@@ -92,13 +74,6 @@ public:
     // it cannot.
     void SaveLogTo(const QString& path);
 
-    // Work mode: the item index of the work-mode box (-1 when none); view:
-    // 0 full, 1 compact.
-    int GetWorkMode() const;
-    int GetViewMode() const;
-    void ShowWorkModePage();
-    void InitView();
-
     // The information area's red line and the status bar's port panel; texts are GBK bytes.
     void ShowErrorLine(const std::string& text);
     void SetPortStatus(const std::string& text);
@@ -109,38 +84,19 @@ public:
     std::function<void()> applyDialogTexts;
     std::function<void()> showApn;
 
-signals:
-    // An operation button, its menu entry or its shortcut, by the action's tag
-    // 1-9, just before the operation runs.
-    void operationRequested(int tag);
-
 protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // Layout, one region each (main_layout.cpp, data_page.cpp, other_pages.cpp).
+    // Layout, one region each (main_layout.cpp, common_group.cpp).
     void BuildForm();
     void BuildCommonGroup(QWidget* central);
-    void BuildPages(QWidget* central);
-    void BuildDataPage(QWidget* page);
-    void BuildAtCmdPage(QWidget* page);
-    void BuildInfoGroup(QWidget* central);
-    void BuildSendGroup(QWidget* central);
-    void BuildBottomButtons(QWidget* central);
-    void BuildStatusBar();
-    // `widget` follows the window beyond its designed size as `follow` says.
-    void Stretch(QWidget* widget, unsigned follow);
-    // The places the stretching regions have once the form column is as wide as it needs.
-    void KeepDesignedPlaces();
     // Widens what is too narrow for its texts in either language; returns how
     // much wider the form column became.
     int FitTextWidths();
     void WidenFormColumn(int extra);
-    // The glyphs are read from disk, so only once the window is first shown.
-    void LoadButtonGlyphs();
 
     // Actions and menus (main_menus.cpp).
     void BuildActions();
@@ -158,62 +114,14 @@ private:
     void ToggleHints();
     void ToggleTimeStamps();
     void SaveLogAs();
+    // The send box's text, with its line end, to the port.
+    void SendFromSendBox();
 
     // The form as a profile file (main_profile.cpp).
     void ExportProfile();
     void ImportProfile();
     // The file chosen in a file dialog; empty when the user cancelled.
     QString AskProfilePath(bool forSaving);
-
-    // Views and couplings (main_view.cpp).
-    void btn_ShowMoreClick();
-    void ShowCompactView();
-    void ShowFullView();
-    void cbb_APNChange();
-    // A value changed, whoever changed it: the controls that follow it.
-    void FieldChanged(Field field);
-    void ShowD2DState();
-    void ShowCloudState();
-    void ShowFamilyControls();
-    // Top of the data page's row `row` (1 to 12).
-    int RowTop(int row) const;
-
-    // Operations (main_operations.cpp).
-    void ConnectOperations();
-    void SendFromSendBox();
-    // Up and Down in the send box; true when the key recalled a text.
-    bool RecallSent(int key);
-    bool AskFactoryReset();
-    // Closing during write all: true when the user chose to stop it.
-    bool AskStopWriting();
-
-    // The status bar (main_status.cpp): an operation clears it as it starts;
-    // `run` starts it.
-    void RunOperation(const std::function<void()>& run);
-    // The notes a run ended with, as one line in the log and the status bar.
-    void ShowVerdict(const std::vector<EngineNote>& notes);
-    void ShowPortOpenedOrClosed(bool open);
-    void ShowProgressInStatus(const Progress& progress);
-    // What the engine leaves a front end to say after a run: a write all that
-    // sent nothing kept nothing either; a silent or garbled device, what to check.
-    void ShowRunHints(const RunOutcome& outcome);
-
-    // Write all from the form (main_write_all.cpp): values that break their
-    // rules are marked and nothing is sent; in the compact view, changes to
-    // values it hides are asked about first.
-    void WriteAllFromForm();
-    // True when the write may go on.
-    bool AskHiddenChanges(const std::vector<HiddenChange>& changes);
-    void ShowRefused(const std::vector<ValueProblem>& problems);
-    // The hidden changes as "name: device value -> written value" lines.
-    QStringList HiddenChangeLines(const std::vector<HiddenChange>& changes) const;
-
-    // The session's news (main_window.cpp).
-    void OnLog(LogKind kind, const std::string& text) override;
-    void OnNote(const EngineNote& note) override;
-    void OnProgress(const Progress& progress) override;
-    void OnPortStatus(const PortStatus& status) override;
-    void OnRunFinished(const RunOutcome& outcome) override;
 
     // Ties the language texts to the controls that show them (main_texts.cpp).
     void BindTexts();
@@ -234,10 +142,7 @@ private:
     FormBinder* binder_ = nullptr;
     bool isCustom_ = false;
     bool settingsSaved_ = false;
-    bool glyphsLoaded_ = false;
     QString logFolder_;  // where the log was last saved
-    bool portWasOpen_ = false;
-    SendHistory sendHistory_;
     QtTexts qtTexts_;
     // Every control a table names, as the layout creates it.
     NamedControls named_;
@@ -254,75 +159,20 @@ private:
     QAction* hintsItem_ = nullptr;
     QMenu* helpMenu_ = nullptr;
 
-    QStackedWidget* pages_ = nullptr;
-    QWidget* dataPage_ = nullptr;
+    WorkModePages* pages_ = nullptr;
     QComboBox* workMode_ = nullptr;
     QComboBox* apnChoice_ = nullptr;
     QLineEdit* apnField_ = nullptr;
-    QPushButton* showMore_ = nullptr;
     InfoArea* info_ = nullptr;
-    LogFind* find_ = nullptr;
-    QCheckBox* hexView_ = nullptr;
-    QComboBox* lineEnd_ = nullptr;
-    QLabel* portStatus_ = nullptr;
-    // The port panel's last news, worded again on a language switch.
-    std::optional<PortStatus> portStatusShown_;
-    // The last action's verdict, in view however much the device sends after it.
-    ElidedLabel* verdictStatus_ = nullptr;
-    std::unique_ptr<StatusVerdict> verdict_;
-    // Notes of a write all kept for its end, which may add that nothing was saved.
-    std::vector<EngineNote> heldNotes_;
-    // The session spoke since the operation started: it did start something.
-    bool heardSinceStart_ = false;
-    // The send box's last text was an AT command without a line end.
-    bool sentUnended_ = false;
-    QProgressBar* progress_ = nullptr;
+    std::unique_ptr<RunReport> report_;
+    std::unique_ptr<FormWrite> formWrite_;
 
-    // Controls the code reaches, kept as they are created; in the order of
-    // their tables.
-    OperationButtons buttons_;
-    std::vector<QWidget*> rowMarkers_;  // the data page's rows 1 to 12
-    // The rows the compact view moves.
-    std::vector<QWidget*> heartbeatTimeRow_;
-    std::vector<QWidget*> heartbeatPacketRow_;
-    std::vector<QWidget*> regPacketRow_;
-    // Controls that only firmware families with cloud, cache and HTTP support enable.
-    std::vector<QWidget*> familyControls_;
-    QPlainTextEdit* sendBox_ = nullptr;
-    QPlainTextEdit* smsMessage_ = nullptr;
-    QLineEdit* d2dId_ = nullptr;
-    QLineEdit* regFormat_ = nullptr;
-    QLineEdit* cloudName_ = nullptr;
-    QLineEdit* cloudPassword_ = nullptr;
-    QCheckBox* cloudEnable_ = nullptr;
-    QCheckBox* cacheEnable_ = nullptr;
-    QWidget* host1_ = nullptr;
-    // Sockets 1 to 4.
-    std::array<QCheckBox*, kSockets> socketEnables_{};
-    std::array<QComboBox*, kSockets> protocols_{};
-    std::array<QWidget*, kSockets> ports_{};
-    // The packet rows of the data page, left to right: the edit, its hex box
-    // and the box that says where the packet goes.
-    struct PacketRow {
-        QLineEdit* edit;
-        QWidget* hex;
-        QComboBox* target;
-    };
-    std::array<PacketRow, 2> packetRows_{};
+    std::unique_ptr<BottomButtons> bottom_;
     QWidget* commonGroup_ = nullptr;
-    QWidget* infoGroup_ = nullptr;
-    QWidget* sendGroup_ = nullptr;
-    QWidget* hostLabel1_ = nullptr;
-    QWidget* protocolLabel1_ = nullptr;
-    QWidget* portLabel1_ = nullptr;
+    InfoGroup* infoGroup_ = nullptr;
+    SendArea* sendArea_ = nullptr;
 
-    // A region that follows the window beyond its designed size (main_layout.cpp).
-    struct StretchingRegion {
-        QWidget* widget;
-        QRect designed;
-        unsigned follow;
-    };
-    std::vector<StretchingRegion> stretching_;
+    Stretching stretching_;
 };
 
 }  // namespace dtu

@@ -60,7 +60,7 @@ void FillForm(WindowFixture& fixture) {
 }
 
 void ShowFullView(WindowFixture& fixture) {
-    if (fixture.window().GetViewMode() != 0) {
+    if (fixture.window().Session().Form().View() != 0) {
         fixture.find<QPushButton>("btn_ShowMore")->click();
     }
 }

@@ -16,7 +16,7 @@
 namespace {
 
 void ShowTheFullView(WindowFixture& fixture) {
-    if (fixture.window().GetViewMode() != 0) {
+    if (fixture.window().Session().Form().View() != 0) {
         fixture.find<QPushButton>("btn_ShowMore")->click();
     }
 }
@@ -104,7 +104,7 @@ void DispatchTest::socketOneWaitsForWorkMode() {
     QCOMPARE(fixture.shown("edt_IP5"), QString("myhost"));
     QCOMPARE(fixture.shown("edt_Port5"), QString("5000"));
     QCOMPARE(fixture.shown("edt_IP1"), QString("kept"));
-    QCOMPARE(window.GetWorkMode(), 3);
+    QCOMPARE(window.Session().Form().Item(dtu::Field::WorkMode), 3);
     QCOMPARE(fixture.find<QStackedWidget>("rzpgcntrl_WorkMode")->currentIndex(), 3);
 }
 

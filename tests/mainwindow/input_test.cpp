@@ -17,6 +17,8 @@
 #include "form_test.h"
 #include "mainwindow/digits_only_filter.h"
 #include "mainwindow/qt_timers.h"
+#include "port_end.h"
+#include "protocol/run_outcome.h"
 #include "window_fixture.h"
 
 class InputTest : public QObject {
@@ -38,7 +40,8 @@ private slots:
     void typingLimitCutsTypingOnly();
     void timersFireOnceUnlessCancelled();
     void portStatusShowsGbk();
-    void buttonsAndShortcutsRequestOperations();
+    void buttonsMenusAndShortcutsRunTheirOperations_data();
+    void buttonsMenusAndShortcutsRunTheirOperations();
     void reopenShortcutWorksWhileHidden();
 };
 
@@ -281,26 +284,44 @@ void InputTest::portStatusShowsGbk() {
     QCOMPARE(fixture.find<QLabel>("stat1_panel0")->text(), QString("/dev/ttyS0 打开"));
 }
 
-void InputTest::buttonsAndShortcutsRequestOperations() {
+void InputTest::buttonsMenusAndShortcutsRunTheirOperations_data() {
+    QTest::addColumn<QString>("control");  // what is pressed: a button, an entry or a key
+    QTest::addColumn<int>("operation");
+    QTest::addColumn<QByteArray>("first");  // what the operation sends first
+    const QByteArray version = "AT+CIVER?\r\n";
+    QTest::newRow("read button") << "btn_Read" << int(dtu::kReadAllOperation) << version;
+    QTest::newRow("write menu entry") << "N5" << int(dtu::kWriteAllOperation) << version;
+    QTest::newRow("data mode button")
+        << "btn_ENTM" << int(dtu::kOtherOperation) << QByteArray("AT+ENTM\r\n");
+    QTest::newRow("F9 writes all") << "F9" << int(dtu::kWriteAllOperation) << version;
+    QTest::newRow("Ctrl+Enter sends")
+        << "Ctrl+Return" << int(dtu::kOtherOperation) << QByteArray("AT+CSQ");
+}
+
+void InputTest::buttonsMenusAndShortcutsRunTheirOperations() {
+    QFETCH(QString, control);
+    QFETCH(int, operation);
+    QFETCH(QByteArray, first);
+    PortEnd port;
     WindowFixture fixture;
     dtu::Tfrm_MainLx1& window = fixture.window();
     window.show();
     window.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&window));
-    QSignalSpy requested(&window, &dtu::Tfrm_MainLx1::operationRequested);
-    fixture.find<QPushButton>("btn_Read")->click();
-    fixture.find<QAction>("N5")->trigger();
-    fixture.find<QPushButton>("btn_ENTM")->click();
+    QVERIFY(window.Session().OpenPort({port.Path(), "115200", "NONE", "8", "1"}).Opened());
     auto* send = fixture.find<QPlainTextEdit>("mmo_Send");
+    send->setPlainText("AT+CSQ");
     send->setFocus();
-    QTest::keyClick(send, Qt::Key_F9);
-    QTest::keyClick(send, Qt::Key_Return, Qt::ControlModifier);
-    QList<int> tags;
-    for (const QList<QVariant>& call : requested) {
-        tags << call.at(0).toInt();
+    if (control.startsWith("btn_")) {
+        fixture.find<QPushButton>(control)->click();
+    } else if (control == "N5") {
+        fixture.find<QAction>(control)->trigger();
+    } else {
+        QTest::keySequence(send, QKeySequence(control));
     }
-    QCOMPARE(tags, QList<int>({1, 2, 7, 2, 5}));
-    QVERIFY(send->toPlainText().isEmpty());
+    QCOMPARE(int(window.Session().CurrentOperation()), operation);
+    QCOMPARE(port.Read(), first);
+    window.Session().ClosePort();
 }
 
 void InputTest::reopenShortcutWorksWhileHidden() {

@@ -264,10 +264,6 @@ void LayoutTest::defaultsAndLimits_data() {
     row("cbb_NetProtocol5", "hidden", true);
     row("grp_CommonComCmd", "hidden", true);
     row("pbWhile", "hidden", true);
-    row("chk_HeartbeatFormat", "tag", 2);
-    row("chk_RegFormat", "tag", 1);
-    row("edt_IP2", "tag", 1717);
-    row("lbl_ShowLessPort1", "tag", 7070);
 }
 
 void LayoutTest::defaultsAndLimits() {

@@ -60,7 +60,7 @@ void ProfileTest::exportThenImportRestoresFormModeAndView() {
     fixture.set("edt_IP1", "a.example");
     fixture.set("cbb_WorkMode", "3");
     fixture.set("edt_IP5", "http.example");
-    if (fixture.window().GetViewMode() != 1) {
+    if (fixture.window().Session().Form().View() != 1) {
         fixture.find<QPushButton>("btn_ShowMore")->click();
     }
     QString title;
@@ -76,15 +76,15 @@ void ProfileTest::exportThenImportRestoresFormModeAndView() {
     fixture.set("edt_IP1", "b.example");
     fixture.set("cbb_WorkMode", "0");
     fixture.find<QPushButton>("btn_ShowMore")->click();
-    QCOMPARE(fixture.window().GetViewMode(), 0);
+    QCOMPARE(fixture.window().Session().Form().View(), 0);
     ChooseWhenShown(path, title);
     fixture.find<QAction>("mni_ImportProfile")->trigger();
     QCOMPARE(title, QString("Import Profile..."));
     QCOMPARE(fixture.shown("edt_IP1"), QString("a.example"));
     QCOMPARE(fixture.shown("edt_IP5"), QString("http.example"));
-    QCOMPARE(fixture.window().GetWorkMode(), 3);
-    QCOMPARE(fixture.window().GetViewMode(), 1);
+    QCOMPARE(fixture.window().Session().Form().Item(dtu::Field::WorkMode), 3);
     QCOMPARE(ReadForm(fixture.window()).View(), 1);
+    QVERIFY(fixture.find("edt_IP2")->isHidden());
     QVERIFY(fixture.window().Info()->toPlainText().contains(
         "[Note]: The form was imported from the profile " + path));
 }
@@ -175,7 +175,7 @@ void ProfileTest::importRefusesWhatTheCommandLineRefuses() {
     }
     QVERIFY(!log.contains("[Note]"));
     QCOMPARE(fixture.shown("edt_IP1"), QString("kept.example"));
-    QCOMPARE(fixture.window().GetWorkMode(), 0);
+    QCOMPARE(fixture.window().Session().Form().Item(dtu::Field::WorkMode), 0);
 }
 
 // The settings file the window saved, taken as a profile by the command line

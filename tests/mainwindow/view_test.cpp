@@ -44,7 +44,7 @@ private slots:
 
 void ViewTest::startsInCompactView() {
     WindowFixture fixture;
-    QCOMPARE(fixture.window().GetViewMode(), 1);
+    QCOMPARE(fixture.window().Session().Form().View(), 1);
     QCOMPARE(fixture.find<QPushButton>("btn_ShowMore")->text(), QString("完整显示 +"));
     QCOMPARE(fixture.find("lbl_ShowLessIP1")->y(), 19);
     QCOMPARE(fixture.find("lbl_ShowLessNetProtocol1")->y(), 74);
@@ -74,7 +74,7 @@ void ViewTest::fullViewRestoresFormPositions() {
     WindowFixture fixture(false);
     auto* showMore = fixture.find<QPushButton>("btn_ShowMore");
     showMore->click();
-    QCOMPARE(fixture.window().GetViewMode(), 0);
+    QCOMPARE(fixture.window().Session().Form().View(), 0);
     QCOMPARE(showMore->text(), QString("Show Tidily -"));
     // Socket 1 stands as socket 2 does, a row higher: at least as wide as
     // designed, as its texts need.
@@ -139,10 +139,10 @@ void ViewTest::workModeChoosesPage() {
     auto* workMode = fixture.find<QComboBox>("cbb_WorkMode");
     auto* pages = fixture.find<QStackedWidget>("rzpgcntrl_WorkMode");
     workMode->setCurrentIndex(3);
-    QCOMPARE(fixture.window().GetWorkMode(), 3);
+    QCOMPARE(fixture.window().Session().Form().Item(dtu::Field::WorkMode), 3);
     QCOMPARE(pages->currentWidget()->objectName(), QString("rztbshtTabSheet_HttpdClient"));
     workMode->setCurrentIndex(-1);
-    QCOMPARE(fixture.window().GetWorkMode(), -1);
+    QCOMPARE(fixture.window().Session().Form().Item(dtu::Field::WorkMode), -1);
     QCOMPARE(pages->currentWidget()->objectName(), QString("rztbshtTabSheet_HttpdClient"));
     workMode->setCurrentIndex(4);
     QCOMPARE(pages->currentWidget()->objectName(), QString("rztbshtTabSheet_SmsTran"));

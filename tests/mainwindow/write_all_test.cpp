@@ -198,7 +198,7 @@ void WriteAllTest::compactViewAsksOnlyWhenHiddenValuesChange() {
             log.contains(dtu::Tr(fixture.language(), "lang_Info_HiddenChanges").section('%', 0, 0)),
         written && !change.isEmpty());
     QCOMPARE(window.Session().Running(), written);
-    QCOMPARE(window.GetViewMode(), view);
+    QCOMPARE(window.Session().Form().View(), view);
     if (written) {
         QTRY_VERIFY_WITH_TIMEOUT(device.ReceivedLines().size() > linesBefore, 10000);
     } else {

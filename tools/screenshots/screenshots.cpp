@@ -181,6 +181,7 @@ void ShootVerdicts(dtu::Tfrm_MainLx1& main, Shooter& shooter, const QString& lan
     session.SetReplyTimeout(dtu::Engine::kReplyTimeout);
     form.SetTick(dtu::Field::HeartbeatPacketHex, false);
     form.SetText(dtu::Field::HeartbeatPacket, "LOG");
+    form.SetView(dtu::kCompactView);
     main.hide();
 }
 

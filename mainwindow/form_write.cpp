@@ -1,12 +1,12 @@
+#include "mainwindow/form_write.h"
+
 #include <QMessageBox>
-#include <QStringList>
 
 #include "mainwindow/field_words.h"
 #include "mainwindow/form_binder.h"
 #include "mainwindow/info_area.h"
-#include "mainwindow/main_window.h"
 #include "mainwindow/refused_mark.h"
-#include "mainwindow/status_verdict.h"
+#include "mainwindow/run_report.h"
 #include "mainwindow/two_way_question.h"
 #include "render/hidden_changes.h"
 #include "widgets/lang_qt.h"
@@ -20,7 +20,16 @@ enum HiddenChangesAnswer { kWriteHidden, kShowFullView, kCancelWrite };
 
 }  // namespace
 
-void Tfrm_MainLx1::WriteAllFromForm() {
+FormWrite::FormWrite(QWidget* window, DeviceSession& session, const TLangList& language,
+                     const FormBinder& binder, InfoArea& log, RunReport& report)
+    : window_(window),
+      session_(session),
+      language_(language),
+      binder_(binder),
+      log_(log),
+      report_(report) {}
+
+void FormWrite::WriteAll() {
     // A write that would be refused asks nothing: its values are fixed first.
     std::vector<ValueProblem> problems = CheckBeforeWrite(session_.Form());
     if (problems.empty()) {
@@ -30,18 +39,18 @@ void Tfrm_MainLx1::WriteAllFromForm() {
             return;
         }
         if (!changes.empty()) {
-            info_->ShowInfoLine(TrWith(language_, "lang_Info_HiddenChanges",
-                                       {HiddenChangeLines(changes).join(QStringLiteral("; "))}));
+            log_.ShowInfoLine(TrWith(language_, "lang_Info_HiddenChanges",
+                                     {HiddenChangeLines(changes).join(QStringLiteral("; "))}));
         }
         problems = session_.WriteAll();
     }
     ShowRefused(problems);
 }
 
-QStringList Tfrm_MainLx1::HiddenChangeLines(const std::vector<HiddenChange>& changes) const {
+QStringList FormWrite::HiddenChangeLines(const std::vector<HiddenChange>& changes) const {
     QStringList lines;
     for (const HiddenChange& change : changes) {
-        const QWidget* control = binder_->Control(change.field);
+        const QWidget* control = binder_.Control(change.field);
         lines << QStringLiteral("%1: %2 \u2192 %3")
                      .arg(ShownFieldName(language_, change.field),
                           ShownValue(language_, change.field, change.device, control),
@@ -50,10 +59,10 @@ QStringList Tfrm_MainLx1::HiddenChangeLines(const std::vector<HiddenChange>& cha
     return lines;
 }
 
-bool Tfrm_MainLx1::AskHiddenChanges(const std::vector<HiddenChange>& changes) {
+bool FormWrite::AskHiddenChanges(const std::vector<HiddenChange>& changes) {
     const QStringList lines = HiddenChangeLines(changes);
-    QMessageBox question(QMessageBox::Warning, windowTitle(),
-                         Tr(language_, "lang_Compact_Question"), QMessageBox::NoButton, this);
+    QMessageBox question(QMessageBox::Warning, window_->windowTitle(),
+                         Tr(language_, "lang_Compact_Question"), QMessageBox::NoButton, window_);
     question.setObjectName("msg_HiddenChanges");
     question.setInformativeText(lines.join(u'\n'));
     // Unread, the question must not write: Enter and Escape both cancel.
@@ -64,14 +73,18 @@ bool Tfrm_MainLx1::AskHiddenChanges(const std::vector<HiddenChange>& changes) {
          {Tr(language_, "lang_Compact_Cancel"), "btn_CancelWrite", QMessageBox::RejectRole}},
         kCancelWrite);
     if (answer == kShowFullView) {
-        ShowFullView();
+        session_.Form().SetView(kFullView);
     }
     return answer == kWriteHidden;
 }
 
-void Tfrm_MainLx1::ShowRefused(const std::vector<ValueProblem>& problems) {
+void FormWrite::SendSms() {
+    ShowRefused(session_.SendSms());
+}
+
+void FormWrite::ShowRefused(const std::vector<ValueProblem>& problems) {
     for (const DeviceFieldRow& row : DeviceFields()) {
-        ClearRefused(binder_->Control(row.field));
+        ClearRefused(binder_.Control(row.field));
     }
     if (problems.empty()) {
         return;
@@ -85,11 +98,11 @@ void Tfrm_MainLx1::ShowRefused(const std::vector<ValueProblem>& problems) {
         return TrWith(language_, "lang_Info_WriteRefused", {named.join(QStringLiteral("; "))});
     };
     for (const ValueProblem& problem : problems) {
-        MarkRefused(binder_->Control(problem.field));
+        MarkRefused(binder_.Control(problem.field));
     }
-    info_->ShowErrorLine(words());
-    verdict_->ShowEnd(words, true);
-    binder_->Control(problems.front().field)->setFocus(Qt::OtherFocusReason);
+    log_.ShowErrorLine(words());
+    report_.ShowFailed(words);
+    binder_.Control(problems.front().field)->setFocus(Qt::OtherFocusReason);
 }
 
 }  // namespace dtu
