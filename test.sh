@@ -54,7 +54,8 @@ check() {
 }
 
 # Compiles go through ccache when it is there, keyed by paths relative to this
-# folder, so that a fresh clone of the same commit on this machine hits the cache.
+# folder. A unity unit names its files by absolute path, so only a run in the
+# same clone hits the cache for it.
 # Depend mode keys a compile by the headers the compiler itself lists, so a miss
 # costs no extra preprocessor run.
 launcher=()
