@@ -161,6 +161,19 @@ std::string InterruptedBy(int signal) {
     return std::string("interrupted by SIG") + sigabbrev_np(signal);
 }
 
+// While `watch` lives, a stop signal is kept in `stopSignal` and ends `batch`'s
+// work; a command line run inside a test catches none.
+template <class Batch>
+void WatchStopSignals(const Console& console, Batch& batch, int& stopSignal,
+                      std::optional<InterruptWatch>& watch) {
+    if (console.catchSignals) {
+        watch.emplace(batch.Loop(), [&batch, &stopSignal](int signal) {
+            stopSignal = signal;
+            batch.Interrupt();
+        });
+    }
+}
+
 BatchEnd RunBatch(const Options& options, const RunPlan& plan, const Console& console,
                   OutputFiles& files) {
     const bool read = plan.action == Action::Read;
@@ -176,12 +189,7 @@ BatchEnd RunBatch(const Options& options, const RunPlan& plan, const Console& co
     // A stop signal ends the opening as it ends the runs: a name lookup or a
     // connect under way is given up.
     std::optional<InterruptWatch> watch;
-    if (console.catchSignals) {
-        watch.emplace(batch.Loop(), [&batch, &stopSignal](int signal) {
-            stopSignal = signal;
-            batch.Interrupt();
-        });
-    }
+    WatchStopSignals(console, batch, stopSignal, watch);
     if (!batch.OpenAll(line, output)) {
         end.status = stopSignal != 0 ? StatusForSignal(stopSignal) : kExitPort;
         end.reason = stopSignal != 0 ? InterruptedBy(stopSignal) + "; nothing was sent"
@@ -262,12 +270,7 @@ int RunFind(const Options& options, const Console& console) {
     }
     int stopSignal = 0;
     std::optional<InterruptWatch> watch;
-    if (console.catchSignals) {
-        watch.emplace(batch.Loop(), [&batch, &stopSignal](int signal) {
-            stopSignal = signal;
-            batch.Interrupt();
-        });
-    }
+    WatchStopSignals(console, batch, stopSignal, watch);
     const PortTexts first{"", options.baudRate, options.parity, options.dataBits, options.stopBits};
     const bool inTime = batch.Run(first, kBatchBound);
     watch.reset();
