@@ -1,3 +1,5 @@
+#include "mainwindow/main_texts.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QPushButton>
@@ -6,10 +8,10 @@
 
 #include "lang/lang_list.h"
 #include "mainwindow/data_page.h"
-#include "mainwindow/hint_switch.h"
 #include "mainwindow/info_area.h"
 #include "mainwindow/info_group.h"
 #include "mainwindow/log_find.h"
+#include "mainwindow/main_menus.h"
 #include "mainwindow/main_window.h"
 #include "mainwindow/named_controls.h"
 #include "mainwindow/run_report.h"
@@ -218,33 +220,33 @@ QStringList ItemTextsOfBothLanguages(const TLangList& table, const QComboBox& bo
     return texts;
 }
 
-void Tfrm_MainLx1::BindTexts() {
-    BindCaptions(texts_, named_, kMenuTexts);
-    BindCaptions(texts_, named_, kApnLabel);
-    BindCaptions(texts_, named_, kCommonLabels);
-    pages_->Data().BindTexts(texts_);
-    BindCaptions(texts_, named_, kLabelTexts);
-    BindCaptions(texts_, named_, kCheckTexts);
-    BindCaptions(texts_, named_, kButtonTexts);
+void BindMainTexts(TextTargets& texts, NamedControls& named, DataPage& dataPage) {
+    BindCaptions(texts, named, kMenuTexts);
+    BindCaptions(texts, named, kApnLabel);
+    BindCaptions(texts, named, kCommonLabels);
+    dataPage.BindTexts(texts);
+    BindCaptions(texts, named, kLabelTexts);
+    BindCaptions(texts, named, kCheckTexts);
+    BindCaptions(texts, named, kButtonTexts);
     for (const ComboRow& row : kComboItems) {
-        if (auto* box = named_.Find<QComboBox>(row.control)) {
-            texts_.AddItems(box, row.itemKeys);
+        if (auto* box = named.Find<QComboBox>(row.control)) {
+            texts.AddItems(box, row.itemKeys);
         }
     }
-    BindHints(texts_, named_, kCommonHints);
+    BindHints(texts, named, kCommonHints);
     for (std::size_t socket = 1; socket <= DataPage::kSockets; ++socket) {
         for (const TextRow& row : kSocketHints) {
-            BindHint(texts_, named_, row, QString::fromUtf8(row.control).arg(socket).toStdString());
+            BindHint(texts, named, row, QString::fromUtf8(row.control).arg(socket).toStdString());
         }
     }
-    BindHints(texts_, named_, kNetEnableHints);
-    BindHints(texts_, named_, kDataHints);
+    BindHints(texts, named, kNetEnableHints);
+    BindHints(texts, named, kDataHints);
 }
 
 void Tfrm_MainLx1::ApplyMainTexts() {
     qtTexts_.Follow(language_.IsChinese);
     setWindowTitle(Tr(language_, "lang_System_Title") + " V" + version_);
-    hintsItem_->setChecked(hints_->IsOn());
+    menus_->ShowChecks();
     pages_->Data().ApplyTexts();
     texts_.Apply(language_);
     infoGroup_->Find()->ApplyTexts(language_);

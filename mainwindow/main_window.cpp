@@ -19,9 +19,12 @@
 #include "mainwindow/hint_switch.h"
 #include "mainwindow/info_area.h"
 #include "mainwindow/info_group.h"
+#include "mainwindow/log_saving.h"
 #include "mainwindow/main_questions.h"
+#include "mainwindow/main_texts.h"
 #include "mainwindow/refused_mark.h"
 #include "mainwindow/run_report.h"
+#include "mainwindow/stored_index_notes.h"
 #include "mainwindow/work_mode_pages.h"
 #include "settings/config_location.h"
 #include "settings/ini_file.h"
@@ -64,7 +67,7 @@ Tfrm_MainLx1::Tfrm_MainLx1(TLangList& language, std::unique_ptr<IniFile> setting
     BuildForm();
     BuildActions();
     BuildMenus();
-    BindTexts();
+    BindMainTexts(texts_, named_, pages_->Data());
     connect(apnChoice_, &QComboBox::activated, this, [this](int choice) {
         if (session_.Form().ChooseApn(choice) && showApn) {
             showApn();
@@ -107,7 +110,8 @@ Tfrm_MainLx1::Tfrm_MainLx1(TLangList& language, std::unique_ptr<IniFile> setting
     LoadSettings();
     ApplyMainTexts();
     // After the texts: the defaults are named by their items in the window's language.
-    ShowIndexesOutsideLists(*settings_, false, QFile::decodeName(settings_->Path().c_str()));
+    ShowIndexesOutsideLists(*settings_, QFile::decodeName(settings_->Path().c_str()), *binder_,
+                            language_, *info_);
     pages_->ShowWorkMode();
     // The window opens in the compact view.
     form.SetView(kCompactView);

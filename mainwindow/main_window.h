@@ -34,6 +34,8 @@ class InfoArea;
 class InfoGroup;
 class IniFile;
 class LogFind;
+class LogSaving;
+class MainMenus;
 class RunReport;
 class SendArea;
 class WorkModePages;
@@ -65,14 +67,11 @@ public:
 
     void ApplyMainTexts();
     void SetReopenItemVisible(bool visible);
+    LogSaving& Log() { return *logSaving_; }
 
     // Writes the settings file once, when the program quits. After a failed
     // write the user may try again or leave without saving; either way it returns.
     void SaveSettingsOnQuit();
-
-    // Writes the log to `path` (HTML for a ".html" name), telling the user when
-    // it cannot.
-    void SaveLogTo(const QString& path);
 
     // The information area's red line and the status bar's port panel; texts are GBK bytes.
     void ShowErrorLine(const std::string& text);
@@ -98,40 +97,22 @@ private:
     int FitTextWidths();
     void WidenFormColumn(int extra);
 
-    // Actions and menus (main_menus.cpp).
+    // The operations, each run by its action, a button and any shortcut, and
+    // what the menus do beyond them (main_actions.cpp).
     void BuildActions();
-    // An operation, run by its action, `button` and any shortcut.
     QAction* AddOperation(QActionGroup* list, const char* name, int tag, QPushButton* button,
                           const std::function<void()>& run);
     void BuildMenus();
-    void BuildHelpMenu(QMenu* help);
-    QAction* AddMenuItem(QMenu* menu, const char* name, int tag, const char* caption,
-                         const std::function<void()>& run);
     void ClosePortToLogin();
     // F8: the port closed and opened again with the port settings saved in the port window.
     void ReopenWithSavedPort();
     void SwitchLanguage();
-    void ToggleHints();
-    void ToggleTimeStamps();
-    void SaveLogAs();
     // The send box's text, with its line end, to the port.
     void SendFromSendBox();
-
-    // The form as a profile file (main_profile.cpp).
-    void ExportProfile();
-    void ImportProfile();
-    // The file chosen in a file dialog; empty when the user cancelled.
-    QString AskProfilePath(bool forSaving);
-
-    // Ties the language texts to the controls that show them (main_texts.cpp).
-    void BindTexts();
 
     // Creation steps (main_settings.cpp).
     void LoadSettings();
     void SaveSettings();
-    // A line in the log for each list key of `file` whose stored index was
-    // replaced by its default.
-    void ShowIndexesOutsideLists(const IniFile& file, bool profile, const QString& fileName);
 
     TLangList& language_;
     QtEventPoster poster_;
@@ -142,7 +123,6 @@ private:
     FormBinder* binder_ = nullptr;
     bool isCustom_ = false;
     bool settingsSaved_ = false;
-    QString logFolder_;  // where the log was last saved
     QtTexts qtTexts_;
     // Every control a table names, as the layout creates it.
     NamedControls named_;
@@ -150,14 +130,11 @@ private:
 
     DigitsOnlyFilter* digitsOnly_ = nullptr;
     HintSwitch* hints_ = nullptr;
-    QShortcut* reopenShortcut_ = nullptr;
     QAction* readAll_ = nullptr;
     QAction* writeAll_ = nullptr;
     QAction* factoryReset_ = nullptr;
-    QAction* reopenItem_ = nullptr;
-    QAction* timeStampsItem_ = nullptr;
-    QAction* hintsItem_ = nullptr;
-    QMenu* helpMenu_ = nullptr;
+    MainMenus* menus_ = nullptr;
+    std::unique_ptr<LogSaving> logSaving_;
 
     WorkModePages* pages_ = nullptr;
     QComboBox* workMode_ = nullptr;

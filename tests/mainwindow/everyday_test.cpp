@@ -20,6 +20,7 @@
 #include "mainwindow/hint_switch.h"
 #include "mainwindow/info_area.h"
 #include "mainwindow/log_find.h"
+#include "mainwindow/log_saving.h"
 #include "mainwindow/log_text.h"
 #include "mainwindow/text_fit.h"
 #include "port_end.h"
@@ -194,7 +195,7 @@ void EverydayTest::controlBytesAreEscapedInTextLogs() {
 void EverydayTest::savedLogSaysWhere() {
     WindowFixture fixture(false);
     const QString path = QDir(fixture.dir()).filePath("saved.txt");
-    fixture.window().SaveLogTo(path);
+    fixture.window().Log().SaveTo(path);
     fixture.window().Info()->Flush();
     QVERIFY(QFile::exists(path));
     QVERIFY(fixture.window().Info()->toPlainText().endsWith(

@@ -13,6 +13,7 @@
 
 #include "form_test.h"
 #include "mainwindow/info_area.h"
+#include "mainwindow/log_saving.h"
 #include "window_fixture.h"
 
 namespace {
@@ -271,7 +272,7 @@ void InfoAreaTest::failedSaveIsReported() {
          {dir.filePath("no-such-folder/log.txt"), dir.filePath("folder.txt")}) {
         QString message;
         ReadNextMessage(message);
-        fixture.window().SaveLogTo(path);
+        fixture.window().Log().SaveTo(path);
         const QString lead = QString("日志未能保存到 %1：").arg(path);
         QVERIFY2(message.startsWith(lead), qPrintable(message));
         // The system's reason follows.

@@ -15,6 +15,7 @@
 #include "form/write_lines.h"
 #include "form_test.h"
 #include "mainwindow/info_area.h"
+#include "mainwindow/log_saving.h"
 #include "window_fixture.h"
 
 namespace {
@@ -310,7 +311,7 @@ void SettingsTest::timeStampsAndLogFolderKept() {
     QVERIFY(!item->isChecked());
     item->trigger();
     QVERIFY(area->TimeStamps());
-    fixture.window().SaveLogTo(QDir(fixture.dir()).filePath("log.txt"));
+    fixture.window().Log().SaveTo(QDir(fixture.dir()).filePath("log.txt"));
     fixture.reopen();
     const QByteArray file = fixture.settingsFile();
     QVERIFY(file.contains("\nTimeStamps=1\n"));

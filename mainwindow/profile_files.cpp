@@ -1,3 +1,5 @@
+#include "mainwindow/profile_files.h"
+
 #include <QFile>
 #include <QFileDialog>
 #include <filesystem>
@@ -5,7 +7,6 @@
 #include "form/form_profile.h"
 #include "form/profile_rules.h"
 #include "mainwindow/info_area.h"
-#include "mainwindow/main_window.h"
 #include "mainwindow/profile_words.h"
 #include "settings/ini_file.h"
 #include "widgets/lang_qt.h"
@@ -18,12 +19,11 @@ std::filesystem::path FilePath(const QString& path) {
     return QFile::encodeName(path).toStdString();
 }
 
-}  // namespace
-
-QString Tfrm_MainLx1::AskProfilePath(bool forSaving) {
+// The file chosen in a file dialog; empty when the user cancelled.
+QString AskProfilePath(QWidget* window, const TLangList& language, bool forSaving) {
     QFileDialog dialog(
-        this, Tr(language_, forSaving ? "lang_Menu_ExportProfile" : "lang_Menu_ImportProfile"),
-        QString(), Tr(language_, "lang_Profile_Filter"));
+        window, Tr(language, forSaving ? "lang_Menu_ExportProfile" : "lang_Menu_ImportProfile"),
+        QString(), Tr(language, "lang_Profile_Filter"));
     dialog.setObjectName("dlg_Profile");
     dialog.setAcceptMode(forSaving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(forSaving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
@@ -34,47 +34,49 @@ QString Tfrm_MainLx1::AskProfilePath(bool forSaving) {
     return dialog.selectedFiles().constFirst();
 }
 
-void Tfrm_MainLx1::ExportProfile() {
-    const QString path = AskProfilePath(true);
+}  // namespace
+
+void ExportProfile(QWidget* window, const TLangList& language, const FormModel& form,
+                   InfoArea& info) {
+    const QString path = AskProfilePath(window, language, true);
     if (path.isEmpty()) {
         return;
     }
     IniFile file(FilePath(path));
-    SaveProfile(session_.Form(), file);
+    SaveProfile(form, file);
     // The cloud password is nobody else's to read.
-    const bool secret = !session_.Form().Text(Field::CloudPassword).empty();
+    const bool secret = !form.Text(Field::CloudPassword).empty();
     if (file.Save(secret ? FileAccess::OwnerOnly : FileAccess::Kept)) {
-        info_->ShowErrorLine(TrWith(language_, "lang_Profile_Unwritable", {path}));
+        info.ShowErrorLine(TrWith(language, "lang_Profile_Unwritable", {path}));
         return;
     }
-    info_->ShowInfoLine(TrWith(language_, "lang_Profile_Exported", {path}));
+    info.ShowInfoLine(TrWith(language, "lang_Profile_Exported", {path}));
 }
 
-void Tfrm_MainLx1::ImportProfile() {
-    const QString path = AskProfilePath(false);
+void ImportProfile(QWidget* window, const TLangList& language, FormModel& form, InfoArea& info) {
+    const QString path = AskProfilePath(window, language, false);
     if (path.isEmpty()) {
         return;
     }
     // A file that cannot be read would load as every default.
     const ProfileRead profile = ReadProfileFile(FilePath(path), std::nullopt);
     if (profile.read != ReadOutcome::Whole) {
-        info_->ShowErrorLine(TrWith(language_,
-                                    profile.read == ReadOutcome::TooLong
-                                        ? "lang_Profile_TooLong"
-                                        : "lang_Profile_Unreadable",
-                                    {path}));
+        info.ShowErrorLine(TrWith(language,
+                                  profile.read == ReadOutcome::TooLong ? "lang_Profile_TooLong"
+                                                                       : "lang_Profile_Unreadable",
+                                  {path}));
         return;
     }
     // What the command line refuses to write, the form does not take.
     if (!profile.problems.empty()) {
-        for (const QString& line : ProfileRefusalLines(language_, path, profile.problems)) {
-            info_->ShowErrorLine(line);
+        for (const QString& line : ProfileRefusalLines(language, path, profile.problems)) {
+            info.ShowErrorLine(line);
         }
         return;
     }
     const IniFile file(FilePath(path), kProfileMaxBytes);
-    LoadProfile(file, session_.Form());
-    info_->ShowInfoLine(TrWith(language_, "lang_Profile_Imported", {path}));
+    LoadProfile(file, form);
+    info.ShowInfoLine(TrWith(language, "lang_Profile_Imported", {path}));
 }
 
 }  // namespace dtu
