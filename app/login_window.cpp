@@ -28,6 +28,7 @@
 #include "render/open_error_text.h"
 #include "serial/net_port_name.h"
 #include "serial/port_control.h"
+#include "serial/port_scan.h"
 #include "serial/port_watch.h"
 #include "session/device_session.h"
 #include "settings/ini_file.h"
@@ -83,9 +84,9 @@ QComboBox* MakeChoiceBox(QWidget* parent, const char* name, QRect geometry,
 // On a first start the ports named for this run (a simulated device, say) are
 // the likely ones; else the first port listed.
 int FirstStartIndex(const PortComboBox& box) {
-    for (const QString& path :
-         qEnvironmentVariable("DTUCONFIG_EXTRA_PORTS").split(u':', Qt::SkipEmptyParts)) {
-        if (const int index = box.FindPort(path); index >= 0) {
+    const QByteArray extra = qgetenv("DTUCONFIG_EXTRA_PORTS");
+    for (const std::string& path : AppendExtraPorts({}, extra.toStdString())) {
+        if (const int index = box.FindPort(QString::fromLocal8Bit(path)); index >= 0) {
             return index;
         }
     }

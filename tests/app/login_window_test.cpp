@@ -172,6 +172,16 @@ private slots:
         QCOMPARE(login.cbb_Open_ComName->Text(), chosen);
     }
 
+    // A network port's name keeps its colons in the list of ports for the run.
+    void firstStartChoosesANetworkPortNamedFirst() {
+        const QString path = folder_->FilePath("ttyX8");
+        QFile(path).open(QIODevice::WriteOnly);
+        const QString network = "rfc2217://127.0.0.1:4001";
+        qputenv("DTUCONFIG_EXTRA_PORTS", (network + ":" + path).toLocal8Bit());
+        Tfrm_Login& login = Start();
+        QCOMPARE(login.cbb_Open_ComName->Text(), network);
+    }
+
     void enterOnAClosedBoxOpens() {
         Tfrm_Login& login = Start();
         login.show();
