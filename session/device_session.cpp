@@ -21,12 +21,7 @@ DeviceSession::DeviceSession(EventPoster& poster, Timers& timers)
     // Answers end at their final line; only the escape's bare answers need the line to fall quiet.
     comm_.SetDeliverAtLineEnd(true);
     comm_.OnReceiveData = [this](const char* buffer, std::uint16_t length) {
-        std::string block(buffer, length);
-        if (!receiveHook_) {
-            DeliverReceived(block);
-            return;
-        }
-        receiveHook_(block, [this, &block] { DeliverReceived(block); });
+        Received(std::string(buffer, length));
     };
     comm_.OnRequestHangup = [this] {
         if (!control_.PortIsOpen()) {
@@ -38,7 +33,7 @@ DeviceSession::DeviceSession(EventPoster& poster, Timers& timers)
             engine_.HandlePortLost();
         }
     };
-    net_.OnReceiveData = [this](const std::string& block) { DeliverReceived(block); };
+    net_.OnReceiveData = [this](const std::string& block) { Received(block); };
     net_.OnRequestHangup = comm_.OnRequestHangup;
 }
 
@@ -90,6 +85,14 @@ PortTexts DeviceSession::StoredPortSettings() const {
 void DeviceSession::BeginAction(std::uint8_t operation) {
     CancelFind();
     engine_.BeginAction(operation);
+}
+
+void DeviceSession::Received(const std::string& block) {
+    if (!receiveHook_) {
+        DeliverReceived(block);
+        return;
+    }
+    receiveHook_(block, [this, &block] { DeliverReceived(block); });
 }
 
 void DeviceSession::DeliverReceived(const std::string& block) {

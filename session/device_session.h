@@ -128,7 +128,7 @@ public:
     void SetReplyTimeout(std::chrono::milliseconds timeout) { engine_.SetReplyTimeout(timeout); }
     OrderList& Orders() { return orders_; }
 
-    // Sees each block a local serial port receives; calling `pass` hands it to the engine.
+    // Sees each block the port receives; calling `pass` hands it to the engine.
     using ReceiveHook =
         std::function<void(const std::string& block, const std::function<void()>& pass)>;
     void SetReceiveHook(ReceiveHook hook) { receiveHook_ = std::move(hook); }
@@ -154,6 +154,8 @@ private:
     void RunFinished(const RunOutcome& outcome) override;
 
     void BeginAction(std::uint8_t operation = kOtherOperation);
+    // A block the port received: to the hook when there is one, else to the engine.
+    void Received(const std::string& block);
     void DeliverReceived(const std::string& block);
     void FindOpened(const OpenError& open, const PortTexts& start,
                     DeviceFinder::TryStarted started);

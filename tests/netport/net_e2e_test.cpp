@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -54,6 +55,12 @@ class BothServersTest : public NetworkFixture, public ::testing::WithParamInterf
 
 TEST_P(BothServersTest, ReadAllOfTheWorkedDeviceFillsTheForm) {
     Open(GetParam());
+    // The hex view sees what a network port receives, as it does for a local port.
+    std::string seen;
+    session.SetReceiveHook([&seen](const std::string& block, const std::function<void()>& pass) {
+        seen += block;
+        pass();
+    });
     session.ReadAll();
     ASSERT_TRUE(RunToVerdict());
     EXPECT_EQ(outcomes.back().end, RunEnd::Success);
@@ -63,6 +70,7 @@ TEST_P(BothServersTest, ReadAllOfTheWorkedDeviceFillsTheForm) {
     EXPECT_EQ(session.FirmwareVersion(), "V3.38");
     EXPECT_EQ(session.Form().Text(Field::Socket1Host), "dtu.example.net");
     EXPECT_TRUE(Logged(LogKind::Error).empty());
+    EXPECT_NE(seen.find("+CIVER:V3.38\r\n"), std::string::npos) << seen;
 }
 
 TEST_P(BothServersTest, WriteAllOfTheWorkedExampleSendsItsEighteenLines) {
