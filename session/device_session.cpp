@@ -174,6 +174,18 @@ std::vector<HiddenChange> DeviceSession::HiddenChangesOfWrite() const {
     return HiddenChanges(form_, *lastRead_, reported_, FirmwareFamily(firmware_) == 2);
 }
 
+std::vector<std::string> DeviceSession::WriteAllLines() const {
+    // As the engine builds them: the list first, the family's lines once the version is known.
+    OrderList orders;
+    BuildWriteAll(orders);
+    if (FirmwareFamily(firmware_) == 2) {
+        InsertFamilySetLines(orders);
+    }
+    std::vector<std::string> lines = orders.Lines();
+    lines.erase(lines.begin());  // the version query
+    return lines;
+}
+
 void DeviceSession::FactoryReset() {
     BeginAction();
     engine_.FactoryReset();

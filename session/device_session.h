@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "form/device_map.h"
+#include "form/field_compare.h"
 #include "form/form_model.h"
 #include "netport/net_link.h"
 #include "protocol/device_finder.h"
@@ -101,6 +102,10 @@ public:
     // change on the device, as the last read all found it; nothing when no
     // read all has reported since the port opened or the last write.
     std::vector<HiddenChange> HiddenChangesOfWrite() const;
+    // The lines a write all of the form would send after its version query,
+    // for the firmware family the last version reply named; nothing is sent.
+    // A dry run asks for the version (a read all asks too), then stops here.
+    std::vector<std::string> WriteAllLines() const;
     void FactoryReset();  // after the user confirmed
     void RestartDevice();
     void EnterCommandMode();
