@@ -108,6 +108,10 @@ void Tfrm_MainLx1::BuildMenus() {
     AddMenuItem(file, "N11", 1, "恢复默认配置", [this] { factoryReset_->trigger(); });
     AddMenuItem(file, "N2", 2, "读取设备配置", [this] { readAll_->trigger(); });
     AddMenuItem(file, "N5", 3, "配置全部参数", [this] { writeAll_->trigger(); });
+    QAction* compare = AddMenuItem(file, "mni_CompareDevice", 26, "与设备比较", [this] {
+        report_->RunOperation([this] { CompareWithDevice(); });
+    });
+    connect(bottom_->Compare(), &QPushButton::clicked, compare, &QAction::trigger);
     file->addSeparator();
     AddMenuItem(file, "mni_ExportProfile", 24, "导出配置文件...", [this] { ExportProfile(); });
     AddMenuItem(file, "mni_ImportProfile", 25, "导入配置文件...", [this] { ImportProfile(); });

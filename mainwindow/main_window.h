@@ -26,6 +26,7 @@ class QShortcut;
 namespace dtu {
 
 class BottomButtons;
+class DeviceCompare;
 class DigitsOnlyFilter;
 class FormBinder;
 class FormWrite;
@@ -120,6 +121,8 @@ private:
     // The form as a profile file (main_profile.cpp).
     void ExportProfile();
     void ImportProfile();
+    // Compare with Device, its parts made on first use (main_compare.cpp).
+    void CompareWithDevice();
     // The file chosen in a file dialog; empty when the user cancelled.
     QString AskProfilePath(bool forSaving);
 
@@ -173,6 +176,7 @@ private:
     SendArea* sendArea_ = nullptr;
 
     Stretching stretching_;
+    std::unique_ptr<DeviceCompare> compare_;  // before the session goes: it waits on its read
 };
 
 }  // namespace dtu
