@@ -59,14 +59,12 @@ TEST_F(DiffEndToEnd, SameChangedAndNotRead) {
     CliRun run = Run({"diff", "--profile", Profile()});
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out, "");
-    EXPECT_TRUE(Has(run.err, ": success (firmware V3.38, ")) << run.err;
 
     const std::string changed =
         Profile([](FormModel& f) { f.SetText(Field::Socket1Host, "elsewhere.example"); });
     run = Run({"diff", "--profile", changed});
     EXPECT_EQ(run.status, 1) << run.err;
     EXPECT_EQ(run.out, "DTM/IP1 (IP/Domain 1): host1 -> elsewhere.example\n");
-    EXPECT_TRUE(Has(run.err, ": differs in diff")) << run.err;
     run = Run({"diff", "--profile", changed, "--json"});
     EXPECT_TRUE(Has(run.out,
                     "\"key\": \"DTM/IP1\",\n          \"device\": \"host1\",\n"

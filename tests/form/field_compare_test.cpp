@@ -83,26 +83,5 @@ TEST(FieldCompare, FindsEachKindOfDifferenceByItsRule) {
     }
 }
 
-TEST(FieldCompare, CompactViewComparesTheValuesItWritesInPlaceOfHiddenOnes) {
-    FormModel device;
-    LoadWorkedExample(device);
-    for (const auto& [host, port] : {std::pair{Field::Socket2Host, Field::Socket2Port},
-                                     {Field::Socket3Host, Field::Socket3Port},
-                                     {Field::Socket4Host, Field::Socket4Port}}) {
-        device.SetText(host, kDefaultServerHost);
-        device.SetText(port, "2317");
-    }
-    device.SetText(Field::Socket2Host, "h2");
-    device.SetTick(Field::CloudEnable, true);
-    FormModel profile = device;
-    profile.SetView(kCompactView);
-    EXPECT_EQ(CompareWithDevice(profile, device, ReportedBut(), true),
-              (Differences{{Field::Socket2Host, "h2", kDefaultServerHost},
-                           {Field::CloudEnable, "1", "0"},
-                           {Field::ReconnectInterval, "10", "5"}}));
-    // The first firmware family takes no cloud or cache line.
-    EXPECT_EQ(CompareWithDevice(profile, device, ReportedBut(), false).size(), 1u);
-}
-
 }  // namespace
 }  // namespace dtu
