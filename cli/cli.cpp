@@ -9,6 +9,7 @@
 
 #include "cli/cli_options.h"
 #include "cli/device_batch.h"
+#include "cli/diff_render.h"
 #include "cli/exit_codes.h"
 #include "cli/find_batch.h"
 #include "cli/find_render.h"
@@ -41,6 +42,7 @@ constexpr CommandAction kDeviceCommands[] = {
     {Command::Read, Action::Read, "read"},          {Command::Write, Action::Write, "write"},
     {Command::Reset, Action::Reset, "reset"},       {Command::Restart, Action::Restart, "restart"},
     {Command::Version, Action::Version, "version"}, {Command::Send, Action::Send, "send"},
+    {Command::Diff, Action::Diff, "diff"},
 };
 
 // The engine's own lines (shown when verbose) come from the built-in language
@@ -119,13 +121,14 @@ std::optional<RunPlan> PlanFor(const Options& options, Action action, std::strin
     if (options.gap) {
         plan.gap = std::chrono::milliseconds(*options.gap);
     }
-    if (action == Action::Write) {
+    if (action == Action::Write || action == Action::Diff) {
         if (std::optional<std::string> bad =
                 LoadProfileFile(options.profile, plan.profile, options.view)) {
             problem = *bad;
             return std::nullopt;
         }
         plan.verify = options.verify;
+        plan.dryRun = options.dryRun;
     }
     if (action == Action::Send) {
         const std::string text = Utf8ToGbk(options.text);
@@ -174,12 +177,39 @@ void WatchStopSignals(const Console& console, Batch& batch, int& stopSignal,
     }
 }
 
+// Diff: the differences of every device that was read, as lines or JSON.
+void PrintDifferences(const Options& options, const DeviceBatch& batch, const Console& console) {
+    std::vector<DiffEntry> entries;
+    for (std::size_t index = 0; index < options.ports.size(); ++index) {
+        const DeviceRun& run = batch.At(index);
+        entries.push_back({run.Result(), run.Differences()});
+        if (!options.json) {
+            const std::string port = options.ports.size() > 1 ? options.ports[index] : "";
+            console.out << DifferenceLines(run.Differences(), port);
+        }
+    }
+    if (options.json) {
+        console.out << DiffJson(entries);
+    }
+    console.out.flush();
+}
+
+// A dry run: the lines each device's write would send.
+void PrintDryRuns(const Options& options, const DeviceBatch& batch, const Console& console) {
+    for (std::size_t index = 0; index < options.ports.size(); ++index) {
+        const std::string port = options.ports.size() > 1 ? options.ports[index] : "";
+        console.out << DryRunText(batch.At(index).DryRunLines(), port);
+    }
+    console.out.flush();
+}
+
 BatchEnd RunBatch(const Options& options, const RunPlan& plan, const Console& console,
                   OutputFiles& files) {
     const bool read = plan.action == Action::Read;
-    // Read keeps the output for the configuration.
-    const BatchOutput output{read ? console.err : console.out, console.err, console.errIsTerminal,
-                             options.verbose, console.errDrained};
+    // Read, diff and a dry run keep the output for what they found.
+    const bool printsFindings = read || plan.action == Action::Diff || plan.dryRun;
+    const BatchOutput output{printsFindings ? console.err : console.out, console.err,
+                             console.errIsTerminal, options.verbose, console.errDrained};
     TLangList texts;
     FillEngineTexts(texts, options);
     DeviceBatch batch(options.ports, plan, texts);
@@ -213,6 +243,12 @@ BatchEnd RunBatch(const Options& options, const RunPlan& plan, const Console& co
         if (read && allSucceeded && !PrintConfiguration(options, batch.At(0), console, files)) {
             end.status = kExitOutput;
             end.reason = "the output file could not be written";
+        }
+        if (plan.action == Action::Diff) {
+            PrintDifferences(options, batch, console);
+        }
+        if (plan.dryRun) {
+            PrintDryRuns(options, batch, console);
         }
     }
     end.results = batch.Results();

@@ -26,6 +26,7 @@ enum OptionBit : unsigned {
     kGapBit = 1u << 10,
     kEolBit = 1u << 11,
     kLangBit = 1u << 12,
+    kDryRunBit = 1u << 13,
 };
 
 constexpr unsigned kDeviceBits = kLineBit | kReportBit | kVerboseBit | kGapBit | kLangBit;
@@ -46,8 +47,9 @@ constexpr CommandRow kCommands[] = {
     {"ports", Command::Ports, 0, 0, 0, false},
     {"read", Command::Read, 1, 1, kLineBit | kOutBit | kJsonBit | kVerboseBit | kGapBit | kLangBit,
      false},
-    {"write", Command::Write, 1, kManyPorts, kDeviceBits | kProfileBit | kVerifyBit | kViewBit,
-     false},
+    {"write", Command::Write, 1, kManyPorts,
+     kDeviceBits | kProfileBit | kVerifyBit | kViewBit | kDryRunBit, false},
+    {"diff", Command::Diff, 1, kManyPorts, kDeviceBits | kProfileBit | kViewBit | kJsonBit, false},
     {"reset", Command::Reset, 1, kManyPorts, kDeviceBits | kYesBit, false},
     {"restart", Command::Restart, 1, kManyPorts, kDeviceBits, false},
     {"version", Command::Version, 1, kManyPorts, kDeviceBits, false},
@@ -105,6 +107,11 @@ constexpr OptionRow kOptions[] = {
     {"--verify", kVerifyBit, false,
      [](Options& o, std::string_view) -> Problem {
          o.verify = true;
+         return std::nullopt;
+     }},
+    {"--dry-run", kDryRunBit, false,
+     [](Options& o, std::string_view) -> Problem {
+         o.dryRun = true;
          return std::nullopt;
      }},
     {"--report", kReportBit, true,
@@ -207,8 +214,12 @@ Problem CheckCommand(const CommandRow& row, const Options& options) {
             return "port " + *port + " is given twice";
         }
     }
-    if (row.command == Command::Write && options.profile.empty()) {
-        return "write needs --profile FILE";
+    if ((row.command == Command::Write || row.command == Command::Diff) &&
+        options.profile.empty()) {
+        return name + " needs --profile FILE";
+    }
+    if (options.dryRun && options.verify) {
+        return std::string("--dry-run writes nothing to verify; it takes no --verify");
     }
     if (options.raw && options.eol != LineEnd::CrLf) {
         return std::string("--raw sends the text exactly; it takes no --eol");
@@ -321,8 +332,11 @@ Commands:
   read PORT [--out FILE] [--json]
                               read the device's whole configuration and print it as
                               a profile (INI; GBK in a file, UTF-8 on a terminal) or JSON
-  write PORT... --profile FILE [--verify] [--view full|compact]
+  write PORT... --profile FILE [--verify] [--view full|compact] [--dry-run]
                               write a profile to every device, all at once
+  diff PORT... --profile FILE [--view full|compact] [--json]
+                              read every device and print what a write of the
+                              profile would change: KEY (Label): device -> profile
   reset PORT... --yes         restore the factory settings
   restart PORT...             restart the device
   version PORT...             ask the device for its firmware version
@@ -346,11 +360,14 @@ Options:
   --profile FILE  a profile: a saved Lx1Cfg.ini or an exported profile
   --verify        read every device back after writing and compare field by field
   --view V        write the full or the compact view (default: the profile's)
+  --dry-run       write: ask what the write needs to know (the version; in the
+                  compact view the whole configuration), then print the lines it
+                  would send, control bytes as \r \n, and send none of them
   --report FILE   write a JSON report: per device the outcome, refused settings,
                   firmware, mismatches and time taken; written however the
                   command ends (an earlier FILE is removed first)
   --out FILE      read: write the profile to FILE (GBK) instead of the output
-  --json          read: print JSON instead of INI; find: the results as JSON
+  --json          read: print JSON instead of INI; find, diff: the results as JSON
   --eol E         send: what ends each line: crlf (default), cr, lf, or typed
                   (the text's own line breaks as CR LF, nothing added)
   --raw           send: the text's bytes exactly as given
@@ -363,10 +380,10 @@ Options:
   -h, --help      this text
   --version       the program's version
 
-Exit status: 0 when every device ended with success (find: was found), 1
-when one did not, 2 for wrong arguments, 3 for a bad profile, 4 for a port that
-cannot be opened (nothing is sent then), 5 when an output file cannot be
-written, 130 when interrupted.
+Exit status: 0 when every device ended with success (find: was found; diff:
+already holds the profile), 1 when one did not (diff: differs), 2 for wrong
+arguments, 3 for a bad profile, 4 for a port that cannot be opened (nothing is
+sent then), 5 when an output file cannot be written, 130 when interrupted.
 )";
 }
 

@@ -20,6 +20,7 @@ enum class Command {
     Version,
     Send,
     Find,
+    Diff,
 };
 
 // What the command line asked for. Texts are as typed (UTF-8 on a terminal).
@@ -31,12 +32,13 @@ struct Options {
     std::string parity = "NONE";
     std::string dataBits = "8";
     std::string stopBits = "1";
-    std::string profile = {};          // write
-    std::optional<int> view = {};      // write: --view full|compact over the profile's
+    std::string profile = {};          // write, diff
+    std::optional<int> view = {};      // write, diff: --view full|compact over the profile's
     bool verify = false;               // write
+    bool dryRun = false;               // write: print the lines, send none
     std::string report = {};           // every device command
     std::string out = {};              // read
-    bool json = false;                 // read, find
+    bool json = false;                 // read, find, diff
     std::string text = {};             // send
     bool raw = false;                  // send: the text's bytes exactly
     LineEnd eol = LineEnd::CrLf;       // send: what ends each line of the text

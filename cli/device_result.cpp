@@ -31,6 +31,7 @@ constexpr VerdictRow kVerdicts[] = {
     {Verdict::Mismatch, "mismatch"},
     {Verdict::OpenFailed, "open-failed"},
     {Verdict::NotStarted, "not-started"},
+    {Verdict::Differs, "differs"},
 };
 
 struct RunEndRow {

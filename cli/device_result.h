@@ -24,6 +24,7 @@ enum class Verdict {
     Mismatch,  // written, but read back otherwise
     OpenFailed,
     NotStarted,  // another port could not be opened, so nothing was sent
+    Differs,     // diff: the device does not hold the profile
 };
 
 std::string_view VerdictName(Verdict verdict);

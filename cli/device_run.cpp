@@ -20,6 +20,7 @@ struct ActionRow {
 constexpr ActionRow kActions[] = {
     {Action::Read, "read"},       {Action::Write, "write"},     {Action::Reset, "reset"},
     {Action::Restart, "restart"}, {Action::Version, "version"}, {Action::Send, "send"},
+    {Action::Diff, "diff"},
 };
 
 constexpr int kFamilyWithCloud = 2;
@@ -83,9 +84,16 @@ void DeviceRun::Start() {
                 result_.stage = StageName();
                 session_.Form() = FormModel();
                 session_.ReadAll();
+            } else if (plan_.dryRun) {
+                phase_ = Phase::AskingVersion;
+                session_.Form() = plan_.profile;
+                session_.QueryVersion();
             } else {
                 StartWrite();
             }
+            break;
+        case Action::Diff:
+            StartDiff();
             break;
         case Action::Reset:
             session_.FactoryReset();
@@ -148,9 +156,11 @@ void DeviceRun::OnRunFinished(const RunOutcome& outcome) {
         Finish(refused ? Verdict::Refused : VerdictOf(outcome.end));
         return;
     }
-    if (phase_ == Phase::Surveying) {
+    if (phase_ == Phase::Surveying || phase_ == Phase::AskingVersion) {
         // A device that does not answer the read would not take the write either.
-        if (outcome.end != RunEnd::Success && outcome.end != RunEnd::Incomplete) {
+        const bool answered = outcome.end == RunEnd::Success ||
+                              (phase_ == Phase::Surveying && outcome.end == RunEnd::Incomplete);
+        if (!answered) {
             Take(outcome);
             Finish(VerdictOf(outcome.end));
             return;
@@ -159,6 +169,10 @@ void DeviceRun::OnRunFinished(const RunOutcome& outcome) {
         return;
     }
     if (phase_ != Phase::Running && phase_ != Phase::Verifying) {
+        return;
+    }
+    if (plan_.action == Action::Diff) {
+        FinishDiff(outcome);
         return;
     }
     Take(outcome);
@@ -223,11 +237,37 @@ void DeviceRun::StartWrite() {
         result_.hiddenChanges.push_back({ProfileKeyName(change.field), change.written,
                                          change.device, false, JsonTypeOf(change.field)});
     }
+    if (plan_.dryRun) {
+        dryRunLines_ = session_.WriteAllLines();
+        Finish(Verdict::Success);
+        return;
+    }
     if (!session_.WriteAll().empty()) {
         // The profile check refuses such values before any port opens.
         result_.reason = "values the device cannot take; nothing was sent";
         Finish(Verdict::NotStarted);
     }
+}
+
+void DeviceRun::StartDiff() {
+    // A fresh form in the profile's work mode: the read asks for that mode's
+    // values as well as for the device's own.
+    FormModel scratch;
+    scratch.SetItem(Field::WorkMode, plan_.profile.Item(Field::WorkMode));
+    session_.Form() = std::move(scratch);
+    session_.ReadAll();
+}
+
+void DeviceRun::FinishDiff(const RunOutcome& outcome) {
+    Take(outcome);
+    // A read that missed values still compares: the profile's fields among them are not read.
+    if (outcome.end != RunEnd::Success && outcome.end != RunEnd::Incomplete) {
+        Finish(VerdictOf(outcome.end));
+        return;
+    }
+    differences_ =
+        CompareWithDevice(plan_.profile, session_.Form(), session_.Reported(), FamilyTwo());
+    Finish(differences_.empty() ? Verdict::Success : Verdict::Differs);
 }
 
 void DeviceRun::StartVerify() {
@@ -266,6 +306,9 @@ std::string DeviceRun::StageName() const {
     }
     if (phase_ == Phase::Surveying) {
         return "read before write";
+    }
+    if (phase_ == Phase::AskingVersion) {
+        return "version before write";
     }
     for (const ActionRow& row : kActions) {
         if (row.action == plan_.action) {

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "cli/device_result.h"
+#include "form/field_compare.h"
 #include "form/form_model.h"
 #include "lang/lang_list.h"
 #include "session/device_session.h"
@@ -14,13 +15,14 @@
 
 namespace dtu::cli {
 
-enum class Action { Read, Write, Reset, Restart, Version, Send };
+enum class Action { Read, Write, Reset, Restart, Version, Send, Diff };
 
 // What every device of one command gets.
 struct RunPlan {
     Action action = Action::Read;
-    FormModel profile;    // write
+    FormModel profile;    // write, diff
     bool verify = false;  // write: read back and compare
+    bool dryRun = false;  // write: decide the lines, send none of them
     std::string text;     // send: the bytes, GBK
     // The pause after each final line; nothing: the port's framing pause.
     std::optional<std::chrono::milliseconds> gap;
@@ -53,6 +55,10 @@ public:
     const FormModel& Form() const { return session_.Form(); }
     // Read: the fields the device was asked for and did not tell.
     const std::set<Field>& FieldsNotRead() const { return notReadFields_; }
+    // Diff: what a write of the profile would change, once the read ended.
+    const std::vector<FieldDifference>& Differences() const { return differences_; }
+    // A dry run: the lines the write would send, once it succeeded.
+    const std::vector<std::string>& DryRunLines() const { return dryRunLines_; }
 
     // A run in progress moved on: its progress text.
     std::function<void(const std::string& status)> onStatus;
@@ -62,8 +68,9 @@ public:
 
 private:
     // Surveying: a read before a compact-view write, to name the hidden
-    // settings the write changes.
-    enum class Phase { Idle, Surveying, Running, Verifying, AwaitingAnswer, Done };
+    // settings the write changes. AskingVersion: a dry run learns the
+    // firmware family, which decides the write's lines.
+    enum class Phase { Idle, Surveying, AskingVersion, Running, Verifying, AwaitingAnswer, Done };
 
     void OnLog(LogKind kind, const std::string& text) override;
     void OnNote(const EngineNote& note) override;
@@ -74,6 +81,8 @@ private:
     // The lines the outcome names, into the result.
     void Take(const RunOutcome& outcome);
     void StartWrite();
+    void StartDiff();
+    void FinishDiff(const RunOutcome& outcome);
     void StartVerify();
     void Finish(Verdict verdict);
     std::string StageName() const;
@@ -89,6 +98,8 @@ private:
     std::chrono::steady_clock::time_point started_;
     std::set<Field> notReadFields_;
     std::set<std::string> tooLong_;  // lines whose answer passed the bound
+    std::vector<FieldDifference> differences_;
+    std::vector<std::string> dryRunLines_;
 };
 
 }  // namespace dtu::cli

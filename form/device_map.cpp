@@ -345,23 +345,4 @@ std::vector<Field> FieldsNamedBy(std::string_view line) {
     return fields;
 }
 
-std::vector<HiddenChange> HiddenChanges(const FormModel& form, const FormModel& lastRead,
-                                        const std::set<std::string>& reported, bool familyTwo) {
-    std::vector<HiddenChange> changes;
-    if (form.Item(Field::WorkMode) != kDataTransmissionMode || form.View() != kCompactView) {
-        return changes;
-    }
-    for (const DeviceFieldRow& row : kDeviceRows) {
-        if (row.compactValue == nullptr || !SentInView(row, form, kFullView, familyTwo) ||
-            !reported.contains(row.reply)) {
-            continue;
-        }
-        std::string device = SentValue(row, lastRead);
-        if (!SameValue(row.compare, row.compactValue, device)) {
-            changes.push_back({row.field, std::move(device), row.compactValue});
-        }
-    }
-    return changes;
-}
-
 }  // namespace dtu

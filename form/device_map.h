@@ -130,7 +130,8 @@ struct HiddenChange {
 };
 // For a write all of `form` in the compact view: the hidden fields that
 // `lastRead` (a read all that took `reported`) holds otherwise. Nothing for
-// the full view or another work mode.
+// the full view or another work mode. CompareWithDevice (field_compare.h)
+// filtered to what the view hides.
 std::vector<HiddenChange> HiddenChanges(const FormModel& form, const FormModel& lastRead,
                                         const std::set<std::string>& reported, bool familyTwo);
 

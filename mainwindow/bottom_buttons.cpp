@@ -30,6 +30,9 @@ constexpr int kBottomMargin = 16;
 constexpr int kBottomWidth = 139;
 constexpr int kBottomHeight = 30;
 constexpr int kGlyphSize = 24;
+// Between the form's pages and Write All.
+constexpr int kCompareButtonTop = 585;
+constexpr int kCompareButtonHeight = 22;
 
 }  // namespace
 
@@ -41,6 +44,10 @@ BottomButtons::BottomButtons(QWidget* parent, NamedControls& named) {
         named.Record(button);
         buttons_.*row.kept = button;
     }
+    compare_ = new QPushButton(parent);
+    compare_->setObjectName("btn_Compare");
+    compare_->setGeometry(kBottomMargin, kCompareButtonTop, kBottomWidth, kCompareButtonHeight);
+    named.Record(compare_);
 }
 
 std::array<QPushButton*, BottomButtons::kCount> BottomButtons::All() const {

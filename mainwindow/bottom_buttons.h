@@ -27,6 +27,8 @@ public:
     BottomButtons(QWidget* parent, NamedControls& named);
 
     const OperationButtons& Operations() const { return buttons_; }
+    // Compare with Device, a smaller button just above Write All.
+    QPushButton* Compare() const { return compare_; }
     // Left to right.
     std::array<QPushButton*, kCount> All() const;
     // Spreads them evenly over a client area `width` wide, edge to edge.
@@ -36,6 +38,7 @@ public:
 
 private:
     OperationButtons buttons_;
+    QPushButton* compare_ = nullptr;
     bool glyphsLoaded_ = false;
 };
 

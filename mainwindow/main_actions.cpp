@@ -65,6 +65,8 @@ void Tfrm_MainLx1::BuildMenus() {
     commands.factoryReset = [this] { factoryReset_->trigger(); };
     commands.readAll = [this] { readAll_->trigger(); };
     commands.writeAll = [this] { writeAll_->trigger(); };
+    commands.compare = [this] { report_->RunOperation([this] { CompareWithDevice(); }); };
+    connect(bottom_->Compare(), &QPushButton::clicked, this, commands.compare);
     commands.exportProfile = [this] { ExportProfile(this, language_, session_.Form(), *info_); };
     commands.importProfile = [this] { ImportProfile(this, language_, session_.Form(), *info_); };
     commands.closePort = [this] { ClosePortToLogin(); };

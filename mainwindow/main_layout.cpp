@@ -54,6 +54,7 @@ void Tfrm_MainLx1::BuildForm() {
     for (QPushButton* button : bottom_->All()) {
         stretching_.Add(button, kMoveDown);
     }
+    stretching_.Add(bottom_->Compare(), kMoveDown);
     report_ = std::make_unique<RunReport>(session_, language_, *info_, *infoGroup_->Progress(),
                                           *statusBar());
     // Enter, like Space, presses the button that has the focus.

@@ -83,6 +83,7 @@ void MainMenus::BuildFile(QMenu* file) {
     AddItem(file, "N11", 1, "恢复默认配置", commands_.factoryReset);
     AddItem(file, "N2", 2, "读取设备配置", commands_.readAll);
     AddItem(file, "N5", 3, "配置全部参数", commands_.writeAll);
+    AddItem(file, "mni_CompareDevice", 26, "与设备比较", commands_.compare);
     file->addSeparator();
     AddItem(file, "mni_ExportProfile", 24, "导出配置文件...", commands_.exportProfile);
     AddItem(file, "mni_ImportProfile", 25, "导入配置文件...", commands_.importProfile);

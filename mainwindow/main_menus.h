@@ -26,6 +26,7 @@ struct MenuCommands {
     std::function<void()> factoryReset;
     std::function<void()> readAll;
     std::function<void()> writeAll;
+    std::function<void()> compare;
     std::function<void()> exportProfile;
     std::function<void()> importProfile;
     std::function<void()> closePort;

@@ -13,6 +13,7 @@
 #include "lang/lang_list.h"
 #include "mainwindow/bottom_buttons.h"
 #include "mainwindow/data_page.h"
+#include "mainwindow/device_compare.h"
 #include "mainwindow/digits_only_filter.h"
 #include "mainwindow/form_binder.h"
 #include "mainwindow/form_write.h"

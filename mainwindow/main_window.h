@@ -26,6 +26,7 @@ class QShortcut;
 namespace dtu {
 
 class BottomButtons;
+class DeviceCompare;
 class DigitsOnlyFilter;
 class FormBinder;
 class FormWrite;
@@ -110,6 +111,9 @@ private:
     // The send box's text, with its line end, to the port.
     void SendFromSendBox();
 
+    // Compare with Device, its parts made on first use (main_compare.cpp).
+    void CompareWithDevice();
+
     // Creation steps (main_settings.cpp).
     void LoadSettings();
     void SaveSettings();
@@ -150,6 +154,7 @@ private:
     SendArea* sendArea_ = nullptr;
 
     Stretching stretching_;
+    std::unique_ptr<DeviceCompare> compare_;  // before the session goes: it waits on its read
 };
 
 }  // namespace dtu

@@ -84,7 +84,10 @@ PortTexts DeviceSession::StoredPortSettings() const {
 
 void DeviceSession::BeginAction(std::uint8_t operation) {
     CancelFind();
+    // A scratch read in progress ends here, as interrupted, and lets its target go.
     engine_.BeginAction(operation);
+    replyTarget_ = &form_;
+    scratchDone_ = nullptr;
 }
 
 void DeviceSession::Received(const std::string& block) {
@@ -159,6 +162,14 @@ void DeviceSession::ReadAll() {
     engine_.ReadAll();
 }
 
+void DeviceSession::ReadAllInto(FormModel& scratch, std::function<void(const RunOutcome&)> done) {
+    BeginAction(kReadAllOperation);
+    reported_.clear();
+    replyTarget_ = &scratch;
+    scratchDone_ = std::move(done);
+    engine_.ReadAll();
+}
+
 std::vector<ValueProblem> DeviceSession::WriteAll() {
     std::vector<ValueProblem> problems = CheckBeforeWrite(form_);
     if (!problems.empty()) {
@@ -175,6 +186,25 @@ std::vector<HiddenChange> DeviceSession::HiddenChangesOfWrite() const {
         return {};
     }
     return HiddenChanges(form_, *lastRead_, reported_, FirmwareFamily(firmware_) == 2);
+}
+
+std::vector<FieldDifference> DeviceSession::DifferencesOfWrite() const {
+    if (!lastRead_) {
+        return {};
+    }
+    return CompareWithDevice(form_, *lastRead_, reported_, FirmwareFamily(firmware_) == 2);
+}
+
+std::vector<std::string> DeviceSession::WriteAllLines() const {
+    // As the engine builds them: the list first, the family's lines once the version is known.
+    OrderList orders;
+    BuildWriteAll(orders);
+    if (FirmwareFamily(firmware_) == 2) {
+        InsertFamilySetLines(orders);
+    }
+    std::vector<std::string> lines = orders.Lines();
+    lines.erase(lines.begin());  // the version query
+    return lines;
 }
 
 void DeviceSession::FactoryReset() {
@@ -244,7 +274,7 @@ void DeviceSession::BuildWriteAll(OrderList& orders) const {
 }
 
 void DeviceSession::AppendFamilyQueries(OrderList& orders) const {
-    dtu::AppendFamilyQueries(form_, orders);
+    dtu::AppendFamilyQueries(*replyTarget_, orders);
 }
 
 void DeviceSession::InsertFamilySetLines(OrderList& orders) const {
@@ -252,7 +282,7 @@ void DeviceSession::InsertFamilySetLines(OrderList& orders) const {
 }
 
 int DeviceSession::WorkMode() const {
-    return form_.Item(Field::WorkMode);
+    return replyTarget_->Item(Field::WorkMode);
 }
 
 LineChange DeviceSession::DeviceUart(bool format) const {
@@ -275,7 +305,7 @@ bool DeviceSession::ApplyReply(const ReplyValue& reply) {
     if (CmdByName(reply.name) == TCmd::CIVER) {
         firmware_ = reply.value;
     }
-    if (!dtu::ApplyReply(form_, reply)) {
+    if (!dtu::ApplyReply(*replyTarget_, reply)) {
         return false;
     }
     reported_.insert(ReplyKey(reply));
@@ -288,7 +318,7 @@ std::vector<std::string> DeviceSession::NotReported(const std::string& sent,
 }
 
 void DeviceSession::EnableFamilyControls(bool enable) {
-    form_.EnableFamilyControls(enable);
+    replyTarget_->EnableFamilyControls(enable);
 }
 
 void DeviceSession::ResetFormForFactory() {
@@ -301,12 +331,17 @@ void DeviceSession::PortChanged() {
 
 void DeviceSession::RunFinished(const RunOutcome& outcome) {
     if (outcome.operation == kReadAllOperation && !outcome.direct) {
-        lastRead_ = form_;
+        lastRead_ = *replyTarget_;
         lastRead_->onChanged = nullptr;
         lastRead_->onStateChanged = nullptr;
     }
+    replyTarget_ = &form_;
+    const std::function<void(const RunOutcome&)> done = std::exchange(scratchDone_, nullptr);
     if (listener_ != nullptr) {
         listener_->OnRunFinished(outcome);
+    }
+    if (done) {
+        done(outcome);
     }
 }
 

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "form/device_map.h"
+#include "form/field_compare.h"
 #include "form/form_model.h"
 #include "netport/net_link.h"
 #include "protocol/device_finder.h"
@@ -94,6 +95,10 @@ public:
 
     // The actions. Each ends a running list, or a search, first, as interrupted.
     void ReadAll();
+    // A read all whose replies fill `scratch` instead of the form, which stays
+    // as it is; `done` runs once as the read ends, however it ends, after the
+    // listener heard of it. `scratch` must outlive the read.
+    void ReadAllInto(FormModel& scratch, std::function<void(const RunOutcome&)> done);
     // Starts only when every value it sends keeps its rule; else returns the
     // fields that do not, and sends nothing.
     std::vector<ValueProblem> WriteAll();
@@ -101,6 +106,14 @@ public:
     // change on the device, as the last read all found it; nothing when no
     // read all has reported since the port opened or the last write.
     std::vector<HiddenChange> HiddenChangesOfWrite() const;
+    // The lines a write all of the form would send after its version query,
+    // for the firmware family the last version reply named; nothing is sent.
+    // A dry run asks for the version (a read all asks too), then stops here.
+    std::vector<std::string> WriteAllLines() const;
+    // For a write all now: every field it would change on the device as the
+    // last read all found it, or could not know (not read); nothing when no
+    // read all has reported since the port opened or the last write.
+    std::vector<FieldDifference> DifferencesOfWrite() const;
     void FactoryReset();  // after the user confirmed
     void RestartDevice();
     void EnterCommandMode();
@@ -175,6 +188,9 @@ private:
     std::string firmware_;
     std::set<std::string> reported_;
     std::optional<FormModel> lastRead_;  // the form as the last read all left it
+    // What replies fill: the form, or a scratch form for the read in progress.
+    FormModel* replyTarget_ = &form_;
+    std::function<void(const RunOutcome&)> scratchDone_;
     ReceiveHook receiveHook_;
     PortTexts keptForReopen_;
 };

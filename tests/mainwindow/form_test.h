@@ -16,9 +16,11 @@ QObject* NewDeviceTest();
 QObject* NewProfileTest();
 QObject* NewEverydayTest();
 QObject* NewWriteAllTest();
+QObject* NewCompareTest();
 
 inline std::vector<QObject*> AllTests() {
     return {NewLayoutTest(), NewViewTest(),     NewTextsTest(),     NewInfoAreaTest(),
             NewInputTest(),  NewDispatchTest(), NewCouplingsTest(), NewSettingsTest(),
-            NewDeviceTest(), NewProfileTest(),  NewEverydayTest(),  NewWriteAllTest()};
+            NewDeviceTest(), NewProfileTest(),  NewEverydayTest(),  NewWriteAllTest(),
+            NewCompareTest()};
 }
