@@ -181,7 +181,7 @@ constexpr DeviceLine kLines[] = {
 // Which work mode's lines a field or line belongs to; the tail belongs to all.
 enum class ModePage { Data, Http, Sms, Tail };
 
-constexpr ModePage PageOf(SentWhen when) {
+constexpr ModePage ModePageOf(SentWhen when) {
     switch (when) {
         case SentWhen::DataMode:
         case SentWhen::DataFullView:
@@ -199,7 +199,7 @@ constexpr ModePage PageOf(SentWhen when) {
     return ModePage::Tail;
 }
 
-constexpr ModePage PageOf(LineWhen when) {
+constexpr ModePage ModePageOf(LineWhen when) {
     switch (when) {
         case LineWhen::DataPage:
         case LineWhen::DataPageFamily2:
@@ -257,7 +257,8 @@ std::span<const DeviceLine> DeviceLines() {
 
 bool IsFieldOf(const FieldRow& row, const DeviceLine& line) {
     return IsDeviceValue(row) && line.reply != nullptr && row.command == line.command &&
-           std::string_view(row.reply) == line.reply && PageOf(row.when) == PageOf(line.when);
+           std::string_view(row.reply) == line.reply &&
+           ModePageOf(row.when) == ModePageOf(line.when);
 }
 
 const FieldRow& RowOf(Field field) {

@@ -37,7 +37,7 @@ int ItemFrom(std::int64_t number) {
 }
 
 // The number of arguments a line's format places.
-std::size_t ArgumentCount(const DeviceLine& line) {
+std::size_t ReplyArgumentCount(const DeviceLine& line) {
     const std::string_view format = line.format == nullptr ? "" : line.format;
     return static_cast<std::size_t>(std::count(format.begin(), format.end(), ',')) + 1;
 }
@@ -98,11 +98,12 @@ bool ApplyWorkMode(FormModel& form, const std::string& item) {
 
 // Whether `item` reads as a value of `row`: a list without texts of its own
 // takes a number.
-bool Readable(const FieldRow& row, const std::string& item) {
+bool ReplyReadable(const FieldRow& row, const std::string& item) {
     return row.kind != FieldKind::Item || !row.items.empty() || ParseDecimal(item).has_value();
 }
 
-void Take(FormModel& form, const FieldRow& row, const DeviceLine& line, const std::string& item) {
+void TakeReplyItem(FormModel& form, const FieldRow& row, const DeviceLine& line,
+                   const std::string& item) {
     switch (row.kind) {
         case FieldKind::Tick:
             form.SetTick(row.field, item == line.tickOn);
@@ -127,17 +128,19 @@ void Take(FormModel& form, const FieldRow& row, const DeviceLine& line, const st
 }
 
 // The reply's values by argument, or nothing when its shape is not the line's.
-std::optional<std::vector<std::string>> ItemsOf(const DeviceLine& line, const std::string& value) {
+std::optional<std::vector<std::string>> ReplyItemsOf(const DeviceLine& line,
+                                                     const std::string& value) {
     if (line.shape == ReplyShape::Whole) {
         return std::vector<std::string>{value};
     }
     std::vector<std::string> items = CommaTextToList(value);
-    const bool fits =
-        line.shape == ReplyShape::FirstItem ? !items.empty() : items.size() == ArgumentCount(line);
+    const bool fits = line.shape == ReplyShape::FirstItem
+                          ? !items.empty()
+                          : items.size() == ReplyArgumentCount(line);
     return fits ? std::optional(std::move(items)) : std::nullopt;
 }
 
-bool ApplyLine(FormModel& form, const DeviceLine& line, const std::string& value) {
+bool ApplyReplyLine(FormModel& form, const DeviceLine& line, const std::string& value) {
     switch (line.use) {
         case LineUse::PortFormat:
             return ApplyIcf(form, CommaTextToList(value));
@@ -153,21 +156,21 @@ bool ApplyLine(FormModel& form, const DeviceLine& line, const std::string& value
         case LineUse::KeptWhenEmpty:
             break;
     }
-    const std::optional<std::vector<std::string>> items = ItemsOf(line, value);
+    const std::optional<std::vector<std::string>> items = ReplyItemsOf(line, value);
     if (!items) {
         return false;
     }
     std::vector<const FieldRow*> fields;
     for (const FieldRow& row : DeviceFields()) {
         if (IsFieldOf(row, line)) {
-            if (row.slot >= items->size() || !Readable(row, (*items)[row.slot])) {
+            if (row.slot >= items->size() || !ReplyReadable(row, (*items)[row.slot])) {
                 return false;
             }
             fields.push_back(&row);
         }
     }
     for (const FieldRow* row : fields) {
-        Take(form, *row, line, (*items)[row->slot]);
+        TakeReplyItem(form, *row, line, (*items)[row->slot]);
     }
     return true;
 }
@@ -188,7 +191,7 @@ bool ApplyReply(FormModel& form, const ReplyValue& reply) {
         const bool named = line.reply != nullptr &&
                            (*line.reply == '\0' ? line.command == *cmd : key == line.reply);
         if (named) {
-            return ApplyLine(form, line, reply.value);
+            return ApplyReplyLine(form, line, reply.value);
         }
     }
     return false;

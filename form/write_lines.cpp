@@ -24,7 +24,7 @@ bool IsFamilyLine(const DeviceLine& line) {
 }
 
 // The number a numbered reply key ends with ("NAME,1": "1"), else nothing.
-std::string_view ReplyNumber(const char* reply) {
+std::string_view LineNumberOf(const char* reply) {
     const std::string_view key = reply == nullptr ? std::string_view() : reply;
     const std::size_t comma = key.find(',');
     return comma == std::string_view::npos ? std::string_view() : key.substr(comma + 1);
@@ -62,23 +62,25 @@ public:
                             form_.Item(Field::Parity));
         }
         std::array<std::string, kMostSlots> slots;
-        slots[0] = ReplyNumber(line.reply);
+        slots[0] = LineNumberOf(line.reply);
         for (const FieldRow& row : FormFields()) {
             if (IsFieldOf(row, line)) {
-                slots.at(row.slot) = Value(row, line);
+                const std::string value = Value(row);
+                const bool tick = row.kind == FieldKind::Tick;
+                slots.at(row.slot) = !tick ? value : value == "1" ? line.tickOn : line.tickOff;
             }
         }
         if (line.use == LineUse::KeptWhenEmpty && slots[0].empty()) {
             return std::nullopt;
         }
         const bool compact = form_.View() == kCompactView && line.compactFormat != nullptr;
-        return Filled(compact ? line.compactFormat : line.format, slots);
+        return FilledLine(compact ? line.compactFormat : line.format, slots);
     }
 
 private:
     // A value as its line carries it: the form's, or in the compact view what
     // the table writes in place of a field the view hides.
-    std::string Value(const FieldRow& row, const DeviceLine& line = {}) const {
+    std::string Value(const FieldRow& row) const {
         const bool hidden = form_.View() == kCompactView && row.compactValue != nullptr;
         std::string value;
         if (row.kind == FieldKind::Tick) {
@@ -93,17 +95,11 @@ private:
         } else {
             value = form_.Text(row.field);
         }
-        if (hidden) {
-            value = row.compactValue;
-        }
-        if (row.kind == FieldKind::Tick) {
-            return value == "1" ? line.tickOn : line.tickOff;
-        }
-        return value;
+        return hidden ? std::string(row.compactValue) : value;
     }
 
-    static std::string Filled(std::string_view format,
-                              const std::array<std::string, kMostSlots>& slots) {
+    static std::string FilledLine(std::string_view format,
+                                  const std::array<std::string, kMostSlots>& slots) {
         std::string text;
         for (std::size_t i = 0; i < format.size(); ++i) {
             const bool slot = format[i] == '{' && i + 2 < format.size() && format[i + 2] == '}';
