@@ -148,10 +148,7 @@ bool ApplyReplyLine(FormModel& form, const DeviceLine& line, const std::string& 
             return ApplyApn(form, CommaTextToList(value));
         case LineUse::Socket1:
             return ApplySocket1(form, CommaTextToList(value));
-        case LineUse::WorkMode: {
-            const std::vector<std::string> items = CommaTextToList(value);
-            return !items.empty() && ApplyWorkMode(form, items[0]);
-        }
+        case LineUse::WorkMode:
         case LineUse::Plain:
         case LineUse::KeptWhenEmpty:
             break;
@@ -159,6 +156,9 @@ bool ApplyReplyLine(FormModel& form, const DeviceLine& line, const std::string& 
     const std::optional<std::vector<std::string>> items = ReplyItemsOf(line, value);
     if (!items) {
         return false;
+    }
+    if (line.use == LineUse::WorkMode) {
+        return ApplyWorkMode(form, items->front());
     }
     std::vector<const FieldRow*> fields;
     for (const FieldRow& row : DeviceFields()) {
