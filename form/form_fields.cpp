@@ -178,53 +178,15 @@ constexpr DeviceLine kLines[] = {
     {T::CIPR, "CIPR", LW::Always, kOneValue},
 };
 
-// Which work mode's lines a field or line belongs to; the tail belongs to all.
-enum class ModePage { Data, Http, Sms, Tail };
-
-constexpr ModePage ModePageOf(SentWhen when) {
-    switch (when) {
-        case SentWhen::DataMode:
-        case SentWhen::DataFullView:
-        case SentWhen::DataFullFamily2:
-        case SentWhen::CloudOn:
-            return ModePage::Data;
-        case SentWhen::HttpMode:
-        case SentWhen::HttpFamily2:
-            return ModePage::Http;
-        case SentWhen::SmsMode:
-            return ModePage::Sms;
-        case SentWhen::Always:
-            break;
-    }
-    return ModePage::Tail;
+// Socket 1 has a line on the data page and one in the HTTP client mode: a
+// field is of the one its own mode sends.
+constexpr bool ForHttpClient(SentWhen when) {
+    return when == SentWhen::HttpMode || when == SentWhen::HttpFamily2;
 }
 
-constexpr ModePage ModePageOf(LineWhen when) {
-    switch (when) {
-        case LineWhen::DataPage:
-        case LineWhen::DataPageFamily2:
-        case LineWhen::CloudWritten:
-            return ModePage::Data;
-        case LineWhen::HttpMode:
-        case LineWhen::HttpFamily2:
-            return ModePage::Http;
-        case LineWhen::SmsMode:
-            return ModePage::Sms;
-        case LineWhen::Always:
-            break;
-    }
-    return ModePage::Tail;
+constexpr bool ForHttpClient(LineWhen when) {
+    return when == LineWhen::HttpMode || when == LineWhen::HttpFamily2;
 }
-
-constexpr bool RowsInFieldOrder() {
-    for (std::size_t i = 0; i < std::size(kRows); ++i) {
-        if (static_cast<std::size_t>(kRows[i].field) != i) {
-            return false;
-        }
-    }
-    return true;
-}
-static_assert(RowsInFieldOrder(), "RowOf indexes the table by field");
 
 }  // namespace
 
@@ -258,7 +220,7 @@ std::span<const DeviceLine> DeviceLines() {
 bool IsFieldOf(const FieldRow& row, const DeviceLine& line) {
     return IsDeviceValue(row) && line.reply != nullptr && row.command == line.command &&
            std::string_view(row.reply) == line.reply &&
-           ModePageOf(row.when) == ModePageOf(line.when);
+           ForHttpClient(row.when) == ForHttpClient(line.when);
 }
 
 const FieldRow& RowOf(Field field) {
