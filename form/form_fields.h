@@ -196,7 +196,8 @@ enum class LineUse : std::uint8_t {
 // One set line of write all, in the order write all sends them. Its fields are
 // the device rows of its command, reply and work mode; `format` places their
 // arguments: "{n}" is the value in slot n, "{0}" the number of the line's
-// reply when no field takes slot 0.
+// reply when no field takes slot 0; a tick goes out as `tickOn` or `tickOff`.
+// The port format has no format: its helper writes the device's codes.
 struct DeviceLine {
     TCmd command;
     const char* reply;  // the ReplyKey of its values; nullptr: a line of constants
@@ -211,7 +212,8 @@ struct DeviceLine {
 
 std::span<const DeviceLine> DeviceLines();
 
-// Whether `row` is a field of `line`.
+// Whether `row` is a field of `line`: of its command and reply, and of the
+// HTTP client mode when the line is.
 bool IsFieldOf(const FieldRow& row, const DeviceLine& line);
 
 // Item texts of the combos whose texts go to the device.
