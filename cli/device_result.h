@@ -44,7 +44,7 @@ struct DeviceResult {
     std::string stage;  // the run it ended in: "write", "verify", "read", ...
     std::vector<RefusedSetting> refused;
     std::vector<std::string> unreadable;
-    // Values an answer did not carry, by the line that names them ("CIPSCONT=1").
+    // Values an answer did not carry, by the line that names them ("NAME=1" for socket 1).
     std::vector<std::string> notRead;
     std::vector<Mismatch> mismatches;
     // A compact-view write: hidden settings it changed, `found` as the device

@@ -25,7 +25,7 @@ constexpr ActionRow kActions[] = {
 
 constexpr int kFamilyWithCloud = 2;
 
-// A line of a read by its command and, for a socket or packet, its number: "CIPSCONT=1".
+// A line of a read by its command and, for a socket or packet, its number: "NAME=1".
 std::string ReadLineName(std::string_view line) {
     std::string name = LineCommandName(line);
     const std::size_t equals = line.find('=');

@@ -30,7 +30,7 @@ std::string LabelledKey(const std::string& key) {
             continue;
         }
         const std::string label = FieldName(EnglishLabels(), field);
-        return label == RowOf(field).control ? key : key + " (" + GbkToUtf8(label) + ")";
+        return RowOf(field).label == nullptr ? key : key + " (" + GbkToUtf8(label) + ")";
     }
     return key;
 }

@@ -12,76 +12,22 @@ namespace dtu {
 
 namespace {
 
-using F = Field;
-using W = SentWhen;
-using R = ValueRule;
-using C = Compare;
-using J = JsonType;
-using T = TCmd;
-
-constexpr const char* kDeviceHost = kDefaultServerHost;
-
-constexpr DeviceFieldRow kDeviceRows[] = {
-    {F::HeartbeatPeriod, T::CIPCFG, "CIPCFG", W::DataMode, R::Number, C::Number, J::Number},
-    {F::PackingTime, T::CIPCFG, "CIPCFG", W::DataMode, R::Number, C::Number, J::Number},
-    {F::RestartTime, T::CIPCFG, "CIPCFG", W::DataFullView, R::Number, C::Number, J::Number, "1800"},
-    {F::HeartbeatPacket, T::CIPPACK, "CIPPACK,0", W::DataMode, R::QuotedText, C::Packet, J::Text},
-    {F::HeartbeatTarget, T::CIPPACK, "CIPPACK,0", W::DataFullView, R::Choice, C::Item, J::Index,
-     "0"},
-    {F::RegistrationPacket, T::CIPPACK, "CIPPACK,1", W::DataMode, R::QuotedText, C::Packet,
-     J::Text},
-    {F::RegistrationMode, T::CIPPACK, "CIPPACK,1", W::DataFullView, R::Choice, C::Item, J::Index,
-     "0"},
-    {F::Socket1Protocol, T::CIPSCONT, "CIPSTART,1", W::DataMode, R::Choice, C::Item, J::ItemText},
-    {F::Socket1Host, T::CIPSCONT, "CIPSTART,1", W::DataMode, R::QuotedText, C::Text, J::Text},
-    {F::Socket1Port, T::CIPSCONT, "CIPSTART,1", W::DataMode, R::Port, C::Number, J::Number},
-    {F::Socket1Enable, T::CIPSCONT, "CIPSTART,1", W::DataFullView, R::Choice, C::Tick, J::Bool,
-     "1"},
-    {F::Socket2Protocol, T::CIPSCONT, "CIPSTART,2", W::DataFullView, R::Choice, C::Item,
-     J::ItemText, "TCP"},
-    {F::Socket2Host, T::CIPSCONT, "CIPSTART,2", W::DataFullView, R::QuotedText, C::Text, J::Text,
-     kDeviceHost},
-    {F::Socket2Port, T::CIPSCONT, "CIPSTART,2", W::DataFullView, R::Port, C::Number, J::Number,
-     "2317"},
-    {F::Socket2Enable, T::CIPSCONT, "CIPSTART,2", W::DataFullView, R::Choice, C::Tick, J::Bool,
-     "0"},
-    {F::Socket3Protocol, T::CIPSCONT, "CIPSTART,3", W::DataFullView, R::Choice, C::Item,
-     J::ItemText, "TCP"},
-    {F::Socket3Host, T::CIPSCONT, "CIPSTART,3", W::DataFullView, R::QuotedText, C::Text, J::Text,
-     kDeviceHost},
-    {F::Socket3Port, T::CIPSCONT, "CIPSTART,3", W::DataFullView, R::Port, C::Number, J::Number,
-     "2317"},
-    {F::Socket3Enable, T::CIPSCONT, "CIPSTART,3", W::DataFullView, R::Choice, C::Tick, J::Bool,
-     "0"},
-    {F::Socket4Protocol, T::CIPSCONT, "CIPSTART,4", W::DataFullView, R::Choice, C::Item,
-     J::ItemText, "TCP"},
-    {F::Socket4Host, T::CIPSCONT, "CIPSTART,4", W::DataFullView, R::QuotedText, C::Text, J::Text,
-     kDeviceHost},
-    {F::Socket4Port, T::CIPSCONT, "CIPSTART,4", W::DataFullView, R::Port, C::Number, J::Number,
-     "2317"},
-    {F::Socket4Enable, T::CIPSCONT, "CIPSTART,4", W::DataFullView, R::Choice, C::Tick, J::Bool,
-     "0"},
-    {F::ComAtEnable, T::CICOMAT, "CICOMAT", W::DataFullView, R::Choice, C::Tick, J::Bool, "0"},
-    {F::NetAtEnable, T::CINETAT, "CINETAT", W::DataFullView, R::Choice, C::Tick, J::Bool, "0"},
-    {F::CloudEnable, T::CLOUDEN, "CLOUDEN", W::DataFullFamily2, R::Choice, C::Tick, J::Bool, "0"},
-    {F::CloudNumber, T::CLOUDID, "CLOUDID", W::CloudOn, R::Text, C::Text, J::Text},
-    {F::CloudPassword, T::CLOUDPA, "", W::CloudOn, R::Text, C::Text, J::Text},
-    {F::CacheEnable, T::CACHE, "CACHE", W::DataFullFamily2, R::Choice, C::Tick, J::Bool, "0"},
-    {F::ReconnectInterval, T::RESOC, "RESOC", W::DataFullFamily2, R::SpacedNumber, C::Number,
-     J::Number, "5"},
-    {F::HttpHost, T::CIPSCONT, "CIPSTART,1", W::HttpMode, R::QuotedText, C::Text, J::Text},
-    {F::HttpPort, T::CIPSCONT, "CIPSTART,1", W::HttpMode, R::Port, C::Number, J::Number},
-    {F::HttpUrl, T::HTPURL, "HTPURL", W::HttpFamily2, R::Text, C::Text, J::Text},
-    {F::HttpHeaders, T::HTPHD, "HTPHD", W::HttpFamily2, R::Text, C::Text, J::Text},
-    {F::HttpMethod, T::HTPTP, "HTPTP", W::HttpFamily2, R::Choice, C::Item, J::ItemText},
-    {F::SmsModePhone, T::CIPNUM, "CIPNUM", W::SmsMode, R::Phone, C::Text, J::Text},
-    {F::WorkMode, T::CIMOD, "CIMOD", W::Always, R::Choice, C::Item, J::Index},
-    {F::Apn, T::CSTT, "CSTT", W::Always, R::Apn, C::Apn, J::Text},
-    {F::DataBits, T::ICF, "ICF", W::Always, R::Choice, C::Item, J::ItemNumber},
-    {F::StopBits, T::ICF, "ICF", W::Always, R::Choice, C::Item, J::ItemNumber},
-    {F::Parity, T::ICF, "ICF", W::Always, R::Choice, C::Item, J::ItemText},
-    {F::BaudRate, T::CIPR, "CIPR", W::Always, R::Choice, C::Item, J::ItemNumber},
-};
+// The device rows in the order write all sends them: line by line, and in
+// a line by argument.
+std::vector<const FieldRow*> RowsInWriteOrder() {
+    std::vector<const FieldRow*> rows;
+    for (const DeviceLine& line : DeviceLines()) {
+        const std::size_t first = rows.size();
+        for (const FieldRow& row : FormFields()) {
+            if (IsFieldOf(row, line)) {
+                rows.push_back(&row);
+            }
+        }
+        std::stable_sort(rows.begin() + static_cast<std::ptrdiff_t>(first), rows.end(),
+                         [](const FieldRow* a, const FieldRow* b) { return a->slot < b->slot; });
+    }
+    return rows;
+}
 
 constexpr std::size_t kMaxNumberDigits = 9;
 constexpr std::size_t kMaxPhoneDigits = 20;
@@ -135,11 +81,6 @@ bool ChoiceMade(const FormModel& form, Field field) {
     return item >= 0 && item < ItemCount(row);
 }
 
-Field HexBoxOf(Field packet) {
-    return packet == Field::RegistrationPacket ? Field::RegistrationPacketHex
-                                               : Field::HeartbeatPacketHex;
-}
-
 std::vector<std::string> ApnItems(const std::string& value) {
     std::vector<std::string> items = CommaTextToList(value);
     for (std::string& item : items) {
@@ -179,14 +120,19 @@ bool SentInView(const DeviceFieldRow& row, const FormModel& form, int view, bool
 
 }  // namespace
 
-std::span<const DeviceFieldRow> DeviceFields() {
-    return kDeviceRows;
+Field HexBoxOf(Field packet) {
+    return packet == Field::RegistrationPacket ? Field::RegistrationPacketHex
+                                               : Field::HeartbeatPacketHex;
+}
+
+DeviceRowList DeviceFields() {
+    static const std::vector<const FieldRow*> rows = RowsInWriteOrder();
+    return DeviceRowList(std::span<const FieldRow* const>(rows), RowAt{});
 }
 
 const DeviceFieldRow* DeviceRowOf(Field field) {
-    const auto row = std::find_if(std::begin(kDeviceRows), std::end(kDeviceRows),
-                                  [field](const DeviceFieldRow& r) { return r.field == field; });
-    return row == std::end(kDeviceRows) ? nullptr : row;
+    const FieldRow& row = RowOf(field);
+    return IsDeviceValue(row) ? &row : nullptr;
 }
 
 JsonType JsonTypeOf(Field field) {
@@ -308,7 +254,7 @@ std::vector<std::string> LinesNotReported(const std::string& sent,
     const std::string command = LineCommandName(sent);
     std::vector<std::string> lines;
     std::set<std::string_view> missing;
-    for (const DeviceFieldRow& row : kDeviceRows) {
+    for (const DeviceFieldRow& row : DeviceFields()) {
         const std::string_view reply = row.reply;
         const std::size_t comma = reply.find(',');
         if (reply.empty() || !AnswersCommand(command, reply.substr(0, comma)) ||
@@ -331,7 +277,7 @@ std::vector<Field> FieldsNamedBy(std::string_view line) {
         query ? std::string_view()
               : line.substr(equals + 1, line.find_first_of(",\r\n", equals) - equals - 1);
     std::vector<Field> fields;
-    for (const DeviceFieldRow& row : kDeviceRows) {
+    for (const DeviceFieldRow& row : DeviceFields()) {
         const std::string_view reply = row.reply;
         const std::size_t comma = reply.find(',');
         const bool named = query ? !reply.empty() && AnswersCommand(command, reply.substr(0, comma))

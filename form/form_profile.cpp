@@ -35,8 +35,7 @@ ProfileKey ProfileKeyOf(Field field) {
 
 std::string ProfileKeyName(Field field) {
     const ProfileKey key = ProfileKeyOf(field);
-    return key.section == nullptr ? std::string(RowOf(field).control)
-                                  : std::string(key.section) + "/" + key.key;
+    return key.section == nullptr ? std::string() : std::string(key.section) + "/" + key.key;
 }
 
 std::vector<ProfileEntry> ProfileEntries(const FormModel& form) {

@@ -26,7 +26,7 @@ inline constexpr int kViewCount = 2;
 
 // The profile key that holds `field`; {nullptr, nullptr} for a field no profile keeps.
 ProfileKey ProfileKeyOf(Field field);
-// The same as "SECTION/Key", else the field's control name.
+// The same as "SECTION/Key"; empty for a field no profile keeps.
 std::string ProfileKeyName(Field field);
 
 // One key of a profile and its value as the file stores it, before escaping;

@@ -1,5 +1,6 @@
 #include "form/reply_apply.h"
 
+#include <algorithm>
 #include <optional>
 #include <string>
 #include <vector>
@@ -7,6 +8,7 @@
 #include "form/device_map.h"
 #include "lang/same_text.h"
 #include "protocol/commands.h"
+#include "protocol/reply_names.h"
 #include "protocol/text_helpers.h"
 #include "protocol/write_values.h"
 
@@ -15,8 +17,6 @@ namespace dtu {
 namespace {
 
 constexpr std::size_t kIcfItems = 2;
-constexpr std::size_t kCipcfgItems = 6;
-constexpr std::size_t kPacketItems = 3;
 constexpr std::size_t kApnItems = 3;
 constexpr std::size_t kSocketItems = 5;
 
@@ -36,6 +36,12 @@ int ItemFrom(std::int64_t number) {
     return number >= 0 && number <= INT32_MAX ? static_cast<int>(number) : -1;
 }
 
+// The number of arguments a line's format places.
+std::size_t ReplyArgumentCount(const DeviceLine& line) {
+    const std::string_view format = line.format == nullptr ? "" : line.format;
+    return static_cast<std::size_t>(std::count(format.begin(), format.end(), ',')) + 1;
+}
+
 bool ApplyIcf(FormModel& form, const std::vector<std::string>& items) {
     if (items.size() != kIcfItems) {
         return false;
@@ -52,50 +58,22 @@ bool ApplyIcf(FormModel& form, const std::vector<std::string>& items) {
     return format && parity;
 }
 
-bool ApplyPacket(FormModel& form, const std::vector<std::string>& items) {
-    if (items.size() != kPacketItems) {
+bool ApplyApn(FormModel& form, const std::vector<std::string>& items) {
+    if (items.size() != kApnItems) {
         return false;
     }
-    const std::optional<std::int64_t> option = ParseDecimal(items[2]);
-    if (!option) {
-        return false;
-    }
-    Field box, packet, options;
-    if (items[0] == "0") {
-        box = Field::HeartbeatPacketHex;
-        packet = Field::HeartbeatPacket;
-        options = Field::HeartbeatTarget;
-    } else if (items[0] == "1") {
-        box = Field::RegistrationPacketHex;
-        packet = Field::RegistrationPacket;
-        options = Field::RegistrationMode;
-    } else {
-        return false;
-    }
-    // The box converts the old text first; the reply's text then replaces it.
-    form.SetTick(box, true);
-    form.SetText(packet, items[1]);
-    form.SetItem(options, ItemFrom(*option));
+    form.SetText(Field::Apn,
+                 QuoteText(items[0]) + "," + QuoteText(items[1]) + "," + QuoteText(items[2]));
+    form.SetItem(Field::ApnChoice, ApnItem(items[0]));
     return true;
 }
 
-bool ApplySocket(FormModel& form, const std::vector<std::string>& items) {
+// Socket 1's reply is kept apart: the work mode decides which page shows it.
+bool ApplySocket1(FormModel& form, const std::vector<std::string>& items) {
     if (items.size() != kSocketItems) {
         return false;
     }
-    const std::optional<std::int64_t> socket = ParseDecimal(items[0]);
-    if (!socket || *socket < 1 || *socket > 4) {
-        return false;
-    }
-    if (*socket == 1) {
-        form.socket1 = {UpperText(items[1]), items[2], items[3], items[4] == "1"};
-        return true;
-    }
-    const SocketFields& fields = kSockets[*socket - 1];
-    form.SetItemByText(fields.protocol, UpperText(items[1]));
-    form.SetText(fields.host, items[2]);
-    form.SetText(fields.port, items[3]);
-    form.SetTick(fields.enabled, items[4] == "1");
+    form.socket1 = {UpperText(items[1]), items[2], items[3], items[4] == "1"};
     return true;
 }
 
@@ -118,11 +96,82 @@ bool ApplyWorkMode(FormModel& form, const std::string& item) {
     return true;
 }
 
-bool ApplyFirstItemTick(FormModel& form, Field box, const std::vector<std::string>& items) {
-    if (items.empty()) {
+// Whether `item` reads as a value of `row`: a list without texts of its own
+// takes a number.
+bool ReplyReadable(const FieldRow& row, const std::string& item) {
+    return row.kind != FieldKind::Item || !row.items.empty() || ParseDecimal(item).has_value();
+}
+
+void TakeReplyItem(FormModel& form, const FieldRow& row, const DeviceLine& line,
+                   const std::string& item) {
+    switch (row.kind) {
+        case FieldKind::Tick:
+            form.SetTick(row.field, item == line.tickOn);
+            return;
+        case FieldKind::Item:
+            if (row.items.empty()) {
+                form.SetItem(row.field, ItemFrom(*ParseDecimal(item)));
+            } else {
+                // A text outside the list leaves the box blank, as the device said.
+                form.SetItemByText(row.field, item);
+            }
+            return;
+        case FieldKind::Text:
+        case FieldKind::Memo:
+            if (row.compare == Compare::Packet) {
+                // The box converts the old text first; the reply's text then replaces it.
+                form.SetTick(HexBoxOf(row.field), true);
+            }
+            form.SetText(row.field, item);
+            return;
+    }
+}
+
+// The reply's values by argument, or nothing when its shape is not the line's.
+std::optional<std::vector<std::string>> ReplyItemsOf(const DeviceLine& line,
+                                                     const std::string& value) {
+    if (line.shape == ReplyShape::Whole) {
+        return std::vector<std::string>{value};
+    }
+    std::vector<std::string> items = CommaTextToList(value);
+    const bool fits = line.shape == ReplyShape::FirstItem
+                          ? !items.empty()
+                          : items.size() == ReplyArgumentCount(line);
+    return fits ? std::optional(std::move(items)) : std::nullopt;
+}
+
+bool ApplyReplyLine(FormModel& form, const DeviceLine& line, const std::string& value) {
+    switch (line.use) {
+        case LineUse::PortFormat:
+            return ApplyIcf(form, CommaTextToList(value));
+        case LineUse::Apn:
+            return ApplyApn(form, CommaTextToList(value));
+        case LineUse::Socket1:
+            return ApplySocket1(form, CommaTextToList(value));
+        case LineUse::WorkMode:
+        case LineUse::Plain:
+        case LineUse::KeptWhenEmpty:
+            break;
+    }
+    const std::optional<std::vector<std::string>> items = ReplyItemsOf(line, value);
+    if (!items) {
         return false;
     }
-    form.SetTick(box, items[0] == "1");
+    if (line.use == LineUse::WorkMode) {
+        return ApplyWorkMode(form, items->front());
+    }
+    std::vector<const FieldRow*> fields;
+    for (const FieldRow& row : DeviceFields()) {
+        if (IsFieldOf(row, line)) {
+            if (row.slot >= items->size() || !ReplyReadable(row, (*items)[row.slot])) {
+                return false;
+            }
+            fields.push_back(&row);
+        }
+    }
+    for (const FieldRow* row : fields) {
+        TakeReplyItem(form, *row, line, (*items)[row->slot]);
+    }
     return true;
 }
 
@@ -133,76 +182,19 @@ bool ApplyReply(FormModel& form, const ReplyValue& reply) {
     if (!cmd) {
         return false;
     }
-    const std::string& value = reply.value;
-    const std::vector<std::string> items = CommaTextToList(value);
-    switch (*cmd) {
-        case TCmd::CIVER:
-            return true;
-        case TCmd::CIPR:
-            // A rate outside the list leaves the box blank, as the device said.
-            form.SetItemByText(Field::BaudRate, value);
-            return true;
-        case TCmd::ICF:
-            return ApplyIcf(form, items);
-        case TCmd::CIPCFG:
-            if (items.size() != kCipcfgItems) {
-                return false;
-            }
-            form.SetText(Field::HeartbeatPeriod, items[1]);
-            form.SetText(Field::PackingTime, items[3]);
-            form.SetText(Field::RestartTime, items[5]);
-            return true;
-        case TCmd::CIPPACK:
-            return ApplyPacket(form, items);
-        case TCmd::CSTT:
-            if (items.size() != kApnItems) {
-                return false;
-            }
-            form.SetText(Field::Apn, QuoteText(items[0]) + "," + QuoteText(items[1]) + "," +
-                                         QuoteText(items[2]));
-            form.SetItem(Field::ApnChoice, ApnItem(items[0]));
-            return true;
-        case TCmd::CIPNUM:
-            if (items.size() != 1) {
-                return false;
-            }
-            form.SetText(Field::SmsModePhone, items[0]);
-            return true;
-        case TCmd::CIPSTART:
-            return ApplySocket(form, items);
-        case TCmd::CIMOD:
-            return !items.empty() && ApplyWorkMode(form, items[0]);
-        case TCmd::CINETAT:
-            return ApplyFirstItemTick(form, Field::NetAtEnable, items);
-        case TCmd::CICOMAT:
-            return ApplyFirstItemTick(form, Field::ComAtEnable, items);
-        case TCmd::HTPTP:
-            form.SetItemByText(Field::HttpMethod, value);
-            return true;
-        case TCmd::HTPURL:
-            form.SetText(Field::HttpUrl, value);
-            return true;
-        case TCmd::HTPHD:
-            form.SetText(Field::HttpHeaders, value);
-            return true;
-        case TCmd::CLOUDID:
-            form.SetText(Field::CloudNumber, value);
-            return true;
-        case TCmd::CLOUDPA:
-            form.SetText(Field::CloudPassword, value);
-            return true;
-        case TCmd::CLOUDEN:
-            form.SetTick(Field::CloudEnable, value == "ON");
-            return true;
-        case TCmd::CACHE:
-            form.SetTick(Field::CacheEnable, value == "1");
-            return true;
-        case TCmd::RESOC:
-            form.SetText(Field::ReconnectInterval, value);
-            return true;
-        default:
-            return false;
+    if (*cmd == kVersionCmd) {
+        return true;
     }
+    const std::string key = ReplyKey(reply);
+    for (const DeviceLine& line : DeviceLines()) {
+        // A value the device never reports is still taken when it does.
+        const bool named = line.reply != nullptr &&
+                           (*line.reply == '\0' ? line.command == *cmd : key == line.reply);
+        if (named) {
+            return ApplyReplyLine(form, line, reply.value);
+        }
+    }
+    return false;
 }
 
 }  // namespace dtu

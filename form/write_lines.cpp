@@ -1,5 +1,7 @@
 #include "form/write_lines.h"
 
+#include <array>
+#include <optional>
 #include <string>
 
 #include "form/device_map.h"
@@ -10,112 +12,132 @@ namespace dtu {
 
 namespace {
 
+constexpr std::size_t kMostSlots = 10;
+
 bool IsDataPageView(int view) {
     return view == kFullView || view == kCompactView;
 }
 
-// A value of the data page as write all sends it: the form's, or in the
-// compact view what the device table writes in place of a field it hides.
-class DataPageValue {
-public:
-    explicit DataPageValue(const FormModel& form) : form_(form) {}
+bool IsFamilyLine(const DeviceLine& line) {
+    return line.when == LineWhen::DataPageFamily2 || line.when == LineWhen::CloudWritten ||
+           line.when == LineWhen::HttpFamily2;
+}
 
-    std::string operator()(Field field, std::string formValue) const {
-        const DeviceFieldRow* row = DeviceRowOf(field);
-        const bool hidden =
-            form_.View() == kCompactView && row != nullptr && row->compactValue != nullptr;
-        return hidden ? std::string(row->compactValue) : formValue;
+// The number a numbered reply key ends with ("NAME,1": "1"), else nothing.
+std::string_view LineNumberOf(const char* reply) {
+    const std::string_view key = reply == nullptr ? std::string_view() : reply;
+    const std::size_t comma = key.find(',');
+    return comma == std::string_view::npos ? std::string_view() : key.substr(comma + 1);
+}
+
+// The lines and values of write all for one form.
+class LineWriter {
+public:
+    explicit LineWriter(const FormModel& form) : form_(form) {}
+
+    bool Sends(const DeviceLine& line) const {
+        const int mode = form_.Item(Field::WorkMode);
+        const bool dataPage = mode == kDataTransmissionMode && IsDataPageView(form_.View());
+        switch (line.when) {
+            case LineWhen::DataPage:
+            case LineWhen::DataPageFamily2:
+                return dataPage;
+            case LineWhen::CloudWritten:
+                return dataPage && Value(RowOf(Field::CloudEnable)) == "1";
+            case LineWhen::HttpMode:
+            case LineWhen::HttpFamily2:
+                return mode == kHttpdClientMode;
+            case LineWhen::SmsMode:
+                return mode == kSmsTransmissionMode;
+            case LineWhen::Always:
+                return true;
+        }
+        return false;
     }
-    std::string Text(Field field) const { return (*this)(field, form_.Text(field)); }
-    std::string Tick(Field field) const { return (*this)(field, CheckToDigit(form_.Tick(field))); }
+
+    // The line's arguments; nothing for a line its empty value keeps from going out.
+    std::optional<std::string> Arguments(const DeviceLine& line) const {
+        if (line.use == LineUse::PortFormat) {
+            return IcfValue(form_.Item(Field::DataBits), form_.Item(Field::StopBits),
+                            form_.Item(Field::Parity));
+        }
+        std::array<std::string, kMostSlots> slots;
+        slots[0] = LineNumberOf(line.reply);
+        for (const FieldRow& row : FormFields()) {
+            if (IsFieldOf(row, line)) {
+                const std::string value = Value(row);
+                const bool tick = row.kind == FieldKind::Tick;
+                slots.at(row.slot) = !tick ? value : value == "1" ? line.tickOn : line.tickOff;
+            }
+        }
+        if (line.use == LineUse::KeptWhenEmpty && slots[0].empty()) {
+            return std::nullopt;
+        }
+        const bool compact = form_.View() == kCompactView && line.compactFormat != nullptr;
+        return FilledLine(compact ? line.compactFormat : line.format, slots);
+    }
 
 private:
+    // A value as its line carries it: the form's, or in the compact view what
+    // the table writes in place of a field the view hides.
+    std::string Value(const FieldRow& row) const {
+        const bool hidden = form_.View() == kCompactView && row.compactValue != nullptr;
+        std::string value;
+        if (row.kind == FieldKind::Tick) {
+            value = CheckToDigit(form_.Tick(row.field));
+        } else if (row.kind == FieldKind::Item) {
+            value = row.items.empty() ? std::to_string(form_.Item(row.field))
+                                      : form_.ItemText(row.field);
+        } else if (row.compare == Compare::Packet) {
+            value = SentValue(row, form_);
+        } else if (row.rule == ValueRule::SpacedNumber) {
+            value = DelSpaces(form_.Text(row.field));
+        } else {
+            value = form_.Text(row.field);
+        }
+        return hidden ? std::string(row.compactValue) : value;
+    }
+
+    static std::string FilledLine(std::string_view format,
+                                  const std::array<std::string, kMostSlots>& slots) {
+        std::string text;
+        for (std::size_t i = 0; i < format.size(); ++i) {
+            const bool slot = format[i] == '{' && i + 2 < format.size() && format[i + 2] == '}';
+            if (slot) {
+                text += slots.at(static_cast<std::size_t>(format[i + 1] - '0'));
+                i += 2;
+            } else {
+                text += format[i];
+            }
+        }
+        return text;
+    }
+
     const FormModel& form_;
 };
-
-void AddDataPageLines(const FormModel& form, OrderList& orders) {
-    const DataPageValue value(form);
-    orders.AddSetOrderCmd(TCmd::CIPCFG,
-                          FormatValue("1,%s,0,%s,0,%s", {value.Text(Field::HeartbeatPeriod),
-                                                         value.Text(Field::PackingTime),
-                                                         value.Text(Field::RestartTime)}));
-    // The full view quotes a packet's option, the compact view does not.
-    const char* packetFormat = form.View() == kFullView ? "%s,\"%s\",\"%s\"" : "%s,\"%s\",%s";
-    const Field packets[][3] = {
-        {Field::HeartbeatPacket, Field::HeartbeatPacketHex, Field::HeartbeatTarget},
-        {Field::RegistrationPacket, Field::RegistrationPacketHex, Field::RegistrationMode},
-    };
-    for (std::size_t i = 0; i < std::size(packets); ++i) {
-        const auto& [packet, hexBox, option] = packets[i];
-        orders.AddSetOrderCmd(
-            TCmd::CIPPACK,
-            FormatValue(packetFormat,
-                        {std::to_string(i), PacketHexText(form.Text(packet), form.Tick(hexBox)),
-                         value(option, std::to_string(form.Item(option)))}));
-    }
-    for (std::size_t i = 0; i < std::size(kSockets); ++i) {
-        const auto& [protocol, host, port, enabled] = kSockets[i];
-        orders.AddSetOrderCmd(
-            TCmd::CIPSCONT,
-            FormatValue("%d,\"%s\",\"%s\", %s,%s",
-                        {std::to_string(i + 1), value(protocol, form.ItemText(protocol)),
-                         value.Text(host), value.Text(port), value.Tick(enabled)}));
-    }
-    orders.AddSetOrderCmd(TCmd::CICOMAT, value.Tick(Field::ComAtEnable));
-    orders.AddSetOrderCmd(TCmd::CINETAT, value.Tick(Field::NetAtEnable));
-}
-
-void AddHttpdClientLines(const FormModel& form, OrderList& orders) {
-    orders.AddSetOrderCmd(TCmd::CIPCFG, "1,0,0,50,0,0");
-    orders.AddSetOrderCmd(TCmd::CIPPACK, "0,\"\",0");
-    orders.AddSetOrderCmd(TCmd::CIPPACK, "1,\"\",0");
-    orders.AddSetOrderCmd(TCmd::CIPSCONT,
-                          FormatValue("1,\"TCP\",\"%s\", %s,1",
-                                      {form.Text(Field::HttpHost), form.Text(Field::HttpPort)}));
-}
-
-void AddWorkModeLines(const FormModel& form, OrderList& orders) {
-    switch (form.Item(Field::WorkMode)) {
-        case kDataTransmissionMode:
-            if (IsDataPageView(form.View())) {
-                AddDataPageLines(form, orders);
-            }
-            break;
-        case kHttpdClientMode:
-            AddHttpdClientLines(form, orders);
-            break;
-        case kSmsTransmissionMode:
-            orders.AddSetOrderCmd(TCmd::CIPNUM, form.Text(Field::SmsModePhone));
-            break;
-        default:
-            break;
-    }
-}
-
-void AddTail(const FormModel& form, OrderList& orders) {
-    orders.AddSetOrderCmd(TCmd::CIMOD, QuoteText(std::to_string(form.Item(Field::WorkMode))));
-    orders.AddSetOrderCmd(TCmd::CSTT, form.Text(Field::Apn));
-    orders.AddSetOrderCmd(
-        TCmd::ICF,
-        IcfValue(form.Item(Field::DataBits), form.Item(Field::StopBits), form.Item(Field::Parity)));
-    orders.AddSetOrderCmd(TCmd::CIPR, form.ItemText(Field::BaudRate));
-    orders.AddRawOrder("ATW\r\n");
-}
 
 }  // namespace
 
 void BuildReadAllOrders(OrderList& orders) {
     orders.ClearOrders();
-    for (const TCmd query : {TCmd::CIVER, TCmd::CIPR, TCmd::ICF, TCmd::CIPSCONT}) {
+    for (const TCmd query : {kVersionCmd, kPortRateCmd, kPortFormatCmd, kSocketsCmd}) {
         orders.AddQueryOrder(std::string(CmdName(query)));
     }
 }
 
 void BuildWriteAllOrders(const FormModel& form, OrderList& orders) {
     orders.ClearOrders();
-    orders.AddQueryOrder(std::string(CmdName(TCmd::CIVER)));
-    AddWorkModeLines(form, orders);
-    AddTail(form, orders);
+    orders.AddQueryOrder(std::string(CmdName(kVersionCmd)));
+    const LineWriter writer(form);
+    for (const DeviceLine& line : DeviceLines()) {
+        if (IsFamilyLine(line) || !writer.Sends(line)) {
+            continue;
+        }
+        if (const std::optional<std::string> arguments = writer.Arguments(line)) {
+            orders.AddSetOrderCmd(line.command, *arguments);
+        }
+    }
+    orders.AddRawOrder("ATW\r\n");
 }
 
 void AppendFamilyQueries(const FormModel& form, OrderList& orders) {
@@ -133,28 +155,15 @@ void AppendFamilyQueries(const FormModel& form, OrderList& orders) {
 }
 
 void InsertFamilySetLines(const FormModel& form, OrderList& orders) {
-    if (form.Item(Field::WorkMode) == kHttpdClientMode) {
-        orders.InsertSetOrderCmd(TCmd::HTPURL, form.Text(Field::HttpUrl));
-        orders.InsertSetOrderCmd(TCmd::HTPHD, form.Text(Field::HttpHeaders));
-        orders.InsertSetOrderCmd(TCmd::HTPTP, form.ItemText(Field::HttpMethod));
-        return;
-    }
-    if (form.Item(Field::WorkMode) != kDataTransmissionMode || !IsDataPageView(form.View())) {
-        return;
-    }
-    const DataPageValue value(form);
-    if (value.Tick(Field::CloudEnable) == "1") {
-        orders.InsertSetOrderCmd(TCmd::CLOUDEN, "ON");
-        orders.InsertSetOrderCmd(TCmd::CLOUDID, form.Text(Field::CloudNumber));
-        if (!form.Text(Field::CloudPassword).empty()) {
-            orders.InsertSetOrderCmd(TCmd::CLOUDPA, form.Text(Field::CloudPassword));
+    const LineWriter writer(form);
+    for (const DeviceLine& line : DeviceLines()) {
+        if (!IsFamilyLine(line) || !writer.Sends(line)) {
+            continue;
         }
-    } else {
-        orders.InsertSetOrderCmd(TCmd::CLOUDEN, "OFF");
+        if (const std::optional<std::string> arguments = writer.Arguments(line)) {
+            orders.InsertSetOrderCmd(line.command, *arguments);
+        }
     }
-    orders.InsertSetOrderCmd(TCmd::CACHE, value.Tick(Field::CacheEnable));
-    orders.InsertSetOrderCmd(TCmd::RESOC, value(Field::ReconnectInterval,
-                                                DelSpaces(form.Text(Field::ReconnectInterval))));
 }
 
 }  // namespace dtu

@@ -12,13 +12,16 @@ namespace dtu {
 class NamedControls;
 class TypingLimit;
 
+// The object name of the control that shows `field` ("chkCloudEnalbe").
+const char* ControlNameOf(Field field);
+
 // Keeps the form's controls and the form's values in step: what a user (or a
 // test) puts into a control goes into the values, and every change of a value
 // shows in its control. The values hold GBK bytes; the controls Unicode.
 class FormBinder : public QObject {
     Q_OBJECT
 public:
-    // Each field's control is the one `controls` holds under the field's name,
+    // Each field's control is the one `controls` holds under its ControlNameOf,
     // of the class its kind is shown in; a field without one is left out.
     FormBinder(QObject* parent, NamedControls& controls, FormModel& model);
 

@@ -17,6 +17,21 @@ constexpr std::array<std::string_view, kCmdCount> kCmdNames = {
     "HTPURL",  "HTPHD",   "CLOUDID",  "CLOUDPA", "CLOUDEN", "CACHE",    "RESOC",
 };
 
+// The sockets query reports the whole data page under its commands' own names.
+constexpr TCmd kSocketsPage[] = {TCmd::CIPCFG,  TCmd::CIPPACK, TCmd::CIPSTART, TCmd::CIMOD,
+                                 TCmd::CINETAT, TCmd::CICOMAT, TCmd::CSTT,     TCmd::CIPNUM};
+constexpr TCmd kNumberedReplies[] = {TCmd::CIPPACK, TCmd::CIPSTART};
+
+template <std::size_t N>
+bool Holds(const TCmd (&list)[N], TCmd cmd) {
+    for (const TCmd listed : list) {
+        if (listed == cmd) {
+            return true;
+        }
+    }
+    return false;
+}
+
 char AsciiUpper(char c) {
     return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
 }
@@ -38,6 +53,14 @@ bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b) {
 std::string_view CmdName(TCmd cmd) {
     const auto ordinal = static_cast<std::size_t>(cmd);
     return ordinal < kCmdNames.size() ? kCmdNames[ordinal] : std::string_view{};
+}
+
+bool OnSocketsPage(TCmd cmd) {
+    return Holds(kSocketsPage, cmd);
+}
+
+bool NumberedReply(TCmd cmd) {
+    return Holds(kNumberedReplies, cmd);
 }
 
 std::optional<TCmd> CmdByName(std::string_view name) {

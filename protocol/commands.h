@@ -78,6 +78,23 @@ inline constexpr int kCmdCount = 63;
 
 std::string_view CmdName(TCmd cmd);
 
+// The commands the tool treats apart, by what they do.
+inline constexpr TCmd kVersionCmd = TCmd::CIVER;
+inline constexpr TCmd kWorkModeCmd = TCmd::CIMOD;
+inline constexpr TCmd kPortRateCmd = TCmd::CIPR;
+inline constexpr TCmd kPortFormatCmd = TCmd::ICF;
+// Its query's answer reports the whole data page.
+inline constexpr TCmd kSocketsCmd = TCmd::CIPSCONT;
+
+// The version query, which every firmware answers.
+inline constexpr const char* kVersionQueryLine = "AT+CIVER?\r\n";
+
+// Whether the answer to the sockets query reports `cmd`'s value.
+bool OnSocketsPage(TCmd cmd);
+
+// Whether `cmd`'s reply starts with the number of the socket or packet it reports.
+bool NumberedReply(TCmd cmd);
+
 // The member whose name equals `name` ignoring ASCII case; nullopt for any other text.
 std::optional<TCmd> CmdByName(std::string_view name);
 

@@ -111,7 +111,7 @@ void DeviceFinder::Answered(const Response& response) {
     }
     for (const std::string& line : response.lines) {
         const std::optional<ReplyValue> value = ParseReplyLine(line);
-        if (value && CmdByName(value->name) == TCmd::CIVER) {
+        if (value && CmdByName(value->name) == kVersionCmd) {
             outcome_.firmware = value->value;
         }
     }

@@ -13,13 +13,17 @@ namespace dtu {
 
 namespace {
 
-constexpr std::string_view kIcfSetPrefix = "AT+ICF=";
-constexpr std::string_view kCiprSetPrefix = "AT+CIPR=";
 constexpr std::string_view kQueryEnd = "?\r\n";
 constexpr std::string_view kSaveLine = "ATW\r\n";
 // The most bits one byte takes on the line: start, 8 data, parity and 2 stop bits.
 constexpr std::int64_t kMostBitsPerByte = 12;
 constexpr std::int64_t kReplyBoundMargin = 4;
+
+bool IsSetLineOf(std::string_view line, TCmd cmd) {
+    const std::string_view name = CmdName(cmd);
+    return line.starts_with("AT+") && line.substr(3).starts_with(name) &&
+           line.substr(3 + name.size()).starts_with('=');
+}
 
 EngineNote NoteOf(NoteKind kind) {
     EngineNote note;
@@ -420,8 +424,8 @@ void Engine::ClosePortAfter(const EngineNote& note) {
 }
 
 bool Engine::FollowDeviceUartChange(bool& reopened) {
-    const bool formatChanged = lastSent_.starts_with(kIcfSetPrefix);
-    const bool speedChanged = !formatChanged && lastSent_.starts_with(kCiprSetPrefix);
+    const bool formatChanged = IsSetLineOf(lastSent_, kPortFormatCmd);
+    const bool speedChanged = !formatChanged && IsSetLineOf(lastSent_, kPortRateCmd);
     if (!formatChanged && !speedChanged) {
         return true;
     }
@@ -455,7 +459,7 @@ std::set<std::string> Engine::DispatchValues(const Response& response) {
     // The work mode decides where the values before it show, socket 1's among
     // them: it is applied last, wherever the device put its line.
     std::stable_partition(values.begin(), values.end(), [](const ReplyValue& value) {
-        return CmdByName(value.name) != TCmd::CIMOD;
+        return CmdByName(value.name) != kWorkModeCmd;
     });
     std::set<std::string> taken;
     for (const ReplyValue& value : values) {
@@ -471,9 +475,9 @@ bool Engine::DispatchReply(const ReplyValue& reply) {
         return false;  // a value the form cannot take is not a value read
     }
     const std::optional<TCmd> cmd = CmdByName(reply.name);
-    if (cmd == TCmd::CIVER) {
+    if (cmd == kVersionCmd) {
         ApplyFirmwareFamily(FirmwareFamily(reply.value));
-    } else if (cmd == TCmd::CIMOD) {
+    } else if (cmd == kWorkModeCmd) {
         FollowDeviceWorkMode();
     }
     return true;

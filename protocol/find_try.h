@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "port/open_error.h"
+#include "protocol/commands.h"
 
 namespace dtu {
 
@@ -56,7 +57,7 @@ struct FindOutcome {
 };
 
 // The probe every firmware answers, and the data-mode escape with its acknowledgement.
-inline constexpr const char* kFindProbe = "AT+CIVER?\r\n";
+inline constexpr const char* kFindProbe = kVersionQueryLine;
 inline constexpr const char* kFindEscape = "+++";
 inline constexpr const char* kFindEscapeAck = "a";
 
@@ -64,7 +65,7 @@ inline constexpr const char* kFindEscapeAck = "a";
 inline constexpr std::size_t kFindAnswerBound = 256;
 // The first bytes of an answer a try waits for; once they came, the rest of it.
 inline constexpr std::size_t kFindAnswerStart = 4;
-// The version answer with its echo and blank lines: "+CIVER:V3.38" and OK.
+// The version answer with its echo and blank lines: its "+NAME:V3.38" line and OK.
 inline constexpr std::size_t kFindAnswerRest = 40;
 
 // How long a try waits for `lineBytes` at `baud`: the device's turnaround,

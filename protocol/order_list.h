@@ -39,7 +39,7 @@ private:
     int index_ = 0;
 };
 
-// The command name of a list line, for messages: "AT+CIPR=9600\r\n" gives "CIPR",
+// The command name of a list line, for messages: "AT+NAME=9600\r\n" gives "NAME",
 // "ATW\r\n" gives "ATW", a raw line such as "+++" gives itself.
 std::string LineCommandName(std::string_view line);
 

@@ -12,8 +12,8 @@ namespace dtu {
 // the names of its own commands; every other answer reports its command.
 bool AnswersCommand(std::string_view command, std::string_view name);
 
-// What a reply reports: its name in capitals and, for the packets and the
-// sockets, which one ("CIPPACK,0", "CIPSTART,3").
+// What a reply reports: its name in capitals and, for a reply that starts with
+// the number of a socket or packet, that number after a comma.
 std::string ReplyKey(const ReplyValue& reply);
 
 }  // namespace dtu

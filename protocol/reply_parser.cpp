@@ -2,6 +2,7 @@
 
 #include <climits>
 
+#include "protocol/commands.h"
 #include "protocol/text_helpers.h"
 #include "protocol/text_split.h"
 
@@ -10,7 +11,6 @@ namespace dtu {
 namespace {
 
 constexpr std::string_view kVersionLineStart = "V3.";
-constexpr const char* kVersionName = "CIVER";
 
 // 1-based position of the first `c`, or 0.
 int PositionOf(std::string_view line, char c) {
@@ -26,7 +26,7 @@ std::optional<ReplyValue> ParseVersionLine(std::string_view line) {
     if (pieces.size() < 2) {
         return std::nullopt;
     }
-    return ReplyValue{kVersionName, pieces[0] + "." + pieces[1]};
+    return ReplyValue{std::string(CmdName(kVersionCmd)), pieces[0] + "." + pieces[1]};
 }
 
 }  // namespace

@@ -16,8 +16,8 @@ struct ReplyValue {
     bool operator==(const ReplyValue&) const = default;
 };
 
-// The name and value of a "+NAME:value" line, or "CIVER" and "major.minor" of a
-// "V3." version line; nullopt for a line that ends the useful part of the block.
+// The name and value of a "+NAME:value" line, or the version command's name and
+// "major.minor" of a "V3." version line; nullopt for a line that ends the useful part of the block.
 std::optional<ReplyValue> ParseReplyLine(std::string_view line);
 
 }  // namespace dtu

@@ -25,8 +25,7 @@ enum class RunEnd {
     Interrupted,   // a new action replaced it
 };
 
-// The one verdict of a run. Lines are the command lines as sent
-// ("AT+CIPPACK=0,...\r\n").
+// The one verdict of a run. Lines are the command lines as sent, CR LF included.
 struct RunOutcome {
     std::uint8_t operation = kOtherOperation;
     bool direct = false;  // one line sent outside any list

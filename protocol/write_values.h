@@ -15,7 +15,7 @@ std::string CheckToDigit(bool ticked);
 // boxes; an index outside the tables counts as 8 data bits, 1 stop bit, no parity.
 std::string IcfValue(int dataBitsItem, int stopBitsItem, int parityItem);
 
-// The box items a format code of the device's "ICF" reply stands for; nothing
+// The box items a format code of the device's port-format reply stands for; nothing
 // for a code outside the table.
 struct IcfFormatItems {
     int dataBitsItem;

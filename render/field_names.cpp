@@ -1,5 +1,7 @@
 #include "render/field_names.h"
 
+#include "form/form_profile.h"
+
 namespace dtu {
 
 namespace {
@@ -37,7 +39,7 @@ std::string LabelText(const TLangList& table, const char* key) {
 
 std::string FieldLabel(const TLangList& table, Field field) {
     const FieldRow& row = RowOf(field);
-    return row.label == nullptr ? row.control : LabelText(table, row.label);
+    return row.label == nullptr ? ProfileKeyName(field) : LabelText(table, row.label);
 }
 
 std::string FieldName(const TLangList& table, Field field) {

@@ -9,7 +9,7 @@ namespace dtu {
 
 // A field as the form labels it in `table`'s language (GBK): "Heartbeat",
 // "Port 2", "Use Net 3"; a socket's fields carry the socket number after their
-// label. The control's name for a field no label names.
+// label. A field no label names goes by its profile key ("DTM/D2D ID").
 std::string FieldName(const TLangList& table, Field field);
 
 // The label alone, without a socket's number: "Use Net".

@@ -18,8 +18,8 @@ struct OwnLabel {
     const char* labelKey;
 };
 constexpr OwnLabel kOwnLabels[] = {
-    {TCmd::CIVER, "lang_btn_At_GetCiver"},
-    {TCmd::ICF, "lang_Lbl_ComParam"},
+    {kVersionCmd, "lang_btn_At_GetCiver"},
+    {kPortFormatCmd, "lang_Lbl_ComParam"},
 };
 
 // The first argument of a set line, up to its first comma: a socket's number.

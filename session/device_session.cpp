@@ -229,7 +229,7 @@ void DeviceSession::ExitToDataMode() {
 
 void DeviceSession::QueryVersion() {
     BeginAction();
-    engine_.SendQuery(std::string(CmdName(TCmd::CIVER)));
+    engine_.SendQuery(std::string(CmdName(kVersionCmd)));
 }
 
 void DeviceSession::SendRaw(const std::string& text) {
@@ -302,7 +302,7 @@ std::pair<std::string, std::string> DeviceSession::Sms() const {
 }
 
 bool DeviceSession::ApplyReply(const ReplyValue& reply) {
-    if (CmdByName(reply.name) == TCmd::CIVER) {
+    if (CmdByName(reply.name) == kVersionCmd) {
         firmware_ = reply.value;
     }
     if (!dtu::ApplyReply(*replyTarget_, reply)) {

@@ -104,7 +104,7 @@ TEST(DeviceMap, WriteReadAndVerifyWalkTheSameMap) {
                 if ((!sent && !hidden) || *row.reply == '\0') {
                     continue;
                 }
-                SCOPED_TRACE(RowOf(row.field).control);
+                SCOPED_TRACE(static_cast<int>(row.field));
                 const std::string wanted = sent ? SentValue(row, form) : row.compactValue;
                 bool inLine = false;
                 for (const std::string& line : LinesOf(writes)) {
@@ -199,6 +199,32 @@ TEST(DeviceMap, CompactViewNamesTheHiddenValuesItWouldChange) {
     EXPECT_EQ(HiddenChanges(form, lastRead, {}, true), std::vector<HiddenChange>{});
     form.SetView(kFullView);
     EXPECT_EQ(HiddenChanges(form, lastRead, reported, true), std::vector<HiddenChange>{});
+}
+
+// A field that no line carries is never written; two fields in one slot
+// overwrite each other; a slot past the line's arguments is lost on reading.
+TEST(DeviceMap, EveryDeviceValueHasASlotOfItsOwnInOneLine) {
+    std::set<std::pair<const DeviceLine*, int>> taken;
+    for (const DeviceFieldRow& row : DeviceFields()) {
+        SCOPED_TRACE(static_cast<int>(row.field));
+        std::vector<const DeviceLine*> lines;
+        for (const DeviceLine& line : DeviceLines()) {
+            if (IsFieldOf(row, line)) {
+                lines.push_back(&line);
+            }
+        }
+        ASSERT_EQ(lines.size(), 1U);
+        EXPECT_TRUE(taken.insert({lines[0], row.slot}).second);
+        const std::string_view format = lines[0]->format == nullptr ? "" : lines[0]->format;
+        if (lines[0]->use == LineUse::Plain && lines[0]->shape == ReplyShape::Items) {
+            EXPECT_NE(format.find("{" + std::to_string(row.slot) + "}"), std::string_view::npos);
+        }
+    }
+    std::size_t deviceRows = 0;
+    for (const FieldRow& row : FormFields()) {
+        deviceRows += IsDeviceValue(row) ? 1 : 0;
+    }
+    EXPECT_EQ(std::ranges::distance(DeviceFields()), static_cast<std::ptrdiff_t>(deviceRows));
 }
 
 }  // namespace

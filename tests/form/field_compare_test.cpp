@@ -67,7 +67,7 @@ const CompareCase kCompareCases[] = {
 
 TEST(FieldCompare, FindsEachKindOfDifferenceByItsRule) {
     for (const CompareCase& c : kCompareCases) {
-        SCOPED_TRACE(RowOf(c.field).control + std::string(" ") + c.inProfile);
+        SCOPED_TRACE(std::to_string(static_cast<int>(c.field)) + " " + c.inProfile);
         FormModel profile;
         LoadWorkedExample(profile);
         profile.SetTick(Field::CloudEnable, true);

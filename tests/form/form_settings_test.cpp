@@ -24,7 +24,7 @@ TEST(FormSettings, IndexesOutsideTheirListsGiveTheDefaults) {
     LoadFormSettings(file, form);
     for (const FieldRow& row : FormFields()) {
         if (row.kind == FieldKind::Item && row.section != nullptr) {
-            EXPECT_EQ(form.Item(row.field), std::stoi(row.defaultValue)) << row.control;
+            EXPECT_EQ(form.Item(row.field), std::stoi(row.defaultValue)) << row.key;
         }
     }
     EXPECT_EQ(form.Text(Field::Apn), "\"CMNET\",\"\",\"\"");
@@ -57,9 +57,9 @@ TEST(FormSettings, EveryValueComesBackWhole) {
         if (row.section == nullptr) {
             continue;
         }
-        EXPECT_EQ(loaded.Text(row.field), saved.Text(row.field)) << row.control;
-        EXPECT_EQ(loaded.Item(row.field), saved.Item(row.field)) << row.control;
-        EXPECT_EQ(loaded.Tick(row.field), saved.Tick(row.field)) << row.control;
+        EXPECT_EQ(loaded.Text(row.field), saved.Text(row.field)) << static_cast<int>(row.field);
+        EXPECT_EQ(loaded.Item(row.field), saved.Item(row.field)) << static_cast<int>(row.field);
+        EXPECT_EQ(loaded.Tick(row.field), saved.Tick(row.field)) << static_cast<int>(row.field);
     }
 }
 

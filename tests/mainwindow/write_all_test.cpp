@@ -9,6 +9,7 @@
 
 #include "form/device_map.h"
 #include "form_test.h"
+#include "mainwindow/form_binder.h"
 #include "mainwindow/info_area.h"
 #include "mainwindow/refused_mark.h"
 #include "tools/dtusim/pty_device.h"
@@ -101,7 +102,7 @@ void WriteAllTest::refusedValuesAreMarkedLoggedAndFocused() {
 
     QVERIFY(!window.Session().Running());
     for (const dtu::DeviceFieldRow& row : dtu::DeviceFields()) {
-        const char* control = dtu::RowOf(row.field).control;
+        const char* control = dtu::ControlNameOf(row.field);
         QVERIFY2(IsMarked(fixture, control) == marked.contains(control), control);
     }
     QCOMPARE(window.Info()->LineCount(), linesBefore + 1);
