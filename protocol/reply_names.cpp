@@ -11,7 +11,10 @@ std::string ReplyKey(const ReplyValue& reply) {
     std::string key = UpperText(reply.name);
     const std::optional<TCmd> cmd = CmdByName(reply.name);
     if (cmd && NumberedReply(*cmd)) {
-        key += "," + reply.value.substr(0, reply.value.find(','));
+        const std::string number = reply.value.substr(0, reply.value.find(','));
+        // "02" names the second socket as "2" does.
+        const std::optional<std::int64_t> parsed = ParseDecimal(number);
+        key += "," + (parsed ? std::to_string(*parsed) : number);
     }
     return key;
 }

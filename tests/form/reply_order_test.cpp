@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "form/reply_apply.h"
+#include "protocol/reply_names.h"
 #include "protocol/reply_parser.h"
 
 namespace dtu {
@@ -57,6 +58,16 @@ FormModel Applied(const std::vector<std::string>& lines) {
         EXPECT_TRUE(ApplyReply(form, *reply)) << line;
     }
     return form;
+}
+
+// A socket or packet number with a leading zero names the same one.
+TEST(ReplyOrder, NumbersWithLeadingZerosNameTheSameSocketAndPacket) {
+    const std::vector<std::string> padded = {"+CIPSTART:02,\"UDP\",\"h2\",2,0",
+                                             "+CIPPACK:01,\"ABCD\",1"};
+    const std::vector<std::string> plain = {"+CIPSTART:2,\"UDP\",\"h2\",2,0",
+                                            "+CIPPACK:1,\"ABCD\",1"};
+    EXPECT_EQ(Values(Applied(padded)), Values(Applied(plain)));
+    EXPECT_EQ(ReplyKey(*ParseReplyLine(padded[0])), "CIPSTART,2");
 }
 
 // Each reply sets its own fields: the order of the lines does not change the
