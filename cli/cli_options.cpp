@@ -26,6 +26,7 @@ enum OptionBit : unsigned {
     kGapBit = 1u << 10,
     kEolBit = 1u << 11,
     kLangBit = 1u << 12,
+    kListBit = 1u << 13,
 };
 
 constexpr unsigned kDeviceBits = kLineBit | kReportBit | kVerboseBit | kGapBit | kLangBit;
@@ -46,8 +47,8 @@ constexpr CommandRow kCommands[] = {
     {"ports", Command::Ports, 0, 0, 0, false},
     {"read", Command::Read, 1, 1, kLineBit | kOutBit | kJsonBit | kVerboseBit | kGapBit | kLangBit,
      false},
-    {"write", Command::Write, 1, kManyPorts, kDeviceBits | kProfileBit | kVerifyBit | kViewBit,
-     false},
+    {"write", Command::Write, 1, kManyPorts,
+     kDeviceBits | kProfileBit | kVerifyBit | kViewBit | kListBit, false},
     {"reset", Command::Reset, 1, kManyPorts, kDeviceBits | kYesBit, false},
     {"restart", Command::Restart, 1, kManyPorts, kDeviceBits, false},
     {"version", Command::Version, 1, kManyPorts, kDeviceBits, false},
@@ -105,6 +106,22 @@ constexpr OptionRow kOptions[] = {
     {"--verify", kVerifyBit, false,
      [](Options& o, std::string_view) -> Problem {
          o.verify = true;
+         return std::nullopt;
+     }},
+    {"--devices", kListBit, true,
+     [](Options& o, std::string_view v) -> Problem {
+         if (v.empty()) {
+             return std::string("--devices needs a file name");
+         }
+         o.devices = v;
+         return std::nullopt;
+     }},
+    {"--record", kListBit, true,
+     [](Options& o, std::string_view v) -> Problem {
+         if (v.empty()) {
+             return std::string("--record needs a file name");
+         }
+         o.record = v;
          return std::nullopt;
      }},
     {"--report", kReportBit, true,
@@ -322,7 +339,9 @@ Commands:
                               read the device's whole configuration and print it as
                               a profile (INI; GBK in a file, UTF-8 on a terminal) or JSON
   write PORT... --profile FILE [--verify] [--view full|compact]
-                              write a profile to every device, all at once
+        [--devices LIST] [--record FILE]
+                              write a profile to every device, all at once; with
+                              a device list, each device with its row's values
   reset PORT... --yes         restore the factory settings
   restart PORT...             restart the device
   version PORT...             ask the device for its firmware version
@@ -346,6 +365,14 @@ Options:
   --profile FILE  a profile: a saved Lx1Cfg.ini or an exported profile
   --verify        read every device back after writing and compare field by field
   --view V        write the full or the compact view (default: the profile's)
+  --devices LIST  write: a CSV list (UTF-8 or GBK) whose header names profile keys
+                  (DTM/LoginFormat) and optionally a port column; a row's cells
+                  replace the profile's values for its device. With a port
+                  column each port takes its row; without one the ports take the
+                  first rows the record does not show done (--record is then
+                  needed). The whole list is checked before any port opens
+  --record FILE   write: add a CSV line per device written (time, port, adapter,
+                  firmware, list and row, outcome, verify, the row's values)
   --report FILE   write a JSON report: per device the outcome, refused settings,
                   firmware, mismatches and time taken; written however the
                   command ends (an earlier FILE is removed first)
@@ -364,7 +391,8 @@ Options:
   --version       the program's version
 
 Exit status: 0 when every device ended with success (find: was found), 1
-when one did not, 2 for wrong arguments, 3 for a bad profile, 4 for a port that
+when one did not, 2 for wrong arguments, 3 for a bad profile or device list (or
+a list whose rows are all done), 4 for a port that
 cannot be opened (nothing is sent then), 5 when an output file cannot be
 written, 130 when interrupted.
 )";

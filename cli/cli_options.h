@@ -34,6 +34,8 @@ struct Options {
     std::string profile = {};          // write
     std::optional<int> view = {};      // write: --view full|compact over the profile's
     bool verify = false;               // write
+    std::string devices = {};          // write: a device list with each device's own values
+    std::string record = {};           // write: the record a line per device is added to
     std::string report = {};           // every device command
     std::string out = {};              // read
     bool json = false;                 // read, find
