@@ -208,6 +208,33 @@ FormModel MergedForm(const DeviceList& list, std::size_t row, const FormModel& b
     return form;
 }
 
+void SetFormValues(FormModel& form, const FormModel& values) {
+    for (const bool texts : {false, true}) {
+        for (std::size_t i = 0; i < kFieldCount; ++i) {
+            const auto field = static_cast<Field>(i);
+            switch (RowOf(field).kind) {
+                case FieldKind::Item:
+                    if (!texts) {
+                        form.SetItem(field, values.Item(field));
+                    }
+                    break;
+                case FieldKind::Tick:
+                    if (!texts) {
+                        form.SetTick(field, values.Tick(field));
+                    }
+                    break;
+                case FieldKind::Text:
+                case FieldKind::Memo:
+                    if (texts) {
+                        form.SetText(field, values.Text(field));
+                    }
+                    break;
+            }
+        }
+    }
+    form.SetView(values.View());
+}
+
 std::vector<ListProblem> CheckDeviceList(const DeviceList& list, const FormModel& base) {
     std::vector<ListProblem> problems;
     std::unordered_map<std::string, std::size_t> ports;

@@ -89,6 +89,10 @@ DeviceListRead ReadDeviceList(const std::filesystem::path& path);
 // replaces the profile's value, as if the profile file held it.
 FormModel MergedForm(const DeviceList& list, std::size_t row, const FormModel& base);
 
+// Sets every value of `form` to the one `values` holds, lists and ticks before
+// texts so that no coupling changes a text afterwards, the view last.
+void SetFormValues(FormModel& form, const FormModel& values);
+
 // Every row merged with `base` and checked as a profile is, then every port
 // once; at most kDeviceListMaxProblems, in the order of the file.
 std::vector<ListProblem> CheckDeviceList(const DeviceList& list, const FormModel& base);

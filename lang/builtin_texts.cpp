@@ -1109,6 +1109,45 @@ constexpr BuiltinText kBuiltinTexts[] = {
      "[\xB4\xED\xCE\xF3]:"
      "\xB2\xE9\xD5\xD2\xC9\xE8\xB1\xB8\xCA\xB1\xB4\xAE\xBF\xDA\xB6\xCF\xBF\xAA\xC1\xCB\xA1\xA3",
      "[Error]: The port went away while finding the device."},
+    // Provisioning a fleet: the device list strip and the record of writes.
+    // 251 设备清单...
+    {"lang_Menu_DeviceList", "\xC9\xE8\xB1\xB8\xC7\xE5\xB5\xA5...", "Device List..."},
+    // 252 设备清单 (*.csv);;所有文件 (*)
+    {"lang_List_Filter",
+     "\xC9\xE8\xB1\xB8\xC7\xE5\xB5\xA5 (*.csv);;\xCB\xF9\xD3\xD0\xCE\xC4\xBC\xFE (*)",
+     "Device lists (*.csv);;All files (*)"},
+    // 253 第 %s 行，共 %s 行
+    {"lang_List_Row", "\xB5\xDA %s \xD0\xD0\xA3\xAC\xB9\xB2 %s \xD0\xD0", "row %s of %s"},
+    // 254 上一行
+    {"lang_List_Back", "\xC9\xCF\xD2\xBB\xD0\xD0", "Back"},
+    // 255 下一行
+    {"lang_List_Next", "\xCF\xC2\xD2\xBB\xD0\xD0", "Next"},
+    // 256 关闭清单
+    {"lang_List_Close", "\xB9\xD8\xB1\xD5\xC7\xE5\xB5\xA5", "Close List"},
+    // 257 记录：%s
+    {"lang_List_Record", "\xBC\xC7\xC2\xBC\xA3\xBA%s", "Record: %s"},
+    // 258 [错误]: 设备清单 %s 第 %s 行第 %s 列有误：%s
+    {"lang_List_Bad",
+     "[\xB4\xED\xCE\xF3]: \xC9\xE8\xB1\xB8\xC7\xE5\xB5\xA5 %s \xB5\xDA %s \xD0\xD0\xB5\xDA %s "
+     "\xC1\xD0\xD3\xD0\xCE\xF3\xA3\xBA%s",
+     "[Error]: Device list %s, line %s, column %s: %s is not accepted"},
+    // 259 [错误]: 无法使用设备清单 %s (第 %s 行第 %s 列)
+    {"lang_List_Unusable",
+     "[\xB4\xED\xCE\xF3]: \xCE\xDE\xB7\xA8\xCA\xB9\xD3\xC3\xC9\xE8\xB1\xB8\xC7\xE5\xB5\xA5 %s "
+     "(\xB5\xDA %s \xD0\xD0\xB5\xDA %s \xC1\xD0)",
+     "[Error]: The device list %s cannot be used (line %s, column %s)"},
+    // 260 [提示]: 设备清单 %s 的每一行都已完成
+    {"lang_List_AllDone",
+     "[\xCC\xE1\xCA\xBE]: \xC9\xE8\xB1\xB8\xC7\xE5\xB5\xA5 %s "
+     "\xB5\xC4\xC3\xBF\xD2\xBB\xD0\xD0\xB6\xBC\xD2\xD1\xCD\xEA\xB3\xC9",
+     "[Note]: Every row of the device list %s is done"},
+    // 261 [提示]: 已记入 %s
+    {"lang_Record_Written", "[\xCC\xE1\xCA\xBE]: \xD2\xD1\xBC\xC7\xC8\xEB %s",
+     "[Note]: Recorded in %s"},
+    // 262 [错误]: 无法写入记录 %s
+    {"lang_Record_Unwritable",
+     "[\xB4\xED\xCE\xF3]: \xCE\xDE\xB7\xA8\xD0\xB4\xC8\xEB\xBC\xC7\xC2\xBC %s",
+     "[Error]: Cannot add to the record %s"},
 };
 
 }  // namespace

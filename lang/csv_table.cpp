@@ -1,5 +1,7 @@
 #include "lang/csv_table.h"
 
+#include <algorithm>
+
 namespace dtu {
 
 namespace {
@@ -22,11 +24,11 @@ struct CsvReader {
         return false;
     }
 
-    bool AddByte(char byte) {
-        if (cell.size() >= bounds.cellBytes) {
+    bool Add(std::string_view bytes) {
+        if (bytes.size() > bounds.cellBytes - cell.size()) {
             return Fail(CsvFault::CellTooLong);
         }
-        cell.push_back(byte);
+        cell += bytes;
         return true;
     }
 
@@ -82,7 +84,7 @@ CsvTable ReadCsv(std::string_view text, const CsvBounds& bounds) {
                 if (text[i] == '"') {
                     if (i + 1 < text.size() && text[i + 1] == '"') {
                         i += 2;
-                        if (!reader.AddByte('"')) {
+                        if (!reader.Add("\"")) {
                             return reader.table;
                         }
                         continue;
@@ -90,12 +92,13 @@ CsvTable ReadCsv(std::string_view text, const CsvBounds& bounds) {
                     ++i;
                     break;
                 }
-                if (text[i] == '\n') {
-                    ++reader.line;
-                }
-                if (!reader.AddByte(text[i++])) {
+                const std::size_t end = std::min(text.find('"', i), text.size());
+                const std::string_view run = text.substr(i, end - i);
+                reader.line += static_cast<std::size_t>(std::count(run.begin(), run.end(), '\n'));
+                if (!reader.Add(run)) {
                     return reader.table;
                 }
+                i = end;
             }
             const bool ends = i >= text.size() || text[i] == ',' || text[i] == '\n' ||
                               (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n');
@@ -119,8 +122,9 @@ CsvTable ReadCsv(std::string_view text, const CsvBounds& bounds) {
         } else if (byte == '"') {
             ok = reader.Fail(CsvFault::QuoteInBareCell);
         } else {
-            ok = reader.AddByte(byte);
-            ++i;
+            const std::size_t end = std::min(text.find_first_of(",\"\r\n", i + 1), text.size());
+            ok = reader.Add(text.substr(i, end - i));
+            i = end;
         }
         if (!ok) {
             return reader.table;

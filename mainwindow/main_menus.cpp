@@ -111,6 +111,7 @@ void Tfrm_MainLx1::BuildMenus() {
     file->addSeparator();
     AddMenuItem(file, "mni_ExportProfile", 24, "导出配置文件...", [this] { ExportProfile(); });
     AddMenuItem(file, "mni_ImportProfile", 25, "导入配置文件...", [this] { ImportProfile(); });
+    AddMenuItem(file, "mni_DeviceList", 26, "设备清单...", [this] { OpenDeviceList(); });
     file->addSeparator();
     AddMenuItem(file, "N14", 10, "关闭串口", [this] { ClosePortToLogin(); });
     file->addSeparator();

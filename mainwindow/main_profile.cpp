@@ -4,6 +4,7 @@
 
 #include "form/form_profile.h"
 #include "form/profile_rules.h"
+#include "mainwindow/device_list_strip.h"
 #include "mainwindow/info_area.h"
 #include "mainwindow/main_window.h"
 #include "mainwindow/profile_words.h"
@@ -74,6 +75,9 @@ void Tfrm_MainLx1::ImportProfile() {
     }
     const IniFile file(FilePath(path), kProfileMaxBytes);
     LoadProfile(file, session_.Form());
+    if (listStrip_ != nullptr) {
+        listStrip_->TakeBase();
+    }
     info_->ShowInfoLine(TrWith(language_, "lang_Profile_Imported", {path}));
 }
 

@@ -26,6 +26,7 @@ class QShortcut;
 namespace dtu {
 
 class BottomButtons;
+class DeviceListStrip;
 class DigitsOnlyFilter;
 class FormBinder;
 class FormWrite;
@@ -37,6 +38,7 @@ class LogFind;
 class RunReport;
 class SendArea;
 class WorkModePages;
+class WriteRecorder;
 
 // The tool's one working screen: the parameter form with its work-mode pages
 // and two views, the information area, the send area, the operations and menus.
@@ -122,6 +124,8 @@ private:
     void ImportProfile();
     // The file chosen in a file dialog; empty when the user cancelled.
     QString AskProfilePath(bool forSaving);
+    // File > Device List: a list's rows over the form (main_device_list.cpp).
+    void OpenDeviceList();
 
     // Ties the language texts to the controls that show them (main_texts.cpp).
     void BindTexts();
@@ -166,6 +170,8 @@ private:
     InfoArea* info_ = nullptr;
     std::unique_ptr<RunReport> report_;
     std::unique_ptr<FormWrite> formWrite_;
+    std::unique_ptr<WriteRecorder> recorder_;  // every write all into the record
+    DeviceListStrip* listStrip_ = nullptr;     // made on first use
 
     std::unique_ptr<BottomButtons> bottom_;
     QWidget* commonGroup_ = nullptr;

@@ -23,6 +23,19 @@ constexpr std::size_t kOutcomeColumn = 6;
 // One record line: the values of one row and the rest, with room to spare.
 constexpr CsvBounds kRecordLineBounds{kRecordMaxBytes, kRecordColumns + 1, 1};
 
+struct OutcomeName {
+    RunEnd end;
+    const char* name;
+};
+
+// The words the command line's results use.
+constexpr OutcomeName kOutcomeNames[] = {
+    {RunEnd::Success, kRecordSuccess},       {RunEnd::Incomplete, "incomplete"},
+    {RunEnd::NoAnswer, "no-answer"},         {RunEnd::Garbled, "unreadable-answers"},
+    {RunEnd::PortLost, "port-lost"},         {RunEnd::NotOpen, "not-open"},
+    {RunEnd::ReopenFailed, "reopen-failed"}, {RunEnd::Interrupted, "interrupted"},
+};
+
 // A line break inside a field would split its line: a record line is one line.
 std::string OneLine(std::string text) {
     for (char& c : text) {
@@ -54,6 +67,15 @@ bool EndsLine(int fd, off_t size) {
 }
 
 }  // namespace
+
+std::string RecordOutcome(RunEnd end) {
+    for (const OutcomeName& row : kOutcomeNames) {
+        if (row.end == end) {
+            return row.name;
+        }
+    }
+    return "incomplete";
+}
 
 std::string IsoTime(std::time_t when) {
     std::tm local{};

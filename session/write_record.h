@@ -8,6 +8,8 @@
 #include <utility>
 #include <vector>
 
+#include "protocol/run_outcome.h"
+
 namespace dtu {
 
 // The record of writes: a CSV file, one line per device written, appended by
@@ -32,6 +34,9 @@ struct RecordEntry {
 inline constexpr const char* kRecordHeader =
     "time,port,adapter,firmware,list,row,outcome,verify,values\n";
 inline constexpr const char* kRecordSuccess = "success";
+
+// How a run ended, as the record names it: "success", "incomplete", "no-answer", ...
+std::string RecordOutcome(RunEnd end);
 
 // The local time `when` in ISO 8601 with its offset from UTC.
 std::string IsoTime(std::time_t when);

@@ -16,9 +16,11 @@ QObject* NewDeviceTest();
 QObject* NewProfileTest();
 QObject* NewEverydayTest();
 QObject* NewWriteAllTest();
+QObject* NewDeviceListTest();
 
 inline std::vector<QObject*> AllTests() {
-    return {NewLayoutTest(), NewViewTest(),     NewTextsTest(),     NewInfoAreaTest(),
-            NewInputTest(),  NewDispatchTest(), NewCouplingsTest(), NewSettingsTest(),
-            NewDeviceTest(), NewProfileTest(),  NewEverydayTest(),  NewWriteAllTest()};
+    return {NewLayoutTest(),    NewViewTest(),     NewTextsTest(),     NewInfoAreaTest(),
+            NewInputTest(),     NewDispatchTest(), NewCouplingsTest(), NewSettingsTest(),
+            NewDeviceTest(),    NewProfileTest(),  NewEverydayTest(),  NewWriteAllTest(),
+            NewDeviceListTest()};
 }
