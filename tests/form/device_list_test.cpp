@@ -117,5 +117,24 @@ TEST(DeviceList, ProfileValueARowMakesSentIsCheckedToo) {
     EXPECT_EQ(problems[0].column, 0u);
 }
 
+TEST(DeviceList, SettingFormValuesLeavesNoCouplingBehind) {
+    FormModel values;
+    values.SetTick(Field::RegistrationPacketHex, true);
+    values.SetText(Field::RegistrationPacket, "4C4F47");
+    values.SetItem(Field::ApnChoice, kApnOtherChoice);
+    values.SetText(Field::Apn, "\"x\",\"\",\"\"");
+    values.SetView(kCompactView);
+    FormModel form;
+    SetFormValues(form, values);
+    for (std::size_t i = 0; i < kFieldCount; ++i) {
+        const auto field = static_cast<Field>(i);
+        SCOPED_TRACE(RowOf(field).control);
+        EXPECT_EQ(form.Text(field), values.Text(field));
+        EXPECT_EQ(form.Item(field), values.Item(field));
+        EXPECT_EQ(form.Tick(field), values.Tick(field));
+    }
+    EXPECT_EQ(form.View(), kCompactView);
+}
+
 }  // namespace
 }  // namespace dtu
