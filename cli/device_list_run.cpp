@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <ctime>
 #include <filesystem>
+#include <unordered_map>
 
 #include "cli/terminal_text.h"
+#include "form/form_profile.h"
 #include "lang/gbk.h"
 
 namespace dtu::cli {
@@ -78,6 +80,10 @@ std::string Why(const ListProblem& problem) {
                    std::to_string(problem.firstLine) + " already";
         case ListFault::BadTick:
             return Shown(problem.key) + "=" + Shown(problem.value) + ": 1 or 0 is due";
+        case ListFault::ApnNotTaken:
+            return Shown(problem.key) + "=" + Shown(problem.value) + ": " +
+                   ProfileKeyName(Field::ApnChoice) + "=" + std::to_string(kApnOtherChoice) +
+                   " is due for it to be taken";
         case ListFault::BrokenValue:
             break;
     }
@@ -109,39 +115,47 @@ bool IsNetworkPort(const std::string& port) {
     return port.find("://") != std::string::npos;
 }
 
-// Whether a list's port cell names the port given: the same text, or for
-// serial ports the same device (a by-id name, with or without its folder).
-bool SamePort(const std::string& given, const std::string& cell) {
-    if (given == cell) {
-        return true;
+// The device a serial port name leads to (a by-id name may come without its
+// folder); nothing for a network port or a name that leads nowhere.
+std::optional<std::string> DeviceOf(const std::string& name) {
+    if (IsNetworkPort(name)) {
+        return std::nullopt;
     }
-    if (IsNetworkPort(given) || IsNetworkPort(cell)) {
-        return false;
-    }
-    const std::filesystem::path named = cell.find('/') == std::string::npos
-                                            ? std::filesystem::path("/dev/serial/by-id") / cell
-                                            : std::filesystem::path(cell);
+    const std::filesystem::path path = name.find('/') == std::string::npos
+                                           ? std::filesystem::path("/dev/serial/by-id") / name
+                                           : std::filesystem::path(name);
     std::error_code error;
-    const std::filesystem::path a = std::filesystem::canonical(given, error);
-    if (error) {
-        return false;
-    }
-    const std::filesystem::path b = std::filesystem::canonical(named, error);
-    return !error && a == b;
+    const std::filesystem::path device = std::filesystem::canonical(path, error);
+    return error ? std::nullopt : std::optional<std::string>(device.string());
 }
 
+// Each port given takes the row whose port cell is the same text or leads to
+// the same device.
 std::optional<std::string> RowsByPort(const Options& options, ListRun& run) {
     const std::size_t column = *run.list.portColumn;
+    std::unordered_map<std::string, std::size_t> named;
+    std::unordered_map<std::string, std::size_t> devices;
+    for (std::size_t row = 0; row < run.list.rows.size(); ++row) {
+        const std::string cell = GbkToUtf8(run.list.rows[row].cells[column]);
+        named.emplace(cell, row);
+        if (const std::optional<std::string> device = DeviceOf(cell)) {
+            devices.emplace(*device, row);
+        }
+    }
     for (const std::string& port : options.ports) {
-        const auto& rows = run.list.rows;
-        const auto row = std::find_if(rows.begin(), rows.end(), [&](const DeviceListRow& r) {
-            return SamePort(port, GbkToUtf8(r.cells[column]));
-        });
-        if (row == rows.end()) {
+        std::optional<std::size_t> row;
+        if (const auto found = named.find(port); found != named.end()) {
+            row = found->second;
+        } else if (const std::optional<std::string> device = DeviceOf(port)) {
+            if (const auto same = devices.find(*device); same != devices.end()) {
+                row = same->second;
+            }
+        }
+        if (!row) {
             return EscapedText(port) + " has no row in " + EscapedText(options.devices) +
                    "; nothing was sent";
         }
-        run.rows.push_back(static_cast<std::size_t>(row - rows.begin()));
+        run.rows.push_back(*row);
     }
     return std::nullopt;
 }

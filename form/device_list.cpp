@@ -104,6 +104,21 @@ std::vector<ListColumn> ReadHeader(const CsvRecord& header, std::vector<ListProb
     return columns;
 }
 
+// The APN with its password, the third of its quoted items, hidden.
+std::string HiddenApnPassword(const std::string& apn) {
+    std::size_t commas = 0;
+    bool quoted = false;
+    for (std::size_t i = 0; i < apn.size(); ++i) {
+        if (apn[i] == '"') {
+            quoted = !quoted;
+        } else if (apn[i] == ',' && !quoted && ++commas == 2) {
+            const std::string_view password = std::string_view(apn).substr(i + 1);
+            return password.empty() || password == "\"\"" ? apn : apn.substr(0, i + 1) + "\"***\"";
+        }
+    }
+    return apn;
+}
+
 }  // namespace
 
 DeviceListRead ParseDeviceList(std::string_view bytes) {
@@ -267,6 +282,13 @@ std::vector<ListProblem> CheckDeviceList(const DeviceList& list, const FormModel
             continue;
         }
         const FormModel merged = MergedForm(list, r, base);
+        for (std::size_t c = 0; c < list.columns.size(); ++c) {
+            if (list.columns[c].field == Field::Apn && !row.cells[c].empty() &&
+                merged.Item(Field::ApnChoice) != kApnOtherChoice && !full()) {
+                problems.push_back(
+                    {ListFault::ApnNotTaken, row.line, c + 1, list.columns[c].name, row.cells[c]});
+            }
+        }
         for (const ValueProblem& problem : CheckBeforeWrite(merged)) {
             ListProblem broken{
                 ListFault::BrokenValue,     row.line,    0, ProfileKeyName(problem.field),
@@ -305,7 +327,9 @@ std::vector<std::pair<std::string, std::string>> RowValues(const DeviceList& lis
             continue;
         }
         const std::string key = column.field ? ProfileKeyName(*column.field) : column.name;
-        values.emplace_back(key, column.field == Field::CloudPassword ? "***" : cells[c]);
+        values.emplace_back(key, column.field == Field::CloudPassword ? "***"
+                                 : column.field == Field::Apn         ? HiddenApnPassword(cells[c])
+                                                                      : cells[c]);
     }
     return values;
 }

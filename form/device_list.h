@@ -39,6 +39,7 @@ enum class ListFault : std::uint8_t {
     PortTwice,
     BadTick,
     BrokenValue,  // a cell, or the profile's value under the row's, breaking `rule`
+    ApnNotTaken,  // an APN where the APN choice is not "other": loading ignores it
 };
 
 // One fault; `line` and `column` count from 1, 0 when they do not apply.

@@ -117,6 +117,24 @@ TEST(DeviceList, ProfileValueARowMakesSentIsCheckedToo) {
     EXPECT_EQ(problems[0].column, 0u);
 }
 
+TEST(DeviceList, AnApnTheApnChoiceWouldIgnoreIsRefused) {
+    const DeviceList list = ListOf(
+        "COMMON/APN Index,COMMON/APN Str\n"
+        "2,\"\"\"site\"\",\"\"\"\",\"\"\"\"\"\n"
+        ",\"\"\"site\"\",\"\"\"\",\"\"\"\"\"\n");
+    const std::vector<ListProblem> problems = CheckDeviceList(list, FormModel());
+    ASSERT_EQ(problems.size(), 1u);
+    EXPECT_EQ(problems[0].fault, ListFault::ApnNotTaken);
+    EXPECT_EQ(problems[0].line, 3u);
+    EXPECT_EQ(MergedForm(list, 0, FormModel()).Text(Field::Apn), "\"site\",\"\",\"\"");
+
+    // The record shows the APN without its password.
+    const DeviceList secret = ListOf("COMMON/APN Str\n\"\"\"a,b\"\",\"\"u\"\",\"\"p\"\"\"\n");
+    using Values = std::vector<std::pair<std::string, std::string>>;
+    EXPECT_EQ(RowValues(secret, 0), (Values{{"COMMON/APN Str", "\"a,b\",\"u\",\"***\""}}));
+    EXPECT_EQ(RowValues(list, 0)[1].second, "\"site\",\"\",\"\"");
+}
+
 TEST(DeviceList, SettingFormValuesLeavesNoCouplingBehind) {
     FormModel values;
     values.SetTick(Field::RegistrationPacketHex, true);
