@@ -14,6 +14,7 @@
 
 #include "form_test.h"
 #include "mainwindow/info_area.h"
+#include "tests/lang/test_support.h"
 #include "tools/dtusim/pty_device.h"
 #include "window_fixture.h"
 
@@ -32,15 +33,8 @@ void ChooseListWhenShown(const QString& path) {
     });
 }
 
-void WriteFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(bytes);
-}
-
-QByteArray FileBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+void WriteFile(const QString& path, const char* bytes) {
+    dtu::testing::WriteBytes(QFile::encodeName(path).toStdString(), bytes);
 }
 
 bool IsListed(WindowFixture& fixture, const char* control) {
@@ -158,9 +152,10 @@ void DeviceListTest::f9WritesRecordsAndLoadsTheNextRow() {
     QCOMPARE(fixture.shown("edt_RegFormat"), QString("LOGIN:1002"));
     const QString record = QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation))
                                .filePath("write-record.csv");
-    const QByteArray lines = FileBytes(record);
-    QVERIFY2(lines.contains(",1,success,not asked,DTM/LoginFormat=LOGIN:1001; DTM/IP1=a.example\n"),
-             lines.constData());
+    const std::string lines = dtu::testing::ReadBytes(QFile::encodeName(record).toStdString());
+    QVERIFY2(lines.find(",1,success,not asked,DTM/LoginFormat=LOGIN:1001; DTM/IP1=a.example\n") !=
+                 std::string::npos,
+             lines.c_str());
     QVERIFY(window.Info()->toPlainText().contains("[Note]: Recorded in " + record));
     QVERIFY(fixture.find<QLabel>("lbl_ListRecord")->text().contains(record));
 
