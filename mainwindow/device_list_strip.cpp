@@ -82,11 +82,6 @@ DeviceListStrip::DeviceListStrip(QMainWindow& window, FormModel& form, const For
     ApplyTexts();
 }
 
-DeviceListStrip::~DeviceListStrip() {
-    recorder_.onWriteEnded = nullptr;
-    recorder_.SetRow(std::nullopt);
-}
-
 bool DeviceListStrip::Open(const QString& path) {
     const std::filesystem::path file = QFile::encodeName(path).toStdString();
     DeviceListRead read = ReadDeviceList(file);

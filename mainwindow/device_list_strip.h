@@ -26,12 +26,13 @@ class WriteRecorder;
 // fill the form over the base (the form as the list was opened, or the
 // profile imported since) and the fields it sets are framed. A write all that
 // succeeds marks the row done in the record and shows the next row not done.
+// It lives as long as the window, which drops the recorder before its
+// children: neither calls the other once the window is going.
 class DeviceListStrip : public QToolBar {
     Q_OBJECT
 public:
     DeviceListStrip(QMainWindow& window, FormModel& form, const FormBinder& binder,
                     WriteRecorder& recorder, const TLangList& language, InfoArea& log);
-    ~DeviceListStrip() override;
 
     // Reads and checks the list at `path` over the form as it is; on success
     // shows the first row the record does not show done, else logs why.
