@@ -9,6 +9,7 @@
 
 #include "cli/cli_options.h"
 #include "cli/device_batch.h"
+#include "cli/device_list_run.h"
 #include "cli/diff_render.h"
 #include "cli/exit_codes.h"
 #include "cli/find_batch.h"
@@ -203,16 +204,34 @@ void PrintDryRuns(const Options& options, const DeviceBatch& batch, const Consol
     console.out.flush();
 }
 
-BatchEnd RunBatch(const Options& options, const RunPlan& plan, const Console& console,
-                  OutputFiles& files) {
-    const bool read = plan.action == Action::Read;
+// A record line for each device as its run ends, when --record asks for them.
+// A dry run writes nothing, so it records nothing.
+void KeepRecord(const Options& options, DeviceBatch& batch, const ListRun* list,
+                bool& recordFailed) {
+    if (options.record.empty() || options.dryRun) {
+        return;
+    }
+    batch.onDeviceDone = [&options, &batch, list, &recordFailed](std::size_t index) {
+        const RecordEntry entry = RecordOf(batch.At(index).Result(), list, index, options.verify);
+        recordFailed = !AppendRecord(options.record, RecordLine(entry)) || recordFailed;
+    };
+}
+
+BatchEnd RunBatch(const Options& options, std::vector<RunPlan> plans, const ListRun* list,
+                  const Console& console, OutputFiles& files) {
+    const Action action = plans.front().action;
+    const bool read = action == Action::Read;
+    const bool diff = action == Action::Diff;
+    const bool dryRun = plans.front().dryRun;
     // Read, diff and a dry run keep the output for what they found.
-    const bool printsFindings = read || plan.action == Action::Diff || plan.dryRun;
+    const bool printsFindings = read || diff || dryRun;
     const BatchOutput output{printsFindings ? console.err : console.out, console.err,
                              console.errIsTerminal, options.verbose, console.errDrained};
     TLangList texts;
     FillEngineTexts(texts, options);
-    DeviceBatch batch(options.ports, plan, texts);
+    DeviceBatch batch(options.ports, std::move(plans), texts);
+    bool recordFailed = false;
+    KeepRecord(options, batch, list, recordFailed);
     const PortTexts line{"", options.baudRate, options.parity, options.dataBits, options.stopBits};
     BatchEnd end;
     int stopSignal = 0;
@@ -244,11 +263,17 @@ BatchEnd RunBatch(const Options& options, const RunPlan& plan, const Console& co
             end.status = kExitOutput;
             end.reason = "the output file could not be written";
         }
-        if (plan.action == Action::Diff) {
+        if (diff) {
             PrintDifferences(options, batch, console);
         }
-        if (plan.dryRun) {
+        if (dryRun) {
             PrintDryRuns(options, batch, console);
+        }
+        if (recordFailed) {
+            console.err << "dtuconfig-cli: cannot add to the record " << EscapedText(options.record)
+                        << '\n';
+            end.status = kExitOutput;
+            end.reason = "the record could not be written";
         }
     }
     end.results = batch.Results();
@@ -263,15 +288,25 @@ int RunDevices(const Options& options, const CommandAction& command, const Conso
                OutputFiles& files) {
     std::string problem;
     const std::optional<RunPlan> plan = PlanFor(options, command.action, problem);
+    // A device list is checked whole before any port opens.
+    ListRun list;
+    std::optional<std::string> badList;
+    if (plan && !options.devices.empty()) {
+        badList = PrepareListRun(options, plan->profile, list);
+    }
     BatchEnd end;
-    if (!plan) {
-        console.err << "dtuconfig-cli: " << problem << '\n';
+    if (!plan || badList) {
+        console.err << "dtuconfig-cli: " << (plan ? *badList : problem) << '\n';
         end.status = kExitProfile;
-        end.reason = "bad profile: " + problem;
+        end.reason = plan ? "bad device list: " + *badList : "bad profile: " + problem;
         end.results = NotStarted(options.ports);
     } else {
         // The ports are closed again before the report is written.
-        end = RunBatch(options, *plan, console, files);
+        const bool listed = !options.devices.empty();
+        end = RunBatch(
+            options,
+            listed ? ListPlans(list, *plan) : std::vector<RunPlan>(options.ports.size(), *plan),
+            listed ? &list : nullptr, console, files);
     }
     if (!options.report.empty() &&
         !files.Write(options.report, ReportJson(command.name, end.results, end.seconds, end.reason),

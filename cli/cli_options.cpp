@@ -27,6 +27,7 @@ enum OptionBit : unsigned {
     kEolBit = 1u << 11,
     kLangBit = 1u << 12,
     kDryRunBit = 1u << 13,
+    kListBit = 1u << 14,
 };
 
 constexpr unsigned kDeviceBits = kLineBit | kReportBit | kVerboseBit | kGapBit | kLangBit;
@@ -48,7 +49,7 @@ constexpr CommandRow kCommands[] = {
     {"read", Command::Read, 1, 1, kLineBit | kOutBit | kJsonBit | kVerboseBit | kGapBit | kLangBit,
      false},
     {"write", Command::Write, 1, kManyPorts,
-     kDeviceBits | kProfileBit | kVerifyBit | kViewBit | kDryRunBit, false},
+     kDeviceBits | kProfileBit | kVerifyBit | kViewBit | kDryRunBit | kListBit, false},
     {"diff", Command::Diff, 1, kManyPorts, kDeviceBits | kProfileBit | kViewBit | kJsonBit, false},
     {"reset", Command::Reset, 1, kManyPorts, kDeviceBits | kYesBit, false},
     {"restart", Command::Restart, 1, kManyPorts, kDeviceBits, false},
@@ -112,6 +113,22 @@ constexpr OptionRow kOptions[] = {
     {"--dry-run", kDryRunBit, false,
      [](Options& o, std::string_view) -> Problem {
          o.dryRun = true;
+         return std::nullopt;
+     }},
+    {"--devices", kListBit, true,
+     [](Options& o, std::string_view v) -> Problem {
+         if (v.empty()) {
+             return std::string("--devices needs a file name");
+         }
+         o.devices = v;
+         return std::nullopt;
+     }},
+    {"--record", kListBit, true,
+     [](Options& o, std::string_view v) -> Problem {
+         if (v.empty()) {
+             return std::string("--record needs a file name");
+         }
+         o.record = v;
          return std::nullopt;
      }},
     {"--report", kReportBit, true,
@@ -333,7 +350,9 @@ Commands:
                               read the device's whole configuration and print it as
                               a profile (INI; GBK in a file, UTF-8 on a terminal) or JSON
   write PORT... --profile FILE [--verify] [--view full|compact] [--dry-run]
-                              write a profile to every device, all at once
+        [--devices LIST] [--record FILE]
+                              write a profile to every device, all at once; with
+                              a device list, each device with its row's values
   diff PORT... --profile FILE [--view full|compact] [--json]
                               read every device and print what a write of the
                               profile would change: KEY (Label): device -> profile
@@ -363,6 +382,15 @@ Options:
   --dry-run       write: ask what the write needs to know (the version; in the
                   compact view the whole configuration), then print the lines it
                   would send, control bytes as \r \n, and send none of them
+  --devices LIST  write: a CSV list (UTF-8 or GBK) whose header names profile keys
+                  (DTM/LoginFormat) and optionally a port column; a row's cells
+                  replace the profile's values for its device. With a port
+                  column each port takes its row; without one the ports take the
+                  first rows the record does not show done (--record is then
+                  needed). The whole list is checked before any port opens
+  --record FILE   write: add a CSV line per device written (time, port, adapter,
+                  firmware, list and row, outcome, verify, the row's values);
+                  a dry run adds none
   --report FILE   write a JSON report: per device the outcome, refused settings,
                   firmware, mismatches and time taken; written however the
                   command ends (an earlier FILE is removed first)
@@ -382,8 +410,9 @@ Options:
 
 Exit status: 0 when every device ended with success (find: was found; diff:
 already holds the profile), 1 when one did not (diff: differs), 2 for wrong
-arguments, 3 for a bad profile, 4 for a port that cannot be opened (nothing is
-sent then), 5 when an output file cannot be written, 130 when interrupted.
+arguments, 3 for a bad profile or device list (or a list whose rows are all
+done), 4 for a port that cannot be opened (nothing is sent then), 5 when an
+output file cannot be written, 130 when interrupted.
 )";
 }
 

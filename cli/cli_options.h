@@ -36,6 +36,8 @@ struct Options {
     std::optional<int> view = {};      // write, diff: --view full|compact over the profile's
     bool verify = false;               // write
     bool dryRun = false;               // write: print the lines, send none
+    std::string devices = {};          // write: a device list with each device's own values
+    std::string record = {};           // write: the record a line per device is added to
     std::string report = {};           // every device command
     std::string out = {};              // read
     bool json = false;                 // read, find, diff

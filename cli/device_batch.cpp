@@ -37,9 +37,14 @@ constexpr std::chrono::seconds kOpenBound{60};
 }  // namespace
 
 DeviceBatch::DeviceBatch(const std::vector<std::string>& ports, const RunPlan& plan,
-                         const TLangList& texts) {
-    for (const std::string& port : ports) {
-        runs_.push_back(std::make_unique<DeviceRun>(loop_, port, plan, texts));
+                         const TLangList& texts)
+    : DeviceBatch(ports, std::vector<RunPlan>(ports.size(), plan), texts) {}
+
+DeviceBatch::DeviceBatch(const std::vector<std::string>& ports, std::vector<RunPlan> plans,
+                         const TLangList& texts)
+    : plans_(std::move(plans)) {
+    for (std::size_t i = 0; i < ports.size(); ++i) {
+        runs_.push_back(std::make_unique<DeviceRun>(loop_, ports[i], plans_.at(i), texts));
     }
 }
 
@@ -105,7 +110,12 @@ bool DeviceBatch::Run(const BatchOutput& output, std::chrono::milliseconds bound
                       run.Result().port + " " + MarkOf(kind) + " " + PrintableText(text));
             };
         }
-        run.onDone = [&print, &output, &run] { print(output.results, ResultLine(run.Result())); };
+        run.onDone = [this, &print, &output, &run, i] {
+            print(output.results, ResultLine(run.Result()));
+            if (onDeviceDone) {
+                onDeviceDone(i);
+            }
+        };
     }
     const auto started = std::chrono::steady_clock::now();
     for (const auto& run : runs_) {

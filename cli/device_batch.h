@@ -27,6 +27,9 @@ class DeviceBatch {
 public:
     // `texts` words the engine's notes in the verbose log.
     DeviceBatch(const std::vector<std::string>& ports, const RunPlan& plan, const TLangList& texts);
+    // Each port with its own plan, as a device list gives them.
+    DeviceBatch(const std::vector<std::string>& ports, std::vector<RunPlan> plans,
+                const TLangList& texts);
 
     // Opens every port, the network ones connecting side by side. When one is
     // unknown or does not open, or Interrupt came first, closes them all (a
@@ -44,8 +47,12 @@ public:
     std::vector<DeviceResult> Results() const;
     double Seconds() const { return seconds_; }
 
+    // A device's run ended: its index, once the result line is out.
+    std::function<void(std::size_t index)> onDeviceDone;
+
 private:
     EventLoop loop_;
+    std::vector<RunPlan> plans_;  // the runs keep references to them
     std::vector<std::unique_ptr<DeviceRun>> runs_;
     double seconds_ = 0;
     bool interrupted_ = false;

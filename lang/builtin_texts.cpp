@@ -1137,6 +1137,45 @@ constexpr BuiltinText kBuiltinTexts[] = {
      "\xC1\xD0\xB3\xF6\xC5\xE4\xD6\xC3\xC8\xAB\xB2\xBF\xB2\xCE\xCA\xFD\xBD\xAB\xB8\xC4\xD0\xB4\xB5"
      "\xC4\xB2\xCE\xCA\xFD;\xBD\xE7\xC3\xE6\xD6\xD0\xB5\xC4\xB2\xCE\xCA\xFD\xB2\xBB\xB1\xE4",
      "Reads the device and lists what write all would change; the form stays as it is"},
+    // Provisioning a fleet: the device list strip and the record of writes.
+    // 259 设备清单...
+    {"lang_Menu_DeviceList", "\xC9\xE8\xB1\xB8\xC7\xE5\xB5\xA5...", "Device List..."},
+    // 260 设备清单 (*.csv);;所有文件 (*)
+    {"lang_List_Filter",
+     "\xC9\xE8\xB1\xB8\xC7\xE5\xB5\xA5 (*.csv);;\xCB\xF9\xD3\xD0\xCE\xC4\xBC\xFE (*)",
+     "Device lists (*.csv);;All files (*)"},
+    // 261 第 %s 行，共 %s 行
+    {"lang_List_Row", "\xB5\xDA %s \xD0\xD0\xA3\xAC\xB9\xB2 %s \xD0\xD0", "row %s of %s"},
+    // 262 上一行
+    {"lang_List_Back", "\xC9\xCF\xD2\xBB\xD0\xD0", "Back"},
+    // 263 下一行
+    {"lang_List_Next", "\xCF\xC2\xD2\xBB\xD0\xD0", "Next"},
+    // 264 关闭清单
+    {"lang_List_Close", "\xB9\xD8\xB1\xD5\xC7\xE5\xB5\xA5", "Close List"},
+    // 265 记录：%s
+    {"lang_List_Record", "\xBC\xC7\xC2\xBC\xA3\xBA%s", "Record: %s"},
+    // 266 [错误]: 设备清单 %s 第 %s 行第 %s 列有误：%s
+    {"lang_List_Bad",
+     "[\xB4\xED\xCE\xF3]: \xC9\xE8\xB1\xB8\xC7\xE5\xB5\xA5 %s \xB5\xDA %s \xD0\xD0\xB5\xDA %s "
+     "\xC1\xD0\xD3\xD0\xCE\xF3\xA3\xBA%s",
+     "[Error]: Device list %s, line %s, column %s: %s is not accepted"},
+    // 267 [错误]: 无法使用设备清单 %s (第 %s 行第 %s 列)
+    {"lang_List_Unusable",
+     "[\xB4\xED\xCE\xF3]: \xCE\xDE\xB7\xA8\xCA\xB9\xD3\xC3\xC9\xE8\xB1\xB8\xC7\xE5\xB5\xA5 %s "
+     "(\xB5\xDA %s \xD0\xD0\xB5\xDA %s \xC1\xD0)",
+     "[Error]: The device list %s cannot be used (line %s, column %s)"},
+    // 268 [提示]: 设备清单 %s 的每一行都已完成
+    {"lang_List_AllDone",
+     "[\xCC\xE1\xCA\xBE]: \xC9\xE8\xB1\xB8\xC7\xE5\xB5\xA5 %s "
+     "\xB5\xC4\xC3\xBF\xD2\xBB\xD0\xD0\xB6\xBC\xD2\xD1\xCD\xEA\xB3\xC9",
+     "[Note]: Every row of the device list %s is done"},
+    // 269 [提示]: 已记入 %s
+    {"lang_Record_Written", "[\xCC\xE1\xCA\xBE]: \xD2\xD1\xBC\xC7\xC8\xEB %s",
+     "[Note]: Recorded in %s"},
+    // 270 [错误]: 无法写入记录 %s
+    {"lang_Record_Unwritable",
+     "[\xB4\xED\xCE\xF3]: \xCE\xDE\xB7\xA8\xD0\xB4\xC8\xEB\xBC\xC7\xC2\xBC %s",
+     "[Error]: Cannot add to the record %s"},
 };
 
 }  // namespace

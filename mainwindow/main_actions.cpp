@@ -5,6 +5,7 @@
 #include "mainwindow/at_command_page.h"
 #include "mainwindow/bottom_buttons.h"
 #include "mainwindow/data_page.h"
+#include "mainwindow/device_list_strip.h"
 #include "mainwindow/form_write.h"
 #include "mainwindow/info_area.h"
 #include "mainwindow/log_saving.h"
@@ -68,7 +69,13 @@ void Tfrm_MainLx1::BuildMenus() {
     commands.compare = [this] { report_->RunOperation([this] { CompareWithDevice(); }); };
     connect(bottom_->Compare(), &QPushButton::clicked, this, commands.compare);
     commands.exportProfile = [this] { ExportProfile(this, language_, session_.Form(), *info_); };
-    commands.importProfile = [this] { ImportProfile(this, language_, session_.Form(), *info_); };
+    commands.importProfile = [this] {
+        // A list open over the form takes the imported profile as its base.
+        if (ImportProfile(this, language_, session_.Form(), *info_) && listStrip_ != nullptr) {
+            listStrip_->TakeBase();
+        }
+    };
+    commands.deviceList = [this] { OpenDeviceList(); };
     commands.closePort = [this] { ClosePortToLogin(); };
     commands.saveLog = [this] { logSaving_->AskAndSave(); };
     commands.quit = [this] { close(); };

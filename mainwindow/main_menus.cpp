@@ -87,6 +87,7 @@ void MainMenus::BuildFile(QMenu* file) {
     file->addSeparator();
     AddItem(file, "mni_ExportProfile", 24, "导出配置文件...", commands_.exportProfile);
     AddItem(file, "mni_ImportProfile", 25, "导入配置文件...", commands_.importProfile);
+    AddItem(file, "mni_DeviceList", 27, "设备清单...", commands_.deviceList);
     file->addSeparator();
     AddItem(file, "N14", 10, "关闭串口", commands_.closePort);
     file->addSeparator();

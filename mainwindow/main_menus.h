@@ -29,6 +29,7 @@ struct MenuCommands {
     std::function<void()> compare;
     std::function<void()> exportProfile;
     std::function<void()> importProfile;
+    std::function<void()> deviceList;
     std::function<void()> closePort;
     std::function<void()> saveLog;
     std::function<void()> quit;

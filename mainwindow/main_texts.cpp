@@ -8,6 +8,7 @@
 
 #include "lang/lang_list.h"
 #include "mainwindow/data_page.h"
+#include "mainwindow/device_list_strip.h"
 #include "mainwindow/info_area.h"
 #include "mainwindow/info_group.h"
 #include "mainwindow/log_find.h"
@@ -41,6 +42,7 @@ constexpr TextRow kMenuTexts[] = {
     {"mni_CompareDevice", "lang_Menu_Compare"},
     {"mni_ExportProfile", "lang_Menu_ExportProfile"},
     {"mni_ImportProfile", "lang_Menu_ImportProfile"},
+    {"mni_DeviceList", "lang_Menu_DeviceList"},
     {"N14", "lang_Command_Close"},
     {"mni_SaveLog", "lang_Menu_SaveLog"},
     {"mni_TimeStamps", "lang_Menu_TimeStamps"},
@@ -254,6 +256,9 @@ void Tfrm_MainLx1::ApplyMainTexts() {
     texts_.Apply(language_);
     infoGroup_->Find()->ApplyTexts(language_);
     report_->ApplyTexts();
+    if (listStrip_ != nullptr) {
+        listStrip_->ApplyTexts();
+    }
     for (const char* key : kUsageLines) {
         info_->ShowInfoLine(Tr(language_, key));
     }

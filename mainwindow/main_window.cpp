@@ -27,6 +27,7 @@
 #include "mainwindow/run_report.h"
 #include "mainwindow/stored_index_notes.h"
 #include "mainwindow/work_mode_pages.h"
+#include "mainwindow/write_recorder.h"
 #include "settings/config_location.h"
 #include "settings/ini_file.h"
 #include "widgets/lang_qt.h"
@@ -125,7 +126,8 @@ Tfrm_MainLx1::Tfrm_MainLx1(TLangList& language, std::unique_ptr<IniFile> setting
     if (const QScreen* shown = screen()) {
         move(shown->availableGeometry().center() - rect().center());
     }
-    session_.SetListener(report_.get());
+    recorder_ = std::make_unique<WriteRecorder>(session_, *report_, language_);
+    session_.SetListener(recorder_.get());
 }
 
 Tfrm_MainLx1::~Tfrm_MainLx1() {

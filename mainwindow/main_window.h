@@ -27,6 +27,7 @@ namespace dtu {
 
 class BottomButtons;
 class DeviceCompare;
+class DeviceListStrip;
 class DigitsOnlyFilter;
 class FormBinder;
 class FormWrite;
@@ -40,6 +41,7 @@ class MainMenus;
 class RunReport;
 class SendArea;
 class WorkModePages;
+class WriteRecorder;
 
 // The tool's one working screen: the parameter form with its work-mode pages
 // and two views, the information area, the send area, the operations and menus.
@@ -113,6 +115,8 @@ private:
 
     // Compare with Device, its parts made on first use (main_compare.cpp).
     void CompareWithDevice();
+    // File > Device List: a list's rows over the form (main_device_list.cpp).
+    void OpenDeviceList();
 
     // Creation steps (main_settings.cpp).
     void LoadSettings();
@@ -147,6 +151,8 @@ private:
     InfoArea* info_ = nullptr;
     std::unique_ptr<RunReport> report_;
     std::unique_ptr<FormWrite> formWrite_;
+    std::unique_ptr<WriteRecorder> recorder_;  // every write all into the record
+    DeviceListStrip* listStrip_ = nullptr;     // made on first use
 
     std::unique_ptr<BottomButtons> bottom_;
     QWidget* commonGroup_ = nullptr;

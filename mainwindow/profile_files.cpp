@@ -6,6 +6,7 @@
 
 #include "form/form_profile.h"
 #include "form/profile_rules.h"
+#include "mainwindow/device_list_strip.h"
 #include "mainwindow/info_area.h"
 #include "mainwindow/profile_words.h"
 #include "settings/ini_file.h"
@@ -53,10 +54,10 @@ void ExportProfile(QWidget* window, const TLangList& language, const FormModel& 
     info.ShowInfoLine(TrWith(language, "lang_Profile_Exported", {path}));
 }
 
-void ImportProfile(QWidget* window, const TLangList& language, FormModel& form, InfoArea& info) {
+bool ImportProfile(QWidget* window, const TLangList& language, FormModel& form, InfoArea& info) {
     const QString path = AskProfilePath(window, language, false);
     if (path.isEmpty()) {
-        return;
+        return false;
     }
     // A file that cannot be read would load as every default.
     const ProfileRead profile = ReadProfileFile(FilePath(path), std::nullopt);
@@ -65,18 +66,19 @@ void ImportProfile(QWidget* window, const TLangList& language, FormModel& form, 
                                   profile.read == ReadOutcome::TooLong ? "lang_Profile_TooLong"
                                                                        : "lang_Profile_Unreadable",
                                   {path}));
-        return;
+        return false;
     }
     // What the command line refuses to write, the form does not take.
     if (!profile.problems.empty()) {
         for (const QString& line : ProfileRefusalLines(language, path, profile.problems)) {
             info.ShowErrorLine(line);
         }
-        return;
+        return false;
     }
     const IniFile file(FilePath(path), kProfileMaxBytes);
     LoadProfile(file, form);
     info.ShowInfoLine(TrWith(language, "lang_Profile_Imported", {path}));
+    return true;
 }
 
 }  // namespace dtu

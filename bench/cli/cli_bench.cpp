@@ -19,75 +19,21 @@
 #include <thread>
 #include <vector>
 
+#include "bench/cli/sim_processes.h"
 #include "cli/profile_render.h"
 #include "tests/session/worked_example_model.h"
-
-extern char** environ;
 
 namespace {
 
 namespace fs = std::filesystem;
-using Clock = std::chrono::steady_clock;
+using bench_cli::Clock;
+using bench_cli::Devices;
+using bench_cli::Ms;
+using bench_cli::Spawn;
 
 struct Figures {
     double wallMs = 0;
     double cpuMs = 0;
-};
-
-pid_t Spawn(const std::vector<std::string>& args) {
-    std::vector<char*> argv;
-    for (const std::string& arg : args) {
-        argv.push_back(const_cast<char*>(arg.c_str()));
-    }
-    argv.push_back(nullptr);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
-    pid_t pid = -1;
-    if (posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ) != 0) {
-        pid = -1;
-    }
-    posix_spawn_file_actions_destroy(&actions);
-    return pid;
-}
-
-double Ms(const timeval& time) {
-    return static_cast<double>(time.tv_sec) * 1000.0 + static_cast<double>(time.tv_usec) / 1000.0;
-}
-
-// The simulated devices, one process each, on links in `dir`.
-class Devices {
-public:
-    Devices(const fs::path& dir, int count) {
-        for (int i = 0; i < count; ++i) {
-            links_.push_back((dir / ("dtusim" + std::to_string(i))).string());
-            pids_.push_back(Spawn({DTU_SIM_PATH, "--link", links_.back()}));
-        }
-    }
-    ~Devices() {
-        for (const pid_t pid : pids_) {
-            kill(pid, SIGTERM);
-            waitpid(pid, nullptr, 0);
-        }
-    }
-    // True once every link is there, within a bound only a broken simulator reaches.
-    bool Ready() const {
-        const auto deadline = Clock::now() + std::chrono::seconds(10);
-        while (Clock::now() < deadline) {
-            if (std::all_of(links_.begin(), links_.end(),
-                            [](const std::string& link) { return fs::exists(link); })) {
-                return true;
-            }
-            std::this_thread::sleep_for(std::chrono::milliseconds(10));
-        }
-        return false;
-    }
-    const std::vector<std::string>& Links() const { return links_; }
-
-private:
-    std::vector<std::string> links_;
-    std::vector<pid_t> pids_;
 };
 
 bool RunOnce(const fs::path& dir, const std::string& profile, int count, Figures& figures) {

@@ -97,6 +97,8 @@ TEST(CliOptions, NamesTheArgumentThatIsWrong) {
         {{"write", "a"}, "write needs --profile FILE"},
         {{"write", "a", "b", "a", "--profile", "p"}, "port a is given twice"},
         {{"read", "a", "--verify"}, "--verify does not go with read"},
+        {{"version", "a", "--devices", "l.csv"}, "--devices does not go with version"},
+        {{"write", "a", "--profile", "p", "--record", ""}, "--record needs a file name"},
         {{"version", "a", "--stop", "2", "--out", "x"}, "--out does not go with version"},
         {{"ports", "--parity", "odd"}, "--parity does not go with ports"},
         {{"send"}, "send needs the text to send"},

@@ -17,10 +17,11 @@ QObject* NewProfileTest();
 QObject* NewEverydayTest();
 QObject* NewWriteAllTest();
 QObject* NewCompareTest();
+QObject* NewDeviceListTest();
 
 inline std::vector<QObject*> AllTests() {
-    return {NewLayoutTest(), NewViewTest(),     NewTextsTest(),     NewInfoAreaTest(),
-            NewInputTest(),  NewDispatchTest(), NewCouplingsTest(), NewSettingsTest(),
-            NewDeviceTest(), NewProfileTest(),  NewEverydayTest(),  NewWriteAllTest(),
-            NewCompareTest()};
+    return {NewLayoutTest(),  NewViewTest(),      NewTextsTest(),     NewInfoAreaTest(),
+            NewInputTest(),   NewDispatchTest(),  NewCouplingsTest(), NewSettingsTest(),
+            NewDeviceTest(),  NewProfileTest(),   NewEverydayTest(),  NewWriteAllTest(),
+            NewCompareTest(), NewDeviceListTest()};
 }
