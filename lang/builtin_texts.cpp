@@ -1137,6 +1137,9 @@ constexpr BuiltinText kBuiltinTexts[] = {
      "\xC1\xD0\xB3\xF6\xC5\xE4\xD6\xC3\xC8\xAB\xB2\xBF\xB2\xCE\xCA\xFD\xBD\xAB\xB8\xC4\xD0\xB4\xB5"
      "\xC4\xB2\xCE\xCA\xFD;\xBD\xE7\xC3\xE6\xD6\xD0\xB5\xC4\xB2\xCE\xCA\xFD\xB2\xBB\xB1\xE4",
      "Reads the device and lists what write all would change; the form stays as it is"},
+    // The compact view's question as a list
+    // 259 将写入
+    {"lang_Compact_Written", "\xBD\xAB\xD0\xB4\xC8\xEB", "Written"},
 };
 
 }  // namespace
