@@ -1176,6 +1176,9 @@ constexpr BuiltinText kBuiltinTexts[] = {
     {"lang_Record_Unwritable",
      "[\xB4\xED\xCE\xF3]: \xCE\xDE\xB7\xA8\xD0\xB4\xC8\xEB\xBC\xC7\xC2\xBC %s",
      "[Error]: Cannot add to the record %s"},
+    // The compact view's question as a list
+    // 271 将写入
+    {"lang_Compact_Written", "\xBD\xAB\xD0\xB4\xC8\xEB", "Written"},
 };
 
 }  // namespace

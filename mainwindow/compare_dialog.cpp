@@ -1,7 +1,6 @@
 #include "mainwindow/compare_dialog.h"
 
 #include <QDialog>
-#include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
@@ -17,16 +16,16 @@ namespace {
 constexpr int kCompareDialogColumns = 3;
 constexpr int kCompareDialogWidth = 560;
 constexpr int kCompareDialogHeight = 360;
+constexpr int kCompareWriteAnswer = 0;
 
 }  // namespace
 
-CompareDialog::CompareDialog(QWidget* window, const TLangList& language,
-                             std::function<void()> write)
-    : window_(window), language_(language), write_(std::move(write)) {}
+CompareDialog::CompareDialog(QWidget* window, const TLangList& language, const CompareLook& look)
+    : window_(window), language_(language), look_(look) {}
 
 void CompareDialog::Build() {
     dialog_ = new QDialog(window_);
-    dialog_->setObjectName("dlg_Compare");
+    dialog_->setObjectName(look_.name);
     dialog_->setModal(true);
     dialog_->resize(kCompareDialogWidth, kCompareDialogHeight);
     question_ = new QLabel(dialog_);
@@ -38,40 +37,64 @@ void CompareDialog::Build() {
     list_->setRootIsDecorated(false);
     list_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     auto* buttons = new QDialogButtonBox(dialog_);
-    writeButton_ = buttons->addButton(QString(), QDialogButtonBox::AcceptRole);
-    writeButton_->setObjectName("btn_CompareWrite");
-    cancelButton_ = buttons->addButton(QString(), QDialogButtonBox::RejectRole);
-    cancelButton_->setObjectName("btn_CompareCancel");
-    // Unread, the list must not write: Enter cancels as Escape does.
-    writeButton_->setAutoDefault(false);
-    cancelButton_->setDefault(true);
-    QObject::connect(buttons, &QDialogButtonBox::accepted, dialog_, &QDialog::accept);
-    QObject::connect(buttons, &QDialogButtonBox::rejected, dialog_, &QDialog::reject);
-    QObject::connect(dialog_, &QDialog::accepted, dialog_, [this] { write_(); });
+    for (const CompareButton& button : look_.buttons) {
+        QPushButton* pushButton = buttons->addButton(QString(), button.role);
+        pushButton->setObjectName(button.name);
+        // Enter answers the last button, wherever the focus is.
+        pushButton->setAutoDefault(false);
+        const int answer = static_cast<int>(buttons_.size());
+        QObject::connect(pushButton, &QPushButton::clicked, dialog_, [this, answer] {
+            answer_ = answer;
+            dialog_->accept();
+        });
+        buttons_.push_back(pushButton);
+    }
+    buttons_.back()->setDefault(true);
+    // Escape rejects and leaves the answer at the last button.
+    QObject::connect(dialog_, &QDialog::finished, dialog_, [this] {
+        if (answer_ == kCompareWriteAnswer && write_) {
+            write_();
+        }
+    });
     auto* layout = new QVBoxLayout(dialog_);
     layout->addWidget(question_);
     layout->addWidget(list_);
     layout->addWidget(buttons);
 }
 
-void CompareDialog::Show(const std::vector<CompareRow>& rows) {
+void CompareDialog::Fill(const QString& question, const std::vector<CompareRow>& rows) {
     if (dialog_ == nullptr) {
         Build();
     }
-    dialog_->setWindowTitle(Tr(language_, "lang_Menu_Compare"));
-    question_->setText(Tr(language_, rows.empty() ? "lang_Compare_Same" : "lang_Compare_Question"));
+    dialog_->setWindowTitle(look_.title != nullptr ? Tr(language_, look_.title)
+                                                   : window_->windowTitle());
+    question_->setText(question);
     list_->setHeaderLabels({Tr(language_, "lang_Compare_Field"),
-                            Tr(language_, "lang_Compare_Device"),
-                            Tr(language_, "lang_Compare_Form")});
+                            Tr(language_, "lang_Compare_Device"), Tr(language_, look_.formColumn)});
     list_->clear();
     for (const CompareRow& row : rows) {
         new QTreeWidgetItem(list_, {row.field, row.device, row.form});
     }
     list_->setVisible(!rows.empty());
-    writeButton_->setText(Tr(language_, "lang_Compact_Write"));
-    cancelButton_->setText(Tr(language_, "lang_Compact_Cancel"));
-    cancelButton_->setFocus(Qt::OtherFocusReason);
+    for (std::size_t index = 0; index < buttons_.size(); ++index) {
+        buttons_[index]->setText(Tr(language_, look_.buttons[index].text));
+    }
+    answer_ = CancelAnswer();
+    buttons_.back()->setFocus(Qt::OtherFocusReason);
+}
+
+void CompareDialog::Show(const QString& question, const std::vector<CompareRow>& rows,
+                         std::function<void()> write) {
+    Fill(question, rows);
+    write_ = std::move(write);
     dialog_->open();
+}
+
+int CompareDialog::Ask(const QString& question, const std::vector<CompareRow>& rows) {
+    Fill(question, rows);
+    write_ = nullptr;
+    dialog_->exec();
+    return answer_;
 }
 
 }  // namespace dtu

@@ -6,12 +6,23 @@
 
 namespace dtu {
 
+namespace {
+
+constexpr CompareButton kDeviceCompareButtons[] = {
+    {"lang_Compact_Write", "btn_CompareWrite", QDialogButtonBox::AcceptRole},
+    {"lang_Compact_Cancel", "btn_CompareCancel", QDialogButtonBox::RejectRole}};
+constexpr CompareLook kDeviceCompareLook{"dlg_Compare", "lang_Menu_Compare", "lang_Compare_Form",
+                                         kDeviceCompareButtons};
+
+}  // namespace
+
 DeviceCompare::DeviceCompare(QWidget* window, DeviceSession& session, const TLangList& language,
                              const FormBinder& binder, std::function<void()> writeAll)
     : session_(session),
       language_(language),
       binder_(binder),
-      dialog_(window, language, std::move(writeAll)) {}
+      writeAll_(std::move(writeAll)),
+      dialog_(window, language, kDeviceCompareLook) {}
 
 void DeviceCompare::Start() {
     // The form's work mode: the read asks for that mode's values as well as the device's own.
@@ -25,7 +36,10 @@ void DeviceCompare::Finished(const RunOutcome& outcome) {
     if (outcome.end != RunEnd::Success && outcome.end != RunEnd::Incomplete) {
         return;
     }
-    dialog_.Show(CompareRows(session_.DifferencesOfWrite(), language_, binder_));
+    const std::vector<CompareRow> rows =
+        CompareRows(session_.DifferencesOfWrite(), language_, binder_);
+    dialog_.Show(Tr(language_, rows.empty() ? "lang_Compare_Same" : "lang_Compare_Question"), rows,
+                 writeAll_);
 }
 
 std::vector<CompareRow> CompareRows(const std::vector<FieldDifference>& differences,

@@ -32,6 +32,7 @@ private:
     DeviceSession& session_;
     const TLangList& language_;
     const FormBinder& binder_;
+    std::function<void()> writeAll_;
     CompareDialog dialog_;
     FormModel scratch_;
 };

@@ -1,13 +1,13 @@
 #include "mainwindow/form_write.h"
 
-#include <QMessageBox>
+#include <QStringList>
 
+#include "mainwindow/device_compare.h"
 #include "mainwindow/field_words.h"
 #include "mainwindow/form_binder.h"
 #include "mainwindow/info_area.h"
 #include "mainwindow/refused_mark.h"
 #include "mainwindow/run_report.h"
-#include "mainwindow/two_way_question.h"
 #include "render/hidden_changes.h"
 #include "widgets/lang_qt.h"
 
@@ -18,16 +18,33 @@ namespace {
 // The answers to the hidden-changes question, in the order of its buttons.
 enum HiddenChangesAnswer { kWriteHidden, kShowFullView, kCancelWrite };
 
+constexpr CompareButton kHiddenChangesButtons[] = {
+    {"lang_Compact_Write", "btn_WriteHidden", QDialogButtonBox::AcceptRole},
+    {"lang_Compact_ShowFull", "btn_ShowFullView", QDialogButtonBox::ActionRole},
+    {"lang_Compact_Cancel", "btn_CancelWrite", QDialogButtonBox::RejectRole}};
+constexpr CompareLook kHiddenChangesLook{"msg_HiddenChanges", nullptr, "lang_Compact_Written",
+                                         kHiddenChangesButtons};
+
+// The changes as the list of differences shows them, all read.
+std::vector<CompareRow> HiddenChangeRows(const std::vector<HiddenChange>& changes,
+                                         const TLangList& language, const FormBinder& binder) {
+    std::vector<FieldDifference> differences;
+    for (const HiddenChange& change : changes) {
+        differences.push_back({change.field, change.device, change.written, false});
+    }
+    return CompareRows(differences, language, binder);
+}
+
 }  // namespace
 
 FormWrite::FormWrite(QWidget* window, DeviceSession& session, const TLangList& language,
                      const FormBinder& binder, InfoArea& log, RunReport& report)
-    : window_(window),
-      session_(session),
+    : session_(session),
       language_(language),
       binder_(binder),
       log_(log),
-      report_(report) {}
+      report_(report),
+      question_(window, language, kHiddenChangesLook) {}
 
 void FormWrite::WriteAll() {
     // A write that would be refused asks nothing: its values are fixed first.
@@ -39,39 +56,21 @@ void FormWrite::WriteAll() {
             return;
         }
         if (!changes.empty()) {
-            log_.ShowInfoLine(TrWith(language_, "lang_Info_HiddenChanges",
-                                     {HiddenChangeLines(changes).join(QStringLiteral("; "))}));
+            QStringList lines;
+            for (const CompareRow& row : HiddenChangeRows(changes, language_, binder_)) {
+                lines << QStringLiteral("%1: %2 \u2192 %3").arg(row.field, row.device, row.form);
+            }
+            log_.ShowInfoLine(
+                TrWith(language_, "lang_Info_HiddenChanges", {lines.join(QStringLiteral("; "))}));
         }
         problems = session_.WriteAll();
     }
     ShowRefused(problems);
 }
 
-QStringList FormWrite::HiddenChangeLines(const std::vector<HiddenChange>& changes) const {
-    QStringList lines;
-    for (const HiddenChange& change : changes) {
-        const QWidget* control = binder_.Control(change.field);
-        lines << QStringLiteral("%1: %2 \u2192 %3")
-                     .arg(ShownFieldName(language_, change.field),
-                          ShownValue(language_, change.field, change.device, control),
-                          ShownValue(language_, change.field, change.written, control));
-    }
-    return lines;
-}
-
 bool FormWrite::AskHiddenChanges(const std::vector<HiddenChange>& changes) {
-    const QStringList lines = HiddenChangeLines(changes);
-    QMessageBox question(QMessageBox::Warning, window_->windowTitle(),
-                         Tr(language_, "lang_Compact_Question"), QMessageBox::NoButton, window_);
-    question.setObjectName("msg_HiddenChanges");
-    question.setInformativeText(lines.join(u'\n'));
-    // Unread, the question must not write: Enter and Escape both cancel.
-    const int answer = AskOneOf(
-        question,
-        {{Tr(language_, "lang_Compact_Write"), "btn_WriteHidden", QMessageBox::AcceptRole},
-         {Tr(language_, "lang_Compact_ShowFull"), "btn_ShowFullView", QMessageBox::ActionRole},
-         {Tr(language_, "lang_Compact_Cancel"), "btn_CancelWrite", QMessageBox::RejectRole}},
-        kCancelWrite);
+    const int answer = question_.Ask(Tr(language_, "lang_Compact_Question"),
+                                     HiddenChangeRows(changes, language_, binder_));
     if (answer == kShowFullView) {
         session_.Form().SetView(kFullView);
     }

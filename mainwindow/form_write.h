@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QStringList>
 #include <vector>
 
+#include "mainwindow/compare_dialog.h"
 #include "session/device_session.h"
 
 class QWidget;
@@ -30,15 +30,13 @@ private:
     // True when the write may go on.
     bool AskHiddenChanges(const std::vector<HiddenChange>& changes);
     void ShowRefused(const std::vector<ValueProblem>& problems);
-    // The hidden changes as "name: device value -> written value" lines.
-    QStringList HiddenChangeLines(const std::vector<HiddenChange>& changes) const;
 
-    QWidget* window_;
     DeviceSession& session_;
     const TLangList& language_;
     const FormBinder& binder_;
     InfoArea& log_;
     RunReport& report_;
+    CompareDialog question_;  // the hidden changes' list, built when first asked
 };
 
 }  // namespace dtu

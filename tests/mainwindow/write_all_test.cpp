@@ -1,10 +1,11 @@
 // Write all from the window: values checked first, and the compact view's question.
 #include <QAction>
 #include <QApplication>
-#include <QMessageBox>
+#include <QLabel>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <QTreeWidget>
 #include <optional>
 
 #include "form/device_map.h"
@@ -20,21 +21,38 @@ namespace {
 
 struct Asked {
     QString name;
-    QString defaultButton;
-    QString list;
+    QString question;
+    QStringList rows;  // "field: device → written", as the log names them
 };
 
-// Answers a question shown by the next action with the button named `button`;
+QStringList WriteAllAskedRows(const QTreeWidget& list) {
+    QStringList rows;
+    for (int i = 0; i < list.topLevelItemCount(); ++i) {
+        const QTreeWidgetItem* item = list.topLevelItem(i);
+        rows << QString::fromUtf8("%1: %2 \u2192 %3")
+                    .arg(item->text(0), item->text(1), item->text(2));
+    }
+    return rows;
+}
+
+// Answers a question shown by the next action with the button named `answer`,
+// or with Enter or Escape typed in its list (Cancel is the default button);
 // `asked` records it. No question: `asked` stays empty.
-void AnswerWhenShown(const QString& button, std::optional<Asked>& asked) {
-    QTimer::singleShot(0, [button, &asked] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (box == nullptr) {
+void AnswerWhenShown(const QString& answer, std::optional<Asked>& asked) {
+    QTimer::singleShot(0, [answer, &asked] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        if (dialog == nullptr) {
             return;
         }
+        auto* list = dialog->findChild<QTreeWidget*>("lst_Differences");
         asked =
-            Asked{box->objectName(), box->defaultButton()->objectName(), box->informativeText()};
-        box->findChild<QPushButton*>(button)->click();
+            Asked{dialog->objectName(), dialog->findChild<QLabel*>("lbl_CompareQuestion")->text(),
+                  WriteAllAskedRows(*list)};
+        if (answer.startsWith("btn_")) {
+            dialog->findChild<QPushButton*>(answer)->click();
+        } else {
+            QTest::keyClick(list, answer == "Enter" ? Qt::Key_Return : Qt::Key_Escape);
+        }
     });
 }
 
@@ -130,7 +148,7 @@ void WriteAllTest::editingAFieldTakesItsMarkAway() {
 
 void WriteAllTest::compactViewAsksOnlyWhenHiddenValuesChange_data() {
     QTest::addColumn<QStringList>("before");  // actions, clicks and control=value, in turn
-    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("answer");      // a button, or Enter or Escape
     QTest::addColumn<bool>("asked");
     QTest::addColumn<bool>("written");
     QTest::addColumn<int>("view");
@@ -138,14 +156,17 @@ void WriteAllTest::compactViewAsksOnlyWhenHiddenValuesChange_data() {
     // The simulated device has sockets 2 to 4 off, without host or port; the
     // compact view writes the defaults there, which matters to no one.
     const QStringList read{"actAskAll"};
-    // Socket 2 turned on in the full view, then read back in the compact view.
-    const QStringList socketOn{"btn_ShowMore", "chk_NetPort2=1", "actSetAll", "actAskAll",
-                               "btn_ShowMore"};
+    // Socket 2 turned on in the full view, then read back in the compact view,
+    // where socket 1's host changes too: shown, so not asked about.
+    const QStringList socketOn{"btn_ShowMore", "chk_NetPort2=1", "actSetAll",
+                               "actAskAll",    "btn_ShowMore",   "edt_IP1=elsewhere.example"};
     const QString socketOff = QString::fromUtf8("Use Net 2: on \u2192 off");
     QTest::newRow("write") << socketOn << "btn_WriteHidden" << true << true << 1 << socketOff;
     QTest::newRow("show full view")
         << socketOn << "btn_ShowFullView" << true << false << 0 << socketOff;
     QTest::newRow("cancel") << socketOn << "btn_CancelWrite" << true << false << 1 << socketOff;
+    QTest::newRow("Enter cancels") << socketOn << "Enter" << true << false << 1 << socketOff;
+    QTest::newRow("Escape cancels") << socketOn << "Escape" << true << false << 1 << socketOff;
     QTest::newRow("factory-default device: logged, not asked")
         << read << "btn_CancelWrite" << false << true << 1
         << QString::fromUtf8("Port 2: (empty) \u2192 2317");
@@ -160,7 +181,7 @@ void WriteAllTest::compactViewAsksOnlyWhenHiddenValuesChange_data() {
 
 void WriteAllTest::compactViewAsksOnlyWhenHiddenValuesChange() {
     QFETCH(QStringList, before);
-    QFETCH(QString, button);
+    QFETCH(QString, answer);
     QFETCH(bool, asked);
     QFETCH(bool, written);
     QFETCH(int, view);
@@ -182,15 +203,17 @@ void WriteAllTest::compactViewAsksOnlyWhenHiddenValuesChange() {
     const std::size_t linesBefore = device.ReceivedLines().size();
 
     std::optional<Asked> question;
-    AnswerWhenShown(button, question);
+    AnswerWhenShown(answer, question);
     fixture.find<QAction>("actSetAll")->trigger();
     QTest::qWait(0);
 
     QCOMPARE(question.has_value(), asked);
     if (asked) {
         QCOMPARE(question->name, QString("msg_HiddenChanges"));
-        QCOMPARE(question->defaultButton, QString("btn_CancelWrite"));
-        QVERIFY2(question->list.split('\n').contains(change), qPrintable(question->list));
+        QCOMPARE(question->question, dtu::Tr(fixture.language(), "lang_Compact_Question"));
+        const QString rows = question->rows.join('\n');
+        QVERIFY2(question->rows.contains(change), qPrintable(rows));
+        QVERIFY2(!rows.contains("IP/Domain 1"), qPrintable(rows));
     }
     window.Info()->Flush();
     const QString log = window.Info()->toPlainText();
