@@ -1137,12 +1137,109 @@ constexpr BuiltinText kBuiltinTexts[] = {
      "\xC1\xD0\xB3\xF6\xC5\xE4\xD6\xC3\xC8\xAB\xB2\xBF\xB2\xCE\xCA\xFD\xBD\xAB\xB8\xC4\xD0\xB4\xB5"
      "\xC4\xB2\xCE\xCA\xFD;\xBD\xE7\xC3\xE6\xD6\xD0\xB5\xC4\xB2\xCE\xCA\xFD\xB2\xBB\xB1\xE4",
      "Reads the device and lists what write all would change; the form stays as it is"},
+    // Line settings a port or a server did not take, and why a port did not open
+    // 259 波特率
+    {"lang_Line_BaudRate", "\xB2\xA8\xCC\xD8\xC2\xCA", "baud rate"},
+    // 260 输入波特率
+    {"lang_Line_InputBaudRate", "\xCA\xE4\xC8\xEB\xB2\xA8\xCC\xD8\xC2\xCA", "input baud rate"},
+    // 261 数据位
+    {"lang_Line_CharSize", "\xCA\xFD\xBE\xDD\xCE\xBB", "character size"},
+    // 262 数据位
+    {"lang_Line_DataBits", "\xCA\xFD\xBE\xDD\xCE\xBB", "data bits"},
+    // 263 校验位
+    {"lang_Line_Parity", "\xD0\xA3\xD1\xE9\xCE\xBB", "parity"},
+    // 264 停止位
+    {"lang_Line_StopBits", "\xCD\xA3\xD6\xB9\xCE\xBB", "stop bits"},
+    // 265 硬件流控
+    {"lang_Line_FlowControl", "\xD3\xB2\xBC\xFE\xC1\xF7\xBF\xD8", "hardware flow control"},
+    // 266 无校验
+    {"lang_Line_ParityNone", "\xCE\xDE\xD0\xA3\xD1\xE9", "none"},
+    // 267 奇校验
+    {"lang_Line_ParityOdd", "\xC6\xE6\xD0\xA3\xD1\xE9", "odd"},
+    // 268 偶校验
+    {"lang_Line_ParityEven", "\xC5\xBC\xD0\xA3\xD1\xE9", "even"},
+    // 269 标记校验
+    {"lang_Line_ParityMark", "\xB1\xEA\xBC\xC7\xD0\xA3\xD1\xE9", "mark"},
+    // 270 空格校验
+    {"lang_Line_ParitySpace", "\xBF\xD5\xB8\xF1\xD0\xA3\xD1\xE9", "space"},
+    // 271 开
+    {"lang_Line_On", "\xBF\xAA", "on"},
+    // 272 关
+    {"lang_Line_Off", "\xB9\xD8", "off"},
+    // 273 要求%1为 %2,串口为 %3
+    {"lang_Line_NotKeptByPort", "\xD2\xAA\xC7\xF3%1\xCE\xAA %2,\xB4\xAE\xBF\xDA\xCE\xAA %3",
+     "%1 %2 asked, port has %3"},
+    // 274 要求%1为 %2,服务器为 %3
+    {"lang_Line_NotKeptByServer",
+     "\xD2\xAA\xC7\xF3%1\xCE\xAA %2,\xB7\xFE\xCE\xF1\xC6\xF7\xCE\xAA %3",
+     "%1 %2 asked, server has %3"},
+    // 275 要求%1为 %2,服务器答以未定义的代码 %3
+    {"lang_Line_UnknownAnswer",
+     "\xD2\xAA\xC7\xF3%1\xCE\xAA "
+     "%2,\xB7\xFE\xCE\xF1\xC6\xF7\xB4\xF0\xD2\xD4\xCE\xB4\xB6\xA8\xD2\xE5\xB5\xC4\xB4\xFA\xC2\xEB "
+     "%3",
+     "%1 %2 asked, server has code %3"},
+    // 276 要求%1为 %2,服务器未确认
+    {"lang_Line_NotConfirmed",
+     "\xD2\xAA\xC7\xF3%1\xCE\xAA %2,\xB7\xFE\xCE\xF1\xC6\xF7\xCE\xB4\xC8\xB7\xC8\xCF",
+     "%1 %2 asked, the server did not confirm it"},
+    // 277 要求%1为 %2,串口只接受 %3 到 %4
+    {"lang_Line_OutOfRange",
+     "\xD2\xAA\xC7\xF3%1\xCE\xAA %2,\xB4\xAE\xBF\xDA\xD6\xBB\xBD\xD3\xCA\xDC %3 \xB5\xBD %4",
+     "%1 %2 asked, a port takes %3 to %4"},
+    // 278 系统拒绝%1 %2: %3
+    {"lang_Line_Refused", "\xCF\xB5\xCD\xB3\xBE\xDC\xBE\xF8%1 %2: %3", "%1 %2 refused: %3"},
+    // 279 系统拒绝线路参数: %1
+    {"lang_Line_AllRefused", "\xCF\xB5\xCD\xB3\xBE\xDC\xBE\xF8\xCF\xDF\xC2\xB7\xB2\xCE\xCA\xFD: %1",
+     "line settings refused: %1"},
+    // 280 无法读回线路参数: %1
+    {"lang_Line_Unreadable", "\xCE\xDE\xB7\xA8\xB6\xC1\xBB\xD8\xCF\xDF\xC2\xB7\xB2\xCE\xCA\xFD: %1",
+     "line settings cannot be read back: %1"},
+    // 281 服务器不提供串口控制选项
+    {"lang_Line_NoComPort",
+     "\xB7\xFE\xCE\xF1\xC6\xF7\xB2\xBB\xCC\xE1\xB9\xA9\xB4\xAE\xBF\xDA\xBF\xD8\xD6\xC6\xD1\xA1\xCF"
+     "\xEE",
+     "the server does not offer the com-port option"},
+    // 282 打开的文件过多:请调高 `ulimit -n`
+    {"lang_Reason_TooManyFiles",
+     "\xB4\xF2\xBF\xAA\xB5\xC4\xCE\xC4\xBC\xFE\xB9\xFD\xB6\xE0:\xC7\xEB\xB5\xF7\xB8\xDF `ulimit "
+     "-n`",
+     "too many open files: raise `ulimit -n`"},
+    // 283 串口已打开
+    {"lang_Reason_AlreadyOpen", "\xB4\xAE\xBF\xDA\xD2\xD1\xB4\xF2\xBF\xAA",
+     "This serial port already opened"},
+    // 284 无法设置串口缓冲区
+    {"lang_Reason_NoSettings",
+     "\xCE\xDE\xB7\xA8\xC9\xE8\xD6\xC3\xB4\xAE\xBF\xDA\xBB\xBA\xB3\xE5\xC7\xF8",
+     "Cannot setup comm buffer"},
+    // 285 无法创建读线程
+    {"lang_Reason_NoReader", "\xCE\xDE\xB7\xA8\xB4\xB4\xBD\xA8\xB6\xC1\xCF\xDF\xB3\xCC",
+     "Unable to create read thread"},
+    // 286 无法创建写线程
+    {"lang_Reason_NoWriter", "\xCE\xDE\xB7\xA8\xB4\xB4\xBD\xA8\xD0\xB4\xCF\xDF\xB3\xCC",
+     "Unable to create write thread"},
+    // 287 无效的波特率 "%1"
+    {"lang_Reason_BadBaudRate", "\xCE\xDE\xD0\xA7\xB5\xC4\xB2\xA8\xCC\xD8\xC2\xCA \"%1\"",
+     "invalid baud rate \"%1\""},
+    // 288 无效的数据位 "%1"
+    {"lang_Reason_BadDataBits", "\xCE\xDE\xD0\xA7\xB5\xC4\xCA\xFD\xBE\xDD\xCE\xBB \"%1\"",
+     "invalid data bits \"%1\""},
+    // 289 无效的停止位 "%1"
+    {"lang_Reason_BadStopBits", "\xCE\xDE\xD0\xA7\xB5\xC4\xCD\xA3\xD6\xB9\xCE\xBB \"%1\"",
+     "invalid stop bits \"%1\""},
 };
 
 }  // namespace
 
 std::span<const BuiltinText> BuiltinTexts() {
     return kBuiltinTexts;
+}
+
+const TLangList& EnglishBuiltinTable() {
+    static TLangList table;
+    static const bool filled = (FillLangTable(table), true);
+    static_cast<void>(filled);
+    return table;
 }
 
 void FillLangTable(TLangList& list) {

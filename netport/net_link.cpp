@@ -17,17 +17,19 @@ namespace {
 
 using telnet::ComPortCommand;
 
+// A parity, the code the com-port option gives it, and how a problem names it.
 struct ParityCode {
     TParity parity;
     std::uint32_t code;
+    LineParity value;
 };
 
 constexpr std::array<ParityCode, 5> kParityCodes = {{
-    {TParity::None, 1},
-    {TParity::Odd, 2},
-    {TParity::Even, 3},
-    {TParity::Mark, 4},
-    {TParity::Space, 5},
+    {TParity::None, 1, LineParity::None},
+    {TParity::Odd, 2, LineParity::Odd},
+    {TParity::Even, 3, LineParity::Even},
+    {TParity::Mark, 4, LineParity::Mark},
+    {TParity::Space, 5, LineParity::Space},
 }};
 
 std::uint32_t ParityCodeOf(TParity parity) {
@@ -39,36 +41,53 @@ std::uint32_t ParityCodeOf(TParity parity) {
     return 1;
 }
 
-std::string ParityOfCode(std::uint32_t code) {
+std::optional<std::uint32_t> ParityOfCode(std::uint32_t code) {
     for (const ParityCode& row : kParityCodes) {
         if (row.code == code) {
-            return ParityText(row.parity);
+            return static_cast<std::uint32_t>(row.value);
         }
     }
-    return "code " + std::to_string(code);
+    return std::nullopt;
 }
 
-std::string Number(std::uint32_t value) {
-    return std::to_string(value);
+std::optional<std::uint32_t> Number(std::uint32_t value) {
+    return value;
 }
 
-// One line setting as the com-port option carries it.
+// One line setting as the com-port option carries it, and the value a line
+// problem gives the option's number (nothing for a number it does not define).
 struct SettingRow {
     ComPortCommand command;
-    const char* what;
+    LineSetting setting;
     std::uint32_t (*value)(const LineRequest&);
-    std::string (*text)(std::uint32_t);
+    std::optional<std::uint32_t> (*meaning)(std::uint32_t);
 };
 
 constexpr std::array<SettingRow, 4> kSettings = {{
-    {ComPortCommand::SetBaudRate, "baud rate", [](const LineRequest& l) { return l.baud; }, Number},
-    {ComPortCommand::SetDataSize, "data bits",
+    {ComPortCommand::SetBaudRate, LineSetting::BaudRate,
+     [](const LineRequest& l) { return l.baud; }, Number},
+    {ComPortCommand::SetDataSize, LineSetting::DataBits,
      [](const LineRequest& l) { return static_cast<std::uint32_t>(l.dataBits); }, Number},
-    {ComPortCommand::SetParity, "parity",
+    {ComPortCommand::SetParity, LineSetting::Parity,
      [](const LineRequest& l) { return ParityCodeOf(l.parity); }, ParityOfCode},
-    {ComPortCommand::SetStopSize, "stop bits",
+    {ComPortCommand::SetStopSize, LineSetting::StopBits,
      [](const LineRequest& l) { return static_cast<std::uint32_t>(l.stopBits); }, Number},
 }};
+
+// What became of `row`'s setting on the server: asked `asked`, it answered `kept`.
+LineProblem ServerProblem(const SettingRow& row, LineTrouble trouble, std::uint32_t asked,
+                          std::uint32_t kept = 0) {
+    const std::optional<std::uint32_t> keptValue = row.meaning(kept);
+    if (trouble == LineTrouble::NotKept && !keptValue) {
+        trouble = LineTrouble::UnknownAnswer;
+    }
+    return {row.setting,
+            trouble,
+            LineHolder::Server,
+            row.meaning(asked).value_or(asked),
+            keptValue.value_or(kept),
+            0};
+}
 
 constexpr const char* kServerClosed = "the server closed the connection";
 
@@ -96,7 +115,8 @@ OpenError SendLine(NetChannel& channel, const std::string& name, const LineReque
             break;
         case NetChannel::ComPortState::Waiting:
         case NetChannel::ComPortState::Refused:
-            return LineSettingsError(name, "the server does not offer the com-port option");
+            return LineSettingsError(
+                name, {LineSetting::Line, LineTrouble::NoComPortOption, LineHolder::Server});
         case NetChannel::ComPortState::Lost:
             return OtherOpenError(name, kServerClosed);
     }
@@ -107,12 +127,10 @@ OpenError SendLine(NetChannel& channel, const std::string& name, const LineReque
             return OtherOpenError(name, kServerClosed);
         }
         if (!kept) {
-            return LineSettingsError(name, std::string(row.what) + " " + row.text(asked) +
-                                               " asked, the server did not confirm it");
+            return LineSettingsError(name, ServerProblem(row, LineTrouble::NotConfirmed, asked));
         }
         if (*kept != asked) {
-            return LineSettingsError(name, std::string(row.what) + " " + row.text(asked) +
-                                               " asked, server has " + row.text(*kept));
+            return LineSettingsError(name, ServerProblem(row, LineTrouble::NotKept, asked, *kept));
         }
     }
     channel.SetFramingInterval(FramingIntervalFor(line.baud));

@@ -29,7 +29,7 @@ TEST(PortInfo, SaysWhyAPortDidNotOpenAndWhatToDo) {
     held.holderPid = 4242;
     held.holderProgram = "minicom";
     OpenError line = Failed(OpenFailure::LineSettings);
-    line.systemText = "baud rate 14400 asked, port has 9600";
+    line.line = {LineSetting::BaudRate, LineTrouble::NotKept, LineHolder::Port, 14400, 9600};
     struct Row {
         OpenError error;
         std::string said;
