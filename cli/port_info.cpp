@@ -58,6 +58,10 @@ std::string ExplainOpenFailure(const OpenError& error) {
         case OpenFailure::BadBaudRate:
         case OpenFailure::BadDataBits:
         case OpenFailure::BadStopBits:
+        case OpenFailure::ServerClosed:
+        case OpenFailure::PlainServer:
+        case OpenFailure::Cancelled:
+        case OpenFailure::NotConnected:
             return port + ": cannot be opened: " +
                    OpenFailureReason(error, EnglishBuiltinTable(), SystemWords::AsGiven);
         case OpenFailure::BadAddress:

@@ -1227,6 +1227,19 @@ constexpr BuiltinText kBuiltinTexts[] = {
     // 289 无效的停止位 "%1"
     {"lang_Reason_BadStopBits", "\xCE\xDE\xD0\xA7\xB5\xC4\xCD\xA3\xD6\xB9\xCE\xBB \"%1\"",
      "invalid stop bits \"%1\""},
+    // 290 服务器关闭了连接
+    {"lang_Reason_ServerClosed", "\xB7\xFE\xCE\xF1\xC6\xF7\xB9\xD8\xB1\xD5\xC1\xCB\xC1\xAC\xBD\xD3",
+     "the server closed the connection"},
+    // 291 此服务器使用普通 TCP,请改用 %1
+    {"lang_Reason_PlainServer",
+     "\xB4\xCB\xB7\xFE\xCE\xF1\xC6\xF7\xCA\xB9\xD3\xC3\xC6\xD5\xCD\xA8 "
+     "TCP,\xC7\xEB\xB8\xC4\xD3\xC3 %1",
+     "this server speaks plain TCP: use %1"},
+    // 292 连接时端口被关闭
+    {"lang_Reason_Cancelled", "\xC1\xAC\xBD\xD3\xCA\xB1\xB6\xCB\xBF\xDA\xB1\xBB\xB9\xD8\xB1\xD5",
+     "closed while connecting"},
+    // 293 未连接
+    {"lang_Reason_NotConnected", "\xCE\xB4\xC1\xAC\xBD\xD3", "not connected"},
 };
 
 }  // namespace

@@ -89,8 +89,6 @@ LineProblem ServerProblem(const SettingRow& row, LineTrouble trouble, std::uint3
             0};
 }
 
-constexpr const char* kServerClosed = "the server closed the connection";
-
 // Whether the server behind `channel` speaks telnet. A plain TCP server stays
 // silent or sends data first; it has then received nothing from us.
 OpenError AwaitTelnet(NetChannel& channel, const std::string& name) {
@@ -98,13 +96,12 @@ OpenError AwaitTelnet(NetChannel& channel, const std::string& name) {
         case NetChannel::Greeting::Telnet:
             return {};
         case NetChannel::Greeting::Lost:
-            return OtherOpenError(name, kServerClosed);
+            return FailureOf(OpenFailure::ServerClosed, name);
         case NetChannel::Greeting::Waiting:
         case NetChannel::Greeting::Plain:
             break;
     }
-    return OtherOpenError(
-        name, "this server speaks plain TCP: use socket://" + name.substr(name.find("://") + 3));
+    return FailureOf(OpenFailure::PlainServer, name);
 }
 
 // Sets `line` on the server behind `channel`, the com-port option agreed first.
@@ -118,13 +115,13 @@ OpenError SendLine(NetChannel& channel, const std::string& name, const LineReque
             return LineSettingsError(
                 name, {LineSetting::Line, LineTrouble::NoComPortOption, LineHolder::Server});
         case NetChannel::ComPortState::Lost:
-            return OtherOpenError(name, kServerClosed);
+            return FailureOf(OpenFailure::ServerClosed, name);
     }
     for (const SettingRow& row : kSettings) {
         const std::uint32_t asked = row.value(line);
         const std::optional<std::uint32_t> kept = channel.Ask(row.command, asked, bound);
         if (!kept && channel.Lost()) {
-            return OtherOpenError(name, kServerClosed);
+            return FailureOf(OpenFailure::ServerClosed, name);
         }
         if (!kept) {
             return LineSettingsError(name, ServerProblem(row, LineTrouble::NotConfirmed, asked));
@@ -242,7 +239,7 @@ void NetLink::Connect(Attempt& attempt) const {
     {
         const std::lock_guard lock(attempt.mutex);
         if (attempt.cancelled) {
-            attempt.result = OtherOpenError(attempt.name, "closed while connecting");
+            attempt.result = FailureOf(OpenFailure::Cancelled, attempt.name);
             return;
         }
         attempt.channel = std::move(channel);
@@ -297,7 +294,7 @@ void NetLink::BeginOpen(const std::string& name, const LineRequest& line,
 
 OpenError NetLink::ChangeLine(const LineRequest& line) {
     if (!channel_) {
-        return OtherOpenError(name_, "not connected");
+        return FailureOf(OpenFailure::NotConnected, name_);
     }
     if (protocol_ == NetProtocol::Rfc2217) {
         OpenError failure = SendLine(*channel_, name_, line, settingTimeout_);

@@ -24,12 +24,16 @@ enum class OpenFailure {
     BadDataBits,
     BadStopBits,
     // A port behind a serial device server (`path` is its network name).
-    BadAddress,   // not of the form rfc2217://HOST:PORT or socket://HOST:PORT
-    NoSuchHost,   // the host name does not resolve, told by `systemText`
-    Refused,      // nothing listens on that port
-    Unreachable,  // no route to the host
-    NoAnswer,     // the server did not answer within the connect time-out
-    ServerLine,   // a raw TCP server keeps its own line; `systemText` names the new one
+    BadAddress,    // not of the form rfc2217://HOST:PORT or socket://HOST:PORT
+    NoSuchHost,    // the host name does not resolve, told by `systemText`
+    Refused,       // nothing listens on that port
+    Unreachable,   // no route to the host
+    NoAnswer,      // the server did not answer within the connect time-out
+    ServerLine,    // a raw TCP server keeps its own line; `systemText` names the new one
+    ServerClosed,  // the server closed the connection before the port was set up
+    PlainServer,   // a telnet port's server speaks plain TCP: socket:// reaches it
+    Cancelled,     // the port was closed while it connected
+    NotConnected,  // no connection to set the line on
 };
 
 // How an open ended: kind None when the port opened, else the failure as it

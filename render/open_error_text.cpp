@@ -56,6 +56,10 @@ std::string OpenErrorText(const OpenError& error, const TLangList& table) {
         case OpenFailure::BadBaudRate:
         case OpenFailure::BadDataBits:
         case OpenFailure::BadStopBits:
+        case OpenFailure::ServerClosed:
+        case OpenFailure::PlainServer:
+        case OpenFailure::Cancelled:
+        case OpenFailure::NotConnected:
             return FillTextArgs(words("lang_Info_OpenOther"),
                                 {error.path, OpenFailureReason(error, table, SystemWords::AsGbk)});
         case OpenFailure::BadAddress:

@@ -18,8 +18,9 @@ struct ReasonRow {
     const char* key;
 };
 
-// The program's own reasons; those of a text that is no value quote it as %1.
-constexpr std::array<ReasonRow, 8> kOwnReasons = {{
+// The program's own reasons; those of a text that is no value quote it as %1,
+// the plain server's names the port that reaches it.
+constexpr std::array<ReasonRow, 12> kOwnReasons = {{
     {OpenFailure::TooManyFiles, "lang_Reason_TooManyFiles"},
     {OpenFailure::AlreadyOpen, "lang_Reason_AlreadyOpen"},
     {OpenFailure::NoSettings, "lang_Reason_NoSettings"},
@@ -28,7 +29,17 @@ constexpr std::array<ReasonRow, 8> kOwnReasons = {{
     {OpenFailure::BadBaudRate, "lang_Reason_BadBaudRate"},
     {OpenFailure::BadDataBits, "lang_Reason_BadDataBits"},
     {OpenFailure::BadStopBits, "lang_Reason_BadStopBits"},
+    {OpenFailure::ServerClosed, "lang_Reason_ServerClosed"},
+    {OpenFailure::PlainServer, "lang_Reason_PlainServer"},
+    {OpenFailure::Cancelled, "lang_Reason_Cancelled"},
+    {OpenFailure::NotConnected, "lang_Reason_NotConnected"},
 }};
+
+// The plain TCP name of a telnet port's server: socket://HOST:PORT.
+std::string PlainServerName(const std::string& path) {
+    const std::size_t scheme = path.find("://");
+    return "socket://" + (scheme == std::string::npos ? path : path.substr(scheme + 3));
+}
 
 }  // namespace
 
@@ -49,7 +60,10 @@ std::string OpenFailureReason(const OpenError& error, const TLangList& table, Sy
     }
     for (const ReasonRow& row : kOwnReasons) {
         if (row.kind == error.kind) {
-            return FillTextArgs(table.GetText(row.key), {SystemTextAs(error.systemText, system)});
+            const std::string text = error.kind == OpenFailure::PlainServer
+                                         ? PlainServerName(error.path)
+                                         : SystemTextAs(error.systemText, system);
+            return FillTextArgs(table.GetText(row.key), {text});
         }
     }
     return SystemTextAs(error.systemText, system);

@@ -15,13 +15,14 @@ namespace dtu {
 namespace {
 
 constexpr OpenFailure kFailures[] = {
-    OpenFailure::Permission,   OpenFailure::Busy,        OpenFailure::Missing,
-    OpenFailure::LineSettings, OpenFailure::Other,       OpenFailure::TooManyFiles,
-    OpenFailure::AlreadyOpen,  OpenFailure::NoSettings,  OpenFailure::NoReader,
-    OpenFailure::NoWriter,     OpenFailure::BadBaudRate, OpenFailure::BadDataBits,
-    OpenFailure::BadStopBits,  OpenFailure::BadAddress,  OpenFailure::NoSuchHost,
-    OpenFailure::Refused,      OpenFailure::Unreachable, OpenFailure::NoAnswer,
-    OpenFailure::ServerLine,
+    OpenFailure::Permission,   OpenFailure::Busy,         OpenFailure::Missing,
+    OpenFailure::LineSettings, OpenFailure::Other,        OpenFailure::TooManyFiles,
+    OpenFailure::AlreadyOpen,  OpenFailure::NoSettings,   OpenFailure::NoReader,
+    OpenFailure::NoWriter,     OpenFailure::BadBaudRate,  OpenFailure::BadDataBits,
+    OpenFailure::BadStopBits,  OpenFailure::BadAddress,   OpenFailure::NoSuchHost,
+    OpenFailure::Refused,      OpenFailure::Unreachable,  OpenFailure::NoAnswer,
+    OpenFailure::ServerLine,   OpenFailure::ServerClosed, OpenFailure::PlainServer,
+    OpenFailure::Cancelled,    OpenFailure::NotConnected,
 };
 
 OpenError Failure(OpenFailure kind, const char* path) {
