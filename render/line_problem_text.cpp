@@ -51,6 +51,7 @@ constexpr std::array<LineWords, 3> kLineWords = {{
     {LineTrouble::NoComPortOption, "lang_Line_NoComPort"},
 }};
 
+// A trouble of the whole line in words; one no port reports of it reads as refused.
 std::string LineText(const LineProblem& problem, const TLangList& table,
                      const std::string& reason) {
     for (const LineWords& row : kLineWords) {
