@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "lang/builtin_texts.h"
 #include "render/open_failure_reason.h"
 #include "serial/net_port_name.h"
 #include "serial/port_identity.h"
@@ -46,7 +47,8 @@ std::string ExplainOpenFailure(const OpenError& error) {
         case OpenFailure::Missing:
             return port + ": no such device (unplugged?)";
         case OpenFailure::LineSettings:
-            return port + ": does not take these line settings: " + error.systemText;
+            return port + ": does not take these line settings: " +
+                   OpenFailureReason(error, EnglishBuiltinTable(), SystemWords::AsGiven);
         case OpenFailure::Other:
         case OpenFailure::TooManyFiles:
         case OpenFailure::AlreadyOpen:
@@ -56,7 +58,12 @@ std::string ExplainOpenFailure(const OpenError& error) {
         case OpenFailure::BadBaudRate:
         case OpenFailure::BadDataBits:
         case OpenFailure::BadStopBits:
-            return port + ": cannot be opened: " + OpenFailureReason(error);
+        case OpenFailure::ServerClosed:
+        case OpenFailure::PlainServer:
+        case OpenFailure::Cancelled:
+        case OpenFailure::NotConnected:
+            return port + ": cannot be opened: " +
+                   OpenFailureReason(error, EnglishBuiltinTable(), SystemWords::AsGiven);
         case OpenFailure::BadAddress:
             return port + ": not a network port name (rfc2217://HOST:PORT or socket://HOST:PORT)";
         case OpenFailure::NoSuchHost:

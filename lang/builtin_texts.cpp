@@ -1179,12 +1179,122 @@ constexpr BuiltinText kBuiltinTexts[] = {
     // The compact view's question as a list
     // 271 将写入
     {"lang_Compact_Written", "\xBD\xAB\xD0\xB4\xC8\xEB", "Written"},
+    // Line settings a port or a server did not take, and why a port did not open
+    // 272 波特率
+    {"lang_Line_BaudRate", "\xB2\xA8\xCC\xD8\xC2\xCA", "baud rate"},
+    // 273 输入波特率
+    {"lang_Line_InputBaudRate", "\xCA\xE4\xC8\xEB\xB2\xA8\xCC\xD8\xC2\xCA", "input baud rate"},
+    // 274 数据位
+    {"lang_Line_CharSize", "\xCA\xFD\xBE\xDD\xCE\xBB", "character size"},
+    // 275 数据位
+    {"lang_Line_DataBits", "\xCA\xFD\xBE\xDD\xCE\xBB", "data bits"},
+    // 276 校验位
+    {"lang_Line_Parity", "\xD0\xA3\xD1\xE9\xCE\xBB", "parity"},
+    // 277 停止位
+    {"lang_Line_StopBits", "\xCD\xA3\xD6\xB9\xCE\xBB", "stop bits"},
+    // 278 硬件流控
+    {"lang_Line_FlowControl", "\xD3\xB2\xBC\xFE\xC1\xF7\xBF\xD8", "hardware flow control"},
+    // 279 无校验
+    {"lang_Line_ParityNone", "\xCE\xDE\xD0\xA3\xD1\xE9", "none"},
+    // 280 奇校验
+    {"lang_Line_ParityOdd", "\xC6\xE6\xD0\xA3\xD1\xE9", "odd"},
+    // 281 偶校验
+    {"lang_Line_ParityEven", "\xC5\xBC\xD0\xA3\xD1\xE9", "even"},
+    // 282 标记校验
+    {"lang_Line_ParityMark", "\xB1\xEA\xBC\xC7\xD0\xA3\xD1\xE9", "mark"},
+    // 283 空格校验
+    {"lang_Line_ParitySpace", "\xBF\xD5\xB8\xF1\xD0\xA3\xD1\xE9", "space"},
+    // 284 开
+    {"lang_Line_On", "\xBF\xAA", "on"},
+    // 285 关
+    {"lang_Line_Off", "\xB9\xD8", "off"},
+    // 286 要求%1为 %2,串口为 %3
+    {"lang_Line_NotKeptByPort", "\xD2\xAA\xC7\xF3%1\xCE\xAA %2,\xB4\xAE\xBF\xDA\xCE\xAA %3",
+     "%1 %2 asked, port has %3"},
+    // 287 要求%1为 %2,服务器为 %3
+    {"lang_Line_NotKeptByServer",
+     "\xD2\xAA\xC7\xF3%1\xCE\xAA %2,\xB7\xFE\xCE\xF1\xC6\xF7\xCE\xAA %3",
+     "%1 %2 asked, server has %3"},
+    // 288 要求%1为 %2,服务器答以未定义的代码 %3
+    {"lang_Line_UnknownAnswer",
+     "\xD2\xAA\xC7\xF3%1\xCE\xAA "
+     "%2,\xB7\xFE\xCE\xF1\xC6\xF7\xB4\xF0\xD2\xD4\xCE\xB4\xB6\xA8\xD2\xE5\xB5\xC4\xB4\xFA\xC2\xEB "
+     "%3",
+     "%1 %2 asked, server has code %3"},
+    // 289 要求%1为 %2,服务器未确认
+    {"lang_Line_NotConfirmed",
+     "\xD2\xAA\xC7\xF3%1\xCE\xAA %2,\xB7\xFE\xCE\xF1\xC6\xF7\xCE\xB4\xC8\xB7\xC8\xCF",
+     "%1 %2 asked, the server did not confirm it"},
+    // 290 要求%1为 %2,串口只接受 %3 到 %4
+    {"lang_Line_OutOfRange",
+     "\xD2\xAA\xC7\xF3%1\xCE\xAA %2,\xB4\xAE\xBF\xDA\xD6\xBB\xBD\xD3\xCA\xDC %3 \xB5\xBD %4",
+     "%1 %2 asked, a port takes %3 to %4"},
+    // 291 系统拒绝%1 %2: %3
+    {"lang_Line_Refused", "\xCF\xB5\xCD\xB3\xBE\xDC\xBE\xF8%1 %2: %3", "%1 %2 refused: %3"},
+    // 292 系统拒绝线路参数: %1
+    {"lang_Line_AllRefused", "\xCF\xB5\xCD\xB3\xBE\xDC\xBE\xF8\xCF\xDF\xC2\xB7\xB2\xCE\xCA\xFD: %1",
+     "line settings refused: %1"},
+    // 293 无法读回线路参数: %1
+    {"lang_Line_Unreadable", "\xCE\xDE\xB7\xA8\xB6\xC1\xBB\xD8\xCF\xDF\xC2\xB7\xB2\xCE\xCA\xFD: %1",
+     "line settings cannot be read back: %1"},
+    // 294 服务器不提供串口控制选项
+    {"lang_Line_NoComPort",
+     "\xB7\xFE\xCE\xF1\xC6\xF7\xB2\xBB\xCC\xE1\xB9\xA9\xB4\xAE\xBF\xDA\xBF\xD8\xD6\xC6\xD1\xA1\xCF"
+     "\xEE",
+     "the server does not offer the com-port option"},
+    // 295 打开的文件过多:请调高 `ulimit -n`
+    {"lang_Reason_TooManyFiles",
+     "\xB4\xF2\xBF\xAA\xB5\xC4\xCE\xC4\xBC\xFE\xB9\xFD\xB6\xE0:\xC7\xEB\xB5\xF7\xB8\xDF `ulimit "
+     "-n`",
+     "too many open files: raise `ulimit -n`"},
+    // 296 串口已打开
+    {"lang_Reason_AlreadyOpen", "\xB4\xAE\xBF\xDA\xD2\xD1\xB4\xF2\xBF\xAA",
+     "This serial port already opened"},
+    // 297 无法设置串口缓冲区
+    {"lang_Reason_NoSettings",
+     "\xCE\xDE\xB7\xA8\xC9\xE8\xD6\xC3\xB4\xAE\xBF\xDA\xBB\xBA\xB3\xE5\xC7\xF8",
+     "Cannot setup comm buffer"},
+    // 298 无法创建读线程
+    {"lang_Reason_NoReader", "\xCE\xDE\xB7\xA8\xB4\xB4\xBD\xA8\xB6\xC1\xCF\xDF\xB3\xCC",
+     "Unable to create read thread"},
+    // 299 无法创建写线程
+    {"lang_Reason_NoWriter", "\xCE\xDE\xB7\xA8\xB4\xB4\xBD\xA8\xD0\xB4\xCF\xDF\xB3\xCC",
+     "Unable to create write thread"},
+    // 300 无效的波特率 "%1"
+    {"lang_Reason_BadBaudRate", "\xCE\xDE\xD0\xA7\xB5\xC4\xB2\xA8\xCC\xD8\xC2\xCA \"%1\"",
+     "invalid baud rate \"%1\""},
+    // 301 无效的数据位 "%1"
+    {"lang_Reason_BadDataBits", "\xCE\xDE\xD0\xA7\xB5\xC4\xCA\xFD\xBE\xDD\xCE\xBB \"%1\"",
+     "invalid data bits \"%1\""},
+    // 302 无效的停止位 "%1"
+    {"lang_Reason_BadStopBits", "\xCE\xDE\xD0\xA7\xB5\xC4\xCD\xA3\xD6\xB9\xCE\xBB \"%1\"",
+     "invalid stop bits \"%1\""},
+    // 303 服务器关闭了连接
+    {"lang_Reason_ServerClosed", "\xB7\xFE\xCE\xF1\xC6\xF7\xB9\xD8\xB1\xD5\xC1\xCB\xC1\xAC\xBD\xD3",
+     "the server closed the connection"},
+    // 304 此服务器使用普通 TCP,请改用 %1
+    {"lang_Reason_PlainServer",
+     "\xB4\xCB\xB7\xFE\xCE\xF1\xC6\xF7\xCA\xB9\xD3\xC3\xC6\xD5\xCD\xA8 "
+     "TCP,\xC7\xEB\xB8\xC4\xD3\xC3 %1",
+     "this server speaks plain TCP: use %1"},
+    // 305 连接时端口被关闭
+    {"lang_Reason_Cancelled", "\xC1\xAC\xBD\xD3\xCA\xB1\xB6\xCB\xBF\xDA\xB1\xBB\xB9\xD8\xB1\xD5",
+     "closed while connecting"},
+    // 306 未连接
+    {"lang_Reason_NotConnected", "\xCE\xB4\xC1\xAC\xBD\xD3", "not connected"},
 };
 
 }  // namespace
 
 std::span<const BuiltinText> BuiltinTexts() {
     return kBuiltinTexts;
+}
+
+const TLangList& EnglishBuiltinTable() {
+    static TLangList table;
+    static const bool filled = (FillLangTable(table), true);
+    static_cast<void>(filled);
+    return table;
 }
 
 void FillLangTable(TLangList& list) {

@@ -17,17 +17,19 @@ namespace {
 
 using telnet::ComPortCommand;
 
+// A parity, the code the com-port option gives it, and how a problem names it.
 struct ParityCode {
     TParity parity;
     std::uint32_t code;
+    LineParity value;
 };
 
 constexpr std::array<ParityCode, 5> kParityCodes = {{
-    {TParity::None, 1},
-    {TParity::Odd, 2},
-    {TParity::Even, 3},
-    {TParity::Mark, 4},
-    {TParity::Space, 5},
+    {TParity::None, 1, LineParity::None},
+    {TParity::Odd, 2, LineParity::Odd},
+    {TParity::Even, 3, LineParity::Even},
+    {TParity::Mark, 4, LineParity::Mark},
+    {TParity::Space, 5, LineParity::Space},
 }};
 
 std::uint32_t ParityCodeOf(TParity parity) {
@@ -39,38 +41,53 @@ std::uint32_t ParityCodeOf(TParity parity) {
     return 1;
 }
 
-std::string ParityOfCode(std::uint32_t code) {
+std::optional<std::uint32_t> ParityOfCode(std::uint32_t code) {
     for (const ParityCode& row : kParityCodes) {
         if (row.code == code) {
-            return ParityText(row.parity);
+            return static_cast<std::uint32_t>(row.value);
         }
     }
-    return "code " + std::to_string(code);
+    return std::nullopt;
 }
 
-std::string Number(std::uint32_t value) {
-    return std::to_string(value);
+std::optional<std::uint32_t> Number(std::uint32_t value) {
+    return value;
 }
 
-// One line setting as the com-port option carries it.
+// One line setting as the com-port option carries it, and the value a line
+// problem gives the option's number (nothing for a number it does not define).
 struct SettingRow {
     ComPortCommand command;
-    const char* what;
+    LineSetting setting;
     std::uint32_t (*value)(const LineRequest&);
-    std::string (*text)(std::uint32_t);
+    std::optional<std::uint32_t> (*meaning)(std::uint32_t);
 };
 
 constexpr std::array<SettingRow, 4> kSettings = {{
-    {ComPortCommand::SetBaudRate, "baud rate", [](const LineRequest& l) { return l.baud; }, Number},
-    {ComPortCommand::SetDataSize, "data bits",
+    {ComPortCommand::SetBaudRate, LineSetting::BaudRate,
+     [](const LineRequest& l) { return l.baud; }, Number},
+    {ComPortCommand::SetDataSize, LineSetting::DataBits,
      [](const LineRequest& l) { return static_cast<std::uint32_t>(l.dataBits); }, Number},
-    {ComPortCommand::SetParity, "parity",
+    {ComPortCommand::SetParity, LineSetting::Parity,
      [](const LineRequest& l) { return ParityCodeOf(l.parity); }, ParityOfCode},
-    {ComPortCommand::SetStopSize, "stop bits",
+    {ComPortCommand::SetStopSize, LineSetting::StopBits,
      [](const LineRequest& l) { return static_cast<std::uint32_t>(l.stopBits); }, Number},
 }};
 
-constexpr const char* kServerClosed = "the server closed the connection";
+// What became of `row`'s setting on the server: asked `asked`, it answered `kept`.
+LineProblem ServerProblem(const SettingRow& row, LineTrouble trouble, std::uint32_t asked,
+                          std::uint32_t kept = 0) {
+    const std::optional<std::uint32_t> keptValue = row.meaning(kept);
+    if (trouble == LineTrouble::NotKept && !keptValue) {
+        trouble = LineTrouble::UnknownAnswer;
+    }
+    return {row.setting,
+            trouble,
+            LineHolder::Server,
+            row.meaning(asked).value_or(asked),
+            keptValue.value_or(kept),
+            0};
+}
 
 // Whether the server behind `channel` speaks telnet. A plain TCP server stays
 // silent or sends data first; it has then received nothing from us.
@@ -79,13 +96,12 @@ OpenError AwaitTelnet(NetChannel& channel, const std::string& name) {
         case NetChannel::Greeting::Telnet:
             return {};
         case NetChannel::Greeting::Lost:
-            return OtherOpenError(name, kServerClosed);
+            return FailureOf(OpenFailure::ServerClosed, name);
         case NetChannel::Greeting::Waiting:
         case NetChannel::Greeting::Plain:
             break;
     }
-    return OtherOpenError(
-        name, "this server speaks plain TCP: use socket://" + name.substr(name.find("://") + 3));
+    return FailureOf(OpenFailure::PlainServer, name);
 }
 
 // Sets `line` on the server behind `channel`, the com-port option agreed first.
@@ -96,23 +112,22 @@ OpenError SendLine(NetChannel& channel, const std::string& name, const LineReque
             break;
         case NetChannel::ComPortState::Waiting:
         case NetChannel::ComPortState::Refused:
-            return LineSettingsError(name, "the server does not offer the com-port option");
+            return LineSettingsError(
+                name, {LineSetting::Line, LineTrouble::NoComPortOption, LineHolder::Server});
         case NetChannel::ComPortState::Lost:
-            return OtherOpenError(name, kServerClosed);
+            return FailureOf(OpenFailure::ServerClosed, name);
     }
     for (const SettingRow& row : kSettings) {
         const std::uint32_t asked = row.value(line);
         const std::optional<std::uint32_t> kept = channel.Ask(row.command, asked, bound);
         if (!kept && channel.Lost()) {
-            return OtherOpenError(name, kServerClosed);
+            return FailureOf(OpenFailure::ServerClosed, name);
         }
         if (!kept) {
-            return LineSettingsError(name, std::string(row.what) + " " + row.text(asked) +
-                                               " asked, the server did not confirm it");
+            return LineSettingsError(name, ServerProblem(row, LineTrouble::NotConfirmed, asked));
         }
         if (*kept != asked) {
-            return LineSettingsError(name, std::string(row.what) + " " + row.text(asked) +
-                                               " asked, server has " + row.text(*kept));
+            return LineSettingsError(name, ServerProblem(row, LineTrouble::NotKept, asked, *kept));
         }
     }
     channel.SetFramingInterval(FramingIntervalFor(line.baud));
@@ -224,7 +239,7 @@ void NetLink::Connect(Attempt& attempt) const {
     {
         const std::lock_guard lock(attempt.mutex);
         if (attempt.cancelled) {
-            attempt.result = OtherOpenError(attempt.name, "closed while connecting");
+            attempt.result = FailureOf(OpenFailure::Cancelled, attempt.name);
             return;
         }
         attempt.channel = std::move(channel);
@@ -279,7 +294,7 @@ void NetLink::BeginOpen(const std::string& name, const LineRequest& line,
 
 OpenError NetLink::ChangeLine(const LineRequest& line) {
     if (!channel_) {
-        return OtherOpenError(name_, "not connected");
+        return FailureOf(OpenFailure::NotConnected, name_);
     }
     if (protocol_ == NetProtocol::Rfc2217) {
         OpenError failure = SendLine(*channel_, name_, line, settingTimeout_);

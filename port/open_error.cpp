@@ -14,8 +14,10 @@ OpenError OtherOpenError(const std::string& path, const std::string& reason) {
     return FailureOf(OpenFailure::Other, path, reason);
 }
 
-OpenError LineSettingsError(const std::string& path, const std::string& detail) {
-    return FailureOf(OpenFailure::LineSettings, path, detail);
+OpenError LineSettingsError(const std::string& path, const LineProblem& problem) {
+    OpenError result = FailureOf(OpenFailure::LineSettings, path);
+    result.line = problem;
+    return result;
 }
 
 }  // namespace dtu

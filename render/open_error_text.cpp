@@ -1,24 +1,11 @@
 #include "render/open_error_text.h"
 
-#include <langinfo.h>
-
-#include <cstring>
 #include <vector>
 
-#include "lang/gbk.h"
+#include "render/line_problem_text.h"
 #include "render/open_failure_reason.h"
 
 namespace dtu {
-
-namespace {
-
-// The system words in the locale's encoding, which on this platform is UTF-8
-// wherever the language is one the texts are written in.
-std::string SystemTextAsGbk(const std::string& text) {
-    return std::strcmp(nl_langinfo(CODESET), "UTF-8") == 0 ? Utf8ToGbk(text) : text;
-}
-
-}  // namespace
 
 std::string FillTextArgs(const std::string& pattern, std::initializer_list<std::string> args) {
     const std::vector<std::string> values(args);
@@ -57,8 +44,9 @@ std::string OpenErrorText(const OpenError& error, const TLangList& table) {
             return error.path.empty() ? words("lang_Info_OpenNoPort")
                                       : FillTextArgs(words("lang_Info_OpenMissing"), {error.path});
         case OpenFailure::LineSettings:
-            return FillTextArgs(words("lang_Info_OpenLineSettings"),
-                                {error.path, error.systemText});
+            return FillTextArgs(
+                words("lang_Info_OpenLineSettings"),
+                {error.path, LineProblemText(error.line, table, SystemWords::AsGbk)});
         case OpenFailure::Other:
         case OpenFailure::TooManyFiles:
         case OpenFailure::AlreadyOpen:
@@ -68,13 +56,17 @@ std::string OpenErrorText(const OpenError& error, const TLangList& table) {
         case OpenFailure::BadBaudRate:
         case OpenFailure::BadDataBits:
         case OpenFailure::BadStopBits:
+        case OpenFailure::ServerClosed:
+        case OpenFailure::PlainServer:
+        case OpenFailure::Cancelled:
+        case OpenFailure::NotConnected:
             return FillTextArgs(words("lang_Info_OpenOther"),
-                                {error.path, SystemTextAsGbk(OpenFailureReason(error))});
+                                {error.path, OpenFailureReason(error, table, SystemWords::AsGbk)});
         case OpenFailure::BadAddress:
             return FillTextArgs(words("lang_Info_NetBadAddress"), {error.path});
         case OpenFailure::NoSuchHost:
             return FillTextArgs(words("lang_Info_NetNoSuchHost"),
-                                {error.path, SystemTextAsGbk(error.systemText)});
+                                {error.path, SystemTextAs(error.systemText, SystemWords::AsGbk)});
         case OpenFailure::Refused:
             return FillTextArgs(words("lang_Info_NetRefused"), {error.path});
         case OpenFailure::Unreachable:

@@ -70,7 +70,7 @@ struct TComm::Impl {
         termios current{};
         tcgetattr(fd, &current);
         built = BuildTermios(line, current);
-        std::optional<std::string> refused = ApplyLine(fd, *built, line.baudRate);
+        std::optional<LineProblem> refused = ApplyLine(fd, *built, line.baudRate);
         ApplyModemLines(fd, line);
         if (refused) {
             throw ECommsError(LineSettingsError(commName, *refused));

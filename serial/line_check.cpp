@@ -5,7 +5,6 @@
 #include <sys/sysmacros.h>
 
 #include <cerrno>
-#include <cstring>
 #include <span>
 
 #include "serial/line_settings.h"
@@ -14,47 +13,54 @@ namespace dtu {
 
 namespace {
 
-struct FlagText {
+// A value of one c_cflag setting, as a line problem carries it.
+struct FlagValue {
     tcflag_t bits;
-    const char* text;
+    std::uint32_t value;
 };
 
-constexpr FlagText kCharSizes[] = {{CS5, "5"}, {CS6, "6"}, {CS7, "7"}, {CS8, "8"}};
-constexpr FlagText kParities[] = {{0, "none"},
-                                  {PARENB, "even"},
-                                  {PARENB | PARODD, "odd"},
-                                  {PARENB | CMSPAR, "space"},
-                                  {PARENB | PARODD | CMSPAR, "mark"}};
-constexpr FlagText kStopBits[] = {{0, "1"}, {CSTOPB, "2"}};
-constexpr FlagText kOnOff[] = {{0, "off"}, {CRTSCTS, "on"}};
+constexpr auto Parity(LineParity parity) {
+    return static_cast<std::uint32_t>(parity);
+}
 
-// One setting of c_cflag that a port may refuse, and how its values read.
+constexpr FlagValue kCharSizes[] = {{CS5, 5}, {CS6, 6}, {CS7, 7}, {CS8, 8}};
+constexpr FlagValue kParities[] = {{0, Parity(LineParity::None)},
+                                   {PARENB, Parity(LineParity::Even)},
+                                   {PARENB | PARODD, Parity(LineParity::Odd)},
+                                   {PARENB | CMSPAR, Parity(LineParity::Space)},
+                                   {PARENB | PARODD | CMSPAR, Parity(LineParity::Mark)}};
+constexpr FlagValue kStopBits[] = {{0, 1}, {CSTOPB, 2}};
+constexpr FlagValue kOnOff[] = {{0, 0}, {CRTSCTS, 1}};
+
+// One setting of c_cflag that a port may refuse, and the values it takes.
 struct KeptSetting {
-    const char* name;
+    LineSetting setting;
     tcflag_t mask;
     bool keptByPseudoTerminal;
-    std::span<const FlagText> texts;
+    std::span<const FlagValue> values;
 };
 
 constexpr KeptSetting kKeptSettings[] = {
-    {"character size", CSIZE, false, kCharSizes},
-    {"parity", PARENB | PARODD | CMSPAR, false, kParities},
-    {"stop bits", CSTOPB, true, kStopBits},
-    {"hardware flow control", CRTSCTS, true, kOnOff},
+    {LineSetting::DataBits, CSIZE, false, kCharSizes},
+    {LineSetting::Parity, PARENB | PARODD | CMSPAR, false, kParities},
+    {LineSetting::StopBits, CSTOPB, true, kStopBits},
+    {LineSetting::FlowControl, CRTSCTS, true, kOnOff},
 };
 
-std::string TextOf(const KeptSetting& setting, tcflag_t cflag) {
+// Every combination of the mask's bits has its row; the bits stand in for one
+// a system might add.
+std::uint32_t ValueOf(const KeptSetting& setting, tcflag_t cflag) {
     tcflag_t bits = cflag & setting.mask;
     // Parity bits without PARENB mean no parity, whatever else is set.
     if (setting.mask & PARENB && (bits & PARENB) == 0) {
         bits = 0;
     }
-    for (const FlagText& text : setting.texts) {
-        if (text.bits == bits) {
-            return text.text;
+    for (const FlagValue& row : setting.values) {
+        if (row.bits == bits) {
+            return row.value;
         }
     }
-    return std::to_string(bits);
+    return bits;
 }
 
 bool SpeedKept(std::uint32_t asked, std::uint32_t has) {
@@ -62,12 +68,13 @@ bool SpeedKept(std::uint32_t asked, std::uint32_t has) {
     return std::uint64_t{off} * 50 <= asked;
 }
 
-std::string Mismatch(const char* name, const std::string& asked, const std::string& has) {
-    return std::string(name) + " " + asked + " asked, port has " + has;
+LineProblem NotKept(LineSetting setting, std::uint32_t asked, std::uint32_t kept) {
+    return {setting, LineTrouble::NotKept, LineHolder::Port, asked, kept, 0};
 }
 
-std::string Failure(const std::string& what) {
-    return what + ": " + std::strerror(errno);
+// The system's failure at `setting`, told by errno.
+LineProblem Failure(LineSetting setting, LineTrouble trouble, std::uint32_t asked = 0) {
+    return {setting, trouble, LineHolder::Port, asked, 0, errno};
 }
 
 }  // namespace
@@ -83,32 +90,30 @@ PortKind KindOfPort(int fd) {
     return unix98 || number == PTY_SLAVE_MAJOR ? PortKind::PseudoTerminal : PortKind::Uart;
 }
 
-std::optional<std::string> LineMismatch(PortKind kind, const termios& asked,
+std::optional<LineProblem> LineMismatch(PortKind kind, const termios& asked,
                                         std::uint32_t askedBaud, const PortLine& has) {
     if (!SpeedKept(askedBaud, has.speed.output)) {
-        return Mismatch("baud rate", std::to_string(askedBaud), std::to_string(has.speed.output));
+        return NotKept(LineSetting::BaudRate, askedBaud, has.speed.output);
     }
     if (!SpeedKept(askedBaud, has.speed.input)) {
-        return Mismatch("input baud rate", std::to_string(askedBaud),
-                        std::to_string(has.speed.input));
+        return NotKept(LineSetting::InputBaudRate, askedBaud, has.speed.input);
     }
     for (const KeptSetting& setting : kKeptSettings) {
         if (kind == PortKind::PseudoTerminal && !setting.keptByPseudoTerminal) {
             continue;
         }
-        std::string wanted = TextOf(setting, asked.c_cflag);
-        std::string kept = TextOf(setting, has.record.c_cflag);
+        const std::uint32_t wanted = ValueOf(setting, asked.c_cflag);
+        const std::uint32_t kept = ValueOf(setting, has.record.c_cflag);
         if (wanted != kept) {
-            return Mismatch(setting.name, wanted, kept);
+            return NotKept(setting.setting, wanted, kept);
         }
     }
     return std::nullopt;
 }
 
-std::optional<std::string> ApplyLine(int fd, const termios& record, std::uint32_t baud) {
+std::optional<LineProblem> ApplyLine(int fd, const termios& record, std::uint32_t baud) {
     if (baud < kMinBaudRate || baud > kMaxBaudRate) {
-        return "baud rate " + std::to_string(baud) + " asked, a port takes " +
-               std::to_string(kMinBaudRate) + " to " + std::to_string(kMaxBaudRate);
+        return LineProblem{LineSetting::BaudRate, LineTrouble::OutOfRange, LineHolder::Port, baud};
     }
     PortKind kind = KindOfPort(fd);
     termios applied = record;
@@ -119,20 +124,20 @@ std::optional<std::string> ApplyLine(int fd, const termios& record, std::uint32_
     }
     // A failure is reported only when the read-back shows no mismatch: the
     // mismatch says more, and tcsetattr also fails on a port that kept a part.
-    std::optional<std::string> failure;
+    std::optional<LineProblem> failure;
     if (tcsetattr(fd, TCSANOW, &applied) != 0) {
-        failure = Failure("line settings refused");
+        failure = Failure(LineSetting::Line, LineTrouble::Refused);
     }
     if (!SpeedFor(baud) && !SetSpeedByNumber(fd, baud) && !failure) {
-        failure = Failure("baud rate " + std::to_string(baud) + " refused");
+        failure = Failure(LineSetting::BaudRate, LineTrouble::Refused, baud);
     }
     PortLine has;
     std::optional<PortSpeed> speed = ReadSpeed(fd);
     if (!speed || tcgetattr(fd, &has.record) != 0) {
-        return Failure("line settings cannot be read back");
+        return Failure(LineSetting::Line, LineTrouble::Unreadable);
     }
     has.speed = *speed;
-    if (std::optional<std::string> mismatch = LineMismatch(kind, record, baud, has)) {
+    if (std::optional<LineProblem> mismatch = LineMismatch(kind, record, baud, has)) {
         return mismatch;
     }
     return failure;

@@ -4,8 +4,8 @@
 
 #include <cstdint>
 #include <optional>
-#include <string>
 
+#include "port/line_problem.h"
 #include "serial/port_speed.h"
 
 namespace dtu {
@@ -16,25 +16,20 @@ enum class PortKind { PseudoTerminal, Uart };
 
 PortKind KindOfPort(int fd);
 
-// The rates a port is ever asked for.
-inline constexpr std::uint32_t kMinBaudRate = 50;
-inline constexpr std::uint32_t kMaxBaudRate = 4000000;
-
 // A port's settings as read back after setting them.
 struct PortLine {
     termios record{};
     PortSpeed speed;
 };
 
-// Why the port's settings differ from those asked, as "<setting> <asked>
-// asked, port has <value>"; nothing when the port kept every setting its kind
-// keeps. A speed within 2 % of the one asked counts as kept: UARTs round to
-// their clock and tolerate that much.
-std::optional<std::string> LineMismatch(PortKind kind, const termios& asked,
+// The first setting the port did not keep, with the value asked and the one it
+// has; nothing when the port kept every setting its kind keeps. A speed within 2 % of the one asked
+// counts as kept: UARTs round to their clock and tolerate that much.
+std::optional<LineProblem> LineMismatch(PortKind kind, const termios& asked,
                                         std::uint32_t askedBaud, const PortLine& has);
 
 // Applies `record` with `baud` (by number when termios has no constant for it)
-// and reads both back; the reason when the port refused them or kept others.
-std::optional<std::string> ApplyLine(int fd, const termios& record, std::uint32_t baud);
+// and reads both back; the problem when the port refused them or kept others.
+std::optional<LineProblem> ApplyLine(int fd, const termios& record, std::uint32_t baud);
 
 }  // namespace dtu

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "cli/cli.h"
+#include "cli/port_info.h"
 #include "cli/profile_render.h"
 #include "session/device_session.h"
 #include "session/event_loop.h"
@@ -63,7 +64,7 @@ std::optional<double> WriteAll(bool throughServer) {
     session.SetListener(&watch);
     const dtu::OpenError open = session.OpenPort({port, "115200", "NONE", "8", "1"});
     if (!open.Opened()) {
-        std::fprintf(stderr, "cannot open %s: %s\n", port.c_str(), open.systemText.c_str());
+        std::fprintf(stderr, "%s\n", dtu::cli::ExplainOpenFailure(open).c_str());
         return std::nullopt;
     }
     dtu::LoadWorkedExample(session.Form());

@@ -29,7 +29,7 @@ TEST(PortInfo, SaysWhyAPortDidNotOpenAndWhatToDo) {
     held.holderPid = 4242;
     held.holderProgram = "minicom";
     OpenError line = Failed(OpenFailure::LineSettings);
-    line.systemText = "baud rate 14400 asked, port has 9600";
+    line.line = {LineSetting::BaudRate, LineTrouble::NotKept, LineHolder::Port, 14400, 9600};
     struct Row {
         OpenError error;
         std::string said;
@@ -45,6 +45,8 @@ TEST(PortInfo, SaysWhyAPortDidNotOpenAndWhatToDo) {
         {line,
          "/dev/ttyUSB7: does not take these line settings: baud rate 14400 asked, port "
          "has 9600"},
+        {Failed(OpenFailure::ServerClosed),
+         "/dev/ttyUSB7: cannot be opened: the server closed the connection"},
     };
     for (const Row& row : rows) {
         EXPECT_EQ(ExplainOpenFailure(row.error), row.said);
@@ -58,7 +60,8 @@ TEST(PortInfo, EveryFailureHasItsOwnLine) {
          {OpenFailure::Permission, OpenFailure::Busy, OpenFailure::Missing,
           OpenFailure::LineSettings, OpenFailure::Other, OpenFailure::BadAddress,
           OpenFailure::NoSuchHost, OpenFailure::Refused, OpenFailure::Unreachable,
-          OpenFailure::NoAnswer, OpenFailure::ServerLine}) {
+          OpenFailure::NoAnswer, OpenFailure::ServerLine, OpenFailure::ServerClosed,
+          OpenFailure::PlainServer, OpenFailure::Cancelled, OpenFailure::NotConnected}) {
         const std::string line = ExplainOpenFailure(Failed(kind));
         EXPECT_EQ(line.rfind("/dev/ttyUSB7: ", 0), 0u) << line;
         EXPECT_TRUE(lines.insert(line).second) << line;

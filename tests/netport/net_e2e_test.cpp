@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "lang/builtin_texts.h"
+#include "render/open_failure_reason.h"
 #include "serial/port_speed.h"
 #include "tests/netport/ser2net_server.h"
 #include "tests/protocol/worked_example.h"
@@ -142,7 +144,8 @@ TEST_F(Rfc2217Test, APlainTcpServerIsNoRfc2217Server) {
     const std::string name = server->RawName();
     const OpenError open = session.OpenPort(
         PortTexts{"rfc2217" + name.substr(name.find(':')), "115200", "NONE", "8", "1"});
-    EXPECT_EQ(open.systemText, "this server speaks plain TCP: use " + name);
+    EXPECT_EQ(OpenFailureReason(open, EnglishBuiltinTable(), SystemWords::AsGiven),
+              "this server speaks plain TCP: use " + name);
     // No telnet negotiation reached the device: the next run through the server starts clean.
     Open(Server::RawTcp);
     session.ReadAll();

@@ -55,7 +55,8 @@ public:
     explicit PickyPort(bool no115200) : no115200_(no115200) {}
     OpenError Reopen(const LineChange& change) override {
         if (no115200_ && change.baudRate == "115200") {
-            return LineSettingsError(Name(), "baud rate 115200 asked, port has 9600");
+            return LineSettingsError(Name(), {LineSetting::BaudRate, LineTrouble::NotKept,
+                                              LineHolder::Port, 115200, 9600});
         }
         return FakePort::Reopen(change);
     }

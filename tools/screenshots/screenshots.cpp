@@ -80,13 +80,15 @@ struct ErrorShot {
 
 std::vector<ErrorShot> SampleErrors() {
     using dtu::OpenFailure;
-    dtu::OpenError permission{OpenFailure::Permission, "/dev/ttyUSB0", "dialout", false, 0, "", ""};
-    dtu::OpenError rootOnly{OpenFailure::Permission, "/dev/ttyS0", "", true, 0, "", ""};
-    dtu::OpenError busy{OpenFailure::Busy, "/dev/ttyUSB0", "", false, 4242, "minicom", ""};
-    dtu::OpenError busyUnknown{OpenFailure::Busy, "/dev/ttyUSB0", "", false, 0, "", ""};
-    dtu::OpenError missing{OpenFailure::Missing, "/dev/ttyUSB1", "", false, 0, "", ""};
-    dtu::OpenError noPort{OpenFailure::Missing, "", "", false, 0, "", ""};
-    dtu::OpenError other{OpenFailure::Other, "/dev/ttyS1", "", false, 0, "", "Input/output error"};
+    dtu::OpenError permission{
+        OpenFailure::Permission, "/dev/ttyUSB0", "dialout", false, 0, "", "", {}};
+    dtu::OpenError rootOnly{OpenFailure::Permission, "/dev/ttyS0", "", true, 0, "", "", {}};
+    dtu::OpenError busy{OpenFailure::Busy, "/dev/ttyUSB0", "", false, 4242, "minicom", "", {}};
+    dtu::OpenError busyUnknown{OpenFailure::Busy, "/dev/ttyUSB0", "", false, 0, "", "", {}};
+    dtu::OpenError missing{OpenFailure::Missing, "/dev/ttyUSB1", "", false, 0, "", "", {}};
+    dtu::OpenError noPort{OpenFailure::Missing, "", "", false, 0, "", "", {}};
+    dtu::OpenError other{
+        OpenFailure::Other, "/dev/ttyS1", "", false, 0, "", "Input/output error", {}};
     return {{"permission", permission},
             {"root_only", rootOnly},
             {"busy", busy},
