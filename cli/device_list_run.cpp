@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <unordered_map>
 
+#include "cli/profile_check.h"
 #include "cli/terminal_text.h"
 #include "form/form_profile.h"
 #include "lang/gbk.h"
@@ -12,19 +13,6 @@
 namespace dtu::cli {
 
 namespace {
-
-// Indexed by ValueRule, as a profile's faults are worded.
-constexpr const char* kListRuleTexts[] = {
-    "an item of its list is due",
-    "a number of 1 to 9 digits is due",
-    "a number of 1 to 9 digits is due (blanks are ignored)",
-    "a port number from 0 to 65535 or nothing is due",
-    "a phone number (1 to 20 digits, a leading + allowed) is due",
-    "text without double quotes or control characters is due",
-    "text on one line, without control characters, is due",
-    "one to three texts in double quotes, separated by commas, are due",
-};
-static_assert(std::size(kListRuleTexts) == kValueRuleCount);
 
 struct CsvFaultText {
     CsvFault fault;
@@ -87,8 +75,7 @@ std::string Why(const ListProblem& problem) {
         case ListFault::BrokenValue:
             break;
     }
-    return Shown(problem.key) + "=" + Shown(problem.value) + ": " +
-           kListRuleTexts[static_cast<int>(problem.rule)] +
+    return Shown(problem.key) + "=" + Shown(problem.value) + ": " + RuleText(problem.rule) +
            (problem.fromProfile ? " (the profile's value, which the row leaves)" : "");
 }
 

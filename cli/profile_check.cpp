@@ -20,12 +20,9 @@ constexpr const char* kRuleTexts[] = {
     "text without double quotes or control characters is due",
     "text on one line, without control characters, is due",
     "one to three texts in double quotes, separated by commas, are due",
+    "hexadecimal digits in pairs are due (its hex box is ticked)",
 };
 static_assert(std::size(kRuleTexts) == kValueRuleCount);
-
-const char* RuleText(ValueRule rule) {
-    return kRuleTexts[static_cast<int>(rule)];
-}
 
 std::string WhyUnreadable(const std::filesystem::path& path) {
     std::error_code error;
@@ -72,6 +69,10 @@ std::string Lines(const std::filesystem::path& path, const std::vector<ProfilePr
 }
 
 }  // namespace
+
+const char* RuleText(ValueRule rule) {
+    return kRuleTexts[static_cast<int>(rule)];
+}
 
 std::optional<std::string> LoadProfileFile(const std::filesystem::path& path, FormModel& form,
                                            std::optional<int> view) {

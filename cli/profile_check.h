@@ -4,9 +4,14 @@
 #include <optional>
 #include <string>
 
+#include "form/form_fields.h"
 #include "form/form_model.h"
 
 namespace dtu::cli {
+
+// What a value breaking `rule` should have been, as a profile's or a device
+// list's fault names it.
+const char* RuleText(ValueRule rule);
 
 // Reads the profile at `path`, loads it into `form` (with `view` over the
 // file's when given) and checks it by the profile rules. On failure, the lines

@@ -38,6 +38,10 @@ bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
+bool IsHexDigit(char c) {
+    return IsDigit(c) || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f');
+}
+
 bool AllDigits(std::string_view text, std::size_t most) {
     return !text.empty() && text.size() <= most && std::all_of(text.begin(), text.end(), IsDigit);
 }
@@ -127,7 +131,7 @@ Field HexBoxOf(Field packet) {
 
 DeviceRowList DeviceFields() {
     static const std::vector<const FieldRow*> rows = RowsInWriteOrder();
-    return DeviceRowList(std::span<const FieldRow* const>(rows), RowAt{});
+    return DeviceRowList(rows);
 }
 
 const DeviceFieldRow* DeviceRowOf(Field field) {
@@ -177,6 +181,8 @@ bool Keeps(ValueRule rule, std::string_view value) {
             return value.find('"') == std::string_view::npos;
         case ValueRule::Apn:
             return IsApn(value);
+        case ValueRule::HexPacket:
+            return value.size() % 2 == 0 && std::all_of(value.begin(), value.end(), IsHexDigit);
     }
     return false;
 }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <optional>
-#include <ranges>
 #include <set>
 #include <span>
 #include <string>
@@ -20,11 +19,31 @@ inline constexpr int kSmsTransmissionMode = 4;
 // A field the device holds: a row of the form's table.
 using DeviceFieldRow = FieldRow;
 
-// Hands out a row of the table for each pointer kept in write order.
-struct RowAt {
-    const FieldRow& operator()(const FieldRow* row) const { return *row; }
+// The device rows in write order: a row of the table for each pointer kept.
+class DeviceRowList {
+public:
+    class Iterator {
+    public:
+        explicit Iterator(const FieldRow* const* at) : at_(at) {}
+        const FieldRow& operator*() const { return **at_; }
+        Iterator& operator++() {
+            ++at_;
+            return *this;
+        }
+        bool operator==(const Iterator&) const = default;
+
+    private:
+        const FieldRow* const* at_;
+    };
+
+    explicit DeviceRowList(std::span<const FieldRow* const> rows) : rows_(rows) {}
+    Iterator begin() const { return Iterator(rows_.data()); }
+    Iterator end() const { return Iterator(rows_.data() + rows_.size()); }
+    std::size_t size() const { return rows_.size(); }
+
+private:
+    std::span<const FieldRow* const> rows_;
 };
-using DeviceRowList = std::ranges::transform_view<std::span<const FieldRow* const>, RowAt>;
 
 // Every device value, in the order write all sends them.
 DeviceRowList DeviceFields();

@@ -99,8 +99,9 @@ enum class ValueRule : std::uint8_t {
     QuotedText,    // text without the double quote: it goes out between quotes
     Text,          // any text on one line
     Apn,           // three quoted texts separated by commas, none holding a quote
+    HexPacket,     // hexadecimal digits in pairs, as a packet goes out
 };
-inline constexpr int kValueRuleCount = 8;
+inline constexpr int kValueRuleCount = 9;
 
 // How a written value and a reported one are compared.
 enum class Compare : std::uint8_t {

@@ -1282,6 +1282,12 @@ constexpr BuiltinText kBuiltinTexts[] = {
      "closed while connecting"},
     // 306 未连接
     {"lang_Reason_NotConnected", "\xCE\xB4\xC1\xAC\xBD\xD3", "not connected"},
+    // A packet whose hex box is ticked
+    // 307 须为成对的十六进制数字(已勾选十六进制)
+    {"lang_Rule_HexPacket",
+     "\xD0\xEB\xCE\xAA\xB3\xC9\xB6\xD4\xB5\xC4\xCA\xAE\xC1\xF9\xBD\xF8\xD6\xC6\xCA\xFD\xD7\xD6("
+     "\xD2\xD1\xB9\xB4\xD1\xA1\xCA\xAE\xC1\xF9\xBD\xF8\xD6\xC6)",
+     "hexadecimal digits in pairs (its hex box is ticked)"},
 };
 
 }  // namespace

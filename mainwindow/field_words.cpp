@@ -10,8 +10,9 @@ namespace dtu {
 namespace {
 
 constexpr const char* kRuleKeys[kValueRuleCount] = {
-    "lang_Rule_Choice", "lang_Rule_Number",     "lang_Rule_SpacedNumber", "lang_Rule_Port",
-    "lang_Rule_Phone",  "lang_Rule_QuotedText", "lang_Rule_Text",         "lang_Rule_Apn",
+    "lang_Rule_Choice", "lang_Rule_Number", "lang_Rule_SpacedNumber",
+    "lang_Rule_Port",   "lang_Rule_Phone",  "lang_Rule_QuotedText",
+    "lang_Rule_Text",   "lang_Rule_Apn",    "lang_Rule_HexPacket",
 };
 
 }  // namespace

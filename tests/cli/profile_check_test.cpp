@@ -43,7 +43,9 @@ TEST(ProfileCheck, RefusesWhatWriteAllCannotSendAsWritten) {
          "HeartbeatFormatHex=1\nLoginFormat=\"ok\"\nLoginFormatHex=0\nWaitTime=1\t0\n",
          "@:3: COMMON/APN Str=\"a\"b\": one to three texts in double quotes, separated by commas, "
          "are due\n@:5: DTM/IP1=x\",1: " +
-             kQuoted + "\n@:6: DTM/HeartbeatFormat=a\": " + kQuoted +
+             kQuoted +
+             "\n@:6: DTM/HeartbeatFormat=a\": hexadecimal digits in pairs are due (its hex box is "
+             "ticked)" +
              "\n@:10: DTM/WaitTime=1\\x090: text on one line, without control characters, is due"},
         {"only_what_the_mode_and_view_send",
          "[COMMON]\nWorkMode=4\n[DTM]\nHeartbeatTime=\nPort2=99999\nHeartbeatFormat=LOG\n"

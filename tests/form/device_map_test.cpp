@@ -151,6 +151,9 @@ TEST(DeviceMap, EachRuleLetsThroughWhatItsLineCarries) {
         {ValueRule::Apn, "\"a\"b\"", false},
         {ValueRule::Apn, "CMNET", false},
         {ValueRule::Apn, "\"a\",\"b\",\"c\",\"d\"", false},
+        {ValueRule::HexPacket, "4c4F47", true},
+        {ValueRule::HexPacket, "4C4", false},
+        {ValueRule::HexPacket, "LOGIN:1001", false},
     };
     for (const auto& row : rows) {
         EXPECT_EQ(Keeps(row.rule, row.value), row.kept) << row.value;
@@ -164,10 +167,15 @@ TEST(DeviceMap, ChecksOnlyWhatTheModeAndViewSend) {
     form.SetText(Field::RestartTime, "");
     form.SetText(Field::SmsModePhone, "x");
     form.SetText(Field::Socket2Host, "a\"b");
+    // A ticked hex box sends the packet as it stands.
+    form.SetTick(Field::RegistrationPacketHex, true);
+    form.SetText(Field::RegistrationPacket, "LOGIN:1001");
     EXPECT_EQ(CheckBeforeWrite(form), (std::vector<ValueProblem>{
                                           {Field::Socket2Host, ValueRule::QuotedText},
                                           {Field::RestartTime, ValueRule::Number},
+                                          {Field::RegistrationPacket, ValueRule::HexPacket},
                                       }));
+    form.SetText(Field::RegistrationPacket, "4C4F47");
     form.SetView(kCompactView);
     EXPECT_EQ(CheckBeforeWrite(form), std::vector<ValueProblem>{});
     form.SetItem(Field::WorkMode, kSmsTransmissionMode);
@@ -224,7 +232,7 @@ TEST(DeviceMap, EveryDeviceValueHasASlotOfItsOwnInOneLine) {
     for (const FieldRow& row : FormFields()) {
         deviceRows += IsDeviceValue(row) ? 1 : 0;
     }
-    EXPECT_EQ(std::ranges::distance(DeviceFields()), static_cast<std::ptrdiff_t>(deviceRows));
+    EXPECT_EQ(DeviceFields().size(), deviceRows);
 }
 
 }  // namespace

@@ -81,8 +81,8 @@ TEST_F(EndToEndTest, WriteAllReachesTheDeviceAndThePortFollowsItsNewUart) {
 TEST_F(EndToEndTest, WriteAllNamesTheSettingsTheDeviceRefused) {
     FormModel& form = session.Form();
     LoadWorkedExample(form);
-    form.SetTick(Field::HeartbeatPacketHex, true);
-    form.SetText(Field::HeartbeatPacket, "HELLO");  // not hexadecimal
+    form.SetText(Field::HeartbeatPacket, "HELLO");
+    device->ErrorOn("AT+CIPPACK", 1);  // the first packet line
     // A value that would break its line is never sent.
     form.SetText(Field::Socket2Port, "6060s");
     EXPECT_EQ(session.WriteAll(),
@@ -92,7 +92,7 @@ TEST_F(EndToEndTest, WriteAllNamesTheSettingsTheDeviceRefused) {
     EXPECT_EQ(session.WriteAll(), std::vector<ValueProblem>{});
     ASSERT_TRUE(RunToVerdict());
     EXPECT_EQ(outcomes.back().end, RunEnd::Incomplete);
-    EXPECT_EQ(outcomes.back().refused, (Lines{"AT+CIPPACK=0,\"HELLO\",\"0\"\r\n"}));
+    EXPECT_EQ(outcomes.back().refused, (Lines{"AT+CIPPACK=0,\"48454C4C4F\",\"0\"\r\n"}));
     EXPECT_EQ(log.back().kind, LogKind::Error);
     EXPECT_EQ(device->ReceivedLines().back(), "ATW\r\n");
 }
