@@ -2,21 +2,12 @@
 // against 1 and against 8 simulated devices, each dtusim a process of its own.
 // The CPU figure is the command line's alone (its user and system time).
 // Usage: cli_bench [runs]
-#include <fcntl.h>
-#include <signal.h>
-#include <spawn.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "bench/cli/sim_processes.h"
@@ -26,17 +17,12 @@
 namespace {
 
 namespace fs = std::filesystem;
-using bench_cli::Clock;
 using bench_cli::Devices;
-using bench_cli::Ms;
-using bench_cli::Spawn;
+using bench_cli::MedianByWall;
+using bench_cli::RunFigures;
+using bench_cli::TimeCommand;
 
-struct Figures {
-    double wallMs = 0;
-    double cpuMs = 0;
-};
-
-bool RunOnce(const fs::path& dir, const std::string& profile, int count, Figures& figures) {
+bool RunOnce(const fs::path& dir, const std::string& profile, int count, RunFigures& figures) {
     const Devices devices(dir, count);
     if (!devices.Ready()) {
         std::fprintf(stderr, "the simulated devices did not come up\n");
@@ -45,27 +31,11 @@ bool RunOnce(const fs::path& dir, const std::string& profile, int count, Figures
     std::vector<std::string> args = {DTU_CLI_PATH, "write"};
     args.insert(args.end(), devices.Links().begin(), devices.Links().end());
     args.insert(args.end(), {"--profile", profile, "--verify"});
-    const auto start = Clock::now();
-    const pid_t cli = Spawn(args);
-    int status = 0;
-    rusage usage{};
-    if (cli < 0 || wait4(cli, &status, 0, &usage) != cli) {
-        std::fprintf(stderr, "cannot run %s\n", DTU_CLI_PATH);
-        return false;
-    }
-    figures.wallMs = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-    figures.cpuMs = Ms(usage.ru_utime) + Ms(usage.ru_stime);
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+    if (!TimeCommand(args, figures)) {
         std::fprintf(stderr, "write --verify on %d devices did not succeed\n", count);
         return false;
     }
     return true;
-}
-
-Figures Median(std::vector<Figures> all) {
-    std::sort(all.begin(), all.end(),
-              [](const Figures& a, const Figures& b) { return a.wallMs < b.wallMs; });
-    return all[all.size() / 2];
 }
 
 }  // namespace
@@ -83,18 +53,18 @@ int main(int argc, char** argv) {
         "write --verify of the worked example (18 lines written, 8 read back), "
         "median of %d runs\n",
         runs);
-    Figures one;
+    RunFigures one;
     for (const int count : {1, 8}) {
-        std::vector<Figures> all;
+        std::vector<RunFigures> all;
         for (int i = 0; i < runs; ++i) {
-            Figures figures;
+            RunFigures figures;
             if (!RunOnce(dir, profile, count, figures)) {
                 fs::remove_all(dir);
                 return 1;
             }
             all.push_back(figures);
         }
-        const Figures median = Median(all);
+        const RunFigures median = MedianByWall(all);
         if (count == 1) {
             one = median;
         }

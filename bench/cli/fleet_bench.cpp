@@ -2,8 +2,6 @@
 // and `dtuconfig-cli write --verify` on 64 simulated devices at once with a
 // device list and a record against the same write without them.
 // Usage: fleet_bench [runs] [devices]
-#include <sys/resource.h>
-
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -20,15 +18,11 @@ namespace {
 namespace fs = std::filesystem;
 using bench_cli::Clock;
 using bench_cli::Devices;
-using bench_cli::Ms;
-using bench_cli::Spawn;
+using bench_cli::MedianByWall;
+using bench_cli::RunFigures;
+using bench_cli::TimeCommand;
 
 constexpr int kListRows = 10000;
-
-struct FleetFigures {
-    double wallMs = 0;
-    double cpuMs = 0;
-};
 
 std::string RowsText(const std::vector<std::string>& ports, int rows) {
     std::string text = "port,DTM/LoginFormat,DTM/CloudID,DTM/CloudPassword,DTM/IP1\r\n";
@@ -62,7 +56,7 @@ double CheckListMs(const fs::path& dir, const dtu::FormModel& base, int runs) {
 }
 
 bool WriteOnce(const fs::path& dir, const std::string& profile, int count, bool listed,
-               FleetFigures& figures) {
+               RunFigures& figures) {
     const Devices devices(dir, count);
     if (!devices.Ready()) {
         std::fprintf(stderr, "the simulated devices did not come up\n");
@@ -78,27 +72,11 @@ bool WriteOnce(const fs::path& dir, const std::string& profile, int count, bool 
         fs::remove(record);
         args.insert(args.end(), {"--devices", list, "--record", record});
     }
-    const auto start = Clock::now();
-    const pid_t cli = Spawn(args);
-    int status = 0;
-    rusage usage{};
-    if (cli < 0 || wait4(cli, &status, 0, &usage) != cli) {
-        std::fprintf(stderr, "cannot run %s\n", DTU_CLI_PATH);
-        return false;
-    }
-    figures.wallMs = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-    figures.cpuMs = Ms(usage.ru_utime) + Ms(usage.ru_stime);
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+    if (!TimeCommand(args, figures)) {
         std::fprintf(stderr, "write on %d devices did not succeed (list: %d)\n", count, listed);
         return false;
     }
     return true;
-}
-
-FleetFigures MedianOf(std::vector<FleetFigures> all) {
-    std::sort(all.begin(), all.end(),
-              [](const FleetFigures& a, const FleetFigures& b) { return a.wallMs < b.wallMs; });
-    return all[all.size() / 2];
 }
 
 }  // namespace
@@ -122,18 +100,18 @@ int main(int argc, char** argv) {
                 checkMs);
 
     std::printf("write --verify on %d devices at once, median of %d runs\n", count, runs);
-    FleetFigures without;
+    RunFigures without;
     for (const bool listed : {false, true}) {
-        std::vector<FleetFigures> all;
+        std::vector<RunFigures> all;
         for (int i = 0; i < runs; ++i) {
-            FleetFigures figures;
+            RunFigures figures;
             if (!WriteOnce(dir, profile, count, listed, figures)) {
                 fs::remove_all(dir);
                 return 1;
             }
             all.push_back(figures);
         }
-        const FleetFigures median = MedianOf(all);
+        const RunFigures median = MedianByWall(all);
         if (!listed) {
             without = median;
         }

@@ -5,6 +5,7 @@
 #include <fcntl.h>
 #include <signal.h>
 #include <spawn.h>
+#include <sys/resource.h>
 #include <sys/time.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -43,6 +44,34 @@ inline pid_t Spawn(const std::vector<std::string>& args) {
 
 inline double Ms(const timeval& time) {
     return static_cast<double>(time.tv_sec) * 1000.0 + static_cast<double>(time.tv_usec) / 1000.0;
+}
+
+// One run of the command line: its wall time and its own processor time.
+struct RunFigures {
+    double wallMs = 0;
+    double cpuMs = 0;
+};
+
+// Runs the command line with `args` and times it; false when it could not
+// run or did not exit 0.
+inline bool TimeCommand(const std::vector<std::string>& args, RunFigures& figures) {
+    const auto start = Clock::now();
+    const pid_t pid = Spawn(args);
+    int status = 0;
+    rusage usage{};
+    if (pid < 0 || wait4(pid, &status, 0, &usage) != pid) {
+        return false;
+    }
+    figures.wallMs = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+    figures.cpuMs = Ms(usage.ru_utime) + Ms(usage.ru_stime);
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+// The run of median wall time.
+inline RunFigures MedianByWall(std::vector<RunFigures> all) {
+    std::sort(all.begin(), all.end(),
+              [](const RunFigures& a, const RunFigures& b) { return a.wallMs < b.wallMs; });
+    return all[all.size() / 2];
 }
 
 // The simulated devices, one process each, on links in `dir`.
