@@ -28,11 +28,19 @@ std::string TextWith(const TLangList& language, const char* key, const std::stri
 
 WriteRecorder::WriteRecorder(DeviceSession& session, SessionListener& report,
                              const TLangList& language)
-    : session_(session), report_(report), language_(language), path_(DefaultPath()) {}
+    : session_(session), report_(report), language_(language) {}
 
 std::filesystem::path WriteRecorder::DefaultPath() {
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     return std::filesystem::path(QFile::encodeName(folder).toStdString()) / kRecordFileName;
+}
+
+const std::filesystem::path& WriteRecorder::Path() {
+    // Off the start-up path: the data folder is looked up when a record is first needed.
+    if (path_.empty()) {
+        path_ = DefaultPath();
+    }
+    return path_;
 }
 
 void WriteRecorder::OnRunFinished(const RunOutcome& outcome) {
@@ -57,9 +65,9 @@ void WriteRecorder::OnRunFinished(const RunOutcome& outcome) {
         entry.values = row_->values;
     }
     std::error_code error;
-    std::filesystem::create_directories(path_.parent_path(), error);
-    const std::string where = Utf8ToGbk(path_.string());
-    if (AppendRecord(path_, RecordLine(entry))) {
+    std::filesystem::create_directories(Path().parent_path(), error);
+    const std::string where = Utf8ToGbk(Path().string());
+    if (AppendRecord(Path(), RecordLine(entry))) {
         report_.OnLog(LogKind::Info, TextWith(language_, "lang_Record_Written", where));
     } else {
         report_.OnLog(LogKind::Error, TextWith(language_, "lang_Record_Unwritable", where));

@@ -30,7 +30,8 @@ public:
 
     // The record in the user's data folder.
     static std::filesystem::path DefaultPath();
-    const std::filesystem::path& Path() const { return path_; }
+    // Where the record is kept: the default, found on first use, unless set.
+    const std::filesystem::path& Path();
     void SetPath(std::filesystem::path path) { path_ = std::move(path); }
 
     void SetRow(std::optional<ListedRow> row) { row_ = std::move(row); }
