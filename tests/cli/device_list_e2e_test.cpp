@@ -115,6 +115,13 @@ TEST_F(DeviceListEndToEnd, RowsInOrderUntilEveryRowIsDone) {
 
     std::vector<std::string> withRecord = both;
     withRecord.insert(withRecord.end(), {"--record", record});
+    // A dry run shows the rows' lines and takes no row.
+    std::vector<std::string> dryRun = withRecord;
+    dryRun.push_back("--dry-run");
+    run = RunCommand(dryRun);
+    ASSERT_EQ(run.status, 0) << run.out << run.err;
+    EXPECT_TRUE(Has(run.out, LoginHex("2002"))) << run.out;
+    EXPECT_FALSE(std::filesystem::exists(record));
     run = RunCommand(withRecord);
     ASSERT_EQ(run.status, 0) << run.out << run.err;
     EXPECT_EQ(Login(0), LoginHex("2001"));
