@@ -21,6 +21,7 @@ using bench_cli::Devices;
 using bench_cli::MedianByWall;
 using bench_cli::RunFigures;
 using bench_cli::TimeCommand;
+using bench_cli::WriteCommand;
 
 bool RunOnce(const fs::path& dir, const std::string& profile, int count, RunFigures& figures) {
     const Devices devices(dir, count);
@@ -28,9 +29,7 @@ bool RunOnce(const fs::path& dir, const std::string& profile, int count, RunFigu
         std::fprintf(stderr, "the simulated devices did not come up\n");
         return false;
     }
-    std::vector<std::string> args = {DTU_CLI_PATH, "write"};
-    args.insert(args.end(), devices.Links().begin(), devices.Links().end());
-    args.insert(args.end(), {"--profile", profile, "--verify"});
+    std::vector<std::string> args = WriteCommand(devices, profile);
     if (!TimeCommand(args, figures)) {
         std::fprintf(stderr, "write --verify on %d devices did not succeed\n", count);
         return false;

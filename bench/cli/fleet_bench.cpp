@@ -21,6 +21,7 @@ using bench_cli::Devices;
 using bench_cli::MedianByWall;
 using bench_cli::RunFigures;
 using bench_cli::TimeCommand;
+using bench_cli::WriteCommand;
 
 constexpr int kListRows = 10000;
 
@@ -62,9 +63,7 @@ bool WriteOnce(const fs::path& dir, const std::string& profile, int count, bool 
         std::fprintf(stderr, "the simulated devices did not come up\n");
         return false;
     }
-    std::vector<std::string> args = {DTU_CLI_PATH, "write"};
-    args.insert(args.end(), devices.Links().begin(), devices.Links().end());
-    args.insert(args.end(), {"--profile", profile, "--verify"});
+    std::vector<std::string> args = WriteCommand(devices, profile);
     if (listed) {
         const std::string list = (dir / "fleet.csv").string();
         const std::string record = (dir / "record.csv").string();

@@ -108,4 +108,12 @@ private:
     std::vector<pid_t> pids_;
 };
 
+// `write --verify` of `profile` on every device.
+inline std::vector<std::string> WriteCommand(const Devices& devices, const std::string& profile) {
+    std::vector<std::string> args = {DTU_CLI_PATH, "write"};
+    args.insert(args.end(), devices.Links().begin(), devices.Links().end());
+    args.insert(args.end(), {"--profile", profile, "--verify"});
+    return args;
+}
+
 }  // namespace bench_cli

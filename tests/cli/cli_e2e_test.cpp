@@ -68,14 +68,6 @@ protected:
         return path;
     }
 
-    std::size_t LinesReceived() const {
-        std::size_t total = 0;
-        for (const auto& device : devices) {
-            total += device->ReceivedLines().size();
-        }
-        return total;
-    }
-
     TempDir dir;
     std::vector<std::unique_ptr<sim::PtyDevice>> devices;
 };
@@ -222,7 +214,7 @@ TEST_F(CliEndToEnd, ABadProfileOrAPortThatCannotBeUsedSendsNothing) {
         EXPECT_EQ(run.status, row.status);
         EXPECT_TRUE(run.err.starts_with(row.err)) << run.err;
     }
-    EXPECT_EQ(LinesReceived(), 0u);
+    EXPECT_EQ(LinesReceived(devices), 0u);
 }
 
 TEST_F(CliEndToEnd, ReadPrintsAProfileThatFollowsTheDevicesNewUart) {

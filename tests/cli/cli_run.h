@@ -1,10 +1,12 @@
 #pragma once
 
+#include <memory>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "cli/cli.h"
+#include "tools/dtusim/pty_device.h"
 
 namespace dtu::cli {
 
@@ -27,6 +29,15 @@ inline CliRun RunCommand(const std::vector<std::string>& args) {
 
 inline bool Has(const std::string& text, const std::string& part) {
     return text.find(part) != std::string::npos;
+}
+
+// Every line the simulated devices received, all of them together.
+inline std::size_t LinesReceived(const std::vector<std::unique_ptr<sim::PtyDevice>>& devices) {
+    std::size_t total = 0;
+    for (const auto& device : devices) {
+        total += device->ReceivedLines().size();
+    }
+    return total;
 }
 
 }  // namespace dtu::cli

@@ -58,14 +58,6 @@ protected:
         return path;
     }
 
-    std::size_t LinesReceived() const {
-        std::size_t total = 0;
-        for (const auto& device : devices) {
-            total += device->ReceivedLines().size();
-        }
-        return total;
-    }
-
     TempDir dir;
     std::string profile;
     std::string record;
@@ -127,22 +119,22 @@ TEST_F(DeviceListEndToEnd, RowsInOrderUntilEveryRowIsDone) {
     EXPECT_EQ(Login(0), LoginHex("2001"));
     EXPECT_EQ(Login(1), LoginHex("2002"));
     // One row left for two ports: nothing is sent.
-    const std::size_t before = LinesReceived();
+    const std::size_t before = LinesReceived(devices);
     run = RunCommand(withRecord);
     EXPECT_EQ(run.status, 3);
     EXPECT_TRUE(Has(run.err, "1 rows of " + list + " are left for 2 ports")) << run.err;
-    EXPECT_EQ(LinesReceived(), before);
+    EXPECT_EQ(LinesReceived(devices), before);
 
     run =
         RunCommand({"write", Port(1), "--profile", profile, "--devices", list, "--record", record});
     ASSERT_EQ(run.status, 0) << run.out << run.err;
     EXPECT_EQ(Login(1), LoginHex("2003"));
-    const std::size_t done = LinesReceived();
+    const std::size_t done = LinesReceived(devices);
     run =
         RunCommand({"write", Port(0), "--profile", profile, "--devices", list, "--record", record});
     EXPECT_EQ(run.status, 3);
     EXPECT_TRUE(Has(run.err, "every row of " + list + " is done")) << run.err;
-    EXPECT_EQ(LinesReceived(), done);
+    EXPECT_EQ(LinesReceived(devices), done);
 }
 
 struct BadListCase {
@@ -177,7 +169,7 @@ TEST_F(DeviceListEndToEnd, AnyBadRowStopsEverythingBeforeAPortOpens) {
         EXPECT_EQ(run.status, 3);
         EXPECT_TRUE(Has(run.err, c.error)) << run.err;
         EXPECT_TRUE(Has(ReadBytes(report), "bad device list")) << ReadBytes(report);
-        EXPECT_EQ(LinesReceived(), 0u);
+        EXPECT_EQ(LinesReceived(devices), 0u);
         EXPECT_FALSE(std::filesystem::exists(record));
     }
 }
